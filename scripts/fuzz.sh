@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and the sanitizers, and runs each one for
+# the given number of seconds (default 60).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-60}"
+bash scripts/install-deps.sh
+CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMENO_BUILD_FUZZERS=ON >/dev/null
+cmake --build build-fuzz -j2
+shopt -s nullglob
+for target in build-fuzz/bin/fuzz_*; do
+  corpus="build-fuzz/corpus/$(basename "$target")"
+  mkdir -p "$corpus"
+  seeds="fuzz/seeds/$(basename "$target")"
+  [ -d "$seeds" ] || seeds=
+  echo "Fuzzing $(basename "$target") for ${seconds}s"
+  "$target" -max_total_time="$seconds" -print_final_stats=0 "$corpus" $seeds 2>&1 | tail -n 3
+done

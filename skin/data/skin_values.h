@@ -1,0 +1,67 @@
+#pragma once
+
+#include "skin/data/ini_file.h"
+#include "skin/data/skin_rect.h"
+
+#include <QPoint>
+#include <QStringList>
+#include <cstdint>
+#include <stdexcept>
+
+// The value kinds of a skin definition: how each is read from the INI text,
+// what it falls back to, and how it is written back.
+
+// Raised when a rectangle or point value lacks a field or holds a field without
+// a digit; it aborts the load that reads it.
+class SkinConversionError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// 0x00BBGGRR; 0xFF0000nn stands for the system colour with index nn.
+using SkinColor = std::uint32_t;
+constexpr SkinColor SystemColor(int index) { return 0xFF000000u | static_cast<SkinColor>(index); }
+
+enum FontStyle : unsigned {
+    fsBold = 1,
+    fsItalic = 2,
+    fsUnderline = 4,
+    fsStrikeOut = 8,
+};
+using FontStyles = unsigned;
+
+enum class Alignment { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
+enum class StretchType { stFull = 0, stHorz = 1, stVert = 2 };
+enum class MorphKind { mkDefault, mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide, mkRightSlide, mkPush };
+enum class InactiveEffect { ieBrightness, ieDarkness, ieGrayScale, ieNoise, ieSplitBlur, ieInvert };
+
+// Integer text: decimal with optional sign, or hexadecimal after "$" or "0x".
+// Returns false for anything else.
+bool ParseSkinInteger(const QString& text, int& value);
+
+int ReadSkinInteger(const TbsIniFile& ini, const QString& section, const QString& key, int fallback = 0);
+bool ReadSkinBool(const TbsIniFile& ini, const QString& section, const QString& key);
+SkinColor ReadSkinColor(const TbsIniFile& ini, const QString& section, const QString& key, SkinColor fallback);
+QString ReadSkinString(const TbsIniFile& ini, const QString& section, const QString& key, const QString& fallback = {});
+SkinRect ReadSkinRect(const TbsIniFile& ini, const QString& section, const QString& key);
+QPoint ReadSkinPoint(const TbsIniFile& ini, const QString& section, const QString& key);
+FontStyles ReadFontStyles(const TbsIniFile& ini, const QString& section, const QString& key);
+Alignment ReadAlignment(const TbsIniFile& ini, const QString& section, const QString& key);
+StretchType ReadStretchType(const TbsIniFile& ini, const QString& section, const QString& key);
+MorphKind ReadMorphKind(const TbsIniFile& ini, const QString& section, const QString& key);
+InactiveEffect ReadInactiveEffect(const TbsIniFile& ini, const QString& section, const QString& key);
+QStringList ReadSkinStringList(const TbsIniFile& ini, const QString& section, const QString& name);
+int ReadPictureIndex(const TbsIniFile& ini, const QString& section, const QString& key);
+
+void WriteSkinInteger(TbsIniFile& ini, const QString& section, const QString& key, int value);
+void WriteSkinBool(TbsIniFile& ini, const QString& section, const QString& key, bool value);
+void WriteSkinColor(TbsIniFile& ini, const QString& section, const QString& key, SkinColor value);
+void WriteSkinString(TbsIniFile& ini, const QString& section, const QString& key, const QString& value);
+void WriteSkinRect(TbsIniFile& ini, const QString& section, const QString& key, const SkinRect& value);
+void WriteSkinPoint(TbsIniFile& ini, const QString& section, const QString& key, const QPoint& value);
+void WriteFontStyles(TbsIniFile& ini, const QString& section, const QString& key, FontStyles value);
+void WriteAlignment(TbsIniFile& ini, const QString& section, const QString& key, Alignment value);
+void WriteStretchType(TbsIniFile& ini, const QString& section, const QString& key, StretchType value);
+void WriteMorphKind(TbsIniFile& ini, const QString& section, const QString& key, MorphKind value);
+void WriteInactiveEffect(TbsIniFile& ini, const QString& section, const QString& key, InactiveEffect value);
+void WriteSkinStringList(TbsIniFile& ini, const QString& section, const QString& name, const QStringList& value);
