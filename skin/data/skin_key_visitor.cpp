@@ -1,0 +1,39 @@
+#include "skin/data/skin_key_visitor.h"
+
+namespace {
+
+QString Key(const char* key) { return QString::fromLatin1(key); }
+
+}
+
+void SkinKeyReader::Integer(const char* key, int& value, int fallback) { value = ReadSkinInteger(m_ini, m_section, Key(key), fallback); }
+void SkinKeyReader::Bool(const char* key, bool& value) { value = ReadSkinBool(m_ini, m_section, Key(key)); }
+void SkinKeyReader::Color(const char* key, SkinColor& value, SkinColor fallback) { value = ReadSkinColor(m_ini, m_section, Key(key), fallback); }
+void SkinKeyReader::String(const char* key, QString& value, const QString& fallback) { value = ReadSkinString(m_ini, m_section, Key(key), fallback); }
+void SkinKeyReader::Rect(const char* key, SkinRect& value) { value = ReadSkinRect(m_ini, m_section, Key(key)); }
+void SkinKeyReader::Point(const char* key, QPoint& value) { value = ReadSkinPoint(m_ini, m_section, Key(key)); }
+void SkinKeyReader::PictureIndex(const char* key, int& value) { value = ReadPictureIndex(m_ini, m_section, Key(key)); }
+void SkinKeyReader::Font(const char* key, FontStyles& value) { value = ReadFontStyles(m_ini, m_section, Key(key)); }
+void SkinKeyReader::Align(const char* key, Alignment& value) { value = ReadAlignment(m_ini, m_section, Key(key)); }
+void SkinKeyReader::Stretch(const char* key, StretchType& value) { value = ReadStretchType(m_ini, m_section, Key(key)); }
+void SkinKeyReader::Morph(const char* key, MorphKind& value) { value = ReadMorphKind(m_ini, m_section, Key(key)); }
+void SkinKeyReader::Effect(const char* key, InactiveEffect& value) { value = ReadInactiveEffect(m_ini, m_section, Key(key)); }
+
+void SkinKeyReader::Command(const char* key, TbsStdCommand& value)
+{
+    value = ParseStdCommand(ReadSkinString(m_ini, m_section, Key(key), StdCommandWord(cmDefault)));
+}
+
+void SkinKeyWriter::Integer(const char* key, int& value, int) { WriteSkinInteger(m_ini, m_section, Key(key), value); }
+void SkinKeyWriter::Bool(const char* key, bool& value) { WriteSkinBool(m_ini, m_section, Key(key), value); }
+void SkinKeyWriter::Color(const char* key, SkinColor& value, SkinColor) { WriteSkinColor(m_ini, m_section, Key(key), value); }
+void SkinKeyWriter::String(const char* key, QString& value, const QString&) { WriteSkinString(m_ini, m_section, Key(key), value); }
+void SkinKeyWriter::Rect(const char* key, SkinRect& value) { WriteSkinRect(m_ini, m_section, Key(key), value); }
+void SkinKeyWriter::Point(const char* key, QPoint& value) { WriteSkinPoint(m_ini, m_section, Key(key), value); }
+void SkinKeyWriter::PictureIndex(const char* key, int& value) { WriteSkinInteger(m_ini, m_section, Key(key), value); }
+void SkinKeyWriter::Font(const char* key, FontStyles& value) { WriteFontStyles(m_ini, m_section, Key(key), value); }
+void SkinKeyWriter::Align(const char* key, Alignment& value) { WriteAlignment(m_ini, m_section, Key(key), value); }
+void SkinKeyWriter::Stretch(const char* key, StretchType& value) { WriteStretchType(m_ini, m_section, Key(key), value); }
+void SkinKeyWriter::Morph(const char* key, MorphKind& value) { WriteMorphKind(m_ini, m_section, Key(key), value); }
+void SkinKeyWriter::Effect(const char* key, InactiveEffect& value) { WriteInactiveEffect(m_ini, m_section, Key(key), value); }
+void SkinKeyWriter::Command(const char* key, TbsStdCommand& value) { WriteSkinString(m_ini, m_section, Key(key), StdCommandWord(value)); }
