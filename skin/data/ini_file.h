@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -10,16 +11,21 @@
 class TbsIniFile {
 public:
     TbsIniFile() = default;
+    // Lines may end with CR, LF or CR LF.
     static TbsIniFile FromText(const QString& text);
+    // Every line ends with CR LF, as skin definition files are written.
     QString ToText() const;
 
     bool SectionExists(const QString& section) const;
     bool ValueExists(const QString& section, const QString& key) const;
     QStringList Sections() const;
+    QStringList Keys(const QString& section) const;
 
     // The raw trimmed value text, or fallback when the key is missing.
     QString ReadString(const QString& section, const QString& key, const QString& fallback = {}) const;
+    // Integer text as the skin values take it; fallback when missing or malformed.
     int ReadInteger(const QString& section, const QString& key, int fallback = 0) const;
+    // True only for the integer 1; fallback when the key is missing.
     bool ReadBool(const QString& section, const QString& key, bool fallback = false) const;
 
     void WriteString(const QString& section, const QString& key, const QString& value);
@@ -35,9 +41,18 @@ private:
     struct Section {
         QString name;
         std::vector<Entry> entries;
+        QHash<QString, std::size_t> entryIndex;
+
+        const Entry* Find(const QString& key) const;
+        void Put(const QString& key, const QString& value);
     };
     Section* FindSection(const QString& name);
     const Section* FindSection(const QString& name) const;
+    // An existing section of that name emptied, or a new one at the end.
+    Section& FreshSection(const QString& name);
+    Section& SectionForWriting(const QString& name);
+    const Entry* FindEntry(const QString& section, const QString& key) const;
 
     std::vector<Section> m_sections;
+    QHash<QString, std::size_t> m_sectionIndex;
 };

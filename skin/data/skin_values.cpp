@@ -1,0 +1,279 @@
+#include "skin/data/skin_values.h"
+
+#include <array>
+#include <limits>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+bool ParseDigits(QStringView digits, int base, std::uint64_t limit, std::uint64_t& value)
+{
+    if (digits.isEmpty())
+        return false;
+    value = 0;
+    for (const QChar c : digits) {
+        const int digit = (c.unicode() >= '0' && c.unicode() <= '9') ? c.unicode() - '0'
+            : (base == 16 && c.unicode() >= 'a' && c.unicode() <= 'f') ? c.unicode() - 'a' + 10
+            : (base == 16 && c.unicode() >= 'A' && c.unicode() <= 'F') ? c.unicode() - 'A' + 10
+                                                                        : -1;
+        if (digit < 0)
+            return false;
+        value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
+        if (value > limit)
+            return false;
+    }
+    return true;
+}
+
+// Colours are 32-bit patterns; hexadecimal text may give any of them, and the
+// upper half of the range reads as the negative integer with the same bits.
+constexpr std::uint64_t kHexLimit = std::numeric_limits<std::uint32_t>::max();
+
+// Every field of a rectangle or point keeps its digits only, so a coordinate
+// can never come out negative.
+std::vector<QString> ScanCoordinateFields(const QString& text)
+{
+    std::vector<QString> fields(1);
+    for (const QChar c : text) {
+        if (c == u',')
+            fields.emplace_back();
+        else if (c.unicode() >= '0' && c.unicode() <= '9')
+            fields.back().append(c);
+    }
+    return fields;
+}
+
+int ConvertCoordinate(const std::vector<QString>& fields, std::size_t index)
+{
+    const QString field = index < fields.size() ? fields[index] : QString();
+    int value = 0;
+    if (!ParseSkinInteger(field, value))
+        throw SkinConversionError(QStringLiteral("'%1' is not a valid integer value").arg(field).toStdString());
+    return value;
+}
+
+std::vector<int> ReadCoordinates(const TbsIniFile& ini, const QString& section, const QString& key, std::size_t count)
+{
+    std::vector<int> values(count, 0);
+    if (!ini.ValueExists(section, key))
+        return values;
+    const std::vector<QString> fields = ScanCoordinateFields(ini.ReadString(section, key));
+    for (std::size_t i = 0; i < count; ++i)
+        values[i] = ConvertCoordinate(fields, i);
+    return values;
+}
+
+template<typename Enum, std::size_t N>
+QString WordOf(const std::array<std::string_view, N>& words, Enum value)
+{
+    const auto index = static_cast<std::size_t>(value);
+    return index < N ? QString::fromLatin1(words[index].data(), static_cast<qsizetype>(words[index].size())) : QString();
+}
+
+// Exact-case look-up: the enumeration words of a definition are lower case,
+// and any other spelling is as good as an unknown word.
+template<std::size_t N>
+int IndexOfWord(const std::array<std::string_view, N>& words, const QString& text)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        if (text == QLatin1StringView(words[i].data(), static_cast<qsizetype>(words[i].size())))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+constexpr std::array<std::string_view, 4> kFontStyleWords { "fsbold", "fsitalic", "fsunderline", "fsstrikeout" };
+constexpr std::array<FontStyle, 4> kFontStyleFlags { fsBold, fsItalic, fsUnderline, fsStrikeOut };
+constexpr std::array<std::string_view, 3> kAlignmentWords { "taleftjustify", "tarightjustify", "tacenter" };
+constexpr std::array<std::string_view, 3> kStretchTypeWords { "stfull", "sthorz", "stvert" };
+constexpr std::array<std::string_view, 7> kMorphKindWords { "mkdefault", "mkgradient", "mkleftgradient", "mkrightgradient",
+    "mkleftslide", "mkrightslide", "mkpush" };
+constexpr std::array<std::string_view, 6> kInactiveEffectWords { "iebrightness", "iedarkness", "iegrayscale", "ienoise",
+    "iesplitblur", "ieinvert" };
+
+} // namespace
+
+bool ParseSkinInteger(const QString& text, int& value)
+{
+    QStringView rest(text);
+    bool negative = false;
+    if (rest.startsWith(u'-') || rest.startsWith(u'+')) {
+        negative = rest.front() == u'-';
+        rest = rest.sliced(1);
+    }
+
+    std::uint64_t magnitude = 0;
+    if (rest.startsWith(u'$') || rest.startsWith(u"0x") || rest.startsWith(u"0X")) {
+        if (!ParseDigits(rest.sliced(rest.front() == u'$' ? 1 : 2), 16, kHexLimit, magnitude))
+            return false;
+        auto bits = static_cast<std::uint32_t>(magnitude);
+        if (negative)
+            bits = 0u - bits;
+        value = static_cast<int>(bits);
+        return true;
+    }
+
+    const std::uint64_t limit = negative ? std::uint64_t { 1 } << 31 : (std::uint64_t { 1 } << 31) - 1;
+    if (!ParseDigits(rest, 10, limit, magnitude))
+        return false;
+    value = negative ? static_cast<int>(-static_cast<std::int64_t>(magnitude)) : static_cast<int>(magnitude);
+    return true;
+}
+
+int ReadSkinInteger(const TbsIniFile& ini, const QString& section, const QString& key, int fallback)
+{
+    return ini.ReadInteger(section, key, fallback);
+}
+
+bool ReadSkinBool(const TbsIniFile& ini, const QString& section, const QString& key)
+{
+    return ini.ReadBool(section, key, false);
+}
+
+SkinColor ReadSkinColor(const TbsIniFile& ini, const QString& section, const QString& key, SkinColor fallback)
+{
+    return static_cast<SkinColor>(ini.ReadInteger(section, key, static_cast<int>(fallback)));
+}
+
+QString ReadSkinString(const TbsIniFile& ini, const QString& section, const QString& key, const QString& fallback)
+{
+    return ini.ReadString(section, key, fallback);
+}
+
+SkinRect ReadSkinRect(const TbsIniFile& ini, const QString& section, const QString& key)
+{
+    const std::vector<int> v = ReadCoordinates(ini, section, key, 4);
+    return { v[0], v[1], v[2], v[3] };
+}
+
+QPoint ReadSkinPoint(const TbsIniFile& ini, const QString& section, const QString& key)
+{
+    const std::vector<int> v = ReadCoordinates(ini, section, key, 2);
+    return { v[0], v[1] };
+}
+
+FontStyles ReadFontStyles(const TbsIniFile& ini, const QString& section, const QString& key)
+{
+    const QString text = ini.ReadString(section, key);
+    FontStyles styles = 0;
+    for (std::size_t i = 0; i < kFontStyleWords.size(); ++i) {
+        const QLatin1StringView word(kFontStyleWords[i].data(), static_cast<qsizetype>(kFontStyleWords[i].size()));
+        if (text.contains(word, Qt::CaseSensitive))
+            styles |= kFontStyleFlags[i];
+    }
+    return styles;
+}
+
+Alignment ReadAlignment(const TbsIniFile& ini, const QString& section, const QString& key)
+{
+    const QString text = ini.ReadString(section, key, QStringLiteral("tacenter"));
+    if (text == u"taleftjustify")
+        return Alignment::taLeftJustify;
+    if (text == u"tacenter")
+        return Alignment::taCenter;
+    return Alignment::taRightJustify;
+}
+
+StretchType ReadStretchType(const TbsIniFile& ini, const QString& section, const QString& key)
+{
+    const QString text = ini.ReadString(section, key, QStringLiteral("stfull"));
+    if (text == u"stfull")
+        return StretchType::stFull;
+    if (text == u"stvert")
+        return StretchType::stVert;
+    return StretchType::stHorz;
+}
+
+MorphKind ReadMorphKind(const TbsIniFile& ini, const QString& section, const QString& key)
+{
+    const int index = IndexOfWord(kMorphKindWords, ini.ReadString(section, key, QStringLiteral("mkdefault")));
+    return index < 0 ? MorphKind::mkDefault : static_cast<MorphKind>(index);
+}
+
+InactiveEffect ReadInactiveEffect(const TbsIniFile& ini, const QString& section, const QString& key)
+{
+    const int index = IndexOfWord(kInactiveEffectWords, ini.ReadString(section, key, QStringLiteral("iebrightness")));
+    return index < 0 ? InactiveEffect::ieGrayScale : static_cast<InactiveEffect>(index);
+}
+
+QStringList ReadSkinStringList(const TbsIniFile& ini, const QString& section, const QString& name)
+{
+    const int count = ini.ReadInteger(section, name + QStringLiteral("count"), 0);
+    QStringList items;
+    for (int i = 0; i < count; ++i)
+        items.append(ini.ReadString(section, QString::number(i)));
+    return items;
+}
+
+int ReadPictureIndex(const TbsIniFile& ini, const QString& section, const QString& key)
+{
+    return ini.ReadInteger(section, key, -1);
+}
+
+void WriteSkinInteger(TbsIniFile& ini, const QString& section, const QString& key, int value)
+{
+    ini.WriteInteger(section, key, value);
+}
+
+void WriteSkinBool(TbsIniFile& ini, const QString& section, const QString& key, bool value)
+{
+    ini.WriteBool(section, key, value);
+}
+
+void WriteSkinColor(TbsIniFile& ini, const QString& section, const QString& key, SkinColor value)
+{
+    ini.WriteInteger(section, key, static_cast<int>(value));
+}
+
+void WriteSkinString(TbsIniFile& ini, const QString& section, const QString& key, const QString& value)
+{
+    ini.WriteString(section, key, value);
+}
+
+void WriteSkinRect(TbsIniFile& ini, const QString& section, const QString& key, const SkinRect& value)
+{
+    ini.WriteString(section, key, QStringLiteral("%1,%2,%3,%4").arg(value.left).arg(value.top).arg(value.right).arg(value.bottom));
+}
+
+void WriteSkinPoint(TbsIniFile& ini, const QString& section, const QString& key, const QPoint& value)
+{
+    ini.WriteString(section, key, QStringLiteral("%1,%2").arg(value.x()).arg(value.y()));
+}
+
+void WriteFontStyles(TbsIniFile& ini, const QString& section, const QString& key, FontStyles value)
+{
+    QStringList words;
+    for (std::size_t i = 0; i < kFontStyleWords.size(); ++i) {
+        if (value & kFontStyleFlags[i])
+            words.append(QString::fromLatin1(kFontStyleWords[i].data(), static_cast<qsizetype>(kFontStyleWords[i].size())));
+    }
+    ini.WriteString(section, key, words.join(u','));
+}
+
+void WriteAlignment(TbsIniFile& ini, const QString& section, const QString& key, Alignment value)
+{
+    ini.WriteString(section, key, WordOf(kAlignmentWords, value));
+}
+
+void WriteStretchType(TbsIniFile& ini, const QString& section, const QString& key, StretchType value)
+{
+    ini.WriteString(section, key, WordOf(kStretchTypeWords, value));
+}
+
+void WriteMorphKind(TbsIniFile& ini, const QString& section, const QString& key, MorphKind value)
+{
+    ini.WriteString(section, key, WordOf(kMorphKindWords, value));
+}
+
+void WriteInactiveEffect(TbsIniFile& ini, const QString& section, const QString& key, InactiveEffect value)
+{
+    ini.WriteString(section, key, WordOf(kInactiveEffectWords, value));
+}
+
+void WriteSkinStringList(TbsIniFile& ini, const QString& section, const QString& name, const QStringList& value)
+{
+    ini.WriteInteger(section, name + QStringLiteral("count"), static_cast<int>(value.size()));
+    for (qsizetype i = 0; i < value.size(); ++i)
+        ini.WriteString(section, QString::number(i), value[i]);
+}

@@ -1,0 +1,209 @@
+#include "skin/data/skin_values.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TbsIniFile Section(const QString& lines)
+{
+    return TbsIniFile::FromText("[s]\r\n" + lines);
+}
+
+void ExpectConversionError(const QString& line, const char* message)
+{
+    const auto ini = Section(line);
+    try {
+        ReadSkinRect(ini, "s", "r");
+        ADD_FAILURE() << "no conversion error for " << line.toStdString();
+    } catch (const SkinConversionError& error) {
+        EXPECT_STREQ(error.what(), message) << line.toStdString();
+    }
+}
+
+} // namespace
+
+TEST(SkinValues, IntegerTextForms)
+{
+    struct Case {
+        const char* text;
+        bool valid;
+        int value;
+    };
+    const Case cases[] = {
+        { "42", true, 42 },
+        { "-42", true, -42 },
+        { "+7", true, 7 },
+        { "$ff", true, 255 },
+        { "0xFF", true, 255 },
+        { "0Xa0", true, 160 },
+        { "$FFFFFFFF", true, -1 },
+        { "2147483647", true, 2147483647 },
+        { "-2147483648", true, -2147483647 - 1 },
+        { "2147483648", false, 0 },
+        { "$100000000", false, 0 },
+        { "", false, 0 },
+        { "-", false, 0 },
+        { "$", false, 0 },
+        { "0x", false, 0 },
+        { "12a", false, 0 },
+        { "1 2", false, 0 },
+        { "0xfg", false, 0 },
+        { "１２", false, 0 },
+    };
+    for (const Case& c : cases) {
+        int value = 12345;
+        EXPECT_EQ(ParseSkinInteger(QString::fromUtf8(c.text), value), c.valid) << c.text;
+        if (c.valid) {
+            EXPECT_EQ(value, c.value) << c.text;
+        }
+    }
+}
+
+TEST(SkinValues, IntegerBooleanColourAndPictureIndexFallBackWithoutFailing)
+{
+    const auto ini = Section("n=12\r\nbad=1x\r\nempty=\r\nb1=1\r\nb2=2\r\nbtext=true\r\ncolor=0xFF\r\nwhite=16777215\r\n"
+                             "sys=-16777201\r\npic=3\r\nbadpic=x\r\n");
+    EXPECT_EQ(ReadSkinInteger(ini, "s", "n", 5), 12);
+    EXPECT_EQ(ReadSkinInteger(ini, "s", "bad", 5), 5);
+    EXPECT_EQ(ReadSkinInteger(ini, "s", "empty", 5), 5);
+    EXPECT_EQ(ReadSkinInteger(ini, "s", "missing", 5), 5);
+
+    EXPECT_TRUE(ReadSkinBool(ini, "s", "b1"));
+    EXPECT_FALSE(ReadSkinBool(ini, "s", "b2"));
+    EXPECT_FALSE(ReadSkinBool(ini, "s", "btext"));
+    EXPECT_FALSE(ReadSkinBool(ini, "s", "missing"));
+
+    EXPECT_EQ(ReadSkinColor(ini, "s", "color", 0), 255u);
+    EXPECT_EQ(ReadSkinColor(ini, "s", "white", 0), 0x00FFFFFFu);
+    EXPECT_EQ(ReadSkinColor(ini, "s", "sys", 0), SystemColor(15));
+    EXPECT_EQ(ReadSkinColor(ini, "s", "missing", SystemColor(5)), 0xFF000005u);
+    EXPECT_EQ(ReadSkinColor(ini, "s", "bad", SystemColor(8)), SystemColor(8));
+
+    EXPECT_EQ(ReadPictureIndex(ini, "s", "pic"), 3);
+    EXPECT_EQ(ReadPictureIndex(ini, "s", "badpic"), -1);
+    EXPECT_EQ(ReadPictureIndex(ini, "s", "missing"), -1);
+}
+
+TEST(SkinValues, Strings)
+{
+    const auto ini = Section("name=  Arial Bold  \r\nempty=\r\n");
+    EXPECT_EQ(ReadSkinString(ini, "s", "name", "x"), "Arial Bold");
+    EXPECT_EQ(ReadSkinString(ini, "s", "empty", "x"), "");
+    EXPECT_EQ(ReadSkinString(ini, "s", "missing", "Arial"), "Arial");
+}
+
+TEST(SkinValues, RectanglesAndPointsKeepDigitsAndCommasOnly)
+{
+    const auto ini = Section("skinrect=458,272,500,294\r\nodd= -2,5,7,9\r\nminus=-5,7,10,12\r\nextra=1,2,3,4,5,6\r\n"
+                             "spaced = 1 0 , 2x0,3;0,4 0\r\nlefttoppoint=3,9\r\npointextra=1,2,3\r\n");
+    EXPECT_EQ(ReadSkinRect(ini, "s", "skinrect"), (SkinRect { 458, 272, 500, 294 }));
+    EXPECT_EQ(ReadSkinRect(ini, "s", "odd"), (SkinRect { 2, 5, 7, 9 }));
+    EXPECT_EQ(ReadSkinRect(ini, "s", "minus"), (SkinRect { 5, 7, 10, 12 }));
+    EXPECT_EQ(ReadSkinRect(ini, "s", "extra"), (SkinRect { 1, 2, 3, 4 }));
+    EXPECT_EQ(ReadSkinRect(ini, "s", "spaced"), (SkinRect { 10, 20, 30, 40 }));
+    EXPECT_EQ(ReadSkinRect(ini, "s", "missing"), (SkinRect {}));
+    EXPECT_TRUE(ReadSkinRect(ini, "s", "missing").IsEmpty());
+
+    EXPECT_EQ(ReadSkinPoint(ini, "s", "lefttoppoint"), QPoint(3, 9));
+    EXPECT_EQ(ReadSkinPoint(ini, "s", "pointextra"), QPoint(1, 2));
+    EXPECT_EQ(ReadSkinPoint(ini, "s", "missing"), QPoint(0, 0));
+}
+
+TEST(SkinValues, MalformedRectanglesAndPointsRaiseTheConversionError)
+{
+    ExpectConversionError("r=", "'' is not a valid integer value");
+    ExpectConversionError("r=1,2,3", "'' is not a valid integer value");
+    ExpectConversionError("r=1,,3,4", "'' is not a valid integer value");
+    ExpectConversionError("r=1,2,3,-", "'' is not a valid integer value");
+    ExpectConversionError("r=1,2,3,99999999999", "'99999999999' is not a valid integer value");
+
+    const auto ini = Section("p=7\r\nq=\r\n");
+    EXPECT_THROW(ReadSkinPoint(ini, "s", "p"), SkinConversionError);
+    EXPECT_THROW(ReadSkinPoint(ini, "s", "q"), SkinConversionError);
+}
+
+TEST(SkinValues, FontStylesAreExactLowerCaseSubstrings)
+{
+    const auto ini = Section("a=fsbold,fsunderline\r\nb=FSBOLD,FsItalic\r\nc=\r\nd=xxfsitalicyy fsstrikeout\r\n");
+    EXPECT_EQ(ReadFontStyles(ini, "s", "a"), FontStyles(fsBold | fsUnderline));
+    EXPECT_EQ(ReadFontStyles(ini, "s", "b"), FontStyles(0));
+    EXPECT_EQ(ReadFontStyles(ini, "s", "c"), FontStyles(0));
+    EXPECT_EQ(ReadFontStyles(ini, "s", "d"), FontStyles(fsItalic | fsStrikeOut));
+    EXPECT_EQ(ReadFontStyles(ini, "s", "missing"), FontStyles(0));
+}
+
+TEST(SkinValues, EnumerationsMatchExactlyAndFallBackByKind)
+{
+    const auto ini = Section("left=taleftjustify\r\nright=tarightjustify\r\ncenter=tacenter\r\nmixed=TaCenter\r\n"
+                             "full=stfull\r\nvert=stvert\r\nhorz=sthorz\r\nodd=Stfull\r\n"
+                             "push=mkpush\r\ngrad=mkgradient\r\nmkodd=MKPUSH\r\n"
+                             "invert=ieinvert\r\ndark=iedarkness\r\nieodd=none\r\nempty=\r\n");
+    EXPECT_EQ(ReadAlignment(ini, "s", "left"), Alignment::taLeftJustify);
+    EXPECT_EQ(ReadAlignment(ini, "s", "right"), Alignment::taRightJustify);
+    EXPECT_EQ(ReadAlignment(ini, "s", "center"), Alignment::taCenter);
+    EXPECT_EQ(ReadAlignment(ini, "s", "mixed"), Alignment::taRightJustify);
+    EXPECT_EQ(ReadAlignment(ini, "s", "missing"), Alignment::taCenter);
+
+    EXPECT_EQ(ReadStretchType(ini, "s", "full"), StretchType::stFull);
+    EXPECT_EQ(ReadStretchType(ini, "s", "vert"), StretchType::stVert);
+    EXPECT_EQ(ReadStretchType(ini, "s", "horz"), StretchType::stHorz);
+    EXPECT_EQ(ReadStretchType(ini, "s", "odd"), StretchType::stHorz);
+    EXPECT_EQ(ReadStretchType(ini, "s", "empty"), StretchType::stHorz);
+    EXPECT_EQ(ReadStretchType(ini, "s", "missing"), StretchType::stFull);
+
+    EXPECT_EQ(ReadMorphKind(ini, "s", "push"), MorphKind::mkPush);
+    EXPECT_EQ(ReadMorphKind(ini, "s", "grad"), MorphKind::mkGradient);
+    EXPECT_EQ(ReadMorphKind(ini, "s", "mkodd"), MorphKind::mkDefault);
+    EXPECT_EQ(ReadMorphKind(ini, "s", "missing"), MorphKind::mkDefault);
+
+    EXPECT_EQ(ReadInactiveEffect(ini, "s", "invert"), InactiveEffect::ieInvert);
+    EXPECT_EQ(ReadInactiveEffect(ini, "s", "dark"), InactiveEffect::ieDarkness);
+    EXPECT_EQ(ReadInactiveEffect(ini, "s", "ieodd"), InactiveEffect::ieGrayScale);
+    EXPECT_EQ(ReadInactiveEffect(ini, "s", "empty"), InactiveEffect::ieGrayScale);
+    EXPECT_EQ(ReadInactiveEffect(ini, "s", "missing"), InactiveEffect::ieBrightness);
+}
+
+TEST(SkinValues, StringLists)
+{
+    const auto ini = Section("activepicturescount=3\r\n0=a.bmp\r\n1=b.bmp\r\n");
+    EXPECT_EQ(ReadSkinStringList(ini, "s", "activepictures"), (QStringList { "a.bmp", "b.bmp", "" }));
+    EXPECT_TRUE(ReadSkinStringList(ini, "s", "other").isEmpty());
+    const auto negative = Section("listcount=-4\r\n0=a\r\n");
+    EXPECT_TRUE(ReadSkinStringList(negative, "s", "list").isEmpty());
+}
+
+TEST(SkinValues, WrittenValuesReadBackTheSame)
+{
+    TbsIniFile ini;
+    WriteSkinInteger(ini, "d", "int", -3);
+    WriteSkinBool(ini, "d", "bool", true);
+    WriteSkinColor(ini, "d", "color", SystemColor(15));
+    WriteSkinString(ini, "d", "text", "Arial");
+    WriteSkinRect(ini, "d", "rect", { 1, 2, 30, 40 });
+    WriteSkinPoint(ini, "d", "point", { 5, 6 });
+    WriteFontStyles(ini, "d", "style", fsBold | fsStrikeOut);
+    WriteAlignment(ini, "d", "align", Alignment::taLeftJustify);
+    WriteStretchType(ini, "d", "stretch", StretchType::stVert);
+    WriteMorphKind(ini, "d", "morph", MorphKind::mkRightSlide);
+    WriteInactiveEffect(ini, "d", "effect", InactiveEffect::ieNoise);
+    WriteSkinStringList(ini, "d", "names", { "x.bmp", "y.bmp" });
+
+    EXPECT_EQ(ini.ReadString("d", "color"), "-16777201");
+    EXPECT_EQ(ini.ReadString("d", "rect"), "1,2,30,40");
+    EXPECT_EQ(ini.ReadString("d", "style"), "fsbold,fsstrikeout");
+    EXPECT_EQ(ini.ReadString("d", "namescount"), "2");
+
+    const auto reread = TbsIniFile::FromText(ini.ToText());
+    EXPECT_EQ(ReadSkinInteger(reread, "d", "int"), -3);
+    EXPECT_TRUE(ReadSkinBool(reread, "d", "bool"));
+    EXPECT_EQ(ReadSkinColor(reread, "d", "color", 0), SystemColor(15));
+    EXPECT_EQ(ReadSkinString(reread, "d", "text"), "Arial");
+    EXPECT_EQ(ReadSkinRect(reread, "d", "rect"), (SkinRect { 1, 2, 30, 40 }));
+    EXPECT_EQ(ReadSkinPoint(reread, "d", "point"), QPoint(5, 6));
+    EXPECT_EQ(ReadFontStyles(reread, "d", "style"), FontStyles(fsBold | fsStrikeOut));
+    EXPECT_EQ(ReadAlignment(reread, "d", "align"), Alignment::taLeftJustify);
+    EXPECT_EQ(ReadStretchType(reread, "d", "stretch"), StretchType::stVert);
+    EXPECT_EQ(ReadMorphKind(reread, "d", "morph"), MorphKind::mkRightSlide);
+    EXPECT_EQ(ReadInactiveEffect(reread, "d", "effect"), InactiveEffect::ieNoise);
+    EXPECT_EQ(ReadSkinStringList(reread, "d", "names"), (QStringList { "x.bmp", "y.bmp" }));
+}
