@@ -1,0 +1,97 @@
+#include "skin/data/compressed_stored_skin.h"
+
+#include "skin/data/skin_compression.h"
+#include "skin/data/skin_package.h"
+#include "skin/data/skin_package_builder.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QtEndian>
+
+namespace {
+
+[[noreturn]] void Fail(const QString& message)
+{
+    throw SkinPackageError(message.toStdString());
+}
+
+qint32 ReadFrameInt32(QIODevice& stream, const QString& source, const char* field)
+{
+    char bytes[4];
+    if (stream.read(bytes, sizeof bytes) != qint64(sizeof bytes))
+        Fail(QStringLiteral("%1 ends before its %2").arg(source, QLatin1String(field)));
+    return qFromLittleEndian<qint32>(bytes);
+}
+
+// version, length, data; the length is checked against what the stream holds
+// before anything is allocated for it.
+QByteArray ReadFrame(QIODevice& stream, const QString& source)
+{
+    const qint32 version = ReadFrameInt32(stream, source, "version");
+    if (version > kSkinPackageVersion)
+        throw UnsupportedSkinVersionError(version);
+    const qint32 length = ReadFrameInt32(stream, source, "length");
+    if (length < 0)
+        Fail(QStringLiteral("%1 has a negative length (%2)").arg(source).arg(length));
+    if (!stream.isSequential() && length > stream.size() - stream.pos())
+        Fail(QStringLiteral("%1 announces %2 compressed bytes but holds %3")
+                 .arg(source)
+                 .arg(length)
+                 .arg(stream.size() - stream.pos()));
+    const QByteArray data = stream.read(length);
+    if (data.size() != length)
+        Fail(QStringLiteral("%1 ends inside its compressed data").arg(source));
+    return data;
+}
+
+void WriteFrameInt32(QIODevice& stream, qint32 value)
+{
+    char bytes[4];
+    qToLittleEndian(value, bytes);
+    if (stream.write(bytes, sizeof bytes) != qint64(sizeof bytes))
+        Fail(QStringLiteral("cannot write the framed skin: %1").arg(stream.errorString()));
+}
+
+}
+
+TbsCompressedStoredSkin::TbsCompressedStoredSkin(QObject* parent)
+    : QObject(parent)
+{
+}
+
+void TbsCompressedStoredSkin::LoadFromSkinFile(const QString& path)
+{
+    m_compressedData = CompressSkinPackage(WriteSkinPackage(BuildSkinPackage(path)));
+}
+
+void TbsCompressedStoredSkin::LoadFromCompressedFile(const QString& path)
+{
+    m_compressedData.clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        Fail(QStringLiteral("cannot open compressed skin file '%1': %2").arg(path, file.errorString()));
+    m_compressedData = ReadFrame(file, QStringLiteral("compressed skin file '%1'").arg(path));
+}
+
+void TbsCompressedStoredSkin::ReadFramed(QIODevice& stream)
+{
+    m_compressedData.clear();
+    stream.seek(0);
+    m_compressedData = ReadFrame(stream, QStringLiteral("the framed skin"));
+}
+
+void TbsCompressedStoredSkin::WriteFramed(QIODevice& stream) const
+{
+    WriteFrameInt32(stream, kSkinPackageVersion);
+    WriteFrameInt32(stream, static_cast<qint32>(m_compressedData.size()));
+    if (stream.write(m_compressedData) != m_compressedData.size())
+        Fail(QStringLiteral("cannot write the framed skin: %1").arg(stream.errorString()));
+}
+
+void TbsCompressedStoredSkin::Unpack(QIODevice& destination) const
+{
+    QByteArray data = m_compressedData;
+    QBuffer compressed(&data);
+    compressed.open(QIODevice::ReadOnly);
+    Decompress(destination, compressed);
+}

@@ -1,0 +1,77 @@
+#include "skin/data/skin_package_builder.h"
+
+#include "skin/data/ini_file.h"
+#include "skin/data/skin_text_codec.h"
+#include "skin/data/skin_values.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace {
+
+const QString kPictures = QStringLiteral("PICTURES");
+
+[[noreturn]] void Fail(const QString& message)
+{
+    throw SkinPackageError(message.toStdString());
+}
+
+// Skins come from a file system that ignores letter case; when the exact name
+// is not there, a file differing only in case is taken.
+QString FindPictureFile(const QDir& folder, const QString& name)
+{
+    const QString exact = folder.filePath(name);
+    if (QFileInfo::exists(exact))
+        return exact;
+    const QFileInfo wanted(exact);
+    const QDir parent = wanted.dir();
+    const QStringList candidates = parent.entryList(QDir::Files);
+    for (const QString& candidate : candidates) {
+        if (candidate.compare(wanted.fileName(), Qt::CaseInsensitive) == 0)
+            return parent.filePath(candidate);
+    }
+    return exact;
+}
+
+QImage LoadPicture(const QDir& folder, const QString& name)
+{
+    const QString path = FindPictureFile(folder, name);
+    QImageReader reader(path);
+    QImage image = reader.read();
+    if (image.isNull())
+        Fail(QStringLiteral("cannot load picture '%1': %2").arg(path, reader.errorString()));
+    return image;
+}
+
+QImage LoadOptionalPicture(const QDir& folder, const TbsIniFile& ini, const QString& key)
+{
+    const QString name = ReadSkinString(ini, kPictures, key);
+    return name.isEmpty() ? QImage() : LoadPicture(folder, name);
+}
+
+}
+
+SkinPackage BuildSkinPackage(const QString& definitionPath)
+{
+    QFile file(definitionPath);
+    if (!file.open(QIODevice::ReadOnly))
+        Fail(QStringLiteral("cannot read skin definition '%1': %2").arg(definitionPath, file.errorString()));
+    const QByteArray text = file.readAll();
+    const TbsIniFile ini = TbsIniFile::FromText(DecodeSkinText(text));
+    for (const char* section : { "VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS" }) {
+        if (!ini.SectionExists(QLatin1String(section)))
+            Fail(QStringLiteral("skin definition '%1' has no [%2] section").arg(definitionPath, QLatin1String(section)));
+    }
+
+    const QDir folder = QFileInfo(definitionPath).absoluteDir();
+    SkinPackage package;
+    package.picture = LoadOptionalPicture(folder, ini, QStringLiteral("picture"));
+    package.inactivePicture = LoadOptionalPicture(folder, ini, QStringLiteral("inactivepicture"));
+    package.mask = LoadOptionalPicture(folder, ini, QStringLiteral("mask"));
+    for (const QString& name : ReadSkinStringList(ini, kPictures, QStringLiteral("activepictures")))
+        package.activePictures.append(LoadPicture(folder, name));
+    package.definitionText = JoinSkinTextLines(SplitSkinTextLines(text));
+    return package;
+}

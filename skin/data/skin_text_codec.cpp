@@ -1,0 +1,63 @@
+#include "skin/data/skin_text_codec.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace {
+
+// GB18030 extends code page 936 and maps every byte sequence it cannot
+// decode to a replacement, so it serves as the reader of 936 text.
+const char* const kSkinTextEncoding = "GB18030";
+
+}
+
+bool SkinTextCodecAvailable()
+{
+    return QStringDecoder(kSkinTextEncoding).isValid();
+}
+
+QString DecodeSkinText(const QByteArray& bytes)
+{
+    QStringDecoder decoder(kSkinTextEncoding);
+    if (!decoder.isValid())
+        return QString::fromLatin1(bytes);
+    return decoder.decode(bytes);
+}
+
+QByteArray EncodeSkinText(const QString& text)
+{
+    QStringEncoder encoder(kSkinTextEncoding);
+    if (!encoder.isValid())
+        return text.toLatin1();
+    return encoder.encode(text);
+}
+
+QList<QByteArray> SplitSkinTextLines(const QByteArray& text)
+{
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            lines.append(text.mid(start, i - start));
+            i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < text.size())
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QByteArray JoinSkinTextLines(const QList<QByteArray>& lines)
+{
+    QByteArray text;
+    for (const QByteArray& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
