@@ -15,9 +15,21 @@
 
 using namespace Qt::StringLiterals;
 
+// Shows control characters as escapes, so a failure tells CR from LF.
 inline void PrintTo(const QString& text, std::ostream* out)
 {
-    *out << '"' << text.toStdString() << '"';
+    QString shown;
+    for (QChar const c : text) {
+        if (c == u'\r')
+            shown += u"\\r"_s;
+        else if (c == u'\n')
+            shown += u"\\n"_s;
+        else if (c.unicode() < 0x20)
+            shown += u"\\x%1"_s.arg(c.unicode(), 2, 16, QChar(u'0'));
+        else
+            shown += c;
+    }
+    *out << '"' << shown.toStdString() << '"';
 }
 
 // The inverse of the generator's multiplier modulo 2^32, found independently.
