@@ -1,0 +1,28 @@
+#include "skin/data/control_definitions_check_radio.h"
+
+#include "skin/data/skin_key_visitor.h"
+
+void TbsDataSkinCheckRadioControl::VisitKeys(SkinKeyVisitor& keys)
+{
+    TbsDataSkinCustomControl::VisitKeys(keys);
+    keys.String("fontname", fontName, QStringLiteral("Arial"));
+    keys.Integer("fontheight", fontHeight, 14);
+    keys.Font("fontstyle", fontStyle);
+    keys.Color("fontcolor", fontColor);
+    keys.Color("activefontcolor", activeFontColor);
+    keys.Color("unenabledfontcolor", unenabledFontColor);
+    keys.Color("framefontcolor", frameFontColor);
+    keys.Rect("activeskinrect", activeSkinRect);
+    keys.Rect("checkimagearea", checkImageArea);
+    keys.Rect("textarea", textArea);
+    keys.Rect("checkimagerect", checkImageRect);
+    keys.Rect("uncheckimagerect", uncheckImageRect);
+    keys.Rect("activecheckimagerect", activeCheckImageRect);
+    keys.Rect("activeuncheckimagerect", activeUncheckImageRect);
+    keys.Rect("unenabledcheckimagerect", unenabledCheckImageRect);
+    keys.Rect("unenableduncheckimagerect", unenabledUncheckImageRect);
+    keys.Rect("grayedcheckimagerect", grayedCheckImageRect);
+    keys.Rect("activegrayedcheckimagerect", activeGrayedCheckImageRect);
+    keys.Bool("morphing", morphing);
+    keys.Morph("morphkind", morphKind);
+}

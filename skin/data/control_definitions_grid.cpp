@@ -1,0 +1,33 @@
+#include "skin/data/control_definitions_grid.h"
+
+#include "skin/data/skin_key_visitor.h"
+
+void TbsDataSkinGridControl::VisitKeys(SkinKeyVisitor& keys)
+{
+    TbsDataSkinControl::VisitKeys(keys);
+    keys.Rect("fixedcellrect", fixedCellRect);
+    keys.Rect("selectcellrect", selectCellRect);
+    keys.Rect("focuscellrect", focusCellRect);
+    keys.Integer("fixedcellleftoffset", fixedCellLeftOffset);
+    keys.Integer("fixedcellrightoffset", fixedCellRightOffset);
+    keys.Rect("fixedcelltextrect", fixedCellTextRect);
+    keys.Integer("cellleftoffset", cellLeftOffset);
+    keys.Integer("cellrightoffset", cellRightOffset);
+    keys.Rect("celltextrect", cellTextRect);
+    keys.PictureIndex("bgpictureindex", bgPictureIndex);
+    keys.Color("linescolor", linesColor);
+    keys.Color("bgcolor", bgColor);
+    keys.String("fontname", fontName, QStringLiteral("Arial"));
+    keys.Integer("fontheight", fontHeight, 14);
+    keys.Font("fontstyle", fontStyle);
+    keys.Color("fontcolor", fontColor);
+    keys.Color("selectfontcolor", selectFontColor);
+    keys.Color("focusfontcolor", focusFontColor);
+    keys.String("fixedfontname", fixedFontName, QStringLiteral("Arial"));
+    keys.Integer("fixedfontheight", fixedFontHeight, 14);
+    keys.Font("fixedfontstyle", fixedFontStyle);
+    keys.Color("fixedfontcolor", fixedFontColor);
+    keys.Bool("cellstretcheffect", cellStretchEffect);
+    keys.Bool("fixedcellstretcheffect", fixedCellStretchEffect);
+    keys.Bool("showfocus", showFocus);
+}

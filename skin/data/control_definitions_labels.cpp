@@ -1,0 +1,29 @@
+#include "skin/data/control_definitions_labels.h"
+
+#include "skin/data/skin_key_visitor.h"
+
+void TbsDataSkinLabelControl::VisitKeys(SkinKeyVisitor& keys)
+{
+    TbsDataSkinCustomControl::VisitKeys(keys);
+    keys.String("fontname", fontName, QStringLiteral("Arial"));
+    keys.Integer("fontheight", fontHeight, 14);
+    keys.Font("fontstyle", fontStyle);
+    keys.Color("fontcolor", fontColor);
+}
+
+void TbsDataSkinStdLabelControl::VisitKeys(SkinKeyVisitor& keys)
+{
+    TbsDataSkinControl::VisitKeys(keys);
+    keys.String("fontname", fontName, QStringLiteral("Arial"));
+    keys.Integer("fontheight", fontHeight, 14);
+    keys.Font("fontstyle", fontStyle);
+    keys.Color("fontcolor", fontColor);
+    keys.Color("activefontcolor", activeFontColor, kDefaultActiveFontColor);
+}
+
+void TbsDataSkinBevel::VisitKeys(SkinKeyVisitor& keys)
+{
+    TbsDataSkinControl::VisitKeys(keys);
+    keys.Color("lightcolor", lightColor);
+    keys.Color("darkcolor", darkColor);
+}

@@ -1,0 +1,72 @@
+#include "skin/data/control_definitions_lists.h"
+
+#include "skin/data/skin_key_visitor.h"
+
+void TbsDataSkinListBox::VisitKeys(SkinKeyVisitor& keys)
+{
+    TbsDataSkinCustomControl::VisitKeys(keys);
+    keys.Rect("itemrect", itemRect);
+    keys.Rect("activeitemrect", activeItemRect);
+    keys.Rect("focusitemrect", focusItemRect);
+    keys.Integer("itemleftoffset", itemLeftOffset);
+    keys.Integer("itemrightoffset", itemRightOffset);
+    keys.Rect("itemtextrect", itemTextRect);
+    keys.String("fontname", fontName, QStringLiteral("Arial"));
+    keys.Integer("fontheight", fontHeight, 14);
+    keys.Font("fontstyle", fontStyle);
+    keys.Color("fontcolor", fontColor);
+    keys.Color("activefontcolor", activeFontColor);
+    keys.Color("focusfontcolor", focusFontColor);
+    keys.Rect("captionrect", captionRect);
+    keys.String("captionfontname", captionFontName, QStringLiteral("Arial"));
+    keys.Integer("captionfontheight", captionFontHeight, 14);
+    keys.Font("captionfontstyle", captionFontStyle);
+    keys.Color("captionfontcolor", captionFontColor);
+    keys.Rect("upbuttonrect", upButtonRect);
+    keys.Rect("activeupbuttonrect", activeUpButtonRect);
+    keys.Rect("downupbuttonrect", downUpButtonRect);
+    keys.Rect("downbuttonrect", downButtonRect);
+    keys.Rect("activedownbuttonrect", activeDownButtonRect);
+    keys.Rect("downdownbuttonrect", downDownButtonRect);
+    keys.Rect("checkbuttonrect", checkButtonRect);
+    keys.Rect("activecheckbuttonrect", activeCheckButtonRect);
+    keys.Rect("downcheckbuttonrect", downCheckButtonRect);
+    keys.String("vscrollbarname", vScrollBarName, QStringLiteral("vscrollbar"));
+    keys.String("hscrollbarname", hScrollBarName, QStringLiteral("hscrollbar"));
+    keys.String("bothhscrollbarname", bothHScrollBarName, QStringLiteral("bothhscrollbar"));
+    keys.Bool("showfocus", showFocus);
+}
+
+void TbsDataSkinCheckListBox::VisitKeys(SkinKeyVisitor& keys)
+{
+    TbsDataSkinListBox::VisitKeys(keys);
+    keys.Rect("itemcheckrect", itemCheckRect);
+    keys.Rect("checkimagerect", checkImageRect);
+    keys.Rect("uncheckimagerect", uncheckImageRect);
+}
+
+void TbsDataSkinComboBox::VisitKeys(SkinKeyVisitor& keys)
+{
+    TbsDataSkinCustomControl::VisitKeys(keys);
+    keys.Rect("activeskinrect", activeSkinRect);
+    keys.Rect("itemrect", itemRect);
+    keys.Rect("activeitemrect", activeItemRect);
+    keys.Rect("focusitemrect", focusItemRect);
+    keys.Integer("itemleftoffset", itemLeftOffset);
+    keys.Integer("itemrightoffset", itemRightOffset);
+    keys.Rect("itemtextrect", itemTextRect);
+    keys.String("fontname", fontName, QStringLiteral("Arial"));
+    keys.Integer("fontheight", fontHeight, 14);
+    keys.Font("fontstyle", fontStyle);
+    keys.Color("fontcolor", fontColor);
+    keys.Color("focusfontcolor", focusFontColor);
+    keys.Color("activefontcolor", activeFontColor);
+    keys.String("listboxname", listBoxName);
+    keys.Rect("buttonrect", buttonRect);
+    keys.Rect("activebuttonrect", activeButtonRect);
+    keys.Rect("downbuttonrect", downButtonRect);
+    keys.Rect("unenabledbuttonrect", unenabledButtonRect);
+    keys.Bool("itemstretcheffect", itemStretchEffect);
+    keys.Bool("focusitemstretcheffect", focusItemStretchEffect);
+    keys.Bool("showfocus", showFocus);
+}

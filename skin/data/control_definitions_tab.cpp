@@ -1,0 +1,44 @@
+#include "skin/data/control_definitions_tab.h"
+
+#include "skin/data/skin_key_visitor.h"
+
+void TbsDataSkinTabControl::VisitKeys(SkinKeyVisitor& keys)
+{
+    TbsDataSkinControl::VisitKeys(keys);
+    keys.Rect("tabrect", tabRect);
+    keys.Rect("activetabrect", activeTabRect);
+    keys.Rect("focustabrect", focusTabRect);
+    keys.Rect("mouseintabrect", mouseInTabRect);
+    keys.Rect("clientrect", clientRect);
+    keys.PictureIndex("bgpictureindex", bgPictureIndex);
+    keys.Point("lefttoppoint", leftTopPoint);
+    keys.Point("righttoppoint", rightTopPoint);
+    keys.Point("leftbottompoint", leftBottomPoint);
+    keys.Point("rightbottompoint", rightBottomPoint);
+    keys.Integer("tableftoffset", tabLeftOffset);
+    keys.Integer("tabrightoffset", tabRightOffset);
+    keys.Rect("tabsbgrect", tabsBgRect);
+    keys.Bool("tabstretcheffect", tabStretchEffect);
+    keys.Bool("leftstretch", leftStretch);
+    keys.Bool("topstretch", topStretch);
+    keys.Bool("rightstretch", rightStretch);
+    keys.Bool("bottomstretch", bottomStretch);
+    keys.Bool("stretcheffect", stretchEffect);
+    keys.Stretch("stretchtype", stretchType);
+    keys.String("fontname", fontName, QStringLiteral("Arial"));
+    keys.Integer("fontheight", fontHeight, 14);
+    keys.Font("fontstyle", fontStyle);
+    keys.Color("fontcolor", fontColor);
+    keys.Color("activefontcolor", activeFontColor);
+    keys.Color("focusfontcolor", focusFontColor);
+    keys.Color("mouseinfontcolor", mouseInFontColor);
+    keys.String("updown", upDown);
+    keys.Bool("showfocus", showFocus);
+    keys.Integer("focusoffsetx", focusOffsetX);
+    keys.Integer("focusoffsety", focusOffsetY);
+    keys.Rect("closebuttonrect", closeButtonRect);
+    keys.Rect("closebuttonactiverect", closeButtonActiveRect);
+    keys.Rect("closebuttondownrect", closeButtonDownRect);
+    keys.Bool("buttontransparent", buttonTransparent);
+    keys.Color("buttontransparentcolor", buttonTransparentColor);
+}

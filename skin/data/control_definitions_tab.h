@@ -1,0 +1,53 @@
+#pragma once
+
+#include "skin/data/data_skin_control.h"
+
+// A page control: a row of tabs above a page frame. skinRect is the frame
+// image, cut by its own corner points; it is not a custom control because
+// its keys come in a different order.
+class TbsDataSkinTabControl : public TbsDataSkinControl {
+public:
+    using TbsDataSkinControl::TbsDataSkinControl;
+    QString TypeName() const override { return QStringLiteral("tab"); }
+
+    SkinRect tabRect;
+    SkinRect activeTabRect;
+    SkinRect focusTabRect;
+    SkinRect mouseInTabRect;
+    SkinRect clientRect;
+    int bgPictureIndex { -1 };
+    QPoint leftTopPoint;
+    QPoint rightTopPoint;
+    QPoint leftBottomPoint;
+    QPoint rightBottomPoint;
+    int tabLeftOffset { 0 };
+    int tabRightOffset { 0 };
+    SkinRect tabsBgRect;
+    bool tabStretchEffect { false };
+    bool leftStretch { false };
+    bool topStretch { false };
+    bool rightStretch { false };
+    bool bottomStretch { false };
+    bool stretchEffect { false };
+    StretchType stretchType { StretchType::stFull };
+    QString fontName { QStringLiteral("Arial") };
+    int fontHeight { 14 };
+    FontStyles fontStyle { 0 };
+    SkinColor fontColor { 0 };
+    SkinColor activeFontColor { 0 };
+    SkinColor focusFontColor { 0 };
+    SkinColor mouseInFontColor { 0 };
+    // Name of the up-down definition that scrolls the tabs.
+    QString upDown;
+    bool showFocus { false };
+    int focusOffsetX { 0 };
+    int focusOffsetY { 0 };
+    SkinRect closeButtonRect;
+    SkinRect closeButtonActiveRect;
+    SkinRect closeButtonDownRect;
+    bool buttonTransparent { false };
+    SkinColor buttonTransparentColor { 0 };
+
+protected:
+    void VisitKeys(SkinKeyVisitor& keys) override;
+};

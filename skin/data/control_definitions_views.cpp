@@ -1,0 +1,13 @@
+#include "skin/data/control_definitions_views.h"
+
+#include "skin/data/skin_key_visitor.h"
+
+void TbsDataSkinTextViewControl::VisitKeys(SkinKeyVisitor& keys)
+{
+    TbsDataSkinControl::VisitKeys(keys);
+    keys.String("fontname", fontName, QStringLiteral("Arial"));
+    keys.Integer("fontheight", fontHeight, 14);
+    keys.Font("fontstyle", fontStyle);
+    keys.Color("fontcolor", fontColor);
+    keys.Color("bgcolor", bgColor);
+}

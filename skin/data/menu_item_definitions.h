@@ -1,0 +1,79 @@
+#pragma once
+
+#include "skin/data/data_skin_object.h"
+
+// An item of a skinned popup menu.
+class TbsDataSkinMenuItem : public TbsDataSkinObject {
+public:
+    using TbsDataSkinObject::TbsDataSkinObject;
+    QString TypeName() const override { return QStringLiteral("menuitem"); }
+    // After reading, an empty active mark image takes the plain one, so a skin
+    // that draws one check mark needs to give it only once.
+    void ReadFromIni(const TbsIniFile& ini) override;
+
+    int itemLeftOffset { 0 };
+    int itemRightOffset { 0 };
+    SkinRect dividerRect;
+    int dividerLeftOffset { 0 };
+    int dividerRightOffset { 0 };
+    SkinRect textRect;
+    SkinRect imageRect;
+    QString fontName { QStringLiteral("Arial") };
+    int fontHeight { 14 };
+    FontStyles fontStyle { 0 };
+    SkinColor fontColor { 0 };
+    SkinColor activeFontColor { 0 };
+    SkinColor unenabledFontColor { 0 };
+    bool stretchEffect { false };
+    bool inactiveStretchEffect { false };
+    bool dividerStretchEffect { false };
+    SkinRect animateSkinRect;
+    int frameCount { 0 };
+    int animateInterval { 25 };
+    bool inactiveAnimation { false };
+    bool useImageColor { false };
+    SkinColor imageColor { 0 };
+    SkinColor activeImageColor { 0 };
+    bool inactiveTransparent { false };
+    SkinRect checkImageRect;
+    SkinRect activeCheckImageRect;
+    SkinRect radioImageRect;
+    SkinRect activeRadioImageRect;
+    SkinRect arrowImageRect;
+    SkinRect activeArrowImageRect;
+
+protected:
+    void VisitKeys(SkinKeyVisitor& keys) override;
+};
+
+// An item of the skinned main menu bar. Only its descendant has a type word.
+class TbsDataSkinMainMenuItem : public TbsDataSkinObject {
+public:
+    using TbsDataSkinObject::TbsDataSkinObject;
+
+    int itemLeftOffset { 0 };
+    int itemRightOffset { 0 };
+    SkinRect downRect;
+    SkinRect textRect;
+    QString fontName { QStringLiteral("Arial") };
+    int fontHeight { 14 };
+    FontStyles fontStyle { 0 };
+    SkinColor fontColor { 0 };
+    SkinColor activeFontColor { 0 };
+    SkinColor downFontColor { 0 };
+    SkinColor unenabledFontColor { 0 };
+    bool stretchEffect { false };
+    SkinRect animateSkinRect;
+    int frameCount { 0 };
+    int animateInterval { 25 };
+    bool inactiveAnimation { false };
+
+protected:
+    void VisitKeys(SkinKeyVisitor& keys) override;
+};
+
+class TbsDataSkinMainMenuBarItem : public TbsDataSkinMainMenuItem {
+public:
+    using TbsDataSkinMainMenuItem::TbsDataSkinMainMenuItem;
+    QString TypeName() const override { return QStringLiteral("mainmenubaritem"); }
+};
