@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <array>
+#include <string>
 
 void Compress(QIODevice& package, QIODevice& destination)
 {
@@ -23,6 +24,11 @@ void Compress(QIODevice& package, QIODevice& destination)
 
 void Decompress(QIODevice& destination, QIODevice& compressed)
 {
+    Decompress(destination, compressed, kMaxDecompressedSkinSize);
+}
+
+void Decompress(QIODevice& destination, QIODevice& compressed, qint64 maxSize)
+{
     compressed.seek(0);
     TDecompressionStream decompressor(compressed);
     std::array<char, TCustomZlibStream::kBlockSize> block;
@@ -32,8 +38,8 @@ void Decompress(QIODevice& destination, QIODevice& compressed)
         if (got == 0)
             break;
         total += got;
-        if (total > kMaxDecompressedSkinSize)
-            throw EDecompressionError("the skin package inflates to more than 256 MiB");
+        if (total > maxSize)
+            throw EDecompressionError("the skin package inflates to more than " + std::to_string(maxSize) + " bytes");
         if (destination.write(block.data(), got) != got)
             throw EDecompressionError("cannot write the skin package: " + destination.errorString().toStdString());
     }

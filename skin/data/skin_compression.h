@@ -13,6 +13,8 @@ void Compress(QIODevice& package, QIODevice& destination);
 // EDecompressionError when the data is corrupt or ends before the zlib stream
 // does, and when the output would pass kMaxDecompressedSkinSize.
 void Decompress(QIODevice& destination, QIODevice& compressed);
+// The same with a lower limit on the output.
+void Decompress(QIODevice& destination, QIODevice& compressed, qint64 maxSize);
 
 constexpr qint64 kMaxDecompressedSkinSize = qint64(256) * 1024 * 1024;
 
