@@ -1,0 +1,115 @@
+#pragma once
+
+#include "skin/data/data_skin_control.h"
+#include "skin/data/data_skin_object.h"
+
+#include <QEvent>
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+class TbsCompressedStoredSkin;
+class TbsCompressedSkinList;
+class TbsIniFile;
+class TbsResourceStrData;
+
+// Holds one loaded skin (its pictures and every definition) and tells the
+// forms of the application when it changes. A load replaces everything; a
+// failed load leaves the skin cleared and Empty, and the error propagates.
+class TbsSkinData : public QObject {
+    Q_OBJECT
+public:
+    explicit TbsSkinData(QObject* parent = nullptr);
+    ~TbsSkinData() override;
+
+    // Whether forms that use this skin get a skinned frame.
+    bool SkinnableForm() const { return m_skinnableForm; }
+    void SetSkinnableForm(bool value);
+    // Whether frame objects and controls may run morphs and other animations.
+    bool EnableSkinEffects() const { return m_enableSkinEffects; }
+    void SetEnableSkinEffects(bool value) { m_enableSkinEffects = value; }
+    // Setting a stored skin that holds data loads it at once.
+    TbsCompressedStoredSkin* CompressedStoredSkin() const { return m_compressedStoredSkin; }
+    void SetCompressedStoredSkin(TbsCompressedStoredSkin* value);
+    TbsResourceStrData* ResourceStrData() const { return m_resourceStrData; }
+    void SetResourceStrData(TbsResourceStrData* value);
+    // With a list attached, SkinIndex selects (and loads) one of its skins.
+    TbsCompressedSkinList* SkinList() const { return m_skinList; }
+    void SetSkinList(TbsCompressedSkinList* value);
+    int SkinIndex() const { return m_skinIndex; }
+    void SetSkinIndex(int value);
+
+    bool Empty() const { return m_empty; }
+    bool SkinChanging() const { return m_skinChanging; }
+
+    const QImage& Picture() const { return m_picture; }
+    const QImage& InactivePicture() const { return m_inactivePicture; }
+    const QImage& MaskPicture() const { return m_maskPicture; }
+    // Every "...pictureindex" key of the definitions indexes this list.
+    const QList<QImage>& ActivePictures() const { return m_activePictures; }
+    const QString& PictureName() const { return m_pictureName; }
+    const QString& InactivePictureName() const { return m_inactivePictureName; }
+    const QString& MaskName() const { return m_maskName; }
+    const QStringList& ActivePictureNames() const { return m_activePictureNames; }
+
+    const QString& SkinName() const { return m_skinName; }
+    const QString& SkinAuthor() const { return m_skinAuthor; }
+    const QString& AuthorEmail() const { return m_authorEmail; }
+    const QString& AuthorURL() const { return m_authorUrl; }
+    const QString& SkinComments() const { return m_skinComments; }
+
+    const std::vector<std::unique_ptr<TbsDataSkinObject>>& ObjectDefinitions() const { return m_objectDefinitions; }
+    const std::vector<std::unique_ptr<TbsDataSkinControl>>& ControlDefinitions() const { return m_controlDefinitions; }
+    // The first definition bearing exactly that IDName (letter case
+    // included), or -1.
+    int FindObjectIndex(const QString& name) const;
+    int FindControlIndex(const QString& name) const;
+
+    // Does nothing for a stored skin without data. Throws what the package,
+    // its decompression or a malformed rectangle or point raise; the skin is
+    // then cleared, and Empty and SkinChanging stay set until the next load.
+    void LoadCompressedStoredSkin(const TbsCompressedStoredSkin& storedSkin);
+    void ClearSkin();
+    void FreeDefinitions();
+    // Sends one of the skin data messages synchronously to the owner form,
+    // then to every other top-level widget of the application.
+    void SendSkinDataMessage(QEvent::Type message);
+
+private:
+    void LoadSkinListEntry();
+    void ReadSkin(const TbsIniFile& ini);
+    void ReadDefinitionLists(const TbsIniFile& ini);
+
+    bool m_skinnableForm { true };
+    bool m_enableSkinEffects { true };
+    QPointer<TbsCompressedStoredSkin> m_compressedStoredSkin;
+    QPointer<TbsResourceStrData> m_resourceStrData;
+    QPointer<TbsCompressedSkinList> m_skinList;
+    int m_skinIndex { 0 };
+
+    bool m_empty { true };
+    bool m_skinChanging { false };
+
+    QImage m_picture;
+    QImage m_inactivePicture;
+    QImage m_maskPicture;
+    QList<QImage> m_activePictures;
+    QString m_pictureName;
+    QString m_inactivePictureName;
+    QString m_maskName;
+    QStringList m_activePictureNames;
+
+    QString m_skinName;
+    QString m_skinAuthor;
+    QString m_authorEmail;
+    QString m_authorUrl;
+    QString m_skinComments;
+
+    std::vector<std::unique_ptr<TbsDataSkinObject>> m_objectDefinitions;
+    std::vector<std::unique_ptr<TbsDataSkinControl>> m_controlDefinitions;
+};
