@@ -1,0 +1,247 @@
+#include "skin/draw/compose_skin_image.h"
+
+#include "skin/draw/skin_bitmap.h"
+
+namespace {
+
+// Rectangles from left, top, right and bottom as the skin geometry gives them.
+QRect Edges(int left, int top, int right, int bottom)
+{
+    return QRect(left, top, right - left, bottom - top);
+}
+
+// A piece of the skin rectangle, from coordinates relative to its top-left.
+struct SkinPieces {
+    const SkinRect& skin;
+    QRect operator()(int left, int top, int right, int bottom) const
+    {
+        return Edges(left, top, right, bottom).translated(skin.left, skin.top);
+    }
+};
+
+void DrawBand(QImage& destination, const QRect& target, const QImage& picture, const QRect& band, bool stretch)
+{
+    if (stretch)
+        DrawPiece(destination, target, picture, band);
+    else
+        TilePiece(destination, target, picture, band);
+}
+
+// The top-left corner piece copied at position, unscaled.
+void DrawAt(QImage& destination, const QPoint& position, const QImage& picture, const QRect& piece)
+{
+    DrawPiece(destination, QRect(position, piece.size()), picture, piece);
+}
+
+} // namespace
+
+void FillWithPiece(QImage& destination, const QRect& area, const QImage& picture, const QRect& piece, bool stretch,
+    StretchType stretchType)
+{
+    if (area.isEmpty() || piece.isEmpty())
+        return;
+    if (!stretch) {
+        TilePiece(destination, area, picture, piece);
+        return;
+    }
+    switch (stretchType) {
+    case StretchType::stFull:
+        DrawPiece(destination, area, picture, piece);
+        return;
+    case StretchType::stHorz: {
+        QImage const column = StretchedPiece(picture, piece, piece.width(), area.height());
+        TilePiece(destination, area, column, column.rect());
+        return;
+    }
+    case StretchType::stVert: {
+        QImage const row = StretchedPiece(picture, piece, area.width(), piece.height());
+        TilePiece(destination, area, row, row.rect());
+        return;
+    }
+    }
+}
+
+void ComposeSkinImage(QImage& destination, const QImage& picture, const SkinPieceGeometry& piece,
+    const SkinTargetGeometry& target, bool drawClient)
+{
+    SetSkinBitmapSize(destination, target.width, target.height);
+    QPoint const &lt = piece.leftTop, &rt = piece.rightTop, &lb = piece.leftBottom, &rb = piece.rightBottom;
+    if (rb.x() == lt.x() || rb.y() == lt.y() || picture.isNull() || destination.isNull())
+        return;
+    QImage const source = ToSkinBitmap(picture);
+    SkinRect const& cl = piece.clientRect;
+    QPoint const &nlt = target.leftTop, &nrt = target.rightTop, &nlb = target.leftBottom, &nrb = target.rightBottom;
+    SkinRect const& ncl = target.clientRect;
+    int const sw = piece.skinRect.Width();
+    int const sh = piece.skinRect.Height();
+    int const w = target.width;
+    int const h = target.height;
+    SkinPieces const skin { piece.skinRect };
+
+    DrawBand(destination, Edges(nlt.x(), 0, nrt.x(), ncl.top), source, skin(lt.x(), 0, rt.x(), cl.top),
+        piece.topStretch);
+    DrawBand(destination, Edges(nlb.x(), ncl.bottom, nrb.x(), h), source, skin(lb.x(), cl.bottom, rb.x(), sh),
+        piece.bottomStretch);
+    DrawBand(destination, Edges(0, nlt.y(), ncl.left, nlb.y()), source, skin(0, lt.y(), cl.left, lb.y()),
+        piece.leftStretch);
+    DrawBand(destination, Edges(ncl.right, nrt.y(), w, nrb.y()), source, skin(cl.right, rt.y(), sw, rb.y()),
+        piece.rightStretch);
+
+    DrawPiece(destination, Edges(0, 0, nlt.x(), ncl.top), source, skin(0, 0, lt.x(), cl.top));
+    DrawPiece(destination, Edges(0, ncl.top, ncl.left, nlt.y()), source, skin(0, cl.top, cl.left, lt.y()));
+    DrawPiece(destination, Edges(nrt.x(), 0, w, ncl.top), source, skin(rt.x(), 0, sw, cl.top));
+    DrawPiece(destination, Edges(ncl.right, ncl.top, w, nrt.y()), source, skin(cl.right, cl.top, sw, rt.y()));
+    DrawPiece(destination, Edges(0, nlb.y(), ncl.left, h), source, skin(0, lb.y(), cl.left, sh));
+    DrawPiece(destination, Edges(ncl.left, ncl.bottom, nlb.x(), h), source, skin(cl.left, cl.bottom, lb.x(), sh));
+    DrawPiece(destination, Edges(nrb.x(), ncl.bottom, w, h), source, skin(rb.x(), cl.bottom, sw, sh));
+    DrawPiece(destination, Edges(ncl.right, nrb.y(), w, ncl.bottom), source, skin(cl.right, rb.y(), sw, cl.bottom));
+
+    if (drawClient)
+        FillWithPiece(destination, ncl.ToQRect(), source, skin(cl.left, cl.top, cl.right, cl.bottom),
+            piece.stretchEffect, piece.stretchType);
+}
+
+void ComposeSkinImageStretched(QImage& destination, const QImage& picture, const SkinRect& skinRect,
+    const SkinRect& clientRect, int width, int height, bool drawClient)
+{
+    SkinPieceGeometry piece;
+    piece.skinRect = skinRect;
+    piece.clientRect = clientRect;
+    piece.leftTop = { clientRect.left, clientRect.top };
+    piece.rightTop = { clientRect.right, clientRect.top };
+    piece.leftBottom = { clientRect.left, clientRect.bottom };
+    piece.rightBottom = { clientRect.right, clientRect.bottom };
+    piece.leftStretch = piece.topStretch = piece.rightStretch = piece.bottomStretch = true;
+    piece.stretchEffect = true;
+    piece.stretchType = StretchType::stFull;
+
+    SkinTargetGeometry target { width, height, {}, {}, {}, {}, clientRect };
+    target.clientRect.right += width - skinRect.Width();
+    target.clientRect.bottom += height - skinRect.Height();
+    SkinRect const& ncl = target.clientRect;
+    target.leftTop = { ncl.left, ncl.top };
+    target.rightTop = { ncl.right, ncl.top };
+    target.leftBottom = { ncl.left, ncl.bottom };
+    target.rightBottom = { ncl.right, ncl.bottom };
+    ComposeSkinImage(destination, picture, piece, target, drawClient);
+}
+
+void ComposeSkinImageHorz(QImage& destination, const QImage& picture, const SkinRect& skinRect, int leftWidth,
+    int rightWidth, int width, bool stretch)
+{
+    int const sw = skinRect.Width();
+    int const sh = skinRect.Height();
+    SetSkinBitmapSize(destination, width, sh);
+    if (picture.isNull() || destination.isNull() || skinRect.IsEmpty())
+        return;
+    QImage const source = ToSkinBitmap(picture);
+    SkinPieces const skin { skinRect };
+    if (leftWidth != 0)
+        DrawPiece(destination, Edges(0, 0, leftWidth, sh), source, skin(0, 0, leftWidth, sh));
+    if (rightWidth != 0)
+        DrawPiece(destination, Edges(width - rightWidth, 0, width, sh), source, skin(sw - rightWidth, 0, sw, sh));
+    DrawBand(destination, Edges(leftWidth, 0, width - rightWidth, sh), source,
+        skin(leftWidth, 0, sw - rightWidth, sh), stretch);
+}
+
+void ComposeSkinImageVert(QImage& destination, const QImage& picture, const SkinRect& skinRect, int topHeight,
+    int bottomHeight, int height, bool stretch)
+{
+    int const sw = skinRect.Width();
+    int const sh = skinRect.Height();
+    SetSkinBitmapSize(destination, sw, height);
+    if (picture.isNull() || destination.isNull() || skinRect.IsEmpty())
+        return;
+    QImage const source = ToSkinBitmap(picture);
+    SkinPieces const skin { skinRect };
+    if (topHeight != 0)
+        DrawPiece(destination, Edges(0, 0, sw, topHeight), source, skin(0, 0, sw, topHeight));
+    if (bottomHeight != 0)
+        DrawPiece(destination, Edges(0, height - bottomHeight, sw, height), source,
+            skin(0, sh - bottomHeight, sw, sh));
+    DrawBand(destination, Edges(0, topHeight, sw, height - bottomHeight), source,
+        skin(0, topHeight, sw, sh - bottomHeight), stretch);
+}
+
+namespace {
+
+// One border strip: its middle band laid from the strip's origin (or
+// stretched over stretchTarget), then its two end pieces copied over it.
+struct StripPlan {
+    QSize size;
+    QRect band;
+    bool stretch;
+    QRect stretchTarget;
+    QRect startPiece;
+    QPoint startAt;
+    QRect endPiece;
+    QPoint endAt;
+};
+
+QImage ComposeStrip(const QImage& source, const StripPlan& plan)
+{
+    QImage strip = MakeSkinBitmap(plan.size.width(), plan.size.height());
+    if (strip.isNull() || plan.band.isEmpty())
+        return strip;
+    DrawBand(strip, plan.stretch ? plan.stretchTarget : strip.rect(), source, plan.band, plan.stretch);
+    DrawAt(strip, plan.startAt, source, plan.startPiece);
+    DrawAt(strip, plan.endAt, source, plan.endPiece);
+    return strip;
+}
+
+} // namespace
+
+SkinBorderStrips ComposeSkinBorders(const QImage& picture, const SkinPieceGeometry& piece,
+    const SkinTargetGeometry& target)
+{
+    SkinBorderStrips strips;
+    if (picture.isNull())
+        return strips;
+    QImage const source = ToSkinBitmap(picture);
+    QPoint const &lt = piece.leftTop, &rt = piece.rightTop, &lb = piece.leftBottom, &rb = piece.rightBottom;
+    QPoint const &nlt = target.leftTop, &nrt = target.rightTop, &nlb = target.leftBottom, &nrb = target.rightBottom;
+    SkinRect const& cl = piece.clientRect;
+    SkinRect const& ncl = target.clientRect;
+    int const sw = piece.skinRect.Width();
+    int const sh = piece.skinRect.Height();
+    int const w = target.width;
+    int const h = target.height;
+    SkinPieces const skin { piece.skinRect };
+
+    int const topHeight = cl.top;
+    int const bottomHeight = h - ncl.bottom;
+    int const sideHeight = h - topHeight - bottomHeight;
+    int const leftWidth = ncl.left;
+    int const rightWidth = w - ncl.right;
+
+    strips.top = ComposeStrip(source,
+        { { w, topHeight }, skin(lt.x(), 0, rt.x(), cl.top), piece.topStretch, Edges(nlt.x(), 0, nrt.x(), topHeight),
+            skin(0, 0, lt.x(), cl.top), { 0, 0 }, skin(rt.x(), 0, sw, cl.top), { nrt.x(), 0 } });
+    strips.bottom = ComposeStrip(source,
+        { { w, bottomHeight }, skin(lb.x(), cl.bottom, rb.x(), sh), piece.bottomStretch,
+            Edges(nlb.x(), 0, nrb.x(), bottomHeight), skin(0, cl.bottom, lb.x(), sh), { 0, 0 },
+            skin(rb.x(), cl.bottom, sw, sh), { nrb.x(), 0 } });
+    strips.left = ComposeStrip(source,
+        { { leftWidth, sideHeight }, skin(0, lt.y(), cl.left, lb.y()), piece.leftStretch,
+            Edges(0, nlt.y() - topHeight, leftWidth, nlb.y() - topHeight), skin(0, cl.top, cl.left, lt.y()),
+            { 0, 0 }, skin(0, lb.y(), cl.left, cl.bottom), { 0, sideHeight - (cl.bottom - lb.y()) } });
+    strips.right = ComposeStrip(source,
+        { { rightWidth, sideHeight }, skin(cl.right, rt.y(), sw, rb.y()), piece.rightStretch,
+            Edges(0, nrt.y() - topHeight, rightWidth, nrb.y() - topHeight), skin(cl.right, cl.top, sw, rt.y()),
+            { 0, 0 }, skin(cl.right, rb.y(), sw, cl.bottom), { 0, sideHeight - (cl.bottom - rb.y()) } });
+    return strips;
+}
+
+void FillSkinBackground(QImage& destination, const QImage& picture, const SkinRect& piece, const SkinRect& origin,
+    const SkinRect& target, int width, int height, bool stretch, StretchType stretchType)
+{
+    SetSkinBitmapSize(destination, width, height);
+    if (target.IsEmpty() || picture.isNull() || destination.isNull())
+        return;
+    QImage const source = ToSkinBitmap(picture);
+    QRect const sourcePiece = piece.Translated(origin.left, origin.top).ToQRect();
+    if (stretch)
+        FillWithPiece(destination, target.ToQRect(), source, sourcePiece, true, stretchType);
+    else
+        TilePiece(destination, QRect(0, 0, target.Width(), target.Height()), source, sourcePiece);
+}

@@ -1,0 +1,116 @@
+#include "skin/draw/composition_mode.h"
+
+CompositionMode CompositionModeOf(const SkinPieceGeometry& piece)
+{
+    if (piece.skinRect.IsEmpty())
+        return CompositionMode::None;
+    if (piece.rightBottom.x() != 0 && piece.rightBottom.y() != 0)
+        return CompositionMode::Full;
+    if (!piece.rightTop.isNull())
+        return CompositionMode::Horizontal;
+    if (!piece.leftBottom.isNull())
+        return CompositionMode::Vertical;
+    return CompositionMode::Fixed;
+}
+
+SkinTargetGeometry CalcTargetGeometry(CompositionMode mode, const SkinPieceGeometry& piece, int width, int height)
+{
+    int const skinWidth = piece.skinRect.Width();
+    int const skinHeight = piece.skinRect.Height();
+    switch (mode) {
+    case CompositionMode::Horizontal:
+        height = skinHeight;
+        break;
+    case CompositionMode::Vertical:
+        width = skinWidth;
+        break;
+    case CompositionMode::Fixed:
+        width = skinWidth;
+        height = skinHeight;
+        break;
+    case CompositionMode::None:
+    case CompositionMode::Full:
+        break;
+    }
+
+    SkinTargetGeometry target { width, height, piece.leftTop, piece.rightTop, piece.leftBottom, piece.rightBottom,
+        piece.clientRect };
+    if (mode == CompositionMode::None)
+        return target;
+    int const dW = width - skinWidth;
+    int const dH = height - skinHeight;
+    target.rightTop.rx() += dW;
+    target.leftBottom.ry() += dH;
+    target.rightBottom += QPoint(dW, dH);
+    target.clientRect.right += dW;
+    target.clientRect.bottom += dH;
+    return target;
+}
+
+namespace {
+
+SkinRect MapFullModeRect(const SkinPieceGeometry& piece, const SkinRect& rect, int dW, int dH)
+{
+    int const skinWidth = piece.skinRect.Width();
+    int const skinHeight = piece.skinRect.Height();
+    SkinRect const zoneLT { 0, 0, piece.leftTop.x(), piece.leftTop.y() };
+    SkinRect const zoneRT { piece.rightTop.x(), 0, skinWidth, piece.rightTop.y() };
+    SkinRect const zoneLB { 0, piece.leftBottom.y(), piece.leftBottom.x(), skinHeight };
+    SkinRect const zoneRB { piece.rightBottom.x(), piece.rightBottom.y(), skinWidth, skinHeight };
+
+    if (RectInRect(rect, zoneLT))
+        return rect;
+    if (RectInRect(rect, zoneRT))
+        return rect.Translated(dW, 0);
+    if (RectInRect(rect, zoneLB))
+        return rect.Translated(0, dH);
+    if (RectInRect(rect, zoneRB))
+        return rect.Translated(dW, dH);
+
+    QPoint const topLeft { rect.left, rect.top };
+    QPoint const bottomRight { rect.right, rect.bottom };
+    SkinRect mapped = rect;
+    if (PointInRect(topLeft, zoneLT) && PointInRect(bottomRight, zoneRB)) {
+        mapped.right += dW;
+        mapped.bottom += dH;
+    } else if (PointInRect(topLeft, zoneLT) && PointInRect(bottomRight, zoneRT)) {
+        mapped.right += dW;
+    } else if (PointInRect(topLeft, zoneLB) && PointInRect(bottomRight, zoneRB)) {
+        mapped.right += dW;
+        mapped = mapped.Translated(0, dH);
+    } else if (PointInRect(topLeft, zoneLT) && PointInRect(bottomRight, zoneLB)) {
+        mapped.bottom += dH;
+    } else if (PointInRect(topLeft, zoneRT) && PointInRect(bottomRight, zoneRB)) {
+        mapped = mapped.Translated(dW, 0);
+        mapped.bottom += dH;
+    }
+    return mapped;
+}
+
+} // namespace
+
+SkinRect MapSkinRect(CompositionMode mode, const SkinPieceGeometry& piece, const SkinRect& rect, int width, int height)
+{
+    int const dW = width - piece.skinRect.Width();
+    int const dH = height - piece.skinRect.Height();
+    switch (mode) {
+    case CompositionMode::Full:
+        return MapFullModeRect(piece, rect, dW, dH);
+    case CompositionMode::Horizontal:
+        if (rect.left <= piece.leftTop.x() && rect.right >= piece.rightTop.x())
+            return { rect.left, rect.top, rect.right + dW, rect.bottom };
+        if (rect.left >= piece.rightTop.x() && rect.right > piece.rightTop.x())
+            return rect.Translated(dW, 0);
+        return rect;
+    case CompositionMode::Vertical:
+        if (rect.top <= piece.leftTop.y() && rect.bottom >= piece.leftBottom.y())
+            return { rect.left, rect.top, rect.right, rect.bottom + dH };
+        if (rect.top >= piece.leftBottom.y() && rect.bottom > piece.leftBottom.y())
+            return rect.Translated(0, dH);
+        return rect;
+    case CompositionMode::Fixed:
+    case CompositionMode::None:
+        return rect;
+    }
+    return rect;
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "skin/data/skin_rect.h"
+#include "skin/data/skin_values.h"
+
+#include <QPoint>
+
+// How a resizable skin piece is cut up and where its cuts land at a given size.
+
+enum class CompositionMode {
+    None = -1, // no skin face: the element draws its fallback
+    Fixed = 0, // the skin rectangle unchanged, at its own size
+    Full = 1, // nine pieces, both axes follow the element
+    Horizontal = 2, // three pieces side by side, the skin height stays
+    Vertical = 3, // three pieces stacked, the skin width stays
+};
+
+// A piece as its definition gives it. The four points and the client rectangle
+// are relative to the skin rectangle's top-left.
+struct SkinPieceGeometry {
+    SkinRect skinRect;
+    QPoint leftTop;
+    QPoint rightTop;
+    QPoint leftBottom;
+    QPoint rightBottom;
+    SkinRect clientRect;
+    bool leftStretch { false };
+    bool topStretch { false };
+    bool rightStretch { false };
+    bool bottomStretch { false };
+    bool stretchEffect { false }; // the client piece is stretched rather than tiled
+    StretchType stretchType { StretchType::stFull };
+};
+
+// Where the points and the client rectangle of a piece land in a target image,
+// relative to its top-left, and the size that image takes.
+struct SkinTargetGeometry {
+    int width { 0 };
+    int height { 0 };
+    QPoint leftTop;
+    QPoint rightTop;
+    QPoint leftBottom;
+    QPoint rightBottom;
+    SkinRect clientRect;
+};
+
+CompositionMode CompositionModeOf(const SkinPieceGeometry& piece);
+
+// The target geometry for a proposed size: full mode keeps the size, the
+// horizontal mode forces the skin height, the vertical mode the skin width,
+// the fixed mode the skin size. Mode none keeps the proposal and the points.
+SkinTargetGeometry CalcTargetGeometry(CompositionMode mode, const SkinPieceGeometry& piece, int width, int height);
+
+// A rectangle given in skin coordinates (relative to the skin rectangle) moved
+// and widened the way its part of the piece moves at the size width x height.
+SkinRect MapSkinRect(CompositionMode mode, const SkinPieceGeometry& piece, const SkinRect& rect, int width, int height);
+
+// Point tests of the rectangle routines: PointInRect with every edge included,
+// PointInRectExclusive with the right and bottom edges left out.
+constexpr bool PointInRect(const QPoint& point, const SkinRect& rect)
+{
+    return rect.left <= point.x() && point.x() <= rect.right && rect.top <= point.y() && point.y() <= rect.bottom;
+}
+constexpr bool PointInRectExclusive(const QPoint& point, const SkinRect& rect)
+{
+    return rect.left <= point.x() && point.x() < rect.right && rect.top <= point.y() && point.y() < rect.bottom;
+}
+// Both corners of inner pass PointInRectExclusive for outer.
+constexpr bool RectInRect(const SkinRect& inner, const SkinRect& outer)
+{
+    return PointInRectExclusive({ inner.left, inner.top }, outer)
+        && PointInRectExclusive({ inner.right, inner.bottom }, outer);
+}

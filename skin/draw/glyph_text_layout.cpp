@@ -1,0 +1,145 @@
+#include "skin/draw/glyph_text_layout.h"
+
+#include "skin/draw/glyphs.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+GlyphTextPositions LayoutGlyphAndText(TbsButtonLayout layout, const SkinRect& rect, int glyphWidth, int glyphHeight,
+    int margin, int spacing, int textWidth, int textHeight)
+{
+    if (glyphWidth == 0)
+        spacing = 0;
+    bool const centred = margin == -1;
+    int const cx = rect.left + rect.Width() / 2;
+    int const cy = rect.top + rect.Height() / 2;
+    int const rowSpan = glyphWidth + textWidth + spacing;
+    int const columnSpan = textHeight + glyphHeight + spacing;
+    GlyphTextPositions at;
+
+    switch (layout) {
+    case blGlyphLeft:
+    case blGlyphRight:
+        at.glyph.setY(cy - glyphHeight / 2);
+        at.text.setY(cy - textHeight / 2);
+        if (layout == blGlyphLeft) {
+            at.glyph.setX(centred ? cx - rowSpan / 2 : rect.left + margin);
+            at.text.setX(centred ? cx + rowSpan / 2 - textWidth : at.glyph.x() + glyphWidth + spacing);
+        } else {
+            at.glyph.setX(centred ? cx + rowSpan / 2 - glyphWidth : rect.right - glyphWidth - margin);
+            at.text.setX(centred ? cx - rowSpan / 2 : at.glyph.x() - spacing - textWidth);
+        }
+        break;
+    case blGlyphTop:
+    case blGlyphBottom:
+        at.glyph.setX(cx - glyphWidth / 2);
+        at.text.setX(cx - textWidth / 2);
+        if (layout == blGlyphTop) {
+            at.glyph.setY(centred ? cy - columnSpan / 2 : rect.top + margin);
+            at.text.setY(centred ? cy + columnSpan / 2 - textHeight : at.glyph.y() + glyphHeight + spacing);
+        } else {
+            at.glyph.setY(centred ? cy + columnSpan / 2 - glyphHeight : rect.bottom - glyphHeight - margin);
+            at.text.setY(centred ? cy - columnSpan / 2 : at.glyph.y() - spacing - textHeight);
+        }
+        break;
+    }
+    return at;
+}
+
+namespace {
+
+constexpr int kCaptionFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs;
+
+QSize MeasureCaption(const QPainter& painter, const SkinRect& rect, TbsButtonLayout layout, const QString& caption,
+    int glyphWidth, int glyphHeight)
+{
+    if (caption.isEmpty())
+        return {};
+    bool const glyphBeside = layout == blGlyphLeft || layout == blGlyphRight;
+    int const roomWidth = rect.Width() - (glyphBeside ? glyphWidth : 0);
+    int const roomHeight = rect.Height() - (glyphBeside ? 0 : glyphHeight);
+    return QFontMetrics(painter.font()).boundingRect(QRect(0, 0, roomWidth, roomHeight), kCaptionFlags, caption).size();
+}
+
+// Lays the pair out, draws the caption, and returns where the glyph goes;
+// the caller draws the glyph and then the focus mark.
+struct PlacedCaption {
+    QPoint glyph;
+    QRect caption;
+};
+
+PlacedCaption PlaceAndDrawCaption(QPainter& painter, const SkinRect& rect, int margin, int spacing,
+    TbsButtonLayout layout, const QString& caption, QSize glyph, bool pressed)
+{
+    QSize const text = MeasureCaption(painter, rect, layout, caption, glyph.width(), glyph.height());
+    GlyphTextPositions at = LayoutGlyphAndText(layout, rect, glyph.width(), glyph.height(), margin, spacing,
+        text.width(), text.height());
+    if (pressed) {
+        at.glyph += QPoint(1, 1);
+        at.text += QPoint(1, 1);
+    }
+    QRect const captionRect(at.text, text);
+    if (!caption.isEmpty())
+        painter.drawText(captionRect.adjusted(0, 0, 2, 0), kCaptionFlags, caption);
+    return { at.glyph, captionRect };
+}
+
+void DrawFocusMark(QPainter& painter, const FocusMark& focus, const PlacedCaption& placed, QSize glyph,
+    bool hasCaption, const QRect& withNeither)
+{
+    if (!focus.focused)
+        return;
+    if (!glyph.isEmpty())
+        painter.fillRect(QRect(placed.glyph.x(), placed.glyph.y() + glyph.height() - 2, glyph.width(), 3), focus.color);
+    else if (hasCaption)
+        painter.fillRect(QRect(placed.caption.left(), placed.caption.bottom(), placed.caption.width(), 3), focus.color);
+    else
+        painter.fillRect(withNeither, focus.color);
+}
+
+QRect Edges(int left, int top, int right, int bottom)
+{
+    return QRect(left, top, right - left, bottom - top);
+}
+
+// The image-list look of a disabled image: grey and lighter, transparency kept.
+QImage Greyed(const QImage& image)
+{
+    QImage grey = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < grey.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(grey.scanLine(y));
+        for (int x = 0; x < grey.width(); ++x) {
+            int const level = (qGray(row[x]) + 255) / 2;
+            row[x] = qRgba(level, level, level, qAlpha(row[x]));
+        }
+    }
+    return grey;
+}
+
+} // namespace
+
+void DrawGlyphAndText(QPainter& painter, const SkinRect& rect, int margin, int spacing, TbsButtonLayout layout,
+    const QString& caption, const QImage& glyphStrip, int frameCount, int frameIndex, bool pressed,
+    const FocusMark& focus)
+{
+    QSize glyph;
+    if (!glyphStrip.isNull() && frameCount > 0)
+        glyph = QSize(glyphStrip.width() / frameCount, glyphStrip.height());
+    PlacedCaption const placed = PlaceAndDrawCaption(painter, rect, margin, spacing, layout, caption, glyph, pressed);
+    if (!glyph.isEmpty())
+        DrawGlyphFrame(painter, placed.glyph, glyphStrip, frameCount, frameIndex);
+    QRect const withNeither = pressed ? Edges(rect.left + 4, rect.top + 5, rect.right - 2, rect.bottom - 3)
+                                      : Edges(rect.left + 4, rect.top + 4, rect.right - 2, rect.bottom - 4);
+    DrawFocusMark(painter, focus, placed, glyph, !caption.isEmpty(), withNeither);
+}
+
+void DrawImageAndText(QPainter& painter, const SkinRect& rect, int margin, int spacing, TbsButtonLayout layout,
+    const QString& caption, const QImage& image, bool enabled, bool pressed, const FocusMark& focus)
+{
+    QSize const glyph = image.isNull() ? QSize() : image.size();
+    PlacedCaption const placed = PlaceAndDrawCaption(painter, rect, margin, spacing, layout, caption, glyph, pressed);
+    if (!glyph.isEmpty())
+        painter.drawImage(placed.glyph, enabled ? image : Greyed(image));
+    DrawFocusMark(painter, focus, placed, glyph, !caption.isEmpty(),
+        Edges(rect.left + 4, rect.top + 4, rect.right - 2, rect.bottom - 4));
+}

@@ -1,0 +1,151 @@
+#include "skin/draw/mask_region.h"
+
+#include "skin/draw/skin_bitmap.h"
+
+namespace {
+
+constexpr QRgb kOutside = 0xffffff;
+
+bool IsInside(QRgb pixel)
+{
+    return (pixel & 0xffffffu) == 0;
+}
+
+QRect Edges(int left, int top, int right, int bottom)
+{
+    return QRect(left, top, right - left, bottom - top);
+}
+
+void AddStrip(QRegion& shape, const QImage& strip, int xOffset, int yOffset)
+{
+    if (!strip.isNull())
+        shape += MaskToRegionData(strip, xOffset, yOffset).ToRegion();
+}
+
+} // namespace
+
+qsizetype MaskRegionData::SizeInBytes() const
+{
+    if (bounds.isEmpty())
+        return 0;
+    return 32 + 16 * static_cast<qsizetype>(rects.size());
+}
+
+QRegion MaskRegionData::ToRegion() const
+{
+    // The runs are already in the banded order a region keeps its rectangles
+    // in, so they are handed over as they are rather than united one by one.
+    QRegion region;
+    if (!rects.empty())
+        region.setRects(rects.data(), static_cast<int>(rects.size()));
+    return region;
+}
+
+MaskRegionData MaskToRegionData(const QImage& mask, int xOffset, int yOffset)
+{
+    MaskRegionData data;
+    if (mask.isNull())
+        return data;
+    data.bounds = QRect(xOffset, yOffset, mask.width(), mask.height());
+    QImage const pixels = ToSkinBitmap(mask);
+    int const width = pixels.width();
+    for (int y = 0; y < pixels.height(); ++y) {
+        const QRgb* row = SkinRow(pixels, y);
+        for (int x = 0; x < width;) {
+            if (!IsInside(row[x])) {
+                ++x;
+                continue;
+            }
+            int const start = x;
+            while (x < width && IsInside(row[x]))
+                ++x;
+            data.rects.emplace_back(xOffset + start, yOffset + y, x - start, 1);
+        }
+    }
+    return data;
+}
+
+std::optional<QRegion> RegionFromMask(const QImage& mask)
+{
+    if (mask.isNull())
+        return std::nullopt;
+    return MaskToRegionData(mask, 0, 0).ToRegion();
+}
+
+std::optional<QRegion> ComposeMaskRegion(const QImage& mask, const SkinPieceGeometry& piece,
+    const SkinTargetGeometry& target)
+{
+    QPoint const &lt = piece.leftTop, &rt = piece.rightTop, &lb = piece.leftBottom, &rb = piece.rightBottom;
+    QPoint const &nlt = target.leftTop, &nrt = target.rightTop, &nlb = target.leftBottom, &nrb = target.rightBottom;
+    if (nrt.x() < nlt.x() || nlb.y() < nlt.y() || mask.isNull())
+        return std::nullopt;
+    QImage const source = ToSkinBitmap(mask);
+    SkinRect const& cl = piece.clientRect;
+    SkinRect const& ncl = target.clientRect;
+    int const mw = source.width();
+    int const mh = source.height();
+    int const w = target.width;
+    int const sideHeight = ncl.Height();
+
+    QImage top = MakeSkinBitmap(w, cl.top, kOutside);
+    TilePiece(top, Edges(nlt.x(), 0, nrt.x(), cl.top), source, Edges(lt.x(), 0, rt.x(), cl.top));
+    DrawPiece(top, Edges(0, 0, lt.x(), cl.top), source, Edges(0, 0, lt.x(), cl.top));
+    DrawPiece(top, Edges(nrt.x(), 0, nrt.x() + mw - rt.x(), cl.top), source, Edges(rt.x(), 0, mw, cl.top));
+
+    int const bottomHeight = mh - cl.bottom;
+    QImage bottom = MakeSkinBitmap(w, bottomHeight, kOutside);
+    TilePiece(bottom, Edges(nlb.x(), 0, nrb.x(), bottomHeight), source, Edges(lb.x(), cl.bottom, rb.x(), mh));
+    DrawPiece(bottom, Edges(0, 0, lb.x(), bottomHeight), source, Edges(0, cl.bottom, lb.x(), mh));
+    DrawPiece(bottom, Edges(nrb.x(), 0, nrb.x() + mw - rb.x(), bottomHeight), source,
+        Edges(rb.x(), cl.bottom, mw, mh));
+
+    QImage left = MakeSkinBitmap(cl.left, sideHeight, kOutside);
+    TilePiece(left, left.rect(), source, Edges(0, lt.y(), cl.left, lb.y()));
+    DrawPiece(left, Edges(0, 0, cl.left, lt.y() - cl.top), source, Edges(0, cl.top, cl.left, lt.y()));
+    DrawPiece(left, Edges(0, sideHeight - (cl.bottom - lb.y()), cl.left, sideHeight), source,
+        Edges(0, lb.y(), cl.left, cl.bottom));
+
+    int const rightWidth = mw - cl.right;
+    QImage right = MakeSkinBitmap(rightWidth, sideHeight, kOutside);
+    TilePiece(right, right.rect(), source, Edges(cl.right, rt.y(), mw, rb.y()));
+    DrawPiece(right, Edges(0, 0, rightWidth, rt.y() - cl.top), source, Edges(cl.right, cl.top, mw, rt.y()));
+    DrawPiece(right, Edges(0, sideHeight - (cl.bottom - rb.y()), rightWidth, sideHeight), source,
+        Edges(cl.right, rb.y(), mw, cl.bottom));
+
+    QRegion shape;
+    if (!ncl.IsEmpty())
+        shape = QRegion(ncl.ToQRect());
+    AddStrip(shape, top, 0, 0);
+    AddStrip(shape, bottom, 0, ncl.bottom);
+    AddStrip(shape, left, 0, ncl.top);
+    AddStrip(shape, right, ncl.right, ncl.top);
+    return shape;
+}
+
+std::optional<QRegion> SkinFaceRegion(const QImage& mask, const SkinPieceGeometry& piece, CompositionMode mode,
+    int width, int height)
+{
+    if (mask.isNull() || mode == CompositionMode::None)
+        return std::nullopt;
+    if (mode == CompositionMode::Fixed)
+        return RegionFromMask(mask);
+
+    SkinPieceGeometry shape = piece;
+    SkinTargetGeometry target = CalcTargetGeometry(mode, piece, width, height);
+    int const skinWidth = piece.skinRect.Width();
+    int const skinHeight = piece.skinRect.Height();
+    if (mode == CompositionMode::Horizontal) {
+        shape.leftBottom = piece.leftTop;
+        shape.rightBottom = piece.rightTop;
+        target.leftTop = target.leftBottom = piece.leftTop;
+        target.rightTop = target.rightBottom
+            = QPoint(target.width + piece.rightTop.x() - skinWidth, piece.rightTop.y());
+    } else if (mode == CompositionMode::Vertical) {
+        shape.rightTop = piece.leftTop;
+        shape.rightBottom = piece.leftBottom;
+        target.leftTop = target.rightTop = piece.leftTop;
+        target.leftBottom = target.rightBottom
+            = QPoint(piece.leftBottom.x(), target.height + piece.leftBottom.y() - skinHeight);
+    }
+    return ComposeMaskRegion(mask, shape, target);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+// Every face, strip, mask and effect buffer of the skin engine is a QImage in
+// this one format: 32 bits per pixel with the colour in the low 24 bits, so a
+// row is an array of quint32 that memcpy can move and effects can walk without
+// conversions.
+inline constexpr QImage::Format kSkinBitmapFormat = QImage::Format_RGB32;
+
+// A fresh bitmap of the given size, every pixel set to fill (0x00RRGGBB).
+QImage MakeSkinBitmap(int width, int height, QRgb fill = 0);
+
+// Gives image the size width x height in the engine's format. An image that
+// already has that size and format keeps its pixels (callers rely on this to
+// draw over a prepared background); otherwise it is replaced by a black one.
+void SetSkinBitmapSize(QImage& image, int width, int height);
+
+// The picture in the engine's format (no copy when it already is).
+QImage ToSkinBitmap(const QImage& picture);
+
+// Pixel access without the format checks of QImage::pixel().
+inline const QRgb* SkinRow(const QImage& image, int y) { return reinterpret_cast<const QRgb*>(image.constScanLine(y)); }
+inline QRgb* SkinRow(QImage& image, int y) { return reinterpret_cast<QRgb*>(image.scanLine(y)); }
+
+// Copies the piece of source into target of destination; a target of another
+// size stretches (nearest pixel, sampled at the centre of each target pixel).
+// Pixels of the piece outside source are black; pixels of target outside
+// destination are skipped. An empty piece or target draws nothing.
+void DrawPiece(QImage& destination, const QRect& target, const QImage& source, const QRect& piece);
+
+// Covers area with copies of the piece laid from area's top-left, the last
+// column and row cut at area's right and bottom; the part of area outside
+// destination is skipped. An empty piece or area draws nothing.
+void TilePiece(QImage& destination, const QRect& area, const QImage& source, const QRect& piece);
+
+// The piece of source stretched to width x height.
+QImage StretchedPiece(const QImage& source, const QRect& piece, int width, int height);
