@@ -1,0 +1,36 @@
+#pragma once
+
+#include "skin_ini_writer.h"
+#include "skin_pictures.h"
+
+#include <QRect>
+#include <array>
+
+// The faces of the caption buttons and of the main menu bar's buttons, all in
+// the buttons picture.
+struct ButtonFaces {
+    QRect normal;
+    QRect hover;
+    QRect down;
+    QRect inactive;
+    QRect disabled;
+};
+
+struct CaptionButtonArt {
+    ButtonFaces close;
+    ButtonFaces maximize;
+    ButtonFaces restore;
+    ButtonFaces minimize;
+    ButtonFaces rollUp;
+    ButtonFaces rollDown;
+    ButtonFaces tray;
+    ButtonFaces systemMenu;
+    ButtonFaces menuBarClose;
+    ButtonFaces menuBarRestore;
+    ButtonFaces menuBarMinimize;
+    ButtonFaces menuBarSystemMenu;
+};
+
+CaptionButtonArt DrawCaptionButtons(SkinPictures& pictures);
+void AddCaptionButtonObjects(SkinIniWriter& ini, const CaptionButtonArt& art);
+void AddMenuBarButtonObjects(SkinIniWriter& ini, const CaptionButtonArt& art);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "skin_ini_writer.h"
+#include "skin_pictures.h"
+
+// The window frame: its picture and mask, the [FORMINFO] geometry and the
+// caption object that draws the title.
+void DrawFrame(SkinIniWriter& ini, SkinPictures& pictures);
+void AddCaptionObject(SkinIniWriter& ini);
