@@ -102,6 +102,7 @@ ParsedPackage ParsePackage(const QByteArray& data)
     for (qint32 i = 0; i < count; ++i) {
         SkinPackageBitmap bitmap;
         bitmap.slot = QStringLiteral("active %1").arg(i);
+        bitmap.activeIndex = i;
         QImage image;
         cursor.ReadBitmap(bitmap, image);
         parsed.bitmaps.append(bitmap);

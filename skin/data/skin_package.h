@@ -41,6 +41,7 @@ struct SkinPackage {
 // Where one picture of a package lies and what its BMP header says.
 struct SkinPackageBitmap {
     QString slot;  // "picture", "inactivepicture", "mask", "extra" or "active N"
+    int activeIndex = -1;  // the index among the active pictures; -1 for a slot
     bool present = false;
     qsizetype offset = 0;  // of the "BM", from the start of the package
     qsizetype size = 0;    // the BMP's total size field

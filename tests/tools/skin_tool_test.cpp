@@ -1,0 +1,149 @@
+#include "skin/data/compressed_stored_skin.h"
+#include "skin/data/skin_compression.h"
+#include "skin/data/skin_package.h"
+#include "tests/support/test_skin_folder.h"
+#include "tools/skin/skin_tool.h"
+
+#include <QFile>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+ToolRun RunTool(const QStringList& arguments)
+{
+    ToolRun run;
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    run.status = RunSkinTool(arguments, out, err);
+    out.flush();
+    err.flush();
+    return run;
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray PackageOfFile(const QString& path)
+{
+    TbsCompressedStoredSkin skin;
+    skin.LoadFromCompressedFile(path);
+    return DecompressSkinPackage(skin.CompressedData());
+}
+
+class SkinTool : public testing::Test {
+protected:
+    QString Path(const QString& name) const { return QDir(m_dir.path()).filePath(name); }
+
+    // A skin folder in "src" packed into "skin.skn".
+    QString PackTestSkin(const QByteArray& definition = test_skin::Definition())
+    {
+        QDir(m_dir.path()).mkpath("src");
+        m_source.reset(new QTemporaryDir(Path("src/XXXXXX")));
+        const ToolRun run = RunTool({ "pack", test_skin::Write(*m_source, definition), Path("skin.skn") });
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        return Path("skin.skn");
+    }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<QTemporaryDir> m_source;
+};
+
+}
+
+TEST_F(SkinTool, PackUnpackAndPackAgainGiveTheSamePackage)
+{
+    const QString packed = PackTestSkin();
+    const QByteArray file = ReadAll(packed);
+    ASSERT_GT(file.size(), 10);
+    EXPECT_EQ(qFromLittleEndian<qint32>(file.constData()), 3);
+    EXPECT_EQ(qFromLittleEndian<qint32>(file.constData() + 4), file.size() - 8);
+    EXPECT_EQ(quint8(file[8]), 0x78);
+
+    const ToolRun unpack = RunTool({ "unpack", packed, Path("out") });
+    ASSERT_EQ(unpack.status, 0) << unpack.err.toStdString();
+    EXPECT_EQ(ReadAll(Path("out/skin.ini")), test_skin::PackedDefinition());
+    EXPECT_TRUE(test_skin::SamePixels(QImage(Path("out/Mask.BMP"), "BMP"), test_skin::Mask()));
+    EXPECT_TRUE(test_skin::SamePixels(QImage(Path("out/hintmask.bmp"), "BMP"), test_skin::HintMask()));
+
+    const ToolRun repack = RunTool({ "pack", Path("out/skin.ini"), Path("again.skn") });
+    ASSERT_EQ(repack.status, 0) << repack.err.toStdString();
+    EXPECT_EQ(PackageOfFile(Path("again.skn")), PackageOfFile(packed));
+}
+
+TEST_F(SkinTool, InfoListsPicturesVersionTextsAndDefinitions)
+{
+    const QString packed = PackTestSkin();
+    const ToolRun info = RunTool({ "info", packed });
+    ASSERT_EQ(info.status, 0) << info.err.toStdString();
+    EXPECT_TRUE(info.out.contains("version: 3\n"));
+    EXPECT_TRUE(info.out.contains("picture \"frame.bmp\": 7 x 5, 24 bits per pixel"));
+    EXPECT_TRUE(info.out.contains("inactivepicture: empty\n"));
+    EXPECT_TRUE(info.out.contains("mask \"Mask.BMP\": 7 x 5, 8 bits per pixel"));
+    EXPECT_TRUE(info.out.contains("active 0 \"controls.bmp\": 9 x 4, 4 bits per pixel"));
+    EXPECT_TRUE(info.out.contains("active 1 \"hintmask.bmp\": 10 x 3, 1 bits per pixel"));
+    EXPECT_TRUE(info.out.contains(QString::fromUtf8("skinname: 默认 Lumeno")));
+    EXPECT_TRUE(info.out.contains("0: closebutton (stdbutton)\n"));
+    EXPECT_TRUE(info.out.contains("[SKINCONTROLS] 2 entries\n  0: button (button)\n  1: panel (panel)\n"));
+
+    // The bare zlib stream reads the same way.
+    TbsCompressedStoredSkin skin;
+    skin.LoadFromCompressedFile(packed);
+    ASSERT_TRUE(test_skin::WriteFile(Path("raw.z"), skin.CompressedData()));
+    const ToolRun raw = RunTool({ "info", Path("raw.z") });
+    EXPECT_EQ(raw.status, 0) << raw.err.toStdString();
+    EXPECT_EQ(raw.out, info.out);
+}
+
+TEST_F(SkinTool, FailuresExitWithStatusTwoAndAMessage)
+{
+    const auto expectFailure = [](const QStringList& arguments, const char* message) {
+        const ToolRun run = RunTool(arguments);
+        EXPECT_EQ(run.status, kSkinToolFailure) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(message)) << run.err.toStdString();
+    };
+    expectFailure({}, "usage:");
+    expectFailure({ "render-all" }, "unknown command 'render-all'");
+    expectFailure({ "pack", "only-one" }, "usage: lumeno-skin pack SKIN.INI OUT");
+    expectFailure({ "info", Path("missing.skn") }, "missing.skn");
+
+    test_skin::Write(m_dir);
+    QFile::remove(Path("controls.bmp"));
+    expectFailure({ "pack", Path("skin.ini"), Path("x.skn") }, "controls.bmp");
+    EXPECT_FALSE(QFile::exists(Path("x.skn")));
+
+    const QString packed = PackTestSkin();
+    QByteArray corrupt = ReadAll(packed);
+    corrupt[20] = char(corrupt[20] ^ 0xFF);
+    ASSERT_TRUE(test_skin::WriteFile(Path("corrupt.skn"), corrupt));
+    expectFailure({ "info", Path("corrupt.skn") }, "info: ");
+    ASSERT_TRUE(test_skin::WriteFile(Path("cut.skn"), ReadAll(packed).left(200)));
+    expectFailure({ "unpack", Path("cut.skn"), Path("cut") }, "unpack: ");
+
+    QByteArray newer = ReadAll(packed);
+    newer[0] = 4;
+    ASSERT_TRUE(test_skin::WriteFile(Path("newer.skn"), newer));
+    expectFailure({ "info", Path("newer.skn") }, "skin version 4");
+
+    PackTestSkin(test_skin::Definition() + "\r\n[panel]\r\nskinrect=\r\n");
+    expectFailure({ "info", Path("skin.skn") }, "definition 'panel'");
+
+    // Picture names come from the skin; none may lead out of the folder.
+    PackTestSkin();
+    QByteArray package = PackageOfFile(Path("skin.skn"));
+    package.replace("1=hintmask.bmp", "1=../evil.bmp");
+    TbsCompressedStoredSkin evil;
+    evil.SetCompressedData(CompressSkinPackage(package));
+    ASSERT_TRUE(test_skin::WriteFile(Path("evil.z"), evil.CompressedData()));
+    expectFailure({ "unpack", Path("evil.z"), Path("evil") }, "not a plain file name");
+    EXPECT_FALSE(QFile::exists(Path("evil.bmp")));
+}
