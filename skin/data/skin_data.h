@@ -1,7 +1,10 @@
 #pragma once
 
+#include "skin/data/compressed_skin_list.h"
+#include "skin/data/compressed_stored_skin.h"
 #include "skin/data/data_skin_control.h"
 #include "skin/data/data_skin_object.h"
+#include "skin/data/resource_str_data.h"
 
 #include <QEvent>
 #include <QImage>
@@ -13,10 +16,7 @@
 #include <memory>
 #include <vector>
 
-class TbsCompressedStoredSkin;
-class TbsCompressedSkinList;
 class TbsIniFile;
-class TbsResourceStrData;
 
 // Holds one loaded skin (its pictures and every definition) and tells the
 // forms of the application when it changes. A load replaces everything; a
