@@ -182,11 +182,10 @@ void TbsSkinData::ReadSkin(const TbsIniFile& ini)
     m_maskName = ReadSkinString(ini, pictures, QStringLiteral("mask"));
     m_activePictureNames = ReadSkinStringList(ini, pictures, QStringLiteral("activepictures"));
 
-    ReadDefinitionLists(ini);
-}
-
-void TbsSkinData::ReadDefinitionLists(const TbsIniFile& ini)
-{
+    m_formInfo.ReadFromIni(ini, !m_maskPicture.isNull());
+    m_popupWindow.ReadFromIni(ini);
+    m_hintWindow.ReadFromIni(ini);
+    m_skinColors.ReadFromIni(ini);
     ReadDefinitionList(ini, QStringLiteral("SKINOBJECTS"), CreateObjectDefinition, m_objectDefinitions);
     ReadDefinitionList(ini, QStringLiteral("SKINCONTROLS"), CreateControlDefinition, m_controlDefinitions);
 }
@@ -215,7 +214,10 @@ void TbsSkinData::FreeDefinitions()
     m_objectDefinitions.clear();
     m_controlDefinitions.clear();
     m_activePictures.clear();
+    m_popupWindow.windowPictureIndex = -1;
+    m_hintWindow.windowPictureIndex = -1;
     m_activePictureNames.clear();
+    m_skinColors.ResetToDefaults();
 }
 
 void TbsSkinData::SendSkinDataMessage(QEvent::Type message)

@@ -4,7 +4,11 @@
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/data_skin_control.h"
 #include "skin/data/data_skin_object.h"
+#include "skin/data/form_info.h"
+#include "skin/data/hint_window_definition.h"
+#include "skin/data/popup_window_definition.h"
 #include "skin/data/resource_str_data.h"
+#include "skin/data/skin_colors.h"
 
 #include <QEvent>
 #include <QImage>
@@ -63,6 +67,12 @@ public:
     const QString& AuthorURL() const { return m_authorUrl; }
     const QString& SkinComments() const { return m_skinComments; }
 
+    // These four live as long as the component; a load rewrites them.
+    const TbsFormInfo& FormInfo() const { return m_formInfo; }
+    const TbsDataSkinPopupWindow& PopupWindow() const { return m_popupWindow; }
+    const TbsDataSkinHintWindow& HintWindow() const { return m_hintWindow; }
+    const TbsSkinColors& SkinColors() const { return m_skinColors; }
+
     const std::vector<std::unique_ptr<TbsDataSkinObject>>& ObjectDefinitions() const { return m_objectDefinitions; }
     const std::vector<std::unique_ptr<TbsDataSkinControl>>& ControlDefinitions() const { return m_controlDefinitions; }
     // The first definition bearing exactly that IDName (letter case
@@ -83,7 +93,6 @@ public:
 private:
     void LoadSkinListEntry();
     void ReadSkin(const TbsIniFile& ini);
-    void ReadDefinitionLists(const TbsIniFile& ini);
 
     bool m_skinnableForm { true };
     bool m_enableSkinEffects { true };
@@ -109,6 +118,11 @@ private:
     QString m_authorEmail;
     QString m_authorUrl;
     QString m_skinComments;
+
+    TbsFormInfo m_formInfo;
+    TbsDataSkinPopupWindow m_popupWindow;
+    TbsDataSkinHintWindow m_hintWindow;
+    TbsSkinColors m_skinColors;
 
     std::vector<std::unique_ptr<TbsDataSkinObject>> m_objectDefinitions;
     std::vector<std::unique_ptr<TbsDataSkinControl>> m_controlDefinitions;

@@ -27,6 +27,8 @@ void ExpectCleared(const TbsSkinData& data)
     EXPECT_TRUE(data.ObjectDefinitions().empty());
     EXPECT_TRUE(data.ControlDefinitions().empty());
     EXPECT_EQ(data.FindControlIndex("button"), -1);
+    EXPECT_EQ(data.PopupWindow().windowPictureIndex, -1);
+    EXPECT_EQ(data.SkinColors().cBtnFace, TbsSkinColors::kDefaultBtnFace);
 }
 
 void ExpectLoaded(const TbsSkinData& data, const QString& skinName)
@@ -53,6 +55,11 @@ TEST(SkinData, StartsEmptyWithDefaultProperties)
     EXPECT_TRUE(data.Picture().isNull());
     EXPECT_TRUE(data.ObjectDefinitions().empty());
     EXPECT_EQ(data.FindObjectIndex(""), -1);
+    EXPECT_EQ(data.FormInfo().bgPictureIndex, -1);
+    EXPECT_EQ(data.FormInfo().mdiBgPictureIndex, -1);
+    EXPECT_EQ(data.PopupWindow().windowPictureIndex, -1);
+    EXPECT_EQ(data.SkinColors().cBtnFace, 0u);
+    EXPECT_EQ(data.SkinColors().cBtnShadow, 0u);
 }
 
 TEST(SkinData, LoadTakesPicturesNamesTextsAndDefinitions)
@@ -85,6 +92,16 @@ TEST(SkinData, LoadTakesPicturesNamesTextsAndDefinitions)
     EXPECT_EQ(data.AuthorEmail(), "art@lumeno.example");
     EXPECT_EQ(data.AuthorURL(), "https://lumeno.example/");
     EXPECT_EQ(data.SkinComments(), "Made for tests");
+
+    EXPECT_EQ(data.FormInfo().clientRect, (SkinRect { 4, 27, 281, 206 }));
+    EXPECT_EQ(data.FormInfo().borderWidth, 3);
+    EXPECT_EQ(data.PopupWindow().windowPictureIndex, 1);
+    EXPECT_EQ(data.PopupWindow().itemsRect, (SkinRect { 2, 2, 91, 53 }));
+    EXPECT_EQ(data.HintWindow().windowPictureIndex, 0);
+    EXPECT_EQ(data.HintWindow().fontHeight, 12);
+    EXPECT_EQ(data.SkinColors().cBtnFace, 16641763u);
+    EXPECT_EQ(data.SkinColors().cWindow, 16777215u);
+    EXPECT_EQ(data.SkinColors().cBtnText, TbsSkinColors::kDefaultBtnText);
 
     ASSERT_EQ(data.ObjectDefinitions().size(), 2u);
     EXPECT_EQ(data.ObjectDefinitions()[0]->IDName(), "closebutton");
@@ -193,16 +210,18 @@ TEST(SkinData, FailedLoadsLeaveAClearedSkinAndTheNextLoadWorks)
 
     // The malformed rectangle sits in the last definition, after pictures and
     // other definitions have been read: none of them may stay behind.
-    const auto malformed = StoredSkin(TestDefinition() + "[panel]\nskinrect=\n");
-    try {
-        data.LoadCompressedStoredSkin(*malformed);
-        ADD_FAILURE() << "a malformed rectangle loaded";
-    } catch (const SkinConversionError& error) {
-        EXPECT_STREQ(error.what(), "'' is not a valid integer value");
+    for (const char* broken : { "[panel]\nskinrect=\n", "[FORMINFO]\ncaptionrect=\n", "[HINTWINDOW]\nlefttoppoint=3\n" }) {
+        const auto malformed = StoredSkin(TestDefinition() + broken);
+        try {
+            data.LoadCompressedStoredSkin(*malformed);
+            ADD_FAILURE() << "loaded " << broken;
+        } catch (const SkinConversionError& error) {
+            EXPECT_STREQ(error.what(), "'' is not a valid integer value");
+        }
+        ExpectCleared(data);
+        data.LoadCompressedStoredSkin(*good);
+        ExpectLoaded(data, "Good");
     }
-    ExpectCleared(data);
-    data.LoadCompressedStoredSkin(*good);
-    ExpectLoaded(data, "Good");
 }
 
 TEST(SkinData, VersionsUpToThreeLoad)
@@ -277,6 +296,12 @@ TEST(SkinData, ClearAndFreeDefinitions)
     EXPECT_TRUE(data.ControlDefinitions().empty());
     EXPECT_TRUE(data.ActivePictures().isEmpty());
     EXPECT_TRUE(data.ActivePictureNames().isEmpty());
+    EXPECT_EQ(data.PopupWindow().windowPictureIndex, -1);
+    EXPECT_EQ(data.HintWindow().windowPictureIndex, -1);
+    EXPECT_EQ(data.HintWindow().fontHeight, 12) << "only the picture index is reset";
+    EXPECT_EQ(data.SkinColors().cBtnFace, TbsSkinColors::kDefaultBtnFace);
+    EXPECT_EQ(data.SkinColors().cWindow, TbsSkinColors::kDefaultWindow);
+    EXPECT_EQ(data.SkinColors().cBtnShadow, TbsSkinColors::kDefaultBtnShadow);
     EXPECT_FALSE(data.Picture().isNull());
     EXPECT_EQ(data.PictureName(), "main.bmp");
 
