@@ -15,7 +15,17 @@ bool IsControlOrSpace(QChar character)
     return character.unicode() <= 32;
 }
 
-QString TrimmedOfControlsAndSpaces(const QString& text)
+bool IsRemovableSpace(QChar character)
+{
+    return character == u' ' || character == u'\u3000' || character == u'\t';
+}
+
+bool IsLineBreak(QChar character)
+{
+    return character == u'\r' || character == u'\n';
+}
+
+QStringView TrimmedOfControlsAndSpaces(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -26,16 +36,33 @@ QString TrimmedOfControlsAndSpaces(const QString& text)
     return text.sliced(begin, end - begin);
 }
 
-QString CleanedPiece(const QString& piece, const ShuffleOptions& options)
+// Appends the piece with its spaces removed, then trimmed of controls and
+// spaces and stripped of CR and LF, as far as the options ask. Done in one pass
+// straight into the result, because a long article has hundreds of thousands
+// of pieces: the characters that the removal of spaces drops cannot stop the
+// trim, so the trim can look at the piece before the removal.
+void AppendCleanedPiece(QString& result, QStringView piece, const ShuffleOptions& options)
 {
-    QString cleaned = piece;
-    if (options.removeSpaces)
-        cleaned.removeIf([](QChar c) { return c == u' ' || c == u'\u3000' || c == u'\t'; });
+    auto const removed = [&](QChar c) {
+        return (options.removeSpaces && IsRemovableSpace(c)) || (options.removeLineBreaks && IsLineBreak(c));
+    };
+    qsizetype begin = 0;
+    qsizetype end = piece.size();
     if (options.removeLineBreaks) {
-        cleaned = TrimmedOfControlsAndSpaces(cleaned);
-        cleaned.removeIf([](QChar c) { return c == u'\r' || c == u'\n'; });
+        auto const trimmed = [&](QChar c) { return IsControlOrSpace(c) || removed(c); };
+        while (begin < end && trimmed(piece[begin]))
+            ++begin;
+        while (end > begin && trimmed(piece[end - 1]))
+            --end;
     }
-    return cleaned;
+    qsizetype keptFrom = begin;
+    for (qsizetype position = begin; position < end; ++position) {
+        if (removed(piece[position])) {
+            result.append(piece.sliced(keptFrom, position - keptFrom));
+            keptFrom = position + 1;
+        }
+    }
+    result.append(piece.sliced(keptFrom, end - keptFrom));
 }
 
 void CheckFrequency(const ShuffleOptions& options)
@@ -70,15 +97,14 @@ QString AssemblePieces(const QStringList& pieces, const QStringList& delimiters,
     QString result;
     result.reserve(length);
     for (qsizetype i = 0; i < count; ++i) {
-        QString piece = CleanedPiece(pieces[i], options);
+        AppendCleanedPiece(result, pieces[i], options);
         if (!options.keyword.isEmpty()) {
             generator.Reseed();
             if (generator.Draw(keywordChance) == 0)
-                piece.append(options.keyword);
+                result.append(options.keyword);
         }
         if (i < delimiters.size())
-            piece.append(TrimmedOfControlsAndSpaces(delimiters[delimiters.size() - 1 - i]));
-        result.append(piece);
+            result.append(TrimmedOfControlsAndSpaces(delimiters[delimiters.size() - 1 - i]));
     }
     return result;
 }

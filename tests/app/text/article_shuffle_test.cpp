@@ -178,20 +178,20 @@ TEST(AssemblePieces, KeywordFollowsPiecesWhoseDrawIsZero)
 
 TEST(AssemblePieces, CleaningActsOnThePieceOnly)
 {
-    QStringList const pieces { u" 甲\t乙　\r\n丙 "_s, u"\r\n 丁 \r\n戊\r\n"_s, u" \x01己 庚\n"_s };
+    QStringList const pieces { u" 甲\t乙　\r\n丙 "_s, u"\r\n 丁 \r\n戊\r\n"_s, u" \x01己 庚\n"_s, u"　\x01甲　\r\n"_s };
     QStringList const delimiters { u"，"_s, u"。"_s };
     auto generator = RandomGenerator::Deterministic(0);
 
-    EXPECT_EQ(AssemblePieces(pieces, delimiters, KeepingLineBreaks(), generator), u"甲乙\r\n丙。\r\n丁\r\n戊\r\n，\x01己庚\n"_s);
+    EXPECT_EQ(AssemblePieces(pieces, delimiters, KeepingLineBreaks(), generator), u"甲乙\r\n丙。\r\n丁\r\n戊\r\n，\x01己庚\n\x01甲\r\n"_s);
 
     ShuffleOptions linesOnly;
     linesOnly.removeSpaces = false;
     linesOnly.removeLineBreaks = true;
-    EXPECT_EQ(AssemblePieces(pieces, delimiters, linesOnly, generator), u"甲\t乙　丙。丁 戊，己 庚"_s);
+    EXPECT_EQ(AssemblePieces(pieces, delimiters, linesOnly, generator), u"甲\t乙　丙。丁 戊，己 庚　\x01甲　"_s);
 
     ShuffleOptions nothing;
     nothing.removeSpaces = false;
     EXPECT_EQ(AssemblePieces(pieces, {}, nothing, generator), pieces.join(QString()));
 
-    EXPECT_EQ(AssemblePieces(pieces, delimiters, RemovingLineBreaks(), generator), u"甲乙丙。丁戊，己庚"_s);
+    EXPECT_EQ(AssemblePieces(pieces, delimiters, RemovingLineBreaks(), generator), u"甲乙丙。丁戊，己庚甲"_s);
 }
