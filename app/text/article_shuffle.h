@@ -21,8 +21,11 @@ struct ShuffleOptions {
 // The shuffle command's text work. Cuts the article into pieces at the
 // delimiters (refilling the delimiter list), shuffles the pieces, cleans them as
 // the options say, sprinkles in the keyword, gives the delimiters back in
-// reverse order and ends the text with "。". Line breaks of the article may be
-// CR LF, CR or LF; those of the result are CR LF.
+// reverse order and ends the text with "。".
+//
+// Line breaks of the article may be CR LF, CR or LF, so the plain text of a Qt
+// editor goes in as it is. Those of the result are CR LF, the line rules' own;
+// WithLfLineBreaks() turns them into the LF that Qt editors and Unix files use.
 //
 // Returns an empty text when there is nothing to show (an empty article, or
 // one whose pieces all came out empty). The generator is reseeded before every

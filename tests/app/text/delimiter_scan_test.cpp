@@ -1,6 +1,7 @@
 #include "app/text/delimiter_scan.h"
 
 #include "app/text/delimiter_set.h"
+#include "app/text/line_list.h"
 
 #include "text_test_support.h"
 
@@ -85,4 +86,34 @@ TEST(MarkDelimiters, RejectedPatternLeavesTheDelimitersAlone)
     EXPECT_THROW(MarkDelimiters(u",|@"_s, u"a,b"_s, delimiters), DelimiterPatternError);
     EXPECT_THROW(MarkDelimiters(u"\\]"_s, u"a,b"_s, delimiters), DelimiterPatternError);
     EXPECT_EQ(delimiters, QStringList { u"，"_s });
+}
+
+TEST(MarkDelimiters, AgreesWithReplacingEachMatchInTurn)
+{
+    // The slow way: for every delimiter found, replace all its occurrences in
+    // the whole working copy again.
+    auto const replacingEachMatch = [](const QString& text, QStringList& delimiters) {
+        delimiters.clear();
+        QString working = text;
+        for (QChar const c : text) {
+            if (QStringView(u",，:.。!！；;").contains(c)) {
+                delimiters.append(QString(c));
+                working.replace(QString(c), u"[@]"_s);
+            }
+        }
+        return SplitIntoLines(working);
+    };
+    QStringList const alphabet { u"甲"_s, u"a"_s, u"，"_s, u"。"_s, u"."_s, u";"_s, u"！"_s, u"？"_s, u"[@]"_s, u"@"_s,
+        u"\r"_s, u"\n"_s, u" "_s, u"😀"_s, QString(QChar(0)) };
+    auto generator = RandomGenerator::Deterministic(2024);
+    for (int round = 0; round < 300; ++round) {
+        QString text;
+        auto const length = generator.Draw(40);
+        for (std::uint32_t i = 0; i < length; ++i)
+            text += alphabet[generator.Draw(std::uint32_t(alphabet.size()))];
+        QStringList fast;
+        QStringList slow;
+        EXPECT_EQ(Mark(text, fast), replacingEachMatch(text, slow)) << text.toStdString();
+        EXPECT_EQ(fast, slow) << text.toStdString();
+    }
 }
