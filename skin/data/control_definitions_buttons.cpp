@@ -5,8 +5,8 @@
 void TbsDataSkinButtonControl::VisitKeys(SkinKeyVisitor& keys)
 {
     TbsDataSkinCustomControl::VisitKeys(keys);
-    keys.String("fontname", fontName, QStringLiteral("Arial"));
-    keys.Integer("fontheight", fontHeight, 14);
+    keys.String("fontname", fontName, kDefaultFontName);
+    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
     keys.Font("fontstyle", fontStyle);
     keys.Color("fontcolor", fontColor);
     keys.Color("activefontcolor", activeFontColor);
@@ -20,7 +20,7 @@ void TbsDataSkinButtonControl::VisitKeys(SkinKeyVisitor& keys)
     keys.Morph("morphkind", morphKind);
     keys.Rect("animateskinrect", animateSkinRect);
     keys.Integer("framecount", frameCount);
-    keys.Integer("animateinterval", animateInterval, 25);
+    keys.Integer("animateinterval", animateInterval, kDefaultAnimateInterval);
     keys.Bool("showfocus", showFocus);
     keys.Rect("menumarkerflatrect", menuMarkerFlatRect);
     keys.Rect("menumarkerrect", menuMarkerRect);

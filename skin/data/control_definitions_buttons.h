@@ -7,8 +7,8 @@ public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
     QString TypeName() const override { return QStringLiteral("button"); }
 
-    QString fontName { QStringLiteral("Arial") };
-    int fontHeight { 14 };
+    QString fontName { kDefaultFontName };
+    int fontHeight { kDefaultFontHeight };
     FontStyles fontStyle { 0 };
     SkinColor fontColor { 0 };
     SkinColor activeFontColor { 0 };
@@ -22,7 +22,7 @@ public:
     MorphKind morphKind { MorphKind::mkDefault };
     SkinRect animateSkinRect;
     int frameCount { 0 };
-    int animateInterval { 25 };
+    int animateInterval { kDefaultAnimateInterval };
     bool showFocus { false };
     SkinRect menuMarkerFlatRect;
     SkinRect menuMarkerRect;

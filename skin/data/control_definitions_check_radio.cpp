@@ -5,8 +5,8 @@
 void TbsDataSkinCheckRadioControl::VisitKeys(SkinKeyVisitor& keys)
 {
     TbsDataSkinCustomControl::VisitKeys(keys);
-    keys.String("fontname", fontName, QStringLiteral("Arial"));
-    keys.Integer("fontheight", fontHeight, 14);
+    keys.String("fontname", fontName, kDefaultFontName);
+    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
     keys.Font("fontstyle", fontStyle);
     keys.Color("fontcolor", fontColor);
     keys.Color("activefontcolor", activeFontColor);

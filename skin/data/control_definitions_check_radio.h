@@ -9,8 +9,8 @@ public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
     QString TypeName() const override { return QStringLiteral("checkradio"); }
 
-    QString fontName { QStringLiteral("Arial") };
-    int fontHeight { 14 };
+    QString fontName { kDefaultFontName };
+    int fontHeight { kDefaultFontHeight };
     FontStyles fontStyle { 0 };
     SkinColor fontColor { 0 };
     SkinColor activeFontColor { 0 };

@@ -6,8 +6,8 @@ void TbsDataSkinEditControl::VisitKeys(SkinKeyVisitor& keys)
 {
     TbsDataSkinCustomControl::VisitKeys(keys);
     keys.Rect("activeskinrect", activeSkinRect);
-    keys.String("fontname", fontName, QStringLiteral("Arial"));
-    keys.Integer("fontheight", fontHeight, 14);
+    keys.String("fontname", fontName, kDefaultFontName);
+    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
     keys.Font("fontstyle", fontStyle);
     keys.Color("fontcolor", fontColor);
     keys.Color("disabledfontcolor", disabledFontColor);
@@ -29,8 +29,8 @@ void TbsDataSkinSpinEditControl::VisitKeys(SkinKeyVisitor& keys)
 {
     TbsDataSkinCustomControl::VisitKeys(keys);
     keys.Rect("activeskinrect", activeSkinRect);
-    keys.String("fontname", fontName, QStringLiteral("Arial"));
-    keys.Integer("fontheight", fontHeight, 14);
+    keys.String("fontname", fontName, kDefaultFontName);
+    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
     keys.Font("fontstyle", fontStyle);
     keys.Color("fontcolor", fontColor);
     keys.Color("activefontcolor", activeFontColor);

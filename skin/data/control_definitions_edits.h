@@ -9,8 +9,8 @@ public:
     QString TypeName() const override { return QStringLiteral("edit"); }
 
     SkinRect activeSkinRect;
-    QString fontName { QStringLiteral("Arial") };
-    int fontHeight { 14 };
+    QString fontName { kDefaultFontName };
+    int fontHeight { kDefaultFontHeight };
     FontStyles fontStyle { 0 };
     SkinColor fontColor { 0 };
     SkinColor disabledFontColor { 0 };
@@ -43,8 +43,8 @@ public:
     QString TypeName() const override { return QStringLiteral("spinedit"); }
 
     SkinRect activeSkinRect;
-    QString fontName { QStringLiteral("Arial") };
-    int fontHeight { 14 };
+    QString fontName { kDefaultFontName };
+    int fontHeight { kDefaultFontHeight };
     FontStyles fontStyle { 0 };
     SkinColor fontColor { 0 };
     SkinColor activeFontColor { 0 };

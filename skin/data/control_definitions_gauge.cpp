@@ -10,8 +10,8 @@ void TbsDataSkinGaugeControl::VisitKeys(SkinKeyVisitor& keys)
     keys.Integer("beginoffset", beginOffset);
     keys.Integer("endoffset", endOffset);
     keys.Bool("vertical", vertical);
-    keys.String("fontname", fontName, QStringLiteral("Arial"));
-    keys.Integer("fontheight", fontHeight, 14);
+    keys.String("fontname", fontName, kDefaultFontName);
+    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
     keys.Font("fontstyle", fontStyle);
     keys.Color("fontcolor", fontColor);
     keys.Bool("progresstransparent", progressTransparent);

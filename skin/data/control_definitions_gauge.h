@@ -13,8 +13,8 @@ public:
     int beginOffset { 0 };
     int endOffset { 0 };
     bool vertical { false };
-    QString fontName { QStringLiteral("Arial") };
-    int fontHeight { 14 };
+    QString fontName { kDefaultFontName };
+    int fontHeight { kDefaultFontHeight };
     FontStyles fontStyle { 0 };
     SkinColor fontColor { 0 };
     bool progressTransparent { false };

@@ -17,14 +17,14 @@ void TbsDataSkinGridControl::VisitKeys(SkinKeyVisitor& keys)
     keys.PictureIndex("bgpictureindex", bgPictureIndex);
     keys.Color("linescolor", linesColor);
     keys.Color("bgcolor", bgColor);
-    keys.String("fontname", fontName, QStringLiteral("Arial"));
-    keys.Integer("fontheight", fontHeight, 14);
+    keys.String("fontname", fontName, kDefaultFontName);
+    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
     keys.Font("fontstyle", fontStyle);
     keys.Color("fontcolor", fontColor);
     keys.Color("selectfontcolor", selectFontColor);
     keys.Color("focusfontcolor", focusFontColor);
-    keys.String("fixedfontname", fixedFontName, QStringLiteral("Arial"));
-    keys.Integer("fixedfontheight", fixedFontHeight, 14);
+    keys.String("fixedfontname", fixedFontName, kDefaultFontName);
+    keys.Integer("fixedfontheight", fixedFontHeight, kDefaultFontHeight);
     keys.Font("fixedfontstyle", fixedFontStyle);
     keys.Color("fixedfontcolor", fixedFontColor);
     keys.Bool("cellstretcheffect", cellStretchEffect);

@@ -20,14 +20,14 @@ public:
     int bgPictureIndex { -1 };
     SkinColor linesColor { 0 };
     SkinColor bgColor { 0 };
-    QString fontName { QStringLiteral("Arial") };
-    int fontHeight { 14 };
+    QString fontName { kDefaultFontName };
+    int fontHeight { kDefaultFontHeight };
     FontStyles fontStyle { 0 };
     SkinColor fontColor { 0 };
     SkinColor selectFontColor { 0 };
     SkinColor focusFontColor { 0 };
-    QString fixedFontName { QStringLiteral("Arial") };
-    int fixedFontHeight { 14 };
+    QString fixedFontName { kDefaultFontName };
+    int fixedFontHeight { kDefaultFontHeight };
     FontStyles fixedFontStyle { 0 };
     SkinColor fixedFontColor { 0 };
     bool cellStretchEffect { false };

@@ -8,8 +8,8 @@ public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
     QString TypeName() const override { return QStringLiteral("label"); }
 
-    QString fontName { QStringLiteral("Arial") };
-    int fontHeight { 14 };
+    QString fontName { kDefaultFontName };
+    int fontHeight { kDefaultFontHeight };
     FontStyles fontStyle { 0 };
     SkinColor fontColor { 0 };
 
@@ -23,8 +23,8 @@ public:
     using TbsDataSkinControl::TbsDataSkinControl;
     QString TypeName() const override { return QStringLiteral("stdlabel"); }
 
-    QString fontName { QStringLiteral("Arial") };
-    int fontHeight { 14 };
+    QString fontName { kDefaultFontName };
+    int fontHeight { kDefaultFontHeight };
     FontStyles fontStyle { 0 };
     SkinColor fontColor { 0 };
     SkinColor activeFontColor { kDefaultActiveFontColor };

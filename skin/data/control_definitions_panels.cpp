@@ -8,8 +8,8 @@ void TbsDataSkinPanelControl::VisitKeys(SkinKeyVisitor& keys)
     keys.PictureIndex("bgpictureindex", bgPictureIndex);
     keys.Rect("captionrect", captionRect);
     keys.Align("alignment", alignment);
-    keys.String("fontname", fontName, QStringLiteral("Arial"));
-    keys.Integer("fontheight", fontHeight, 14);
+    keys.String("fontname", fontName, kDefaultFontName);
+    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
     keys.Font("fontstyle", fontStyle);
     keys.Color("fontcolor", fontColor);
     keys.Rect("checkimagerect", checkImageRect);
@@ -51,8 +51,8 @@ void TbsDataSkinExPanelControl::VisitKeys(SkinKeyVisitor& keys)
     keys.Rect("vrestorebuttonactiverect", vRestoreButtonActiveRect);
     keys.Rect("vrestorebuttondownrect", vRestoreButtonDownRect);
     keys.Rect("captionrect", captionRect);
-    keys.String("fontname", fontName, QStringLiteral("Arial"));
-    keys.Integer("fontheight", fontHeight, 14);
+    keys.String("fontname", fontName, kDefaultFontName);
+    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
     keys.Font("fontstyle", fontStyle);
     keys.Color("fontcolor", fontColor);
     keys.Bool("buttonstransparent", buttonsTransparent);

@@ -11,8 +11,8 @@ public:
     int bgPictureIndex { -1 };
     SkinRect captionRect;
     Alignment alignment { Alignment::taCenter };
-    QString fontName { QStringLiteral("Arial") };
-    int fontHeight { 14 };
+    QString fontName { kDefaultFontName };
+    int fontHeight { kDefaultFontHeight };
     FontStyles fontStyle { 0 };
     SkinColor fontColor { 0 };
     SkinRect checkImageRect;
@@ -60,8 +60,8 @@ public:
     SkinRect vRestoreButtonActiveRect;
     SkinRect vRestoreButtonDownRect;
     SkinRect captionRect;
-    QString fontName { QStringLiteral("Arial") };
-    int fontHeight { 14 };
+    QString fontName { kDefaultFontName };
+    int fontHeight { kDefaultFontHeight };
     FontStyles fontStyle { 0 };
     SkinColor fontColor { 0 };
     bool buttonsTransparent { false };

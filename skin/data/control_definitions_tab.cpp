@@ -25,8 +25,8 @@ void TbsDataSkinTabControl::VisitKeys(SkinKeyVisitor& keys)
     keys.Bool("bottomstretch", bottomStretch);
     keys.Bool("stretcheffect", stretchEffect);
     keys.Stretch("stretchtype", stretchType);
-    keys.String("fontname", fontName, QStringLiteral("Arial"));
-    keys.Integer("fontheight", fontHeight, 14);
+    keys.String("fontname", fontName, kDefaultFontName);
+    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
     keys.Font("fontstyle", fontStyle);
     keys.Color("fontcolor", fontColor);
     keys.Color("activefontcolor", activeFontColor);

@@ -30,8 +30,8 @@ public:
     bool bottomStretch { false };
     bool stretchEffect { false };
     StretchType stretchType { StretchType::stFull };
-    QString fontName { QStringLiteral("Arial") };
-    int fontHeight { 14 };
+    QString fontName { kDefaultFontName };
+    int fontHeight { kDefaultFontHeight };
     FontStyles fontStyle { 0 };
     SkinColor fontColor { 0 };
     SkinColor activeFontColor { 0 };

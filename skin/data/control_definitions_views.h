@@ -8,8 +8,8 @@ class TbsDataSkinTextViewControl : public TbsDataSkinControl {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
-    QString fontName { QStringLiteral("Arial") };
-    int fontHeight { 14 };
+    QString fontName { kDefaultFontName };
+    int fontHeight { kDefaultFontHeight };
     FontStyles fontStyle { 0 };
     SkinColor fontColor { 0 };
     SkinColor bgColor { 0 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/data/definition_defaults.h"
 #include "skin/data/ini_file.h"
 #include "skin/data/skin_rect.h"
 #include "skin/data/skin_values.h"

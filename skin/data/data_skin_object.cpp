@@ -84,8 +84,8 @@ void TbsDataSkinCaption::VisitKeys(SkinKeyVisitor& keys)
 {
     TbsDataSkinObject::VisitKeys(keys);
     keys.Rect("textrect", textRect);
-    keys.String("fontname", fontName, QStringLiteral("Arial"));
-    keys.Integer("fontheight", fontHeight, 14);
+    keys.String("fontname", fontName, kDefaultFontName);
+    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
     keys.Font("fontstyle", fontStyle);
     keys.Color("fontcolor", fontColor);
     keys.Color("activefontcolor", activeFontColor);
@@ -104,7 +104,7 @@ void TbsDataSkinCaption::VisitKeys(SkinKeyVisitor& keys)
     keys.Bool("stretcheffect", stretchEffect);
     keys.Rect("animateskinrect", animateSkinRect);
     keys.Integer("framecount", frameCount);
-    keys.Integer("animateinterval", animateInterval, 25);
+    keys.Integer("animateinterval", animateInterval, kDefaultAnimateInterval);
     keys.Bool("inactiveanimation", inactiveAnimation);
     keys.Bool("fullframe", fullFrame);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/data/frame_command.h"
+#include "skin/data/definition_defaults.h"
 #include "skin/data/ini_file.h"
 #include "skin/data/skin_rect.h"
 #include "skin/data/skin_values.h"
@@ -125,8 +126,8 @@ public:
     QString TypeName() const override { return QStringLiteral("caption"); }
 
     SkinRect textRect;
-    QString fontName { QStringLiteral("Arial") };
-    int fontHeight { 14 };
+    QString fontName { kDefaultFontName };
+    int fontHeight { kDefaultFontHeight };
     FontStyles fontStyle { 0 };
     SkinColor fontColor { 0 };
     SkinColor activeFontColor { 0 };
@@ -145,7 +146,7 @@ public:
     bool stretchEffect { false };
     SkinRect animateSkinRect;
     int frameCount { 0 };
-    int animateInterval { 25 };
+    int animateInterval { kDefaultAnimateInterval };
     bool inactiveAnimation { false };
     bool fullFrame { false };
 

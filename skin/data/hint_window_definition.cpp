@@ -32,8 +32,8 @@ void TbsDataSkinHintWindow::VisitKeys(SkinKeyVisitor& keys)
     keys.Point("leftbottompoint", leftBottomPoint);
     keys.Point("rightbottompoint", rightBottomPoint);
     keys.Rect("clientrect", clientRect);
-    keys.String("fontname", fontName, QStringLiteral("Arial"));
-    keys.Integer("fontheight", fontHeight, 14);
+    keys.String("fontname", fontName, kDefaultFontName);
+    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
     keys.Font("fontstyle", fontStyle);
     keys.Color("fontcolor", fontColor);
     keys.Bool("leftstretch", leftStretch);

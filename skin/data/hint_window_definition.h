@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/data/definition_defaults.h"
 #include "skin/data/ini_file.h"
 #include "skin/data/skin_rect.h"
 #include "skin/data/skin_values.h"
@@ -25,8 +26,8 @@ public:
     QPoint leftBottomPoint;
     QPoint rightBottomPoint;
     SkinRect clientRect;
-    QString fontName { QStringLiteral("Arial") };
-    int fontHeight { 14 };
+    QString fontName { kDefaultFontName };
+    int fontHeight { kDefaultFontHeight };
     FontStyles fontStyle { 0 };
     SkinColor fontColor { 0 };
     bool leftStretch { false };

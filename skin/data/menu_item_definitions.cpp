@@ -30,8 +30,8 @@ void TbsDataSkinMenuItem::VisitKeys(SkinKeyVisitor& keys)
     keys.Integer("dividerrightoffset", dividerRightOffset);
     keys.Rect("textrect", textRect);
     keys.Rect("imagerect", imageRect);
-    keys.String("fontname", fontName, QStringLiteral("Arial"));
-    keys.Integer("fontheight", fontHeight, 14);
+    keys.String("fontname", fontName, kDefaultFontName);
+    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
     keys.Font("fontstyle", fontStyle);
     keys.Color("fontcolor", fontColor);
     keys.Color("activefontcolor", activeFontColor);
@@ -41,7 +41,7 @@ void TbsDataSkinMenuItem::VisitKeys(SkinKeyVisitor& keys)
     keys.Bool("dividerstretcheffect", dividerStretchEffect);
     keys.Rect("animateskinrect", animateSkinRect);
     keys.Integer("framecount", frameCount);
-    keys.Integer("animateinterval", animateInterval, 25);
+    keys.Integer("animateinterval", animateInterval, kDefaultAnimateInterval);
     keys.Bool("inactiveanimation", inactiveAnimation);
     keys.Bool("useimagecolor", useImageColor);
     keys.Color("imagecolor", imageColor);
@@ -62,8 +62,8 @@ void TbsDataSkinMainMenuItem::VisitKeys(SkinKeyVisitor& keys)
     keys.Integer("itemrightoffset", itemRightOffset);
     keys.Rect("downrect", downRect);
     keys.Rect("textrect", textRect);
-    keys.String("fontname", fontName, QStringLiteral("Arial"));
-    keys.Integer("fontheight", fontHeight, 14);
+    keys.String("fontname", fontName, kDefaultFontName);
+    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
     keys.Font("fontstyle", fontStyle);
     keys.Color("fontcolor", fontColor);
     keys.Color("activefontcolor", activeFontColor);
@@ -72,6 +72,6 @@ void TbsDataSkinMainMenuItem::VisitKeys(SkinKeyVisitor& keys)
     keys.Bool("stretcheffect", stretchEffect);
     keys.Rect("animateskinrect", animateSkinRect);
     keys.Integer("framecount", frameCount);
-    keys.Integer("animateinterval", animateInterval, 25);
+    keys.Integer("animateinterval", animateInterval, kDefaultAnimateInterval);
     keys.Bool("inactiveanimation", inactiveAnimation);
 }

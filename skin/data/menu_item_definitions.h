@@ -18,8 +18,8 @@ public:
     int dividerRightOffset { 0 };
     SkinRect textRect;
     SkinRect imageRect;
-    QString fontName { QStringLiteral("Arial") };
-    int fontHeight { 14 };
+    QString fontName { kDefaultFontName };
+    int fontHeight { kDefaultFontHeight };
     FontStyles fontStyle { 0 };
     SkinColor fontColor { 0 };
     SkinColor activeFontColor { 0 };
@@ -29,7 +29,7 @@ public:
     bool dividerStretchEffect { false };
     SkinRect animateSkinRect;
     int frameCount { 0 };
-    int animateInterval { 25 };
+    int animateInterval { kDefaultAnimateInterval };
     bool inactiveAnimation { false };
     bool useImageColor { false };
     SkinColor imageColor { 0 };
@@ -55,8 +55,8 @@ public:
     int itemRightOffset { 0 };
     SkinRect downRect;
     SkinRect textRect;
-    QString fontName { QStringLiteral("Arial") };
-    int fontHeight { 14 };
+    QString fontName { kDefaultFontName };
+    int fontHeight { kDefaultFontHeight };
     FontStyles fontStyle { 0 };
     SkinColor fontColor { 0 };
     SkinColor activeFontColor { 0 };
@@ -65,7 +65,7 @@ public:
     bool stretchEffect { false };
     SkinRect animateSkinRect;
     int frameCount { 0 };
-    int animateInterval { 25 };
+    int animateInterval { kDefaultAnimateInterval };
     bool inactiveAnimation { false };
 
 protected:
