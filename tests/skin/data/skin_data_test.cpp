@@ -8,6 +8,7 @@
 #include "skin/data/zlib_stream.h"
 #include "tests/skin/data/test_skin_package.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -312,4 +313,24 @@ TEST(SkinData, ClearAndFreeDefinitions)
     EXPECT_TRUE(data.MaskPicture().isNull());
     EXPECT_TRUE(data.PictureName().isEmpty());
     EXPECT_TRUE(data.MaskName().isEmpty());
+}
+
+TEST(SkinData, TheDefaultSkinFolderLoadsWithEveryDefinitionTheWindowUses)
+{
+    // The data folder of this program need not exist, so the path is resolved as text.
+    const QString skinFile = QDir::cleanPath(QStringLiteral(LUMENO_TEST_DATA_DIR "/../../../../skins/default/skin.ini"));
+    TbsCompressedStoredSkin stored;
+    stored.LoadFromSkinFile(skinFile);
+    ASSERT_FALSE(stored.IsEmpty());
+
+    TbsSkinData data;
+    data.SetCompressedStoredSkin(&stored);
+    ASSERT_FALSE(data.Empty());
+    EXPECT_FALSE(data.Picture().isNull());
+    EXPECT_EQ(data.ActivePictures().size(), data.ActivePictureNames().size());
+    for (const char* name : { "button", "checkbox", "panel", "stdlabel", "edit", "memo", "vscrollbar", "bothhscrollbar",
+             "slider", "tab", "gauge" })
+        EXPECT_GE(data.FindControlIndex(name), 0) << name;
+    for (const char* name : { "closebutton", "maxbutton", "minbutton", "sysmenubutton", "caption", "menuitem" })
+        EXPECT_GE(data.FindObjectIndex(name), 0) << name;
 }
