@@ -1,0 +1,512 @@
+#include "skin/controls/scroll_bar.h"
+
+#include "skin/controls/fallback_drawing.h"
+#include "skin/controls/system_colors.h"
+#include "skin/draw/round_half_even.h"
+
+#include <QKeyEvent>
+#include <QMetaMethod>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <algorithm>
+
+namespace {
+
+// Arrow buttons and the fixed thumb of the built-in look are this long.
+constexpr int kDefaultButtonLength = 16;
+
+// Looks of a part without a skin.
+constexpr SkinColor kPressedFill = 11899781;
+constexpr SkinColor kHoveredFill = 13811126;
+
+void DrawDefaultPart(QPainter& painter, const QRect& rect, bool hovered, bool pressed)
+{
+    if (rect.isEmpty())
+        return;
+    SkinColor frame = clBtnShadow;
+    SkinColor fill = clBtnFace;
+    if (pressed && hovered) {
+        frame = clNavy;
+        fill = kPressedFill;
+    } else if (hovered) {
+        frame = clNavy;
+        fill = kHoveredFill;
+    }
+    painter.fillRect(rect, SkinColorToQColor(fill));
+    fallback::FrameRect(painter, rect, SkinColorToQColor(frame));
+}
+
+} // namespace
+
+TbsSkinScrollBar::TbsSkinScrollBar(QWidget* parent)
+    : TbsSkinCustomControl(parent)
+{
+    SetSkinDataName(QStringLiteral("hscrollbar"));
+    resize(200, 19);
+    SetDefaultHeight(19);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+    connect(&m_repeatTimer, &QTimer::timeout, this, &TbsSkinScrollBar::RepeatTick);
+}
+
+void TbsSkinScrollBar::SetKind(TScrollBarKind kind)
+{
+    m_kind = kind;
+    update();
+}
+
+int TbsSkinScrollBar::UpperPosition() const
+{
+    return m_pageSize > 0 ? m_max - m_pageSize + 1 : m_max;
+}
+
+int TbsSkinScrollBar::ClampPosition(int position) const
+{
+    // An upper end below Min (a page larger than the range) leaves Min.
+    return std::max(m_min, std::min(position, UpperPosition()));
+}
+
+void TbsSkinScrollBar::SetPosition(int position)
+{
+    const int clamped = ClampPosition(position);
+    if (clamped == m_position)
+        return;
+    m_position = clamped;
+    update();
+    emit OnChange();
+}
+
+void TbsSkinScrollBar::SetRange(int min, int max, int pageSize, int position)
+{
+    m_min = min;
+    m_max = max;
+    m_pageSize = pageSize;
+    m_position = ClampPosition(position);
+    update();
+}
+
+void TbsSkinScrollBar::SetMin(int min)
+{
+    m_min = min;
+    if (m_position < m_min)
+        m_position = m_min;
+    update();
+}
+
+void TbsSkinScrollBar::SetMax(int max)
+{
+    m_max = max;
+    if (m_pageSize > 0) {
+        if (m_max - m_min < m_pageSize + m_position)
+            m_position = std::max(m_min, m_max - m_min - m_pageSize + 1);
+    } else if (m_position > m_max) {
+        m_position = m_max;
+    }
+    update();
+}
+
+void TbsSkinScrollBar::SetPageSize(int pageSize)
+{
+    if (m_max - m_min + 1 >= pageSize + m_position)
+        m_pageSize = pageSize;
+    update();
+}
+
+void TbsSkinScrollBar::SetSmallChange(int change)
+{
+    m_smallChange = change;
+    update();
+}
+
+void TbsSkinScrollBar::SetLargeChange(int change)
+{
+    m_largeChange = change;
+    update();
+}
+
+void TbsSkinScrollBar::SetCanFocused(bool canFocused)
+{
+    m_canFocused = canFocused;
+    setFocusPolicy(canFocused ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void TbsSkinScrollBar::SetBoth(bool both)
+{
+    if (both == m_both)
+        return;
+    m_both = both;
+    if (both) {
+        m_nameBeforeBoth = SkinDataName();
+        SetSkinDataName(m_bothSkinDataName);
+    } else {
+        SetSkinDataName(m_nameBeforeBoth);
+    }
+    ChangeSkinData();
+}
+
+void TbsSkinScrollBar::SetBothMarkerWidth(int width)
+{
+    if (width < 0)
+        return;
+    m_bothMarkerWidth = width;
+    update();
+}
+
+void TbsSkinScrollBar::SetBothSkinDataName(const QString& name)
+{
+    m_bothSkinDataName = name;
+}
+
+double TbsSkinScrollBar::ThumbFraction() const
+{
+    double fraction = 0;
+    if (m_pageSize > 0) {
+        const int span = m_max + 1 - m_pageSize - m_min;
+        if (span > 0)
+            fraction = static_cast<double>(m_position - m_min) / span;
+        else
+            fraction = IsVertical() ? 0 : 1;
+    } else if (m_max != m_min) {
+        fraction = static_cast<double>(m_position - m_min) / (m_max - m_min);
+    }
+    return std::clamp(fraction, 0.0, 1.0);
+}
+
+TbsSkinScrollBar::Layout TbsSkinScrollBar::CalcLayout() const
+{
+    return CalcDefaultLayout();
+}
+
+TbsSkinScrollBar::Layout TbsSkinScrollBar::CalcDefaultLayout() const
+{
+    Layout layout;
+    const int w = width();
+    const int h = height();
+    const int b = kDefaultButtonLength;
+    if (IsVertical()) {
+        layout.downButton = SkinRect { 1, 1, w - 1, b + 1 }.ToQRect();
+        layout.upButton = SkinRect { 1, h - b - 1, w - 1, h - 1 }.ToQRect();
+        layout.track = SkinRect { 1, b + 1, w - 1, h - b - 1 }.ToQRect();
+    } else {
+        const int end = m_both ? w - m_bothMarkerWidth : w;
+        layout.downButton = SkinRect { 1, 1, b + 1, h - 1 }.ToQRect();
+        layout.upButton = SkinRect { end - b - 1, 1, end - 1, h - 1 }.ToQRect();
+        layout.track = SkinRect { b + 1, 1, end - b - 1, h - 1 }.ToQRect();
+    }
+
+    const int trackLength = IsVertical() ? layout.track.height() : layout.track.width();
+    int thumbLength = kDefaultButtonLength;
+    const int range = m_max - m_min + 1;
+    if (m_pageSize > 0 && range > 0)
+        thumbLength = std::max(kDefaultButtonLength, RoundHalfEven(static_cast<double>(trackLength) * m_pageSize / range));
+    // A page larger than the range would push the thumb over the buttons.
+    thumbLength = std::clamp(thumbLength, 0, std::max(0, trackLength));
+    layout.thumbTravel = std::max(0, trackLength - thumbLength);
+    layout.thumbOffset = RoundHalfEven(ThumbFraction() * layout.thumbTravel);
+    if (IsVertical())
+        layout.thumb = QRect(layout.track.left(), layout.track.top() + layout.thumbOffset, layout.track.width(), thumbLength);
+    else
+        layout.thumb = QRect(layout.track.left() + layout.thumbOffset, layout.track.top(), thumbLength, layout.track.height());
+    return layout;
+}
+
+int TbsSkinScrollBar::Along(const QPoint& point) const
+{
+    return IsVertical() ? point.y() : point.x();
+}
+
+int TbsSkinScrollBar::AlongStart(const QRect& rect) const
+{
+    return IsVertical() ? rect.top() : rect.left();
+}
+
+int TbsSkinScrollBar::AlongEnd(const QRect& rect) const
+{
+    return IsVertical() ? rect.top() + rect.height() : rect.left() + rect.width();
+}
+
+int TbsSkinScrollBar::PartAt(const QPoint& point, const Layout& layout) const
+{
+    if (isEnabled() && layout.thumb.contains(point))
+        return kThumb;
+    if (layout.upButton.contains(point))
+        return kUpButton;
+    if (layout.downButton.contains(point))
+        return kDownButton;
+    return -1;
+}
+
+void TbsSkinScrollBar::CreateControlDefaultImage(QImage& image)
+{
+    image.fill(SkinColorToQColor(clBtnFace));
+    const Layout layout = CalcLayout();
+    {
+        QPainter painter(&image);
+        const Part& down = m_parts[kDownButton];
+        const Part& up = m_parts[kUpButton];
+        DrawDefaultPart(painter, layout.downButton, down.mouseIn, down.down);
+        DrawDefaultPart(painter, layout.upButton, up.mouseIn, up.down);
+        if (isEnabled()) {
+            const Part& thumb = m_parts[kThumb];
+            const bool pressedLook = thumb.down || hasFocus();
+            DrawDefaultPart(painter, layout.thumb, thumb.mouseIn || pressedLook, pressedLook);
+        }
+    }
+    const QColor arrow = SkinColorToQColor(clBlack);
+    fallback::DrawArrowGlyph(image, layout.downButton, IsVertical() ? fallback::ArrowDirection::Up : fallback::ArrowDirection::Left, arrow);
+    fallback::DrawArrowGlyph(image, layout.upButton, IsVertical() ? fallback::ArrowDirection::Down : fallback::ArrowDirection::Right, arrow);
+}
+
+void TbsSkinScrollBar::SetHoveredPart(int part)
+{
+    if (part == m_hoveredPart)
+        return;
+    m_hoveredPart = part;
+    for (int i = 0; i < static_cast<int>(m_parts.size()); ++i)
+        m_parts[i].mouseIn = i == part;
+    update();
+}
+
+void TbsSkinScrollBar::StepArrow(int part)
+{
+    if (part == kUpButton) {
+        if (isSignalConnected(QMetaMethod::fromSignal(&TbsSkinScrollBar::OnUpButtonClick)))
+            emit OnUpButtonClick();
+        else
+            SetPosition(m_position + m_smallChange);
+    } else {
+        if (isSignalConnected(QMetaMethod::fromSignal(&TbsSkinScrollBar::OnDownButtonClick)))
+            emit OnDownButtonClick();
+        else
+            SetPosition(m_position - m_smallChange);
+    }
+}
+
+void TbsSkinScrollBar::PressArrow(int part)
+{
+    m_capturedPart = part;
+    m_parts[part].down = true;
+    SetHoveredPart(part);
+    update();
+    StepArrow(part);
+    StartRepeat(part == kUpButton ? RepeatMode::UpButton : RepeatMode::DownButton);
+}
+
+bool TbsSkinScrollBar::PageStep(RepeatMode mode)
+{
+    const Layout layout = CalcLayout();
+    const int mouse = Along(m_mousePos);
+    if (mode == RepeatMode::PageTowardMin) {
+        if (mouse >= AlongStart(layout.thumb))
+            return false;
+        SetPosition(m_position - m_largeChange);
+        emit OnPageUp();
+    } else {
+        if (mouse < AlongEnd(layout.thumb))
+            return false;
+        SetPosition(m_position + m_largeChange);
+        emit OnPageDown();
+    }
+    return true;
+}
+
+void TbsSkinScrollBar::PressTrack(const QPoint& point, const Layout& layout)
+{
+    const RepeatMode mode = Along(point) < AlongStart(layout.thumb) ? RepeatMode::PageTowardMin : RepeatMode::PageTowardMax;
+    if (PageStep(mode))
+        StartRepeat(mode);
+}
+
+void TbsSkinScrollBar::DragThumbTo(const QPoint& point)
+{
+    const Layout layout = CalcLayout();
+    const int offset = m_dragStartOffset + Along(point) - m_dragStartMouse;
+    const double fraction = layout.thumbTravel > 0 ? std::clamp(static_cast<double>(offset) / layout.thumbTravel, 0.0, 1.0) : 0.0;
+    const int span = m_pageSize > 0 ? m_max - m_min - m_pageSize + 1 : m_max - m_min;
+    SetPosition(m_min + RoundHalfEven(fraction * span));
+}
+
+void TbsSkinScrollBar::StartRepeat(RepeatMode mode)
+{
+    m_repeatMode = mode;
+    m_waiting = true;
+    m_repeatTimer.start(kFirstRepeatDelay);
+}
+
+void TbsSkinScrollBar::ResumeRepeat(RepeatMode mode)
+{
+    m_repeatMode = mode;
+    m_waiting = false;
+    m_repeatTimer.start(kRepeatInterval);
+}
+
+void TbsSkinScrollBar::StopRepeat()
+{
+    m_repeatTimer.stop();
+    m_repeatMode = RepeatMode::None;
+    m_waiting = false;
+}
+
+void TbsSkinScrollBar::RepeatTick()
+{
+    if (m_waiting) {
+        m_waiting = false;
+        m_repeatTimer.setInterval(kRepeatInterval);
+    }
+    switch (m_repeatMode) {
+    case RepeatMode::UpButton:
+        StepArrow(kUpButton);
+        break;
+    case RepeatMode::DownButton:
+        StepArrow(kDownButton);
+        break;
+    case RepeatMode::PageTowardMin:
+    case RepeatMode::PageTowardMax:
+        if (!PageStep(m_repeatMode))
+            StopRepeat();
+        break;
+    case RepeatMode::None:
+        m_repeatTimer.stop();
+        break;
+    }
+}
+
+void TbsSkinScrollBar::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        TbsSkinCustomControl::mousePressEvent(event);
+        return;
+    }
+    if (m_canFocused && !hasFocus()) {
+        setFocus(Qt::MouseFocusReason);
+        if (!hasFocus())
+            return;
+    }
+    m_mousePos = event->position().toPoint();
+    const Layout layout = CalcLayout();
+    const int part = PartAt(m_mousePos, layout);
+    if (part == kThumb) {
+        m_capturedPart = kThumb;
+        m_parts[kThumb].down = true;
+        m_dragging = true;
+        m_dragStartMouse = Along(m_mousePos);
+        m_dragStartOffset = layout.thumbOffset;
+        SetHoveredPart(kThumb);
+        update();
+    } else if (part == kUpButton || part == kDownButton) {
+        PressArrow(part);
+    } else if (isEnabled() && layout.track.contains(m_mousePos)) {
+        PressTrack(m_mousePos, layout);
+    }
+}
+
+void TbsSkinScrollBar::mouseMoveEvent(QMouseEvent* event)
+{
+    m_mousePos = event->position().toPoint();
+    if (m_dragging) {
+        DragThumbTo(m_mousePos);
+        return;
+    }
+    const Layout layout = CalcLayout();
+    if (m_capturedPart == kUpButton || m_capturedPart == kDownButton) {
+        Part& pressed = m_parts[m_capturedPart];
+        const QRect& rect = m_capturedPart == kUpButton ? layout.upButton : layout.downButton;
+        const bool inside = rect.contains(m_mousePos);
+        if (inside != pressed.mouseIn) {
+            pressed.mouseIn = inside;
+            m_hoveredPart = inside ? m_capturedPart : -1;
+            if (inside)
+                ResumeRepeat(m_capturedPart == kUpButton ? RepeatMode::UpButton : RepeatMode::DownButton);
+            else
+                m_repeatTimer.stop();
+            update();
+        }
+        return;
+    }
+    if (m_repeatMode == RepeatMode::PageTowardMax && !rect().contains(m_mousePos)) {
+        StopRepeat();
+        return;
+    }
+    if (m_repeatMode == RepeatMode::None)
+        SetHoveredPart(PartAt(m_mousePos, layout));
+}
+
+void TbsSkinScrollBar::ReleaseCapture()
+{
+    const bool wasDragging = m_dragging;
+    m_dragging = false;
+    for (Part& part : m_parts)
+        part.down = false;
+    m_capturedPart = -1;
+    StopRepeat();
+    update();
+    if (wasDragging)
+        emit OnLastChange();
+}
+
+void TbsSkinScrollBar::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        TbsSkinCustomControl::mouseReleaseEvent(event);
+        return;
+    }
+    ReleaseCapture();
+    m_mousePos = event->position().toPoint();
+    SetHoveredPart(rect().contains(m_mousePos) ? PartAt(m_mousePos, CalcLayout()) : -1);
+}
+
+void TbsSkinScrollBar::leaveEvent(QEvent* event)
+{
+    if (m_capturedPart == -1 && !m_dragging)
+        SetHoveredPart(-1);
+    TbsSkinCustomControl::leaveEvent(event);
+}
+
+void TbsSkinScrollBar::keyPressEvent(QKeyEvent* event)
+{
+    if (!m_canFocused) {
+        TbsSkinCustomControl::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        SetPosition(m_position - m_smallChange);
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        SetPosition(m_position + m_smallChange);
+        break;
+    default:
+        TbsSkinCustomControl::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void TbsSkinScrollBar::wheelEvent(QWheelEvent* event)
+{
+    if (!m_canFocused || !hasFocus()) {
+        event->ignore();
+        return;
+    }
+    // A turn toward the user moves toward Max.
+    if (event->angleDelta().y() <= 0)
+        SetPosition(m_position + m_smallChange);
+    else
+        SetPosition(m_position - m_smallChange);
+    event->accept();
+}
+
+void TbsSkinScrollBar::focusInEvent(QFocusEvent* event)
+{
+    TbsSkinCustomControl::focusInEvent(event);
+    update();
+}
+
+void TbsSkinScrollBar::focusOutEvent(QFocusEvent* event)
+{
+    TbsSkinCustomControl::focusOutEvent(event);
+    update();
+}
