@@ -1,14 +1,12 @@
 #include "skin/controls/skin_control.h"
 
+#include "skin/controls/system_colors.h"
+#include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
-#if __has_include("skin/data/skin_data.h")
-#include "skin/data/skin_data.h"
-#define LUMENO_SKIN_DATA_COMPLETE 1
-#endif
 
 TbsSkinControl::TbsSkinControl(QWidget* parent)
     : QWidget(parent)
@@ -18,31 +16,17 @@ TbsSkinControl::TbsSkinControl(QWidget* parent)
     setAttribute(Qt::WA_NoSystemBackground);
 }
 
-TbsSkinControl::~TbsSkinControl()
+TbsSkinData* TbsSkinControl::SkinData() const
 {
-    QObject::disconnect(m_skinDataDestroyed);
+    return m_skinData;
 }
 
 void TbsSkinControl::SetSkinData(TbsSkinData* skinData)
 {
-    if (skinData == m_skinData)
-        return;
-    QObject::disconnect(m_skinDataDestroyed);
     m_skinData = skinData;
-#ifdef LUMENO_SKIN_DATA_COMPLETE
-    if (m_skinData) {
-        m_skinDataDestroyed = connect(m_skinData, &QObject::destroyed, this, [this] { DropSkinData(); });
-        if (!m_skinData->Empty())
-            ChangeSkinData();
-    }
-#endif
-}
-
-void TbsSkinControl::DropSkinData()
-{
-    m_skinData = nullptr;
-    m_skinIndex = -1;
-    update();
+    // An empty skin is taken up later, when its load announces the change.
+    if (m_skinData && !m_skinData->Empty())
+        ChangeSkinData();
 }
 
 void TbsSkinControl::SetSkinDataName(const QString& name)
@@ -53,10 +37,8 @@ void TbsSkinControl::SetSkinDataName(const QString& name)
 void TbsSkinControl::GetSkinData()
 {
     m_skinIndex = -1;
-#ifdef LUMENO_SKIN_DATA_COMPLETE
     if (m_skinData && !m_skinData->Empty())
-        m_skinIndex = m_skinData->GetControlIndex(m_skinDataName);
-#endif
+        m_skinIndex = m_skinData->FindControlIndex(m_skinDataName);
 }
 
 void TbsSkinControl::ChangeSkinData()
@@ -84,6 +66,17 @@ void TbsSkinControl::CreateControlDefaultImage(QImage&)
 
 void TbsSkinControl::CreateControlSkinImage(QImage&)
 {
+}
+
+void TbsSkinControl::DrawParentBackground(QImage& image) const
+{
+    // A parent that paints no background of its own shows the form's colour.
+    image.fill(SkinColorToQColor(clBtnFace));
+    QWidget* const parent = parentWidget();
+    if (!parent)
+        return;
+    QPainter painter(&image);
+    parent->render(&painter, QPoint(0, 0), QRegion(geometry()), QWidget::DrawWindowBackground);
 }
 
 QImage TbsSkinControl::RenderFace()

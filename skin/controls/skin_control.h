@@ -1,7 +1,9 @@
 #pragma once
 
+#include "skin/draw/skin_bitmap.h"
+
 #include <QImage>
-#include <QMetaObject>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -18,13 +20,12 @@ class TbsSkinControl : public QWidget {
     Q_OBJECT
 
 public:
-    // The pixel format of every face; one format keeps copies free of conversion.
-    static constexpr QImage::Format kFaceFormat = QImage::Format_RGB32;
+    // Faces are built in the engine's one bitmap format.
+    static constexpr QImage::Format kFaceFormat = kSkinBitmapFormat;
 
     explicit TbsSkinControl(QWidget* parent = nullptr);
-    ~TbsSkinControl() override;
 
-    TbsSkinData* SkinData() const { return m_skinData; }
+    TbsSkinData* SkinData() const;
     void SetSkinData(TbsSkinData* skinData);
 
     const QString& SkinDataName() const { return m_skinDataName; }
@@ -59,6 +60,10 @@ protected:
     virtual void CreateControlDefaultImage(QImage& image);
     virtual void CreateControlSkinImage(QImage& image);
 
+    // Paints what lies under the control (the parent's face or background)
+    // into image, for controls that let their parent show through.
+    void DrawParentBackground(QImage& image) const;
+
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
@@ -68,10 +73,8 @@ protected:
     int m_skinIndex { -1 };
 
 private:
-    void DropSkinData();
-
-    TbsSkinData* m_skinData { nullptr };
-    QMetaObject::Connection m_skinDataDestroyed;
+    // Cleared by Qt when the skin data component is destroyed.
+    QPointer<TbsSkinData> m_skinData;
     QString m_skinDataName;
     QString m_hintTitle;
     int m_hintImageIndex { 0 };

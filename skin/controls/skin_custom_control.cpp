@@ -26,6 +26,14 @@ void TbsSkinCustomControl::SetDefaultFont(const QFont& font)
         update();
 }
 
+void TbsSkinCustomControl::SetDefaultFontColor(SkinColor color)
+{
+    m_defaultFontColor = color;
+    DefaultFontChanged();
+    if (!HasSkinDefinition())
+        update();
+}
+
 void TbsSkinCustomControl::DefaultFontChanged()
 {
 }

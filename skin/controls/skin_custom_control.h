@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/controls/skin_control.h"
+#include "skin/controls/system_colors.h"
 
 #include <QFont>
 
@@ -19,6 +20,10 @@ public:
 
     const QFont& DefaultFont() const { return m_defaultFont; }
     void SetDefaultFont(const QFont& font);
+
+    // The colour that goes with DefaultFont (clWindowText unless set).
+    SkinColor DefaultFontColor() const { return m_defaultFontColor; }
+    void SetDefaultFontColor(SkinColor color);
 
     int DefaultWidth() const { return m_defaultWidth; }
     void SetDefaultWidth(int width);
@@ -48,6 +53,7 @@ private:
     void ApplyDefaultSize();
 
     QFont m_defaultFont { StandardDefaultFont() };
+    SkinColor m_defaultFontColor { clWindowText };
     int m_defaultWidth { 0 };
     int m_defaultHeight { 0 };
     bool m_useSkinFont { true };

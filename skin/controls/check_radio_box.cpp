@@ -1,0 +1,288 @@
+#include "skin/controls/check_radio_box.h"
+
+#include "skin/controls/fallback_drawing.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+constexpr int kBoxSize = 14;
+constexpr int kBoxLeft = 3;
+constexpr int kFlatCaptionLeft = 22;
+constexpr int kCaptionRightGap = 2;
+constexpr int kPlainCaptionLeft = 19;
+
+} // namespace
+
+TbsSkinCheckRadioBox::TbsSkinCheckRadioBox(QWidget* parent)
+    : TbsSkinCustomControl(parent)
+{
+    SetSkinDataName(QStringLiteral("checkbox"));
+    resize(150, 25);
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void TbsSkinCheckRadioBox::SetCaption(const QString& caption)
+{
+    m_caption = caption;
+    update();
+}
+
+void TbsSkinCheckRadioBox::SetFlat(bool flat)
+{
+    m_flat = flat;
+    update();
+}
+
+void TbsSkinCheckRadioBox::SetWordWrap(bool wrap)
+{
+    m_wordWrap = wrap;
+    update();
+}
+
+void TbsSkinCheckRadioBox::SetAllowGrayed(bool allow)
+{
+    m_allowGrayed = allow;
+    update();
+}
+
+void TbsSkinCheckRadioBox::SetUseSkinFontColor(bool use)
+{
+    m_useSkinFontColor = use;
+    update();
+}
+
+void TbsSkinCheckRadioBox::SetState(TCheckBoxState state)
+{
+    m_state = state;
+    m_checked = state == cbChecked;
+    update();
+    emit OnClick();
+}
+
+void TbsSkinCheckRadioBox::SetChecked(bool checked)
+{
+    const bool wasChecked = m_checked;
+    m_checked = checked;
+    if (checked || m_state == cbChecked)
+        m_state = checked ? cbChecked : cbUnchecked;
+    update();
+    if (checked && m_groupIndex != 0 && parentWidget()) {
+        const auto siblings = parentWidget()->findChildren<TbsSkinCheckRadioBox*>(Qt::FindDirectChildrenOnly);
+        for (TbsSkinCheckRadioBox* sibling : siblings) {
+            if (sibling != this && sibling->m_groupIndex == m_groupIndex && sibling->m_checked)
+                sibling->SetChecked(false);
+        }
+    }
+    if (!m_radio || (checked && !wasChecked))
+        emit OnClick();
+}
+
+void TbsSkinCheckRadioBox::SetRadio(bool radio)
+{
+    m_radio = radio;
+    update();
+}
+
+void TbsSkinCheckRadioBox::SetCanFocused(bool can)
+{
+    m_canFocused = can;
+    SetTabStop(can);
+}
+
+void TbsSkinCheckRadioBox::SetTabStop(bool stop)
+{
+    if (!m_canFocused)
+        setFocusPolicy(Qt::NoFocus);
+    else
+        setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void TbsSkinCheckRadioBox::Toggle()
+{
+    if (!m_radio)
+        SetChecked(!m_checked);
+    else if (!m_checked)
+        SetChecked(true);
+}
+
+void TbsSkinCheckRadioBox::ChangeSkinData()
+{
+    // A flat box keeps any size it is given.
+    if (m_flat) {
+        GetSkinData();
+        update();
+        return;
+    }
+    TbsSkinCustomControl::ChangeSkinData();
+}
+
+void TbsSkinCheckRadioBox::CalcSize(int& width, int& height)
+{
+    if (!m_flat)
+        TbsSkinCustomControl::CalcSize(width, height);
+}
+
+void TbsSkinCheckRadioBox::ParentBackgroundChanged()
+{
+    if (m_flat)
+        update();
+}
+
+int TbsSkinCheckRadioBox::CaptionFlags() const
+{
+    return m_wordWrap && m_flat ? Qt::TextWordWrap | Qt::TextExpandTabs : Qt::TextSingleLine;
+}
+
+QRect TbsSkinCheckRadioBox::DefaultCaptionRect() const
+{
+    if (m_caption.isEmpty())
+        return {};
+    const QFontMetrics metrics(DefaultFont());
+    if (!m_flat)
+        return QRect(kPlainCaptionLeft, 0, width() - kPlainCaptionLeft, height());
+    if (m_wordWrap) {
+        const int available = width() - kFlatCaptionLeft;
+        const QRect measured = metrics.boundingRect(QRect(0, 0, available, height()), CaptionFlags(), m_caption);
+        const int top = std::max(0, height() / 2 - measured.height() / 2);
+        return QRect(kFlatCaptionLeft, top, available, measured.height());
+    }
+    const int textWidth = metrics.horizontalAdvance(m_caption);
+    const int textHeight = metrics.height();
+    const int right = std::min(kFlatCaptionLeft + textWidth, width() - kCaptionRightGap);
+    return QRect(kFlatCaptionLeft, height() / 2 - textHeight / 2, right - kFlatCaptionLeft, textHeight);
+}
+
+void TbsSkinCheckRadioBox::DrawDefaultMark(QImage& image) const
+{
+    const int middle = image.height() / 2;
+    if (m_state == cbGrayed && !m_radio) {
+        fallback::DrawCheckGlyph(image, 7, middle - 4, SkinColorToQColor(clGrayText));
+        return;
+    }
+    if (!m_checked)
+        return;
+    const QColor color = SkinColorToQColor(isEnabled() ? clBlack : clBtnShadow);
+    if (m_radio)
+        fallback::DrawRadioGlyph(image, 7, middle - 3, color);
+    else
+        fallback::DrawCheckGlyph(image, 7, middle - 4, color);
+}
+
+void TbsSkinCheckRadioBox::CreateControlDefaultImage(QImage& image)
+{
+    if (m_flat)
+        DrawParentBackground(image);
+    else
+        image.fill(SkinColorToQColor(clBtnFace));
+    const bool focused = hasFocus() && m_canFocused;
+    {
+        QPainter painter(&image);
+        if (!m_flat && (focused || m_mouseInside))
+            fallback::FrameRect(painter, image.rect(), SkinColorToQColor(clBtnShadow));
+        const QRect box(kBoxLeft, image.height() / 2 - kBoxSize / 2, kBoxSize, kBoxSize);
+        fallback::FrameRect(painter, box, SkinColorToQColor(m_mouseInside ? clNavy : clBtnShadow));
+
+        const QRect captionRect = DefaultCaptionRect();
+        if (!captionRect.isEmpty()) {
+            painter.setFont(DefaultFont());
+            painter.setPen(SkinColorToQColor(isEnabled() ? DefaultFontColor() : clBtnShadow));
+            painter.setClipRect(captionRect);
+            painter.drawText(captionRect, CaptionFlags() | Qt::AlignLeft | Qt::AlignVCenter, m_caption);
+        }
+    }
+    DrawDefaultMark(image);
+    if (m_flat && focused && !m_caption.isEmpty())
+        fallback::DrawFocusRect(image, DefaultCaptionRect().adjusted(-2, -1, 3, 1));
+}
+
+void TbsSkinCheckRadioBox::SetMouseInside(bool inside)
+{
+    if (m_mouseInside == inside)
+        return;
+    m_mouseInside = inside;
+    update();
+}
+
+void TbsSkinCheckRadioBox::mousePressEvent(QMouseEvent* event)
+{
+    SetMouseInside(true);
+    TbsSkinCustomControl::mousePressEvent(event);
+}
+
+void TbsSkinCheckRadioBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        TbsSkinCustomControl::mouseReleaseEvent(event);
+        return;
+    }
+    const bool inside = rect().contains(event->position().toPoint());
+    SetMouseInside(inside);
+    if (!inside)
+        return;
+    if (m_allowGrayed && !m_radio && m_state == cbUnchecked) {
+        m_state = cbGrayed;
+        update();
+        emit OnClick();
+        return;
+    }
+    Toggle();
+}
+
+void TbsSkinCheckRadioBox::enterEvent(QEnterEvent* event)
+{
+    TbsSkinCustomControl::enterEvent(event);
+    SetMouseInside(true);
+}
+
+void TbsSkinCheckRadioBox::leaveEvent(QEvent* event)
+{
+    TbsSkinCustomControl::leaveEvent(event);
+    SetMouseInside(false);
+}
+
+void TbsSkinCheckRadioBox::keyPressEvent(QKeyEvent* event)
+{
+    if (m_canFocused && event->key() == Qt::Key_Space)
+        return;
+    TbsSkinCustomControl::keyPressEvent(event);
+}
+
+void TbsSkinCheckRadioBox::keyReleaseEvent(QKeyEvent* event)
+{
+    if (m_canFocused && event->key() == Qt::Key_Space) {
+        if (!event->isAutoRepeat())
+            Toggle();
+        return;
+    }
+    TbsSkinCustomControl::keyReleaseEvent(event);
+}
+
+void TbsSkinCheckRadioBox::focusInEvent(QFocusEvent* event)
+{
+    TbsSkinCustomControl::focusInEvent(event);
+    update();
+}
+
+void TbsSkinCheckRadioBox::focusOutEvent(QFocusEvent* event)
+{
+    TbsSkinCustomControl::focusOutEvent(event);
+    update();
+}
+
+void TbsSkinCheckRadioBox::moveEvent(QMoveEvent* event)
+{
+    TbsSkinCustomControl::moveEvent(event);
+    // What shows through a flat box depends on where it sits.
+    if (m_flat)
+        update();
+}
+
+void TbsSkinCheckRadioBox::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange)
+        m_mouseInside = false;
+    TbsSkinCustomControl::changeEvent(event);
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "skin/controls/skin_custom_control.h"
+
+enum TCheckBoxState { cbUnchecked = 0, cbChecked = 1, cbGrayed = 2 };
+
+// One class for the skinned check box and radio button. A left click released
+// inside it, or space released while it has focus, toggles it (a radio button
+// only turns on); with AllowGrayed a check box cycles unchecked, grayed,
+// checked. In Flat mode only the box and the caption are drawn, over the
+// parent's background.
+class TbsSkinCheckRadioBox : public TbsSkinCustomControl {
+    Q_OBJECT
+
+public:
+    explicit TbsSkinCheckRadioBox(QWidget* parent = nullptr);
+
+    const QString& Caption() const { return m_caption; }
+    void SetCaption(const QString& caption);
+
+    bool Flat() const { return m_flat; }
+    void SetFlat(bool flat);
+    bool WordWrap() const { return m_wordWrap; }
+    void SetWordWrap(bool wrap);
+    bool AllowGrayed() const { return m_allowGrayed; }
+    void SetAllowGrayed(bool allow);
+    bool UseSkinFontColor() const { return m_useSkinFontColor; }
+    void SetUseSkinFontColor(bool use);
+
+    TCheckBoxState State() const { return m_state; }
+    void SetState(TCheckBoxState state);
+    bool Checked() const { return m_checked; }
+    // Checking a box of a non-zero group unchecks the others of its parent's
+    // group; a grayed box set to false stays grayed.
+    void SetChecked(bool checked);
+
+    bool Radio() const { return m_radio; }
+    void SetRadio(bool radio);
+    int GroupIndex() const { return m_groupIndex; }
+    void SetGroupIndex(int index) { m_groupIndex = index; }
+
+    // Whether the box takes focus; setting it also sets TabStop.
+    bool CanFocused() const { return m_canFocused; }
+    void SetCanFocused(bool can);
+    bool TabStop() const { return focusPolicy() == Qt::StrongFocus; }
+    void SetTabStop(bool stop);
+
+    bool MouseInside() const { return m_mouseInside; }
+
+    void Toggle();
+
+    void ChangeSkinData() override;
+    void CalcSize(int& width, int& height) override;
+    void ParentBackgroundChanged() override;
+
+    // Where the caption is drawn without a skin, for the focus marker.
+    QRect DefaultCaptionRect() const;
+
+signals:
+    void OnClick();
+
+protected:
+    void CreateControlDefaultImage(QImage& image) override;
+
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void SetMouseInside(bool inside);
+    void DrawDefaultMark(QImage& image) const;
+    int CaptionFlags() const;
+
+    QString m_caption;
+    bool m_flat { true };
+    bool m_wordWrap { false };
+    bool m_allowGrayed { false };
+    bool m_useSkinFontColor { true };
+    TCheckBoxState m_state { cbUnchecked };
+    bool m_checked { false };
+    bool m_radio { false };
+    int m_groupIndex { 0 };
+    bool m_canFocused { true };
+    bool m_mouseInside { false };
+};

@@ -1,0 +1,268 @@
+#include "skin/controls/skin_button.h"
+
+#include "skin/controls/fallback_drawing.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+TbsSkinButton::TbsSkinButton(QWidget* parent)
+    : TbsSkinCustomControl(parent)
+{
+    SetSkinDataName(QStringLiteral("button"));
+    resize(75, 25);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(&m_repeatTimer, &QTimer::timeout, this, &TbsSkinButton::RepeatTick);
+}
+
+void TbsSkinButton::SetCaption(const QString& caption)
+{
+    m_caption = caption;
+    update();
+}
+
+void TbsSkinButton::SetUseSkinSize(bool use)
+{
+    m_useSkinSize = use;
+    ChangeSkinData();
+}
+
+void TbsSkinButton::SetUseSkinFontColor(bool use)
+{
+    m_useSkinFontColor = use;
+    update();
+}
+
+void TbsSkinButton::SetRepeatInterval(int interval)
+{
+    if (interval > 0)
+        m_repeatInterval = interval;
+}
+
+void TbsSkinButton::SetCanFocused(bool can)
+{
+    m_canFocused = can;
+    SetTabStop(can);
+}
+
+void TbsSkinButton::SetTabStop(bool stop)
+{
+    // Without TabStop a focusable button still takes focus by a click.
+    if (!m_canFocused)
+        setFocusPolicy(Qt::NoFocus);
+    else
+        setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void TbsSkinButton::SetDown(bool down)
+{
+    if (m_down == down)
+        return;
+    m_down = down;
+    update();
+}
+
+void TbsSkinButton::SetMargin(int margin)
+{
+    if (margin < -1)
+        return;
+    m_margin = margin;
+    update();
+}
+
+void TbsSkinButton::CalcSize(int& width, int& height)
+{
+    if (m_useSkinSize)
+        TbsSkinCustomControl::CalcSize(width, height);
+}
+
+void TbsSkinButton::ButtonClick()
+{
+    emit OnClick();
+}
+
+bool TbsSkinButton::ShowsPressed() const
+{
+    return m_down && (m_mouseInside || (hasFocus() && !m_pressedWithMouse));
+}
+
+bool TbsSkinButton::ShowsActive() const
+{
+    return m_mouseInside || hasFocus();
+}
+
+void TbsSkinButton::CreateControlDefaultImage(QImage& image)
+{
+    const bool pressed = ShowsPressed();
+    QColor frame = SkinColorToQColor(clBtnShadow);
+    QColor fill = SkinColorToQColor(clBtnFace);
+    if (pressed) {
+        frame = SkinColorToQColor(kHotFrame);
+        fill = SkinColorToQColor(kDownFill);
+    } else if (ShowsActive()) {
+        frame = SkinColorToQColor(kHotFrame);
+        fill = SkinColorToQColor(kHotFill);
+    }
+    QPainter painter(&image);
+    painter.fillRect(image.rect(), fill);
+    fallback::FrameRect(painter, image.rect(), frame);
+    painter.setFont(DefaultFont());
+    painter.setPen(SkinColorToQColor(isEnabled() ? DefaultFontColor() : clBtnShadow));
+    fallback::DrawButtonCaption(painter, image.rect(), m_caption, m_margin, pressed);
+}
+
+void TbsSkinButton::SetMouseInside(bool inside)
+{
+    if (m_mouseInside == inside)
+        return;
+    m_mouseInside = inside;
+    update();
+}
+
+void TbsSkinButton::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        TbsSkinCustomControl::mousePressEvent(event);
+        return;
+    }
+    m_pressedWithMouse = true;
+    if (!m_down) {
+        SetMouseInside(true);
+        SetDown(true);
+        if (m_repeatMode)
+            StartRepeat();
+    }
+}
+
+void TbsSkinButton::mouseMoveEvent(QMouseEvent* event)
+{
+    // While the button holds the mouse no enter or leave arrives, so the
+    // pointer's place decides which face shows and whether release clicks.
+    if (m_pressedWithMouse) {
+        const bool inside = rect().contains(event->position().toPoint());
+        if (inside != m_mouseInside) {
+            SetMouseInside(inside);
+            if (!inside)
+                StopRepeat();
+            else if (m_down && m_repeatMode)
+                StartRepeat();
+        }
+    }
+    TbsSkinCustomControl::mouseMoveEvent(event);
+}
+
+void TbsSkinButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !m_pressedWithMouse) {
+        TbsSkinCustomControl::mouseReleaseEvent(event);
+        return;
+    }
+    m_pressedWithMouse = false;
+    const bool inside = rect().contains(event->position().toPoint());
+    SetMouseInside(inside);
+    const bool wasDown = m_down;
+    SetDown(false);
+    StopRepeat();
+    if (inside && wasDown)
+        ButtonClick();
+}
+
+void TbsSkinButton::enterEvent(QEnterEvent* event)
+{
+    TbsSkinCustomControl::enterEvent(event);
+    SetMouseInside(true);
+    if (m_down && m_repeatMode)
+        StartRepeat();
+}
+
+void TbsSkinButton::leaveEvent(QEvent* event)
+{
+    TbsSkinCustomControl::leaveEvent(event);
+    SetMouseInside(false);
+    StopRepeat();
+}
+
+void TbsSkinButton::keyPressEvent(QKeyEvent* event)
+{
+    if (!m_canFocused) {
+        TbsSkinCustomControl::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Space:
+        // Every key repeat clicks in RepeatMode; otherwise the release does.
+        if (!event->isAutoRepeat())
+            SetDown(true);
+        if (m_repeatMode)
+            ButtonClick();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        ButtonClick();
+        return;
+    default:
+        TbsSkinCustomControl::keyPressEvent(event);
+    }
+}
+
+void TbsSkinButton::keyReleaseEvent(QKeyEvent* event)
+{
+    if (m_canFocused && event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        if (m_down) {
+            SetDown(false);
+            ButtonClick();
+        }
+        return;
+    }
+    TbsSkinCustomControl::keyReleaseEvent(event);
+}
+
+void TbsSkinButton::focusInEvent(QFocusEvent* event)
+{
+    TbsSkinCustomControl::focusInEvent(event);
+    update();
+}
+
+void TbsSkinButton::focusOutEvent(QFocusEvent* event)
+{
+    TbsSkinCustomControl::focusOutEvent(event);
+    // A key press whose release goes elsewhere must not leave the button down.
+    if (m_down && !m_pressedWithMouse)
+        SetDown(false);
+    update();
+}
+
+void TbsSkinButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange) {
+        m_mouseInside = false;
+        if (!isEnabled()) {
+            m_pressedWithMouse = false;
+            SetDown(false);
+            StopRepeat();
+        }
+    }
+    TbsSkinCustomControl::changeEvent(event);
+}
+
+void TbsSkinButton::StartRepeat()
+{
+    m_repeatDelayOver = false;
+    m_repeatTimer.start(kRepeatDelay);
+}
+
+void TbsSkinButton::StopRepeat()
+{
+    m_repeatTimer.stop();
+}
+
+void TbsSkinButton::RepeatTick()
+{
+    // The first tick only ends the delay; clicks follow at RepeatInterval.
+    if (!m_repeatDelayOver) {
+        m_repeatDelayOver = true;
+        m_repeatTimer.setInterval(m_repeatInterval);
+        return;
+    }
+    ButtonClick();
+}

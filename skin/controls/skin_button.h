@@ -1,0 +1,101 @@
+#pragma once
+
+#include "skin/controls/skin_custom_control.h"
+
+#include <QTimer>
+
+// The skinned push button: a click is a press and a release inside the button
+// (or space released, or Enter while it has focus); with RepeatMode it also
+// clicks while held, first after 500 ms + RepeatInterval, then every
+// RepeatInterval ms.
+class TbsSkinButton : public TbsSkinCustomControl {
+    Q_OBJECT
+
+public:
+    // Face colours of the button without a skin, red in the low byte.
+    static constexpr SkinColor kHotFill = 13811126;
+    static constexpr SkinColor kDownFill = 11899781;
+    static constexpr SkinColor kHotFrame = clNavy;
+    static constexpr int kRepeatDelay = 500;
+
+    explicit TbsSkinButton(QWidget* parent = nullptr);
+
+    const QString& Caption() const { return m_caption; }
+    void SetCaption(const QString& caption);
+
+    bool UseSkinSize() const { return m_useSkinSize; }
+    void SetUseSkinSize(bool use);
+    bool UseSkinFontColor() const { return m_useSkinFontColor; }
+    void SetUseSkinFontColor(bool use);
+
+    bool RepeatMode() const { return m_repeatMode; }
+    void SetRepeatMode(bool repeat) { m_repeatMode = repeat; }
+    int RepeatInterval() const { return m_repeatInterval; }
+    void SetRepeatInterval(int interval);
+
+    // Whether the button takes focus; setting it also sets TabStop.
+    bool CanFocused() const { return m_canFocused; }
+    void SetCanFocused(bool can);
+    bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
+    void SetTabStop(bool stop);
+
+    bool Down() const { return m_down; }
+    void SetDown(bool down);
+
+    // Caption distance from the left edge; −1 centres it. Values below −1
+    // are refused.
+    int Margin() const { return m_margin; }
+    void SetMargin(int margin);
+    int Spacing() const { return m_spacing; }
+    void SetSpacing(int spacing) { m_spacing = spacing; }
+
+    bool MouseInside() const { return m_mouseInside; }
+
+    void CalcSize(int& width, int& height) override;
+
+    // The click action shared by mouse, keyboard and auto-repeat.
+    virtual void ButtonClick();
+
+signals:
+    void OnClick();
+
+protected:
+    // The pressed face shows while Down and either the mouse is over the
+    // button or it was pressed from the keyboard.
+    bool ShowsPressed() const;
+    // The mouse-over face also shows while the button has focus.
+    bool ShowsActive() const;
+
+    void CreateControlDefaultImage(QImage& image) override;
+
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void StartRepeat();
+    void StopRepeat();
+    void RepeatTick();
+    void SetMouseInside(bool inside);
+
+    QString m_caption;
+    bool m_useSkinSize { true };
+    bool m_useSkinFontColor { true };
+    bool m_repeatMode { false };
+    int m_repeatInterval { 100 };
+    bool m_canFocused { true };
+    bool m_down { false };
+    int m_margin { -1 };
+    int m_spacing { 1 };
+    bool m_mouseInside { false };
+    bool m_pressedWithMouse { false };
+    bool m_repeatDelayOver { false };
+    QTimer m_repeatTimer;
+};

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "skin/controls/skin_custom_control.h"
+
+// A progress bar: the part of its progress area that Value fills, with the
+// filled length truncated to whole pixels, and optionally a text of
+// ProgressText and the percentage over it.
+class TbsSkinGauge : public TbsSkinCustomControl {
+    Q_OBJECT
+
+public:
+    // The bar's colour without a skin, red in the low byte.
+    static constexpr SkinColor kBarColor = 13811126;
+
+    explicit TbsSkinGauge(QWidget* parent = nullptr);
+
+    int MinValue() const { return m_minValue; }
+    void SetMinValue(int value);
+    int MaxValue() const { return m_maxValue; }
+    void SetMaxValue(int value);
+    int Value() const { return m_value; }
+    // Clamped to the range; repaints only on a change.
+    void SetValue(int value);
+
+    bool Vertical() const { return m_vertical; }
+    void SetVertical(bool vertical);
+    bool UseSkinSize() const { return m_useSkinSize; }
+    void SetUseSkinSize(bool use);
+    bool ShowProgressText() const { return m_showProgressText; }
+    void SetShowProgressText(bool show);
+    const QString& ProgressText() const { return m_progressText; }
+    void SetProgressText(const QString& text);
+    bool ShowPercent() const { return m_showPercent; }
+    void SetShowPercent(bool show);
+    int ProgressAnimationPause() const { return m_progressAnimationPause; }
+    // Negative pauses are refused.
+    void SetProgressAnimationPause(int pause);
+
+    // How much of the range Value covers, 0 to 1; 0 for an empty range.
+    double Fraction() const;
+    // The text drawn over the bar; empty when none is shown.
+    QString GaugeText() const;
+    // The part of the progress area that is filled now, without a skin.
+    QRect FilledRect() const;
+
+    void CalcSize(int& width, int& height) override;
+
+protected:
+    void CreateControlDefaultImage(QImage& image) override;
+
+private:
+    QRect DefaultProgressArea() const;
+    void DrawText(QPainter& painter) const;
+    void PullValueIntoRange();
+
+    int m_minValue { 0 };
+    int m_maxValue { 100 };
+    int m_value { 50 };
+    bool m_vertical { false };
+    bool m_useSkinSize { true };
+    bool m_showProgressText { false };
+    QString m_progressText;
+    bool m_showPercent { false };
+    int m_progressAnimationPause { 3000 };
+};

@@ -1,0 +1,469 @@
+#include "skin/controls/skin_slider.h"
+
+#include "skin/controls/fallback_drawing.h"
+#include "skin/controls/slider_pictures.h"
+#include "skin/draw/round_half_even.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+
+constexpr int kTickGap = 7;
+constexpr int kRulerHitMargin = 3;
+constexpr int kMinTickSpacing = 4;
+
+} // namespace
+
+TbsSkinSlider::TbsSkinSlider(QWidget* parent)
+    : TbsSkinControl(parent)
+{
+    SetSkinDataName(QStringLiteral("slider"));
+    setFocusPolicy(Qt::StrongFocus);
+    m_pageTimer.setInterval(kPageInterval);
+    connect(&m_pageTimer, &QTimer::timeout, this, &TbsSkinSlider::PageTick);
+    resize(150, 40);
+    Relayout();
+}
+
+void TbsSkinSlider::SetMinValue(int value)
+{
+    if (value >= m_maxValue)
+        return;
+    m_minValue = value;
+    if (m_maxValue < m_minValue + m_increment)
+        m_increment = m_maxValue - m_minValue;
+    update();
+    SetValue(m_value);
+}
+
+void TbsSkinSlider::SetMaxValue(int value)
+{
+    if (value <= m_minValue)
+        return;
+    m_maxValue = value;
+    if (m_maxValue < m_minValue + m_increment)
+        m_increment = m_maxValue - m_minValue;
+    update();
+    SetValue(m_value);
+}
+
+void TbsSkinSlider::SetValue(int value)
+{
+    value = std::clamp(value, m_minValue, m_maxValue);
+    const bool changed = value != m_value;
+    m_value = value;
+    PlaceThumb(ValueToPosition(value));
+    if (changed)
+        emit OnChange();
+}
+
+void TbsSkinSlider::SetIncrement(int increment)
+{
+    if (increment <= 0)
+        return;
+    m_increment = increment;
+    update();
+}
+
+void TbsSkinSlider::SetOrientation(TbsSliderOrientation orientation)
+{
+    m_orientation = orientation;
+    Relayout();
+}
+
+void TbsSkinSlider::SetOptions(TbsSliderOptions options)
+{
+    m_options = options;
+    Relayout();
+}
+
+void TbsSkinSlider::SetEdgeSize(int edgeSize)
+{
+    const QImage& picture = RulerPicture();
+    const int pictureLength = IsHorizontal() ? picture.width() : picture.height();
+    if (edgeSize < 0 || 2 * edgeSize >= pictureLength)
+        return;
+    m_edgeSize = edgeSize;
+    Relayout();
+}
+
+void TbsSkinSlider::SetNumThumbStates(int states)
+{
+    if (states != 1 && states != 2)
+        return;
+    m_numThumbStates = states;
+    Relayout();
+}
+
+void TbsSkinSlider::SetTransparent(bool transparent)
+{
+    m_transparent = transparent;
+    update();
+}
+
+void TbsSkinSlider::SetUseSkinThumb(bool use)
+{
+    m_useSkinThumb = use;
+    Relayout();
+}
+
+void TbsSkinSlider::SetColor(SkinColor color)
+{
+    m_color = color;
+    update();
+}
+
+const QImage& TbsSkinSlider::ThumbPicture() const
+{
+    return IsHorizontal() ? DefaultHorizontalThumb() : DefaultVerticalThumb();
+}
+
+const QImage& TbsSkinSlider::RulerPicture() const
+{
+    return IsHorizontal() ? DefaultHorizontalRuler() : DefaultVerticalRuler();
+}
+
+QSize TbsSkinSlider::ThumbSize() const
+{
+    const QImage& thumb = ThumbPicture();
+    return QSize(thumb.width() / m_numThumbStates, thumb.height());
+}
+
+int TbsSkinSlider::TrackLength() const
+{
+    const QSize thumb = ThumbSize();
+    return IsHorizontal() ? m_ruler.width() - thumb.width() : m_ruler.height() - thumb.height();
+}
+
+void TbsSkinSlider::Relayout()
+{
+    const QSize thumb = ThumbSize();
+    if (IsHorizontal()) {
+        m_ruler = BuildRuler(RulerPicture(), m_edgeSize, width() - 2 * kBorder, true);
+        const int rulerHeight = m_ruler.height();
+        if (rulerHeight < thumb.height()) {
+            m_thumbRect = QRect(QPoint(kBorder, kBorder), thumb);
+            m_rulerTopLeft = QPoint(kBorder, (thumb.height() - rulerHeight) / 2 + kBorder);
+        } else {
+            m_thumbRect = QRect(QPoint(kBorder, (rulerHeight - thumb.height()) / 2 + kBorder), thumb);
+            m_rulerTopLeft = QPoint(kBorder, kBorder);
+        }
+        const int tickTop = kBorder + std::max(rulerHeight, thumb.height()) + 1;
+        m_tickArea = QRect(QPoint(m_rulerTopLeft.x(), tickTop), QPoint(m_rulerTopLeft.x() + m_ruler.width(), height() - 1));
+    } else {
+        m_ruler = BuildRuler(RulerPicture(), m_edgeSize, height() - 2 * kBorder, false);
+        const int rulerWidth = m_ruler.width();
+        if (rulerWidth < thumb.width()) {
+            m_thumbRect = QRect(QPoint(kBorder, kBorder), thumb);
+            m_rulerTopLeft = QPoint((thumb.width() - rulerWidth) / 2 + kBorder, kBorder);
+        } else {
+            m_thumbRect = QRect(QPoint((rulerWidth - thumb.width()) / 2 + kBorder, kBorder), thumb);
+            m_rulerTopLeft = QPoint(kBorder, kBorder);
+        }
+        const int tickLeft = kBorder + std::max(rulerWidth, thumb.width()) + 1;
+        m_tickArea = QRect(QPoint(tickLeft, m_rulerTopLeft.y()), QPoint(width() - 1, m_rulerTopLeft.y() + m_ruler.height()));
+    }
+    SetValue(m_value);
+    update();
+}
+
+int TbsSkinSlider::ValueToPosition(int value) const
+{
+    const int range = m_maxValue - m_minValue;
+    const int track = TrackLength();
+    // An empty range or track keeps the thumb at the start.
+    const int offset = range > 0 && track > 0
+        ? static_cast<int>(DivideRoundHalfEven(static_cast<std::int64_t>(track) * (value - m_minValue), range))
+        : 0;
+    const int position = IsHorizontal() ? kBorder + offset : height() - kBorder - offset - ThumbSize().height();
+    return std::max(position, kBorder);
+}
+
+int TbsSkinSlider::PositionToValue(int position) const
+{
+    if (!IsHorizontal())
+        position = height() - position - ThumbSize().height();
+    const int track = TrackLength();
+    const int range = m_maxValue - m_minValue;
+    if (track <= 0 || range <= 0)
+        return m_minValue;
+    const std::int64_t scaled = static_cast<std::int64_t>(position - kBorder) * range;
+    int value = static_cast<int>(DivideRoundHalfEven(scaled, track));
+    if (!(m_options & soSmooth))
+        value = m_increment * static_cast<int>(DivideRoundHalfEven(value, m_increment));
+    return std::min(std::max(value, 0) + m_minValue, m_maxValue);
+}
+
+void TbsSkinSlider::PlaceThumb(int position)
+{
+    const int track = std::max(0, TrackLength());
+    position = std::clamp(position, kBorder, kBorder + track);
+    const int snappedValue = PositionToValue(position);
+    position = std::min(ValueToPosition(snappedValue), kBorder + track);
+    const QRect old = m_thumbRect;
+    if (IsHorizontal())
+        m_thumbRect.moveLeft(position);
+    else
+        m_thumbRect.moveTop(position);
+    update(old);
+    update(m_thumbRect);
+    if (m_dragging && snappedValue != m_value) {
+        m_value = snappedValue;
+        emit OnChange();
+    }
+}
+
+void TbsSkinSlider::StepTo(int value)
+{
+    value = std::clamp(value, m_minValue, m_maxValue);
+    if (value != m_value)
+        SetValue(value);
+}
+
+void TbsSkinSlider::StepIncrease()
+{
+    StepTo(m_increment + m_increment * static_cast<int>(DivideRoundHalfEven(m_value, m_increment)));
+}
+
+void TbsSkinSlider::StepDecrease()
+{
+    StepTo(m_increment * static_cast<int>(DivideRoundHalfEven(m_value, m_increment)) - m_increment);
+}
+
+TbsSkinSlider::PageDirection TbsSkinSlider::DirectionTowards(const QPoint& point) const
+{
+    if (IsHorizontal()) {
+        if (point.x() < m_thumbRect.left())
+            return PageDirection::Decrease;
+        if (point.x() > m_thumbRect.right())
+            return PageDirection::Increase;
+    } else {
+        // Larger values sit higher.
+        if (point.y() > m_thumbRect.bottom())
+            return PageDirection::Decrease;
+        if (point.y() < m_thumbRect.top())
+            return PageDirection::Increase;
+    }
+    return PageDirection::None;
+}
+
+void TbsSkinSlider::PageTick()
+{
+    if (DirectionTowards(m_lastMousePoint) != m_pageDirection)
+        return;
+    if (m_pageDirection == PageDirection::Increase)
+        StepIncrease();
+    else
+        StepDecrease();
+}
+
+void TbsSkinSlider::StopPaging()
+{
+    m_pageTimer.stop();
+    m_pageDirection = PageDirection::None;
+}
+
+void TbsSkinSlider::ChangeSkinData()
+{
+    TbsSkinControl::ChangeSkinData();
+    Relayout();
+}
+
+void TbsSkinSlider::ParentBackgroundChanged()
+{
+    if (m_transparent)
+        update();
+}
+
+void TbsSkinSlider::CreateControlDefaultImage(QImage& image)
+{
+    DrawFace(image);
+}
+
+void TbsSkinSlider::CreateControlSkinImage(QImage& image)
+{
+    DrawFace(image);
+}
+
+void TbsSkinSlider::DrawPoints(QPainter& painter) const
+{
+    const int range = m_maxValue - m_minValue;
+    const int track = TrackLength();
+    if (range <= 0 || track <= 0)
+        return;
+    // The coarsest spacing of whole increments that keeps the ticks apart.
+    int step = 1;
+    int count = 0;
+    for (;; ++step) {
+        count = static_cast<int>(DivideRoundHalfEven(range, static_cast<std::int64_t>(m_increment) * step));
+        const int spacing = count + 1 > 1 ? track / count : track;
+        if (spacing >= kMinTickSpacing || spacing >= track)
+            break;
+    }
+    const QColor color = SkinColorToQColor(clWindowText);
+    const QSize thumb = ThumbSize();
+    for (int i = 0; i <= count; ++i) {
+        const int value = i == count ? m_maxValue : m_minValue + m_increment * step * i;
+        const int length = (i == 0 || i == count) ? 5 : 3;
+        const int position = ValueToPosition(value);
+        if (IsHorizontal())
+            painter.fillRect(QRect(position + thumb.width() / 2, m_tickArea.top(), 1, length), color);
+        else
+            painter.fillRect(QRect(m_tickArea.left(), position + thumb.height() / 2, length, 1), color);
+    }
+}
+
+void TbsSkinSlider::DrawFace(QImage& image)
+{
+    if (m_transparent)
+        DrawParentBackground(image);
+    else
+        image.fill(SkinColorToQColor(m_color));
+
+    QPainter painter(&image);
+    if (m_options & soRulerOpaque)
+        painter.drawImage(m_rulerTopLeft, m_ruler);
+    else
+        fallback::DrawTransparentImage(painter, m_rulerTopLeft, m_ruler);
+
+    if ((m_options & soShowPoints))
+        DrawPoints(painter);
+
+    // While painting a copy elsewhere the thumb follows Value, not the
+    // possibly stale stored place.
+    QRect thumbRect = m_thumbRect;
+    if (!IsPainting()) {
+        if (IsHorizontal())
+            thumbRect.moveLeft(ValueToPosition(m_value));
+        else
+            thumbRect.moveTop(ValueToPosition(m_value));
+    }
+    const bool secondState = (m_dragging || !isEnabled()) && m_numThumbStates == 2;
+    const QImage thumb = ThumbPicture().copy(secondState ? thumbRect.width() : 0, 0, thumbRect.width(), thumbRect.height());
+    if (m_options & soThumbOpaque)
+        painter.drawImage(thumbRect.topLeft(), thumb);
+    else
+        fallback::DrawTransparentImage(painter, thumbRect.topLeft(), thumb);
+    painter.end();
+
+    if ((m_options & soShowFocus) && hasFocus())
+        fallback::DrawFocusRect(image, image.rect().adjusted(2, 2, -2, -2));
+}
+
+void TbsSkinSlider::resizeEvent(QResizeEvent* event)
+{
+    TbsSkinControl::resizeEvent(event);
+    Relayout();
+}
+
+void TbsSkinSlider::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        TbsSkinControl::mousePressEvent(event);
+        return;
+    }
+    const QPoint point = event->position().toPoint();
+    if (m_thumbRect.contains(point)) {
+        m_dragging = true;
+        m_grabOffset = IsHorizontal() ? point.x() - m_thumbRect.left() : point.y() - m_thumbRect.top();
+        update(m_thumbRect);
+        return;
+    }
+    const QRect hitArea = IsHorizontal() ? RulerRect().adjusted(0, -kRulerHitMargin, 0, kRulerHitMargin)
+                                         : RulerRect().adjusted(-kRulerHitMargin, 0, kRulerHitMargin, 0);
+    if (!hitArea.contains(point))
+        return;
+    m_lastMousePoint = point;
+    m_pageDirection = DirectionTowards(point);
+    if (m_pageDirection == PageDirection::None)
+        return;
+    PageTick();
+    m_pageTimer.start();
+}
+
+void TbsSkinSlider::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    if (m_dragging && (event->buttons() & Qt::LeftButton))
+        PlaceThumb((IsHorizontal() ? point.x() : point.y()) - m_grabOffset);
+    else if (m_pageDirection != PageDirection::None)
+        m_lastMousePoint = point;
+    TbsSkinControl::mouseMoveEvent(event);
+}
+
+void TbsSkinSlider::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        TbsSkinControl::mouseReleaseEvent(event);
+        return;
+    }
+    if (m_pageDirection != PageDirection::None) {
+        StopPaging();
+        emit OnChanged();
+    }
+    if (m_dragging) {
+        m_dragging = false;
+        update(m_thumbRect);
+        emit OnChanged();
+    }
+}
+
+void TbsSkinSlider::keyPressEvent(QKeyEvent* event)
+{
+    if (event->modifiers() & Qt::ShiftModifier) {
+        TbsSkinControl::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Home:
+        StepTo(m_minValue);
+        break;
+    case Qt::Key_End:
+        StepTo(m_maxValue);
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (!IsHorizontal()) {
+            TbsSkinControl::keyPressEvent(event);
+            return;
+        }
+        event->key() == Qt::Key_Right ? StepIncrease() : StepDecrease();
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (IsHorizontal()) {
+            TbsSkinControl::keyPressEvent(event);
+            return;
+        }
+        event->key() == Qt::Key_Up ? StepIncrease() : StepDecrease();
+        break;
+    default:
+        TbsSkinControl::keyPressEvent(event);
+        return;
+    }
+    emit OnChanged();
+}
+
+void TbsSkinSlider::focusInEvent(QFocusEvent* event)
+{
+    TbsSkinControl::focusInEvent(event);
+    if (m_options & soShowFocus)
+        update();
+}
+
+void TbsSkinSlider::focusOutEvent(QFocusEvent* event)
+{
+    TbsSkinControl::focusOutEvent(event);
+    if (m_options & soShowFocus)
+        update();
+}
+
+void TbsSkinSlider::moveEvent(QMoveEvent* event)
+{
+    TbsSkinControl::moveEvent(event);
+    if (m_transparent)
+        update();
+}

@@ -1,0 +1,141 @@
+#include "skin/controls/skin_xform_button.h"
+
+#include "skin/controls/fallback_drawing.h"
+
+#include <QPainter>
+#include <QResizeEvent>
+#include <vector>
+
+namespace {
+
+// The shape a mask picture describes: its black pixels.
+QRegion ShapeFromMask(const QImage& mask)
+{
+    if (mask.isNull())
+        return {};
+    const QImage pixels = mask.convertToFormat(QImage::Format_RGB32);
+    // Runs of black pixels per row, merged into the region in one call.
+    std::vector<QRect> runs;
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        int x = 0;
+        while (x < pixels.width()) {
+            if ((row[x] & 0x00FFFFFFu) != 0) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < pixels.width() && (row[x] & 0x00FFFFFFu) == 0)
+                ++x;
+            runs.emplace_back(start, y, x - start, 1);
+        }
+    }
+    QRegion region;
+    region.setRects(runs.data(), static_cast<int>(runs.size()));
+    return region;
+}
+
+} // namespace
+
+TbsSkinXFormButton::TbsSkinXFormButton(QWidget* parent)
+    : TbsSkinButton(parent)
+{
+    SetCanFocused(false);
+}
+
+void TbsSkinXFormButton::SetDefImage(const QImage& image)
+{
+    m_defImage = image;
+    if (!m_defImage.isNull()) {
+        SetDefaultWidth(m_defImage.width());
+        SetDefaultHeight(m_defImage.height());
+    }
+    update();
+}
+
+void TbsSkinXFormButton::SetDefActiveImage(const QImage& image)
+{
+    m_defActiveImage = image;
+    update();
+}
+
+void TbsSkinXFormButton::SetDefDownImage(const QImage& image)
+{
+    m_defDownImage = image;
+    update();
+}
+
+void TbsSkinXFormButton::SetDefMask(const QImage& mask)
+{
+    m_defMask = mask;
+    SetControlRegion();
+}
+
+void TbsSkinXFormButton::SetDefActiveFontColor(SkinColor color)
+{
+    m_defActiveFontColor = color;
+    update();
+}
+
+void TbsSkinXFormButton::SetDefDownFontColor(SkinColor color)
+{
+    m_defDownFontColor = color;
+    update();
+}
+
+void TbsSkinXFormButton::ChangeSkinData()
+{
+    TbsSkinButton::ChangeSkinData();
+    if (DrawsOwnPictures())
+        resize(m_defImage.size());
+}
+
+void TbsSkinXFormButton::SetControlRegion()
+{
+    if (HasSkinDefinition() || !parentWidget()) {
+        TbsSkinButton::SetControlRegion();
+        return;
+    }
+    const QRegion region = m_defMask.isNull() ? QRegion() : ShapeFromMask(m_defMask);
+    if (region.isEmpty())
+        clearMask();
+    else
+        setMask(region);
+}
+
+void TbsSkinXFormButton::resizeEvent(QResizeEvent* event)
+{
+    // Its own pictures fix the button's size.
+    if (DrawsOwnPictures() && event->size() != m_defImage.size()) {
+        resize(m_defImage.size());
+        return;
+    }
+    TbsSkinButton::resizeEvent(event);
+}
+
+void TbsSkinXFormButton::CreateControlDefaultImage(QImage& image)
+{
+    if (!DrawsOwnPictures()) {
+        TbsSkinButton::CreateControlDefaultImage(image);
+        return;
+    }
+    const bool pressed = ShowsPressed();
+    const bool active = ShowsActive();
+    const QImage* picture = &m_defImage;
+    SkinColor captionColor = DefaultFontColor();
+    if (pressed && !m_defDownImage.isNull())
+        picture = &m_defDownImage;
+    else if (active && !m_defActiveImage.isNull())
+        picture = &m_defActiveImage;
+    if (pressed)
+        captionColor = m_defDownFontColor;
+    else if (active)
+        captionColor = m_defActiveFontColor;
+
+    QPainter painter(&image);
+    painter.fillRect(image.rect(), SkinColorToQColor(clBtnFace));
+    painter.drawImage(0, 0, *picture);
+    painter.setFont(DefaultFont());
+    painter.setPen(SkinColorToQColor(isEnabled() ? captionColor : clBtnShadow));
+    fallback::DrawButtonCaption(painter, image.rect(), Caption(), Margin(), pressed);
+}

@@ -1,0 +1,137 @@
+#include "skin/controls/std_label.h"
+
+#include "skin/controls/skin_custom_control.h"
+
+#include <QPainter>
+
+TbsSkinStdLabel::TbsSkinStdLabel(QWidget* parent)
+    : TbsSkinControl(parent)
+    , m_defaultFont(TbsSkinCustomControl::StandardDefaultFont())
+{
+    SetSkinDataName(QStringLiteral("stdlabel"));
+    // Only the text is drawn; whatever lies under the label stays visible.
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setAttribute(Qt::WA_NoSystemBackground, false);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TbsSkinStdLabel::SetCaption(const QString& caption)
+{
+    m_caption = caption;
+    update();
+}
+
+void TbsSkinStdLabel::SetTextAlignment(Alignment alignment)
+{
+    m_alignment = alignment;
+    update();
+}
+
+void TbsSkinStdLabel::SetWordWrap(bool wrap)
+{
+    m_wordWrap = wrap;
+    update();
+}
+
+void TbsSkinStdLabel::SetShowAccelChar(bool show)
+{
+    m_showAccelChar = show;
+    update();
+}
+
+void TbsSkinStdLabel::SetEllipsType(TbsEllipsType type)
+{
+    m_ellipsType = type;
+    update();
+}
+
+void TbsSkinStdLabel::SetFontColor(SkinColor color)
+{
+    m_fontColor = color;
+    update();
+}
+
+void TbsSkinStdLabel::SetDefaultFont(const QFont& font)
+{
+    m_defaultFont = font;
+    update();
+}
+
+void TbsSkinStdLabel::SetDefaultFontColor(SkinColor color)
+{
+    m_defaultFontColor = color;
+    update();
+}
+
+void TbsSkinStdLabel::SetUseSkinFont(bool use)
+{
+    m_useSkinFont = use;
+    update();
+}
+
+void TbsSkinStdLabel::SetUseSkinColor(bool use)
+{
+    m_useSkinColor = use;
+    update();
+}
+
+QFont TbsSkinStdLabel::TextFont() const
+{
+    return m_useSkinFont ? m_defaultFont : font();
+}
+
+SkinColor TbsSkinStdLabel::TextColor() const
+{
+    return m_useSkinFont ? m_defaultFontColor : m_fontColor;
+}
+
+int TbsSkinStdLabel::TextFlags() const
+{
+    int flags = Qt::AlignTop | Qt::TextExpandTabs;
+    switch (m_alignment) {
+    case Alignment::taLeftJustify:
+        flags |= Qt::AlignLeft;
+        break;
+    case Alignment::taRightJustify:
+        flags |= Qt::AlignRight;
+        break;
+    case Alignment::taCenter:
+        flags |= Qt::AlignHCenter;
+        break;
+    }
+    flags |= m_wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine;
+    flags |= m_showAccelChar ? Qt::TextShowMnemonic : 0;
+    return flags;
+}
+
+QString TbsSkinStdLabel::DisplayedText(const QFontMetrics& metrics) const
+{
+    switch (m_ellipsType) {
+    case bsetNone:
+        return m_caption;
+    case bsetEndEllips:
+        return metrics.elidedText(m_caption, Qt::ElideRight, width());
+    case bsetPathEllips:
+        return metrics.elidedText(m_caption, Qt::ElideMiddle, width());
+    }
+    return m_caption;
+}
+
+void TbsSkinStdLabel::paintEvent(QPaintEvent*)
+{
+    GetSkinData();
+    if (m_caption.isEmpty() || width() <= 0 || height() <= 0)
+        return;
+    QPainter painter(this);
+    painter.setFont(TextFont());
+    const QString text = DisplayedText(painter.fontMetrics());
+    const int flags = TextFlags();
+    if (!isEnabled()) {
+        painter.setPen(SkinColorToQColor(clBtnHighlight));
+        painter.drawText(rect().translated(1, 1), flags, text);
+        painter.setPen(SkinColorToQColor(clBtnShadow));
+    } else {
+        painter.setPen(SkinColorToQColor(TextColor()));
+    }
+    painter.drawText(rect(), flags, text);
+}

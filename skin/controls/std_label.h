@@ -1,0 +1,66 @@
+#pragma once
+
+#include "skin/controls/skin_control.h"
+#include "skin/controls/system_colors.h"
+
+#include <QFont>
+
+enum TbsEllipsType { bsetNone, bsetEndEllips, bsetPathEllips };
+
+// A text label whose font and colour follow the "stdlabel" definition. It
+// draws no background, so its parent shows through. Disabled, it shows its
+// text embossed: once one pixel down and right in the highlight colour, then
+// in the shadow colour.
+class TbsSkinStdLabel : public TbsSkinControl {
+    Q_OBJECT
+
+public:
+    explicit TbsSkinStdLabel(QWidget* parent = nullptr);
+
+    const QString& Caption() const { return m_caption; }
+    void SetCaption(const QString& caption);
+
+    Alignment TextAlignment() const { return m_alignment; }
+    void SetTextAlignment(Alignment alignment);
+    bool WordWrap() const { return m_wordWrap; }
+    void SetWordWrap(bool wrap);
+    // With it on, "&" marks the next character as the accelerator.
+    bool ShowAccelChar() const { return m_showAccelChar; }
+    void SetShowAccelChar(bool show);
+    TbsEllipsType EllipsType() const { return m_ellipsType; }
+    void SetEllipsType(TbsEllipsType type);
+
+    // The label's own font and colour, used when it does not follow the skin.
+    SkinColor FontColor() const { return m_fontColor; }
+    void SetFontColor(SkinColor color);
+    const QFont& DefaultFont() const { return m_defaultFont; }
+    void SetDefaultFont(const QFont& font);
+    SkinColor DefaultFontColor() const { return m_defaultFontColor; }
+    void SetDefaultFontColor(SkinColor color);
+    bool UseSkinFont() const { return m_useSkinFont; }
+    void SetUseSkinFont(bool use);
+    bool UseSkinColor() const { return m_useSkinColor; }
+    void SetUseSkinColor(bool use);
+
+    // The font and colour the text is drawn in now.
+    QFont TextFont() const;
+    SkinColor TextColor() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString DisplayedText(const QFontMetrics& metrics) const;
+    int TextFlags() const;
+
+    QString m_caption;
+    Alignment m_alignment { Alignment::taLeftJustify };
+    bool m_wordWrap { false };
+    bool m_showAccelChar { true };
+    TbsEllipsType m_ellipsType { bsetNone };
+    SkinColor m_fontColor { clWindowText };
+    QFont m_defaultFont;
+    SkinColor m_defaultFontColor { clWindowText };
+    bool m_useSkinFont { true };
+    bool m_useSkinColor { true };
+};
