@@ -1,0 +1,309 @@
+#include "skin/controls/skin_memo.h"
+
+#include "skin/controls/edit_context_menu.h"
+#include "skin/controls/fallback_drawing.h"
+#include "skin/controls/scroll_bar.h"
+#include "skin/controls/scroll_state_probe.h"
+#include "skin/controls/system_colors.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+namespace {
+
+// The built-in single border: two one-pixel rings.
+constexpr int kBorderInset = 2;
+
+} // namespace
+
+TbsSkinMemo::TbsSkinMemo(QWidget* parent)
+    : TbsSkinCustomControl(parent)
+    , m_editor(new QPlainTextEdit(this))
+    , m_vSource(new ScrollStateProbe(Qt::Vertical))
+    , m_hSource(new ScrollStateProbe(Qt::Horizontal))
+    , m_defaultFontColor(clBlack)
+{
+    SetSkinDataName(QStringLiteral("memo"));
+    m_editor->setFrameShape(QFrame::NoFrame);
+    m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The editor keeps its scroll state in these hidden bars; they report
+    // every change so the skinned bars follow.
+    m_editor->setVerticalScrollBar(m_vSource);
+    m_editor->setHorizontalScrollBar(m_hSource);
+    m_vSource->SetChangeHandler([this] { UpdateScrollBars(); });
+    m_hSource->SetChangeHandler([this] { UpdateScrollBars(); });
+    m_editor->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // The control paints the background; the editor only draws text on it.
+    m_editor->viewport()->setAutoFillBackground(false);
+    m_editor->installEventFilter(this);
+    m_editor->viewport()->installEventFilter(this);
+    setFocusProxy(m_editor);
+    setFocusPolicy(m_editor->focusPolicy());
+    ApplyFont();
+    resize(185, 89);
+}
+
+TbsSkinMemo::~TbsSkinMemo()
+{
+    // The editor is destroyed after this part of the memo and may still move
+    // its scroll state on the way; the bars may outlive the memo.
+    m_vSource->SetChangeHandler(nullptr);
+    m_hSource->SetChangeHandler(nullptr);
+    QObject::disconnect(m_vLink.onChange);
+    QObject::disconnect(m_hLink.onChange);
+}
+
+QString TbsSkinMemo::Text() const
+{
+    return m_editor->toPlainText();
+}
+
+void TbsSkinMemo::SetText(const QString& text)
+{
+    QString plain = text;
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_editor->setPlainText(plain);
+}
+
+QStringList TbsSkinMemo::Lines() const
+{
+    const QString text = Text();
+    if (text.isEmpty())
+        return {};
+    QStringList lines = text.split(QLatin1Char('\n'));
+    // A final line break ends the last line rather than starting a new one.
+    if (lines.back().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+void TbsSkinMemo::SetLines(const QStringList& lines)
+{
+    SetText(lines.join(QLatin1Char('\n')));
+}
+
+void TbsSkinMemo::Clear()
+{
+    m_editor->clear();
+}
+
+void TbsSkinMemo::SelectAll()
+{
+    m_editor->selectAll();
+}
+
+void TbsSkinMemo::CopyToClipboard()
+{
+    m_editor->copy();
+}
+
+QString TbsSkinMemo::SelText() const
+{
+    QString selected = m_editor->textCursor().selectedText();
+    selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return selected;
+}
+
+bool TbsSkinMemo::ReadOnly() const
+{
+    return m_editor->isReadOnly();
+}
+
+void TbsSkinMemo::SetReadOnly(bool readOnly)
+{
+    m_editor->setReadOnly(readOnly);
+    // A read-only memo still lets the keyboard select and copy.
+    if (readOnly)
+        m_editor->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
+void TbsSkinMemo::SetWordWrap(bool wordWrap)
+{
+    m_wordWrap = wordWrap;
+    m_editor->setLineWrapMode(wordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+void TbsSkinMemo::SetBorderStyle(TBorderStyle borderStyle)
+{
+    m_borderStyle = borderStyle;
+    PlaceEditor();
+    update();
+}
+
+void TbsSkinMemo::SetBitMapBG(bool bitMapBG)
+{
+    m_bitMapBG = bitMapBG;
+    update();
+}
+
+void TbsSkinMemo::SetDefaultFontColor(SkinColor color)
+{
+    m_defaultFontColor = color;
+    ApplyFont();
+}
+
+void TbsSkinMemo::DefaultFontChanged()
+{
+    ApplyFont();
+}
+
+void TbsSkinMemo::ApplyFont()
+{
+    m_editor->setFont(DefaultFont());
+    QPalette palette = m_editor->palette();
+    palette.setColor(QPalette::Base, Qt::transparent);
+    palette.setColor(QPalette::Text, SkinColorToQColor(m_defaultFontColor));
+    palette.setColor(QPalette::Disabled, QPalette::Text, SkinColorToQColor(clGrayText));
+    m_editor->setPalette(palette);
+}
+
+void TbsSkinMemo::ChangeSkinData()
+{
+    TbsSkinCustomControl::ChangeSkinData();
+    ApplyFont();
+    UpdateScrollBars();
+    PlaceEditor();
+}
+
+void TbsSkinMemo::PlaceEditor()
+{
+    const int inset = m_borderStyle == TBorderStyle::bsSingle ? kBorderInset : 0;
+    m_editor->setGeometry(rect().adjusted(inset, inset, -inset, -inset));
+}
+
+void TbsSkinMemo::resizeEvent(QResizeEvent* event)
+{
+    TbsSkinCustomControl::resizeEvent(event);
+    PlaceEditor();
+}
+
+void TbsSkinMemo::changeEvent(QEvent* event)
+{
+    TbsSkinCustomControl::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        UpdateScrollBars();
+}
+
+void TbsSkinMemo::CreateControlDefaultImage(QImage& image)
+{
+    QPainter painter(&image);
+    painter.fillRect(image.rect(), SkinColorToQColor(clWindow));
+    if (m_borderStyle == TBorderStyle::bsSingle) {
+        fallback::FrameRect(painter, image.rect(), SkinColorToQColor(clBtnShadow));
+        fallback::FrameRect(painter, image.rect().adjusted(1, 1, -1, -1), SkinColorToQColor(clBtnFace));
+    }
+}
+
+void TbsSkinMemo::SetVScrollBar(TbsSkinScrollBar* bar)
+{
+    LinkBar(m_vLink, bar, m_vSource);
+}
+
+void TbsSkinMemo::SetHScrollBar(TbsSkinScrollBar* bar)
+{
+    LinkBar(m_hLink, bar, m_hSource);
+}
+
+void TbsSkinMemo::LinkBar(Link& link, TbsSkinScrollBar* bar, QScrollBar* source)
+{
+    QObject::disconnect(link.onChange);
+    link.bar = bar;
+    if (!bar)
+        return;
+    bar->SetMin(0);
+    bar->SetMax(0);
+    bar->SetPosition(0);
+    link.onChange = connect(bar, &TbsSkinScrollBar::OnChange, this, [this, bar, source] {
+        source->setValue(bar->Position());
+        m_editor->viewport()->update();
+    });
+    UpdateScrollBars();
+}
+
+void TbsSkinMemo::UpdateScrollBars()
+{
+    MirrorInto(m_vLink.bar, m_vSource, true);
+    MirrorInto(m_hLink.bar, m_hSource, false);
+}
+
+void TbsSkinMemo::MirrorInto(TbsSkinScrollBar* bar, const QScrollBar* source, bool vertical)
+{
+    if (!bar)
+        return;
+    if (!isEnabled()) {
+        bar->setEnabled(false);
+        return;
+    }
+    // The editor's maximum is the last first line a page can start with; a
+    // bar counts up to the last line itself, with the page beside it.
+    const int page = source->pageStep();
+    const int max = source->maximum() + page - 1;
+    const bool overflows = vertical ? page < max + 1 : page < max;
+    if (overflows) {
+        bar->SetRange(0, max, page, source->value());
+        bar->setEnabled(true);
+    } else {
+        bar->SetRange(0, 0, 0, 0);
+        bar->setEnabled(false);
+    }
+}
+
+void TbsSkinMemo::ScrollByWheel(int delta)
+{
+    // One line per wheel message, whatever the wheel's step.
+    m_vSource->setValue(m_vSource->value() + (delta > 0 ? -1 : 1));
+}
+
+bool TbsSkinMemo::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_editor && watched != m_editor->viewport())
+        return TbsSkinCustomControl::eventFilter(watched, event);
+    if (event->type() == QEvent::Wheel) {
+        const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
+        // A sideways wheel is not the vertical wheel's business.
+        if (delta == 0)
+            return false;
+        ScrollByWheel(delta);
+        return true;
+    }
+    if (event->type() == QEvent::ContextMenu) {
+        auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+        const bool fromKeyboard = menuEvent->reason() == QContextMenuEvent::Keyboard;
+        ShowContextMenu(fromKeyboard ? mapToGlobal(rect().center()) : menuEvent->globalPos());
+        return true;
+    }
+    return false;
+}
+
+void TbsSkinMemo::ShowContextMenu(const QPoint& globalPos)
+{
+    QPlainTextEdit* editor = m_editor;
+    const bool hasSelection = editor->textCursor().hasSelection();
+    const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
+    EditMenuCommands commands;
+    commands.canUndo = editor->document()->isUndoAvailable();
+    commands.canCut = hasSelection;
+    commands.canCopy = hasSelection;
+    commands.canPaste = clipboard && clipboard->hasText();
+    commands.canDelete = hasSelection;
+    commands.canSelectAll = SelText() != Text();
+    commands.undo = [editor] { editor->undo(); };
+    commands.cut = [editor] { editor->cut(); };
+    commands.copy = [editor] { editor->copy(); };
+    commands.paste = [editor] { editor->paste(); };
+    commands.deleteSelection = [editor] {
+        if (!editor->isReadOnly())
+            editor->textCursor().removeSelectedText();
+    };
+    commands.selectAll = [editor] { editor->selectAll(); };
+    const auto menu = CreateEditContextMenu(commands);
+    menu->exec(globalPos);
+}

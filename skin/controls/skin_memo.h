@@ -1,0 +1,101 @@
+#pragma once
+
+#include "skin/controls/skin_custom_control.h"
+#include "skin/data/skin_values.h"
+
+#include <QMetaObject>
+#include <QPointer>
+#include <QStringList>
+
+class QPlainTextEdit;
+class QScrollBar;
+class ScrollStateProbe;
+class TbsSkinScrollBar;
+
+enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+enum class TBorderStyle { bsNone, bsSingle };
+
+// A multi-line edit: a QPlainTextEdit does the typing, caret, selection, undo,
+// clipboard and scrolling, while this control draws the background behind the
+// text. The editor's own scroll bars stay hidden; its scroll state is mirrored
+// into separate skinned scroll bars (VScrollBar, HScrollBar), and moving those
+// bars scrolls the editor.
+class TbsSkinMemo : public TbsSkinCustomControl {
+    Q_OBJECT
+
+public:
+    explicit TbsSkinMemo(QWidget* parent = nullptr);
+    ~TbsSkinMemo() override;
+
+    QPlainTextEdit* Editor() const { return m_editor; }
+
+    // Line breaks are "\n"; "\r\n" given to SetText counts as one break.
+    QString Text() const;
+    void SetText(const QString& text);
+    QStringList Lines() const;
+    void SetLines(const QStringList& lines);
+    void Clear();
+    void SelectAll();
+    void CopyToClipboard();
+    QString SelText() const;
+
+    bool ReadOnly() const;
+    void SetReadOnly(bool readOnly);
+    bool WordWrap() const { return m_wordWrap; }
+    void SetWordWrap(bool wordWrap);
+    TScrollStyle ScrollBars() const { return m_scrollBars; }
+    void SetScrollBars(TScrollStyle scrollBars) { m_scrollBars = scrollBars; }
+    TBorderStyle BorderStyle() const { return m_borderStyle; }
+    void SetBorderStyle(TBorderStyle borderStyle);
+    bool BitMapBG() const { return m_bitMapBG; }
+    void SetBitMapBG(bool bitMapBG);
+    bool UseSkinFontColor() const { return m_useSkinFontColor; }
+    void SetUseSkinFontColor(bool use) { m_useSkinFontColor = use; }
+    // Text colour used when there is no skin.
+    SkinColor DefaultFontColor() const { return m_defaultFontColor; }
+    void SetDefaultFontColor(SkinColor color);
+
+    TbsSkinScrollBar* VScrollBar() const { return m_vLink.bar; }
+    void SetVScrollBar(TbsSkinScrollBar* bar);
+    TbsSkinScrollBar* HScrollBar() const { return m_hLink.bar; }
+    void SetHScrollBar(TbsSkinScrollBar* bar);
+
+    // Copies the editor's scroll state into the linked bars: a bar whose
+    // text does not overflow is emptied and disabled.
+    void UpdateScrollBars();
+
+    void ChangeSkinData() override;
+    void DefaultFontChanged() override;
+
+protected:
+    void CreateControlDefaultImage(QImage& image) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // A linked skinned bar and the connection that reports its moves.
+    struct Link {
+        QPointer<TbsSkinScrollBar> bar;
+        QMetaObject::Connection onChange;
+    };
+
+    void LinkBar(Link& link, TbsSkinScrollBar* bar, QScrollBar* source);
+    void MirrorInto(TbsSkinScrollBar* bar, const QScrollBar* source, bool vertical);
+    void ApplyFont();
+    void PlaceEditor();
+    void ScrollByWheel(int delta);
+    void ShowContextMenu(const QPoint& globalPos);
+
+    QPlainTextEdit* m_editor;
+    ScrollStateProbe* m_vSource;
+    ScrollStateProbe* m_hSource;
+    Link m_vLink;
+    Link m_hLink;
+    TScrollStyle m_scrollBars { TScrollStyle::ssBoth };
+    TBorderStyle m_borderStyle { TBorderStyle::bsSingle };
+    SkinColor m_defaultFontColor;
+    bool m_wordWrap { true };
+    bool m_bitMapBG { true };
+    bool m_useSkinFontColor { true };
+};

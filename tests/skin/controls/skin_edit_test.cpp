@@ -1,0 +1,89 @@
+#include "skin/controls/edit_context_menu.h"
+#include "skin/controls/skin_edit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <gtest/gtest.h>
+
+TEST(SkinEditTest, TypingUndoAndEnter)
+{
+    TbsSkinEdit edit;
+    edit.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+    edit.setFocus();
+    QTest::keyClicks(edit.Editor(), QStringLiteral("keyword"));
+    EXPECT_EQ(edit.Text(), QStringLiteral("keyword"));
+
+    QTest::keyClick(edit.Editor(), Qt::Key_Return);
+    QTest::keyClick(edit.Editor(), Qt::Key_Escape);
+    EXPECT_EQ(edit.Text(), QStringLiteral("keyword"));
+
+    QTest::keyClick(edit.Editor(), Qt::Key_Backspace);
+    EXPECT_EQ(edit.Text(), QStringLiteral("keywor"));
+    QTest::keyClick(edit.Editor(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(edit.Text(), QStringLiteral("keyword"));
+
+    edit.Editor()->selectAll();
+    QTest::keyClick(edit.Editor(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("keyword"));
+
+    edit.SetReadOnly(true);
+    QTest::keyClicks(edit.Editor(), QStringLiteral("x"));
+    QTest::keyClick(edit.Editor(), Qt::Key_Delete);
+    EXPECT_EQ(edit.Text(), QStringLiteral("keyword"));
+}
+
+TEST(SkinEditTest, DefaultFrameAndTextArea)
+{
+    TbsSkinEdit edit;
+    edit.resize(185, 18);
+    edit.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+    EXPECT_EQ(edit.height(), 18) << "without a skin the given height stays";
+    EXPECT_EQ(edit.Editor()->geometry(), QRect(2, 2, 181, 14));
+
+    const QImage face = edit.RenderFace();
+    EXPECT_EQ(face.pixel(0, 0) & 0xFFFFFFu, 0x808080u);
+    EXPECT_EQ(face.pixel(184, 17) & 0xFFFFFFu, 0x808080u);
+    EXPECT_EQ(face.pixel(1, 1) & 0xFFFFFFu, 0xD4D0C8u);
+    EXPECT_EQ(face.pixel(2, 2) & 0xFFFFFFu, 0xFFFFFFu);
+
+    // Without the skin's font the height follows the font.
+    edit.SetUseSkinFont(false);
+    edit.SetDefaultFont(edit.DefaultFont());
+    EXPECT_EQ(edit.height(), QFontMetrics(edit.DefaultFont()).height() + 4);
+
+    edit.SetButtonMode(true);
+    EXPECT_EQ(edit.TextRect().right() + 1, edit.width() - edit.height() - 2);
+    EXPECT_FALSE(edit.ButtonRect().isEmpty());
+}
+
+TEST(SkinEditTest, ContextMenuListsTheEditCommands)
+{
+    bool copied = false;
+    EditMenuCommands commands;
+    commands.canUndo = false;
+    commands.canCopy = true;
+    commands.canSelectAll = true;
+    commands.undo = [] { };
+    commands.copy = [&copied] { copied = true; };
+    commands.selectAll = [] { };
+    const auto menu = CreateEditContextMenu(commands);
+
+    QStringList texts;
+    QList<bool> enabled;
+    for (QAction* action : menu->actions()) {
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        enabled << action->isEnabled();
+    }
+    EXPECT_EQ(texts, (QStringList { "Undo", "-", "Cut", "Copy", "Paste", "Delete", "-", "Select All" }));
+    EXPECT_FALSE(enabled[0]);
+    EXPECT_FALSE(enabled[2]) << "a command without an action stays disabled";
+    EXPECT_TRUE(enabled[3]);
+    EXPECT_TRUE(enabled[7]);
+    menu->actions()[3]->trigger();
+    EXPECT_TRUE(copied);
+}

@@ -1,0 +1,176 @@
+#include "skin/controls/scroll_bar.h"
+#include "skin/controls/skin_memo.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A memo with its vertical bar beside it, as the main window pairs them.
+struct MemoWithBar {
+    QWidget window;
+    TbsSkinMemo* memo { new TbsSkinMemo(&window) };
+    TbsSkinScrollBar* bar { new TbsSkinScrollBar(&window) };
+
+    MemoWithBar()
+    {
+        window.resize(220, 120);
+        memo->SetBorderStyle(TBorderStyle::bsNone);
+        memo->SetScrollBars(TScrollStyle::ssVertical);
+        memo->setGeometry(0, 0, 200, 120);
+        bar->SetKind(TScrollBarKind::sbVertical);
+        bar->setGeometry(200, 0, 19, 120);
+        bar->setEnabled(false);
+        memo->SetVScrollBar(bar);
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    int FirstVisibleLine() const { return memo->Editor()->verticalScrollBar()->value(); }
+};
+
+QString NumberedLines(int count)
+{
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+        lines << QStringLiteral("line %1").arg(i);
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+TEST(SkinMemoTest, OverflowingTextEnablesTheBarAndFittingTextDisablesIt)
+{
+    MemoWithBar pair;
+    EXPECT_FALSE(pair.bar->isEnabled());
+    EXPECT_EQ(pair.bar->Max(), 0);
+
+    pair.memo->SetText(NumberedLines(50));
+    ASSERT_TRUE(pair.bar->isEnabled());
+    const int page = pair.bar->PageSize();
+    EXPECT_GT(page, 2);
+    EXPECT_LT(page, 50);
+    // The bar counts lines 0 .. 49 with a page of the visible lines.
+    EXPECT_EQ(pair.bar->Max(), 49);
+    EXPECT_EQ(pair.bar->Position(), 0);
+
+    pair.memo->SetText(QStringLiteral("one line"));
+    EXPECT_FALSE(pair.bar->isEnabled());
+    EXPECT_EQ(pair.bar->Max(), 0);
+    EXPECT_EQ(pair.bar->PageSize(), 0);
+    EXPECT_EQ(pair.bar->Position(), 0);
+
+    // Typing past the page enables it again.
+    pair.memo->Editor()->setFocus();
+    pair.memo->Clear();
+    for (int i = 0; i < 30; ++i)
+        QTest::keyClick(pair.memo->Editor(), Qt::Key_Return);
+    EXPECT_TRUE(pair.bar->isEnabled());
+    EXPECT_EQ(pair.bar->Position(), pair.FirstVisibleLine());
+    EXPECT_GT(pair.bar->Position(), 0) << "the caret at the end scrolled the memo";
+}
+
+TEST(SkinMemoTest, MovingTheBarScrollsTheMemoAndTheWheelMovesOneLine)
+{
+    MemoWithBar pair;
+    pair.memo->SetText(NumberedLines(60));
+
+    // Dragging the thumb all the way down shows the last page.
+    const auto layout = pair.bar->CalcLayout();
+    const QPoint grip = layout.thumb.center();
+    QTest::mousePress(pair.bar, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(pair.bar, grip + QPoint(0, 500));
+    QTest::mouseRelease(pair.bar, Qt::LeftButton, {}, grip + QPoint(0, 500));
+    EXPECT_EQ(pair.bar->Position(), 60 - pair.bar->PageSize());
+    EXPECT_EQ(pair.FirstVisibleLine(), pair.bar->Position());
+
+    pair.bar->SetPosition(10);
+    EXPECT_EQ(pair.FirstVisibleLine(), 10);
+
+    // One notch (or a finer step) is one line, either way.
+    QWidget* viewport = pair.memo->Editor()->viewport();
+    QWheelEvent up(QPointF(20, 20), viewport->mapToGlobal(QPointF(20, 20)), {}, QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &up);
+    EXPECT_EQ(pair.FirstVisibleLine(), 9);
+    EXPECT_EQ(pair.bar->Position(), 9);
+    QWheelEvent down(QPointF(20, 20), viewport->mapToGlobal(QPointF(20, 20)), {}, QPoint(0, -30), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &down);
+    EXPECT_EQ(pair.FirstVisibleLine(), 10);
+    EXPECT_EQ(pair.bar->Position(), 10);
+}
+
+TEST(SkinMemoTest, DisabledMemoDisablesItsBarAndDestroyedBarIsDropped)
+{
+    MemoWithBar pair;
+    pair.memo->SetText(NumberedLines(50));
+    ASSERT_TRUE(pair.bar->isEnabled());
+    pair.memo->setEnabled(false);
+    EXPECT_FALSE(pair.bar->isEnabled());
+    pair.memo->setEnabled(true);
+    EXPECT_TRUE(pair.bar->isEnabled());
+
+    delete pair.bar;
+    EXPECT_EQ(pair.memo->VScrollBar(), nullptr);
+    pair.memo->SetText(NumberedLines(5));
+}
+
+TEST(SkinMemoTest, TextLinesAndClipboard)
+{
+    TbsSkinMemo memo;
+    memo.SetText(QStringLiteral("甲，乙。\r\n丙\r\n"));
+    EXPECT_EQ(memo.Text(), QStringLiteral("甲，乙。\n丙\n"));
+    EXPECT_EQ(memo.Lines(), (QStringList { QStringLiteral("甲，乙。"), QStringLiteral("丙") }));
+
+    memo.SelectAll();
+    EXPECT_EQ(memo.SelText(), memo.Text());
+    memo.CopyToClipboard();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("甲，乙。\n丙\n"));
+
+    memo.Clear();
+    EXPECT_TRUE(memo.Lines().isEmpty());
+    memo.SetLines({ QStringLiteral("a"), QStringLiteral("b") });
+    EXPECT_EQ(memo.Text(), QStringLiteral("a\nb"));
+}
+
+TEST(SkinMemoTest, ReadOnlyMemoCopiesButDoesNotChange)
+{
+    TbsSkinMemo memo;
+    memo.SetText(QStringLiteral("keep me"));
+    memo.SetReadOnly(true);
+    memo.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&memo));
+    QApplication::clipboard()->setText(QStringLiteral("pasted"));
+    memo.Editor()->setFocus();
+    memo.SelectAll();
+
+    QTest::keyClick(memo.Editor(), Qt::Key_Delete);
+    QTest::keyClick(memo.Editor(), Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(memo.Editor(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClicks(memo.Editor(), QStringLiteral("typed"));
+    EXPECT_EQ(memo.Text(), QStringLiteral("keep me"));
+
+    memo.SelectAll();
+    QTest::keyClick(memo.Editor(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("keep me"));
+}
+
+TEST(SkinMemoTest, DefaultFaceIsTheWindowColourWithAnOptionalBorder)
+{
+    TbsSkinMemo memo;
+    memo.resize(60, 40);
+    memo.SetBorderStyle(TBorderStyle::bsNone);
+    QImage face = memo.RenderFace();
+    EXPECT_EQ(face.pixel(0, 0) & 0xFFFFFFu, 0xFFFFFFu);
+    EXPECT_EQ(memo.Editor()->geometry(), QRect(0, 0, 60, 40));
+
+    memo.SetBorderStyle(TBorderStyle::bsSingle);
+    face = memo.RenderFace();
+    EXPECT_EQ(face.pixel(0, 0) & 0xFFFFFFu, 0x808080u);
+    EXPECT_EQ(face.pixel(1, 1) & 0xFFFFFFu, 0xD4D0C8u);
+    EXPECT_EQ(face.pixel(2, 2) & 0xFFFFFFu, 0xFFFFFFu);
+    EXPECT_EQ(memo.Editor()->geometry(), QRect(2, 2, 56, 36));
+}
