@@ -1,5 +1,23 @@
 #include "skin/draw/composition_mode.h"
 
+SkinPieceGeometry PieceGeometryOf(const TbsDataSkinCustomControl& definition)
+{
+    SkinPieceGeometry piece;
+    piece.skinRect = definition.skinRect;
+    piece.leftTop = definition.leftTopPoint;
+    piece.rightTop = definition.rightTopPoint;
+    piece.leftBottom = definition.leftBottomPoint;
+    piece.rightBottom = definition.rightBottomPoint;
+    piece.clientRect = definition.clientRect;
+    piece.leftStretch = definition.leftStretch;
+    piece.topStretch = definition.topStretch;
+    piece.rightStretch = definition.rightStretch;
+    piece.bottomStretch = definition.bottomStretch;
+    piece.stretchEffect = definition.stretchEffect;
+    piece.stretchType = definition.stretchType;
+    return piece;
+}
+
 CompositionMode CompositionModeOf(const SkinPieceGeometry& piece)
 {
     if (piece.skinRect.IsEmpty())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/data/data_skin_control.h"
 #include "skin/data/skin_rect.h"
 #include "skin/data/skin_values.h"
 
@@ -43,6 +44,9 @@ struct SkinTargetGeometry {
     QPoint rightBottom;
     SkinRect clientRect;
 };
+
+// The geometry a custom-control definition gives its skin rectangle.
+SkinPieceGeometry PieceGeometryOf(const TbsDataSkinCustomControl& definition);
 
 CompositionMode CompositionModeOf(const SkinPieceGeometry& piece);
 

@@ -1,16 +1,18 @@
 #pragma once
 
-#include <cmath>
 #include <cstdint>
 
 // Fractions become pixels and channel values by rounding to the nearest
 // integer, a tie going to the even neighbour.
 
-// The floating-point environment's rounding mode is never changed in this
-// program, so nearbyint rounds to nearest with ties to even.
+// For |value| below 2^51. Adding and taking away 1.5 * 2^52 leaves no bits
+// for a fraction, so the addition itself rounds, in the default rounding mode
+// (never changed in this program): to nearest, ties to even. This is several
+// times faster than nearbyint, which matters in per-pixel loops.
 inline int RoundHalfEven(double value)
 {
-    return static_cast<int>(std::nearbyint(value));
+    constexpr double kShift = 6755399441055744.0;
+    return static_cast<int>((value + kShift) - kShift);
 }
 
 // numerator / denominator rounded the same way, exactly, for a positive

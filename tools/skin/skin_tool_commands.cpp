@@ -2,6 +2,7 @@
 
 #include "tools/skin/info_command.h"
 #include "tools/skin/pack_command.h"
+#include "tools/skin/render_command.h"
 #include "tools/skin/unpack_command.h"
 
 // A new command declares its run function in a header of its own and adds
@@ -12,6 +13,7 @@ const QList<SkinToolCommand>& SkinToolCommands()
         { QStringLiteral("pack"), QStringLiteral("SKIN.INI OUT"), RunPackCommand },
         { QStringLiteral("unpack"), QStringLiteral("FILE DIR"), RunUnpackCommand },
         { QStringLiteral("info"), QStringLiteral("FILE"), RunInfoCommand },
+        { QStringLiteral("render"), QStringLiteral("FILE NAME WIDTH HEIGHT OUT.png [--face normal|active|down|disabled|focused]"), RunRenderCommand },
     };
     return commands;
 }

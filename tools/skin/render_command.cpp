@@ -1,0 +1,121 @@
+#include "tools/skin/render_command.h"
+
+#include "skin/data/compressed_stored_skin.h"
+#include "skin/data/skin_compression.h"
+#include "skin/data/skin_data.h"
+#include "skin/data/skin_values.h"
+#include "skin/draw/compose_skin_face.h"
+#include "skin/draw/composition_mode.h"
+#include "tools/skin/skin_file_reader.h"
+#include "tools/skin/skin_tool_command.h"
+
+#include <optional>
+
+namespace {
+
+// Large enough for any screen, small enough that a typo cannot ask for
+// gigabytes.
+constexpr int kMaxRenderSide = 16384;
+
+struct RenderRequest {
+    QString file;
+    QString name;
+    int width { 0 };
+    int height { 0 };
+    QString output;
+    QString face { QStringLiteral("normal") };
+};
+
+std::optional<int> ParseSide(const QString& text)
+{
+    bool ok = false;
+    int const value = text.toInt(&ok);
+    if (!ok || value < 1 || value > kMaxRenderSide)
+        return std::nullopt;
+    return value;
+}
+
+RenderRequest ParseRequest(const QStringList& arguments)
+{
+    if (arguments.size() != 5 && arguments.size() != 7)
+        throw SkinToolUsageError();
+    RenderRequest request;
+    request.file = arguments[0];
+    request.name = arguments[1];
+    std::optional<int> const width = ParseSide(arguments[2]);
+    std::optional<int> const height = ParseSide(arguments[3]);
+    if (!width || !height)
+        throw SkinToolError(QStringLiteral("WIDTH and HEIGHT must be whole numbers from 1 to %1, not '%2' and '%3'")
+                                .arg(kMaxRenderSide)
+                                .arg(arguments[2], arguments[3])
+                                .toStdString());
+    request.width = *width;
+    request.height = *height;
+    request.output = arguments[4];
+    if (arguments.size() == 7) {
+        if (arguments[5] != QStringLiteral("--face"))
+            throw SkinToolUsageError();
+        request.face = arguments[6];
+    }
+    return request;
+}
+
+// The key of each face; every control definition reads its faces from these.
+QString FaceKey(const QString& face)
+{
+    static const QStringList faces { QStringLiteral("normal"), QStringLiteral("active"), QStringLiteral("down"),
+        QStringLiteral("disabled"), QStringLiteral("focused") };
+    if (!faces.contains(face))
+        throw SkinToolError(
+            QStringLiteral("unknown face '%1' (normal, active, down, disabled or focused)").arg(face).toStdString());
+    return face == QStringLiteral("normal") ? QStringLiteral("skinrect") : face + QStringLiteral("skinrect");
+}
+
+[[noreturn]] void Fail(const QString& message)
+{
+    throw SkinToolError(message.toStdString());
+}
+
+} // namespace
+
+void RunRenderCommand(const QStringList& arguments, QTextStream& out)
+{
+    RenderRequest const request = ParseRequest(arguments);
+    QString const faceKey = FaceKey(request.face);
+
+    // The skin is loaded by the skin data component itself, so the tool
+    // sees the definitions and pictures exactly as a running program does;
+    // the component takes a compressed stream, whichever form the file has.
+    OpenedSkin const opened = OpenSkinFile(request.file);
+    TbsCompressedStoredSkin stored;
+    stored.SetCompressedData(CompressSkinPackage(opened.package));
+    TbsSkinData skin;
+    skin.LoadCompressedStoredSkin(stored);
+
+    int const index = skin.FindControlIndex(request.name);
+    if (index < 0)
+        Fail(QStringLiteral("the skin has no control definition named '%1'").arg(request.name));
+    auto const* definition = dynamic_cast<const TbsDataSkinCustomControl*>(skin.ControlDefinitions()[index].get());
+    if (!definition)
+        Fail(QStringLiteral("definition '%1' is not drawn from a resizable picture").arg(request.name));
+    if (definition->pictureIndex < 0 || definition->pictureIndex >= skin.ActivePictures().size())
+        Fail(QStringLiteral("definition '%1' has no picture (pictureindex %2)")
+                 .arg(request.name)
+                 .arg(definition->pictureIndex));
+
+    SkinPieceGeometry const piece = PieceGeometryOf(*definition);
+    CompositionMode const mode = CompositionModeOf(piece);
+    if (mode == CompositionMode::None)
+        Fail(QStringLiteral("definition '%1' has an empty skinrect").arg(request.name));
+    SkinRect const faceRect = ReadSkinRect(opened.definition, request.name, faceKey);
+    if (faceRect.IsEmpty())
+        Fail(QStringLiteral("definition '%1' has no %2 face (%3 is empty)").arg(request.name, request.face, faceKey));
+
+    QImage const face = ComposeSkinFace(skin.ActivePictures()[definition->pictureIndex], piece, mode, faceRect,
+        request.width, request.height);
+    if (face.isNull())
+        Fail(QStringLiteral("definition '%1' composes to an empty picture").arg(request.name));
+    if (!face.save(request.output, "PNG"))
+        Fail(QStringLiteral("cannot write '%1'").arg(request.output));
+    out << face.width() << " x " << face.height() << '\n';
+}
