@@ -45,9 +45,11 @@ template<typename Definition, typename Factory>
 void ReadDefinitionList(const TbsIniFile& ini, const QString& section, Factory create,
     std::vector<std::unique_ptr<Definition>>& definitions)
 {
+    // An entry whose key is missing reads as empty and creates nothing, so only
+    // the entries present need a look; a huge count then costs nothing.
     const int count = ReadSkinInteger(ini, section, QStringLiteral("count"));
-    for (int i = 0; i < count; ++i) {
-        const DefinitionEntry entry = SplitDefinitionEntry(ReadSkinString(ini, section, QString::number(i)));
+    for (const int index : PresentListIndexes(ini, section, count)) {
+        const DefinitionEntry entry = SplitDefinitionEntry(ReadSkinString(ini, section, QString::number(index)));
         std::unique_ptr<Definition> definition = create(entry.type, entry.name);
         if (!definition)
             continue;

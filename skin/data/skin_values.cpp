@@ -1,5 +1,6 @@
 #include "skin/data/skin_values.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <string_view>
@@ -200,10 +201,28 @@ InactiveEffect ReadInactiveEffect(const TbsIniFile& ini, const QString& section,
 QStringList ReadSkinStringList(const TbsIniFile& ini, const QString& section, const QString& name)
 {
     const int count = ini.ReadInteger(section, name + QStringLiteral("count"), 0);
+    const std::vector<int> present = PresentListIndexes(ini, section, count);
+    if (present.empty())
+        return {};
+    const auto size = std::min<qsizetype>(present.back() + 1, ini.Keys(section).size());
     QStringList items;
-    for (int i = 0; i < count; ++i)
+    items.reserve(size);
+    for (qsizetype i = 0; i < size; ++i)
         items.append(ini.ReadString(section, QString::number(i)));
     return items;
+}
+
+std::vector<int> PresentListIndexes(const TbsIniFile& ini, const QString& section, int count)
+{
+    std::vector<int> indexes;
+    for (const QString& key : ini.Keys(section)) {
+        int index = 0;
+        // Only the plain decimal spelling names an item: "07" and "+7" do not.
+        if (ParseSkinInteger(key, index) && index >= 0 && index < count && key == QString::number(index))
+            indexes.push_back(index);
+    }
+    std::sort(indexes.begin(), indexes.end());
+    return indexes;
 }
 
 int ReadPictureIndex(const TbsIniFile& ini, const QString& section, const QString& key)

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <stdexcept>
+#include <vector>
 
 // The value kinds of a skin definition: how each is read from the INI text,
 // what it falls back to, and how it is written back.
@@ -50,7 +51,13 @@ Alignment ReadAlignment(const TbsIniFile& ini, const QString& section, const QSt
 StretchType ReadStretchType(const TbsIniFile& ini, const QString& section, const QString& key);
 MorphKind ReadMorphKind(const TbsIniFile& ini, const QString& section, const QString& key);
 InactiveEffect ReadInactiveEffect(const TbsIniFile& ini, const QString& section, const QString& key);
+// Missing items in between read as empty strings. Missing items at the end are
+// left out, and the list never holds more items than its section has keys, so
+// a huge count costs nothing.
 QStringList ReadSkinStringList(const TbsIniFile& ini, const QString& section, const QString& name);
+// The indexes below count whose numbered key ("0", "1", ...) the section
+// holds, ascending. The work is bounded by the section's size, not by count.
+std::vector<int> PresentListIndexes(const TbsIniFile& ini, const QString& section, int count);
 int ReadPictureIndex(const TbsIniFile& ini, const QString& section, const QString& key);
 
 void WriteSkinInteger(TbsIniFile& ini, const QString& section, const QString& key, int value);

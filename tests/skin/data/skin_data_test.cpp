@@ -145,6 +145,11 @@ TEST(SkinData, DefinitionListCountsFollowTheIniRules)
     EXPECT_EQ(data.ControlDefinitions()[2]->IDName(), "c");
     EXPECT_EQ(data.ControlDefinitions()[2]->TypeName(), "memo");
 
+    const auto hugeCount = StoredSkin("[SKINCONTROLS]\ncount=2147483647\n0=a:panel\n1999999999=b:edit\n");
+    data.LoadCompressedStoredSkin(*hugeCount);
+    ASSERT_EQ(data.ControlDefinitions().size(), 2u);
+    EXPECT_EQ(data.FindControlIndex("b"), 1);
+
     const auto noText = StoredSkin("");
     data.LoadCompressedStoredSkin(*noText);
     EXPECT_FALSE(data.Empty());

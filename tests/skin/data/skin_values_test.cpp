@@ -165,11 +165,22 @@ TEST(SkinValues, EnumerationsMatchExactlyAndFallBackByKind)
 
 TEST(SkinValues, StringLists)
 {
-    const auto ini = Section("activepicturescount=3\r\n0=a.bmp\r\n1=b.bmp\r\n");
-    EXPECT_EQ(ReadSkinStringList(ini, "s", "activepictures"), (QStringList { "a.bmp", "b.bmp", "" }));
+    const auto ini = Section("activepicturescount=2\r\n0=a.bmp\r\n1=b.bmp\r\n2=c.bmp\r\n");
+    EXPECT_EQ(ReadSkinStringList(ini, "s", "activepictures"), (QStringList { "a.bmp", "b.bmp" }));
     EXPECT_TRUE(ReadSkinStringList(ini, "s", "other").isEmpty());
+
+    const auto gaps = Section("listcount=6\r\n0=a\r\n2=c\r\n02=no\r\n+3=no\r\n");
+    EXPECT_EQ(ReadSkinStringList(gaps, "s", "list"), (QStringList { "a", "", "c" }));
+
     const auto negative = Section("listcount=-4\r\n0=a\r\n");
     EXPECT_TRUE(ReadSkinStringList(negative, "s", "list").isEmpty());
+
+    // A count far beyond the keys of the section costs neither time nor memory.
+    const auto huge = Section("listcount=2147483647\r\n0=a\r\n1=b\r\n2000000000=far\r\n");
+    EXPECT_EQ(ReadSkinStringList(huge, "s", "list"), (QStringList { "a", "b", "", "" }));
+    EXPECT_EQ(PresentListIndexes(huge, "s", 2147483647), (std::vector<int> { 0, 1, 2000000000 }));
+    EXPECT_EQ(PresentListIndexes(huge, "s", 1), (std::vector<int> { 0 }));
+    EXPECT_TRUE(PresentListIndexes(huge, "missing", 5).empty());
 }
 
 TEST(SkinValues, WrittenValuesReadBackTheSame)
