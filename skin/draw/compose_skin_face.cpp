@@ -6,7 +6,7 @@
 QImage ComposeSkinFace(const QImage& picture, const SkinPieceGeometry& piece, CompositionMode mode,
     const SkinRect& faceRect, int width, int height)
 {
-    if (mode == CompositionMode::None || picture.isNull())
+    if (mode == CompositionMode::None || picture.isNull() || !IsDrawable(piece) || !IsDrawable(faceRect))
         return {};
     SkinPieceGeometry face = piece;
     face.skinRect = faceRect;

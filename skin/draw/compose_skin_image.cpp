@@ -66,7 +66,8 @@ void ComposeSkinImage(QImage& destination, const QImage& picture, const SkinPiec
 {
     SetSkinBitmapSize(destination, target.width, target.height);
     QPoint const &lt = piece.leftTop, &rt = piece.rightTop, &lb = piece.leftBottom, &rb = piece.rightBottom;
-    if (rb.x() == lt.x() || rb.y() == lt.y() || picture.isNull() || destination.isNull())
+    if (rb.x() == lt.x() || rb.y() == lt.y() || picture.isNull() || destination.isNull() || !IsDrawable(piece)
+        || !IsDrawable(target))
         return;
     QImage const source = ToSkinBitmap(picture);
     SkinRect const& cl = piece.clientRect;
@@ -126,13 +127,23 @@ void ComposeSkinImageStretched(QImage& destination, const QImage& picture, const
     ComposeSkinImage(destination, picture, piece, target, drawClient);
 }
 
+namespace {
+
+bool IsThreePieceDrawable(const SkinRect& skinRect, int head, int tail, int length)
+{
+    return IsDrawable(skinRect) && IsSkinCoordinate(head) && IsSkinCoordinate(tail) && IsSkinCoordinate(length);
+}
+
+} // namespace
+
 void ComposeSkinImageHorz(QImage& destination, const QImage& picture, const SkinRect& skinRect, int leftWidth,
     int rightWidth, int width, bool stretch)
 {
     int const sw = skinRect.Width();
     int const sh = skinRect.Height();
     SetSkinBitmapSize(destination, width, sh);
-    if (picture.isNull() || destination.isNull() || skinRect.IsEmpty())
+    if (picture.isNull() || destination.isNull() || skinRect.IsEmpty()
+        || !IsThreePieceDrawable(skinRect, leftWidth, rightWidth, width))
         return;
     QImage const source = ToSkinBitmap(picture);
     SkinPieces const skin { skinRect };
@@ -150,7 +161,8 @@ void ComposeSkinImageVert(QImage& destination, const QImage& picture, const Skin
     int const sw = skinRect.Width();
     int const sh = skinRect.Height();
     SetSkinBitmapSize(destination, sw, height);
-    if (picture.isNull() || destination.isNull() || skinRect.IsEmpty())
+    if (picture.isNull() || destination.isNull() || skinRect.IsEmpty()
+        || !IsThreePieceDrawable(skinRect, topHeight, bottomHeight, height))
         return;
     QImage const source = ToSkinBitmap(picture);
     SkinPieces const skin { skinRect };
@@ -195,7 +207,7 @@ SkinBorderStrips ComposeSkinBorders(const QImage& picture, const SkinPieceGeomet
     const SkinTargetGeometry& target)
 {
     SkinBorderStrips strips;
-    if (picture.isNull())
+    if (picture.isNull() || !IsDrawable(piece) || !IsDrawable(target))
         return strips;
     QImage const source = ToSkinBitmap(picture);
     QPoint const &lt = piece.leftTop, &rt = piece.rightTop, &lb = piece.leftBottom, &rb = piece.rightBottom;
@@ -236,7 +248,8 @@ void FillSkinBackground(QImage& destination, const QImage& picture, const SkinRe
     const SkinRect& target, int width, int height, bool stretch, StretchType stretchType)
 {
     SetSkinBitmapSize(destination, width, height);
-    if (target.IsEmpty() || picture.isNull() || destination.isNull())
+    if (target.IsEmpty() || picture.isNull() || destination.isNull() || !IsDrawable(piece) || !IsDrawable(origin)
+        || !IsDrawable(target))
         return;
     QImage const source = ToSkinBitmap(picture);
     QRect const sourcePiece = piece.Translated(origin.left, origin.top).ToQRect();

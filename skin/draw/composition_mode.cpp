@@ -1,5 +1,33 @@
 #include "skin/draw/composition_mode.h"
 
+bool IsDrawable(const SkinRect& rect)
+{
+    return IsSkinCoordinate(rect.left) && IsSkinCoordinate(rect.top) && IsSkinCoordinate(rect.right)
+        && IsSkinCoordinate(rect.bottom);
+}
+
+namespace {
+
+bool IsDrawable(const QPoint& point)
+{
+    return IsSkinCoordinate(point.x()) && IsSkinCoordinate(point.y());
+}
+
+} // namespace
+
+bool IsDrawable(const SkinPieceGeometry& piece)
+{
+    return IsDrawable(piece.skinRect) && IsDrawable(piece.clientRect) && IsDrawable(piece.leftTop)
+        && IsDrawable(piece.rightTop) && IsDrawable(piece.leftBottom) && IsDrawable(piece.rightBottom);
+}
+
+bool IsDrawable(const SkinTargetGeometry& target)
+{
+    return IsSkinCoordinate(target.width) && IsSkinCoordinate(target.height) && IsDrawable(target.clientRect)
+        && IsDrawable(target.leftTop) && IsDrawable(target.rightTop) && IsDrawable(target.leftBottom)
+        && IsDrawable(target.rightBottom);
+}
+
 SkinPieceGeometry PieceGeometryOf(const TbsDataSkinCustomControl& definition)
 {
     SkinPieceGeometry piece;
@@ -20,7 +48,7 @@ SkinPieceGeometry PieceGeometryOf(const TbsDataSkinCustomControl& definition)
 
 CompositionMode CompositionModeOf(const SkinPieceGeometry& piece)
 {
-    if (piece.skinRect.IsEmpty())
+    if (!IsDrawable(piece) || piece.skinRect.IsEmpty())
         return CompositionMode::None;
     if (piece.rightBottom.x() != 0 && piece.rightBottom.y() != 0)
         return CompositionMode::Full;
@@ -33,30 +61,18 @@ CompositionMode CompositionModeOf(const SkinPieceGeometry& piece)
 
 SkinTargetGeometry CalcTargetGeometry(CompositionMode mode, const SkinPieceGeometry& piece, int width, int height)
 {
-    int const skinWidth = piece.skinRect.Width();
-    int const skinHeight = piece.skinRect.Height();
-    switch (mode) {
-    case CompositionMode::Horizontal:
-        height = skinHeight;
-        break;
-    case CompositionMode::Vertical:
-        width = skinWidth;
-        break;
-    case CompositionMode::Fixed:
-        width = skinWidth;
-        height = skinHeight;
-        break;
-    case CompositionMode::None:
-    case CompositionMode::Full:
-        break;
-    }
-
     SkinTargetGeometry target { width, height, piece.leftTop, piece.rightTop, piece.leftBottom, piece.rightBottom,
         piece.clientRect };
-    if (mode == CompositionMode::None)
+    if (mode == CompositionMode::None || !IsDrawable(piece) || !IsSkinCoordinate(width) || !IsSkinCoordinate(height))
         return target;
-    int const dW = width - skinWidth;
-    int const dH = height - skinHeight;
+    int const skinWidth = piece.skinRect.Width();
+    int const skinHeight = piece.skinRect.Height();
+    if (mode == CompositionMode::Horizontal || mode == CompositionMode::Fixed)
+        target.height = skinHeight;
+    if (mode == CompositionMode::Vertical || mode == CompositionMode::Fixed)
+        target.width = skinWidth;
+    int const dW = target.width - skinWidth;
+    int const dH = target.height - skinHeight;
     target.rightTop.rx() += dW;
     target.leftBottom.ry() += dH;
     target.rightBottom += QPoint(dW, dH);
@@ -109,6 +125,8 @@ SkinRect MapFullModeRect(const SkinPieceGeometry& piece, const SkinRect& rect, i
 
 SkinRect MapSkinRect(CompositionMode mode, const SkinPieceGeometry& piece, const SkinRect& rect, int width, int height)
 {
+    if (!IsDrawable(piece) || !IsDrawable(rect) || !IsSkinCoordinate(width) || !IsSkinCoordinate(height))
+        return rect;
     int const dW = width - piece.skinRect.Width();
     int const dH = height - piece.skinRect.Height();
     switch (mode) {

@@ -45,6 +45,18 @@ struct SkinTargetGeometry {
     SkinRect clientRect;
 };
 
+// Coordinates this far out can only come from a corrupt skin. Geometry that
+// holds one is not drawn (and not resized), which keeps every sum of
+// coordinates far from overflowing.
+inline constexpr int kMaxSkinCoordinate = 1 << 20;
+constexpr bool IsSkinCoordinate(int value)
+{
+    return value >= -kMaxSkinCoordinate && value <= kMaxSkinCoordinate;
+}
+bool IsDrawable(const SkinRect& rect);
+bool IsDrawable(const SkinPieceGeometry& piece);
+bool IsDrawable(const SkinTargetGeometry& target);
+
 // The geometry a custom-control definition gives its skin rectangle.
 SkinPieceGeometry PieceGeometryOf(const TbsDataSkinCustomControl& definition);
 
@@ -52,7 +64,8 @@ CompositionMode CompositionModeOf(const SkinPieceGeometry& piece);
 
 // The target geometry for a proposed size: full mode keeps the size, the
 // horizontal mode forces the skin height, the vertical mode the skin width,
-// the fixed mode the skin size. Mode none keeps the proposal and the points.
+// the fixed mode the skin size. Mode none, and geometry that is not
+// drawable, keep the proposal and the points.
 SkinTargetGeometry CalcTargetGeometry(CompositionMode mode, const SkinPieceGeometry& piece, int width, int height);
 
 // A rectangle given in skin coordinates (relative to the skin rectangle) moved

@@ -77,7 +77,7 @@ std::optional<QRegion> ComposeMaskRegion(const QImage& mask, const SkinPieceGeom
 {
     QPoint const &lt = piece.leftTop, &rt = piece.rightTop, &lb = piece.leftBottom, &rb = piece.rightBottom;
     QPoint const &nlt = target.leftTop, &nrt = target.rightTop, &nlb = target.leftBottom, &nrb = target.rightBottom;
-    if (nrt.x() < nlt.x() || nlb.y() < nlt.y() || mask.isNull())
+    if (!IsDrawable(piece) || !IsDrawable(target) || nrt.x() < nlt.x() || nlb.y() < nlt.y() || mask.isNull())
         return std::nullopt;
     QImage const source = ToSkinBitmap(mask);
     SkinRect const& cl = piece.clientRect;
@@ -125,7 +125,7 @@ std::optional<QRegion> ComposeMaskRegion(const QImage& mask, const SkinPieceGeom
 std::optional<QRegion> SkinFaceRegion(const QImage& mask, const SkinPieceGeometry& piece, CompositionMode mode,
     int width, int height)
 {
-    if (mask.isNull() || mode == CompositionMode::None)
+    if (mask.isNull() || mode == CompositionMode::None || !IsDrawable(piece))
         return std::nullopt;
     if (mode == CompositionMode::Fixed)
         return RegionFromMask(mask);

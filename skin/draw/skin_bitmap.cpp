@@ -18,6 +18,8 @@ public:
             return;
         }
         m_padded = MakeSkinBitmap(piece.width(), piece.height());
+        if (m_padded.isNull())
+            return;
         QRect const inside = piece & source.rect();
         for (int y = inside.top(); y <= inside.bottom(); ++y)
             std::memcpy(SkinRow(m_padded, y - piece.top()) + (inside.left() - piece.left()),
@@ -25,6 +27,9 @@ public:
         m_image = &m_padded;
         m_rect = m_padded.rect();
     }
+
+    // False when a padded copy could not be made (a piece too large for memory).
+    bool IsValid() const { return m_image != nullptr; }
 
     const QRgb* Row(int pieceY) const { return SkinRow(*m_image, m_rect.top() + pieceY) + m_rect.left(); }
 
@@ -74,6 +79,8 @@ void DrawPiece(QImage& destination, const QRect& target, const QImage& source, c
     if (visible.isEmpty())
         return;
     InsidePiece const from(source, piece);
+    if (!from.IsValid())
+        return;
 
     if (target.size() == piece.size()) {
         int const dx = visible.left() - target.left();
@@ -109,6 +116,8 @@ void TilePiece(QImage& destination, const QRect& area, const QImage& source, con
     if (visible.isEmpty())
         return;
     InsidePiece const from(source, piece);
+    if (!from.IsValid())
+        return;
     int const tileWidth = piece.width();
     int const tileHeight = piece.height();
     int const left = visible.left();

@@ -385,3 +385,27 @@ TEST(FillSkinBackground, RepeatsFromTheOriginCutAtTheTargetSize)
     FillSkinBackground(background, picture, piece, origin, { 0, 0, 0, 5 }, 12, 9, false, StretchType::stFull);
     EXPECT_TRUE(PixelsAre(background, [](int, int) { return qRgb(0, 0, 0); }));
 }
+
+TEST(ComposeSkinImage, CorruptGeometryIsNeitherResizedNorDrawn)
+{
+    SkinPieceGeometry piece = CornerPointPiece();
+    piece.rightTop = { 2147483000, 4 };
+    EXPECT_EQ(CompositionModeOf(piece), CompositionMode::None);
+    SkinTargetGeometry const target = CalcTargetGeometry(CompositionMode::Full, piece, 33, 27);
+    EXPECT_EQ(QSize(target.width, target.height), QSize(33, 27));
+    EXPECT_EQ(target.rightTop, piece.rightTop);
+    EXPECT_EQ(MapSkinRect(CompositionMode::Full, piece, { 1, 2, 3, 4 }, 500, 500), (SkinRect { 1, 2, 3, 4 }));
+
+    QImage face;
+    ComposeSkinImage(face, CoordinatePicture(40, 30), piece, target, true);
+    EXPECT_TRUE(PixelsAre(face, [](int, int) { return qRgb(0, 0, 0); }));
+    ComposeSkinImageHorz(face, CoordinatePicture(40, 30), { 0, 0, 20, 10 }, -2000000000, 3, 50, false);
+    EXPECT_TRUE(PixelsAre(face, [](int, int) { return qRgb(0, 0, 0); }));
+    EXPECT_TRUE(ComposeSkinBorders(CoordinatePicture(40, 30), piece, target).top.isNull());
+
+    // A piece far larger than memory, partly outside its picture: nothing drawn.
+    QImage small = MakeSkinBitmap(4, 4);
+    DrawPiece(small, small.rect(), CoordinatePicture(4, 4), QRect(-1, -1, 1 << 20, 1 << 20));
+    TilePiece(small, small.rect(), CoordinatePicture(4, 4), QRect(-1, -1, 1 << 20, 1 << 20));
+    EXPECT_TRUE(PixelsAre(small, [](int, int) { return qRgb(0, 0, 0); }));
+}
