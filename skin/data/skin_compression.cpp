@@ -22,11 +22,6 @@ void Compress(QIODevice& package, QIODevice& destination)
     compressor.Finish();
 }
 
-void Decompress(QIODevice& destination, QIODevice& compressed)
-{
-    Decompress(destination, compressed, kMaxDecompressedSkinSize);
-}
-
 void Decompress(QIODevice& destination, QIODevice& compressed, qint64 maxSize)
 {
     compressed.seek(0);

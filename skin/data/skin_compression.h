@@ -5,18 +5,18 @@
 
 // The two package routines between a decompressed package and its zlib stream.
 
+// No skin comes near this; a stream that inflates beyond it is refused
+// rather than allowed to exhaust memory.
+constexpr qint64 kMaxDecompressedSkinSize = qint64(256) * 1024 * 1024;
+
 // Compresses the whole of package (from its start) at maximum level into
 // destination, finishing the zlib stream.
 void Compress(QIODevice& package, QIODevice& destination);
 
 // Inflates compressed (from its start) into destination. Throws
-// EDecompressionError when the data is corrupt or ends before the zlib stream
-// does, and when the output would pass kMaxDecompressedSkinSize.
-void Decompress(QIODevice& destination, QIODevice& compressed);
-// The same with a lower limit on the output.
-void Decompress(QIODevice& destination, QIODevice& compressed, qint64 maxSize);
-
-constexpr qint64 kMaxDecompressedSkinSize = qint64(256) * 1024 * 1024;
+// EDecompressionError when the data is corrupt, when it ends before the zlib
+// stream does, and when the output would pass maxSize bytes.
+void Decompress(QIODevice& destination, QIODevice& compressed, qint64 maxSize = kMaxDecompressedSkinSize);
 
 QByteArray CompressSkinPackage(const QByteArray& package);
 QByteArray DecompressSkinPackage(const QByteArray& compressed);
