@@ -146,4 +146,8 @@ TEST_F(SkinTool, FailuresExitWithStatusTwoAndAMessage)
     ASSERT_TRUE(test_skin::WriteFile(Path("evil.z"), evil.CompressedData()));
     expectFailure({ "unpack", Path("evil.z"), Path("evil") }, "not a plain file name");
     EXPECT_FALSE(QFile::exists(Path("evil.bmp")));
+    package.replace("1=../evil.bmp", "1=SKIN.ini");
+    evil.SetCompressedData(CompressSkinPackage(package));
+    ASSERT_TRUE(test_skin::WriteFile(Path("evil.z"), evil.CompressedData()));
+    expectFailure({ "unpack", Path("evil.z"), Path("evil") }, "would both be named 'SKIN.ini'");
 }

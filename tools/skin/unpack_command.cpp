@@ -66,20 +66,21 @@ void RunUnpackCommand(const QStringList& arguments, QTextStream& out)
     const OpenedSkin skin = OpenSkinFile(arguments[0]);
     const QList<NamedPicture> pictures = NamePictures(skin);
 
-    // One file may serve several slots, but two different pictures must not
-    // land in one file.
-    QHash<QString, QByteArray> files;
+    // One file may serve several slots, but two different pictures (or a
+    // picture and the definition) must not land in one file.
+    const QString definitionName = QStringLiteral("skin.ini");
+    QHash<QString, QByteArray> files { { definitionName, skin.contents.definitionText } };
     for (const NamedPicture& picture : pictures) {
         const QString key = picture.name.toLower();
         if (files.contains(key) && files[key] != picture.bytes)
-            Fail(QStringLiteral("two different pictures are both named '%1'").arg(picture.name));
+            Fail(QStringLiteral("two different files would both be named '%1'").arg(picture.name));
         files.insert(key, picture.bytes);
     }
 
     const QDir folder(arguments[1]);
     if (!QDir().mkpath(folder.path()))
         Fail(QStringLiteral("cannot create folder '%1'").arg(folder.path()));
-    WriteFile(folder.filePath(QStringLiteral("skin.ini")), skin.contents.definitionText);
+    WriteFile(folder.filePath(definitionName), skin.contents.definitionText);
     for (const NamedPicture& picture : pictures)
         WriteFile(folder.filePath(picture.name), picture.bytes);
     out << "unpacked skin.ini and " << pictures.size() << " pictures into " << folder.path() << '\n';
