@@ -1,10 +1,7 @@
 #include "skin/data/skin_data.h"
 
-#include "skin/data/compressed_skin_list.h"
-#include "skin/data/compressed_stored_skin.h"
 #include "skin/data/definition_factory.h"
 #include "skin/data/ini_file.h"
-#include "skin/data/resource_str_data.h"
 #include "skin/data/skin_compression.h"
 #include "skin/data/skin_messages.h"
 #include "skin/data/skin_package.h"
