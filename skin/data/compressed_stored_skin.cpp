@@ -38,9 +38,15 @@ QByteArray ReadFrame(QIODevice& stream, const QString& source)
                  .arg(source)
                  .arg(length)
                  .arg(stream.size() - stream.pos()));
-    const QByteArray data = stream.read(length);
-    if (data.size() != length)
-        Fail(QStringLiteral("%1 ends inside its compressed data").arg(source));
+    // A stream whose size is unknown is read piece by piece, so that a wild
+    // length costs no more memory than the bytes really there.
+    QByteArray data;
+    while (data.size() < length) {
+        const QByteArray piece = stream.read(qMin<qint64>(length - data.size(), 65536));
+        if (piece.isEmpty())
+            Fail(QStringLiteral("%1 ends inside its compressed data").arg(source));
+        data += piece;
+    }
     return data;
 }
 
