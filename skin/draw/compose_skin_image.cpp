@@ -27,7 +27,7 @@ void DrawBand(QImage& destination, const QRect& target, const QImage& picture, c
         TilePiece(destination, target, picture, band);
 }
 
-// The top-left corner piece copied at position, unscaled.
+// A piece copied unscaled with its top-left at position.
 void DrawAt(QImage& destination, const QPoint& position, const QImage& picture, const QRect& piece)
 {
     DrawPiece(destination, QRect(position, piece.size()), picture, piece);

@@ -146,8 +146,7 @@ void Morph(QImage& current, const QImage& target, double progress, MorphKind kin
 {
     if (current.isNull() || current.size() != target.size())
         return;
-    if (current.format() != kSkinBitmapFormat)
-        current = current.convertToFormat(kSkinBitmapFormat);
+    ConvertToSkinBitmap(current);
     QImage const to = ToSkinBitmap(target);
     progress = std::clamp(progress, 0.0, 1.0);
     int const width = current.width();

@@ -13,12 +13,6 @@ namespace {
 
 using ChannelTable = std::array<quint8, 256>;
 
-void EnsureSkinFormat(QImage& image)
-{
-    if (!image.isNull() && image.format() != kSkinBitmapFormat)
-        image = image.convertToFormat(kSkinBitmapFormat);
-}
-
 QRgb Pack(int red, int green, int blue)
 {
     return 0xff000000u | (static_cast<QRgb>(red) << 16) | (static_cast<QRgb>(green) << 8) | static_cast<QRgb>(blue);
@@ -26,7 +20,7 @@ QRgb Pack(int red, int green, int blue)
 
 void ApplyChannelTable(QImage& image, const ChannelTable& table)
 {
-    EnsureSkinFormat(image);
+    ConvertToSkinBitmap(image);
     for (int y = 0; y < image.height(); ++y) {
         QRgb* row = SkinRow(image, y);
         for (int x = 0; x < image.width(); ++x) {
@@ -66,7 +60,7 @@ void ApplyDarkness(QImage& image, double amount)
 
 void ApplyGrayScale(QImage& image)
 {
-    EnsureSkinFormat(image);
+    ConvertToSkinBitmap(image);
     for (int y = 0; y < image.height(); ++y) {
         QRgb* row = SkinRow(image, y);
         for (int x = 0; x < image.width(); ++x) {
@@ -81,7 +75,7 @@ void ApplyNoise(QImage& image, int amount, RandomGenerator& random)
 {
     if (amount < 1)
         return;
-    EnsureSkinFormat(image);
+    ConvertToSkinBitmap(image);
     for (int y = 0; y < image.height(); ++y) {
         QRgb* row = SkinRow(image, y);
         for (int x = 0; x < image.width(); ++x) {
@@ -100,7 +94,7 @@ void ApplySplitBlur(QImage& image, int amount)
     // an image larger than the amount.
     if (amount < 1 || amount >= width || amount >= height)
         return;
-    EnsureSkinFormat(image);
+    ConvertToSkinBitmap(image);
     std::vector<QRgb> blurred(width);
     for (int y = 0; y < height; ++y) {
         const QRgb* above = SkinRow(image, y - amount < 0 ? y : y - amount);
@@ -118,7 +112,7 @@ void ApplySplitBlur(QImage& image, int amount)
 
 void ApplyInvert(QImage& image)
 {
-    EnsureSkinFormat(image);
+    ConvertToSkinBitmap(image);
     for (int y = 0; y < image.height(); ++y) {
         QRgb* row = SkinRow(image, y);
         for (int x = 0; x < image.width(); ++x)

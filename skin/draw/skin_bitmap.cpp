@@ -10,8 +10,10 @@ namespace {
 // bounds: either the caller's own piece or a copy padded with black.
 class InsidePiece {
 public:
-    InsidePiece(const QImage& source, const QRect& piece)
+    InsidePiece(const QImage& picture, const QRect& piece)
+        : m_source(ToSkinBitmap(picture))
     {
+        QImage const& source = m_source;
         if (source.rect().contains(piece)) {
             m_image = &source;
             m_rect = piece;
@@ -28,12 +30,16 @@ public:
         m_rect = m_padded.rect();
     }
 
+    InsidePiece(const InsidePiece&) = delete;
+    InsidePiece& operator=(const InsidePiece&) = delete;
+
     // False when a padded copy could not be made (a piece too large for memory).
     bool IsValid() const { return m_image != nullptr; }
 
     const QRgb* Row(int pieceY) const { return SkinRow(*m_image, m_rect.top() + pieceY) + m_rect.left(); }
 
 private:
+    QImage m_source;
     QImage m_padded;
     const QImage* m_image { nullptr };
     QRect m_rect;
@@ -71,6 +77,12 @@ QImage ToSkinBitmap(const QImage& picture)
     return picture.convertToFormat(kSkinBitmapFormat);
 }
 
+void ConvertToSkinBitmap(QImage& image)
+{
+    if (!image.isNull() && image.format() != kSkinBitmapFormat)
+        image = image.convertToFormat(kSkinBitmapFormat);
+}
+
 void DrawPiece(QImage& destination, const QRect& target, const QImage& source, const QRect& piece)
 {
     if (target.isEmpty() || piece.isEmpty() || source.isNull())
@@ -78,6 +90,7 @@ void DrawPiece(QImage& destination, const QRect& target, const QImage& source, c
     QRect const visible = target & destination.rect();
     if (visible.isEmpty())
         return;
+    ConvertToSkinBitmap(destination);
     InsidePiece const from(source, piece);
     if (!from.IsValid())
         return;
@@ -115,6 +128,7 @@ void TilePiece(QImage& destination, const QRect& area, const QImage& source, con
     QRect const visible = area & destination.rect();
     if (visible.isEmpty())
         return;
+    ConvertToSkinBitmap(destination);
     InsidePiece const from(source, piece);
     if (!from.IsValid())
         return;

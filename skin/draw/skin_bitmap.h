@@ -19,10 +19,15 @@ void SetSkinBitmapSize(QImage& image, int width, int height);
 
 // The picture in the engine's format (no copy when it already is).
 QImage ToSkinBitmap(const QImage& picture);
+// Converts image to the engine's format in place, when it is not already.
+void ConvertToSkinBitmap(QImage& image);
 
 // Pixel access without the format checks of QImage::pixel().
 inline const QRgb* SkinRow(const QImage& image, int y) { return reinterpret_cast<const QRgb*>(image.constScanLine(y)); }
 inline QRgb* SkinRow(QImage& image, int y) { return reinterpret_cast<QRgb*>(image.scanLine(y)); }
+
+// DrawPiece and TilePiece take pictures of any format and convert a
+// destination of another format first.
 
 // Copies the piece of source into target of destination; a target of another
 // size stretches (nearest pixel, sampled at the centre of each target pixel).

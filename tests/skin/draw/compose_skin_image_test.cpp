@@ -409,3 +409,20 @@ TEST(ComposeSkinImage, CorruptGeometryIsNeitherResizedNorDrawn)
     TilePiece(small, small.rect(), CoordinatePicture(4, 4), QRect(-1, -1, 1 << 20, 1 << 20));
     EXPECT_TRUE(PixelsAre(small, [](int, int) { return qRgb(0, 0, 0); }));
 }
+
+TEST(ComposeSkinImage, PiecesMoveBetweenPicturesOfAnyFormat)
+{
+    QImage const source = CoordinatePicture(8, 8).convertToFormat(QImage::Format_RGB888);
+    QImage destination(6, 5, QImage::Format_RGB888);
+    destination.fill(Qt::white);
+    DrawPiece(destination, QRect(1, 1, 3, 3), source, QRect(4, 2, 3, 3));
+    TilePiece(destination, QRect(4, 0, 2, 5), source, QRect(0, 0, 2, 2));
+    EXPECT_EQ(destination.format(), kSkinBitmapFormat);
+    EXPECT_TRUE(PixelsAre(destination, [](int x, int y) {
+        if (x >= 4)
+            return At(x - 4, y % 2);
+        if (x >= 1 && x < 4 && y >= 1 && y < 4)
+            return At(3 + x, 1 + y);
+        return qRgb(255, 255, 255);
+    }));
+}
