@@ -2,6 +2,7 @@
 
 #include "skin/controls/fallback_drawing.h"
 #include "skin/controls/system_colors.h"
+#include "skin/draw/glyphs.h"
 #include "skin/draw/round_half_even.h"
 
 #include <QKeyEvent>
@@ -241,21 +242,19 @@ void TbsSkinScrollBar::CreateControlDefaultImage(QImage& image)
 {
     image.fill(SkinColorToQColor(clBtnFace));
     const Layout layout = CalcLayout();
-    {
-        QPainter painter(&image);
-        const Part& down = m_parts[kDownButton];
-        const Part& up = m_parts[kUpButton];
-        DrawDefaultPart(painter, layout.downButton, down.mouseIn, down.down);
-        DrawDefaultPart(painter, layout.upButton, up.mouseIn, up.down);
-        if (isEnabled()) {
-            const Part& thumb = m_parts[kThumb];
-            const bool pressedLook = thumb.down || hasFocus();
-            DrawDefaultPart(painter, layout.thumb, thumb.mouseIn || pressedLook, pressedLook);
-        }
+    QPainter painter(&image);
+    const Part& down = m_parts[kDownButton];
+    const Part& up = m_parts[kUpButton];
+    DrawDefaultPart(painter, layout.downButton, down.mouseIn, down.down);
+    DrawDefaultPart(painter, layout.upButton, up.mouseIn, up.down);
+    if (isEnabled()) {
+        const Part& thumb = m_parts[kThumb];
+        const bool pressedLook = thumb.down || hasFocus();
+        DrawDefaultPart(painter, layout.thumb, thumb.mouseIn || pressedLook, pressedLook);
     }
     const QColor arrow = SkinColorToQColor(clBlack);
-    fallback::DrawArrowGlyph(image, layout.downButton, IsVertical() ? fallback::ArrowDirection::Up : fallback::ArrowDirection::Left, arrow);
-    fallback::DrawArrowGlyph(image, layout.upButton, IsVertical() ? fallback::ArrowDirection::Down : fallback::ArrowDirection::Right, arrow);
+    DrawArrowGlyph(painter, layout.downButton, IsVertical() ? ArrowDirection::Up : ArrowDirection::Left, arrow);
+    DrawArrowGlyph(painter, layout.upButton, IsVertical() ? ArrowDirection::Down : ArrowDirection::Right, arrow);
 }
 
 void TbsSkinScrollBar::SetHoveredPart(int part)

@@ -3,6 +3,7 @@
 #include "skin/controls/edit_context_menu.h"
 #include "skin/controls/fallback_drawing.h"
 #include "skin/controls/system_colors.h"
+#include "skin/draw/glyphs.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -175,8 +176,7 @@ void TbsSkinEdit::CreateControlDefaultImage(QImage& image)
     const QColor light = SkinColorToQColor(clBtnHighlight);
     const QColor dark = SkinColorToQColor(clBtnShadow);
     fallback::Frame3D(painter, button, m_buttonDown ? dark : light, m_buttonDown ? light : dark);
-    painter.end();
-    fallback::DrawArrowGlyph(image, button, fallback::ArrowDirection::Down, SkinColorToQColor(isEnabled() ? clBtnText : clGrayText));
+    DrawArrowGlyph(painter, button, ArrowDirection::Down, SkinColorToQColor(isEnabled() ? clBtnText : clGrayText));
 }
 
 void TbsSkinEdit::mousePressEvent(QMouseEvent* event)

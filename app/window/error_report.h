@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// Shows the message of an error that ended an event handler, captioned with
+// the application's title. The window's default shows a message box with the
+// critical icon; tests put a recorder in its place.
+using ErrorReporter = std::function<void(const QString& caption, const QString& message)>;
+
+// The message as the error box shows it: a full stop is added when the last
+// character sorts after ".".
+QString ErrorBoxText(const QString& message);
+
+// A reporter that shows a modal critical message box over parent.
+ErrorReporter MessageBoxReporter(QWidget* parent);

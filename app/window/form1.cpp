@@ -1,0 +1,350 @@
+#include "app/window/form1.h"
+
+#include "app/text/article_shuffle.h"
+#include "app/text/delimiter_scan.h"
+#include "app/text/line_list.h"
+#include "base/random_generator.h"
+#include "skin/controls/align_layout.h"
+#include "skin/controls/check_radio_box.h"
+#include "skin/controls/page_control.h"
+#include "skin/controls/scroll_bar.h"
+#include "skin/controls/skin_button.h"
+#include "skin/controls/skin_edit.h"
+#include "skin/controls/skin_gauge.h"
+#include "skin/controls/skin_memo.h"
+#include "skin/controls/skin_panel.h"
+#include "skin/controls/skin_slider.h"
+#include "skin/controls/skin_xform_button.h"
+#include "skin/controls/std_label.h"
+#include "skin/controls/system_colors.h"
+#include "skin/controls/tab_sheet.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <exception>
+
+namespace {
+
+QFont PixelFont(const QString& family, int pixelSize)
+{
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+void SetUpLabel(TbsSkinStdLabel* label, const QString& name, const QRect& placement, const QString& caption)
+{
+    label->setObjectName(name);
+    label->setGeometry(placement);
+    label->SetCaption(caption);
+    label->SetSkinDataName(QStringLiteral("stdlabel"));
+    label->SetUseSkinColor(true);
+    label->SetDefaultFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
+}
+
+void SetUpCommandButton(TbsSkinButton* button, const QString& name, const QRect& placement, const QString& caption)
+{
+    button->setObjectName(name);
+    button->setGeometry(placement);
+    button->SetCaption(caption);
+    button->SetSkinDataName(QStringLiteral("button"));
+    button->SetUseSkinSize(true);
+    button->SetUseSkinFontColor(true);
+    button->SetCanFocused(false);
+}
+
+void SetUpOptionBox(TbsSkinCheckRadioBox* box, const QString& name, const QRect& placement, const QString& caption, bool checked)
+{
+    box->setObjectName(name);
+    box->setGeometry(placement);
+    box->SetCaption(caption);
+    box->SetSkinDataName(QStringLiteral("checkbox"));
+    box->SetRadio(false);
+    box->SetFlat(true);
+    box->SetCanFocused(true);
+    box->SetTabStop(true);
+    box->SetChecked(checked);
+}
+
+void SetUpMemo(TbsSkinMemo* memo, const QString& name, TbsSkinScrollBar* bar)
+{
+    memo->setObjectName(name);
+    memo->setGeometry(0, 0, 724, 333);
+    memo->SetSkinDataName(QStringLiteral("memo"));
+    memo->SetBitMapBG(true);
+    memo->SetUseSkinFontColor(true);
+    memo->SetScrollBars(TScrollStyle::ssVertical);
+    memo->SetBorderStyle(TBorderStyle::bsNone);
+    memo->SetDefaultFont(PixelFont(QStringLiteral("Arial"), 14));
+    memo->SetDefaultFontColor(clBlack);
+    memo->SetVScrollBar(bar);
+}
+
+// The vertical bar beside a memo; it stays disabled until the memo's text
+// overflows.
+void SetUpMemoBar(TbsSkinScrollBar* bar, const QString& name)
+{
+    bar->setObjectName(name);
+    bar->SetSkinDataName(QStringLiteral("vscrollbar"));
+    bar->SetKind(TScrollBarKind::sbVertical);
+    bar->SetDefaultHeight(0);
+    bar->setGeometry(724, 0, 19, 333);
+    bar->SetDefaultWidth(19);
+    bar->setEnabled(false);
+    bar->SetRange(0, 0, 0, 0);
+    bar->SetSmallChange(1);
+    bar->SetLargeChange(1);
+    bar->SetBothMarkerWidth(19);
+    bar->SetBothSkinDataName(QStringLiteral("bothhscrollbar"));
+    bar->SetBoth(false);
+    bar->SetCanFocused(false);
+}
+
+void SetUpPanel(TbsSkinPanel* panel, const QString& name, const QRect& placement, TbsSkinBorderStyle borderStyle)
+{
+    panel->setObjectName(name);
+    panel->setGeometry(placement);
+    panel->SetCaption(name);
+    panel->SetSkinDataName(QStringLiteral("panel"));
+    panel->SetCaptionMode(false);
+    panel->SetBorderStyle(borderStyle);
+    panel->SetDefaultCaptionHeight(22);
+    panel->SetRealHeight(-1);
+}
+
+} // namespace
+
+QString TForm1::Caption()
+{
+    return QStringLiteral("Lumeno文章顺序随机打乱工具 V1.0");
+}
+
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent)
+    , bsSkinPanel1(new TbsSkinPanel(this))
+    , Label1(new TbsSkinStdLabel(bsSkinPanel1))
+    , lbl1(new TbsSkinStdLabel(bsSkinPanel1))
+    , lbl2(new TbsSkinStdLabel(bsSkinPanel1))
+    , bsSkinXFormButton2(new TbsSkinXFormButton(bsSkinPanel1))
+    , bsSkinButton1(new TbsSkinButton(bsSkinPanel1))
+    , bsSkinXFormButton1(new TbsSkinXFormButton(bsSkinPanel1))
+    , bschck1(new TbsSkinCheckRadioBox(bsSkinPanel1))
+    , bschck2(new TbsSkinCheckRadioBox(bsSkinPanel1))
+    , edt1(new TbsSkinEdit(bsSkinPanel1))
+    , bsknsldr1(new TbsSkinSlider(bsSkinPanel1))
+    , bsSkinPageControl1(new TbsSkinPageControl(this))
+    , bsSkinTabSheet1(new TbsSkinTabSheet(bsSkinPageControl1))
+    , Memo1(new TbsSkinMemo(bsSkinTabSheet1))
+    , bsSkinScrollBar2(new TbsSkinScrollBar(bsSkinTabSheet1))
+    , bsSkinTabSheet2(new TbsSkinTabSheet(bsSkinPageControl1))
+    , Memo2(new TbsSkinMemo(bsSkinTabSheet2))
+    , bsSkinScrollBar4(new TbsSkinScrollBar(bsSkinTabSheet2))
+    , bsSkinPanel2(new TbsSkinPanel(this))
+    , bsSkinGauge1(new TbsSkinGauge(this))
+    , WebBrowser1(new QWidget(this))
+    , m_errorReporter(MessageBoxReporter(this))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(Caption());
+    setFont(PixelFont(QStringLiteral("宋体"), 12));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, SkinColorToQColor(clBtnFace));
+    palette.setColor(QPalette::WindowText, SkinColorToQColor(clWindowText));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    resize(kClientWidth, kClientHeight);
+
+    BuildToolStrip();
+    BuildPages();
+    BuildStrips();
+
+    auto* layout = new TAlignLayout(this);
+    layout->AddControl(bsSkinPanel1, TAlign::alTop);
+    layout->AddControl(bsSkinPanel2, TAlign::alTop);
+    layout->AddControl(WebBrowser1, TAlign::alTop);
+    layout->AddControl(bsSkinGauge1, TAlign::alBottom);
+    layout->AddControl(bsSkinPageControl1, TAlign::alClient);
+
+    ConnectHandlers();
+    SetTabOrder();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::BuildToolStrip()
+{
+    SetUpPanel(bsSkinPanel1, QStringLiteral("bsSkinPanel1"), QRect(0, 0, 745, 73), bvFrame);
+
+    SetUpLabel(Label1, QStringLiteral("Label1"), QRect(496, 22, 3, 13), QString());
+    SetUpLabel(lbl1, QStringLiteral("lbl1"), QRect(47, 44, 70, 13), QStringLiteral("加入关键词"));
+    SetUpLabel(lbl2, QStringLiteral("lbl2"), QRect(333, 45, 28, 13), QStringLiteral("词频"));
+
+    SetUpCommandButton(bsSkinXFormButton2, QStringLiteral("bsSkinXFormButton2"), QRect(48, 8, 121, 25), QStringLiteral("打乱文章顺序"));
+    bsSkinXFormButton2->SetDefActiveFontColor(clBlack);
+    bsSkinXFormButton2->SetDefDownFontColor(clBlack);
+    SetUpCommandButton(bsSkinButton1, QStringLiteral("bsSkinButton1"), QRect(320, 8, 121, 25), QStringLiteral("清空"));
+    SetUpCommandButton(bsSkinXFormButton1, QStringLiteral("bsSkinXFormButton1"), QRect(184, 8, 121, 25), QStringLiteral("复制新文章"));
+    bsSkinXFormButton1->SetDefActiveFontColor(clBlack);
+    bsSkinXFormButton1->SetDefDownFontColor(clBlack);
+
+    SetUpOptionBox(bschck1, QStringLiteral("bschck1"), QRect(453, 10, 76, 25), QStringLiteral("清除空格"), true);
+    SetUpOptionBox(bschck2, QStringLiteral("bschck2"), QRect(536, 10, 73, 25), QStringLiteral("清除换行"), false);
+
+    edt1->setObjectName(QStringLiteral("edt1"));
+    edt1->setGeometry(120, 42, 185, 18);
+    edt1->SetSkinDataName(QStringLiteral("edit"));
+    edt1->SetDefaultColor(clWindow);
+    edt1->SetDefaultFont(PixelFont(QStringLiteral("Arial"), 14));
+    edt1->SetDefaultFontColor(clBlack);
+    edt1->SetButtonMode(false);
+
+    bsknsldr1->setObjectName(QStringLiteral("bsknsldr1"));
+    bsknsldr1->setGeometry(360, 38, 369, 27);
+    bsknsldr1->SetSkinDataName(QStringLiteral("slider"));
+    bsknsldr1->SetMinValue(ShuffleOptions::kMinFrequency);
+    bsknsldr1->SetMaxValue(ShuffleOptions::kMaxFrequency);
+    bsknsldr1->SetValue(5);
+    bsknsldr1->SetUseSkinThumb(true);
+    bsknsldr1->SetTransparent(false);
+}
+
+void TForm1::BuildPages()
+{
+    bsSkinPageControl1->setObjectName(QStringLiteral("bsSkinPageControl1"));
+    bsSkinPageControl1->setGeometry(0, 153, 745, 355);
+    bsSkinPageControl1->SetSkinDataName(QStringLiteral("tab"));
+    bsSkinPageControl1->SetDefaultItemHeight(20);
+    bsSkinPageControl1->SetTabsBGTransparent(false);
+    bsSkinPageControl1->SetDefaultFont(PixelFont(QStringLiteral("Arial"), 14));
+    bsSkinPageControl1->SetDefaultFontColor(clBtnText);
+
+    bsSkinTabSheet1->setObjectName(QStringLiteral("bsSkinTabSheet1"));
+    bsSkinTabSheet1->SetCaption(QStringLiteral("原始文章内容"));
+    bsSkinTabSheet2->setObjectName(QStringLiteral("bsSkinTabSheet2"));
+    bsSkinTabSheet2->SetCaption(QStringLiteral("打乱后的文章"));
+
+    SetUpMemoBar(bsSkinScrollBar2, QStringLiteral("bsSkinScrollBar2"));
+    SetUpMemoBar(bsSkinScrollBar4, QStringLiteral("bsSkinScrollBar4"));
+    SetUpMemo(Memo1, QStringLiteral("Memo1"), bsSkinScrollBar2);
+    SetUpMemo(Memo2, QStringLiteral("Memo2"), bsSkinScrollBar4);
+
+    for (auto [sheet, memo, bar] : { std::tuple { bsSkinTabSheet1, Memo1, bsSkinScrollBar2 }, std::tuple { bsSkinTabSheet2, Memo2, bsSkinScrollBar4 } }) {
+        auto* layout = new TAlignLayout(sheet);
+        layout->AddControl(bar, TAlign::alRight);
+        layout->AddControl(memo, TAlign::alClient);
+    }
+    bsSkinPageControl1->SetActivePage(bsSkinTabSheet1);
+}
+
+void TForm1::BuildStrips()
+{
+    SetUpPanel(bsSkinPanel2, QStringLiteral("bsSkinPanel2"), QRect(0, 73, 745, 8), bvNone);
+
+    bsSkinGauge1->setObjectName(QStringLiteral("bsSkinGauge1"));
+    bsSkinGauge1->setGeometry(0, 508, 745, 20);
+    bsSkinGauge1->SetSkinDataName(QStringLiteral("gauge"));
+    bsSkinGauge1->SetMinValue(0);
+    bsSkinGauge1->SetMaxValue(100);
+    bsSkinGauge1->SetValue(0);
+    bsSkinGauge1->SetShowProgressText(false);
+    bsSkinGauge1->SetShowPercent(false);
+    bsSkinGauge1->SetVertical(false);
+    bsSkinGauge1->SetUseSkinSize(true);
+    bsSkinGauge1->SetProgressAnimationPause(3000);
+
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->setGeometry(0, 81, 745, 72);
+}
+
+void TForm1::ConnectHandlers()
+{
+    connect(bsSkinXFormButton2, &TbsSkinButton::OnClick, this, [this] { RunHandler(&TForm1::bsSkinXFormButton2Click); });
+    connect(bsSkinButton1, &TbsSkinButton::OnClick, this, [this] { RunHandler(&TForm1::bsSkinButton1Click); });
+    connect(bsSkinXFormButton1, &TbsSkinButton::OnClick, this, [this] { RunHandler(&TForm1::bsSkinXFormButton1Click); });
+}
+
+void TForm1::SetTabOrder()
+{
+    // The command buttons take no focus; the rest follow their tab order.
+    QWidget::setTabOrder(bschck1, bschck2);
+    QWidget::setTabOrder(bschck2, edt1);
+    QWidget::setTabOrder(edt1, bsknsldr1);
+    QWidget::setTabOrder(bsknsldr1, bsSkinPageControl1);
+    QWidget::setTabOrder(bsSkinPageControl1, Memo1);
+    QWidget::setTabOrder(Memo1, Memo2);
+}
+
+void TForm1::FormCreate()
+{
+    m_delimiters = std::make_unique<QStringList>();
+}
+
+QStringList TForm1::ExprTest(const QString& pattern, const QString& text)
+{
+    return MarkDelimiters(pattern, text, *m_delimiters);
+}
+
+void TForm1::bsSkinXFormButton2Click()
+{
+    ShuffleOptions options;
+    options.removeSpaces = bschck1->Checked();
+    options.removeLineBreaks = bschck2->Checked();
+    options.keyword = edt1->Text();
+    options.frequency = bsknsldr1->Value();
+    const QString result = ShuffleArticle(Memo1->Text(), options, *m_delimiters, RandomGenerator::ProcessWide());
+    if (!result.isEmpty())
+        Memo2->SetText(WithLfLineBreaks(result));
+    bsSkinPageControl1->SetActivePage(bsSkinTabSheet2);
+}
+
+void TForm1::bsSkinButton1Click()
+{
+    Memo1->Clear();
+    Memo2->Clear();
+    bsSkinPageControl1->SetActivePage(bsSkinTabSheet1);
+}
+
+void TForm1::bsSkinXFormButton1Click()
+{
+    Memo2->SelectAll();
+    Memo2->CopyToClipboard();
+}
+
+void TForm1::RunHandler(void (TForm1::*handler)())
+{
+    QString message;
+    try {
+        (this->*handler)();
+        return;
+    } catch (const std::exception& error) {
+        message = QString::fromUtf8(error.what());
+    } catch (...) {
+        message = QStringLiteral("Unknown error");
+    }
+    if (m_errorReporter)
+        m_errorReporter(QGuiApplication::applicationDisplayName(), ErrorBoxText(message));
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    CentreOnScreen();
+    // Like a form without an active control, the first control of the tab
+    // order takes the focus.
+    if (!focusWidget())
+        bschck1->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::CentreOnScreen()
+{
+    const QScreen* target = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!target)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(target->geometry().center());
+    move(frame.topLeft());
+}

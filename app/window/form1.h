@@ -1,0 +1,95 @@
+#pragma once
+
+#include "app/window/error_report.h"
+
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+
+class TbsSkinButton;
+class TbsSkinCheckRadioBox;
+class TbsSkinEdit;
+class TbsSkinGauge;
+class TbsSkinMemo;
+class TbsSkinPageControl;
+class TbsSkinPanel;
+class TbsSkinScrollBar;
+class TbsSkinSlider;
+class TbsSkinStdLabel;
+class TbsSkinTabSheet;
+class TbsSkinXFormButton;
+
+// The main window: a tool strip with the three commands and the shuffle
+// options, a spacer, the advertisement pane, the two pages with the article
+// before and after the shuffle, and a gauge strip at the bottom.
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kClientWidth = 745;
+    static constexpr int kClientHeight = 528;
+
+    static QString Caption();
+
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The components, named as the window's parts are known.
+    TbsSkinPanel* const bsSkinPanel1;
+    TbsSkinStdLabel* const Label1;
+    TbsSkinStdLabel* const lbl1;
+    TbsSkinStdLabel* const lbl2;
+    TbsSkinXFormButton* const bsSkinXFormButton2;
+    TbsSkinButton* const bsSkinButton1;
+    TbsSkinXFormButton* const bsSkinXFormButton1;
+    TbsSkinCheckRadioBox* const bschck1;
+    TbsSkinCheckRadioBox* const bschck2;
+    TbsSkinEdit* const edt1;
+    TbsSkinSlider* const bsknsldr1;
+    TbsSkinPageControl* const bsSkinPageControl1;
+    TbsSkinTabSheet* const bsSkinTabSheet1;
+    TbsSkinMemo* const Memo1;
+    TbsSkinScrollBar* const bsSkinScrollBar2;
+    TbsSkinTabSheet* const bsSkinTabSheet2;
+    TbsSkinMemo* const Memo2;
+    TbsSkinScrollBar* const bsSkinScrollBar4;
+    TbsSkinPanel* const bsSkinPanel2;
+    TbsSkinGauge* const bsSkinGauge1;
+    // The advertisement pane's place in the window.
+    QWidget* const WebBrowser1;
+
+    // The delimiters of the last shuffled article, in the order they appeared;
+    // created by FormCreate.
+    QStringList* Delimiters() const { return m_delimiters.get(); }
+
+    // The sentence splitter: fills the delimiter list with the delimiters the
+    // pattern finds in text and returns the text, each of them replaced by the
+    // sentence marker, as lines.
+    QStringList ExprTest(const QString& pattern, const QString& text);
+
+    // Event handlers.
+    void FormCreate();
+    void bsSkinXFormButton2Click();
+    void bsSkinButton1Click();
+    void bsSkinXFormButton1Click();
+
+    // Runs an event handler: an exception that leaves it is reported (the
+    // handler's work so far stays) and the program goes on.
+    void RunHandler(void (TForm1::*handler)());
+    void SetErrorReporter(ErrorReporter reporter) { m_errorReporter = std::move(reporter); }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildToolStrip();
+    void BuildPages();
+    void BuildStrips();
+    void ConnectHandlers();
+    void SetTabOrder();
+    void CentreOnScreen();
+
+    std::unique_ptr<QStringList> m_delimiters;
+    ErrorReporter m_errorReporter;
+    bool m_shown { false };
+};
