@@ -1,6 +1,7 @@
 #include "skin/controls/check_radio_box.h"
 
 #include "skin/controls/fallback_drawing.h"
+#include "skin/draw/glyphs.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -155,20 +156,20 @@ QRect TbsSkinCheckRadioBox::DefaultCaptionRect() const
     return QRect(kFlatCaptionLeft, height() / 2 - textHeight / 2, right - kFlatCaptionLeft, textHeight);
 }
 
-void TbsSkinCheckRadioBox::DrawDefaultMark(QImage& image) const
+void TbsSkinCheckRadioBox::DrawDefaultMark(QPainter& painter) const
 {
-    const int middle = image.height() / 2;
+    const int middle = height() / 2;
     if (m_state == cbGrayed && !m_radio) {
-        fallback::DrawCheckGlyph(image, 7, middle - 4, SkinColorToQColor(clGrayText));
+        DrawCheckGlyph(painter, QPoint(7, middle - 4), SkinColorToQColor(clGrayText));
         return;
     }
     if (!m_checked)
         return;
     const QColor color = SkinColorToQColor(isEnabled() ? clBlack : clBtnShadow);
     if (m_radio)
-        fallback::DrawRadioGlyph(image, 7, middle - 3, color);
+        DrawRadioGlyph(painter, QPoint(7, middle - 3), color);
     else
-        fallback::DrawCheckGlyph(image, 7, middle - 4, color);
+        DrawCheckGlyph(painter, QPoint(7, middle - 4), color);
 }
 
 void TbsSkinCheckRadioBox::CreateControlDefaultImage(QImage& image)
@@ -191,9 +192,10 @@ void TbsSkinCheckRadioBox::CreateControlDefaultImage(QImage& image)
             painter.setPen(SkinColorToQColor(isEnabled() ? DefaultFontColor() : clBtnShadow));
             painter.setClipRect(captionRect);
             painter.drawText(captionRect, CaptionFlags() | Qt::AlignLeft | Qt::AlignVCenter, m_caption);
+            painter.setClipping(false);
         }
+        DrawDefaultMark(painter);
     }
-    DrawDefaultMark(image);
     if (m_flat && focused && !m_caption.isEmpty())
         fallback::DrawFocusRect(image, DefaultCaptionRect().adjusted(-2, -1, 3, 1));
 }

@@ -2,6 +2,8 @@
 
 #include "skin/controls/skin_custom_control.h"
 
+class QPainter;
+
 enum TCheckBoxState { cbUnchecked = 0, cbChecked = 1, cbGrayed = 2 };
 
 // One class for the skinned check box and radio button. A left click released
@@ -75,7 +77,7 @@ protected:
 
 private:
     void SetMouseInside(bool inside);
-    void DrawDefaultMark(QImage& image) const;
+    void DrawDefaultMark(QPainter& painter) const;
     int CaptionFlags() const;
 
     QString m_caption;

@@ -1,39 +1,8 @@
 #include "skin/controls/fallback_drawing.h"
 
 #include <QPainter>
-#include <cstdlib>
 
 namespace {
-
-void SetPixelIfInside(QImage& image, int x, int y, QRgb rgb)
-{
-    if (image.rect().contains(x, y))
-        image.setPixel(x, y, rgb);
-}
-
-// A line from `from` towards `to`, the end point left out.
-void DrawLineExclusive(QImage& image, QPoint from, QPoint to, QRgb rgb)
-{
-    const int dx = std::abs(to.x() - from.x());
-    const int dy = -std::abs(to.y() - from.y());
-    const int stepX = from.x() < to.x() ? 1 : -1;
-    const int stepY = from.y() < to.y() ? 1 : -1;
-    int error = dx + dy;
-    int x = from.x();
-    int y = from.y();
-    while (x != to.x() || y != to.y()) {
-        SetPixelIfInside(image, x, y, rgb);
-        const int doubled = 2 * error;
-        if (doubled >= dy) {
-            error += dy;
-            x += stepX;
-        }
-        if (doubled <= dx) {
-            error += dx;
-            y += stepY;
-        }
-    }
-}
 
 void InvertPixel(QImage& image, int x, int y)
 {
@@ -88,81 +57,10 @@ void DrawFocusRect(QImage& image, const QRect& rect)
     }
 }
 
-void DrawCheckGlyph(QImage& image, int x, int y, const QColor& color)
-{
-    const QRgb rgb = color.rgb();
-    for (int i = 0; i < 3; ++i) {
-        const QPoint start(x, y + 5 - i);
-        const QPoint bend(x + 2, y + 7 - i);
-        const QPoint end(x + 7, y + 2 - i);
-        DrawLineExclusive(image, start, bend, rgb);
-        DrawLineExclusive(image, bend, end, rgb);
-    }
-}
-
-void DrawRadioGlyph(QImage& image, int x, int y, const QColor& color)
-{
-    QPainter painter(&image);
-    painter.fillRect(QRect(x, y, 6, 6), color);
-}
-
 void DrawArrowGlyph(QImage& image, const QRect& rect, ArrowDirection direction, const QColor& color)
 {
-    const int cx = rect.left() + rect.width() / 2;
-    const int cy = rect.top() + rect.height() / 2;
-    const QRgb rgb = color.rgb();
-    for (int i = 0; i < 4; ++i) {
-        const int n = 3 - i;
-        switch (direction) {
-        case ArrowDirection::Left:
-            DrawLineExclusive(image, { cx - 2 + i, cy - i }, { cx - 2 + i, cy + i + 1 }, rgb);
-            break;
-        case ArrowDirection::Right:
-            DrawLineExclusive(image, { cx + 2 - n, cy + n }, { cx + 2 - n, cy - n - 1 }, rgb);
-            break;
-        case ArrowDirection::Up:
-            DrawLineExclusive(image, { cx - i, cy - 2 + i }, { cx + i + 1, cy - 2 + i }, rgb);
-            break;
-        case ArrowDirection::Down:
-            DrawLineExclusive(image, { cx - n, cy + 2 - n }, { cx + n + 1, cy + 2 - n }, rgb);
-            break;
-        }
-    }
-}
-
-void DrawTransparentImage(QPainter& painter, const QPoint& at, const QImage& picture)
-{
-    if (picture.isNull())
-        return;
-    QImage keyed = picture.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = keyed.pixel(0, keyed.height() - 1) & 0x00FFFFFFu;
-    for (int y = 0; y < keyed.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
-        for (int x = 0; x < keyed.width(); ++x) {
-            if ((line[x] & 0x00FFFFFFu) == key)
-                line[x] = 0;
-        }
-    }
-    painter.drawImage(at, keyed);
-}
-
-void DrawButtonCaption(QPainter& painter, const QRect& rect, const QString& caption, int margin, bool pressed)
-{
-    if (caption.isEmpty())
-        return;
-    constexpr int kFlags = Qt::TextWordWrap | Qt::TextExpandTabs;
-    const QRect measured = painter.fontMetrics().boundingRect(QRect(0, 0, rect.width(), rect.height()), kFlags, caption);
-    const int textWidth = measured.width();
-    const int textHeight = measured.height();
-    const int centreX = rect.left() + rect.width() / 2;
-    const int centreY = rect.top() + rect.height() / 2;
-    int x = margin == -1 ? centreX + textWidth / 2 - textWidth : rect.left() + margin;
-    int y = centreY - textHeight / 2;
-    if (pressed) {
-        ++x;
-        ++y;
-    }
-    painter.drawText(QRect(x, y, textWidth + 2, textHeight), kFlags | Qt::AlignHCenter, caption);
+    QPainter painter(&image);
+    ::DrawArrowGlyph(painter, rect, direction, color);
 }
 
 } // namespace fallback

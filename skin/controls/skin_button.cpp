@@ -1,6 +1,7 @@
 #include "skin/controls/skin_button.h"
 
 #include "skin/controls/fallback_drawing.h"
+#include "skin/draw/glyph_text_layout.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -108,7 +109,8 @@ void TbsSkinButton::CreateControlDefaultImage(QImage& image)
     fallback::FrameRect(painter, image.rect(), frame);
     painter.setFont(DefaultFont());
     painter.setPen(SkinColorToQColor(isEnabled() ? DefaultFontColor() : clBtnShadow));
-    fallback::DrawButtonCaption(painter, image.rect(), m_caption, m_margin, pressed);
+    DrawGlyphAndText(painter, SkinRect::FromQRect(image.rect()), m_margin, m_spacing, blGlyphLeft, m_caption, {}, 1, 1,
+        pressed, {});
 }
 
 void TbsSkinButton::SetMouseInside(bool inside)

@@ -86,11 +86,16 @@ QImage TbsSkinControl::RenderFace()
     GetSkinData();
     QImage face(size(), kFaceFormat);
     face.fill(Qt::black);
+    PaintFace(face);
+    return face;
+}
+
+void TbsSkinControl::PaintFace(QImage& face)
+{
     if (m_skinIndex == -1)
         CreateControlDefaultImage(face);
     else
         CreateControlSkinImage(face);
-    return face;
 }
 
 void TbsSkinControl::paintEvent(QPaintEvent*)

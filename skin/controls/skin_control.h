@@ -57,6 +57,10 @@ signals:
     void OnMouseLeave();
 
 protected:
+    // Fills face, which has the control's size: the fallback face without a
+    // definition, the skin face with one.
+    virtual void PaintFace(QImage& face);
+
     virtual void CreateControlDefaultImage(QImage& image);
     virtual void CreateControlSkinImage(QImage& image);
 

@@ -1,9 +1,14 @@
 #include "skin/controls/skin_custom_control.h"
 
 #include "skin/controls/system_colors.h"
+#include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
+#include "skin/draw/compose_skin_face.h"
+#include "skin/draw/compose_skin_image.h"
+#include "skin/draw/mask_region.h"
 
 #include <QCoreApplication>
+#include <QPainter>
 #include <QResizeEvent>
 
 TbsSkinCustomControl::TbsSkinCustomControl(QWidget* parent)
@@ -58,6 +63,64 @@ void TbsSkinCustomControl::SetUseSkinFont(bool use)
     update();
 }
 
+const TbsDataSkinControl* TbsSkinCustomControl::SkinDefinition() const
+{
+    const TbsSkinData* const skinData = SkinData();
+    if (!skinData || SkinIndex() < 0)
+        return nullptr;
+    const auto& definitions = skinData->ControlDefinitions();
+    if (static_cast<std::size_t>(SkinIndex()) >= definitions.size())
+        return nullptr;
+    return definitions[static_cast<std::size_t>(SkinIndex())].get();
+}
+
+QImage TbsSkinCustomControl::SkinPicture(int index) const
+{
+    const TbsSkinData* const skinData = SkinData();
+    if (!skinData || index < 0 || index >= skinData->ActivePictures().size())
+        return {};
+    return skinData->ActivePictures().at(index);
+}
+
+void TbsSkinCustomControl::GetSkinData()
+{
+    TbsSkinControl::GetSkinData();
+    m_picture = {};
+    m_maskPicture = {};
+    m_mode = CompositionMode::None;
+    const TbsDataSkinControl* const definition = SkinDefinition();
+    if (!definition)
+        return;
+    const auto* custom = dynamic_cast<const TbsDataSkinCustomControl*>(definition);
+    if (!custom) {
+        m_mode = CompositionMode::Fixed;
+        m_piece = SkinPieceGeometry { .skinRect = definition->skinRect };
+        return;
+    }
+    m_piece = SkinPieceGeometry {
+        .skinRect = custom->skinRect,
+        .leftTop = custom->leftTopPoint,
+        .rightTop = custom->rightTopPoint,
+        .leftBottom = custom->leftBottomPoint,
+        .rightBottom = custom->rightBottomPoint,
+        .clientRect = custom->clientRect,
+        .leftStretch = custom->leftStretch,
+        .topStretch = custom->topStretch,
+        .rightStretch = custom->rightStretch,
+        .bottomStretch = custom->bottomStretch,
+        .stretchEffect = custom->stretchEffect,
+        .stretchType = custom->stretchType,
+    };
+    m_mode = CompositionModeOf(m_piece);
+    m_picture = SkinPicture(custom->pictureIndex);
+    m_maskPicture = SkinPicture(custom->maskPictureIndex);
+}
+
+SkinRect TbsSkinCustomControl::MapSkinRect(const SkinRect& rect) const
+{
+    return ::MapSkinRect(m_mode, m_piece, rect, width(), height());
+}
+
 void TbsSkinCustomControl::ApplyDefaultSize()
 {
     const int w = m_defaultWidth > 0 ? m_defaultWidth : width();
@@ -84,22 +147,83 @@ void TbsSkinCustomControl::ChangeSkinData()
     }
 }
 
-void TbsSkinCustomControl::CalcSize(int&, int&)
+void TbsSkinCustomControl::CalcSize(int& width, int& height)
 {
+    if (!HasSkinDefinition() || m_mode == CompositionMode::None)
+        return;
+    m_target = CalcTargetGeometry(m_mode, m_piece, width, height);
+    width = m_target.width;
+    height = m_target.height;
 }
 
 void TbsSkinCustomControl::SetControlRegion()
 {
     if (!parentWidget())
         return;
+    const std::optional<QRegion> region = HasSkinDefinition() && !m_maskPicture.isNull()
+        ? SkinFaceRegion(m_maskPicture, m_piece, m_mode, width(), height())
+        : std::nullopt;
     // Without a mask the control keeps its rectangle.
-    if (!HasSkinDefinition())
+    if (region)
+        setMask(*region);
+    else
         clearMask();
+}
+
+void TbsSkinCustomControl::PaintFace(QImage& face)
+{
+    int w = width();
+    int h = height();
+    CalcSize(w, h);
+    if (HasSkinDefinition() && m_forceBackground && m_mode == CompositionMode::Full)
+        PaintForcedBackground(face);
+    else
+        TbsSkinControl::PaintFace(face);
+}
+
+void TbsSkinCustomControl::PaintForcedBackground(QImage& face)
+{
+    // The client area is filled straight from the client piece so that
+    // children see the same background wherever they sit.
+    if (m_drawBackground) {
+        const SkinRect& client = m_piece.clientRect;
+        const QRect piece = client.Translated(m_piece.skinRect.left, m_piece.skinRect.top).ToQRect();
+        FillWithPiece(face, m_target.clientRect.ToQRect(), m_picture, piece, m_piece.stretchEffect, m_piece.stretchType);
+    }
+    SkinBorderStrips strips = ComposeSkinBorders(m_picture, m_piece, m_target);
+    CreateControlSkinImage(strips.top);
+    QPainter painter(&face);
+    const int topHeight = strips.top.height();
+    painter.drawImage(0, 0, strips.top);
+    painter.drawImage(0, topHeight, strips.left);
+    painter.drawImage(width() - strips.right.width(), topHeight, strips.right);
+    painter.drawImage(0, height() - strips.bottom.height(), strips.bottom);
 }
 
 void TbsSkinCustomControl::CreateControlDefaultImage(QImage& image)
 {
     image.fill(SkinColorToQColor(clBtnFace));
+}
+
+void TbsSkinCustomControl::CreateControlSkinImage(QImage& image)
+{
+    // With a forced background the borders and client are drawn separately.
+    if (m_forceBackground && m_mode == CompositionMode::Full)
+        return;
+    CreateSkinFace(image, m_piece.skinRect);
+}
+
+void TbsSkinCustomControl::CreateSkinFace(QImage& image, const SkinRect& faceRect) const
+{
+    const QImage face = ComposeSkinFace(m_picture, m_piece, m_mode, faceRect, width(), height());
+    if (face.isNull())
+        return;
+    if (m_mode == CompositionMode::Fixed) {
+        image = face;
+        return;
+    }
+    QPainter painter(&image);
+    painter.drawImage(0, 0, face);
 }
 
 void TbsSkinCustomControl::resizeEvent(QResizeEvent* event)
@@ -118,4 +242,13 @@ void TbsSkinCustomControl::resizeEvent(QResizeEvent* event)
     TbsSkinControl::resizeEvent(event);
     SetControlRegion();
     update();
+    // A stretched client looks different at every size, so children that
+    // show their parent's background must repaint.
+    if (HasSkinDefinition() && m_piece.stretchEffect) {
+        const auto children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* child : children) {
+            QEvent message(WM_BACKGROUND_CHANGED);
+            QCoreApplication::sendEvent(child, &message);
+        }
+    }
 }

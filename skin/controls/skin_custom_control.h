@@ -2,6 +2,8 @@
 
 #include "skin/controls/skin_control.h"
 #include "skin/controls/system_colors.h"
+#include "skin/data/data_skin_control.h"
+#include "skin/draw/composition_mode.h"
 
 #include <QFont>
 
@@ -33,6 +35,7 @@ public:
     bool UseSkinFont() const { return m_useSkinFont; }
     void SetUseSkinFont(bool use);
 
+    void GetSkinData() override;
     void ChangeSkinData() override;
 
     virtual void DefaultFontChanged();
@@ -41,9 +44,31 @@ public:
     virtual void CalcSize(int& width, int& height);
     virtual void SetControlRegion();
 
+    CompositionMode Mode() const { return m_mode; }
+    const SkinPieceGeometry& Piece() const { return m_piece; }
+    // Where the definition's client rectangle lies at the current size.
+    const SkinTargetGeometry& Target() const { return m_target; }
+    // A rectangle in skin coordinates placed for the current size.
+    SkinRect MapSkinRect(const SkinRect& rect) const;
+
 protected:
+    // The definition in use, or null; Definition<T>() also checks its kind.
+    const TbsDataSkinControl* SkinDefinition() const;
+    template<typename T>
+    const T* Definition() const { return dynamic_cast<const T*>(SkinDefinition()); }
+    // A picture of the skin by index; null for -1 or past the list's end.
+    QImage SkinPicture(int index) const;
+
+    void PaintFace(QImage& face) override;
     void CreateControlDefaultImage(QImage& image) override;
+    void CreateControlSkinImage(QImage& image) override;
+    // The control's picture composed at its size with faceRect standing in
+    // for the skin rectangle; the fixed mode gives faceRect's own size.
+    void CreateSkinFace(QImage& image, const SkinRect& faceRect) const;
     void resizeEvent(QResizeEvent* event) override;
+
+    QImage m_picture;
+    QImage m_maskPicture;
 
     // The panel family lets its children show through the client area.
     bool m_forceBackground { false };
@@ -51,6 +76,11 @@ protected:
 
 private:
     void ApplyDefaultSize();
+    void PaintForcedBackground(QImage& face);
+
+    SkinPieceGeometry m_piece;
+    CompositionMode m_mode { CompositionMode::None };
+    SkinTargetGeometry m_target;
 
     QFont m_defaultFont { StandardDefaultFont() };
     SkinColor m_defaultFontColor { clWindowText };

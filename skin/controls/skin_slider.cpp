@@ -2,6 +2,7 @@
 
 #include "skin/controls/fallback_drawing.h"
 #include "skin/controls/slider_pictures.h"
+#include "skin/draw/glyphs.h"
 #include "skin/draw/round_half_even.h"
 
 #include <QKeyEvent>
@@ -327,7 +328,7 @@ void TbsSkinSlider::DrawFace(QImage& image)
     if (m_options & soRulerOpaque)
         painter.drawImage(m_rulerTopLeft, m_ruler);
     else
-        fallback::DrawTransparentImage(painter, m_rulerTopLeft, m_ruler);
+        DrawGlyphFrame(painter, m_rulerTopLeft, m_ruler, 1, 1);
 
     if ((m_options & soShowPoints))
         DrawPoints(painter);
@@ -346,7 +347,7 @@ void TbsSkinSlider::DrawFace(QImage& image)
     if (m_options & soThumbOpaque)
         painter.drawImage(thumbRect.topLeft(), thumb);
     else
-        fallback::DrawTransparentImage(painter, thumbRect.topLeft(), thumb);
+        DrawGlyphFrame(painter, thumbRect.topLeft(), thumb, 1, 1);
     painter.end();
 
     if ((m_options & soShowFocus) && hasFocus())

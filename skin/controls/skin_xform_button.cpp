@@ -1,6 +1,6 @@
 #include "skin/controls/skin_xform_button.h"
 
-#include "skin/controls/fallback_drawing.h"
+#include "skin/draw/glyph_text_layout.h"
 
 #include <QPainter>
 #include <QResizeEvent>
@@ -137,5 +137,6 @@ void TbsSkinXFormButton::CreateControlDefaultImage(QImage& image)
     painter.drawImage(0, 0, *picture);
     painter.setFont(DefaultFont());
     painter.setPen(SkinColorToQColor(isEnabled() ? captionColor : clBtnShadow));
-    fallback::DrawButtonCaption(painter, image.rect(), Caption(), Margin(), pressed);
+    DrawGlyphAndText(painter, SkinRect::FromQRect(image.rect()), Margin(), Spacing(), blGlyphLeft, Caption(), {}, 1, 1,
+        pressed, {});
 }
