@@ -96,9 +96,6 @@ QImage KeyOutside(const QImage& art, const QPainterPath& shape)
     return keyed;
 }
 
-} // namespace art
-
-namespace art {
 
 QImage MaskOf(QSize size, const QPainterPath& shape)
 {
@@ -113,9 +110,6 @@ QImage MaskOf(QSize size, const QPainterPath& shape)
     return mask;
 }
 
-} // namespace art
-
-namespace art {
 
 QImage Transposed(const QImage& image)
 {

@@ -27,28 +27,20 @@ void FillFramedBox(QImage& image, const QRect& rect, qreal radius, QColor border
 // An open polyline of the given pen width (chevrons, check marks, crosses).
 void Stroke(QImage& image, std::initializer_list<QPointF> points, QColor color, qreal width);
 
+enum class Direction { Up, Down, Left, Right };
+// A chevron 7 pixels wide and 3.5 deep, centred on the point.
+void Chevron(QImage& image, QPointF centre, Direction direction, QColor color);
+
 // Pixels that the shape does not touch at all take the transparent key
 // colour; partly covered pixels keep the colour they were blended with.
 QImage KeyOutside(const QImage& art, const QPainterPath& shape);
-
-} // namespace art
-
-namespace art {
 
 // A two-colour mask of the shape: black where a pixel's centre lies inside,
 // white elsewhere.
 QImage MaskOf(QSize size, const QPainterPath& shape);
 
-} // namespace art
-
-namespace art {
-
 // The picture mirrored along its diagonal: a vertical piece becomes the
 // matching horizontal one, pixel for pixel.
 QImage Transposed(const QImage& image);
-
-enum class Direction { Up, Down, Left, Right };
-// A chevron 7 pixels wide and 3.5 deep, centred on the point.
-void Chevron(QImage& image, QPointF centre, Direction direction, QColor color);
 
 } // namespace art

@@ -29,7 +29,7 @@ IniSection& SetFont(IniSection& section, int height, const QString& style)
 
 void DrawControls(SkinIniWriter& ini, SkinPictures& pictures)
 {
-    SpriteSheet sheet(300, palette::kWhite);
+    SpriteSheet sheet(256, palette::kWhite);
     AddTextControls(ini, sheet);
     AddScrollControls(ini, sheet);
     AddPageControls(ini, sheet);

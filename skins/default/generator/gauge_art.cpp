@@ -64,7 +64,6 @@ void AddGaugeControls(SkinIniWriter& ini, SpriteSheet& sheet)
     const QRect bar = sheet.Place(ProgressBar());
     const QRect verticalFace = sheet.Place(art::Transposed(GaugeFace()));
     const QRect verticalBar = sheet.Place(art::Transposed(ProgressBar()));
-    sheet.NewRow();
     AddGauge(ini, "gauge", false, face, bar);
     AddGauge(ini, "vgauge", true, verticalFace, verticalBar);
 }

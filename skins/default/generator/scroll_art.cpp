@@ -70,7 +70,6 @@ BarArt PlaceBar(SpriteSheet& sheet, bool horizontal, bool withCorner)
     bar.thumb = place(Thumb(palette::kThumb));
     bar.thumbHover = place(Thumb(palette::kThumbHover));
     bar.thumbDown = place(Thumb(palette::kAccent));
-    sheet.NewRow();
     return bar;
 }
 
@@ -138,7 +137,6 @@ void AddSlider(SkinIniWriter& ini, SpriteSheet& sheet)
     const QRect vRuler = sheet.Place(art::Transposed(horizontalRuler));
     const QRect hThumb = sheet.Place(SliderThumbs());
     const QRect vThumb = sheet.Place(SliderThumbs());
-    sheet.NewRow();
 
     ini.AddControl("slider", "slider")
         .Set("pictureindex", kControlsPicture)

@@ -50,7 +50,6 @@ void AddTab(SkinIniWriter& ini, SpriteSheet& sheet)
     const QRect hovered = sheet.Place(HoveredTab());
     const QRect active = sheet.Place(ActiveTab());
     const QRect strip = sheet.Place(art::NewCell(16, 16, palette::kSurface));
-    sheet.NewRow();
 
     // The tab keys follow their own order, not that of the other picture
     // controls, so the section is written here in full.
@@ -111,7 +110,6 @@ void AddUpDown(SkinIniWriter& ini, SpriteSheet& sheet)
     const QRect upDown = sheet.Place(StepButton(Direction::Right, palette::kPressed, palette::kTextStrong));
     const QRect downHover = sheet.Place(StepButton(Direction::Left, palette::kHover, palette::kTextStrong));
     const QRect downDown = sheet.Place(StepButton(Direction::Left, palette::kPressed, palette::kTextStrong));
-    sheet.NewRow();
 
     // No corner points: the up-down keeps the size of its face.
     const PieceGeometry geometry { {}, {}, {}, {}, QRect(1, 1, face.width() - 2, face.height() - 2) };

@@ -10,6 +10,9 @@ namespace {
 
 constexpr QSize kButton(48, 24);
 constexpr QSize kCheckImage(16, 16);
+// The mark's box or circle, inset one pixel so that the cell's bottom-left
+// pixel stays outside it and serves as the transparent key.
+const QRectF kMarkShape(1, 1, 14, 14);
 constexpr QSize kCheckFace(64, 24);
 constexpr QSize kEdit(48, 22);
 constexpr int kBoxSide = 40;
@@ -35,7 +38,6 @@ void AddButton(SkinIniWriter& ini, SpriteSheet& sheet)
     const QRect down = sheet.Place(ButtonFace(palette::kAccentPressed, palette::kAccentTint));
     const QRect disabled = sheet.Place(ButtonFace(palette::kBorderDisabled, palette::kFillDisabled));
     const QRect focused = sheet.Place(FocusedButtonFace());
-    sheet.NewRow();
 
     // Horizontal composition: the rounded ends stay, the uniform middle repeats.
     const PieceGeometry geometry { { 6, 12 }, { 42, 12 }, {}, {}, QRect(4, 3, 40, 18) };
@@ -64,8 +66,10 @@ QImage Mark(const QPainterPath& shape, QColor border, QColor fill, const MarkPai
     art::FillPath(image, shape, border);
     if (border != fill) {
         // The same shape one pixel smaller on every side.
+        const QPointF centre = kMarkShape.center();
+        const qreal scale = (kMarkShape.width() - 2) / kMarkShape.width();
         const QPainterPath inside
-            = QTransform().translate(8, 8).scale(12.0 / 14.0, 12.0 / 14.0).translate(-8, -8).map(shape);
+            = QTransform().translate(centre.x(), centre.y()).scale(scale, scale).translate(-centre.x(), -centre.y()).map(shape);
         art::FillPath(image, inside, fill);
     }
     if (inner)
@@ -103,7 +107,6 @@ MarkSet PlaceMarks(SpriteSheet& sheet, const QPainterPath& shape, const MarkPain
     marks.disabledUncheck = sheet.Place(Mark(shape, kBorderDisabled, kFillDisabled));
     marks.grayed = sheet.Place(Mark(shape, kAccent, kAccent, grayed));
     marks.activeGrayed = sheet.Place(Mark(shape, kAccentHover, kAccentHover, grayed));
-    sheet.NewRow();
     return marks;
 }
 
@@ -139,11 +142,10 @@ void AddCheckAndRadioBoxes(SkinIniWriter& ini, SpriteSheet& sheet)
         palette::kHover);
     const QRect faceRect = sheet.Place(face);
     const QRect activeFaceRect = sheet.Place(activeFace);
-    sheet.NewRow();
 
-    const MarkSet boxes = PlaceMarks(sheet, art::RoundedPath(QRectF(1, 1, 14, 14), 3), CheckMark, GrayedMark);
+    const MarkSet boxes = PlaceMarks(sheet, art::RoundedPath(kMarkShape, 3), CheckMark, GrayedMark);
     QPainterPath circle;
-    circle.addEllipse(QRectF(1, 1, 14, 14));
+    circle.addEllipse(kMarkShape);
     const MarkSet radios = PlaceMarks(sheet, circle, RadioDot, GrayedMark);
 
     AddCheckRadio(ini, "checkbox", faceRect, activeFaceRect, boxes);
@@ -166,7 +168,6 @@ void AddPanelAndLabels(SkinIniWriter& ini, SpriteSheet& sheet)
     QImage label = art::NewCell(40, 20, palette::kCaption);
     art::FillRect(label, QRect(0, 19, 40, 1), palette::kBorderLight);
     const QRect labelRect = sheet.Place(label);
-    sheet.NewRow();
 
     SetFont(AddPictureControl(ini, "panel", "panel", panelRect, kBoxGeometry), 13)
         .Set("bgpictureindex", -1)
@@ -210,7 +211,6 @@ void AddEditAndMemo(SkinIniWriter& ini, SpriteSheet& sheet)
     const QRect activeEdit = sheet.Place(EditFace(palette::kSurface, true));
     const QRect memo = sheet.Place(MemoFace(palette::kBorder));
     const QRect activeMemo = sheet.Place(MemoFace(palette::kAccent));
-    sheet.NewRow();
 
     const PieceGeometry editGeometry { { 6, 11 }, { 42, 11 }, {}, {}, QRect(4, 3, 40, 16) };
     SetFont(AddPictureControl(ini, "edit", "edit", edit, editGeometry).SetRect("activeskinrect", activeEdit), 13)
