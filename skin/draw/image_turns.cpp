@@ -8,8 +8,9 @@ QImage TurnLeft(const QImage& source)
 {
     QImage const from = ToSkinBitmap(source);
     int const width = from.width();
-    QImage turned = MakeSkinBitmap(from.height(), width);
-    for (int y = 0; y < from.height(); ++y) {
+    int const height = from.height();
+    QImage turned = MakeSkinBitmap(height, width);
+    for (int y = 0; y < height; ++y) {
         const QRgb* row = SkinRow(from, y);
         for (int x = 0; x < width; ++x)
             SkinRow(turned, width - 1 - x)[y] = row[x];
@@ -20,11 +21,12 @@ QImage TurnLeft(const QImage& source)
 QImage TurnRight(const QImage& source)
 {
     QImage const from = ToSkinBitmap(source);
+    int const width = from.width();
     int const height = from.height();
-    QImage turned = MakeSkinBitmap(height, from.width());
+    QImage turned = MakeSkinBitmap(height, width);
     for (int y = 0; y < height; ++y) {
         const QRgb* row = SkinRow(from, y);
-        for (int x = 0; x < from.width(); ++x)
+        for (int x = 0; x < width; ++x)
             SkinRow(turned, x)[height - 1 - y] = row[x];
     }
     return turned;

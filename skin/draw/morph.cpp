@@ -29,10 +29,12 @@ void Blend(QImage& current, const QImage& target, double progress)
     for (int c = 0; c < 256; ++c)
         for (int t = 0; t < 256; ++t)
             table[c * 256 + t] = static_cast<quint8>(MixChannel(c, t, 1 - progress, progress));
-    for (int y = 0; y < current.height(); ++y) {
+    int const width = current.width();
+    int const height = current.height();
+    for (int y = 0; y < height; ++y) {
         QRgb* row = SkinRow(current, y);
         const QRgb* to = SkinRow(target, y);
-        for (int x = 0; x < current.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             QRgb const c = row[x], t = to[x];
             row[x] = qRgb(table[qRed(c) * 256 + qRed(t)], table[qGreen(c) * 256 + qGreen(t)],
                 table[qBlue(c) * 256 + qBlue(t)]);
@@ -44,21 +46,25 @@ void Blend(QImage& current, const QImage& target, double progress)
 // 1 keeps the current image.
 void MixColumns(QImage& current, const QImage& target, const std::vector<double>& weights)
 {
-    for (int y = 0; y < current.height(); ++y) {
+    int const width = current.width();
+    int const height = current.height();
+    for (int y = 0; y < height; ++y) {
         QRgb* row = SkinRow(current, y);
         const QRgb* to = SkinRow(target, y);
-        for (int x = 0; x < current.width(); ++x)
+        for (int x = 0; x < width; ++x)
             row[x] = Mix(row[x], to[x], weights[x], 1 - weights[x]);
     }
 }
 
 void MixRows(QImage& current, const QImage& target, const std::vector<double>& weights)
 {
-    for (int y = 0; y < current.height(); ++y) {
+    int const width = current.width();
+    int const height = current.height();
+    for (int y = 0; y < height; ++y) {
         QRgb* row = SkinRow(current, y);
         const QRgb* to = SkinRow(target, y);
         double const weight = weights[y];
-        for (int x = 0; x < current.width(); ++x)
+        for (int x = 0; x < width; ++x)
             row[x] = Mix(row[x], to[x], weight, 1 - weight);
     }
 }

@@ -21,9 +21,11 @@ QRgb Pack(int red, int green, int blue)
 void ApplyChannelTable(QImage& image, const ChannelTable& table)
 {
     ConvertToSkinBitmap(image);
-    for (int y = 0; y < image.height(); ++y) {
+    int const width = image.width();
+    int const height = image.height();
+    for (int y = 0; y < height; ++y) {
         QRgb* row = SkinRow(image, y);
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             QRgb const p = row[x];
             row[x] = Pack(table[qRed(p)], table[qGreen(p)], table[qBlue(p)]);
         }
@@ -60,12 +62,21 @@ void ApplyDarkness(QImage& image, double amount)
 
 void ApplyGrayScale(QImage& image)
 {
+    // Indexed by 30 r + 59 g + 11 b: the rounded hundredth of every sum.
+    static std::vector<quint8> const levels = [] {
+        std::vector<quint8> table(100 * 255 + 1);
+        for (int sum = 0; sum < static_cast<int>(table.size()); ++sum)
+            table[sum] = static_cast<quint8>(DivideRoundHalfEven(sum, 100));
+        return table;
+    }();
     ConvertToSkinBitmap(image);
-    for (int y = 0; y < image.height(); ++y) {
+    int const width = image.width();
+    int const height = image.height();
+    for (int y = 0; y < height; ++y) {
         QRgb* row = SkinRow(image, y);
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             QRgb const p = row[x];
-            int const gray = static_cast<int>(DivideRoundHalfEven(30 * qRed(p) + 59 * qGreen(p) + 11 * qBlue(p), 100));
+            int const gray = levels[30 * qRed(p) + 59 * qGreen(p) + 11 * qBlue(p)];
             row[x] = Pack(gray, gray, gray);
         }
     }
@@ -76,9 +87,11 @@ void ApplyNoise(QImage& image, int amount, RandomGenerator& random)
     if (amount < 1)
         return;
     ConvertToSkinBitmap(image);
-    for (int y = 0; y < image.height(); ++y) {
+    int const width = image.width();
+    int const height = image.height();
+    for (int y = 0; y < height; ++y) {
         QRgb* row = SkinRow(image, y);
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             int const noise = static_cast<int>(random.Draw(static_cast<std::uint32_t>(amount))) - amount / 2;
             QRgb const p = row[x];
             row[x] = Pack(ClampChannel(qRed(p) + noise), ClampChannel(qGreen(p) + noise), ClampChannel(qBlue(p) + noise));
@@ -113,9 +126,11 @@ void ApplySplitBlur(QImage& image, int amount)
 void ApplyInvert(QImage& image)
 {
     ConvertToSkinBitmap(image);
-    for (int y = 0; y < image.height(); ++y) {
+    int const width = image.width();
+    int const height = image.height();
+    for (int y = 0; y < height; ++y) {
         QRgb* row = SkinRow(image, y);
-        for (int x = 0; x < image.width(); ++x)
+        for (int x = 0; x < width; ++x)
             row[x] ^= 0x00ffffffu;
     }
 }
