@@ -1,0 +1,247 @@
+#include "app/window/error_report.h"
+#include "app/window/form1.h"
+#include "base/random_generator.h"
+#include "skin/controls/check_radio_box.h"
+#include "skin/controls/page_control.h"
+#include "skin/controls/scroll_bar.h"
+#include "skin/controls/skin_button.h"
+#include "skin/controls/skin_edit.h"
+#include "skin/controls/skin_gauge.h"
+#include "skin/controls/skin_memo.h"
+#include "skin/controls/skin_panel.h"
+#include "skin/controls/skin_slider.h"
+#include "skin/controls/skin_xform_button.h"
+#include "skin/controls/tab_sheet.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace {
+
+// A shown main window whose errors are recorded instead of shown, and a
+// generator that only the test moves.
+class Form1Test : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QApplication::setApplicationDisplayName(TForm1::Caption());
+        form.SetErrorReporter([this](const QString& caption, const QString& message) {
+            reportedCaptions << caption;
+            reportedMessages << message;
+        });
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+
+    void TearDown() override
+    {
+        RandomGenerator::ProcessWide() = RandomGenerator();
+    }
+
+    static void Click(QWidget* button)
+    {
+        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    }
+
+    // The first state from which three draws with range 2 give 1, 0, 0.
+    static std::uint32_t StateDrawing100()
+    {
+        for (std::uint32_t state = 0;; ++state) {
+            RandomGenerator probe = RandomGenerator::Deterministic(state);
+            if (probe.Draw(2) == 1 && probe.Draw(2) == 0 && probe.Draw(2) == 0)
+                return state;
+        }
+    }
+
+    TForm1 form;
+    QStringList reportedCaptions;
+    QStringList reportedMessages;
+};
+
+} // namespace
+
+TEST_F(Form1Test, StartsWithTheComposedWindowOnTheFirstPage)
+{
+    EXPECT_EQ(form.objectName(), QStringLiteral("Form1"));
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Lumeno文章顺序随机打乱工具 V1.0"));
+    EXPECT_EQ(form.size(), QSize(745, 528));
+
+    EXPECT_EQ(form.bsSkinPanel1->geometry(), QRect(0, 0, 745, 73));
+    EXPECT_EQ(form.bsSkinPanel2->geometry(), QRect(0, 73, 745, 8));
+    EXPECT_EQ(form.WebBrowser1->geometry(), QRect(0, 81, 745, 72));
+    EXPECT_EQ(form.bsSkinPageControl1->geometry(), QRect(0, 153, 745, 355));
+    EXPECT_EQ(form.bsSkinGauge1->geometry(), QRect(0, 508, 745, 20));
+    EXPECT_EQ(form.Memo1->geometry(), QRect(0, 0, 724, 333));
+    EXPECT_EQ(form.bsSkinScrollBar2->geometry(), QRect(724, 0, 19, 333));
+    EXPECT_EQ(form.bsSkinScrollBar4->geometry(), QRect(724, 0, 19, 333));
+    EXPECT_EQ(form.edt1->geometry(), QRect(120, 42, 185, 18));
+    EXPECT_EQ(form.bsSkinXFormButton2->Caption(), QStringLiteral("打乱文章顺序"));
+    EXPECT_EQ(form.bsSkinXFormButton1->Caption(), QStringLiteral("复制新文章"));
+    EXPECT_EQ(form.bsSkinButton1->Caption(), QStringLiteral("清空"));
+    EXPECT_EQ(form.bsSkinTabSheet1->Caption(), QStringLiteral("原始文章内容"));
+    EXPECT_EQ(form.bsSkinTabSheet2->Caption(), QStringLiteral("打乱后的文章"));
+    EXPECT_EQ(form.findChild<TbsSkinMemo*>(QStringLiteral("Memo2")), form.Memo2);
+
+    EXPECT_EQ(form.bsSkinPageControl1->ActivePage(), form.bsSkinTabSheet1);
+    EXPECT_TRUE(form.Memo1->isVisible());
+    EXPECT_FALSE(form.Memo2->isVisible());
+    EXPECT_TRUE(form.Memo1->Text().isEmpty());
+    EXPECT_TRUE(form.bschck1->Checked());
+    EXPECT_EQ(form.bschck1->Caption(), QStringLiteral("清除空格"));
+    EXPECT_FALSE(form.bschck2->Checked());
+    EXPECT_EQ(form.bschck2->Caption(), QStringLiteral("清除换行"));
+    EXPECT_TRUE(form.edt1->Text().isEmpty());
+    EXPECT_EQ(form.bsknsldr1->MinValue(), 2);
+    EXPECT_EQ(form.bsknsldr1->MaxValue(), 30);
+    EXPECT_EQ(form.bsknsldr1->Value(), 5);
+    EXPECT_EQ(form.bsSkinGauge1->Value(), 0);
+    EXPECT_FALSE(form.bsSkinScrollBar2->isEnabled());
+    EXPECT_EQ(form.Memo1->VScrollBar(), form.bsSkinScrollBar2);
+    EXPECT_EQ(form.Memo2->VScrollBar(), form.bsSkinScrollBar4);
+    ASSERT_NE(form.Delimiters(), nullptr);
+    EXPECT_TRUE(form.Delimiters()->isEmpty());
+}
+
+TEST_F(Form1Test, ControlsFollowTheWindowSize)
+{
+    form.resize(900, 600);
+    EXPECT_EQ(form.bsSkinPanel1->geometry(), QRect(0, 0, 900, 73));
+    EXPECT_EQ(form.bsSkinGauge1->geometry(), QRect(0, 580, 900, 20));
+    EXPECT_EQ(form.bsSkinPageControl1->geometry(), QRect(0, 153, 900, 427));
+    EXPECT_EQ(form.bsSkinScrollBar2->geometry(), QRect(879, 0, 19, 405));
+    EXPECT_EQ(form.Memo1->geometry(), QRect(0, 0, 879, 405));
+}
+
+TEST_F(Form1Test, ClearEmptiesBothMemosAndShowsTheFirstPage)
+{
+    form.Memo1->SetText(QStringLiteral("甲，乙。"));
+    form.Memo2->SetText(QStringLiteral("乙。甲，"));
+    form.edt1->SetText(QStringLiteral("关键词"));
+    form.bschck2->SetChecked(true);
+    form.bsSkinPageControl1->SetActivePage(form.bsSkinTabSheet2);
+    *form.Delimiters() << QStringLiteral("，");
+
+    Click(form.bsSkinButton1);
+    EXPECT_TRUE(form.Memo1->Text().isEmpty());
+    EXPECT_TRUE(form.Memo2->Text().isEmpty());
+    EXPECT_EQ(form.bsSkinPageControl1->ActivePage(), form.bsSkinTabSheet1);
+    // Options and delimiters are left as they are.
+    EXPECT_EQ(form.edt1->Text(), QStringLiteral("关键词"));
+    EXPECT_TRUE(form.bschck2->Checked());
+    EXPECT_EQ(*form.Delimiters(), QStringList { QStringLiteral("，") });
+
+    Click(form.bsSkinButton1);
+    EXPECT_EQ(form.bsSkinPageControl1->ActivePage(), form.bsSkinTabSheet1);
+    EXPECT_TRUE(reportedMessages.isEmpty());
+}
+
+TEST_F(Form1Test, CopyPutsTheShuffledArticleOnTheClipboard)
+{
+    QApplication::clipboard()->setText(QStringLiteral("old"));
+    form.Memo2->SetText(QStringLiteral("。甲，乙\r\n丙。"));
+    Click(form.bsSkinXFormButton1);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("。甲，乙\n丙。"));
+    EXPECT_EQ(form.Memo2->SelText(), form.Memo2->Text()) << "the selection stays";
+    EXPECT_EQ(form.bsSkinPageControl1->ActivePage(), form.bsSkinTabSheet1);
+}
+
+TEST_F(Form1Test, ShuffleShowsTheReassembledArticleOnTheSecondPage)
+{
+    // Partner draws 2, 1, 1 turn 甲 / 乙 / line break into line break / 甲 / 乙.
+    RandomGenerator::ProcessWide() = RandomGenerator::Deterministic(StateDrawing100());
+    form.Memo1->SetText(QStringLiteral("甲，乙。"));
+    Click(form.bsSkinXFormButton2);
+    EXPECT_TRUE(reportedMessages.isEmpty()) << reportedMessages.join(u'\n').toStdString();
+    EXPECT_EQ(form.Memo2->Text(), QStringLiteral("\n。甲，乙。"));
+    EXPECT_EQ(form.bsSkinPageControl1->ActivePage(), form.bsSkinTabSheet2);
+    EXPECT_TRUE(form.Memo2->isVisible());
+    EXPECT_EQ(*form.Delimiters(), (QStringList { QStringLiteral("，"), QStringLiteral("。") }));
+    EXPECT_EQ(form.Memo1->Text(), QStringLiteral("甲，乙。"));
+
+    // With line breaks removed the first piece comes out empty.
+    RandomGenerator::ProcessWide() = RandomGenerator::Deterministic(StateDrawing100());
+    Click(form.bschck2);
+    ASSERT_TRUE(form.bschck2->Checked());
+    Click(form.bsSkinXFormButton2);
+    EXPECT_EQ(form.Memo2->Text(), QStringLiteral("。甲，乙。"));
+}
+
+TEST_F(Form1Test, ShuffleOfALongArticleFillsTheSecondMemoAndItsBar)
+{
+    QString article;
+    for (int i = 0; i < 80; ++i)
+        article += QStringLiteral("第%1句话，内容。\n").arg(i);
+    form.Memo1->SetText(article);
+    Click(form.bsSkinXFormButton2);
+    const QString result = form.Memo2->Text();
+    EXPECT_TRUE(result.endsWith(QStringLiteral("。")));
+    EXPECT_EQ(result.count(QStringLiteral("，")), 80);
+    EXPECT_EQ(result.count(QStringLiteral("。")), 81);
+    EXPECT_TRUE(form.bsSkinScrollBar4->isEnabled()) << "the result overflows its page";
+    EXPECT_GT(form.bsSkinScrollBar4->Max(), form.bsSkinScrollBar4->PageSize());
+}
+
+TEST_F(Form1Test, ShuffleWithoutTextKeepsTheOldResultAndStillShowsTheSecondPage)
+{
+    form.Memo2->SetText(QStringLiteral("earlier result"));
+    Click(form.bsSkinXFormButton2);
+    EXPECT_EQ(form.Memo2->Text(), QStringLiteral("earlier result"));
+    EXPECT_EQ(form.bsSkinPageControl1->ActivePage(), form.bsSkinTabSheet2);
+    EXPECT_TRUE(reportedMessages.isEmpty());
+}
+
+TEST_F(Form1Test, AnErrorInAHandlerIsReportedAndTheWindowGoesOn)
+{
+    RandomGenerator::ProcessWide().SetSeedSource([]() -> std::uint32_t { throw std::runtime_error("时钟不可用"); });
+    form.Memo1->SetText(QStringLiteral("甲，乙。"));
+    form.Memo2->SetText(QStringLiteral("before"));
+    Click(form.bsSkinXFormButton2);
+
+    ASSERT_EQ(reportedMessages.size(), 1);
+    EXPECT_EQ(reportedMessages[0], QStringLiteral("时钟不可用."));
+    EXPECT_EQ(reportedCaptions[0], QStringLiteral("Lumeno文章顺序随机打乱工具 V1.0"));
+    EXPECT_EQ(form.Memo2->Text(), QStringLiteral("before"));
+    EXPECT_EQ(form.bsSkinPageControl1->ActivePage(), form.bsSkinTabSheet1);
+
+    // The other commands still work.
+    Click(form.bsSkinButton1);
+    EXPECT_TRUE(form.Memo1->Text().isEmpty());
+    EXPECT_EQ(reportedMessages.size(), 1);
+}
+
+TEST(ErrorReportTest, FullStopIsAddedAfterCharactersThatSortAfterIt)
+{
+    EXPECT_EQ(ErrorBoxText(QStringLiteral("List index out of bounds (1)")), QStringLiteral("List index out of bounds (1)"));
+    EXPECT_EQ(ErrorBoxText(QStringLiteral("Access denied")), QStringLiteral("Access denied."));
+    EXPECT_EQ(ErrorBoxText(QStringLiteral("Done.")), QStringLiteral("Done."));
+    EXPECT_EQ(ErrorBoxText(QStringLiteral("Stop!")), QStringLiteral("Stop!"));
+    EXPECT_EQ(ErrorBoxText(QStringLiteral("Code 42")), QStringLiteral("Code 42."));
+    EXPECT_EQ(ErrorBoxText(QStringLiteral("出错了。")), QStringLiteral("出错了。."));
+    EXPECT_EQ(ErrorBoxText(QString()), QString());
+}
+
+TEST(ErrorReportTest, MessageBoxReporterShowsACriticalBox)
+{
+    QWidget owner;
+    QString seenTitle;
+    QString seenText;
+    QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seenTitle = box->windowTitle();
+        seenText = box->text();
+        seenIcon = box->icon();
+        box->accept();
+    });
+    MessageBoxReporter(&owner)(QStringLiteral("Lumeno"), QStringLiteral("boom."));
+    EXPECT_EQ(seenTitle, QStringLiteral("Lumeno"));
+    EXPECT_EQ(seenText, QStringLiteral("boom."));
+    EXPECT_EQ(seenIcon, QMessageBox::Critical);
+}
