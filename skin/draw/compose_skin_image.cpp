@@ -192,8 +192,10 @@ struct StripPlan {
 
 QImage ComposeStrip(const QImage& source, const StripPlan& plan)
 {
+    if (plan.band.isEmpty())
+        return {};
     QImage strip = MakeSkinBitmap(plan.size.width(), plan.size.height());
-    if (strip.isNull() || plan.band.isEmpty())
+    if (strip.isNull())
         return strip;
     DrawBand(strip, plan.stretch ? plan.stretchTarget : strip.rect(), source, plan.band, plan.stretch);
     DrawAt(strip, plan.startAt, source, plan.startPiece);
@@ -220,26 +222,27 @@ SkinBorderStrips ComposeSkinBorders(const QImage& picture, const SkinPieceGeomet
     int const h = target.height;
     SkinPieces const skin { piece.skinRect };
 
-    int const topHeight = cl.top;
-    int const bottomHeight = h - ncl.bottom;
-    int const sideHeight = h - topHeight - bottomHeight;
-    int const leftWidth = ncl.left;
-    int const rightWidth = w - ncl.right;
-
     strips.top = ComposeStrip(source,
-        { { w, topHeight }, skin(lt.x(), 0, rt.x(), cl.top), piece.topStretch, Edges(nlt.x(), 0, nrt.x(), topHeight),
+        { { w, cl.top }, skin(lt.x(), 0, rt.x(), cl.top), piece.topStretch, Edges(nlt.x(), 0, nrt.x(), cl.top),
             skin(0, 0, lt.x(), cl.top), { 0, 0 }, skin(rt.x(), 0, sw, cl.top), { nrt.x(), 0 } });
+    int const bottomHeight = h - ncl.bottom;
     strips.bottom = ComposeStrip(source,
         { { w, bottomHeight }, skin(lb.x(), cl.bottom, rb.x(), sh), piece.bottomStretch,
             Edges(nlb.x(), 0, nrb.x(), bottomHeight), skin(0, cl.bottom, lb.x(), sh), { 0, 0 },
             skin(rb.x(), cl.bottom, sw, sh), { nrb.x(), 0 } });
+
+    // The side strips fill what the top and bottom strips leave; a strip that
+    // was not composed leaves its room to them.
+    int const sideHeight = h - strips.top.height() - strips.bottom.height();
+    int const leftWidth = ncl.left;
     strips.left = ComposeStrip(source,
         { { leftWidth, sideHeight }, skin(0, lt.y(), cl.left, lb.y()), piece.leftStretch,
-            Edges(0, nlt.y() - topHeight, leftWidth, nlb.y() - topHeight), skin(0, cl.top, cl.left, lt.y()),
+            Edges(0, lt.y() - cl.top, leftWidth, sideHeight + lb.y() - cl.bottom), skin(0, cl.top, cl.left, lt.y()),
             { 0, 0 }, skin(0, lb.y(), cl.left, cl.bottom), { 0, sideHeight - (cl.bottom - lb.y()) } });
+    int const rightWidth = w - ncl.right;
     strips.right = ComposeStrip(source,
         { { rightWidth, sideHeight }, skin(cl.right, rt.y(), sw, rb.y()), piece.rightStretch,
-            Edges(0, nrt.y() - topHeight, rightWidth, nrb.y() - topHeight), skin(cl.right, cl.top, sw, rt.y()),
+            Edges(0, rt.y() - cl.top, rightWidth, sideHeight + rb.y() - cl.bottom), skin(cl.right, cl.top, sw, rt.y()),
             { 0, 0 }, skin(cl.right, rb.y(), sw, cl.bottom), { 0, sideHeight - (cl.bottom - rb.y()) } });
     return strips;
 }

@@ -33,6 +33,8 @@ void ComposeSkinImageVert(QImage& destination, const QImage& picture, const Skin
 // The frame of a face without its client area, as four strips to be drawn at
 // (0, 0), (0, top height), (width - right width, top height) and
 // (0, height - bottom height). Bands are laid from each strip's own origin.
+// A strip without size or without a band is not composed (a null image, of
+// height 0); the side strips then take the room it leaves.
 struct SkinBorderStrips {
     QImage top;
     QImage left;

@@ -72,53 +72,64 @@ std::optional<QRegion> RegionFromMask(const QImage& mask)
     return MaskToRegionData(mask, 0, 0).ToRegion();
 }
 
-std::optional<QRegion> ComposeMaskRegion(const QImage& mask, const SkinPieceGeometry& piece,
+SkinBorderStrips ComposeMaskBorders(const QImage& mask, const SkinPieceGeometry& piece,
     const SkinTargetGeometry& target)
 {
+    SkinBorderStrips strips;
+    if (mask.isNull() || !IsDrawable(piece) || !IsDrawable(target))
+        return strips;
+    QImage const source = ToSkinBitmap(mask);
     QPoint const &lt = piece.leftTop, &rt = piece.rightTop, &lb = piece.leftBottom, &rb = piece.rightBottom;
     QPoint const &nlt = target.leftTop, &nrt = target.rightTop, &nlb = target.leftBottom, &nrb = target.rightBottom;
-    if (!IsDrawable(piece) || !IsDrawable(target) || nrt.x() < nlt.x() || nlb.y() < nlt.y() || mask.isNull())
-        return std::nullopt;
-    QImage const source = ToSkinBitmap(mask);
     SkinRect const& cl = piece.clientRect;
-    SkinRect const& ncl = target.clientRect;
     int const mw = source.width();
     int const mh = source.height();
     int const w = target.width;
-    int const sideHeight = ncl.Height();
+    int const sideHeight = target.clientRect.Height();
 
-    QImage top = MakeSkinBitmap(w, cl.top, kOutside);
-    TilePiece(top, Edges(nlt.x(), 0, nrt.x(), cl.top), source, Edges(lt.x(), 0, rt.x(), cl.top));
-    DrawPiece(top, Edges(0, 0, lt.x(), cl.top), source, Edges(0, 0, lt.x(), cl.top));
-    DrawPiece(top, Edges(nrt.x(), 0, nrt.x() + mw - rt.x(), cl.top), source, Edges(rt.x(), 0, mw, cl.top));
+    strips.top = MakeSkinBitmap(w, cl.top, kOutside);
+    TilePiece(strips.top, Edges(nlt.x(), 0, nrt.x(), cl.top), source, Edges(lt.x(), 0, rt.x(), cl.top));
+    DrawPiece(strips.top, Edges(0, 0, lt.x(), cl.top), source, Edges(0, 0, lt.x(), cl.top));
+    DrawPiece(strips.top, Edges(nrt.x(), 0, nrt.x() + mw - rt.x(), cl.top), source, Edges(rt.x(), 0, mw, cl.top));
 
     int const bottomHeight = mh - cl.bottom;
-    QImage bottom = MakeSkinBitmap(w, bottomHeight, kOutside);
-    TilePiece(bottom, Edges(nlb.x(), 0, nrb.x(), bottomHeight), source, Edges(lb.x(), cl.bottom, rb.x(), mh));
-    DrawPiece(bottom, Edges(0, 0, lb.x(), bottomHeight), source, Edges(0, cl.bottom, lb.x(), mh));
-    DrawPiece(bottom, Edges(nrb.x(), 0, nrb.x() + mw - rb.x(), bottomHeight), source,
+    strips.bottom = MakeSkinBitmap(w, bottomHeight, kOutside);
+    TilePiece(strips.bottom, Edges(nlb.x(), 0, nrb.x(), bottomHeight), source,
+        Edges(lb.x(), cl.bottom, rb.x(), mh));
+    DrawPiece(strips.bottom, Edges(0, 0, lb.x(), bottomHeight), source, Edges(0, cl.bottom, lb.x(), mh));
+    DrawPiece(strips.bottom, Edges(nrb.x(), 0, nrb.x() + mw - rb.x(), bottomHeight), source,
         Edges(rb.x(), cl.bottom, mw, mh));
 
-    QImage left = MakeSkinBitmap(cl.left, sideHeight, kOutside);
-    TilePiece(left, left.rect(), source, Edges(0, lt.y(), cl.left, lb.y()));
-    DrawPiece(left, Edges(0, 0, cl.left, lt.y() - cl.top), source, Edges(0, cl.top, cl.left, lt.y()));
-    DrawPiece(left, Edges(0, sideHeight - (cl.bottom - lb.y()), cl.left, sideHeight), source,
+    strips.left = MakeSkinBitmap(cl.left, sideHeight, kOutside);
+    TilePiece(strips.left, strips.left.rect(), source, Edges(0, lt.y(), cl.left, lb.y()));
+    DrawPiece(strips.left, Edges(0, 0, cl.left, lt.y() - cl.top), source, Edges(0, cl.top, cl.left, lt.y()));
+    DrawPiece(strips.left, Edges(0, sideHeight - (cl.bottom - lb.y()), cl.left, sideHeight), source,
         Edges(0, lb.y(), cl.left, cl.bottom));
 
     int const rightWidth = mw - cl.right;
-    QImage right = MakeSkinBitmap(rightWidth, sideHeight, kOutside);
-    TilePiece(right, right.rect(), source, Edges(cl.right, rt.y(), mw, rb.y()));
-    DrawPiece(right, Edges(0, 0, rightWidth, rt.y() - cl.top), source, Edges(cl.right, cl.top, mw, rt.y()));
-    DrawPiece(right, Edges(0, sideHeight - (cl.bottom - rb.y()), rightWidth, sideHeight), source,
+    strips.right = MakeSkinBitmap(rightWidth, sideHeight, kOutside);
+    TilePiece(strips.right, strips.right.rect(), source, Edges(cl.right, rt.y(), mw, rb.y()));
+    DrawPiece(strips.right, Edges(0, 0, rightWidth, rt.y() - cl.top), source, Edges(cl.right, cl.top, mw, rt.y()));
+    DrawPiece(strips.right, Edges(0, sideHeight - (cl.bottom - rb.y()), rightWidth, sideHeight), source,
         Edges(cl.right, rb.y(), mw, cl.bottom));
+    return strips;
+}
 
+std::optional<QRegion> ComposeMaskRegion(const QImage& mask, const SkinPieceGeometry& piece,
+    const SkinTargetGeometry& target)
+{
+    if (!IsDrawable(piece) || !IsDrawable(target) || target.rightTop.x() < target.leftTop.x()
+        || target.leftBottom.y() < target.leftTop.y() || mask.isNull())
+        return std::nullopt;
+    SkinBorderStrips const strips = ComposeMaskBorders(mask, piece, target);
+    SkinRect const& ncl = target.clientRect;
     QRegion shape;
     if (!ncl.IsEmpty())
         shape = QRegion(ncl.ToQRect());
-    AddStrip(shape, top, 0, 0);
-    AddStrip(shape, bottom, 0, ncl.bottom);
-    AddStrip(shape, left, 0, ncl.top);
-    AddStrip(shape, right, ncl.right, ncl.top);
+    AddStrip(shape, strips.top, 0, 0);
+    AddStrip(shape, strips.bottom, 0, ncl.bottom);
+    AddStrip(shape, strips.left, 0, ncl.top);
+    AddStrip(shape, strips.right, ncl.right, ncl.top);
     return shape;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/draw/compose_skin_image.h"
 #include "skin/draw/composition_mode.h"
 
 #include <QImage>
@@ -29,6 +30,16 @@ MaskRegionData MaskToRegionData(const QImage& mask, int xOffset, int yOffset);
 // The shape of the whole mask at (0, 0); none for an empty mask, an empty
 // region for a mask without black pixels.
 std::optional<QRegion> RegionFromMask(const QImage& mask);
+
+// The four mask strips of a nine-piece element at the target size, cut from
+// the mask (whose own size is the skin size) with every band repeated, never
+// stretched: top (width x client top, the band laid from the target left-top
+// x), bottom, left and right (as high as the target client rectangle, bands
+// laid from their own top). They belong at (0, 0), (0, client bottom),
+// (0, client top) and (client right, client top); what no piece covers is
+// white, outside the shape. Null strips for a null mask.
+SkinBorderStrips ComposeMaskBorders(const QImage& mask, const SkinPieceGeometry& piece,
+    const SkinTargetGeometry& target);
 
 // The shape of a nine-piece element at the target size: the target client
 // rectangle united with the four border strips cut from the mask (whose own

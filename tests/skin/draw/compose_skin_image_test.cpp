@@ -336,16 +336,18 @@ TEST(ComposeSkinBorders, StretchedBandsFillTheSpanBetweenTheTargetPoints)
     }));
 }
 
-TEST(ComposeSkinBorders, EmptyStripsAndEmptyBands)
+TEST(ComposeSkinBorders, StripsWithoutSizeOrBandAreNotComposedAndLeaveTheirRoom)
 {
     SkinPieceGeometry piece = CornerPointPiece();
-    piece.clientRect.top = 0;
+    piece.clientRect.top = 0; // no top strip
     piece.leftBottom = piece.leftTop; // the left band is empty
     SkinBorderStrips const strips
         = ComposeSkinBorders(CoordinatePicture(40, 30), piece, CalcTargetGeometry(CompositionMode::Full, piece, 33, 27));
     EXPECT_TRUE(strips.top.isNull());
-    ASSERT_FALSE(strips.left.isNull());
-    EXPECT_TRUE(PixelsAre(strips.left, [](int, int) { return qRgb(0, 0, 0); }));
+    EXPECT_TRUE(strips.left.isNull());
+    ASSERT_EQ(strips.right.size(), QSize(5, 23));
+    // Rows 0..3 of the skin sit above the right band and are copied over its tiles.
+    EXPECT_TRUE(PixelsAre(strips.right, [](int x, int y) { return SkinAt(15 + x, y < 4 ? y : 4 + y % 8); }));
     EXPECT_TRUE(ComposeSkinBorders(QImage(), piece, {}).right.isNull());
 }
 

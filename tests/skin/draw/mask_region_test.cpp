@@ -131,6 +131,21 @@ TEST(ComposeMaskRegion, ResizedShapeKeepsItsCornersAndRepeatsItsBands)
     }
 }
 
+TEST(ComposeMaskRegion, MaskStripsHaveTheirDocumentedSizes)
+{
+    SkinPieceGeometry const piece = RoundedPiece();
+    SkinBorderStrips const strips
+        = ComposeMaskBorders(RoundedMask(), piece, CalcTargetGeometry(CompositionMode::Full, piece, 47, 33));
+    EXPECT_EQ(strips.top.size(), QSize(47, 4));
+    EXPECT_EQ(strips.bottom.size(), QSize(47, 4));
+    EXPECT_EQ(strips.left.size(), QSize(5, 25));
+    EXPECT_EQ(strips.right.size(), QSize(5, 25));
+    EXPECT_TRUE(PixelsAre(strips.top, [](int x, int y) {
+        return (x == 0 || x == 46) && y == 0 ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+    }));
+    EXPECT_TRUE(ComposeMaskBorders(QImage(), piece, {}).top.isNull());
+}
+
 TEST(ComposeMaskRegion, BandsAreRepeatedEvenWhereTheFaceStretches)
 {
     // A notch in the top band at column 6 repeats every 10 pixels from x = 5.
