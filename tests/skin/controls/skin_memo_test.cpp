@@ -174,3 +174,15 @@ TEST(SkinMemoTest, DefaultFaceIsTheWindowColourWithAnOptionalBorder)
     EXPECT_EQ(face.pixel(2, 2) & 0xFFFFFFu, 0xFFFFFFu);
     EXPECT_EQ(memo.Editor()->geometry(), QRect(2, 2, 56, 36));
 }
+
+TEST(SkinMemoTest, PastedWindowsLineBreaksAreSingleBreaks)
+{
+    TbsSkinMemo memo;
+    memo.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&memo));
+    memo.Editor()->setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("甲。\r\n乙。\r\n"));
+    QTest::keyClick(memo.Editor(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(memo.Text(), QStringLiteral("甲。\n乙。\n"));
+    EXPECT_EQ(memo.Lines().size(), 2);
+}
