@@ -51,7 +51,3 @@ private:
     std::vector<QString> m_objects;
     std::vector<QString> m_controls;
 };
-
-// A rectangle moved into the coordinates of another one (a piece relative to
-// its skin rectangle).
-inline QRect RelativeTo(const QRect& rect, const QRect& origin) { return rect.translated(-origin.topLeft()); }
