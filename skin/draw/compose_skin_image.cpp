@@ -4,18 +4,12 @@
 
 namespace {
 
-// Rectangles from left, top, right and bottom as the skin geometry gives them.
-QRect Edges(int left, int top, int right, int bottom)
-{
-    return QRect(left, top, right - left, bottom - top);
-}
-
 // A piece of the skin rectangle, from coordinates relative to its top-left.
 struct SkinPieces {
     const SkinRect& skin;
     QRect operator()(int left, int top, int right, int bottom) const
     {
-        return Edges(left, top, right, bottom).translated(skin.left, skin.top);
+        return RectFromEdges(left, top, right, bottom).translated(skin.left, skin.top);
     }
 };
 
@@ -79,23 +73,23 @@ void ComposeSkinImage(QImage& destination, const QImage& picture, const SkinPiec
     int const h = target.height;
     SkinPieces const skin { piece.skinRect };
 
-    DrawBand(destination, Edges(nlt.x(), 0, nrt.x(), ncl.top), source, skin(lt.x(), 0, rt.x(), cl.top),
+    DrawBand(destination, RectFromEdges(nlt.x(), 0, nrt.x(), ncl.top), source, skin(lt.x(), 0, rt.x(), cl.top),
         piece.topStretch);
-    DrawBand(destination, Edges(nlb.x(), ncl.bottom, nrb.x(), h), source, skin(lb.x(), cl.bottom, rb.x(), sh),
+    DrawBand(destination, RectFromEdges(nlb.x(), ncl.bottom, nrb.x(), h), source, skin(lb.x(), cl.bottom, rb.x(), sh),
         piece.bottomStretch);
-    DrawBand(destination, Edges(0, nlt.y(), ncl.left, nlb.y()), source, skin(0, lt.y(), cl.left, lb.y()),
+    DrawBand(destination, RectFromEdges(0, nlt.y(), ncl.left, nlb.y()), source, skin(0, lt.y(), cl.left, lb.y()),
         piece.leftStretch);
-    DrawBand(destination, Edges(ncl.right, nrt.y(), w, nrb.y()), source, skin(cl.right, rt.y(), sw, rb.y()),
+    DrawBand(destination, RectFromEdges(ncl.right, nrt.y(), w, nrb.y()), source, skin(cl.right, rt.y(), sw, rb.y()),
         piece.rightStretch);
 
-    DrawPiece(destination, Edges(0, 0, nlt.x(), ncl.top), source, skin(0, 0, lt.x(), cl.top));
-    DrawPiece(destination, Edges(0, ncl.top, ncl.left, nlt.y()), source, skin(0, cl.top, cl.left, lt.y()));
-    DrawPiece(destination, Edges(nrt.x(), 0, w, ncl.top), source, skin(rt.x(), 0, sw, cl.top));
-    DrawPiece(destination, Edges(ncl.right, ncl.top, w, nrt.y()), source, skin(cl.right, cl.top, sw, rt.y()));
-    DrawPiece(destination, Edges(0, nlb.y(), ncl.left, h), source, skin(0, lb.y(), cl.left, sh));
-    DrawPiece(destination, Edges(ncl.left, ncl.bottom, nlb.x(), h), source, skin(cl.left, cl.bottom, lb.x(), sh));
-    DrawPiece(destination, Edges(nrb.x(), ncl.bottom, w, h), source, skin(rb.x(), cl.bottom, sw, sh));
-    DrawPiece(destination, Edges(ncl.right, nrb.y(), w, ncl.bottom), source, skin(cl.right, rb.y(), sw, cl.bottom));
+    DrawPiece(destination, RectFromEdges(0, 0, nlt.x(), ncl.top), source, skin(0, 0, lt.x(), cl.top));
+    DrawPiece(destination, RectFromEdges(0, ncl.top, ncl.left, nlt.y()), source, skin(0, cl.top, cl.left, lt.y()));
+    DrawPiece(destination, RectFromEdges(nrt.x(), 0, w, ncl.top), source, skin(rt.x(), 0, sw, cl.top));
+    DrawPiece(destination, RectFromEdges(ncl.right, ncl.top, w, nrt.y()), source, skin(cl.right, cl.top, sw, rt.y()));
+    DrawPiece(destination, RectFromEdges(0, nlb.y(), ncl.left, h), source, skin(0, lb.y(), cl.left, sh));
+    DrawPiece(destination, RectFromEdges(ncl.left, ncl.bottom, nlb.x(), h), source, skin(cl.left, cl.bottom, lb.x(), sh));
+    DrawPiece(destination, RectFromEdges(nrb.x(), ncl.bottom, w, h), source, skin(rb.x(), cl.bottom, sw, sh));
+    DrawPiece(destination, RectFromEdges(ncl.right, nrb.y(), w, ncl.bottom), source, skin(cl.right, rb.y(), sw, cl.bottom));
 
     if (drawClient)
         FillWithPiece(destination, ncl.ToQRect(), source, skin(cl.left, cl.top, cl.right, cl.bottom),
@@ -148,10 +142,10 @@ void ComposeSkinImageHorz(QImage& destination, const QImage& picture, const Skin
     QImage const source = ToSkinBitmap(picture);
     SkinPieces const skin { skinRect };
     if (leftWidth != 0)
-        DrawPiece(destination, Edges(0, 0, leftWidth, sh), source, skin(0, 0, leftWidth, sh));
+        DrawPiece(destination, RectFromEdges(0, 0, leftWidth, sh), source, skin(0, 0, leftWidth, sh));
     if (rightWidth != 0)
-        DrawPiece(destination, Edges(width - rightWidth, 0, width, sh), source, skin(sw - rightWidth, 0, sw, sh));
-    DrawBand(destination, Edges(leftWidth, 0, width - rightWidth, sh), source,
+        DrawPiece(destination, RectFromEdges(width - rightWidth, 0, width, sh), source, skin(sw - rightWidth, 0, sw, sh));
+    DrawBand(destination, RectFromEdges(leftWidth, 0, width - rightWidth, sh), source,
         skin(leftWidth, 0, sw - rightWidth, sh), stretch);
 }
 
@@ -167,11 +161,11 @@ void ComposeSkinImageVert(QImage& destination, const QImage& picture, const Skin
     QImage const source = ToSkinBitmap(picture);
     SkinPieces const skin { skinRect };
     if (topHeight != 0)
-        DrawPiece(destination, Edges(0, 0, sw, topHeight), source, skin(0, 0, sw, topHeight));
+        DrawPiece(destination, RectFromEdges(0, 0, sw, topHeight), source, skin(0, 0, sw, topHeight));
     if (bottomHeight != 0)
-        DrawPiece(destination, Edges(0, height - bottomHeight, sw, height), source,
+        DrawPiece(destination, RectFromEdges(0, height - bottomHeight, sw, height), source,
             skin(0, sh - bottomHeight, sw, sh));
-    DrawBand(destination, Edges(0, topHeight, sw, height - bottomHeight), source,
+    DrawBand(destination, RectFromEdges(0, topHeight, sw, height - bottomHeight), source,
         skin(0, topHeight, sw, sh - bottomHeight), stretch);
 }
 
@@ -223,12 +217,12 @@ SkinBorderStrips ComposeSkinBorders(const QImage& picture, const SkinPieceGeomet
     SkinPieces const skin { piece.skinRect };
 
     strips.top = ComposeStrip(source,
-        { { w, cl.top }, skin(lt.x(), 0, rt.x(), cl.top), piece.topStretch, Edges(nlt.x(), 0, nrt.x(), cl.top),
+        { { w, cl.top }, skin(lt.x(), 0, rt.x(), cl.top), piece.topStretch, RectFromEdges(nlt.x(), 0, nrt.x(), cl.top),
             skin(0, 0, lt.x(), cl.top), { 0, 0 }, skin(rt.x(), 0, sw, cl.top), { nrt.x(), 0 } });
     int const bottomHeight = h - ncl.bottom;
     strips.bottom = ComposeStrip(source,
         { { w, bottomHeight }, skin(lb.x(), cl.bottom, rb.x(), sh), piece.bottomStretch,
-            Edges(nlb.x(), 0, nrb.x(), bottomHeight), skin(0, cl.bottom, lb.x(), sh), { 0, 0 },
+            RectFromEdges(nlb.x(), 0, nrb.x(), bottomHeight), skin(0, cl.bottom, lb.x(), sh), { 0, 0 },
             skin(rb.x(), cl.bottom, sw, sh), { nrb.x(), 0 } });
 
     // The side strips fill what the top and bottom strips leave; a strip that
@@ -237,12 +231,12 @@ SkinBorderStrips ComposeSkinBorders(const QImage& picture, const SkinPieceGeomet
     int const leftWidth = ncl.left;
     strips.left = ComposeStrip(source,
         { { leftWidth, sideHeight }, skin(0, lt.y(), cl.left, lb.y()), piece.leftStretch,
-            Edges(0, lt.y() - cl.top, leftWidth, sideHeight + lb.y() - cl.bottom), skin(0, cl.top, cl.left, lt.y()),
+            RectFromEdges(0, lt.y() - cl.top, leftWidth, sideHeight + lb.y() - cl.bottom), skin(0, cl.top, cl.left, lt.y()),
             { 0, 0 }, skin(0, lb.y(), cl.left, cl.bottom), { 0, sideHeight - (cl.bottom - lb.y()) } });
     int const rightWidth = w - ncl.right;
     strips.right = ComposeStrip(source,
         { { rightWidth, sideHeight }, skin(cl.right, rt.y(), sw, rb.y()), piece.rightStretch,
-            Edges(0, rt.y() - cl.top, rightWidth, sideHeight + rb.y() - cl.bottom), skin(cl.right, cl.top, sw, rt.y()),
+            RectFromEdges(0, rt.y() - cl.top, rightWidth, sideHeight + rb.y() - cl.bottom), skin(cl.right, cl.top, sw, rt.y()),
             { 0, 0 }, skin(cl.right, rb.y(), sw, cl.bottom), { 0, sideHeight - (cl.bottom - rb.y()) } });
     return strips;
 }

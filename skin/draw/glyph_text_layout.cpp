@@ -1,6 +1,7 @@
 #include "skin/draw/glyph_text_layout.h"
 
 #include "skin/draw/glyphs.h"
+#include "skin/draw/skin_bitmap.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -61,13 +62,13 @@ QSize MeasureCaption(const QPainter& painter, const SkinRect& rect, TbsButtonLay
     return QFontMetrics(painter.font()).boundingRect(QRect(0, 0, roomWidth, roomHeight), kCaptionFlags, caption).size();
 }
 
-// Lays the pair out, draws the caption, and returns where the glyph goes;
-// the caller draws the glyph and then the focus mark.
 struct PlacedCaption {
     QPoint glyph;
     QRect caption;
 };
 
+// Lays the pair out, draws the caption, and returns where the glyph goes;
+// the caller draws the glyph and then the focus mark.
 PlacedCaption PlaceAndDrawCaption(QPainter& painter, const SkinRect& rect, int margin, int spacing,
     TbsButtonLayout layout, const QString& caption, QSize glyph, bool pressed)
 {
@@ -97,11 +98,6 @@ void DrawFocusMark(QPainter& painter, const FocusMark& focus, const PlacedCaptio
         painter.fillRect(withNeither, focus.color);
 }
 
-QRect Edges(int left, int top, int right, int bottom)
-{
-    return QRect(left, top, right - left, bottom - top);
-}
-
 // The image-list look of a disabled image: grey and lighter, transparency kept.
 QImage Greyed(const QImage& image)
 {
@@ -128,8 +124,8 @@ void DrawGlyphAndText(QPainter& painter, const SkinRect& rect, int margin, int s
     PlacedCaption const placed = PlaceAndDrawCaption(painter, rect, margin, spacing, layout, caption, glyph, pressed);
     if (!glyph.isEmpty())
         DrawGlyphFrame(painter, placed.glyph, glyphStrip, frameCount, frameIndex);
-    QRect const withNeither = pressed ? Edges(rect.left + 4, rect.top + 5, rect.right - 2, rect.bottom - 3)
-                                      : Edges(rect.left + 4, rect.top + 4, rect.right - 2, rect.bottom - 4);
+    QRect const withNeither = pressed ? RectFromEdges(rect.left + 4, rect.top + 5, rect.right - 2, rect.bottom - 3)
+                                      : RectFromEdges(rect.left + 4, rect.top + 4, rect.right - 2, rect.bottom - 4);
     DrawFocusMark(painter, focus, placed, glyph, !caption.isEmpty(), withNeither);
 }
 
@@ -141,5 +137,5 @@ void DrawImageAndText(QPainter& painter, const SkinRect& rect, int margin, int s
     if (!glyph.isEmpty())
         painter.drawImage(placed.glyph, enabled ? image : Greyed(image));
     DrawFocusMark(painter, focus, placed, glyph, !caption.isEmpty(),
-        Edges(rect.left + 4, rect.top + 4, rect.right - 2, rect.bottom - 4));
+        RectFromEdges(rect.left + 4, rect.top + 4, rect.right - 2, rect.bottom - 4));
 }

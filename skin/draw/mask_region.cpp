@@ -11,11 +11,6 @@ bool IsInside(QRgb pixel)
     return (pixel & 0xffffffu) == 0;
 }
 
-QRect Edges(int left, int top, int right, int bottom)
-{
-    return QRect(left, top, right - left, bottom - top);
-}
-
 void AddStrip(QRegion& shape, const QImage& strip, int xOffset, int yOffset)
 {
     if (!strip.isNull())
@@ -88,30 +83,30 @@ SkinBorderStrips ComposeMaskBorders(const QImage& mask, const SkinPieceGeometry&
     int const sideHeight = target.clientRect.Height();
 
     strips.top = MakeSkinBitmap(w, cl.top, kOutside);
-    TilePiece(strips.top, Edges(nlt.x(), 0, nrt.x(), cl.top), source, Edges(lt.x(), 0, rt.x(), cl.top));
-    DrawPiece(strips.top, Edges(0, 0, lt.x(), cl.top), source, Edges(0, 0, lt.x(), cl.top));
-    DrawPiece(strips.top, Edges(nrt.x(), 0, nrt.x() + mw - rt.x(), cl.top), source, Edges(rt.x(), 0, mw, cl.top));
+    TilePiece(strips.top, RectFromEdges(nlt.x(), 0, nrt.x(), cl.top), source, RectFromEdges(lt.x(), 0, rt.x(), cl.top));
+    DrawPiece(strips.top, RectFromEdges(0, 0, lt.x(), cl.top), source, RectFromEdges(0, 0, lt.x(), cl.top));
+    DrawPiece(strips.top, RectFromEdges(nrt.x(), 0, nrt.x() + mw - rt.x(), cl.top), source, RectFromEdges(rt.x(), 0, mw, cl.top));
 
     int const bottomHeight = mh - cl.bottom;
     strips.bottom = MakeSkinBitmap(w, bottomHeight, kOutside);
-    TilePiece(strips.bottom, Edges(nlb.x(), 0, nrb.x(), bottomHeight), source,
-        Edges(lb.x(), cl.bottom, rb.x(), mh));
-    DrawPiece(strips.bottom, Edges(0, 0, lb.x(), bottomHeight), source, Edges(0, cl.bottom, lb.x(), mh));
-    DrawPiece(strips.bottom, Edges(nrb.x(), 0, nrb.x() + mw - rb.x(), bottomHeight), source,
-        Edges(rb.x(), cl.bottom, mw, mh));
+    TilePiece(strips.bottom, RectFromEdges(nlb.x(), 0, nrb.x(), bottomHeight), source,
+        RectFromEdges(lb.x(), cl.bottom, rb.x(), mh));
+    DrawPiece(strips.bottom, RectFromEdges(0, 0, lb.x(), bottomHeight), source, RectFromEdges(0, cl.bottom, lb.x(), mh));
+    DrawPiece(strips.bottom, RectFromEdges(nrb.x(), 0, nrb.x() + mw - rb.x(), bottomHeight), source,
+        RectFromEdges(rb.x(), cl.bottom, mw, mh));
 
     strips.left = MakeSkinBitmap(cl.left, sideHeight, kOutside);
-    TilePiece(strips.left, strips.left.rect(), source, Edges(0, lt.y(), cl.left, lb.y()));
-    DrawPiece(strips.left, Edges(0, 0, cl.left, lt.y() - cl.top), source, Edges(0, cl.top, cl.left, lt.y()));
-    DrawPiece(strips.left, Edges(0, sideHeight - (cl.bottom - lb.y()), cl.left, sideHeight), source,
-        Edges(0, lb.y(), cl.left, cl.bottom));
+    TilePiece(strips.left, strips.left.rect(), source, RectFromEdges(0, lt.y(), cl.left, lb.y()));
+    DrawPiece(strips.left, RectFromEdges(0, 0, cl.left, lt.y() - cl.top), source, RectFromEdges(0, cl.top, cl.left, lt.y()));
+    DrawPiece(strips.left, RectFromEdges(0, sideHeight - (cl.bottom - lb.y()), cl.left, sideHeight), source,
+        RectFromEdges(0, lb.y(), cl.left, cl.bottom));
 
     int const rightWidth = mw - cl.right;
     strips.right = MakeSkinBitmap(rightWidth, sideHeight, kOutside);
-    TilePiece(strips.right, strips.right.rect(), source, Edges(cl.right, rt.y(), mw, rb.y()));
-    DrawPiece(strips.right, Edges(0, 0, rightWidth, rt.y() - cl.top), source, Edges(cl.right, cl.top, mw, rt.y()));
-    DrawPiece(strips.right, Edges(0, sideHeight - (cl.bottom - rb.y()), rightWidth, sideHeight), source,
-        Edges(cl.right, rb.y(), mw, cl.bottom));
+    TilePiece(strips.right, strips.right.rect(), source, RectFromEdges(cl.right, rt.y(), mw, rb.y()));
+    DrawPiece(strips.right, RectFromEdges(0, 0, rightWidth, rt.y() - cl.top), source, RectFromEdges(cl.right, cl.top, mw, rt.y()));
+    DrawPiece(strips.right, RectFromEdges(0, sideHeight - (cl.bottom - rb.y()), rightWidth, sideHeight), source,
+        RectFromEdges(cl.right, rb.y(), mw, cl.bottom));
     return strips;
 }
 

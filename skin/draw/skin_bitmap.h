@@ -22,6 +22,13 @@ QImage ToSkinBitmap(const QImage& picture);
 // Converts image to the engine's format in place, when it is not already.
 void ConvertToSkinBitmap(QImage& image);
 
+// The rectangle from left, top, right and bottom (right and bottom exclusive),
+// the way skin geometry gives its edges.
+inline QRect RectFromEdges(int left, int top, int right, int bottom)
+{
+    return QRect(left, top, right - left, bottom - top);
+}
+
 // Pixel access without the format checks of QImage::pixel().
 inline const QRgb* SkinRow(const QImage& image, int y) { return reinterpret_cast<const QRgb*>(image.constScanLine(y)); }
 inline QRgb* SkinRow(QImage& image, int y) { return reinterpret_cast<QRgb*>(image.scanLine(y)); }
