@@ -164,10 +164,12 @@ TEST_F(DefaultSkin, TextUsesCrLfLowerCaseKeysAndDescribesTheSkin)
 {
     EXPECT_TRUE(m_text.endsWith("\r\n"));
     for (qsizetype i = 0; i < m_text.size(); ++i) {
-        if (m_text[i] == '\n')
+        if (m_text[i] == '\n') {
             ASSERT_TRUE(i > 0 && m_text[i - 1] == '\r') << "bare line feed at byte " << i;
-        if (m_text[i] == '\r')
+        }
+        if (m_text[i] == '\r') {
             ASSERT_TRUE(i + 1 < m_text.size() && m_text[i + 1] == '\n') << "bare carriage return at byte " << i;
+        }
     }
     for (const QString& section : m_ini.Sections()) {
         for (const QString& key : m_ini.Keys(section))
@@ -237,10 +239,15 @@ TEST_F(DefaultSkin, PictureIndexesNameExistingPictures)
             EXPECT_TRUE(index >= -1 && index < count) << "[" << section.toStdString() << "] " << key.toStdString();
         }
     }
-    // Every picture-based control has its picture.
+    // Every picture-based control has its picture, and all but the slider
+    // (which has only ruler and thumb images) a face in it.
     for (const Definition& entry : Entries("SKINCONTROLS")) {
-        if (entry.type != "stdlabel")
-            EXPECT_TRUE(ActiveSize(ReadPictureIndex(m_ini, entry.name, "pictureindex"))) << entry.name.toStdString();
+        if (entry.type == "stdlabel")
+            continue;
+        EXPECT_TRUE(ActiveSize(ReadPictureIndex(m_ini, entry.name, "pictureindex"))) << entry.name.toStdString();
+        if (entry.type != "slider") {
+            EXPECT_FALSE(ReadSkinRect(m_ini, entry.name, "skinrect").IsEmpty()) << entry.name.toStdString();
+        }
     }
 }
 
@@ -280,10 +287,12 @@ TEST_F(DefaultSkin, EveryFrameRectangleLiesInsideItsPicture)
     }
 
     for (const QString& key : m_ini.Keys("FORMINFO")) {
-        if (IsRectKey(key) && ReadSkinRect(m_ini, "FORMINFO", key) != SkinRect {})
+        if (IsRectKey(key) && ReadSkinRect(m_ini, "FORMINFO", key) != SkinRect {}) {
             EXPECT_TRUE(Inside(ReadSkinRect(m_ini, "FORMINFO", key), m_frame.size())) << key.toStdString();
-        if (IsPointKey(key))
+        }
+        if (IsPointKey(key)) {
             EXPECT_TRUE(Inside(ReadSkinPoint(m_ini, "FORMINFO", key), m_frame.size())) << key.toStdString();
+        }
     }
 
     for (const char* window : { "POPUPWINDOW", "HINTWINDOW" }) {
@@ -292,10 +301,12 @@ TEST_F(DefaultSkin, EveryFrameRectangleLiesInsideItsPicture)
         ASSERT_TRUE(picture);
         EXPECT_EQ(ActiveSize(ReadPictureIndex(m_ini, window, "maskpictureindex")), picture);
         for (const QString& key : m_ini.Keys(window)) {
-            if (IsRectKey(key))
+            if (IsRectKey(key)) {
                 EXPECT_TRUE(Inside(ReadSkinRect(m_ini, window, key), *picture)) << key.toStdString();
-            if (IsPointKey(key))
+            }
+            if (IsPointKey(key)) {
                 EXPECT_TRUE(Inside(ReadSkinPoint(m_ini, window, key), *picture)) << key.toStdString();
+            }
         }
     }
 }
@@ -358,6 +369,66 @@ TEST_F(DefaultSkin, ControlFacesFitTheMainWindow)
 
     // The slider's thumb holds two states side by side.
     EXPECT_EQ(ReadSkinRect(m_ini, "slider", "hthumbrect").Width() % 2, 0);
+}
+
+// The pieces between the corner points repeat to any size, so each must be
+// the same in every column (or row) that repeats, or seams would show.
+TEST_F(DefaultSkin, RepeatedBandsTileWithoutSeams)
+{
+    const auto uniformColumns = [](const QImage& picture, const QRect& band) {
+        for (int x = band.left() + 1; x <= band.right(); ++x) {
+            for (int y = band.top(); y <= band.bottom(); ++y) {
+                if (picture.pixel(x, y) != picture.pixel(band.left(), y))
+                    return false;
+            }
+        }
+        return true;
+    };
+    const auto uniformRows = [](const QImage& picture, const QRect& band) {
+        for (int y = band.top() + 1; y <= band.bottom(); ++y) {
+            for (int x = band.left(); x <= band.right(); ++x) {
+                if (picture.pixel(x, y) != picture.pixel(x, band.top()))
+                    return false;
+            }
+        }
+        return true;
+    };
+
+    const QPoint leftTop = ReadSkinPoint(m_ini, "FORMINFO", "lefttoppoint");
+    const QPoint rightTop = ReadSkinPoint(m_ini, "FORMINFO", "righttoppoint");
+    const QPoint leftBottom = ReadSkinPoint(m_ini, "FORMINFO", "leftbottompoint");
+    const SkinRect client = ReadSkinRect(m_ini, "FORMINFO", "clientrect");
+    EXPECT_TRUE(uniformColumns(m_frame, QRect(QPoint(leftTop.x(), 0), QPoint(rightTop.x() - 1, m_frame.height() - 1))));
+    EXPECT_TRUE(uniformRows(m_frame, QRect(QPoint(0, leftTop.y()), QPoint(m_frame.width() - 1, leftBottom.y() - 1))));
+    EXPECT_TRUE(uniformColumns(m_frame, client.ToQRect()) && uniformRows(m_frame, client.ToQRect()));
+
+    const std::map<QString, QStringList> horizontal {
+        { "button", { "skinrect", "activeskinrect", "downskinrect", "disabledskinrect", "focusedskinrect" } },
+        { "checkbox", { "skinrect", "activeskinrect" } },
+        { "edit", { "skinrect", "activeskinrect" } },
+        { "label", { "skinrect" } },
+        { "gauge", { "skinrect" } },
+        { "hscrollbar", { "skinrect" } },
+        { "bothhscrollbar", { "skinrect" } },
+    };
+    for (const auto& [name, faces] : horizontal) {
+        const QImage& picture = m_active[ReadPictureIndex(m_ini, name, "pictureindex")];
+        const int left = ReadSkinPoint(m_ini, name, "lefttoppoint").x();
+        const int right = ReadSkinPoint(m_ini, name, "righttoppoint").x();
+        for (const QString& face : faces) {
+            const SkinRect rect = ReadSkinRect(m_ini, name, face);
+            EXPECT_TRUE(uniformColumns(picture, QRect(QPoint(rect.left + left, rect.top), QPoint(rect.left + right - 1, rect.bottom - 1))))
+                << name.toStdString() << " " << face.toStdString();
+        }
+    }
+    for (const QString name : { "vscrollbar", "vgauge" }) {
+        const QImage& picture = m_active[ReadPictureIndex(m_ini, name, "pictureindex")];
+        const SkinRect rect = ReadSkinRect(m_ini, name, "skinrect");
+        const int top = ReadSkinPoint(m_ini, name, "lefttoppoint").y();
+        const int bottom = ReadSkinPoint(m_ini, name, "leftbottompoint").y();
+        EXPECT_TRUE(uniformRows(picture, QRect(QPoint(rect.left, rect.top + top), QPoint(rect.right - 1, rect.top + bottom - 1))))
+            << name.toStdString();
+    }
 }
 
 TEST_F(DefaultSkin, PacksAndLoadsIntoTheSkinData)
