@@ -21,23 +21,30 @@ QRgb Mix(QRgb current, QRgb target, double currentWeight, double targetWeight)
         MixChannel(qBlue(current), qBlue(target), currentWeight, targetWeight));
 }
 
-// The plain blend: one weight pair for every pixel, so each result is looked
-// up by its channel pair instead of being computed six million times.
+// The plain blend: one weight pair for every pixel. Large images look each
+// result up by its channel pair rather than computing it millions of times;
+// small ones are done before such a table would be built.
 void Blend(QImage& current, const QImage& target, double progress)
 {
-    std::vector<quint8> table(256 * 256);
-    for (int c = 0; c < 256; ++c)
-        for (int t = 0; t < 256; ++t)
-            table[c * 256 + t] = static_cast<quint8>(MixChannel(c, t, 1 - progress, progress));
     int const width = current.width();
     int const height = current.height();
+    constexpr int kTableSize = 256 * 256;
+    bool const useTable = qint64(width) * height * 3 > kTableSize;
+    std::vector<quint8> table;
+    if (useTable) {
+        table.resize(kTableSize);
+        for (int c = 0; c < 256; ++c)
+            for (int t = 0; t < 256; ++t)
+                table[c * 256 + t] = static_cast<quint8>(MixChannel(c, t, 1 - progress, progress));
+    }
     for (int y = 0; y < height; ++y) {
         QRgb* row = SkinRow(current, y);
         const QRgb* to = SkinRow(target, y);
         for (int x = 0; x < width; ++x) {
             QRgb const c = row[x], t = to[x];
-            row[x] = qRgb(table[qRed(c) * 256 + qRed(t)], table[qGreen(c) * 256 + qGreen(t)],
-                table[qBlue(c) * 256 + qBlue(t)]);
+            row[x] = useTable ? qRgb(table[qRed(c) * 256 + qRed(t)], table[qGreen(c) * 256 + qGreen(t)],
+                                    table[qBlue(c) * 256 + qBlue(t)])
+                              : Mix(c, t, 1 - progress, progress);
         }
     }
 }

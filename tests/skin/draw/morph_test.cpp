@@ -45,9 +45,12 @@ TEST(Morph, DefaultBlendsRoundingTiesToEvenAndClampsProgress)
     Morph(beyond, PictureRow({ qRgb(20, 2, 3) }), 3.0, MorphKind::mkDefault);
     EXPECT_EQ(beyond.pixel(0, 0) & 0xffffffu, qRgb(20, 2, 3) & 0xffffffu);
 
-    QImage quarter = FilledPicture(3, 2, qRgb(0, 0, 0));
-    Morph(quarter, FilledPicture(3, 2, qRgb(200, 10, 255)), 0.25, MorphKind::mkDefault);
-    EXPECT_TRUE(PixelsAre(quarter, [](int, int) { return qRgb(50, 2, 64); })); // 2.5 -> 2, 63.75 -> 64
+    // Small and large images blend alike (the large ones through a table).
+    for (QSize size : { QSize(3, 2), QSize(200, 120) }) {
+        QImage quarter = FilledPicture(size.width(), size.height(), qRgb(0, 0, 0));
+        Morph(quarter, FilledPicture(size.width(), size.height(), qRgb(200, 10, 255)), 0.25, MorphKind::mkDefault);
+        EXPECT_TRUE(PixelsAre(quarter, [](int, int) { return qRgb(50, 2, 64); })); // 2.5 -> 2, 63.75 -> 64
+    }
 }
 
 TEST(Morph, LeftSlideAtHalfShowsTheTargetsRightHalfOnTheLeft)
