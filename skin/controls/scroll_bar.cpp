@@ -98,12 +98,8 @@ void TbsSkinScrollBar::SetMin(int min)
 void TbsSkinScrollBar::SetMax(int max)
 {
     m_max = max;
-    if (m_pageSize > 0) {
-        if (m_max - m_min < m_pageSize + m_position)
-            m_position = std::max(m_min, m_max - m_min - m_pageSize + 1);
-    } else if (m_position > m_max) {
-        m_position = m_max;
-    }
+    // A position the new end leaves outside becomes the last one that fits.
+    m_position = ClampPosition(m_position);
     update();
 }
 

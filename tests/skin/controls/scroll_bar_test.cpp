@@ -53,9 +53,16 @@ TEST(ScrollBarTest, PositionStaysInsideRangeAndPage)
     bar.SetPageSize(40);
     EXPECT_EQ(bar.PageSize(), 40);
 
-    // Lowering Max pulls the position back inside the page.
+    // Lowering Max pulls the position back inside the page, also when the
+    // range does not start at 0.
     bar.SetMax(70);
     EXPECT_EQ(bar.Position(), 31);
+    bar.SetRange(-10, 100, 10, 85);
+    bar.SetMax(50);
+    EXPECT_EQ(bar.Position(), 41);
+    bar.SetRange(0, 100, 0, 80);
+    bar.SetMax(60);
+    EXPECT_EQ(bar.Position(), 60);
 
     bar.SetRange(0, 0, 0, 0);
     EXPECT_EQ(bar.Position(), 0);
