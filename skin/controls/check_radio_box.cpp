@@ -1,7 +1,11 @@
 #include "skin/controls/check_radio_box.h"
 
 #include "skin/controls/fallback_drawing.h"
+#include "skin/controls/skin_font.h"
+#include "skin/data/control_definitions_check_radio.h"
 #include "skin/draw/glyphs.h"
+#include "skin/draw/pixel_effects.h"
+#include "skin/draw/skin_bitmap.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -109,6 +113,14 @@ void TbsSkinCheckRadioBox::Toggle()
         SetChecked(true);
 }
 
+void TbsSkinCheckRadioBox::GetSkinData()
+{
+    TbsSkinCustomControl::GetSkinData();
+    // A flat box shows its parent around the mark, so it takes no shape.
+    if (m_flat)
+        m_maskPicture = {};
+}
+
 void TbsSkinCheckRadioBox::ChangeSkinData()
 {
     // A flat box keeps any size it is given.
@@ -137,23 +149,119 @@ int TbsSkinCheckRadioBox::CaptionFlags() const
     return m_wordWrap && m_flat ? Qt::TextWordWrap | Qt::TextExpandTabs : Qt::TextSingleLine;
 }
 
-QRect TbsSkinCheckRadioBox::DefaultCaptionRect() const
+QRect TbsSkinCheckRadioBox::FlatCaptionRect(int left, const QFont& font) const
 {
     if (m_caption.isEmpty())
         return {};
-    const QFontMetrics metrics(DefaultFont());
-    if (!m_flat)
-        return QRect(kPlainCaptionLeft, 0, width() - kPlainCaptionLeft, height());
+    const QFontMetrics metrics(font);
     if (m_wordWrap) {
-        const int available = width() - kFlatCaptionLeft;
+        const int available = width() - left;
         const QRect measured = metrics.boundingRect(QRect(0, 0, available, height()), CaptionFlags(), m_caption);
         const int top = std::max(0, height() / 2 - measured.height() / 2);
-        return QRect(kFlatCaptionLeft, top, available, measured.height());
+        return QRect(left, top, available, measured.height());
     }
     const int textWidth = metrics.horizontalAdvance(m_caption);
     const int textHeight = metrics.height();
-    const int right = std::min(kFlatCaptionLeft + textWidth, width() - kCaptionRightGap);
-    return QRect(kFlatCaptionLeft, height() / 2 - textHeight / 2, right - kFlatCaptionLeft, textHeight);
+    const int right = std::min(left + textWidth, width() - kCaptionRightGap);
+    return QRect(left, height() / 2 - textHeight / 2, right - left, textHeight);
+}
+
+QRect TbsSkinCheckRadioBox::CaptionRect()
+{
+    GetSkinData();
+    if (m_caption.isEmpty())
+        return {};
+    if (const auto* definition = Definition<TbsDataSkinCheckRadioControl>()) {
+        if (m_flat)
+            return FlatCaptionRect(CheckImage(*definition).width() + 7, CaptionFont());
+        return MapSkinRect(definition->textArea).ToQRect();
+    }
+    if (!m_flat)
+        return QRect(kPlainCaptionLeft, 0, width() - kPlainCaptionLeft, height());
+    return FlatCaptionRect(kFlatCaptionLeft, DefaultFont());
+}
+
+QFont TbsSkinCheckRadioBox::CaptionFont() const
+{
+    const auto* definition = Definition<TbsDataSkinCheckRadioControl>();
+    if (definition && UseSkinFont())
+        return SkinFont(definition->fontName, definition->fontHeight, definition->fontStyle);
+    return DefaultFont();
+}
+
+QImage TbsSkinCheckRadioBox::CheckImage(const TbsDataSkinCheckRadioControl& definition) const
+{
+    const auto orElse = [](const SkinRect& rect, const SkinRect& fallback) { return rect.IsEmpty() ? fallback : rect; };
+    SkinRect checked = definition.checkImageRect;
+    SkinRect unchecked = definition.uncheckImageRect;
+    if (!isEnabled()) {
+        checked = orElse(definition.unenabledCheckImageRect, checked);
+        unchecked = orElse(definition.unenabledUncheckImageRect, unchecked);
+    } else if (m_mouseInside) {
+        checked = orElse(definition.activeCheckImageRect, checked);
+        unchecked = orElse(definition.activeUncheckImageRect, unchecked);
+    }
+    if (m_state != cbGrayed)
+        return m_picture.copy((m_state == cbChecked ? checked : unchecked).ToQRect());
+    // Without a picture of its own the grayed mark is the check mark lightened.
+    if (definition.grayedCheckImageRect.IsEmpty()) {
+        QImage image = ToSkinBitmap(m_picture.copy(checked.ToQRect()));
+        ApplyBrightness(image, 0.5);
+        return image;
+    }
+    const bool hovered = isEnabled() && m_mouseInside && !definition.activeGrayedCheckImageRect.IsEmpty();
+    return m_picture.copy((hovered ? definition.activeGrayedCheckImageRect : definition.grayedCheckImageRect).ToQRect());
+}
+
+void TbsSkinCheckRadioBox::CreateControlSkinImage(QImage& image)
+{
+    const auto* definition = Definition<TbsDataSkinCheckRadioControl>();
+    if (!definition) {
+        TbsSkinCustomControl::CreateControlSkinImage(image);
+        return;
+    }
+    const bool focused = hasFocus() && m_canFocused;
+    const QImage check = CheckImage(*definition);
+    SkinColor color = m_flat ? definition->frameFontColor : definition->fontColor;
+    if (m_flat) {
+        DrawParentBackground(image);
+    } else {
+        const bool active = m_mouseInside || focused;
+        const SkinRect face = active && !definition->activeSkinRect.IsEmpty() ? definition->activeSkinRect : definition->skinRect;
+        CreateSkinFace(image, face);
+        if (active)
+            color = definition->activeFontColor;
+    }
+    if (!isEnabled())
+        color = definition->unenabledFontColor;
+    else if (!m_useSkinFontColor)
+        color = DefaultFontColor();
+
+    QPainter painter(&image);
+    if (m_flat) {
+        DrawGlyphFrame(painter, QPoint(3, height() / 2 - check.height() / 2), check, 1, 1);
+    } else {
+        // The image sits centred in its area, which follows the right edge
+        // when the text lies to its left.
+        SkinRect area = definition->checkImageArea;
+        if (definition->textArea.right < area.right)
+            area = area.Translated(width() - Piece().skinRect.Width(), 0);
+        const QPoint centre((area.left + area.right) / 2, (area.top + area.bottom) / 2);
+        const int imageWidth = definition->checkImageRect.Width();
+        const int imageHeight = definition->checkImageRect.Height();
+        DrawGlyphFrame(painter, centre - QPoint(imageWidth / 2, imageHeight / 2), check, 1, 1);
+    }
+    const QRect captionRect = CaptionRect();
+    if (!captionRect.isEmpty()) {
+        painter.setFont(CaptionFont());
+        painter.setPen(SkinColorToQColor(color));
+        painter.setClipRect(captionRect);
+        const int flags = m_flat ? CaptionFlags() : Qt::TextSingleLine;
+        painter.drawText(captionRect, flags | Qt::AlignLeft | Qt::AlignVCenter, m_caption);
+    }
+    painter.end();
+    if (m_flat && focused && !captionRect.isEmpty())
+        fallback::DrawFocusRect(image, captionRect.adjusted(-2, -1, 3, 1));
 }
 
 void TbsSkinCheckRadioBox::DrawDefaultMark(QPainter& painter) const
@@ -186,7 +294,7 @@ void TbsSkinCheckRadioBox::CreateControlDefaultImage(QImage& image)
         const QRect box(kBoxLeft, image.height() / 2 - kBoxSize / 2, kBoxSize, kBoxSize);
         fallback::FrameRect(painter, box, SkinColorToQColor(m_mouseInside ? clNavy : clBtnShadow));
 
-        const QRect captionRect = DefaultCaptionRect();
+        const QRect captionRect = CaptionRect();
         if (!captionRect.isEmpty()) {
             painter.setFont(DefaultFont());
             painter.setPen(SkinColorToQColor(isEnabled() ? DefaultFontColor() : clBtnShadow));
@@ -197,7 +305,7 @@ void TbsSkinCheckRadioBox::CreateControlDefaultImage(QImage& image)
         DrawDefaultMark(painter);
     }
     if (m_flat && focused && !m_caption.isEmpty())
-        fallback::DrawFocusRect(image, DefaultCaptionRect().adjusted(-2, -1, 3, 1));
+        fallback::DrawFocusRect(image, CaptionRect().adjusted(-2, -1, 3, 1));
 }
 
 void TbsSkinCheckRadioBox::SetMouseInside(bool inside)

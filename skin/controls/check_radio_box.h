@@ -3,6 +3,7 @@
 #include "skin/controls/skin_custom_control.h"
 
 class QPainter;
+class TbsDataSkinCheckRadioControl;
 
 enum TCheckBoxState { cbUnchecked = 0, cbChecked = 1, cbGrayed = 2 };
 
@@ -51,18 +52,20 @@ public:
 
     void Toggle();
 
+    void GetSkinData() override;
     void ChangeSkinData() override;
     void CalcSize(int& width, int& height) override;
     void ParentBackgroundChanged() override;
 
-    // Where the caption is drawn without a skin, for the focus marker.
-    QRect DefaultCaptionRect() const;
+    // Where the caption is drawn now; the focus marker runs around it.
+    QRect CaptionRect();
 
 signals:
     void OnClick();
 
 protected:
     void CreateControlDefaultImage(QImage& image) override;
+    void CreateControlSkinImage(QImage& image) override;
 
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -79,6 +82,10 @@ private:
     void SetMouseInside(bool inside);
     void DrawDefaultMark(QPainter& painter) const;
     int CaptionFlags() const;
+    QRect FlatCaptionRect(int left, const QFont& font) const;
+    QFont CaptionFont() const;
+    // The check mark picture for the current state, hover and enabled state.
+    QImage CheckImage(const TbsDataSkinCheckRadioControl& definition) const;
 
     QString m_caption;
     bool m_flat { true };

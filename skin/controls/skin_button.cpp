@@ -1,7 +1,11 @@
 #include "skin/controls/skin_button.h"
 
 #include "skin/controls/fallback_drawing.h"
+#include "skin/controls/skin_font.h"
+#include "skin/data/control_definitions_buttons.h"
+#include "skin/draw/compose_skin_image.h"
 #include "skin/draw/glyph_text_layout.h"
+#include "skin/draw/skin_bitmap.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -71,6 +75,14 @@ void TbsSkinButton::SetMargin(int margin)
     update();
 }
 
+void TbsSkinButton::GetSkinData()
+{
+    TbsSkinCustomControl::GetSkinData();
+    // A face stretched to any size no longer fits the mask's shape.
+    if (!m_useSkinSize)
+        m_maskPicture = {};
+}
+
 void TbsSkinButton::CalcSize(int& width, int& height)
 {
     if (m_useSkinSize)
@@ -111,6 +123,70 @@ void TbsSkinButton::CreateControlDefaultImage(QImage& image)
     painter.setPen(SkinColorToQColor(isEnabled() ? DefaultFontColor() : clBtnShadow));
     DrawGlyphAndText(painter, SkinRect::FromQRect(image.rect()), m_margin, m_spacing, blGlyphLeft, m_caption, {}, 1, 1,
         pressed, {});
+}
+
+void TbsSkinButton::CreateControlSkinImage(QImage& image)
+{
+    const auto* definition = Definition<TbsDataSkinButtonControl>();
+    if (!definition) {
+        TbsSkinCustomControl::CreateControlSkinImage(image);
+        return;
+    }
+    const SkinRect& normal = definition->skinRect;
+    const SkinRect active = definition->activeSkinRect.IsEmpty() ? normal : definition->activeSkinRect;
+    const SkinRect down = definition->downSkinRect.IsEmpty() ? active : definition->downSkinRect;
+    if (!isEnabled() && !definition->disabledSkinRect.IsEmpty())
+        CreateButtonImage(image, definition->disabledSkinRect, false, false);
+    else if (ShowsPressed())
+        CreateButtonImage(image, down, true, true);
+    else if (hasFocus() && m_canFocused && !definition->focusedSkinRect.IsEmpty())
+        CreateButtonImage(image, definition->focusedSkinRect, true, false);
+    else if (ShowsActive())
+        CreateButtonImage(image, active, true, false);
+    else
+        CreateButtonImage(image, normal, false, false);
+}
+
+QRect TbsSkinButton::SkinCaptionArea() const
+{
+    if (m_useSkinSize || Mode() == CompositionMode::Full)
+        return Target().clientRect.ToQRect();
+    const SkinRect& skin = Piece().skinRect;
+    SkinRect area = Piece().clientRect;
+    area.right += width() - skin.Width();
+    area.bottom += height() - skin.Height();
+    return area.ToQRect();
+}
+
+void TbsSkinButton::CreateButtonImage(QImage& image, const SkinRect& faceRect, bool active, bool down)
+{
+    const auto* definition = Definition<TbsDataSkinButtonControl>();
+    if (m_useSkinSize || Mode() == CompositionMode::Full)
+        CreateSkinFace(image, faceRect);
+    else if (Mode() == CompositionMode::Fixed)
+        DrawPiece(image, image.rect(), m_picture, faceRect.ToQRect());
+    else
+        ComposeSkinImageStretched(image, m_picture, faceRect, Piece().clientRect, width(), height(), true);
+
+    SkinColor color = definition->fontColor;
+    if (isEnabled() && !m_useSkinFontColor)
+        color = DefaultFontColor();
+    else if (!isEnabled())
+        color = definition->disabledFontColor == definition->fontColor ? SkinColor { clGray } : definition->disabledFontColor;
+    else if (active && down)
+        color = definition->downFontColor;
+    else if (active)
+        color = definition->activeFontColor;
+
+    const QRect captionArea = SkinCaptionArea();
+    if (definition->showFocus && hasFocus())
+        fallback::DrawFocusRect(image, captionArea);
+    QPainter painter(&image);
+    painter.setFont(UseSkinFont() ? SkinFont(definition->fontName, definition->fontHeight, definition->fontStyle)
+                                  : DefaultFont());
+    painter.setPen(SkinColorToQColor(color));
+    DrawGlyphAndText(painter, SkinRect::FromQRect(captionArea), m_margin, m_spacing, blGlyphLeft, m_caption, {}, 1, 1,
+        active && down, {});
 }
 
 void TbsSkinButton::SetMouseInside(bool inside)

@@ -51,6 +51,7 @@ public:
 
     bool MouseInside() const { return m_mouseInside; }
 
+    void GetSkinData() override;
     void CalcSize(int& width, int& height) override;
 
     // The click action shared by mouse, keyboard and auto-repeat.
@@ -67,6 +68,10 @@ protected:
     bool ShowsActive() const;
 
     void CreateControlDefaultImage(QImage& image) override;
+    void CreateControlSkinImage(QImage& image) override;
+    // Draws one skin face with its caption: faceRect composed to the button,
+    // the caption coloured as an active and/or down face.
+    void CreateButtonImage(QImage& image, const SkinRect& faceRect, bool active, bool down);
 
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -80,6 +85,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // The area the caption is laid out in, at the current size.
+    QRect SkinCaptionArea() const;
     void StartRepeat();
     void StopRepeat();
     void RepeatTick();

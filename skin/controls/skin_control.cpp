@@ -41,6 +41,25 @@ void TbsSkinControl::GetSkinData()
         m_skinIndex = m_skinData->FindControlIndex(m_skinDataName);
 }
 
+const TbsDataSkinControl* TbsSkinControl::SkinDefinition() const
+{
+    const TbsSkinData* const skinData = SkinData();
+    if (!skinData || SkinIndex() < 0)
+        return nullptr;
+    const auto& definitions = skinData->ControlDefinitions();
+    if (static_cast<std::size_t>(SkinIndex()) >= definitions.size())
+        return nullptr;
+    return definitions[static_cast<std::size_t>(SkinIndex())].get();
+}
+
+QImage TbsSkinControl::SkinPicture(int index) const
+{
+    const TbsSkinData* const skinData = SkinData();
+    if (!skinData || index < 0 || index >= skinData->ActivePictures().size())
+        return {};
+    return skinData->ActivePictures().at(index);
+}
+
 void TbsSkinControl::ChangeSkinData()
 {
     GetSkinData();

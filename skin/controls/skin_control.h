@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+class TbsDataSkinControl;
 class TbsSkinData;
 
 // The skin binding every windowed skinned control shares: it names its
@@ -57,6 +58,13 @@ signals:
     void OnMouseLeave();
 
 protected:
+    // The definition in use, or null; Definition<T>() also checks its kind.
+    const TbsDataSkinControl* SkinDefinition() const;
+    template<typename T>
+    const T* Definition() const { return dynamic_cast<const T*>(SkinDefinition()); }
+    // A picture of the skin by index; null for -1 or past the list's end.
+    QImage SkinPicture(int index) const;
+
     // Fills face, which has the control's size: the fallback face without a
     // definition, the skin face with one.
     virtual void PaintFace(QImage& face);

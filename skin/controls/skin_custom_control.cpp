@@ -63,25 +63,6 @@ void TbsSkinCustomControl::SetUseSkinFont(bool use)
     update();
 }
 
-const TbsDataSkinControl* TbsSkinCustomControl::SkinDefinition() const
-{
-    const TbsSkinData* const skinData = SkinData();
-    if (!skinData || SkinIndex() < 0)
-        return nullptr;
-    const auto& definitions = skinData->ControlDefinitions();
-    if (static_cast<std::size_t>(SkinIndex()) >= definitions.size())
-        return nullptr;
-    return definitions[static_cast<std::size_t>(SkinIndex())].get();
-}
-
-QImage TbsSkinCustomControl::SkinPicture(int index) const
-{
-    const TbsSkinData* const skinData = SkinData();
-    if (!skinData || index < 0 || index >= skinData->ActivePictures().size())
-        return {};
-    return skinData->ActivePictures().at(index);
-}
-
 void TbsSkinCustomControl::GetSkinData()
 {
     TbsSkinControl::GetSkinData();
@@ -190,6 +171,11 @@ void TbsSkinCustomControl::PaintForcedBackground(QImage& face)
         const QRect piece = client.Translated(m_piece.skinRect.left, m_piece.skinRect.top).ToQRect();
         FillWithPiece(face, m_target.clientRect.ToQRect(), m_picture, piece, m_piece.stretchEffect, m_piece.stretchType);
     }
+    DrawSkinBorders(face);
+}
+
+void TbsSkinCustomControl::DrawSkinBorders(QImage& face)
+{
     SkinBorderStrips strips = ComposeSkinBorders(m_picture, m_piece, m_target);
     CreateControlSkinImage(strips.top);
     QPainter painter(&face);

@@ -52,19 +52,15 @@ public:
     SkinRect MapSkinRect(const SkinRect& rect) const;
 
 protected:
-    // The definition in use, or null; Definition<T>() also checks its kind.
-    const TbsDataSkinControl* SkinDefinition() const;
-    template<typename T>
-    const T* Definition() const { return dynamic_cast<const T*>(SkinDefinition()); }
-    // A picture of the skin by index; null for -1 or past the list's end.
-    QImage SkinPicture(int index) const;
-
     void PaintFace(QImage& face) override;
     void CreateControlDefaultImage(QImage& image) override;
     void CreateControlSkinImage(QImage& image) override;
     // The control's picture composed at its size with faceRect standing in
     // for the skin rectangle; the fixed mode gives faceRect's own size.
     void CreateSkinFace(QImage& image, const SkinRect& faceRect) const;
+    // The four border strips of a full-mode face drawn around its client
+    // area; the top strip passes through CreateControlSkinImage first.
+    void DrawSkinBorders(QImage& face);
     void resizeEvent(QResizeEvent* event) override;
 
     QImage m_picture;

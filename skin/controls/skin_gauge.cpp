@@ -1,8 +1,13 @@
 #include "skin/controls/skin_gauge.h"
 
 #include "skin/controls/fallback_drawing.h"
+#include "skin/controls/skin_font.h"
+#include "skin/data/control_definitions_gauge.h"
+#include "skin/draw/compose_skin_face.h"
+#include "skin/draw/skin_bitmap.h"
 
 #include <QPainter>
+#include <QTransform>
 #include <cmath>
 
 TbsSkinGauge::TbsSkinGauge(QWidget* parent)
@@ -97,23 +102,48 @@ QString TbsSkinGauge::GaugeText() const
     return text;
 }
 
-QRect TbsSkinGauge::DefaultProgressArea() const
+void TbsSkinGauge::GetSkinData()
 {
-    return rect().adjusted(1, 1, -1, -1);
+    TbsSkinCustomControl::GetSkinData();
+    if (const auto* definition = Definition<TbsDataSkinGaugeControl>())
+        m_vertical = definition->vertical;
+    // A face stretched to any size no longer fits the mask's shape.
+    if (!m_useSkinSize)
+        m_maskPicture = {};
 }
 
-QRect TbsSkinGauge::FilledRect() const
+QRect TbsSkinGauge::ProgressArea(int width, int height) const
 {
-    QRect filled = DefaultProgressArea();
+    const auto* definition = Definition<TbsDataSkinGaugeControl>();
+    if (!definition)
+        return QRect(0, 0, width, height).adjusted(1, 1, -1, -1);
+    SkinRect area = definition->progressArea;
+    if (Mode() != CompositionMode::Fixed) {
+        if (m_vertical)
+            area.bottom += height - definition->skinRect.Height();
+        else
+            area.right += width - definition->skinRect.Width();
+    }
+    return area.ToQRect();
+}
+
+QRect TbsSkinGauge::FilledPart(const QRect& area) const
+{
+    QRect filled = area;
     const double fraction = Fraction();
     if (m_vertical) {
-        const int length = static_cast<int>(std::trunc(filled.height() * fraction));
-        filled.setTop(filled.bottom() + 1 - length);
+        const int length = static_cast<int>(std::trunc(area.height() * fraction));
+        filled.setTop(area.bottom() + 1 - length);
     } else {
-        const int length = static_cast<int>(std::trunc(filled.width() * fraction));
-        filled.setWidth(length);
+        filled.setWidth(static_cast<int>(std::trunc(area.width() * fraction)));
     }
     return filled;
+}
+
+QRect TbsSkinGauge::FilledRect()
+{
+    GetSkinData();
+    return FilledPart(ProgressArea(width(), height()));
 }
 
 void TbsSkinGauge::CalcSize(int& width, int& height)
@@ -122,13 +152,13 @@ void TbsSkinGauge::CalcSize(int& width, int& height)
         TbsSkinCustomControl::CalcSize(width, height);
 }
 
-void TbsSkinGauge::DrawText(QPainter& painter) const
+void TbsSkinGauge::DrawText(QPainter& painter, const QFont& font, SkinColor color) const
 {
     const QString text = GaugeText();
     if (text.isEmpty())
         return;
-    painter.setFont(DefaultFont());
-    painter.setPen(SkinColorToQColor(DefaultFontColor()));
+    painter.setFont(font);
+    painter.setPen(SkinColorToQColor(color));
     const QFontMetrics metrics = painter.fontMetrics();
     const int textWidth = metrics.horizontalAdvance(text);
     const int textHeight = metrics.height();
@@ -150,8 +180,79 @@ void TbsSkinGauge::CreateControlDefaultImage(QImage& image)
     image.fill(SkinColorToQColor(clWindow));
     QPainter painter(&image);
     fallback::FrameRect(painter, image.rect(), SkinColorToQColor(clBtnShadow));
-    const QRect filled = FilledRect();
+    const QRect filled = FilledPart(ProgressArea(width(), height()));
     if (filled.width() > 0 && filled.height() > 0)
         painter.fillRect(filled, SkinColorToQColor(kBarColor));
-    DrawText(painter);
+    DrawText(painter, DefaultFont(), DefaultFontColor());
+}
+
+void TbsSkinGauge::DrawBar(QImage& face, const QRect& filled) const
+{
+    const auto* definition = Definition<TbsDataSkinGaugeControl>();
+    const SkinRect& source = definition->progressRect;
+    const int length = m_vertical ? filled.height() : filled.width();
+    const int begin = definition->beginOffset;
+    const int end = definition->endOffset;
+    if (length <= 0 || filled.isEmpty() || source.IsEmpty())
+        return;
+    // The bar is built along x and turned for a vertical gauge: caps at both
+    // ends, the middle of the bar picture stretched or repeated between them.
+    const QImage picture = m_vertical ? m_picture.copy(source.ToQRect()).transformed(QTransform(0, 1, 1, 0, 0, 0))
+                                      : m_picture.copy(source.ToQRect());
+    const int thickness = m_vertical ? filled.width() : filled.height();
+    QImage bar = MakeSkinBitmap(length, thickness);
+    const int sourceLength = picture.width();
+    const QRect middle(begin, 0, sourceLength - begin - end, picture.height());
+    if (length > begin + end && !middle.isEmpty()) {
+        const QRect span(begin, 0, length - begin - end, thickness);
+        if (definition->progressStretch)
+            DrawPiece(bar, span, picture, middle);
+        else
+            TilePiece(bar, span, picture, middle);
+    }
+    DrawPiece(bar, QRect(0, 0, begin, thickness), picture, QRect(0, 0, begin, picture.height()));
+    DrawPiece(bar, QRect(length - end, 0, end, thickness), picture, QRect(sourceLength - end, 0, end, picture.height()));
+    if (m_vertical)
+        bar = bar.transformed(QTransform(0, 1, 1, 0, 0, 0));
+
+    const QRgb key = SkinColorToRgb(definition->progressTransparentColor) & 0x00FFFFFFu;
+    for (int y = 0; y < bar.height(); ++y) {
+        const int faceY = filled.top() + y;
+        if (faceY < 0 || faceY >= face.height())
+            continue;
+        const QRgb* from = SkinRow(bar, y);
+        QRgb* to = SkinRow(face, faceY);
+        for (int x = 0; x < bar.width(); ++x) {
+            const int faceX = filled.left() + x;
+            if (faceX < 0 || faceX >= face.width())
+                continue;
+            if (definition->progressTransparent && (from[x] & 0x00FFFFFFu) == key)
+                continue;
+            to[faceX] = from[x];
+        }
+    }
+}
+
+void TbsSkinGauge::CreateControlSkinImage(QImage& image)
+{
+    const auto* definition = Definition<TbsDataSkinGaugeControl>();
+    if (!definition) {
+        TbsSkinCustomControl::CreateControlSkinImage(image);
+        return;
+    }
+    const QFont font = UseSkinFont() ? SkinFont(definition->fontName, definition->fontHeight, definition->fontStyle)
+                                     : DefaultFont();
+    if (m_useSkinSize) {
+        CreateSkinFace(image, definition->skinRect);
+        DrawBar(image, FilledPart(ProgressArea(image.width(), image.height())));
+    } else {
+        // The face is built at the size its mode allows and then stretched.
+        QImage face = ComposeSkinFace(m_picture, Piece(), Mode(), definition->skinRect, width(), height());
+        if (face.isNull())
+            return;
+        DrawBar(face, FilledPart(ProgressArea(face.width(), face.height())));
+        DrawPiece(image, image.rect(), face, face.rect());
+    }
+    QPainter painter(&image);
+    DrawText(painter, font, definition->fontColor);
 }

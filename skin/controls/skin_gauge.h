@@ -2,6 +2,8 @@
 
 #include "skin/controls/skin_custom_control.h"
 
+class QPainter;
+
 // A progress bar: the part of its progress area that Value fills, with the
 // filled length truncated to whole pixels, and optionally a text of
 // ProgressText and the percentage over it.
@@ -40,17 +42,22 @@ public:
     double Fraction() const;
     // The text drawn over the bar; empty when none is shown.
     QString GaugeText() const;
-    // The part of the progress area that is filled now, without a skin.
-    QRect FilledRect() const;
+    // The part of the progress area that Value fills at the current size.
+    QRect FilledRect();
 
+    void GetSkinData() override;
     void CalcSize(int& width, int& height) override;
 
 protected:
     void CreateControlDefaultImage(QImage& image) override;
+    void CreateControlSkinImage(QImage& image) override;
 
 private:
-    QRect DefaultProgressArea() const;
-    void DrawText(QPainter& painter) const;
+    // The area the bar grows in for a face of width x height.
+    QRect ProgressArea(int width, int height) const;
+    QRect FilledPart(const QRect& area) const;
+    void DrawBar(QImage& face, const QRect& filled) const;
+    void DrawText(QPainter& painter, const QFont& font, SkinColor color) const;
     void PullValueIntoRange();
 
     int m_minValue { 0 };

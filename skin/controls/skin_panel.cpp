@@ -1,6 +1,8 @@
 #include "skin/controls/skin_panel.h"
 
 #include "skin/controls/fallback_drawing.h"
+#include "skin/data/control_definitions_panels.h"
+#include "skin/draw/compose_skin_image.h"
 
 #include <QPainter>
 
@@ -45,8 +47,28 @@ void TbsSkinPanel::SetDefaultAlignment(Alignment alignment)
     update();
 }
 
-QRect TbsSkinPanel::ClientRect() const
+QImage TbsSkinPanel::BackgroundPicture() const
 {
+    const auto* definition = Definition<TbsDataSkinPanelControl>();
+    return definition ? SkinPicture(definition->bgPictureIndex) : QImage();
+}
+
+bool TbsSkinPanel::FillsWholePanel() const
+{
+    return m_borderStyle == bvNone && !m_captionMode && Mode() == CompositionMode::Full;
+}
+
+QRect TbsSkinPanel::ClientRect()
+{
+    GetSkinData();
+    if (HasSkinDefinition()) {
+        if (FillsWholePanel() || !BackgroundPicture().isNull())
+            return rect();
+        int w = width();
+        int h = height();
+        CalcSize(w, h);
+        return Target().clientRect.ToQRect();
+    }
     QRect client = rect();
     if (m_borderStyle != bvNone)
         client.adjust(1, 1, -1, -1);
@@ -69,6 +91,45 @@ void TbsSkinPanel::UpdateClientArea()
     const QRect client = ClientRect();
     setContentsMargins(client.left(), client.top(), width() - client.right() - 1, height() - client.bottom() - 1);
     update();
+}
+
+void TbsSkinPanel::ChangeSkinData()
+{
+    TbsSkinCustomControl::ChangeSkinData();
+    UpdateClientArea();
+}
+
+void TbsSkinPanel::resizeEvent(QResizeEvent* event)
+{
+    TbsSkinCustomControl::resizeEvent(event);
+    UpdateClientArea();
+}
+
+void TbsSkinPanel::PaintFace(QImage& face)
+{
+    if (!HasSkinDefinition() || Mode() != CompositionMode::Full) {
+        TbsSkinCustomControl::PaintFace(face);
+        return;
+    }
+    int w = width();
+    int h = height();
+    CalcSize(w, h);
+    const SkinPieceGeometry& piece = Piece();
+    if (FillsWholePanel()) {
+        const QRect client = piece.clientRect.Translated(piece.skinRect.left, piece.skinRect.top).ToQRect();
+        FillWithPiece(face, face.rect(), m_picture, client, piece.stretchEffect, piece.stretchType);
+        return;
+    }
+    const QImage background = BackgroundPicture();
+    if (background.isNull()) {
+        TbsSkinCustomControl::PaintFace(face);
+        return;
+    }
+    // The borders come from the skin, the client area from the panel's own
+    // background picture.
+    FillWithPiece(face, Target().clientRect.ToQRect(), background, background.rect(), piece.stretchEffect,
+        piece.stretchType);
+    DrawSkinBorders(face);
 }
 
 void TbsSkinPanel::CreateControlDefaultImage(QImage& image)

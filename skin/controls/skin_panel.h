@@ -30,12 +30,19 @@ public:
     void SetRealHeight(int height) { m_realHeight = height; }
 
     // The area left to children.
-    QRect ClientRect() const;
+    QRect ClientRect();
+
+    void ChangeSkinData() override;
 
 protected:
+    void PaintFace(QImage& face) override;
     void CreateControlDefaultImage(QImage& image) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The panel's own background picture, null when it has none.
+    QImage BackgroundPicture() const;
+    bool FillsWholePanel() const;
     QRect CaptionBarRect() const;
     void UpdateClientArea();
 

@@ -2,6 +2,8 @@
 
 #include "skin/controls/fallback_drawing.h"
 #include "skin/controls/slider_pictures.h"
+#include "skin/data/control_definitions_sliders.h"
+#include "skin/draw/compose_skin_image.h"
 #include "skin/draw/glyphs.h"
 #include "skin/draw/round_half_even.h"
 
@@ -83,7 +85,7 @@ void TbsSkinSlider::SetOptions(TbsSliderOptions options)
 
 void TbsSkinSlider::SetEdgeSize(int edgeSize)
 {
-    const QImage& picture = RulerPicture();
+    const QImage& picture = IsHorizontal() ? DefaultHorizontalRuler() : DefaultVerticalRuler();
     const int pictureLength = IsHorizontal() ? picture.width() : picture.height();
     if (edgeSize < 0 || 2 * edgeSize >= pictureLength)
         return;
@@ -117,20 +119,45 @@ void TbsSkinSlider::SetColor(SkinColor color)
     update();
 }
 
-const QImage& TbsSkinSlider::ThumbPicture() const
+const TbsDataSkinSlider* TbsSkinSlider::SkinSlider() const
 {
+    return m_useSkinThumb ? Definition<TbsDataSkinSlider>() : nullptr;
+}
+
+QImage TbsSkinSlider::ThumbPicture() const
+{
+    if (const TbsDataSkinSlider* skin = SkinSlider())
+        return SkinPicture(skin->pictureIndex).copy((IsHorizontal() ? skin->hThumbRect : skin->vThumbRect).ToQRect());
     return IsHorizontal() ? DefaultHorizontalThumb() : DefaultVerticalThumb();
 }
 
-const QImage& TbsSkinSlider::RulerPicture() const
+int TbsSkinSlider::ThumbStates() const
 {
-    return IsHorizontal() ? DefaultHorizontalRuler() : DefaultVerticalRuler();
+    // A skin thumb always holds its two states side by side.
+    return SkinSlider() ? 2 : m_numThumbStates;
 }
 
 QSize TbsSkinSlider::ThumbSize() const
 {
-    const QImage& thumb = ThumbPicture();
-    return QSize(thumb.width() / m_numThumbStates, thumb.height());
+    const QImage thumb = ThumbPicture();
+    return QSize(thumb.width() / ThumbStates(), thumb.height());
+}
+
+QImage TbsSkinSlider::BuildRulerPicture() const
+{
+    const TbsDataSkinSlider* skin = SkinSlider();
+    if (!skin) {
+        if (IsHorizontal())
+            return BuildRuler(DefaultHorizontalRuler(), m_edgeSize, width() - 2 * kBorder, true);
+        return BuildRuler(DefaultVerticalRuler(), m_edgeSize, height() - 2 * kBorder, false);
+    }
+    QImage ruler;
+    const QImage picture = SkinPicture(skin->pictureIndex);
+    if (IsHorizontal())
+        ComposeSkinImageHorz(ruler, picture, skin->hRulerRect, skin->edgeSize, skin->edgeSize, width() - 2 * kBorder, false);
+    else
+        ComposeSkinImageVert(ruler, picture, skin->vRulerRect, skin->edgeSize, skin->edgeSize, height() - 2 * kBorder, false);
+    return ruler;
 }
 
 int TbsSkinSlider::TrackLength() const
@@ -141,9 +168,10 @@ int TbsSkinSlider::TrackLength() const
 
 void TbsSkinSlider::Relayout()
 {
+    GetSkinData();
     const QSize thumb = ThumbSize();
     if (IsHorizontal()) {
-        m_ruler = BuildRuler(RulerPicture(), m_edgeSize, width() - 2 * kBorder, true);
+        m_ruler = BuildRulerPicture();
         const int rulerHeight = m_ruler.height();
         if (rulerHeight < thumb.height()) {
             m_thumbRect = QRect(QPoint(kBorder, kBorder), thumb);
@@ -155,7 +183,7 @@ void TbsSkinSlider::Relayout()
         const int tickTop = kBorder + std::max(rulerHeight, thumb.height()) + 1;
         m_tickArea = QRect(QPoint(m_rulerTopLeft.x(), tickTop), QPoint(m_rulerTopLeft.x() + m_ruler.width(), height() - 1));
     } else {
-        m_ruler = BuildRuler(RulerPicture(), m_edgeSize, height() - 2 * kBorder, false);
+        m_ruler = BuildRulerPicture();
         const int rulerWidth = m_ruler.width();
         if (rulerWidth < thumb.width()) {
             m_thumbRect = QRect(QPoint(kBorder, kBorder), thumb);
@@ -304,7 +332,8 @@ void TbsSkinSlider::DrawPoints(QPainter& painter) const
         if (spacing >= kMinTickSpacing || spacing >= track)
             break;
     }
-    const QColor color = SkinColorToQColor(clWindowText);
+    const TbsDataSkinSlider* skin = SkinSlider();
+    const QColor color = SkinColorToQColor(skin ? skin->pointsColor : clWindowText);
     const QSize thumb = ThumbSize();
     for (int i = 0; i <= count; ++i) {
         const int value = i == count ? m_maxValue : m_minValue + m_increment * step * i;
@@ -319,13 +348,14 @@ void TbsSkinSlider::DrawPoints(QPainter& painter) const
 
 void TbsSkinSlider::DrawFace(QImage& image)
 {
+    const TbsDataSkinSlider* skin = SkinSlider();
     if (m_transparent)
         DrawParentBackground(image);
     else
-        image.fill(SkinColorToQColor(m_color));
+        image.fill(SkinColorToQColor(skin ? skin->bgColor : m_color));
 
     QPainter painter(&image);
-    if (m_options & soRulerOpaque)
+    if (!skin && (m_options & soRulerOpaque))
         painter.drawImage(m_rulerTopLeft, m_ruler);
     else
         DrawGlyphFrame(painter, m_rulerTopLeft, m_ruler, 1, 1);
@@ -342,9 +372,9 @@ void TbsSkinSlider::DrawFace(QImage& image)
         else
             thumbRect.moveTop(ValueToPosition(m_value));
     }
-    const bool secondState = (m_dragging || !isEnabled()) && m_numThumbStates == 2;
+    const bool secondState = (m_dragging || !isEnabled()) && ThumbStates() == 2;
     const QImage thumb = ThumbPicture().copy(secondState ? thumbRect.width() : 0, 0, thumbRect.width(), thumbRect.height());
-    if (m_options & soThumbOpaque)
+    if (!skin && (m_options & soThumbOpaque))
         painter.drawImage(thumbRect.topLeft(), thumb);
     else
         DrawGlyphFrame(painter, thumbRect.topLeft(), thumb, 1, 1);

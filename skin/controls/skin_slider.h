@@ -5,6 +5,8 @@
 
 #include <QTimer>
 
+class TbsDataSkinSlider;
+
 enum TbsSliderOrientation { soHorizontal, soVertical };
 
 enum TbsSliderOption : unsigned {
@@ -92,9 +94,12 @@ private:
     enum class PageDirection { None, Decrease, Increase };
 
     bool IsHorizontal() const { return m_orientation == soHorizontal; }
-    const QImage& ThumbPicture() const;
-    const QImage& RulerPicture() const;
+    // The slider definition when the skin gives ruler and thumb.
+    const TbsDataSkinSlider* SkinSlider() const;
+    QImage ThumbPicture() const;
+    int ThumbStates() const;
     QSize ThumbSize() const;
+    QImage BuildRulerPicture() const;
     void Relayout();
     void PlaceThumb(int position);
     void StepTo(int value);

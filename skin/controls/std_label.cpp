@@ -1,6 +1,8 @@
 #include "skin/controls/std_label.h"
 
 #include "skin/controls/skin_custom_control.h"
+#include "skin/controls/skin_font.h"
+#include "skin/data/control_definitions_labels.h"
 
 #include <QPainter>
 
@@ -77,11 +79,17 @@ void TbsSkinStdLabel::SetUseSkinColor(bool use)
 
 QFont TbsSkinStdLabel::TextFont() const
 {
-    return m_useSkinFont ? m_defaultFont : font();
+    if (!m_useSkinFont)
+        return font();
+    if (const auto* definition = Definition<TbsDataSkinStdLabelControl>())
+        return SkinFont(definition->fontName, definition->fontHeight, definition->fontStyle);
+    return m_defaultFont;
 }
 
 SkinColor TbsSkinStdLabel::TextColor() const
 {
+    if (const auto* definition = Definition<TbsDataSkinStdLabelControl>())
+        return m_useSkinColor ? definition->fontColor : m_fontColor;
     return m_useSkinFont ? m_defaultFontColor : m_fontColor;
 }
 

@@ -114,7 +114,7 @@ TEST(SkinCheckRadioBox, SpaceTogglesAndFocusIsMarked)
     EXPECT_FALSE(box.Checked());
 
     // The focus marker runs around the caption, one pixel above it.
-    const QRect caption = box.DefaultCaptionRect();
+    const QRect caption = box.CaptionRect();
     const QImage focused = GrabFace(box);
     const QRect markerRow(caption.left(), caption.top() - 1, caption.width(), 1);
     int changed = 0;
