@@ -127,6 +127,8 @@ void TbsSkinEdit::ApplyFont()
     palette.setColor(QPalette::Text, SkinColorToQColor(m_defaultFontColor));
     palette.setColor(QPalette::Disabled, QPalette::Text, SkinColorToQColor(clGrayText));
     m_editor->setPalette(palette);
+    // The room the text needs depends on the font.
+    PlaceEditor();
 }
 
 int TbsSkinEdit::RequiredHeight(int proposed)
@@ -149,7 +151,13 @@ void TbsSkinEdit::ChangeSkinData()
 
 void TbsSkinEdit::PlaceEditor()
 {
-    m_editor->setGeometry(TextRect());
+    // A text area lower than a line of the font would cut the descenders off;
+    // the editor, which draws no background, may then reach into the frame.
+    QRect area = TextRect();
+    const int missing = m_editor->fontMetrics().height() - area.height();
+    if (missing > 0)
+        area = area.adjusted(0, -(missing + 1) / 2, 0, missing / 2).intersected(rect());
+    m_editor->setGeometry(area);
 }
 
 void TbsSkinEdit::resizeEvent(QResizeEvent* event)

@@ -42,8 +42,24 @@ TEST(SkinEditTest, DefaultFrameAndTextArea)
     edit.resize(185, 18);
     edit.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+    // A larger font moves the text into the frame as far as the control allows.
+    QFont font = TbsSkinCustomControl::StandardDefaultFont();
+    font.setPixelSize(20);
+    edit.SetDefaultFont(font);
+    EXPECT_EQ(edit.Editor()->geometry(), QRect(2, 0, 181, 18));
+    font.setPixelSize(14);
+    edit.SetDefaultFont(font);
     EXPECT_EQ(edit.height(), 18) << "without a skin the given height stays";
-    EXPECT_EQ(edit.Editor()->geometry(), QRect(2, 2, 181, 14));
+    // The 14-pixel text area is lower than a line of the 14-pixel font, so the
+    // editor reaches into the frame rather than cut the descenders off.
+    const int line = edit.Editor()->fontMetrics().height();
+    ASSERT_GT(line, 14);
+    EXPECT_EQ(edit.TextRect(), QRect(2, 2, 181, 14));
+    EXPECT_EQ(edit.Editor()->geometry().height(), std::min(line, 18));
+    EXPECT_EQ(edit.Editor()->geometry().center().y(), edit.TextRect().center().y());
+    edit.resize(185, 30);
+    EXPECT_EQ(edit.Editor()->geometry(), QRect(2, 2, 181, 26));
+    edit.resize(185, 18);
 
     const QImage face = edit.RenderFace();
     EXPECT_EQ(face.pixel(0, 0) & 0xFFFFFFu, 0x808080u);
