@@ -117,3 +117,22 @@ TEST(PageControlTest, HoveredInactiveTabLightsUpAndHiddenTabsAreSkipped)
     EXPECT_EQ(pages.control.PageCount(), 1);
     EXPECT_EQ(pages.control.ActivePage(), nullptr);
 }
+
+TEST(PageControlTest, FocusedControlMarksTheActiveTabAndArrowKeysSwitchPages)
+{
+    TwoPages pages;
+    QSignalSpy changes(&pages.control, &TbsSkinPageControl::OnChange);
+    pages.control.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&pages.control));
+    pages.control.setFocus();
+    ASSERT_TRUE(pages.control.hasFocus());
+    EXPECT_EQ(pages.Pixel(pages.control.TabRect(0).center()), 0x8593B5u) << "focused active tab fill";
+
+    QTest::keyClick(&pages.control, Qt::Key_Right);
+    EXPECT_EQ(pages.control.ActivePage(), pages.second);
+    QTest::keyClick(&pages.control, Qt::Key_Right);
+    EXPECT_EQ(pages.control.ActivePage(), pages.second) << "the last tab stays";
+    QTest::keyClick(&pages.control, Qt::Key_Left);
+    EXPECT_EQ(pages.control.ActivePage(), pages.first);
+    EXPECT_EQ(changes.count(), 2);
+}

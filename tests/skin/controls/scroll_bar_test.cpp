@@ -1,7 +1,9 @@
 #include "skin/controls/scroll_bar.h"
 #include "skin/controls/system_colors.h"
 
+#include <QApplication>
 #include <QSignalSpy>
+#include <QWheelEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -237,4 +239,35 @@ TEST(ScrollBarTest, DefaultFaceShowsHoverAndHidesTheThumbWhenDisabled)
     EXPECT_EQ(PixelAt(*bar, layout.thumb.topLeft()), SkinColorToRgb(clBtnFace) & 0xFFFFFFu);
     QTest::mouseClick(bar.get(), Qt::LeftButton, {}, layout.upButton.center());
     EXPECT_EQ(bar->Position(), 0) << "a disabled bar ignores the mouse";
+}
+
+TEST(ScrollBarTest, FocusableBarStepsWithKeysAndWheel)
+{
+    auto bar = MakeVerticalBar();
+    bar->SetRange(0, 100, 0, 50);
+    // Without CanFocused the keys are not the bar's.
+    QTest::keyClick(bar.get(), Qt::Key_Down);
+    EXPECT_EQ(bar->Position(), 50);
+
+    bar->SetCanFocused(true);
+    bar->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(bar.get()));
+    bar->setFocus();
+    ASSERT_TRUE(bar->hasFocus());
+    QTest::keyClick(bar.get(), Qt::Key_Down);
+    QTest::keyClick(bar.get(), Qt::Key_Right);
+    EXPECT_EQ(bar->Position(), 52);
+    QTest::keyClick(bar.get(), Qt::Key_Up);
+    EXPECT_EQ(bar->Position(), 51);
+
+    QWheelEvent towardUser(QPointF(9, 100), bar->mapToGlobal(QPointF(9, 100)), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(bar.get(), &towardUser);
+    EXPECT_EQ(bar->Position(), 52);
+    QWheelEvent away(QPointF(9, 100), bar->mapToGlobal(QPointF(9, 100)), {}, QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(bar.get(), &away);
+    EXPECT_EQ(bar->Position(), 51);
+
+    // A focused bar shows its thumb pressed.
+    const QRect thumb = bar->CalcLayout().thumb;
+    EXPECT_EQ(PixelAt(*bar, thumb.center()), 0x8593B5u);
 }
