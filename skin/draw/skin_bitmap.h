@@ -29,7 +29,8 @@ inline QRect RectFromEdges(int left, int top, int right, int bottom)
     return QRect(left, top, right - left, bottom - top);
 }
 
-// Pixel access without the format checks of QImage::pixel().
+// The pixels of a row of a skin bitmap (one in the engine's format), without
+// the per-pixel checks of QImage::pixel().
 inline const QRgb* SkinRow(const QImage& image, int y) { return reinterpret_cast<const QRgb*>(image.constScanLine(y)); }
 inline QRgb* SkinRow(QImage& image, int y) { return reinterpret_cast<QRgb*>(image.scanLine(y)); }
 
