@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/controls/scroll_bar.h"
 #include "skin/controls/skin_custom_control.h"
 #include "skin/data/skin_values.h"
 
@@ -10,7 +11,6 @@
 class QPlainTextEdit;
 class QScrollBar;
 class ScrollStateProbe;
-class TbsSkinScrollBar;
 
 enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum class TBorderStyle { bsNone, bsSingle };

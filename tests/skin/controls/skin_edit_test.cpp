@@ -1,11 +1,16 @@
 #include "skin/controls/edit_context_menu.h"
 #include "skin/controls/skin_edit.h"
+#include "skin/controls/skin_memo.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
+#include <QContextMenuEvent>
+#include <QMap>
+#include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 TEST(SkinEditTest, TypingUndoAndEnter)
@@ -102,4 +107,74 @@ TEST(SkinEditTest, ContextMenuListsTheEditCommands)
     EXPECT_TRUE(enabled[7]);
     menu->actions()[3]->trigger();
     EXPECT_TRUE(copied);
+}
+
+namespace {
+
+// Opens the control's context menu from the keyboard and reads which items
+// are enabled before closing it again.
+QMap<QString, bool> ContextMenuItems(QWidget* editor)
+{
+    QMap<QString, bool> items;
+    QTimer::singleShot(0, [&items] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator())
+                items.insert(action->text(), action->isEnabled());
+        }
+        menu->close();
+    });
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(5, 5));
+    QApplication::sendEvent(editor, &request);
+    return items;
+}
+
+} // namespace
+
+TEST(SkinEditTest, ContextMenuFollowsSelectionClipboardAndReadOnly)
+{
+    TbsSkinEdit edit;
+    edit.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+    QApplication::clipboard()->setText(QStringLiteral("clip"));
+    edit.SetText(QStringLiteral("word"));
+
+    auto items = ContextMenuItems(edit.Editor());
+    ASSERT_EQ(items.size(), 6);
+    EXPECT_FALSE(items["Cut"]);
+    EXPECT_FALSE(items["Copy"]);
+    EXPECT_TRUE(items["Paste"]);
+    EXPECT_TRUE(items["Select All"]);
+
+    edit.Editor()->selectAll();
+    items = ContextMenuItems(edit.Editor());
+    EXPECT_TRUE(items["Cut"]);
+    EXPECT_TRUE(items["Copy"]);
+    EXPECT_TRUE(items["Delete"]);
+    EXPECT_FALSE(items["Select All"]) << "everything is selected already";
+
+    edit.SetReadOnly(true);
+    items = ContextMenuItems(edit.Editor());
+    EXPECT_FALSE(items["Cut"]);
+    EXPECT_TRUE(items["Copy"]);
+    EXPECT_FALSE(items["Paste"]);
+    EXPECT_FALSE(items["Delete"]);
+}
+
+TEST(SkinEditTest, MemoContextMenuEnablesByItsOwnRules)
+{
+    TbsSkinMemo memo;
+    memo.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&memo));
+    memo.SetText(QStringLiteral("甲。\n乙。"));
+    memo.SetReadOnly(true);
+    memo.SelectAll();
+    const auto items = ContextMenuItems(memo.Editor());
+    ASSERT_EQ(items.size(), 6);
+    EXPECT_TRUE(items["Cut"]) << "the memo's menu does not look at read-only";
+    EXPECT_TRUE(items["Copy"]);
+    EXPECT_FALSE(items["Select All"]);
+    EXPECT_FALSE(items["Undo"]);
 }
