@@ -415,6 +415,12 @@ void TbsSkinSlider::mousePressEvent(QMouseEvent* event)
     m_pageTimer.start();
 }
 
+void TbsSkinSlider::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double click neither drags nor pages again.
+    event->accept();
+}
+
 void TbsSkinSlider::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint point = event->position().toPoint();

@@ -182,3 +182,15 @@ TEST(SkinSlider, FocusIsMarkedAndTheFaceFillsWithColour)
     EXPECT_EQ(PixelAt(focused, 2, 2), 0x2B2F37u) << "focus marker inverts the face";
     EXPECT_EQ(PixelAt(focused, 0, 0), 0xD4D0C8u);
 }
+
+TEST(SkinSlider, DoubleClickPagesOnlyOnce)
+{
+    TbsSkinSlider slider;
+    MakeFrequencySlider(slider);
+    const QPoint right(300, ThumbCentre(slider).y());
+    QTest::mouseClick(&slider, Qt::LeftButton, {}, right);
+    QTest::mouseDClick(&slider, Qt::LeftButton, {}, right);
+    EXPECT_EQ(slider.Value(), 10);
+    QTest::qWait(500);
+    EXPECT_EQ(slider.Value(), 10);
+}

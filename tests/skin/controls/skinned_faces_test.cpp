@@ -320,3 +320,23 @@ TEST(SkinnedFaces, LabelColourComesFromTheDefinition)
     label.SetUseSkinColor(false);
     EXPECT_EQ(label.TextColor(), clBlue);
 }
+
+TEST(SkinnedFaces, FlatCheckBoxOnASkinnedPanelShowsThePanelsClient)
+{
+    auto skin = MakeSkin();
+    QWidget window;
+    window.resize(300, 100);
+    TbsSkinPanel panel(&window);
+    panel.setGeometry(0, 0, 300, 73);
+    TbsSkinCheckRadioBox box(&panel);
+    box.setGeometry(100, 10, 76, 25);
+    panel.SetSkinData(skin->Data());
+    box.SetSkinData(skin->Data());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    const QImage screen = GrabFace(window);
+    EXPECT_EQ(PixelAt(screen, 100 + 74, 10 + 2), kPanelClient);
+    EXPECT_EQ(PixelAt(screen, 100 + 3, 10 + 5), kUncheck);
+    EXPECT_EQ(PixelAt(screen, 100 + 3, 10 + 19), kPanelClient);
+}
