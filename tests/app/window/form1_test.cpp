@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -244,4 +245,20 @@ TEST(ErrorReportTest, MessageBoxReporterShowsACriticalBox)
     EXPECT_EQ(seenTitle, QStringLiteral("Lumeno"));
     EXPECT_EQ(seenText, QStringLiteral("boom."));
     EXPECT_EQ(seenIcon, QMessageBox::Critical);
+}
+
+TEST_F(Form1Test, FocusStartsOnTheFirstOptionAndTabFollowsTheOrder)
+{
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_TRUE(form.bschck1->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(form.bschck2->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(form.edt1->Editor()->hasFocus());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("seo"));
+    EXPECT_EQ(form.edt1->Text(), QStringLiteral("seo"));
+    // The command buttons never take the focus.
+    Click(form.bsSkinButton1);
+    EXPECT_FALSE(form.bsSkinButton1->hasFocus());
 }
