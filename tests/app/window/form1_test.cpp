@@ -162,6 +162,7 @@ TEST_F(Form1Test, ShuffleShowsTheReassembledArticleOnTheSecondPage)
     EXPECT_EQ(form.Memo2->Text(), QStringLiteral("\n。甲，乙。"));
     EXPECT_EQ(form.bsSkinPageControl1->ActivePage(), form.bsSkinTabSheet2);
     EXPECT_TRUE(form.Memo2->isVisible());
+    EXPECT_FALSE(form.bsSkinScrollBar4->isEnabled()) << "two lines fit on the page";
     EXPECT_EQ(*form.Delimiters(), (QStringList { QStringLiteral("，"), QStringLiteral("。") }));
     EXPECT_EQ(form.Memo1->Text(), QStringLiteral("甲，乙。"));
 
