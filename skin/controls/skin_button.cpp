@@ -3,7 +3,9 @@
 #include "skin/controls/fallback_drawing.h"
 #include "skin/controls/skin_font.h"
 #include "skin/data/control_definitions_buttons.h"
+#include "skin/data/skin_data.h"
 #include "skin/draw/compose_skin_image.h"
+#include "skin/draw/morph.h"
 #include "skin/draw/glyph_text_layout.h"
 #include "skin/draw/skin_bitmap.h"
 
@@ -18,6 +20,8 @@ TbsSkinButton::TbsSkinButton(QWidget* parent)
     resize(75, 25);
     setFocusPolicy(Qt::StrongFocus);
     connect(&m_repeatTimer, &QTimer::timeout, this, &TbsSkinButton::RepeatTick);
+    m_morphTimer.setInterval(kMorphInterval);
+    connect(&m_morphTimer, &QTimer::timeout, this, &TbsSkinButton::MorphTick);
 }
 
 void TbsSkinButton::SetCaption(const QString& caption)
@@ -64,7 +68,51 @@ void TbsSkinButton::SetDown(bool down)
     if (m_down == down)
         return;
     m_down = down;
+    // A pressed button shows the full mouse-over face at once and fades
+    // back from it after release.
+    if (MorphEnabled()) {
+        m_morphStep = kMorphSteps;
+        if (down)
+            m_morphTimer.stop();
+        else
+            m_morphTimer.start();
+    }
     update();
+}
+
+bool TbsSkinButton::MorphEnabled() const
+{
+    const auto* definition = Definition<TbsDataSkinButtonControl>();
+    return definition && definition->morphing && SkinData() && SkinData()->EnableSkinEffects();
+}
+
+void TbsSkinButton::StartMorph()
+{
+    if (MorphEnabled())
+        m_morphTimer.start();
+    else
+        update();
+}
+
+void TbsSkinButton::MorphTick()
+{
+    const bool towardsActive = m_mouseInside || hasFocus();
+    if (towardsActive && m_morphStep < kMorphSteps) {
+        ++m_morphStep;
+    } else if (!towardsActive && m_morphStep > 0) {
+        --m_morphStep;
+    } else {
+        m_morphStep = towardsActive ? kMorphSteps : 0;
+        m_morphTimer.stop();
+    }
+    update();
+}
+
+void TbsSkinButton::ChangeSkinData()
+{
+    m_morphTimer.stop();
+    TbsSkinCustomControl::ChangeSkinData();
+    m_morphStep = m_mouseInside || hasFocus() ? kMorphSteps : 0;
 }
 
 void TbsSkinButton::SetMargin(int margin)
@@ -135,13 +183,21 @@ void TbsSkinButton::CreateControlSkinImage(QImage& image)
     const SkinRect& normal = definition->skinRect;
     const SkinRect active = definition->activeSkinRect.IsEmpty() ? normal : definition->activeSkinRect;
     const SkinRect down = definition->downSkinRect.IsEmpty() ? active : definition->downSkinRect;
+    const bool morphing = MorphEnabled();
+    if (morphing && isEnabled() && m_morphStep > 0 && m_morphStep < kMorphSteps) {
+        QImage target = image;
+        CreateButtonImage(image, normal, false, false);
+        CreateButtonImage(target, active, true, false);
+        Morph(image, target, MorphProgress(), definition->morphKind);
+        return;
+    }
     if (!isEnabled() && !definition->disabledSkinRect.IsEmpty())
         CreateButtonImage(image, definition->disabledSkinRect, false, false);
     else if (ShowsPressed())
         CreateButtonImage(image, down, true, true);
     else if (hasFocus() && m_canFocused && !definition->focusedSkinRect.IsEmpty())
         CreateButtonImage(image, definition->focusedSkinRect, true, false);
-    else if (ShowsActive())
+    else if (ShowsActive() || (morphing && m_morphStep == kMorphSteps))
         CreateButtonImage(image, active, true, false);
     else
         CreateButtonImage(image, normal, false, false);
@@ -194,7 +250,7 @@ void TbsSkinButton::SetMouseInside(bool inside)
     if (m_mouseInside == inside)
         return;
     m_mouseInside = inside;
-    update();
+    StartMorph();
 }
 
 void TbsSkinButton::mousePressEvent(QMouseEvent* event)
@@ -298,7 +354,7 @@ void TbsSkinButton::keyReleaseEvent(QKeyEvent* event)
 void TbsSkinButton::focusInEvent(QFocusEvent* event)
 {
     TbsSkinCustomControl::focusInEvent(event);
-    update();
+    StartMorph();
 }
 
 void TbsSkinButton::focusOutEvent(QFocusEvent* event)
@@ -307,13 +363,15 @@ void TbsSkinButton::focusOutEvent(QFocusEvent* event)
     // A key press whose release goes elsewhere must not leave the button down.
     if (m_down && !m_pressedWithMouse)
         SetDown(false);
-    update();
+    StartMorph();
 }
 
 void TbsSkinButton::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange) {
         m_mouseInside = false;
+        m_morphTimer.stop();
+        m_morphStep = 0;
         if (!isEnabled()) {
             m_pressedWithMouse = false;
             SetDown(false);

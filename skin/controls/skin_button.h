@@ -17,6 +17,8 @@ public:
     static constexpr SkinColor kDownFill = 11899781;
     static constexpr SkinColor kHotFrame = clNavy;
     static constexpr int kRepeatDelay = 500;
+    static constexpr int kMorphInterval = 20;
+    static constexpr int kMorphSteps = 5;
 
     explicit TbsSkinButton(QWidget* parent = nullptr);
 
@@ -50,6 +52,10 @@ public:
     void SetSpacing(int spacing) { m_spacing = spacing; }
 
     bool MouseInside() const { return m_mouseInside; }
+    // How far the face has blended from normal towards mouse-over, 0 to 1.
+    double MorphProgress() const { return static_cast<double>(m_morphStep) / kMorphSteps; }
+
+    void ChangeSkinData() override;
 
     void GetSkinData() override;
     void CalcSize(int& width, int& height) override;
@@ -85,6 +91,11 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Whether the definition asks for a blend between normal and
+    // mouse-over faces and the skin allows effects.
+    bool MorphEnabled() const;
+    void StartMorph();
+    void MorphTick();
     // The area the caption is laid out in, at the current size.
     QRect SkinCaptionArea() const;
     void StartRepeat();
@@ -105,4 +116,6 @@ private:
     bool m_pressedWithMouse { false };
     bool m_repeatDelayOver { false };
     QTimer m_repeatTimer;
+    int m_morphStep { 0 };
+    QTimer m_morphTimer;
 };

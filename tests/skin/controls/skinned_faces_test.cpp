@@ -340,3 +340,39 @@ TEST(SkinnedFaces, FlatCheckBoxOnASkinnedPanelShowsThePanelsClient)
     EXPECT_EQ(PixelAt(screen, 100 + 3, 10 + 5), kUncheck);
     EXPECT_EQ(PixelAt(screen, 100 + 3, 10 + 19), kPanelClient);
 }
+
+TEST(SkinnedFaces, MorphingButtonBlendsTowardsTheMouseOverFaceAndBack)
+{
+    QImage picture = MakePicture();
+    auto skin = std::make_unique<SyntheticSkin>(picture,
+        QList<SyntheticSkin::Control> { { "button", "button",
+            "pictureindex=0\nskinrect=0,0,40,20\nlefttoppoint=4,10\nrighttoppoint=36,10\n"
+            "clientrect=4,2,36,18\nactiveskinrect=40,0,80,20\nmorphing=1\nmorphkind=mkdefault\n" } });
+    TbsSkinButton button;
+    button.resize(121, 20);
+    button.SetSkinData(skin->Data());
+    EXPECT_EQ(PixelAt(GrabFace(button), 60, 1), kButtonMiddle);
+
+    SendEnter(button);
+    EXPECT_EQ(button.MorphProgress(), 0.0) << "the blend runs on a timer";
+    QTest::qWait(50);
+    const QRgb between = PixelAt(GrabFace(button), 60, 1);
+    EXPECT_GT(button.MorphProgress(), 0.0);
+    if (button.MorphProgress() < 1.0) {
+        EXPECT_NE(between, kButtonMiddle);
+        EXPECT_NE(between, kButtonActive);
+    }
+    QTest::qWait(300);
+    EXPECT_EQ(button.MorphProgress(), 1.0);
+    EXPECT_EQ(PixelAt(GrabFace(button), 60, 1), kButtonActive);
+
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&button, &leave);
+    QTest::qWait(300);
+    EXPECT_EQ(button.MorphProgress(), 0.0);
+    EXPECT_EQ(PixelAt(GrabFace(button), 60, 1), kButtonMiddle);
+
+    skin->Data()->SetEnableSkinEffects(false);
+    SendEnter(button);
+    EXPECT_EQ(PixelAt(GrabFace(button), 60, 1), kButtonActive) << "without effects the face switches at once";
+}
