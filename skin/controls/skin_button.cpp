@@ -78,6 +78,20 @@ void TbsSkinButton::SetDown(bool down)
             m_morphTimer.start();
     }
     update();
+    if (down && m_groupIndex != 0 && !m_allowAllUp && parentWidget()) {
+        const auto siblings = parentWidget()->findChildren<TbsSkinButton*>(Qt::FindDirectChildrenOnly);
+        for (TbsSkinButton* sibling : siblings) {
+            if (sibling != this && sibling->m_groupIndex == m_groupIndex)
+                sibling->SetDown(false);
+        }
+    }
+}
+
+void TbsSkinButton::SetGroupIndex(int index)
+{
+    m_groupIndex = index;
+    if (index != 0)
+        SetCanFocused(false);
 }
 
 bool TbsSkinButton::MorphEnabled() const
@@ -144,6 +158,8 @@ void TbsSkinButton::ButtonClick()
 
 bool TbsSkinButton::ShowsPressed() const
 {
+    if (m_groupIndex != 0)
+        return m_down;
     return m_down && (m_mouseInside || (hasFocus() && !m_pressedWithMouse));
 }
 
@@ -260,12 +276,16 @@ void TbsSkinButton::mousePressEvent(QMouseEvent* event)
         return;
     }
     m_pressedWithMouse = true;
-    if (!m_down) {
-        SetMouseInside(true);
-        SetDown(true);
-        if (m_repeatMode)
-            StartRepeat();
+    if (m_down) {
+        m_pressedAgain = m_groupIndex != 0;
+        return;
     }
+    SetMouseInside(true);
+    SetDown(true);
+    if (m_groupIndex != 0)
+        ButtonClick();
+    else if (m_repeatMode)
+        StartRepeat();
 }
 
 void TbsSkinButton::mouseMoveEvent(QMouseEvent* event)
@@ -294,6 +314,15 @@ void TbsSkinButton::mouseReleaseEvent(QMouseEvent* event)
     m_pressedWithMouse = false;
     const bool inside = rect().contains(event->position().toPoint());
     SetMouseInside(inside);
+    if (m_groupIndex != 0) {
+        const bool release = m_down && m_allowAllUp && m_pressedAgain && inside;
+        m_pressedAgain = false;
+        if (release) {
+            SetDown(false);
+            ButtonClick();
+        }
+        return;
+    }
     const bool wasDown = m_down;
     SetDown(false);
     StopRepeat();

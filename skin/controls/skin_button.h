@@ -7,7 +7,7 @@
 // The skinned push button: a click is a press and a release inside the button
 // (or space released, or Enter while it has focus); with RepeatMode it also
 // clicks while held, first after 500 ms + RepeatInterval, then every
-// RepeatInterval ms.
+// RepeatInterval ms. A grouped button clicks when pressed and stays down.
 class TbsSkinButton : public TbsSkinCustomControl {
     Q_OBJECT
 
@@ -42,7 +42,18 @@ public:
     void SetTabStop(bool stop);
 
     bool Down() const { return m_down; }
+    // Putting a grouped button down releases the others of its group unless
+    // AllowAllUp is on.
     void SetDown(bool down);
+
+    // A non-zero group makes the button a toggle that stays down; the
+    // buttons of one parent with the same group act together. Setting a
+    // group turns CanFocused off.
+    int GroupIndex() const { return m_groupIndex; }
+    void SetGroupIndex(int index);
+    // Whether a grouped button that is down can be released by a click.
+    bool AllowAllUp() const { return m_allowAllUp; }
+    void SetAllowAllUp(bool allow) { m_allowAllUp = allow; }
 
     // Caption distance from the left edge; −1 centres it. Values below −1
     // are refused.
@@ -110,6 +121,9 @@ private:
     int m_repeatInterval { 100 };
     bool m_canFocused { true };
     bool m_down { false };
+    int m_groupIndex { 0 };
+    bool m_allowAllUp { false };
+    bool m_pressedAgain { false };
     int m_margin { -1 };
     int m_spacing { 1 };
     bool m_mouseInside { false };

@@ -249,3 +249,38 @@ TEST(SkinXFormButton, WithoutPicturesLooksLikeAPlainButton)
     EXPECT_EQ(PixelAt(face, 60, 12), kFace);
     EXPECT_EQ(button.size(), QSize(121, 25));
 }
+
+TEST(SkinButton, GroupedButtonsStayDownOneAtATime)
+{
+    QWidget parent;
+    TbsSkinButton first(&parent);
+    TbsSkinButton second(&parent);
+    TbsSkinButton otherGroup(&parent);
+    first.SetGroupIndex(1);
+    second.SetGroupIndex(1);
+    otherGroup.SetGroupIndex(2);
+    EXPECT_FALSE(first.CanFocused()) << "a grouped button does not take focus";
+    otherGroup.SetDown(true);
+    QSignalSpy firstClicks(&first, &TbsSkinButton::OnClick);
+    QSignalSpy secondClicks(&second, &TbsSkinButton::OnClick);
+
+    QTest::mousePress(&first, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(firstClicks.count(), 1) << "a grouped button clicks when pressed";
+    QTest::mouseRelease(&first, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(first.Down());
+    EXPECT_EQ(PixelAt(GrabFace(first), 30, 12), kDownFill) << "down shows pressed without the mouse";
+
+    QTest::mouseClick(&second, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(second.Down());
+    EXPECT_FALSE(first.Down());
+    EXPECT_TRUE(otherGroup.Down());
+
+    QTest::mouseClick(&second, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(second.Down()) << "pressing the down one again does nothing";
+    EXPECT_EQ(secondClicks.count(), 1);
+
+    second.SetAllowAllUp(true);
+    QTest::mouseClick(&second, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_FALSE(second.Down()) << "with AllowAllUp a second click releases it";
+    EXPECT_EQ(secondClicks.count(), 2);
+}
