@@ -126,7 +126,7 @@ QMap<QString, bool> ContextMenuItems(QWidget* editor)
         }
         menu->close();
     });
-    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(5, 5));
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(5, 5), editor->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(editor, &request);
     return items;
 }
