@@ -4,6 +4,7 @@
 #include "skin/controls/skin_font.h"
 #include "skin/data/control_definitions_labels.h"
 
+#include <QEvent>
 #include <QPainter>
 
 TbsSkinStdLabel::TbsSkinStdLabel(QWidget* parent)
@@ -20,7 +21,7 @@ TbsSkinStdLabel::TbsSkinStdLabel(QWidget* parent)
 void TbsSkinStdLabel::SetCaption(const QString& caption)
 {
     m_caption = caption;
-    update();
+    AdjustBounds();
 }
 
 void TbsSkinStdLabel::SetTextAlignment(Alignment alignment)
@@ -32,13 +33,13 @@ void TbsSkinStdLabel::SetTextAlignment(Alignment alignment)
 void TbsSkinStdLabel::SetWordWrap(bool wrap)
 {
     m_wordWrap = wrap;
-    update();
+    AdjustBounds();
 }
 
 void TbsSkinStdLabel::SetShowAccelChar(bool show)
 {
     m_showAccelChar = show;
-    update();
+    AdjustBounds();
 }
 
 void TbsSkinStdLabel::SetEllipsType(TbsEllipsType type)
@@ -56,7 +57,7 @@ void TbsSkinStdLabel::SetFontColor(SkinColor color)
 void TbsSkinStdLabel::SetDefaultFont(const QFont& font)
 {
     m_defaultFont = font;
-    update();
+    AdjustBounds();
 }
 
 void TbsSkinStdLabel::SetDefaultFontColor(SkinColor color)
@@ -68,13 +69,47 @@ void TbsSkinStdLabel::SetDefaultFontColor(SkinColor color)
 void TbsSkinStdLabel::SetUseSkinFont(bool use)
 {
     m_useSkinFont = use;
-    update();
+    AdjustBounds();
 }
 
 void TbsSkinStdLabel::SetUseSkinColor(bool use)
 {
     m_useSkinColor = use;
     update();
+}
+
+void TbsSkinStdLabel::SetAutoSize(bool autoSize)
+{
+    m_autoSize = autoSize;
+    AdjustBounds();
+}
+
+void TbsSkinStdLabel::ChangeSkinData()
+{
+    GetSkinData();
+    AdjustBounds();
+}
+
+void TbsSkinStdLabel::changeEvent(QEvent* event)
+{
+    TbsSkinControl::changeEvent(event);
+    if (event->type() == QEvent::FontChange && !m_useSkinFont)
+        AdjustBounds();
+}
+
+void TbsSkinStdLabel::AdjustBounds()
+{
+    update();
+    if (!m_autoSize)
+        return;
+    GetSkinData();
+    const QFontMetrics metrics(TextFont());
+    // An empty caption still takes the room of one space.
+    const QString text = m_caption.isEmpty() ? QStringLiteral(" ") : m_caption;
+    constexpr int kUnbounded = 1 << 20;
+    const QRect bounds(0, 0, m_wordWrap ? width() : kUnbounded, kUnbounded);
+    const QRect measured = metrics.boundingRect(bounds, TextFlags(), text);
+    resize(m_wordWrap ? width() : measured.width(), measured.height());
 }
 
 QFont TbsSkinStdLabel::TextFont() const

@@ -42,15 +42,26 @@ public:
     bool UseSkinColor() const { return m_useSkinColor; }
     void SetUseSkinColor(bool use);
 
+    // With it on the label takes the size of its text (of one space when it
+    // has none), keeping its top-left corner; with WordWrap only its height
+    // follows the text.
+    bool AutoSize() const { return m_autoSize; }
+    void SetAutoSize(bool autoSize);
+
     // The font and colour the text is drawn in now.
     QFont TextFont() const;
     SkinColor TextColor() const;
 
+    void ChangeSkinData() override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QString DisplayedText(const QFontMetrics& metrics) const;
+    // Sizes an auto-sized label to its text and repaints.
+    void AdjustBounds();
     int TextFlags() const;
 
     QString m_caption;
@@ -63,4 +74,5 @@ private:
     SkinColor m_defaultFontColor { clWindowText };
     bool m_useSkinFont { true };
     bool m_useSkinColor { true };
+    bool m_autoSize { true };
 };

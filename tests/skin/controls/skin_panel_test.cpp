@@ -85,6 +85,7 @@ TEST(SkinStdLabel, DisabledTextIsDrawnTwiceOnePixelApart)
     TbsSkinPanel panel;
     panel.resize(120, 40);
     TbsSkinStdLabel label(&panel);
+    label.SetAutoSize(false);
     label.setGeometry(10, 10, 100, 20);
     label.SetCaption(QStringLiteral("IHI"));
     // Without smoothing every text pixel has one of the two colours.
@@ -131,4 +132,25 @@ TEST(SkinStdLabel, FollowsDefaultFontOrItsOwnFont)
     label.setFont(own);
     EXPECT_EQ(label.TextColor(), clBlue);
     EXPECT_EQ(label.TextFont().pixelSize(), 20);
+}
+
+TEST(SkinStdLabel, AutoSizeFollowsTheText)
+{
+    TbsSkinStdLabel label;
+    label.setGeometry(47, 44, 70, 13);
+    label.SetCaption(QStringLiteral("MMMM"));
+    const QSize four = label.size();
+    EXPECT_EQ(label.pos(), QPoint(47, 44));
+    EXPECT_GE(four.height(), 14);
+    label.SetCaption(QStringLiteral("MMMMMMMM"));
+    EXPECT_GT(label.width(), four.width() + four.width() / 2);
+    EXPECT_EQ(label.height(), four.height());
+    label.SetCaption(QString());
+    EXPECT_GT(label.width(), 0) << "an empty caption keeps the room of a space";
+    EXPECT_LT(label.width(), four.width() / 2);
+
+    label.SetAutoSize(false);
+    label.resize(70, 13);
+    label.SetCaption(QStringLiteral("MMMMMMMMMMMM"));
+    EXPECT_EQ(label.size(), QSize(70, 13));
 }
