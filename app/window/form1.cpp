@@ -216,6 +216,8 @@ void TForm1::BuildPages()
     bsSkinPageControl1->SetSkinDataName(QStringLiteral("tab"));
     bsSkinPageControl1->SetDefaultItemHeight(20);
     bsSkinPageControl1->SetTabsBGTransparent(false);
+    bsSkinPageControl1->SetShowCloseButtons(false);
+    bsSkinPageControl1->SetFreeOnClose(false);
     bsSkinPageControl1->SetDefaultFont(PixelFont(QStringLiteral("Arial"), 14));
     bsSkinPageControl1->SetDefaultFontColor(clBtnText);
 

@@ -3,6 +3,7 @@
 #include "skin/controls/fallback_drawing.h"
 #include "skin/controls/system_colors.h"
 #include "skin/controls/tab_sheet.h"
+#include "skin/draw/glyphs.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -16,6 +17,9 @@ namespace {
 constexpr int kTabPaddingX = 6;
 constexpr int kImageWidth = 1;
 constexpr int kImageGap = 3;
+// The close button's cell, and the room it keeps from the tab's right end.
+constexpr int kCloseButtonSize = 14;
+constexpr int kCloseButtonGap = 2;
 
 // Tab faces without a skin.
 constexpr SkinColor kHotFill = 13811126;
@@ -162,7 +166,8 @@ int TbsSkinPageControl::TabWidthFor(const TbsSkinTabSheet& page) const
     if (m_tabWidth > 0)
         return m_tabWidth;
     const int text = QFontMetrics(DefaultFont()).horizontalAdvance(page.Caption());
-    return text + 2 * kTabPaddingX + kImageWidth + kImageGap;
+    const int closeButton = m_showCloseButtons ? kCloseButtonSize : 0;
+    return text + 2 * kTabPaddingX + kImageWidth + closeButton + kImageGap;
 }
 
 int TbsSkinPageControl::VisibleTabCount() const
@@ -204,6 +209,23 @@ QRect TbsSkinPageControl::TabRect(int visibleIndex) const
     return {};
 }
 
+void TbsSkinPageControl::SetShowCloseButtons(bool show)
+{
+    m_showCloseButtons = show;
+    ClearCloseButtons();
+    TabsChanged();
+}
+
+QRect TbsSkinPageControl::CloseButtonRect(int visibleIndex) const
+{
+    const QRect tab = TabRect(visibleIndex);
+    if (!m_showCloseButtons || tab.isEmpty())
+        return {};
+    const int left = tab.left() + tab.width() - kCloseButtonGap - kCloseButtonSize;
+    const int top = tab.top() + (tab.height() - kCloseButtonSize) / 2;
+    return QRect(left, top, kCloseButtonSize, kCloseButtonSize);
+}
+
 int TbsSkinPageControl::TabAt(const QPoint& point) const
 {
     const int count = VisibleTabCount();
@@ -240,8 +262,16 @@ void TbsSkinPageControl::DrawDefaultTab(QPainter& painter, int visibleIndex, con
     } else {
         painter.fillRect(rect, SkinColorToQColor(visibleIndex == m_hotTab ? kHotFill : clBtnFace));
     }
+    QRect content = rect;
+    const QRect closeButton = CloseButtonRect(visibleIndex);
+    if (!closeButton.isEmpty()) {
+        content.setRight(content.right() - kCloseButtonSize - kCloseButtonGap);
+        // The 10-pixel glyph sits in the middle of its cell.
+        const QPoint glyph = closeButton.topLeft() + QPoint(2, 2);
+        DrawCaptionGlyph(painter, CaptionGlyph::Close, glyph, SkinColorToQColor(page->m_closeMouseIn ? clWhite : clBlack));
+    }
     painter.setPen(SkinColorToQColor(m_defaultFontColor));
-    painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, page->Caption());
+    painter.drawText(content, Qt::AlignCenter | Qt::TextSingleLine, page->Caption());
 }
 
 void TbsSkinPageControl::SetHotTab(int visibleIndex)
@@ -250,6 +280,55 @@ void TbsSkinPageControl::SetHotTab(int visibleIndex)
         return;
     m_hotTab = visibleIndex;
     update();
+}
+
+void TbsSkinPageControl::ClearCloseButtons()
+{
+    for (TbsSkinTabSheet* page : m_pages) {
+        page->m_closeMouseIn = false;
+        page->m_closeDown = false;
+    }
+}
+
+void TbsSkinPageControl::TrackCloseButton(const QPoint& point)
+{
+    if (!m_showCloseButtons)
+        return;
+    bool changed = false;
+    const int count = VisibleTabCount();
+    for (int i = 0; i < count; ++i) {
+        TbsSkinTabSheet* page = PageOfVisibleTab(i);
+        const bool over = i == m_hotTab && CloseButtonRect(i).contains(point);
+        changed = changed || over != page->m_closeMouseIn;
+        page->m_closeMouseIn = over;
+    }
+    if (changed)
+        update();
+}
+
+void TbsSkinPageControl::CloseActivePage()
+{
+    TbsSkinTabSheet* page = m_activePage;
+    if (!page)
+        return;
+    bool canClose = true;
+    emit OnClose(page, canClose);
+    if (!canClose)
+        return;
+    const int index = IndexOfPage(page);
+    page->SetTabVisible(false);
+    // The nearest page with a visible tab takes the closed one's place.
+    TbsSkinTabSheet* next = nullptr;
+    for (int distance = 1; distance < PageCount() && !next; ++distance) {
+        for (TbsSkinTabSheet* candidate : { Pages(index + distance), Pages(index - distance) }) {
+            if (candidate && candidate->TabVisible() && !next)
+                next = candidate;
+        }
+    }
+    SetActivePage(next);
+    if (m_freeOnClose)
+        delete page;
+    emit OnAfterClose();
 }
 
 void TbsSkinPageControl::SelectByUser(TbsSkinTabSheet* page)
@@ -272,25 +351,53 @@ void TbsSkinPageControl::mousePressEvent(QMouseEvent* event)
         TbsSkinCustomControl::mousePressEvent(event);
         return;
     }
-    SelectByUser(PageOfVisibleTab(m_hotTab));
+    TbsSkinTabSheet* page = PageOfVisibleTab(m_hotTab);
+    SelectByUser(page);
+    TrackCloseButton(point);
+    if (page == m_activePage && page->m_closeMouseIn) {
+        page->m_closeDown = true;
+        update();
+    }
 }
 
 void TbsSkinPageControl::mouseMoveEvent(QMouseEvent* event)
 {
-    SetHotTab(TabAt(event->position().toPoint()));
+    const QPoint point = event->position().toPoint();
+    SetHotTab(TabAt(point));
+    TrackCloseButton(point);
     TbsSkinCustomControl::mouseMoveEvent(event);
+}
+
+void TbsSkinPageControl::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        TbsSkinCustomControl::mouseReleaseEvent(event);
+        return;
+    }
+    const QPoint point = event->position().toPoint();
+    SetHotTab(TabAt(point));
+    TrackCloseButton(point);
+    const bool close = m_activePage && m_activePage->m_closeDown && m_activePage->m_closeMouseIn;
+    for (TbsSkinTabSheet* page : m_pages)
+        page->m_closeDown = false;
+    update();
+    if (close)
+        CloseActivePage();
 }
 
 bool TbsSkinPageControl::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Enter && IndexOfPage(qobject_cast<TbsSkinTabSheet*>(watched)) != -1)
+    if (event->type() == QEvent::Enter && IndexOfPage(qobject_cast<TbsSkinTabSheet*>(watched)) != -1) {
         SetHotTab(-1);
+        TrackCloseButton({ -1, -1 });
+    }
     return TbsSkinCustomControl::eventFilter(watched, event);
 }
 
 void TbsSkinPageControl::leaveEvent(QEvent* event)
 {
     SetHotTab(-1);
+    TrackCloseButton({ -1, -1 });
     TbsSkinCustomControl::leaveEvent(event);
 }
 

@@ -39,6 +39,15 @@ public:
     void SetDefaultItemHeight(int height);
     int ItemHeight() const;
 
+    // Every tab shows a close button; pressing and releasing it closes the
+    // page: its tab is hidden, and with FreeOnClose the page is destroyed.
+    bool ShowCloseButtons() const { return m_showCloseButtons; }
+    void SetShowCloseButtons(bool show);
+    bool FreeOnClose() const { return m_freeOnClose; }
+    void SetFreeOnClose(bool freeOnClose) { m_freeOnClose = freeOnClose; }
+    // The close button of a visible tab; empty without close buttons.
+    QRect CloseButtonRect(int visibleIndex) const;
+
     bool TabsBGTransparent() const { return m_tabsBGTransparent; }
     void SetTabsBGTransparent(bool transparent) { m_tabsBGTransparent = transparent; }
 
@@ -63,12 +72,16 @@ signals:
     // Asked before the user switches pages; clearing allowChange keeps the page.
     void OnChanging(bool& allowChange);
     void OnChange();
+    // Asked before a page is closed by its close button.
+    void OnClose(TbsSkinTabSheet* page, bool& canClose);
+    void OnAfterClose();
 
 protected:
     void CreateControlDefaultImage(QImage& image) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -86,6 +99,9 @@ private:
     int TabWidthFor(const TbsSkinTabSheet& page) const;
     void SelectByUser(TbsSkinTabSheet* page);
     void SetHotTab(int visibleIndex);
+    void TrackCloseButton(const QPoint& point);
+    void ClearCloseButtons();
+    void CloseActivePage();
     void DrawDefaultTab(QPainter& painter, int visibleIndex, const QRect& rect);
 
     std::vector<TbsSkinTabSheet*> m_pages;
@@ -94,6 +110,8 @@ private:
     int m_tabWidth { 0 };
     int m_defaultItemHeight { 20 };
     bool m_tabsBGTransparent { false };
+    bool m_showCloseButtons { false };
+    bool m_freeOnClose { false };
     SkinColor m_defaultFontColor;
     int m_hotTab { -1 };
 };

@@ -39,4 +39,7 @@ private:
     QString m_caption;
     QImage m_wallPaper;
     bool m_tabVisible { true };
+    // The state of the close button on this page's tab.
+    bool m_closeMouseIn { false };
+    bool m_closeDown { false };
 };

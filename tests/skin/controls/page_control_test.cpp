@@ -136,3 +136,47 @@ TEST(PageControlTest, FocusedControlMarksTheActiveTabAndArrowKeysSwitchPages)
     EXPECT_EQ(pages.control.ActivePage(), pages.first);
     EXPECT_EQ(changes.count(), 2);
 }
+
+TEST(PageControlTest, CloseButtonClosesTheActivePageWhenAllowed)
+{
+    TwoPages pages;
+    const int plainWidth = pages.control.TabRect(1).width();
+    pages.control.SetShowCloseButtons(true);
+    EXPECT_EQ(pages.control.TabRect(1).width(), plainWidth + 14);
+    const QRect close = pages.control.CloseButtonRect(1);
+    EXPECT_EQ(close.size(), QSize(14, 14));
+    EXPECT_EQ(close.left() + close.width(), pages.control.TabRect(1).left() + pages.control.TabRect(1).width() - 2);
+
+    // The glyph turns white under the mouse.
+    const QPoint glyphPixel = close.topLeft() + QPoint(3, 3);
+    EXPECT_EQ(pages.Pixel(glyphPixel), 0x000000u);
+    QTest::mouseMove(&pages.control, close.center());
+    EXPECT_EQ(pages.Pixel(glyphPixel), 0xFFFFFFu);
+
+    bool allow = false;
+    int asked = 0;
+    QSignalSpy afterClose(&pages.control, &TbsSkinPageControl::OnAfterClose);
+    QObject::connect(&pages.control, &TbsSkinPageControl::OnClose, [&](TbsSkinTabSheet* page, bool& canClose) {
+        EXPECT_EQ(page, pages.second);
+        ++asked;
+        canClose = allow;
+    });
+    QTest::mouseClick(&pages.control, Qt::LeftButton, {}, close.center());
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(pages.control.ActivePage(), pages.second) << "pressing the button selected its tab";
+    EXPECT_TRUE(pages.second->TabVisible());
+
+    // Released outside the button, nothing closes.
+    QTest::mousePress(&pages.control, Qt::LeftButton, {}, close.center());
+    QTest::mouseRelease(&pages.control, Qt::LeftButton, {}, pages.control.TabRect(1).topLeft());
+    EXPECT_EQ(asked, 1);
+
+    allow = true;
+    pages.control.SetFreeOnClose(true);
+    QTest::mouseClick(&pages.control, Qt::LeftButton, {}, close.center());
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(afterClose.count(), 1);
+    EXPECT_EQ(pages.control.PageCount(), 1) << "the closed page was freed";
+    EXPECT_EQ(pages.control.ActivePage(), pages.first);
+    EXPECT_TRUE(pages.first->isVisible());
+}
