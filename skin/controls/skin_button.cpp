@@ -145,6 +145,37 @@ void TbsSkinButton::GetSkinData()
         m_maskPicture = {};
 }
 
+void TbsSkinButton::SetGlyph(const QImage& glyph)
+{
+    m_glyph = glyph;
+    update();
+}
+
+void TbsSkinButton::SetNumGlyphs(int count)
+{
+    if (count < 1 || count > 4)
+        return;
+    m_numGlyphs = count;
+    update();
+}
+
+void TbsSkinButton::SetLayout(TbsButtonLayout layout)
+{
+    m_layout = layout;
+    update();
+}
+
+void TbsSkinButton::DrawCaptionAndGlyph(QPainter& painter, const QRect& area, bool active, bool down) const
+{
+    int frame = isEnabled() || m_numGlyphs < 2 ? 1 : 2;
+    if (active && down && m_numGlyphs > 2)
+        frame = 3;
+    else if (active && !down && m_numGlyphs > 3)
+        frame = 4;
+    DrawGlyphAndText(painter, SkinRect::FromQRect(area), m_margin, m_spacing, m_layout, m_caption, m_glyph,
+        m_numGlyphs, frame, active && down, {});
+}
+
 void TbsSkinButton::CalcSize(int& width, int& height)
 {
     if (m_useSkinSize)
@@ -185,8 +216,7 @@ void TbsSkinButton::CreateControlDefaultImage(QImage& image)
     fallback::FrameRect(painter, image.rect(), frame);
     painter.setFont(DefaultFont());
     painter.setPen(SkinColorToQColor(isEnabled() ? DefaultFontColor() : clBtnShadow));
-    DrawGlyphAndText(painter, SkinRect::FromQRect(image.rect()), m_margin, m_spacing, blGlyphLeft, m_caption, {}, 1, 1,
-        pressed, {});
+    DrawCaptionAndGlyph(painter, image.rect(), pressed || ShowsActive(), pressed);
 }
 
 void TbsSkinButton::CreateControlSkinImage(QImage& image)
@@ -257,8 +287,7 @@ void TbsSkinButton::CreateButtonImage(QImage& image, const SkinRect& faceRect, b
     painter.setFont(UseSkinFont() ? SkinFont(definition->fontName, definition->fontHeight, definition->fontStyle)
                                   : DefaultFont());
     painter.setPen(SkinColorToQColor(color));
-    DrawGlyphAndText(painter, SkinRect::FromQRect(captionArea), m_margin, m_spacing, blGlyphLeft, m_caption, {}, 1, 1,
-        active && down, {});
+    DrawCaptionAndGlyph(painter, captionArea, active, down);
 }
 
 void TbsSkinButton::SetMouseInside(bool inside)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/controls/skin_custom_control.h"
+#include "skin/draw/glyph_text_layout.h"
 
 #include <QTimer>
 
@@ -62,6 +63,14 @@ public:
     int Spacing() const { return m_spacing; }
     void SetSpacing(int spacing) { m_spacing = spacing; }
 
+    // A strip of 1 to 4 equal frames: normal, disabled, pressed, mouse-over.
+    const QImage& Glyph() const { return m_glyph; }
+    void SetGlyph(const QImage& glyph);
+    int NumGlyphs() const { return m_numGlyphs; }
+    void SetNumGlyphs(int count);
+    TbsButtonLayout Layout() const { return m_layout; }
+    void SetLayout(TbsButtonLayout layout);
+
     bool MouseInside() const { return m_mouseInside; }
     // How far the face has blended from normal towards mouse-over, 0 to 1.
     double MorphProgress() const { return static_cast<double>(m_morphStep) / kMorphSteps; }
@@ -83,6 +92,9 @@ protected:
     bool ShowsPressed() const;
     // The mouse-over face also shows while the button has focus.
     bool ShowsActive() const;
+    // Caption and glyph laid out in area, the glyph frame chosen by the
+    // face's state.
+    void DrawCaptionAndGlyph(QPainter& painter, const QRect& area, bool active, bool down) const;
 
     void CreateControlDefaultImage(QImage& image) override;
     void CreateControlSkinImage(QImage& image) override;
@@ -126,6 +138,9 @@ private:
     bool m_pressedAgain { false };
     int m_margin { -1 };
     int m_spacing { 1 };
+    QImage m_glyph;
+    int m_numGlyphs { 1 };
+    TbsButtonLayout m_layout { blGlyphLeft };
     bool m_mouseInside { false };
     bool m_pressedWithMouse { false };
     bool m_repeatDelayOver { false };

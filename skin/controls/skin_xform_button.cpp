@@ -1,6 +1,5 @@
 #include "skin/controls/skin_xform_button.h"
 
-#include "skin/draw/glyph_text_layout.h"
 
 #include <QPainter>
 #include <QResizeEvent>
@@ -137,6 +136,5 @@ void TbsSkinXFormButton::CreateControlDefaultImage(QImage& image)
     painter.drawImage(0, 0, *picture);
     painter.setFont(DefaultFont());
     painter.setPen(SkinColorToQColor(isEnabled() ? captionColor : clBtnShadow));
-    DrawGlyphAndText(painter, SkinRect::FromQRect(image.rect()), Margin(), Spacing(), blGlyphLeft, Caption(), {}, 1, 1,
-        pressed, {});
+    DrawCaptionAndGlyph(painter, image.rect(), pressed || active, pressed);
 }

@@ -284,3 +284,28 @@ TEST(SkinButton, GroupedButtonsStayDownOneAtATime)
     EXPECT_FALSE(second.Down()) << "with AllowAllUp a second click releases it";
     EXPECT_EQ(secondClicks.count(), 2);
 }
+
+TEST(SkinButton, GlyphFrameFollowsTheButtonsState)
+{
+    // Four 10 × 10 frames, each with a transparent bottom-left pixel.
+    QImage strip(40, 10, QImage::Format_RGB32);
+    const QRgb frames[4] = { Rgb(200, 0, 0), Rgb(100, 100, 100), Rgb(0, 0, 200), Rgb(0, 160, 0) };
+    for (int frame = 0; frame < 4; ++frame)
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 10; ++x)
+                strip.setPixel(frame * 10 + x, y, x == 0 && y == 9 ? 0xFFFF00FF : frames[frame]);
+    TbsSkinButton button;
+    button.resize(40, 30);
+    button.SetGlyph(strip);
+    button.SetNumGlyphs(4);
+    EXPECT_EQ(PixelAt(GrabFace(button), 20, 15), frames[0]);
+    SendEnter(button);
+    EXPECT_EQ(PixelAt(GrabFace(button), 20, 15), frames[3]);
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(20, 15));
+    EXPECT_EQ(PixelAt(GrabFace(button), 20, 15), frames[2]);
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(20, 15));
+    button.setEnabled(false);
+    EXPECT_EQ(PixelAt(GrabFace(button), 20, 15), frames[1]);
+    button.SetNumGlyphs(5);
+    EXPECT_EQ(button.NumGlyphs(), 4);
+}
