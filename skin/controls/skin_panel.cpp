@@ -1,6 +1,7 @@
 #include "skin/controls/skin_panel.h"
 
 #include "skin/controls/fallback_drawing.h"
+#include "skin/controls/skin_font.h"
 #include "skin/data/control_definitions_panels.h"
 #include "skin/draw/compose_skin_image.h"
 
@@ -106,6 +107,39 @@ void TbsSkinPanel::resizeEvent(QResizeEvent* event)
 }
 
 void TbsSkinPanel::PaintFace(QImage& face)
+{
+    PaintPanelFace(face);
+    if (HasSkinDefinition())
+        DrawSkinCaption(face);
+}
+
+void TbsSkinPanel::DrawSkinCaption(QImage& face)
+{
+    const auto* definition = Definition<TbsDataSkinPanelControl>();
+    if (!definition || definition->captionRect.IsEmpty() || m_caption.isEmpty())
+        return;
+    const QRect area = MapSkinRect(definition->captionRect).ToQRect();
+    int flags = Qt::AlignVCenter | Qt::TextSingleLine;
+    switch (definition->alignment) {
+    case Alignment::taLeftJustify:
+        flags |= Qt::AlignLeft;
+        break;
+    case Alignment::taRightJustify:
+        flags |= Qt::AlignRight;
+        break;
+    case Alignment::taCenter:
+        flags |= Qt::AlignHCenter;
+        break;
+    }
+    QPainter painter(&face);
+    painter.setFont(UseSkinFont() ? SkinFont(definition->fontName, definition->fontHeight, definition->fontStyle)
+                                  : DefaultFont());
+    painter.setPen(SkinColorToQColor(definition->fontColor));
+    painter.setClipRect(area);
+    painter.drawText(area, flags, m_caption);
+}
+
+void TbsSkinPanel::PaintPanelFace(QImage& face)
 {
     if (!HasSkinDefinition() || Mode() != CompositionMode::Full) {
         TbsSkinCustomControl::PaintFace(face);

@@ -43,6 +43,9 @@ private:
     // The panel's own background picture, null when it has none.
     QImage BackgroundPicture() const;
     bool FillsWholePanel() const;
+    void PaintPanelFace(QImage& face);
+    // The caption in the definition's caption rectangle, when it has one.
+    void DrawSkinCaption(QImage& face);
     QRect CaptionBarRect() const;
     void UpdateClientArea();
 

@@ -376,3 +376,20 @@ TEST(SkinnedFaces, MorphingButtonBlendsTowardsTheMouseOverFaceAndBack)
     SendEnter(button);
     EXPECT_EQ(PixelAt(GrabFace(button), 60, 1), kButtonActive) << "without effects the face switches at once";
 }
+
+TEST(SkinnedFaces, PanelCaptionSitsInTheDefinitionsCaptionRectangle)
+{
+    auto skin = std::make_unique<SyntheticSkin>(MakePicture(),
+        QList<SyntheticSkin::Control> { { "panel", "panel",
+            "pictureindex=0\nskinrect=0,95,20,115\nlefttoppoint=2,2\nrighttoppoint=18,2\n"
+            "leftbottompoint=2,18\nrightbottompoint=18,18\nclientrect=2,2,18,18\n"
+            "captionrect=2,2,18,18\nalignment=tarightjustify\nfontcolor=255\n" } });
+    TbsSkinPanel panel;
+    panel.resize(300, 40);
+    panel.SetCaption(QStringLiteral("MMM"));
+    panel.SetSkinData(skin->Data());
+    const QImage face = GrabFace(panel);
+    // The caption rectangle spans the whole client, so it widens to 2..298.
+    EXPECT_GT(CountColor(face, QRect(200, 2, 96, 36), Rgb(255, 0, 0)), 0) << "right aligned";
+    EXPECT_EQ(CountColor(face, QRect(0, 0, 200, 40), Rgb(255, 0, 0)), 0);
+}
