@@ -8,6 +8,7 @@
 
 #include <QPainter>
 #include <QTransform>
+#include <algorithm>
 #include <cmath>
 
 TbsSkinGauge::TbsSkinGauge(QWidget* parent)
@@ -15,6 +16,8 @@ TbsSkinGauge::TbsSkinGauge(QWidget* parent)
 {
     SetSkinDataName(QStringLiteral("gauge"));
     resize(100, 20);
+    connect(&m_pauseTimer, &QTimer::timeout, this, &TbsSkinGauge::PauseTick);
+    connect(&m_animationTimer, &QTimer::timeout, this, &TbsSkinGauge::AnimationTick);
 }
 
 void TbsSkinGauge::SetMinValue(int value)
@@ -81,8 +84,64 @@ void TbsSkinGauge::SetShowPercent(bool show)
 
 void TbsSkinGauge::SetProgressAnimationPause(int pause)
 {
-    if (pause >= 0)
-        m_progressAnimationPause = pause;
+    if (pause < 0)
+        return;
+    m_progressAnimationPause = pause;
+    if (m_pauseTimer.isActive())
+        m_pauseTimer.start(pause);
+}
+
+void TbsSkinGauge::ChangeSkinData()
+{
+    TbsSkinCustomControl::ChangeSkinData();
+    RestartAnimation();
+}
+
+void TbsSkinGauge::RestartAnimation()
+{
+    m_pauseTimer.stop();
+    m_animationTimer.stop();
+    m_animationFrame = 0;
+    const auto* definition = Definition<TbsDataSkinGaugeControl>();
+    if (!definition || definition->progressAnimationSkinRect.IsEmpty() || definition->progressAnimationCountFrames <= 0)
+        return;
+    m_animationTimer.setInterval(std::max(1, definition->progressAnimationTimerInterval));
+    m_pauseTimer.start(m_progressAnimationPause);
+}
+
+void TbsSkinGauge::PauseTick()
+{
+    m_pauseTimer.stop();
+    m_animationFrame = 0;
+    m_animationTimer.start();
+}
+
+void TbsSkinGauge::AnimationTick()
+{
+    const auto* definition = Definition<TbsDataSkinGaugeControl>();
+    ++m_animationFrame;
+    if (!definition || m_animationFrame > definition->progressAnimationCountFrames) {
+        m_animationFrame = 0;
+        m_animationTimer.stop();
+        if (definition)
+            m_pauseTimer.start(m_progressAnimationPause);
+    }
+    update();
+}
+
+SkinRect TbsSkinGauge::AnimationFrameRect() const
+{
+    const auto* definition = Definition<TbsDataSkinGaugeControl>();
+    const SkinRect& strip = definition->progressAnimationSkinRect;
+    const int count = std::max(1, definition->progressAnimationCountFrames);
+    const int index = m_animationFrame - 1;
+    // Frames lie side by side when the strip is wider than the bar picture.
+    if (strip.Width() > definition->progressRect.Width()) {
+        const int frameWidth = strip.Width() / count;
+        return SkinRect { strip.left + index * frameWidth, strip.top, strip.left + (index + 1) * frameWidth, strip.bottom };
+    }
+    const int frameHeight = strip.Height() / count;
+    return SkinRect { strip.left, strip.top + index * frameHeight, strip.right, strip.top + (index + 1) * frameHeight };
 }
 
 double TbsSkinGauge::Fraction() const
@@ -197,14 +256,21 @@ void TbsSkinGauge::DrawBar(QImage& face, const QRect& filled) const
         return;
     // The bar is built along x and turned for a vertical gauge: caps at both
     // ends, the middle of the bar picture stretched or repeated between them.
-    const QImage picture = m_vertical ? m_picture.copy(source.ToQRect()).transformed(QTransform(0, 1, 1, 0, 0, 0))
-                                      : m_picture.copy(source.ToQRect());
+    const auto alongBar = [this](const QRect& piece) {
+        const QImage cut = m_picture.copy(piece);
+        return m_vertical ? cut.transformed(QTransform(0, 1, 1, 0, 0, 0)) : cut;
+    };
+    const QImage picture = alongBar(source.ToQRect());
     const int thickness = m_vertical ? filled.width() : filled.height();
     QImage bar = MakeSkinBitmap(length, thickness);
     const int sourceLength = picture.width();
     const QRect middle(begin, 0, sourceLength - begin - end, picture.height());
-    if (length > begin + end && !middle.isEmpty()) {
-        const QRect span(begin, 0, length - begin - end, thickness);
+    const QRect span(begin, 0, length - begin - end, thickness);
+    if (length > begin + end && m_animationFrame > 0) {
+        // A running animation stretches its frame over the whole middle.
+        const QImage framePicture = alongBar(AnimationFrameRect().ToQRect());
+        DrawPiece(bar, span, framePicture, framePicture.rect());
+    } else if (length > begin + end && !middle.isEmpty()) {
         if (definition->progressStretch)
             DrawPiece(bar, span, picture, middle);
         else

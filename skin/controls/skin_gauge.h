@@ -2,11 +2,15 @@
 
 #include "skin/controls/skin_custom_control.h"
 
+#include <QTimer>
+
 class QPainter;
 
 // A progress bar: the part of its progress area that Value fills, with the
 // filled length truncated to whole pixels, and optionally a text of
-// ProgressText and the percentage over it.
+// ProgressText and the percentage over it. A skin may animate the bar: after
+// every ProgressAnimationPause ms its middle runs once through the frames of
+// the definition's animation picture.
 class TbsSkinGauge : public TbsSkinCustomControl {
     Q_OBJECT
 
@@ -45,7 +49,11 @@ public:
     // The part of the progress area that Value fills at the current size.
     QRect FilledRect();
 
+    // The animation frame shown in the bar's middle, 0 between runs.
+    int AnimationFrame() const { return m_animationFrame; }
+
     void GetSkinData() override;
+    void ChangeSkinData() override;
     void CalcSize(int& width, int& height) override;
 
 protected:
@@ -59,6 +67,11 @@ private:
     void DrawBar(QImage& face, const QRect& filled) const;
     void DrawText(QPainter& painter, const QFont& font, SkinColor color) const;
     void PullValueIntoRange();
+    void RestartAnimation();
+    void PauseTick();
+    void AnimationTick();
+    // Where the current animation frame lies in the skin picture.
+    SkinRect AnimationFrameRect() const;
 
     int m_minValue { 0 };
     int m_maxValue { 100 };
@@ -69,4 +82,7 @@ private:
     QString m_progressText;
     bool m_showPercent { false };
     int m_progressAnimationPause { 3000 };
+    int m_animationFrame { 0 };
+    QTimer m_pauseTimer;
+    QTimer m_animationTimer;
 };

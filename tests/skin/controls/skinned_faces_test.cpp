@@ -393,3 +393,36 @@ TEST(SkinnedFaces, PanelCaptionSitsInTheDefinitionsCaptionRectangle)
     EXPECT_GT(CountColor(face, QRect(200, 2, 96, 36), Rgb(255, 0, 0)), 0) << "right aligned";
     EXPECT_EQ(CountColor(face, QRect(0, 0, 200, 40), Rgb(255, 0, 0)), 0);
 }
+
+TEST(SkinnedFaces, GaugeAnimationRunsThroughItsFramesAfterEachPause)
+{
+    const QRgb first = Rgb(255, 128, 0);
+    const QRgb second = Rgb(128, 0, 255);
+    QImage picture = MakePicture();
+    {
+        QPainter painter(&picture);
+        painter.fillRect(QRect(80, 70, 20, 10), QColor::fromRgb(first));
+        painter.fillRect(QRect(100, 70, 20, 10), QColor::fromRgb(second));
+    }
+    auto skin = std::make_unique<SyntheticSkin>(picture,
+        QList<SyntheticSkin::Control> { { "gauge", "gauge",
+            "pictureindex=0\nskinrect=0,70,40,90\nlefttoppoint=4,10\nrighttoppoint=36,10\n"
+            "clientrect=2,2,38,18\nprogressarea=2,5,38,15\nprogressrect=50,70,70,80\n"
+            "beginoffset=3\nendoffset=3\nprogressanimationskinrect=80,70,120,80\n"
+            "progressanimationcountframes=2\nprogressanimationtimerinterval=40\n" } });
+    TbsSkinGauge gauge;
+    gauge.resize(100, 20);
+    gauge.SetValue(50);
+    gauge.SetProgressAnimationPause(60);
+    gauge.SetSkinData(skin->Data());
+    EXPECT_EQ(PixelAt(GrabFace(gauge), 20, 10), kBarMiddle);
+
+    const auto middleShows = [&gauge](QRgb rgb) {
+        return QTest::qWaitFor([&] { return PixelAt(GrabFace(gauge), 20, 10) == rgb; }, 2000);
+    };
+    EXPECT_TRUE(middleShows(first));
+    EXPECT_TRUE(middleShows(second));
+    EXPECT_TRUE(middleShows(kBarMiddle)) << "the middle returns after the last frame";
+    EXPECT_TRUE(middleShows(first)) << "and runs again after the next pause";
+    EXPECT_EQ(PixelAt(GrabFace(gauge), 3, 10), kBarBegin) << "the caps stay";
+}
