@@ -210,7 +210,8 @@ QImage TbsSkinCheckRadioBox::CheckImage(const TbsDataSkinCheckRadioControl& defi
         return image;
     }
     const bool hovered = isEnabled() && m_mouseInside && !definition.activeGrayedCheckImageRect.IsEmpty();
-    return m_picture.copy((hovered ? definition.activeGrayedCheckImageRect : definition.grayedCheckImageRect).ToQRect());
+    return m_picture.copy(
+        (hovered ? definition.activeGrayedCheckImageRect : definition.grayedCheckImageRect).ToQRect());
 }
 
 void TbsSkinCheckRadioBox::CreateControlSkinImage(QImage& image)
@@ -227,7 +228,8 @@ void TbsSkinCheckRadioBox::CreateControlSkinImage(QImage& image)
         DrawParentBackground(image);
     } else {
         const bool active = m_mouseInside || focused;
-        const SkinRect face = active && !definition->activeSkinRect.IsEmpty() ? definition->activeSkinRect : definition->skinRect;
+        const SkinRect face
+            = active && !definition->activeSkinRect.IsEmpty() ? definition->activeSkinRect : definition->skinRect;
         CreateSkinFace(image, face);
         if (active)
             color = definition->activeFontColor;

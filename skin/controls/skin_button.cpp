@@ -1,17 +1,19 @@
 #include "skin/controls/skin_button.h"
 
+#include "skin/controls/animation_frame.h"
 #include "skin/controls/fallback_drawing.h"
 #include "skin/controls/skin_font.h"
 #include "skin/data/control_definitions_buttons.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/compose_skin_image.h"
-#include "skin/draw/morph.h"
 #include "skin/draw/glyph_text_layout.h"
+#include "skin/draw/morph.h"
 #include "skin/draw/skin_bitmap.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 TbsSkinButton::TbsSkinButton(QWidget* parent)
     : TbsSkinCustomControl(parent)
@@ -22,6 +24,7 @@ TbsSkinButton::TbsSkinButton(QWidget* parent)
     connect(&m_repeatTimer, &QTimer::timeout, this, &TbsSkinButton::RepeatTick);
     m_morphTimer.setInterval(kMorphInterval);
     connect(&m_morphTimer, &QTimer::timeout, this, &TbsSkinButton::MorphTick);
+    connect(&m_animationTimer, &QTimer::timeout, this, &TbsSkinButton::AnimationTick);
 }
 
 void TbsSkinButton::SetCaption(const QString& caption)
@@ -122,9 +125,56 @@ void TbsSkinButton::MorphTick()
     update();
 }
 
+bool TbsSkinButton::AnimationEnabled() const
+{
+    const auto* definition = Definition<TbsDataSkinButtonControl>();
+    return definition && !definition->animateSkinRect.IsEmpty() && definition->frameCount > 0 && SkinData()
+        && SkinData()->EnableSkinEffects();
+}
+
+void TbsSkinButton::StartAnimation(bool forward)
+{
+    if (!AnimationEnabled())
+        return;
+    const auto* definition = Definition<TbsDataSkinButtonControl>();
+    m_animationForward = forward;
+    m_animationFrame = forward ? 1 : definition->frameCount;
+    m_animationTimer.start(std::max(1, definition->animateInterval));
+    update();
+}
+
+void TbsSkinButton::AnimationTick()
+{
+    const auto* definition = Definition<TbsDataSkinButtonControl>();
+    if (!definition) {
+        m_animationTimer.stop();
+        return;
+    }
+    if (m_animationForward) {
+        if (m_animationFrame > definition->frameCount) {
+            m_animationTimer.stop();
+            return;
+        }
+        ++m_animationFrame;
+    } else {
+        --m_animationFrame;
+        if (m_animationFrame <= 0)
+            m_animationTimer.stop();
+    }
+    update();
+}
+
+SkinRect TbsSkinButton::AnimationFrameRect() const
+{
+    const auto* definition = Definition<TbsDataSkinButtonControl>();
+    return AnimationFrame(
+        definition->animateSkinRect, definition->frameCount, m_animationFrame, definition->skinRect.Width());
+}
+
 void TbsSkinButton::ChangeSkinData()
 {
     m_morphTimer.stop();
+    m_animationTimer.stop();
     TbsSkinCustomControl::ChangeSkinData();
     m_morphStep = m_mouseInside || hasFocus() ? kMorphSteps : 0;
 }
@@ -172,8 +222,8 @@ void TbsSkinButton::DrawCaptionAndGlyph(QPainter& painter, const QRect& area, bo
         frame = 3;
     else if (active && !down && m_numGlyphs > 3)
         frame = 4;
-    DrawGlyphAndText(painter, SkinRect::FromQRect(area), m_margin, m_spacing, m_layout, m_caption, m_glyph,
-        m_numGlyphs, frame, active && down, {});
+    DrawGlyphAndText(painter, SkinRect::FromQRect(area), m_margin, m_spacing, m_layout, m_caption, m_glyph, m_numGlyphs,
+        frame, active && down, {});
 }
 
 void TbsSkinButton::CalcSize(int& width, int& height)
@@ -226,9 +276,16 @@ void TbsSkinButton::CreateControlSkinImage(QImage& image)
         TbsSkinCustomControl::CreateControlSkinImage(image);
         return;
     }
-    const SkinRect& normal = definition->skinRect;
-    const SkinRect active = definition->activeSkinRect.IsEmpty() ? normal : definition->activeSkinRect;
+    const bool animating = m_animationTimer.isActive();
+    SkinRect normal = definition->skinRect;
+    SkinRect active = definition->activeSkinRect.IsEmpty() ? normal : definition->activeSkinRect;
     const SkinRect down = definition->downSkinRect.IsEmpty() ? active : definition->downSkinRect;
+    // A running animation shows its frame in place of the face it leads to
+    // (forward) or comes from (backward).
+    if (animating && m_animationForward)
+        active = AnimationFrameRect();
+    else if (animating)
+        normal = AnimationFrameRect();
     const bool morphing = MorphEnabled();
     if (morphing && isEnabled() && m_morphStep > 0 && m_morphStep < kMorphSteps) {
         QImage target = image;
@@ -241,9 +298,9 @@ void TbsSkinButton::CreateControlSkinImage(QImage& image)
         CreateButtonImage(image, definition->disabledSkinRect, false, false);
     else if (ShowsPressed())
         CreateButtonImage(image, down, true, true);
-    else if (hasFocus() && m_canFocused && !definition->focusedSkinRect.IsEmpty())
+    else if (hasFocus() && m_canFocused && !definition->focusedSkinRect.IsEmpty() && !animating)
         CreateButtonImage(image, definition->focusedSkinRect, true, false);
-    else if (ShowsActive() || (morphing && m_morphStep == kMorphSteps))
+    else if (ShowsActive() || (morphing && m_morphStep == kMorphSteps) || (animating && m_animationForward))
         CreateButtonImage(image, active, true, false);
     else
         CreateButtonImage(image, normal, false, false);
@@ -274,7 +331,8 @@ void TbsSkinButton::CreateButtonImage(QImage& image, const SkinRect& faceRect, b
     if (isEnabled() && !m_useSkinFontColor)
         color = DefaultFontColor();
     else if (!isEnabled())
-        color = definition->disabledFontColor == definition->fontColor ? SkinColor { clGray } : definition->disabledFontColor;
+        color = definition->disabledFontColor == definition->fontColor ? SkinColor { clGray }
+                                                                       : definition->disabledFontColor;
     else if (active && down)
         color = definition->downFontColor;
     else if (active)
@@ -284,8 +342,8 @@ void TbsSkinButton::CreateButtonImage(QImage& image, const SkinRect& faceRect, b
     if (definition->showFocus && hasFocus())
         fallback::DrawFocusRect(image, captionArea);
     QPainter painter(&image);
-    painter.setFont(UseSkinFont() ? SkinFont(definition->fontName, definition->fontHeight, definition->fontStyle)
-                                  : DefaultFont());
+    painter.setFont(
+        UseSkinFont() ? SkinFont(definition->fontName, definition->fontHeight, definition->fontStyle) : DefaultFont());
     painter.setPen(SkinColorToQColor(color));
     DrawCaptionAndGlyph(painter, captionArea, active, down);
 }
@@ -305,6 +363,7 @@ void TbsSkinButton::mousePressEvent(QMouseEvent* event)
         return;
     }
     m_pressedWithMouse = true;
+    m_animationTimer.stop();
     if (m_down) {
         m_pressedAgain = m_groupIndex != 0;
         return;
@@ -362,6 +421,8 @@ void TbsSkinButton::mouseReleaseEvent(QMouseEvent* event)
 void TbsSkinButton::enterEvent(QEnterEvent* event)
 {
     TbsSkinCustomControl::enterEvent(event);
+    if (!m_down && !hasFocus())
+        StartAnimation(true);
     SetMouseInside(true);
     if (m_down && m_repeatMode)
         StartRepeat();
@@ -370,6 +431,8 @@ void TbsSkinButton::enterEvent(QEnterEvent* event)
 void TbsSkinButton::leaveEvent(QEvent* event)
 {
     TbsSkinCustomControl::leaveEvent(event);
+    if (m_mouseInside && !m_down && !hasFocus())
+        StartAnimation(false);
     SetMouseInside(false);
     StopRepeat();
 }
@@ -412,6 +475,8 @@ void TbsSkinButton::keyReleaseEvent(QKeyEvent* event)
 void TbsSkinButton::focusInEvent(QFocusEvent* event)
 {
     TbsSkinCustomControl::focusInEvent(event);
+    if (!m_mouseInside)
+        StartAnimation(true);
     StartMorph();
 }
 
@@ -421,6 +486,8 @@ void TbsSkinButton::focusOutEvent(QFocusEvent* event)
     // A key press whose release goes elsewhere must not leave the button down.
     if (m_down && !m_pressedWithMouse)
         SetDown(false);
+    if (!m_mouseInside)
+        StartAnimation(false);
     StartMorph();
 }
 

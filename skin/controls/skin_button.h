@@ -119,6 +119,11 @@ private:
     bool MorphEnabled() const;
     void StartMorph();
     void MorphTick();
+    // The frame animation the skin may give the mouse-over transition.
+    bool AnimationEnabled() const;
+    void StartAnimation(bool forward);
+    void AnimationTick();
+    SkinRect AnimationFrameRect() const;
     // The area the caption is laid out in, at the current size.
     QRect SkinCaptionArea() const;
     void StartRepeat();
@@ -147,4 +152,7 @@ private:
     QTimer m_repeatTimer;
     int m_morphStep { 0 };
     QTimer m_morphTimer;
+    bool m_animationForward { true };
+    int m_animationFrame { 0 };
+    QTimer m_animationTimer;
 };

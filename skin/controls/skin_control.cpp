@@ -7,7 +7,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-
 TbsSkinControl::TbsSkinControl(QWidget* parent)
     : QWidget(parent)
 {

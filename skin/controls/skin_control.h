@@ -60,8 +60,7 @@ signals:
 protected:
     // The definition in use, or null; Definition<T>() also checks its kind.
     const TbsDataSkinControl* SkinDefinition() const;
-    template<typename T>
-    const T* Definition() const { return dynamic_cast<const T*>(SkinDefinition()); }
+    template <typename T> const T* Definition() const { return dynamic_cast<const T*>(SkinDefinition()); }
     // A picture of the skin by index; null for -1 or past the list's end.
     QImage SkinPicture(int index) const;
 

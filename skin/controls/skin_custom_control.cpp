@@ -169,7 +169,8 @@ void TbsSkinCustomControl::PaintForcedBackground(QImage& face)
     if (m_drawBackground) {
         const SkinRect& client = m_piece.clientRect;
         const QRect piece = client.Translated(m_piece.skinRect.left, m_piece.skinRect.top).ToQRect();
-        FillWithPiece(face, m_target.clientRect.ToQRect(), m_picture, piece, m_piece.stretchEffect, m_piece.stretchType);
+        FillWithPiece(
+            face, m_target.clientRect.ToQRect(), m_picture, piece, m_piece.stretchEffect, m_piece.stretchType);
     }
     DrawSkinBorders(face);
 }

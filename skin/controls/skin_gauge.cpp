@@ -1,5 +1,6 @@
 #include "skin/controls/skin_gauge.h"
 
+#include "skin/controls/animation_frame.h"
 #include "skin/controls/fallback_drawing.h"
 #include "skin/controls/skin_font.h"
 #include "skin/data/control_definitions_gauge.h"
@@ -132,16 +133,8 @@ void TbsSkinGauge::AnimationTick()
 SkinRect TbsSkinGauge::AnimationFrameRect() const
 {
     const auto* definition = Definition<TbsDataSkinGaugeControl>();
-    const SkinRect& strip = definition->progressAnimationSkinRect;
-    const int count = std::max(1, definition->progressAnimationCountFrames);
-    const int index = m_animationFrame - 1;
-    // Frames lie side by side when the strip is wider than the bar picture.
-    if (strip.Width() > definition->progressRect.Width()) {
-        const int frameWidth = strip.Width() / count;
-        return SkinRect { strip.left + index * frameWidth, strip.top, strip.left + (index + 1) * frameWidth, strip.bottom };
-    }
-    const int frameHeight = strip.Height() / count;
-    return SkinRect { strip.left, strip.top + index * frameHeight, strip.right, strip.top + (index + 1) * frameHeight };
+    return ::AnimationFrame(definition->progressAnimationSkinRect, definition->progressAnimationCountFrames,
+        m_animationFrame, definition->progressRect.Width());
 }
 
 double TbsSkinGauge::Fraction() const
@@ -277,7 +270,8 @@ void TbsSkinGauge::DrawBar(QImage& face, const QRect& filled) const
             TilePiece(bar, span, picture, middle);
     }
     DrawPiece(bar, QRect(0, 0, begin, thickness), picture, QRect(0, 0, begin, picture.height()));
-    DrawPiece(bar, QRect(length - end, 0, end, thickness), picture, QRect(sourceLength - end, 0, end, picture.height()));
+    DrawPiece(
+        bar, QRect(length - end, 0, end, thickness), picture, QRect(sourceLength - end, 0, end, picture.height()));
     if (m_vertical)
         bar = bar.transformed(QTransform(0, 1, 1, 0, 0, 0));
 
@@ -306,8 +300,8 @@ void TbsSkinGauge::CreateControlSkinImage(QImage& image)
         TbsSkinCustomControl::CreateControlSkinImage(image);
         return;
     }
-    const QFont font = UseSkinFont() ? SkinFont(definition->fontName, definition->fontHeight, definition->fontStyle)
-                                     : DefaultFont();
+    const QFont font
+        = UseSkinFont() ? SkinFont(definition->fontName, definition->fontHeight, definition->fontStyle) : DefaultFont();
     if (m_useSkinSize) {
         CreateSkinFace(image, definition->skinRect);
         DrawBar(image, FilledPart(ProgressArea(image.width(), image.height())));

@@ -132,8 +132,8 @@ void TbsSkinPanel::DrawSkinCaption(QImage& face)
         break;
     }
     QPainter painter(&face);
-    painter.setFont(UseSkinFont() ? SkinFont(definition->fontName, definition->fontHeight, definition->fontStyle)
-                                  : DefaultFont());
+    painter.setFont(
+        UseSkinFont() ? SkinFont(definition->fontName, definition->fontHeight, definition->fontStyle) : DefaultFont());
     painter.setPen(SkinColorToQColor(definition->fontColor));
     painter.setClipRect(area);
     painter.drawText(area, flags, m_caption);
@@ -161,8 +161,8 @@ void TbsSkinPanel::PaintPanelFace(QImage& face)
     }
     // The borders come from the skin, the client area from the panel's own
     // background picture.
-    FillWithPiece(face, Target().clientRect.ToQRect(), background, background.rect(), piece.stretchEffect,
-        piece.stretchType);
+    FillWithPiece(
+        face, Target().clientRect.ToQRect(), background, background.rect(), piece.stretchEffect, piece.stretchType);
     DrawSkinBorders(face);
 }
 

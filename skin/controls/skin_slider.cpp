@@ -154,9 +154,11 @@ QImage TbsSkinSlider::BuildRulerPicture() const
     QImage ruler;
     const QImage picture = SkinPicture(skin->pictureIndex);
     if (IsHorizontal())
-        ComposeSkinImageHorz(ruler, picture, skin->hRulerRect, skin->edgeSize, skin->edgeSize, width() - 2 * kBorder, false);
+        ComposeSkinImageHorz(
+            ruler, picture, skin->hRulerRect, skin->edgeSize, skin->edgeSize, width() - 2 * kBorder, false);
     else
-        ComposeSkinImageVert(ruler, picture, skin->vRulerRect, skin->edgeSize, skin->edgeSize, height() - 2 * kBorder, false);
+        ComposeSkinImageVert(
+            ruler, picture, skin->vRulerRect, skin->edgeSize, skin->edgeSize, height() - 2 * kBorder, false);
     return ruler;
 }
 
@@ -181,7 +183,8 @@ void TbsSkinSlider::Relayout()
             m_rulerTopLeft = QPoint(kBorder, kBorder);
         }
         const int tickTop = kBorder + std::max(rulerHeight, thumb.height()) + 1;
-        m_tickArea = QRect(QPoint(m_rulerTopLeft.x(), tickTop), QPoint(m_rulerTopLeft.x() + m_ruler.width(), height() - 1));
+        m_tickArea
+            = QRect(QPoint(m_rulerTopLeft.x(), tickTop), QPoint(m_rulerTopLeft.x() + m_ruler.width(), height() - 1));
     } else {
         m_ruler = BuildRulerPicture();
         const int rulerWidth = m_ruler.width();
@@ -193,7 +196,8 @@ void TbsSkinSlider::Relayout()
             m_rulerTopLeft = QPoint(kBorder, kBorder);
         }
         const int tickLeft = kBorder + std::max(rulerWidth, thumb.width()) + 1;
-        m_tickArea = QRect(QPoint(tickLeft, m_rulerTopLeft.y()), QPoint(width() - 1, m_rulerTopLeft.y() + m_ruler.height()));
+        m_tickArea
+            = QRect(QPoint(tickLeft, m_rulerTopLeft.y()), QPoint(width() - 1, m_rulerTopLeft.y() + m_ruler.height()));
     }
     SetValue(m_value);
     update();
@@ -373,7 +377,8 @@ void TbsSkinSlider::DrawFace(QImage& image)
             thumbRect.moveTop(ValueToPosition(m_value));
     }
     const bool secondState = (m_dragging || !isEnabled()) && ThumbStates() == 2;
-    const QImage thumb = ThumbPicture().copy(secondState ? thumbRect.width() : 0, 0, thumbRect.width(), thumbRect.height());
+    const QImage thumb
+        = ThumbPicture().copy(secondState ? thumbRect.width() : 0, 0, thumbRect.width(), thumbRect.height());
     if (!skin && (m_options & soThumbOpaque))
         painter.drawImage(thumbRect.topLeft(), thumb);
     else

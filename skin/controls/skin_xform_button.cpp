@@ -1,6 +1,5 @@
 #include "skin/controls/skin_xform_button.h"
 
-
 #include <QPainter>
 #include <QResizeEvent>
 #include <vector>

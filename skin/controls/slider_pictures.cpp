@@ -14,7 +14,10 @@ constexpr int kThumbHeight = 15;
 constexpr int kRulerLength = 12;
 constexpr int kRulerThickness = 6;
 
-QRgb Rgb(SkinColor color) { return SkinColorToRgb(color); }
+QRgb Rgb(SkinColor color)
+{
+    return SkinColorToRgb(color);
+}
 
 // One thumb state: a raised (or, pressed, sunken) block with cut corners.
 void DrawThumbState(QImage& image, int left, bool pressed)
@@ -52,8 +55,8 @@ QImage MakeHorizontalThumb()
 QImage MakeHorizontalRuler()
 {
     QImage ruler(kRulerLength, kRulerThickness, QImage::Format_RGB32);
-    const QRgb rows[kRulerThickness] = { Rgb(clBtnShadow), Rgb(cl3DDkShadow), Rgb(clWindow), Rgb(clWindow),
-        Rgb(cl3DLight), Rgb(clBtnHighlight) };
+    const QRgb rows[kRulerThickness]
+        = { Rgb(clBtnShadow), Rgb(cl3DDkShadow), Rgb(clWindow), Rgb(clWindow), Rgb(cl3DLight), Rgb(clBtnHighlight) };
     for (int y = 0; y < kRulerThickness; ++y)
         for (int x = 0; x < kRulerLength; ++x)
             ruler.setPixel(x, y, rows[y]);

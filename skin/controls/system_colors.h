@@ -107,4 +107,7 @@ constexpr QRgb SkinColorToRgb(SkinColor color)
     return 0xFF000000u | (red << 16) | (green << 8) | blue;
 }
 
-inline QColor SkinColorToQColor(SkinColor color) { return QColor::fromRgb(SkinColorToRgb(color)); }
+inline QColor SkinColorToQColor(SkinColor color)
+{
+    return QColor::fromRgb(SkinColorToRgb(color));
+}

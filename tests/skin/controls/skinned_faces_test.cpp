@@ -426,3 +426,41 @@ TEST(SkinnedFaces, GaugeAnimationRunsThroughItsFramesAfterEachPause)
     EXPECT_TRUE(middleShows(first)) << "and runs again after the next pause";
     EXPECT_EQ(PixelAt(GrabFace(gauge), 3, 10), kBarBegin) << "the caps stay";
 }
+
+TEST(SkinnedFaces, ButtonAnimationPlaysForwardOnEnterAndBackOnLeave)
+{
+    const QRgb first = Rgb(255, 128, 0);
+    const QRgb second = Rgb(128, 0, 255);
+    QImage picture = MakePicture();
+    {
+        QPainter painter(&picture);
+        painter.fillRect(QRect(40, 95, 40, 20), QColor::fromRgb(first));
+        painter.fillRect(QRect(80, 95, 40, 20), QColor::fromRgb(second));
+    }
+    auto skin = std::make_unique<SyntheticSkin>(picture,
+        QList<SyntheticSkin::Control> { { "button", "button",
+            "pictureindex=0\nskinrect=0,0,40,20\nlefttoppoint=4,10\nrighttoppoint=36,10\n"
+            "clientrect=4,2,36,18\nactiveskinrect=40,0,80,20\nanimateskinrect=40,95,120,115\n"
+            "framecount=2\nanimateinterval=40\n" } });
+    TbsSkinButton button;
+    button.resize(121, 20);
+    button.SetSkinData(skin->Data());
+    const auto shows = [&button](QRgb rgb) {
+        return QTest::qWaitFor([&] { return PixelAt(GrabFace(button), 60, 1) == rgb; }, 2000);
+    };
+
+    SendEnter(button);
+    EXPECT_EQ(PixelAt(GrabFace(button), 60, 1), first) << "the first frame shows at once";
+    EXPECT_TRUE(shows(second));
+    EXPECT_TRUE(shows(kButtonActive)) << "the animation ends on the mouse-over face";
+
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&button, &leave);
+    EXPECT_EQ(PixelAt(GrabFace(button), 60, 1), second) << "backwards from the last frame";
+    EXPECT_TRUE(shows(first));
+    EXPECT_TRUE(shows(kButtonMiddle));
+
+    SendEnter(button);
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(60, 10));
+    EXPECT_EQ(PixelAt(GrabFace(button), 60, 1), kButtonActive) << "a press stops the animation";
+}
