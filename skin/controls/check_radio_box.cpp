@@ -218,7 +218,7 @@ void TbsSkinCheckRadioBox::CreateControlSkinImage(QImage& image)
 {
     const auto* definition = Definition<TbsDataSkinCheckRadioControl>();
     if (!definition) {
-        TbsSkinCustomControl::CreateControlSkinImage(image);
+        CreateControlDefaultImage(image);
         return;
     }
     const bool focused = hasFocus() && m_canFocused;
@@ -397,4 +397,9 @@ void TbsSkinCheckRadioBox::changeEvent(QEvent* event)
     if (event->type() == QEvent::EnabledChange)
         m_mouseInside = false;
     TbsSkinCustomControl::changeEvent(event);
+}
+
+bool TbsSkinCheckRadioBox::AcceptsDefinition(const TbsDataSkinControl& definition) const
+{
+    return dynamic_cast<const TbsDataSkinCheckRadioControl*>(&definition) != nullptr;
 }

@@ -64,6 +64,7 @@ signals:
     void OnClick();
 
 protected:
+    bool AcceptsDefinition(const TbsDataSkinControl& definition) const override;
     void CreateControlDefaultImage(QImage& image) override;
     void CreateControlSkinImage(QImage& image) override;
 

@@ -273,7 +273,7 @@ void TbsSkinButton::CreateControlSkinImage(QImage& image)
 {
     const auto* definition = Definition<TbsDataSkinButtonControl>();
     if (!definition) {
-        TbsSkinCustomControl::CreateControlSkinImage(image);
+        CreateControlDefaultImage(image);
         return;
     }
     const bool animating = m_animationTimer.isActive();
@@ -526,4 +526,9 @@ void TbsSkinButton::RepeatTick()
         return;
     }
     ButtonClick();
+}
+
+bool TbsSkinButton::AcceptsDefinition(const TbsDataSkinControl& definition) const
+{
+    return dynamic_cast<const TbsDataSkinButtonControl*>(&definition) != nullptr;
 }

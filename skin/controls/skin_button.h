@@ -87,6 +87,7 @@ signals:
     void OnClick();
 
 protected:
+    bool AcceptsDefinition(const TbsDataSkinControl& definition) const override;
     // The pressed face shows while Down and either the mouse is over the
     // button or it was pressed from the keyboard.
     bool ShowsPressed() const;

@@ -38,6 +38,13 @@ void TbsSkinControl::GetSkinData()
     m_skinIndex = -1;
     if (m_skinData && !m_skinData->Empty())
         m_skinIndex = m_skinData->FindControlIndex(m_skinDataName);
+    if (const TbsDataSkinControl* definition = SkinDefinition(); definition && !AcceptsDefinition(*definition))
+        m_skinIndex = -1;
+}
+
+bool TbsSkinControl::AcceptsDefinition(const TbsDataSkinControl&) const
+{
+    return true;
 }
 
 const TbsDataSkinControl* TbsSkinControl::SkinDefinition() const

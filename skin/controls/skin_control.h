@@ -61,6 +61,9 @@ protected:
     // The definition in use, or null; Definition<T>() also checks its kind.
     const TbsDataSkinControl* SkinDefinition() const;
     template <typename T> const T* Definition() const { return dynamic_cast<const T*>(SkinDefinition()); }
+    // Whether a definition is of the kind this control draws from; one of
+    // another kind counts as no definition.
+    virtual bool AcceptsDefinition(const TbsDataSkinControl& definition) const;
     // A picture of the skin by index; null for -1 or past the list's end.
     QImage SkinPicture(int index) const;
 

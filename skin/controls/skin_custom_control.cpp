@@ -74,8 +74,9 @@ void TbsSkinCustomControl::GetSkinData()
         return;
     const auto* custom = dynamic_cast<const TbsDataSkinCustomControl*>(definition);
     if (!custom) {
-        m_mode = CompositionMode::Fixed;
+        // Only a face that exists fixes the size.
         m_piece = SkinPieceGeometry { .skinRect = definition->skinRect };
+        m_mode = m_piece.skinRect.IsEmpty() ? CompositionMode::None : CompositionMode::Fixed;
         return;
     }
     m_piece = SkinPieceGeometry {

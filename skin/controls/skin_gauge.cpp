@@ -297,7 +297,7 @@ void TbsSkinGauge::CreateControlSkinImage(QImage& image)
 {
     const auto* definition = Definition<TbsDataSkinGaugeControl>();
     if (!definition) {
-        TbsSkinCustomControl::CreateControlSkinImage(image);
+        CreateControlDefaultImage(image);
         return;
     }
     const QFont font
@@ -315,4 +315,9 @@ void TbsSkinGauge::CreateControlSkinImage(QImage& image)
     }
     QPainter painter(&image);
     DrawText(painter, font, definition->fontColor);
+}
+
+bool TbsSkinGauge::AcceptsDefinition(const TbsDataSkinControl& definition) const
+{
+    return dynamic_cast<const TbsDataSkinGaugeControl*>(&definition) != nullptr;
 }

@@ -57,6 +57,7 @@ public:
     void CalcSize(int& width, int& height) override;
 
 protected:
+    bool AcceptsDefinition(const TbsDataSkinControl& definition) const override;
     void CreateControlDefaultImage(QImage& image) override;
     void CreateControlSkinImage(QImage& image) override;
 

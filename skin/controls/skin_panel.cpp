@@ -211,3 +211,8 @@ void TbsSkinPanel::CreateControlDefaultImage(QImage& image)
     painter.setClipRect(textArea);
     painter.drawText(textArea, flags, m_caption);
 }
+
+bool TbsSkinPanel::AcceptsDefinition(const TbsDataSkinControl& definition) const
+{
+    return dynamic_cast<const TbsDataSkinPanelControl*>(&definition) != nullptr;
+}

@@ -35,6 +35,7 @@ public:
     void ChangeSkinData() override;
 
 protected:
+    bool AcceptsDefinition(const TbsDataSkinControl& definition) const override;
     void PaintFace(QImage& face) override;
     void CreateControlDefaultImage(QImage& image) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -509,3 +509,8 @@ void TbsSkinSlider::moveEvent(QMoveEvent* event)
     if (m_transparent)
         update();
 }
+
+bool TbsSkinSlider::AcceptsDefinition(const TbsDataSkinControl& definition) const
+{
+    return dynamic_cast<const TbsDataSkinSlider*>(&definition) != nullptr;
+}

@@ -178,3 +178,8 @@ void TbsSkinStdLabel::paintEvent(QPaintEvent*)
     }
     painter.drawText(rect(), flags, text);
 }
+
+bool TbsSkinStdLabel::AcceptsDefinition(const TbsDataSkinControl& definition) const
+{
+    return dynamic_cast<const TbsDataSkinStdLabelControl*>(&definition) != nullptr;
+}

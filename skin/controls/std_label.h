@@ -55,6 +55,7 @@ public:
     void ChangeSkinData() override;
 
 protected:
+    bool AcceptsDefinition(const TbsDataSkinControl& definition) const override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 

@@ -464,3 +464,25 @@ TEST(SkinnedFaces, ButtonAnimationPlaysForwardOnEnterAndBackOnLeave)
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(60, 10));
     EXPECT_EQ(PixelAt(GrabFace(button), 60, 1), kButtonActive) << "a press stops the animation";
 }
+
+TEST(SkinnedFaces, ADefinitionOfAnotherKindLeavesTheFallbackFaceAndSize)
+{
+    auto skin = MakeSkin();
+    TbsSkinButton button;
+    button.SetSkinDataName(QStringLiteral("stdlabel"));
+    button.resize(121, 25);
+    button.SetDefaultWidth(90);
+    button.SetSkinData(skin->Data());
+    EXPECT_EQ(button.SkinIndex(), -1);
+    EXPECT_EQ(button.size(), QSize(90, 25)) << "the default size applies";
+    EXPECT_EQ(PixelAt(GrabFace(button), 45, 12), 0xD4D0C8u);
+
+    TbsSkinPanel panel;
+    panel.SetSkinDataName(QStringLiteral("button"));
+    panel.resize(200, 50);
+    panel.SetSkinData(skin->Data());
+    EXPECT_EQ(panel.size(), QSize(200, 50));
+    const QImage face = GrabFace(panel);
+    EXPECT_EQ(PixelAt(face, 0, 0), 0x808080u);
+    EXPECT_EQ(PixelAt(face, 100, 25), 0xD4D0C8u);
+}
