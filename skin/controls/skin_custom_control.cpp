@@ -75,7 +75,8 @@ void TbsSkinCustomControl::GetSkinData()
     const auto* custom = dynamic_cast<const TbsDataSkinCustomControl*>(definition);
     if (!custom) {
         // Only a face that exists fixes the size.
-        m_piece = SkinPieceGeometry { .skinRect = definition->skinRect };
+        m_piece = SkinPieceGeometry {};
+        m_piece.skinRect = definition->skinRect;
         m_mode = m_piece.skinRect.IsEmpty() ? CompositionMode::None : CompositionMode::Fixed;
         return;
     }
