@@ -3,7 +3,9 @@
 #include "skin/controls/fallback_drawing.h"
 #include "skin/controls/skin_font.h"
 #include "skin/data/control_definitions_check_radio.h"
+#include "skin/data/skin_data.h"
 #include "skin/draw/glyphs.h"
+#include "skin/draw/morph.h"
 #include "skin/draw/pixel_effects.h"
 #include "skin/draw/skin_bitmap.h"
 
@@ -221,49 +223,85 @@ void TbsSkinCheckRadioBox::CreateControlSkinImage(QImage& image)
         CreateControlDefaultImage(image);
         return;
     }
-    const bool focused = hasFocus() && m_canFocused;
-    const QImage check = CheckImage(*definition);
-    SkinColor color = m_flat ? definition->frameFontColor : definition->fontColor;
     if (m_flat) {
-        DrawParentBackground(image);
-    } else {
-        const bool active = m_mouseInside || focused;
-        const SkinRect face
-            = active && !definition->activeSkinRect.IsEmpty() ? definition->activeSkinRect : definition->skinRect;
-        CreateSkinFace(image, face);
-        if (active)
-            color = definition->activeFontColor;
+        DrawFlatSkinFace(image, *definition);
+        return;
     }
-    if (!isEnabled())
-        color = definition->unenabledFontColor;
-    else if (!m_useSkinFontColor)
-        color = DefaultFontColor();
+    if (MorphEnabled() && isEnabled() && m_morph.Blending()) {
+        QImage target = image;
+        DrawSkinFace(image, *definition, false);
+        DrawSkinFace(target, *definition, true);
+        Morph(image, target, m_morph.Progress(), definition->morphKind);
+        return;
+    }
+    DrawSkinFace(image, *definition, m_mouseInside || hasFocus());
+}
 
-    QPainter painter(&image);
-    if (m_flat) {
-        DrawGlyphFrame(painter, QPoint(3, height() / 2 - check.height() / 2), check, 1, 1);
-    } else {
-        // The image sits centred in its area, which follows the right edge
-        // when the text lies to its left.
-        SkinRect area = definition->checkImageArea;
-        if (definition->textArea.right < area.right)
-            area = area.Translated(width() - Piece().skinRect.Width(), 0);
-        const QPoint centre((area.left + area.right) / 2, (area.top + area.bottom) / 2);
-        const int imageWidth = definition->checkImageRect.Width();
-        const int imageHeight = definition->checkImageRect.Height();
-        DrawGlyphFrame(painter, centre - QPoint(imageWidth / 2, imageHeight / 2), check, 1, 1);
-    }
+SkinColor TbsSkinCheckRadioBox::SkinCaptionColor(SkinColor enabledColor) const
+{
+    const auto* definition = Definition<TbsDataSkinCheckRadioControl>();
+    if (!isEnabled())
+        return definition->unenabledFontColor;
+    return m_useSkinFontColor ? enabledColor : DefaultFontColor();
+}
+
+void TbsSkinCheckRadioBox::DrawSkinCaption(QPainter& painter, const QRect& area, SkinColor color)
+{
+    if (area.isEmpty())
+        return;
+    painter.setFont(CaptionFont());
+    painter.setPen(SkinColorToQColor(color));
+    painter.save();
+    painter.setClipRect(area);
+    const int flags = m_flat ? CaptionFlags() : Qt::TextSingleLine;
+    painter.drawText(area, flags | Qt::AlignLeft | Qt::AlignVCenter, m_caption);
+    painter.restore();
+}
+
+void TbsSkinCheckRadioBox::DrawFlatSkinFace(QImage& image, const TbsDataSkinCheckRadioControl& definition)
+{
+    DrawParentBackground(image);
+    const QImage check = CheckImage(definition);
     const QRect captionRect = CaptionRect();
-    if (!captionRect.isEmpty()) {
-        painter.setFont(CaptionFont());
-        painter.setPen(SkinColorToQColor(color));
-        painter.setClipRect(captionRect);
-        const int flags = m_flat ? CaptionFlags() : Qt::TextSingleLine;
-        painter.drawText(captionRect, flags | Qt::AlignLeft | Qt::AlignVCenter, m_caption);
+    {
+        QPainter painter(&image);
+        DrawGlyphFrame(painter, QPoint(3, height() / 2 - check.height() / 2), check, 1, 1);
+        DrawSkinCaption(painter, captionRect, SkinCaptionColor(definition.frameFontColor));
     }
-    painter.end();
-    if (m_flat && focused && !captionRect.isEmpty())
+    if (hasFocus() && m_canFocused && !captionRect.isEmpty())
         fallback::DrawFocusRect(image, captionRect.adjusted(-2, -1, 3, 1));
+}
+
+void TbsSkinCheckRadioBox::DrawSkinFace(QImage& image, const TbsDataSkinCheckRadioControl& definition, bool active)
+{
+    const SkinRect face
+        = active && !definition.activeSkinRect.IsEmpty() ? definition.activeSkinRect : definition.skinRect;
+    CreateSkinFace(image, face);
+    // The image sits centred in its area, which follows the right edge when
+    // the text lies to its left.
+    SkinRect area = definition.checkImageArea;
+    if (definition.textArea.right < area.right)
+        area = area.Translated(width() - Piece().skinRect.Width(), 0);
+    const QPoint centre((area.left + area.right) / 2, (area.top + area.bottom) / 2);
+    const QPoint imageHalf(definition.checkImageRect.Width() / 2, definition.checkImageRect.Height() / 2);
+    QPainter painter(&image);
+    DrawGlyphFrame(painter, centre - imageHalf, CheckImage(definition), 1, 1);
+    DrawSkinCaption(
+        painter, CaptionRect(), SkinCaptionColor(active ? definition.activeFontColor : definition.fontColor));
+}
+
+bool TbsSkinCheckRadioBox::MorphEnabled() const
+{
+    const auto* definition = Definition<TbsDataSkinCheckRadioControl>();
+    return !m_flat && definition && definition->morphing && SkinData() && SkinData()->EnableSkinEffects();
+}
+
+void TbsSkinCheckRadioBox::StartMorph()
+{
+    if (MorphEnabled())
+        m_morph.Start();
+    else
+        update();
 }
 
 void TbsSkinCheckRadioBox::DrawDefaultMark(QPainter& painter) const
@@ -315,7 +353,7 @@ void TbsSkinCheckRadioBox::SetMouseInside(bool inside)
     if (m_mouseInside == inside)
         return;
     m_mouseInside = inside;
-    update();
+    StartMorph();
 }
 
 void TbsSkinCheckRadioBox::mousePressEvent(QMouseEvent* event)
@@ -375,13 +413,13 @@ void TbsSkinCheckRadioBox::keyReleaseEvent(QKeyEvent* event)
 void TbsSkinCheckRadioBox::focusInEvent(QFocusEvent* event)
 {
     TbsSkinCustomControl::focusInEvent(event);
-    update();
+    StartMorph();
 }
 
 void TbsSkinCheckRadioBox::focusOutEvent(QFocusEvent* event)
 {
     TbsSkinCustomControl::focusOutEvent(event);
-    update();
+    StartMorph();
 }
 
 void TbsSkinCheckRadioBox::moveEvent(QMoveEvent* event)
@@ -394,8 +432,11 @@ void TbsSkinCheckRadioBox::moveEvent(QMoveEvent* event)
 
 void TbsSkinCheckRadioBox::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::EnabledChange)
+    if (event->type() == QEvent::EnabledChange) {
         m_mouseInside = false;
+        m_morph.Stop();
+        m_morph.SetComplete(false);
+    }
     TbsSkinCustomControl::changeEvent(event);
 }
 

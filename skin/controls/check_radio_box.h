@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/controls/face_morph.h"
 #include "skin/controls/skin_custom_control.h"
 
 class QPainter;
@@ -87,6 +88,15 @@ private:
     QFont CaptionFont() const;
     // The check mark picture for the current state, hover and enabled state.
     QImage CheckImage(const TbsDataSkinCheckRadioControl& definition) const;
+    SkinColor SkinCaptionColor(SkinColor enabledColor) const;
+    void DrawSkinCaption(QPainter& painter, const QRect& area, SkinColor color);
+    // Flat: check image and caption over the parent's background.
+    void DrawFlatSkinFace(QImage& image, const TbsDataSkinCheckRadioControl& definition);
+    // Not flat: the whole face, normal or active, with image and caption.
+    void DrawSkinFace(QImage& image, const TbsDataSkinCheckRadioControl& definition, bool active);
+    // Only a box that is not flat blends between its faces.
+    bool MorphEnabled() const;
+    void StartMorph();
 
     QString m_caption;
     bool m_flat { true };
@@ -99,4 +109,5 @@ private:
     int m_groupIndex { 0 };
     bool m_canFocused { true };
     bool m_mouseInside { false };
+    FaceMorph m_morph { *this, [this] { return m_mouseInside || hasFocus(); } };
 };

@@ -22,8 +22,6 @@ TbsSkinButton::TbsSkinButton(QWidget* parent)
     resize(75, 25);
     setFocusPolicy(Qt::StrongFocus);
     connect(&m_repeatTimer, &QTimer::timeout, this, &TbsSkinButton::RepeatTick);
-    m_morphTimer.setInterval(kMorphInterval);
-    connect(&m_morphTimer, &QTimer::timeout, this, &TbsSkinButton::MorphTick);
     connect(&m_animationTimer, &QTimer::timeout, this, &TbsSkinButton::AnimationTick);
 }
 
@@ -74,11 +72,11 @@ void TbsSkinButton::SetDown(bool down)
     // A pressed button shows the full mouse-over face at once and fades
     // back from it after release.
     if (MorphEnabled()) {
-        m_morphStep = kMorphSteps;
+        m_morph.SetComplete(true);
         if (down)
-            m_morphTimer.stop();
+            m_morph.Stop();
         else
-            m_morphTimer.start();
+            m_morph.Start();
     }
     update();
     if (down && m_groupIndex != 0 && !m_allowAllUp && parentWidget()) {
@@ -106,23 +104,9 @@ bool TbsSkinButton::MorphEnabled() const
 void TbsSkinButton::StartMorph()
 {
     if (MorphEnabled())
-        m_morphTimer.start();
+        m_morph.Start();
     else
         update();
-}
-
-void TbsSkinButton::MorphTick()
-{
-    const bool towardsActive = m_mouseInside || hasFocus();
-    if (towardsActive && m_morphStep < kMorphSteps) {
-        ++m_morphStep;
-    } else if (!towardsActive && m_morphStep > 0) {
-        --m_morphStep;
-    } else {
-        m_morphStep = towardsActive ? kMorphSteps : 0;
-        m_morphTimer.stop();
-    }
-    update();
 }
 
 bool TbsSkinButton::AnimationEnabled() const
@@ -173,10 +157,10 @@ SkinRect TbsSkinButton::AnimationFrameRect() const
 
 void TbsSkinButton::ChangeSkinData()
 {
-    m_morphTimer.stop();
+    m_morph.Stop();
     m_animationTimer.stop();
     TbsSkinCustomControl::ChangeSkinData();
-    m_morphStep = m_mouseInside || hasFocus() ? kMorphSteps : 0;
+    m_morph.SetComplete(m_mouseInside || hasFocus());
 }
 
 void TbsSkinButton::SetMargin(int margin)
@@ -287,7 +271,7 @@ void TbsSkinButton::CreateControlSkinImage(QImage& image)
     else if (animating)
         normal = AnimationFrameRect();
     const bool morphing = MorphEnabled();
-    if (morphing && isEnabled() && m_morphStep > 0 && m_morphStep < kMorphSteps) {
+    if (morphing && isEnabled() && m_morph.Blending()) {
         QImage target = image;
         CreateButtonImage(image, normal, false, false);
         CreateButtonImage(target, active, true, false);
@@ -300,7 +284,7 @@ void TbsSkinButton::CreateControlSkinImage(QImage& image)
         CreateButtonImage(image, down, true, true);
     else if (hasFocus() && m_canFocused && !definition->focusedSkinRect.IsEmpty() && !animating)
         CreateButtonImage(image, definition->focusedSkinRect, true, false);
-    else if (ShowsActive() || (morphing && m_morphStep == kMorphSteps) || (animating && m_animationForward))
+    else if (ShowsActive() || (morphing && m_morph.Complete()) || (animating && m_animationForward))
         CreateButtonImage(image, active, true, false);
     else
         CreateButtonImage(image, normal, false, false);
@@ -495,8 +479,8 @@ void TbsSkinButton::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange) {
         m_mouseInside = false;
-        m_morphTimer.stop();
-        m_morphStep = 0;
+        m_morph.Stop();
+        m_morph.SetComplete(false);
         if (!isEnabled()) {
             m_pressedWithMouse = false;
             SetDown(false);

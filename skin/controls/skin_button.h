@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/controls/face_morph.h"
 #include "skin/controls/skin_custom_control.h"
 #include "skin/draw/glyph_text_layout.h"
 
@@ -18,8 +19,6 @@ public:
     static constexpr SkinColor kDownFill = 11899781;
     static constexpr SkinColor kHotFrame = clNavy;
     static constexpr int kRepeatDelay = 500;
-    static constexpr int kMorphInterval = 20;
-    static constexpr int kMorphSteps = 5;
 
     explicit TbsSkinButton(QWidget* parent = nullptr);
 
@@ -73,7 +72,7 @@ public:
 
     bool MouseInside() const { return m_mouseInside; }
     // How far the face has blended from normal towards mouse-over, 0 to 1.
-    double MorphProgress() const { return static_cast<double>(m_morphStep) / kMorphSteps; }
+    double MorphProgress() const { return m_morph.Progress(); }
 
     void ChangeSkinData() override;
 
@@ -119,7 +118,6 @@ private:
     // mouse-over faces and the skin allows effects.
     bool MorphEnabled() const;
     void StartMorph();
-    void MorphTick();
     // The frame animation the skin may give the mouse-over transition.
     bool AnimationEnabled() const;
     void StartAnimation(bool forward);
@@ -151,8 +149,7 @@ private:
     bool m_pressedWithMouse { false };
     bool m_repeatDelayOver { false };
     QTimer m_repeatTimer;
-    int m_morphStep { 0 };
-    QTimer m_morphTimer;
+    FaceMorph m_morph { *this, [this] { return m_mouseInside || hasFocus(); } };
     bool m_animationForward { true };
     int m_animationFrame { 0 };
     QTimer m_animationTimer;

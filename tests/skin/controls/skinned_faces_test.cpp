@@ -486,3 +486,36 @@ TEST(SkinnedFaces, ADefinitionOfAnotherKindLeavesTheFallbackFaceAndSize)
     EXPECT_EQ(PixelAt(face, 0, 0), 0x808080u);
     EXPECT_EQ(PixelAt(face, 100, 25), 0xD4D0C8u);
 }
+
+TEST(SkinnedFaces, BoxThatIsNotFlatComposesItsFaceAndBlendsOnHover)
+{
+    auto skin = std::make_unique<SyntheticSkin>(MakePicture(),
+        QList<SyntheticSkin::Control> { { "checkbox", "checkradio",
+            "pictureindex=0\nskinrect=0,0,40,20\nlefttoppoint=4,10\nrighttoppoint=36,10\n"
+            "clientrect=4,2,36,18\nactiveskinrect=40,0,80,20\ncheckimagearea=2,2,17,17\n"
+            "textarea=18,2,38,18\ncheckimagerect=0,30,15,45\nuncheckimagerect=15,30,30,45\n"
+            "morphing=1\nmorphkind=mkdefault\n" } });
+    QWidget window;
+    TbsSkinCheckRadioBox box(&window);
+    box.SetFlat(false);
+    box.setGeometry(0, 0, 100, 25);
+    box.SetSkinData(skin->Data());
+    window.show();
+    EXPECT_EQ(box.size(), QSize(100, 20)) << "the face's height";
+
+    QImage face = GrabFace(box);
+    EXPECT_EQ(PixelAt(face, 60, 1), kButtonMiddle);
+    EXPECT_EQ(PixelAt(face, 5, 5), kUncheck) << "the image centred in its area";
+    EXPECT_EQ(PixelAt(face, 2, 16), kButtonLeft) << "its transparent corner";
+
+    SendEnter(box);
+    const auto blended = [&] {
+        const QRgb pixel = PixelAt(GrabFace(box), 60, 1);
+        return pixel != kButtonMiddle && pixel != kButtonActive;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(blended, 2000)) << "a blend of the two faces on the way";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return PixelAt(GrabFace(box), 60, 1) == kButtonActive; }, 2000));
+
+    box.setEnabled(false);
+    EXPECT_EQ(PixelAt(GrabFace(box), 60, 1), kButtonMiddle) << "disabling drops the hover";
+}
