@@ -3,9 +3,11 @@
 #include "skin/controls/skin_custom_control.h"
 #include "skin/controls/skin_font.h"
 #include "skin/data/control_definitions_labels.h"
+#include "skin/draw/text_ellipsis.h"
 
 #include <QEvent>
 #include <QPainter>
+#include <algorithm>
 
 TbsSkinStdLabel::TbsSkinStdLabel(QWidget* parent)
     : TbsSkinControl(parent)
@@ -151,13 +153,32 @@ QString TbsSkinStdLabel::DisplayedText(const QFontMetrics& metrics) const
 {
     switch (m_ellipsType) {
     case bsetNone:
-        return m_caption;
+        break;
     case bsetEndEllips:
-        return metrics.elidedText(m_caption, Qt::ElideRight, width());
+        return TrimWithEllipsis(metrics, m_caption, width());
     case bsetPathEllips:
-        return metrics.elidedText(m_caption, Qt::ElideMiddle, width());
+        return PathWithEllipsis(metrics, m_caption, width());
     }
     return m_caption;
+}
+
+QString PathWithEllipsis(const QFontMetrics& metrics, const QString& text, int limit)
+{
+    if (metrics.horizontalAdvance(text) <= limit)
+        return text;
+    // The last part of a path says the most, so the dots replace the end of
+    // what comes before it.
+    const qsizetype separator = std::max(text.lastIndexOf(QLatin1Char('\\')), text.lastIndexOf(QLatin1Char('/')));
+    if (separator < 0)
+        return TrimWithEllipsis(metrics, text, limit);
+    const QString tail = text.mid(separator);
+    QString head = text.left(separator);
+    const QString dots = QStringLiteral("...");
+    while (!head.isEmpty() && metrics.horizontalAdvance(head + dots + tail) > limit)
+        head.chop(1);
+    if (metrics.horizontalAdvance(head + dots + tail) <= limit)
+        return head + dots + tail;
+    return TrimWithEllipsis(metrics, dots + tail, limit);
 }
 
 void TbsSkinStdLabel::paintEvent(QPaintEvent*)

@@ -4,8 +4,13 @@
 #include "skin/controls/system_colors.h"
 
 #include <QFont>
+#include <QFontMetrics>
 
 enum TbsEllipsType { bsetNone, bsetEndEllips, bsetPathEllips };
+
+// text when it fits in limit pixels; otherwise the part before its last path
+// separator shortened from its end with "..." put in its place.
+QString PathWithEllipsis(const QFontMetrics& metrics, const QString& text, int limit);
 
 // A text label whose font and colour follow the "stdlabel" definition. It
 // draws no background, so its parent shows through. Disabled, it shows its

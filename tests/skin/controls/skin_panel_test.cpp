@@ -154,3 +154,22 @@ TEST(SkinStdLabel, AutoSizeFollowsTheText)
     label.SetCaption(QStringLiteral("MMMMMMMMMMMM"));
     EXPECT_EQ(label.size(), QSize(70, 13));
 }
+
+TEST(SkinStdLabel, PathEllipsisKeepsTheLastPartOfThePath)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(14);
+    const QFontMetrics metrics(font);
+    const QString path = QStringLiteral("C:\\articles\\drafts\\today.txt");
+    EXPECT_EQ(PathWithEllipsis(metrics, path, metrics.horizontalAdvance(path)), path);
+
+    const int limit = metrics.horizontalAdvance(QStringLiteral("C:\\art...\\today.txt"));
+    const QString shortened = PathWithEllipsis(metrics, path, limit);
+    EXPECT_TRUE(shortened.endsWith(QStringLiteral("...\\today.txt"))) << shortened.toStdString();
+    EXPECT_TRUE(shortened.startsWith(QStringLiteral("C:\\"))) << shortened.toStdString();
+    EXPECT_LE(metrics.horizontalAdvance(shortened), limit);
+
+    const QString tiny = PathWithEllipsis(metrics, path, 10);
+    EXPECT_LE(metrics.horizontalAdvance(tiny), metrics.horizontalAdvance(QStringLiteral("...")));
+    EXPECT_EQ(PathWithEllipsis(metrics, QStringLiteral("no separators at all"), 30).right(3), QStringLiteral("..."));
+}
