@@ -18,6 +18,10 @@
 #include "skin/controls/std_label.h"
 #include "skin/controls/system_colors.h"
 #include "skin/controls/tab_sheet.h"
+#include "skin/data/compressed_stored_skin.h"
+#include "skin/data/skin_data.h"
+#include "skin/frame/skin_form.h"
+#include "skins/default_skin.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -142,6 +146,9 @@ TForm1::TForm1(QWidget* parent)
     , bsSkinPanel2(new TbsSkinPanel(this))
     , bsSkinGauge1(new TbsSkinGauge(this))
     , WebBrowser1(new QWidget(this))
+    , bsSkinForm1(new TbsSkinForm(this))
+    , bsSkinData1(new TbsSkinData(this))
+    , bsCompressedStoredSkin1(new TbsCompressedStoredSkin(this))
     , m_errorReporter(MessageBoxReporter(this))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -165,6 +172,8 @@ TForm1::TForm1(QWidget* parent)
     layout->AddControl(bsSkinGauge1, TAlign::alBottom);
     layout->AddControl(bsSkinPageControl1, TAlign::alClient);
 
+    BindSkin();
+    LoadStoredSkin();
     ConnectHandlers();
     SetTabOrder();
     FormCreate();
@@ -259,6 +268,35 @@ void TForm1::BuildStrips()
     WebBrowser1->setGeometry(0, 81, 745, 72);
 }
 
+void TForm1::BindSkin()
+{
+    bsSkinForm1->setObjectName(QStringLiteral("bsSkinForm1"));
+    bsSkinData1->setObjectName(QStringLiteral("bsSkinData1"));
+    bsCompressedStoredSkin1->setObjectName(QStringLiteral("bsCompressedStoredSkin1"));
+
+    // Bound while the skin is still empty, the controls keep their plain faces
+    // until the load below tells them to take the skin.
+    for (TbsSkinControl* control : findChildren<TbsSkinControl*>())
+        control->SetSkinData(bsSkinData1);
+    bsSkinForm1->SetSkinData(bsSkinData1);
+    bsSkinData1->SetSkinnableForm(true);
+    bsSkinData1->SetEnableSkinEffects(true);
+    bsSkinData1->SetSkinIndex(0);
+}
+
+void TForm1::LoadStoredSkin()
+{
+    bsCompressedStoredSkin1->SetFileName(QStringLiteral("skin.ini"));
+    bsCompressedStoredSkin1->SetCompressedData(DefaultSkinCompressedData());
+    // A skin that fails to load leaves the window with its plain looks; the
+    // tool works the same.
+    try {
+        bsSkinData1->SetCompressedStoredSkin(bsCompressedStoredSkin1);
+    } catch (const std::exception& error) {
+        ReportError(QString::fromUtf8(error.what()));
+    }
+}
+
 void TForm1::ConnectHandlers()
 {
     connect(bsSkinXFormButton2, &TbsSkinButton::OnClick, this, [this] { RunHandler(&TForm1::bsSkinXFormButton2Click); });
@@ -315,15 +353,17 @@ void TForm1::bsSkinXFormButton1Click()
 
 void TForm1::RunHandler(void (TForm1::*handler)())
 {
-    QString message;
     try {
         (this->*handler)();
-        return;
     } catch (const std::exception& error) {
-        message = QString::fromUtf8(error.what());
+        ReportError(QString::fromUtf8(error.what()));
     } catch (...) {
-        message = QStringLiteral("Unknown error");
+        ReportError(QStringLiteral("Unknown error"));
     }
+}
+
+void TForm1::ReportError(const QString& message)
+{
     if (m_errorReporter)
         m_errorReporter(QGuiApplication::applicationDisplayName(), ErrorBoxText(message));
 }

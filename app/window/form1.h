@@ -6,9 +6,12 @@
 #include <QWidget>
 #include <memory>
 
+class TbsCompressedStoredSkin;
 class TbsSkinButton;
 class TbsSkinCheckRadioBox;
+class TbsSkinData;
 class TbsSkinEdit;
+class TbsSkinForm;
 class TbsSkinGauge;
 class TbsSkinMemo;
 class TbsSkinPageControl;
@@ -57,6 +60,11 @@ public:
     TbsSkinGauge* const bsSkinGauge1;
     // The advertisement pane's place in the window.
     QWidget* const WebBrowser1;
+    // The skin: the form's controller, the skin data every control draws
+    // from, and the compressed skin built into the program.
+    TbsSkinForm* const bsSkinForm1;
+    TbsSkinData* const bsSkinData1;
+    TbsCompressedStoredSkin* const bsCompressedStoredSkin1;
 
     // The delimiters of the last shuffled article, in the order they appeared;
     // created by FormCreate.
@@ -77,6 +85,7 @@ public:
     // handler's work so far stays) and the program goes on.
     void RunHandler(void (TForm1::*handler)());
     void SetErrorReporter(ErrorReporter reporter) { m_errorReporter = std::move(reporter); }
+    void ReportError(const QString& message);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -85,6 +94,8 @@ private:
     void BuildToolStrip();
     void BuildPages();
     void BuildStrips();
+    void BindSkin();
+    void LoadStoredSkin();
     void ConnectHandlers();
     void SetTabOrder();
     void CentreOnScreen();

@@ -1,0 +1,102 @@
+#include "skin/controls/skin_control.h"
+#include "skin/data/skin_data.h"
+#include "skin/frame/skin_form.h"
+#include "tests/skin/data/test_skin_package.h"
+
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+// A skinned control that records which skin operations reach it, and whether
+// its skin was loaded at that moment.
+class RecordingControl : public TbsSkinControl {
+public:
+    using TbsSkinControl::TbsSkinControl;
+
+    void BeforeChangeSkinData() override
+    {
+        calls.push_back("before");
+        TbsSkinControl::BeforeChangeSkinData();
+    }
+    void ChangeSkinData() override
+    {
+        calls.push_back(SkinData() && !SkinData()->Empty() ? "change (loaded)" : "change (empty)");
+        TbsSkinControl::ChangeSkinData();
+    }
+
+    std::vector<std::string> calls;
+};
+
+struct SkinnedForm {
+    QWidget form;
+    TbsSkinForm* controller { new TbsSkinForm(&form) };
+    TbsSkinData* skinData { new TbsSkinData(&form) };
+    QWidget* strip { new QWidget(&form) };
+    RecordingControl* nested { new RecordingControl(strip) };
+    RecordingControl* direct { new RecordingControl(&form) };
+
+    SkinnedForm()
+    {
+        nested->SetSkinData(skinData);
+        direct->SetSkinData(skinData);
+        nested->SetSkinDataName(QStringLiteral("panel"));
+        controller->SetSkinData(skinData);
+    }
+};
+
+TEST(SkinForm, PassesALoadOnToEveryControlOfItsSkinNestedOnesIncluded)
+{
+    SkinnedForm window;
+    EXPECT_FALSE(window.controller->Skinned());
+
+    std::vector<std::string> signals;
+    QObject::connect(window.controller, &TbsSkinForm::OnBeforeChangeSkinData, [&] { signals.push_back("before"); });
+    QObject::connect(window.controller, &TbsSkinForm::OnChangeSkinData, [&] {
+        signals.push_back(window.controller->ChangingSkin() ? "change while changing" : "change");
+    });
+    QObject::connect(window.controller, &TbsSkinForm::OnAfterChangeSkinData, [&] { signals.push_back("after"); });
+
+    const auto stored = StoredSkin(TestDefinition());
+    window.skinData->SetCompressedStoredSkin(stored.get());
+
+    const std::vector<std::string> expected { "before", "change (loaded)" };
+    EXPECT_EQ(window.nested->calls, expected);
+    EXPECT_EQ(window.direct->calls, expected);
+    EXPECT_EQ(signals, (std::vector<std::string> { "before", "change", "after" }));
+    EXPECT_TRUE(window.controller->Skinned());
+    EXPECT_FALSE(window.controller->ChangingSkin());
+    EXPECT_NE(window.nested->SkinIndex(), -1) << "the control found its definition again";
+}
+
+TEST(SkinForm, LeavesControlsOfAnotherSkinAlone)
+{
+    SkinnedForm window;
+    TbsSkinData otherSkin;
+    auto* stranger = new RecordingControl(&window.form);
+    stranger->SetSkinData(&otherSkin);
+
+    const auto stored = StoredSkin(TestDefinition());
+    window.skinData->SetCompressedStoredSkin(stored.get());
+
+    EXPECT_TRUE(stranger->calls.empty());
+    EXPECT_FALSE(window.direct->calls.empty());
+}
+
+TEST(SkinForm, AFailedLoadLeavesTheFormUnskinnedAndChanging)
+{
+    SkinnedForm window;
+    const auto good = StoredSkin(TestDefinition());
+    window.skinData->SetCompressedStoredSkin(good.get());
+    ASSERT_TRUE(window.controller->Skinned());
+
+    const auto broken = StoredSkinFromPackageBytes(WithVersion(WriteSkinPackage(TestPackage(TestDefinition())), 4));
+    EXPECT_ANY_THROW(window.skinData->SetCompressedStoredSkin(broken.get()));
+
+    EXPECT_FALSE(window.controller->Skinned());
+    EXPECT_TRUE(window.controller->ChangingSkin());
+    EXPECT_EQ(window.direct->SkinIndex(), -1) << "controls fall back to their plain faces";
+}
+
+} // namespace
