@@ -1,9 +1,14 @@
 #include "skin/controls/page_control.h"
 
 #include "skin/controls/fallback_drawing.h"
+#include "skin/controls/skin_font.h"
 #include "skin/controls/system_colors.h"
+#include "skin/controls/tab_face.h"
 #include "skin/controls/tab_sheet.h"
+#include "skin/data/control_definitions_tab.h"
+#include "skin/draw/compose_skin_image.h"
 #include "skin/draw/glyphs.h"
+#include "skin/draw/skin_bitmap.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -20,6 +25,10 @@ constexpr int kImageGap = 3;
 // The close button's cell, and the room it keeps from the tab's right end.
 constexpr int kCloseButtonSize = 14;
 constexpr int kCloseButtonGap = 2;
+// A skinned tab keeps this much more room between its caption and the button.
+constexpr int kSkinCloseButtonGap = 3;
+// Inactive captions sit this much nearer the page when the selected tab is taller.
+constexpr int kInactiveCaptionDrop = 2;
 
 // Tab faces without a skin.
 constexpr SkinColor kHotFill = 13811126;
@@ -122,7 +131,34 @@ void TbsSkinPageControl::SetDefaultItemHeight(int height)
 
 int TbsSkinPageControl::ItemHeight() const
 {
-    return m_tabHeight > 0 ? m_tabHeight : m_defaultItemHeight;
+    if (m_tabHeight > 0)
+        return m_tabHeight;
+    if (const auto* definition = Definition<TbsDataSkinTabControl>())
+        return definition->tabRect.Height();
+    return m_defaultItemHeight;
+}
+
+void TbsSkinPageControl::SetTabsBGTransparent(bool transparent)
+{
+    m_tabsBGTransparent = transparent;
+    update();
+}
+
+bool TbsSkinPageControl::AcceptsDefinition(const TbsDataSkinControl& definition) const
+{
+    return dynamic_cast<const TbsDataSkinTabControl*>(&definition) != nullptr;
+}
+
+void TbsSkinPageControl::CalcSize(int&, int&)
+{
+}
+
+QFont TbsSkinPageControl::TabFont() const
+{
+    const auto* definition = Definition<TbsDataSkinTabControl>();
+    if (definition && UseSkinFont())
+        return SkinFont(definition->fontName, definition->fontHeight, definition->fontStyle);
+    return DefaultFont();
 }
 
 void TbsSkinPageControl::SetDefaultFontColor(SkinColor color)
@@ -139,7 +175,11 @@ void TbsSkinPageControl::DefaultFontChanged()
 void TbsSkinPageControl::ChangeSkinData()
 {
     GetSkinData();
+    SetControlRegion();
     TabsChanged();
+    // The pages paint the skin's background.
+    for (TbsSkinTabSheet* page : m_pages)
+        page->update();
 }
 
 void TbsSkinPageControl::TabsChanged()
@@ -165,8 +205,8 @@ int TbsSkinPageControl::TabWidthFor(const TbsSkinTabSheet& page) const
 {
     if (m_tabWidth > 0)
         return m_tabWidth;
-    const int text = QFontMetrics(DefaultFont()).horizontalAdvance(page.Caption());
-    const int closeButton = m_showCloseButtons ? kCloseButtonSize : 0;
+    const int text = QFontMetrics(TabFont()).horizontalAdvance(page.Caption());
+    const int closeButton = m_showCloseButtons ? CloseButtonWidth() : 0;
     return text + 2 * kTabPaddingX + kImageWidth + closeButton + kImageGap;
 }
 
@@ -221,9 +261,21 @@ QRect TbsSkinPageControl::CloseButtonRect(int visibleIndex) const
     const QRect tab = TabRect(visibleIndex);
     if (!m_showCloseButtons || tab.isEmpty())
         return {};
-    const int left = tab.left() + tab.width() - kCloseButtonGap - kCloseButtonSize;
-    const int top = tab.top() + (tab.height() - kCloseButtonSize) / 2;
-    return QRect(left, top, kCloseButtonSize, kCloseButtonSize);
+    const auto* definition = Definition<TbsDataSkinTabControl>();
+    const int width = CloseButtonWidth();
+    const int height = definition && !definition->closeButtonRect.IsEmpty() ? definition->closeButtonRect.Height()
+                                                                            : kCloseButtonSize;
+    const int left = tab.left() + tab.width() - kCloseButtonGap - width;
+    const int top = tab.top() + (tab.height() - height) / 2;
+    return QRect(left, top, width, height);
+}
+
+int TbsSkinPageControl::CloseButtonWidth() const
+{
+    const auto* definition = Definition<TbsDataSkinTabControl>();
+    if (definition && !definition->closeButtonRect.IsEmpty())
+        return definition->closeButtonRect.Width();
+    return kCloseButtonSize;
 }
 
 int TbsSkinPageControl::TabAt(const QPoint& point) const
@@ -238,7 +290,15 @@ int TbsSkinPageControl::TabAt(const QPoint& point) const
 
 QRect TbsSkinPageControl::PageArea() const
 {
-    return SkinRect { 1, ItemHeight() + 1, width() - 1, height() - 1 }.ToQRect();
+    const auto* definition = Definition<TbsDataSkinTabControl>();
+    if (!definition)
+        return SkinRect { 1, ItemHeight() + 1, width() - 1, height() - 1 }.ToQRect();
+    // The page frame's borders keep their skin widths around the pages.
+    const SkinRect& client = definition->clientRect;
+    const int rightMargin = definition->skinRect.Width() - client.right;
+    const int bottomMargin = definition->skinRect.Height() - client.bottom;
+    return SkinRect { client.left, ItemHeight() + client.top, width() - rightMargin, height() - bottomMargin }
+        .ToQRect();
 }
 
 void TbsSkinPageControl::CreateControlDefaultImage(QImage& image)
@@ -272,6 +332,188 @@ void TbsSkinPageControl::DrawDefaultTab(QPainter& painter, int visibleIndex, con
     }
     painter.setPen(SkinColorToQColor(m_defaultFontColor));
     painter.drawText(content, Qt::AlignCenter | Qt::TextSingleLine, page->Caption());
+}
+
+int TbsSkinPageControl::VisibleIndexOfActivePage() const
+{
+    const int count = VisibleTabCount();
+    for (int i = 0; i < count; ++i) {
+        if (PageOfVisibleTab(i) == m_activePage)
+            return i;
+    }
+    return -1;
+}
+
+QRect TbsSkinPageControl::TabFaceArea(int visibleIndex) const
+{
+    QRect area = TabRect(visibleIndex);
+    const auto* definition = Definition<TbsDataSkinTabControl>();
+    if (!definition || area.isEmpty() || PageOfVisibleTab(visibleIndex) != m_activePage)
+        return area;
+    // A corrupt skin cannot grow the tab past the control or shrink it away.
+    const int growth = std::clamp(ActiveTabGrowth(*definition), 1 - area.height(), height());
+    area.setHeight(area.height() + growth);
+    return area;
+}
+
+bool TbsSkinPageControl::DrawPageBackground(QImage& image) const
+{
+    const auto* definition = Definition<TbsDataSkinTabControl>();
+    if (!definition)
+        return false;
+    // Whatever the skin leaves undrawn shows the form's colour.
+    image.fill(SkinColorToQColor(clBtnFace));
+    const QImage background = SkinPicture(definition->bgPictureIndex);
+    if (!background.isNull()) {
+        FillWithPiece(image, image.rect(), background, background.rect(), definition->stretchEffect,
+            definition->stretchType);
+        return true;
+    }
+    const SkinRect& skin = definition->skinRect;
+    const QRect piece = definition->clientRect.Translated(skin.left, skin.top).ToQRect();
+    // A stretched piece spans the whole control, so every page shows the same
+    // part of it from its own top-left.
+    const QRect area = definition->stretchEffect ? QRect(QPoint(0, 0), size()) : image.rect();
+    FillWithPiece(
+        image, area, SkinPicture(definition->pictureIndex), piece, definition->stretchEffect, definition->stretchType);
+    return true;
+}
+
+void TbsSkinPageControl::CreateControlSkinImage(QImage& image)
+{
+    if (!Definition<TbsDataSkinTabControl>()) {
+        CreateControlDefaultImage(image);
+        return;
+    }
+    DrawPageBackground(image);
+    const int active = VisibleIndexOfActivePage();
+    const QRect activeArea = active == -1 ? QRect() : TabFaceArea(active);
+    // The selected tab covers the frame and the strip, so it is drawn last and
+    // nothing under it is drawn at all.
+    const QRegion outsideActive = QRegion(image.rect()).subtracted(activeArea);
+    DrawSkinFrame(image, outsideActive);
+    QImage strip = TabsBackground();
+    const int count = VisibleTabCount();
+    for (int i = 0; i < count; ++i) {
+        if (i != active)
+            DrawSkinTab(strip, i, TabRect(i));
+    }
+    {
+        QPainter painter(&image);
+        painter.setClipRegion(outsideActive);
+        painter.drawImage(0, 0, strip);
+    }
+    if (active != -1)
+        DrawSkinTab(image, active, activeArea);
+}
+
+void TbsSkinPageControl::DrawSkinFrame(QImage& face, const QRegion& clip) const
+{
+    const auto& definition = *Definition<TbsDataSkinTabControl>();
+    const SkinRect& client = definition.clientRect;
+    const QRect frame
+        = PageArea().adjusted(-client.left, -client.top, definition.skinRect.Width() - client.right,
+            definition.skinRect.Height() - client.bottom);
+    const SkinPieceGeometry piece {
+        .skinRect = definition.skinRect,
+        .leftTop = definition.leftTopPoint,
+        .rightTop = definition.rightTopPoint,
+        .leftBottom = definition.leftBottomPoint,
+        .rightBottom = definition.rightBottomPoint,
+        .clientRect = client,
+        .leftStretch = definition.leftStretch,
+        .topStretch = definition.topStretch,
+        .rightStretch = definition.rightStretch,
+        .bottomStretch = definition.bottomStretch,
+        .stretchEffect = definition.stretchEffect,
+        .stretchType = definition.stretchType,
+    };
+    const SkinTargetGeometry target = CalcTargetGeometry(CompositionMode::Full, piece, frame.width(), frame.height());
+    const SkinBorderStrips strips = ComposeSkinBorders(SkinPicture(definition.pictureIndex), piece, target);
+    QPainter painter(&face);
+    painter.setClipRegion(clip);
+    const int sideTop = frame.top() + strips.top.height();
+    painter.drawImage(frame.topLeft(), strips.top);
+    painter.drawImage(frame.left(), sideTop, strips.left);
+    painter.drawImage(frame.left() + frame.width() - strips.right.width(), sideTop, strips.right);
+    painter.drawImage(frame.left(), frame.top() + frame.height() - strips.bottom.height(), strips.bottom);
+}
+
+QImage TbsSkinPageControl::TabsBackground() const
+{
+    const auto& definition = *Definition<TbsDataSkinTabControl>();
+    const int stripHeight = std::clamp(PageArea().top() - definition.clientRect.top, 0, height());
+    QImage strip = MakeSkinBitmap(width(), stripHeight, SkinColorToQColor(clBtnFace).rgb());
+    if (strip.isNull())
+        return strip;
+    if (m_tabsBGTransparent) {
+        DrawParentBackground(strip);
+        return strip;
+    }
+    const SkinRect& skin = definition.skinRect;
+    const SkinRect piece
+        = definition.tabsBgRect.IsEmpty() ? definition.clientRect.Translated(skin.left, skin.top) : definition.tabsBgRect;
+    TilePiece(strip, strip.rect(), SkinPicture(definition.pictureIndex), piece.ToQRect());
+    return strip;
+}
+
+void TbsSkinPageControl::DrawSkinTab(QImage& target, int visibleIndex, const QRect& rect) const
+{
+    const auto& definition = *Definition<TbsDataSkinTabControl>();
+    const TbsSkinTabSheet* page = PageOfVisibleTab(visibleIndex);
+    const bool active = page == m_activePage;
+    const TabLook look { .active = active, .mouseIn = !active && visibleIndex == m_hotTab, .focused = hasFocus() };
+    QImage face = ComposeTabFace(SkinPicture(definition.pictureIndex), definition, TabFaceRect(definition, look),
+        rect.width(), std::min(rect.height(), height()), m_tabHeight);
+    QRect content = face.rect();
+    if (!active && ActiveTabGrowth(definition) != 0)
+        content.translate(0, kInactiveCaptionDrop);
+    const SkinColor color = TabFontColor(definition, look);
+    QPainter painter(&face);
+    if (m_showCloseButtons) {
+        content.setWidth(content.width() - CloseButtonWidth() - kCloseButtonGap - kSkinCloseButtonGap);
+        DrawSkinCloseButton(painter, *page, CloseButtonRect(visibleIndex).translated(-rect.topLeft()), color);
+    }
+    painter.setFont(TabFont());
+    painter.setPen(SkinColorToQColor(color));
+    painter.drawText(content, Qt::AlignCenter | Qt::TextSingleLine, page->Caption());
+    painter.end();
+    if (definition.showFocus && active && hasFocus()) {
+        const int dx = definition.focusOffsetX;
+        const int dy = definition.focusOffsetY;
+        fallback::DrawFocusRect(face, face.rect().adjusted(dx, dy, -dx, -dy));
+    }
+    QPainter(&target).drawImage(rect.topLeft(), face);
+}
+
+void TbsSkinPageControl::DrawSkinCloseButton(
+    QPainter& painter, const TbsSkinTabSheet& page, const QRect& button, SkinColor glyphColor) const
+{
+    const auto& definition = *Definition<TbsDataSkinTabControl>();
+    if (definition.closeButtonRect.IsEmpty()) {
+        // The 10-pixel glyph in the caption's colour, in the middle of its cell.
+        const QPoint glyph = button.topLeft() + QPoint((button.width() - 10) / 2, (button.height() - 10) / 2);
+        DrawCaptionGlyph(painter, CaptionGlyph::Close, glyph, SkinColorToQColor(glyphColor));
+        return;
+    }
+    const SkinRect& normal = definition.closeButtonRect;
+    const SkinRect& hot = definition.closeButtonActiveRect.IsEmpty() ? normal : definition.closeButtonActiveRect;
+    const SkinRect& down = definition.closeButtonDownRect.IsEmpty() ? hot : definition.closeButtonDownRect;
+    const SkinRect& shown = !page.m_closeMouseIn ? normal : page.m_closeDown ? down : hot;
+    QImage piece = MakeSkinBitmap(button.width(), button.height());
+    DrawPiece(piece, piece.rect(), SkinPicture(definition.pictureIndex), shown.ToQRect());
+    if (definition.buttonTransparent) {
+        piece = piece.convertToFormat(QImage::Format_ARGB32);
+        const QRgb transparent = SkinColorToQColor(definition.buttonTransparentColor).rgb() & 0xFFFFFFu;
+        for (int y = 0; y < piece.height(); ++y) {
+            QRgb* row = SkinRow(piece, y);
+            for (int x = 0; x < piece.width(); ++x) {
+                if ((row[x] & 0xFFFFFFu) == transparent)
+                    row[x] = 0;
+            }
+        }
+    }
+    painter.drawImage(button.topLeft(), piece);
 }
 
 void TbsSkinPageControl::SetHotTab(int visibleIndex)

@@ -11,6 +11,10 @@ class TbsSkinTabSheet;
 // A page control with its tabs along the top edge. It lays the tabs out itself,
 // left to right, each as wide as its caption needs, and shows the active page
 // in the page area below them. Clicking a tab makes its page active.
+//
+// With a "tab" definition the tabs, the frame around the page area, the strip
+// behind the tabs and the pages' background come from the skin; the control
+// keeps whatever size it is given.
 class TbsSkinPageControl : public TbsSkinCustomControl {
     Q_OBJECT
 
@@ -29,8 +33,9 @@ public:
     int ActivePageIndex() const { return IndexOfPage(m_activePage); }
     void SetActivePageIndex(int index);
 
-    // Tab height: TabHeight when positive, else DefaultItemHeight without a
-    // skin. TabWidth 0 sizes every tab to its caption.
+    // Tab height: TabHeight when positive, else the height of the skin's tab
+    // image, or DefaultItemHeight without a skin. TabWidth 0 sizes every tab
+    // to its caption.
     int TabHeight() const { return m_tabHeight; }
     void SetTabHeight(int height);
     int TabWidth() const { return m_tabWidth; }
@@ -47,9 +52,12 @@ public:
     void SetFreeOnClose(bool freeOnClose) { m_freeOnClose = freeOnClose; }
     // The close button of a visible tab; empty without close buttons.
     QRect CloseButtonRect(int visibleIndex) const;
+    // The skin's close button image width, 14 without one.
+    int CloseButtonWidth() const;
 
+    // The strip behind the tabs shows the parent instead of the skin's piece.
     bool TabsBGTransparent() const { return m_tabsBGTransparent; }
-    void SetTabsBGTransparent(bool transparent) { m_tabsBGTransparent = transparent; }
+    void SetTabsBGTransparent(bool transparent);
 
     // Caption colour used when there is no skin.
     SkinColor DefaultFontColor() const { return m_defaultFontColor; }
@@ -59,14 +67,24 @@ public:
     int VisibleTabCount() const;
     TbsSkinTabSheet* PageOfVisibleTab(int visibleIndex) const;
     QRect TabRect(int visibleIndex) const;
+    // Where a tab is drawn: the selected one reaches into the skin's frame.
+    QRect TabFaceArea(int visibleIndex) const;
     int TabAt(const QPoint& point) const;
     int HotTab() const { return m_hotTab; }
 
     // Where the pages are shown.
     QRect PageArea() const;
+    // The font the captions are written in.
+    QFont TabFont() const;
+
+    // Paints the skin's page background into image from its top-left, as the
+    // pages and the control itself show it; false without a definition.
+    bool DrawPageBackground(QImage& image) const;
 
     void ChangeSkinData() override;
     void DefaultFontChanged() override;
+    // The control keeps the size it is given whatever the skin.
+    void CalcSize(int& width, int& height) override;
 
 signals:
     // Asked before the user switches pages; clearing allowChange keeps the page.
@@ -77,7 +95,9 @@ signals:
     void OnAfterClose();
 
 protected:
+    bool AcceptsDefinition(const TbsDataSkinControl& definition) const override;
     void CreateControlDefaultImage(QImage& image) override;
+    void CreateControlSkinImage(QImage& image) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -103,6 +123,13 @@ private:
     void ClearCloseButtons();
     void CloseActivePage();
     void DrawDefaultTab(QPainter& painter, int visibleIndex, const QRect& rect);
+    int VisibleIndexOfActivePage() const;
+    // Skin face parts; they need the definition.
+    void DrawSkinFrame(QImage& face, const QRegion& clip) const;
+    QImage TabsBackground() const;
+    // Draws the tab at rect of target, whose origin is the control's.
+    void DrawSkinTab(QImage& target, int visibleIndex, const QRect& rect) const;
+    void DrawSkinCloseButton(QPainter& painter, const TbsSkinTabSheet& page, const QRect& button, SkinColor glyphColor) const;
 
     std::vector<TbsSkinTabSheet*> m_pages;
     TbsSkinTabSheet* m_activePage { nullptr };

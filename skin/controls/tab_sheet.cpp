@@ -2,7 +2,11 @@
 
 #include "skin/controls/page_control.h"
 #include "skin/controls/system_colors.h"
+#include "skin/data/control_definitions_tab.h"
+#include "skin/data/skin_messages.h"
+#include "skin/draw/skin_bitmap.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 TbsSkinTabSheet::TbsSkinTabSheet(TbsSkinPageControl* pageControl)
@@ -53,5 +57,23 @@ void TbsSkinTabSheet::paintEvent(QPaintEvent*)
         painter.drawTiledPixmap(rect(), QPixmap::fromImage(m_wallPaper));
         return;
     }
-    painter.fillRect(rect(), SkinColorToQColor(clBtnFace));
+    QImage background = MakeSkinBitmap(width(), height(), SkinColorToQColor(clBtnFace).rgb());
+    if (m_pageControl)
+        m_pageControl->DrawPageBackground(background);
+    painter.drawImage(0, 0, background);
+}
+
+void TbsSkinTabSheet::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // A stretched background looks different at every size, so children that
+    // show their parent's background must repaint.
+    const auto* definition = m_pageControl ? m_pageControl->Definition<TbsDataSkinTabControl>() : nullptr;
+    if (!definition || !definition->stretchEffect)
+        return;
+    const auto children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* child : children) {
+        QEvent message(WM_BACKGROUND_CHANGED);
+        QCoreApplication::sendEvent(child, &message);
+    }
 }

@@ -7,7 +7,8 @@
 class TbsSkinPageControl;
 
 // One page of a TbsSkinPageControl: a container shown in the page area while
-// its tab is the active one.
+// its tab is the active one. It shows WallPaper when it has one, else the
+// page background of its control's skin.
 class TbsSkinTabSheet : public QWidget {
     Q_OBJECT
 
@@ -31,6 +32,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     friend class TbsSkinPageControl;

@@ -1,0 +1,59 @@
+#include "skin/controls/tab_face.h"
+
+#include "skin/data/control_definitions_tab.h"
+#include "skin/draw/compose_skin_image.h"
+#include "skin/draw/skin_bitmap.h"
+
+SkinRect ActiveTabRect(const TbsDataSkinTabControl& definition)
+{
+    return definition.activeTabRect.IsEmpty() ? definition.tabRect : definition.activeTabRect;
+}
+
+SkinRect FocusTabRect(const TbsDataSkinTabControl& definition)
+{
+    return definition.focusTabRect.IsEmpty() ? ActiveTabRect(definition) : definition.focusTabRect;
+}
+
+SkinRect TabFaceRect(const TbsDataSkinTabControl& definition, const TabLook& look)
+{
+    if (!look.active && look.mouseIn && !definition.mouseInTabRect.IsEmpty())
+        return definition.mouseInTabRect;
+    if (look.active && look.focused)
+        return FocusTabRect(definition);
+    return look.active ? ActiveTabRect(definition) : definition.tabRect;
+}
+
+SkinColor TabFontColor(const TbsDataSkinTabControl& definition, const TabLook& look)
+{
+    if (!look.active && look.mouseIn)
+        return definition.mouseInFontColor;
+    if (look.active && look.focused)
+        return definition.focusFontColor;
+    return look.active ? definition.activeFontColor : definition.fontColor;
+}
+
+int ActiveTabGrowth(const TbsDataSkinTabControl& definition)
+{
+    return ActiveTabRect(definition).Height() - definition.tabRect.Height();
+}
+
+QImage ComposeTabFace(const QImage& picture, const TbsDataSkinTabControl& definition, const SkinRect& faceRect,
+    int width, int height, int tabHeight)
+{
+    QImage face = MakeSkinBitmap(width, height);
+    if (faceRect.IsEmpty() || picture.isNull())
+        return face;
+    if (tabHeight <= 0) {
+        QImage strip;
+        ComposeSkinImageHorz(strip, picture, faceRect, definition.tabLeftOffset, definition.tabRightOffset, width,
+            definition.tabStretchEffect);
+        // The strip keeps the skin's height; a taller tab shows its top part.
+        DrawPiece(face, strip.rect(), strip, strip.rect());
+        return face;
+    }
+    const int band = tabHeight / 4;
+    const SkinRect inner { definition.tabLeftOffset, band, faceRect.Width() - definition.tabRightOffset,
+        faceRect.Height() - band };
+    ComposeSkinImageStretched(face, picture, faceRect, inner, width, height, true);
+    return face;
+}
