@@ -2,7 +2,10 @@
 
 #include "skin/controls/edit_context_menu.h"
 #include "skin/controls/fallback_drawing.h"
+#include "skin/controls/skin_font.h"
 #include "skin/controls/system_colors.h"
+#include "skin/data/control_definitions_edits.h"
+#include "skin/draw/compose_skin_image.h"
 #include "skin/draw/glyphs.h"
 
 #include <QClipboard>
@@ -13,6 +16,8 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 
@@ -96,8 +101,23 @@ void TbsSkinEdit::SetAlignment(::Alignment alignment)
     m_editor->setAlignment(ToQtAlignment(alignment));
 }
 
+QRect TbsSkinEdit::SkinClientArea(const TbsDataSkinEditControl& definition) const
+{
+    const SkinRect& skin = definition.skinRect;
+    const SkinRect& client = definition.clientRect;
+    const int right = width() - (skin.Width() - client.right);
+    const int bottom = height() - (skin.Height() - client.bottom);
+    return QRect(client.left, client.top, std::max(0, right - client.left), std::max(0, bottom - client.top));
+}
+
 QRect TbsSkinEdit::TextRect() const
 {
+    if (const auto* definition = Definition<TbsDataSkinEditControl>()) {
+        QRect area = SkinClientArea(*definition);
+        if (const QRect button = ButtonRect(); !button.isEmpty())
+            area.setRight(std::max(area.left(), button.left()) - 1);
+        return area;
+    }
     int right = kDefaultInset;
     if (m_buttonMode)
         right = height() + kDefaultInset;
@@ -108,6 +128,16 @@ QRect TbsSkinEdit::ButtonRect() const
 {
     if (!m_buttonMode)
         return {};
+    if (const auto* definition = Definition<TbsDataSkinEditControl>()) {
+        // The skin's button image sits at the right end of the text area,
+        // centred on it.
+        const SkinRect& image = definition->buttonRect;
+        if (image.IsEmpty())
+            return {};
+        const QRect client = SkinClientArea(*definition);
+        return QRect(client.left() + client.width() - image.Width(), client.top() + (client.height() - image.Height()) / 2,
+            image.Width(), image.Height());
+    }
     const QRect text = TextRect();
     const int left = text.left() + text.width();
     return QRect(left, kDefaultInset, width() - kDefaultInset - left, height() - 2 * kDefaultInset);
@@ -121,31 +151,79 @@ void TbsSkinEdit::DefaultFontChanged()
 
 void TbsSkinEdit::ApplyFont()
 {
-    m_editor->setFont(DefaultFont());
-    QPalette palette = m_editor->palette();
-    palette.setColor(QPalette::Base, Qt::transparent);
-    palette.setColor(QPalette::Text, SkinColorToQColor(m_defaultFontColor));
-    palette.setColor(QPalette::Disabled, QPalette::Text, SkinColorToQColor(clGrayText));
-    m_editor->setPalette(palette);
+    const auto* definition = Definition<TbsDataSkinEditControl>();
+    m_editor->setFont(definition && UseSkinFont()
+            ? SkinFont(definition->fontName, definition->fontHeight, definition->fontStyle)
+            : DefaultFont());
+    ApplyColors();
     // The room the text needs depends on the font.
     PlaceEditor();
 }
 
+void TbsSkinEdit::ApplyColors()
+{
+    const auto* definition = Definition<TbsDataSkinEditControl>();
+    SkinColor text = m_defaultFontColor;
+    SkinColor disabled = clGrayText;
+    if (definition) {
+        text = IsActive() ? definition->activeFontColor : definition->fontColor;
+        disabled = definition->disabledFontColor;
+    }
+    // The editor draws only the text; the control has painted what lies
+    // behind it.
+    QPalette palette = m_editor->palette();
+    palette.setColor(QPalette::Base, Qt::transparent);
+    palette.setColor(QPalette::Text, SkinColorToQColor(text));
+    palette.setColor(QPalette::Disabled, QPalette::Text, SkinColorToQColor(disabled));
+    m_editor->setPalette(palette);
+}
+
 int TbsSkinEdit::RequiredHeight(int proposed)
 {
+    const auto* definition = Definition<TbsDataSkinEditControl>();
     if (UseSkinFont())
-        return proposed;
-    return QFontMetrics(DefaultFont()).height() + 2 * kDefaultInset;
+        return definition ? definition->skinRect.Height() : proposed;
+    const int textHeight = QFontMetrics(DefaultFont()).height();
+    if (!definition)
+        return textHeight + 2 * kDefaultInset;
+    return textHeight + definition->skinRect.Height() - definition->clientRect.Height();
+}
+
+void TbsSkinEdit::CalcSize(int&, int& height)
+{
+    // The frame is laid out by its own rule, not by the definition's mode:
+    // any width, and the height the font and skin ask for.
+    height = RequiredHeight(height);
+}
+
+void TbsSkinEdit::SetControlRegion()
+{
+    clearMask();
 }
 
 void TbsSkinEdit::ChangeSkinData()
 {
     GetSkinData();
     ApplyFont();
-    const int w = DefaultWidth() > 0 ? DefaultWidth() : width();
-    const int h = DefaultHeight() > 0 ? DefaultHeight() : height();
+    int w = width();
+    int h = height();
+    if (!HasSkinDefinition()) {
+        w = DefaultWidth() > 0 ? DefaultWidth() : w;
+        h = DefaultHeight() > 0 ? DefaultHeight() : h;
+    }
     resize(w, RequiredHeight(h));
     PlaceEditor();
+    update();
+}
+
+bool TbsSkinEdit::AcceptsDefinition(const TbsDataSkinControl& definition) const
+{
+    return dynamic_cast<const TbsDataSkinEditControl*>(&definition) != nullptr;
+}
+
+void TbsSkinEdit::ActiveStateChanged()
+{
+    ApplyColors();
     update();
 }
 
@@ -162,6 +240,7 @@ void TbsSkinEdit::PlaceEditor()
 
 void TbsSkinEdit::resizeEvent(QResizeEvent* event)
 {
+    GetSkinData();
     const int required = RequiredHeight(event->size().height());
     if (required != event->size().height()) {
         resize(event->size().width(), required);
@@ -185,6 +264,74 @@ void TbsSkinEdit::CreateControlDefaultImage(QImage& image)
     const QColor dark = SkinColorToQColor(clBtnShadow);
     fallback::Frame3D(painter, button, m_buttonDown ? dark : light, m_buttonDown ? light : dark);
     DrawArrowGlyph(painter, button, ArrowDirection::Down, SkinColorToQColor(isEnabled() ? clBtnText : clGrayText));
+}
+
+void TbsSkinEdit::CreateControlSkinImage(QImage& image)
+{
+    const auto* definition = Definition<TbsDataSkinEditControl>();
+    if (!definition) {
+        CreateControlDefaultImage(image);
+        return;
+    }
+    // Whatever the picture leaves uncovered shows the edit's colour, not the
+    // black of a fresh image.
+    image.fill(SkinColorToQColor(m_defaultColor));
+    if (m_picture.isNull())
+        return;
+    const bool active = IsActive() && !definition->activeSkinRect.IsEmpty();
+    const SkinRect& faceRect = active ? definition->activeSkinRect : definition->skinRect;
+    QImage frame;
+    if (UseSkinFont()) {
+        const int leftWidth = definition->leftTopPoint.x();
+        const int rightWidth = definition->skinRect.Width() - definition->rightTopPoint.x();
+        ComposeSkinImageHorz(frame, m_picture, faceRect, leftWidth, rightWidth, width(), definition->stretchEffect);
+    } else {
+        // The height follows DefaultFont, so every band has to stretch.
+        ComposeSkinImageStretched(frame, m_picture, faceRect, definition->clientRect, width(), height(), true);
+    }
+    QPainter painter(&image);
+    painter.drawImage(0, 0, frame);
+    painter.end();
+    DrawSkinButton(image, *definition);
+}
+
+void TbsSkinEdit::DrawSkinButton(QImage& image, const TbsDataSkinEditControl& definition) const
+{
+    const QRect button = ButtonRect();
+    if (button.isEmpty())
+        return;
+    SkinRect source = definition.buttonRect;
+    if (!isEnabled()) {
+        if (!definition.unenabledButtonRect.IsEmpty())
+            source = definition.unenabledButtonRect;
+    } else if (m_buttonDown && !definition.downButtonRect.IsEmpty()) {
+        source = definition.downButtonRect;
+    } else if (m_mouseInside && !definition.activeButtonRect.IsEmpty()) {
+        source = definition.activeButtonRect;
+    }
+    QPainter painter(&image);
+    painter.drawImage(button.topLeft(), m_picture, source.ToQRect());
+}
+
+void TbsSkinEdit::enterEvent(QEnterEvent* event)
+{
+    m_mouseInside = true;
+    ActiveStateChanged();
+    TbsSkinCustomControl::enterEvent(event);
+}
+
+void TbsSkinEdit::leaveEvent(QEvent* event)
+{
+    m_mouseInside = false;
+    ActiveStateChanged();
+    TbsSkinCustomControl::leaveEvent(event);
+}
+
+void TbsSkinEdit::changeEvent(QEvent* event)
+{
+    TbsSkinCustomControl::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        ActiveStateChanged();
 }
 
 void TbsSkinEdit::mousePressEvent(QMouseEvent* event)
@@ -211,6 +358,10 @@ void TbsSkinEdit::mouseReleaseEvent(QMouseEvent* event)
 
 bool TbsSkinEdit::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_editor && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        ActiveStateChanged();
+        return false;
+    }
     if (watched == m_editor && event->type() == QEvent::ContextMenu) {
         auto* menuEvent = static_cast<QContextMenuEvent*>(event);
         const bool fromKeyboard = menuEvent->reason() == QContextMenuEvent::Keyboard;

@@ -6,10 +6,16 @@
 #include <QRect>
 
 class QLineEdit;
+class TbsDataSkinEditControl;
 
 // A single-line edit: a QLineEdit does the typing, caret, selection, undo and
 // clipboard, while this control draws the frame and the background behind the
 // text, so the look follows the skin and the text lands on it.
+//
+// With a definition the frame is the skin rectangle composed to the control's
+// width (its active rectangle while the mouse is inside or the edit has the
+// focus) and the text area is the definition's client rectangle; with
+// UseSkinFont the skin also gives the font and the height.
 class TbsSkinEdit : public TbsSkinCustomControl {
     Q_OBJECT
 
@@ -39,15 +45,27 @@ public:
     QRect TextRect() const;
     QRect ButtonRect() const;
 
+    // The mouse is inside or the edit has the focus: the active face and
+    // font colour show.
+    bool IsActive() const { return m_mouseInside || hasFocus(); }
+
     void ChangeSkinData() override;
     void DefaultFontChanged() override;
+    void CalcSize(int& width, int& height) override;
+    // The edit keeps its rectangle whatever the definition's mask.
+    void SetControlRegion() override;
 
 signals:
     void OnButtonClick();
 
 protected:
+    bool AcceptsDefinition(const TbsDataSkinControl& definition) const override;
     void CreateControlDefaultImage(QImage& image) override;
+    void CreateControlSkinImage(QImage& image) override;
     void resizeEvent(QResizeEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,7 +74,13 @@ private:
     // The height the current font and skin allow for a proposed one.
     int RequiredHeight(int proposed);
     void ApplyFont();
+    void ApplyColors();
+    void ActiveStateChanged();
     void PlaceEditor();
+    // The skin's text area at the current size, before the button takes its
+    // room.
+    QRect SkinClientArea(const TbsDataSkinEditControl& definition) const;
+    void DrawSkinButton(QImage& image, const TbsDataSkinEditControl& definition) const;
     void ShowContextMenu(const QPoint& globalPos);
 
     QLineEdit* m_editor;
@@ -65,4 +89,5 @@ private:
     ::Alignment m_alignment { ::Alignment::taLeftJustify };
     bool m_buttonMode { false };
     bool m_buttonDown { false };
+    bool m_mouseInside { false };
 };

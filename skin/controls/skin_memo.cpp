@@ -4,7 +4,11 @@
 #include "skin/controls/fallback_drawing.h"
 #include "skin/controls/scroll_bar.h"
 #include "skin/controls/scroll_state_probe.h"
+#include "skin/controls/skin_font.h"
 #include "skin/controls/system_colors.h"
+#include "skin/data/control_definitions_edits.h"
+#include "skin/data/skin_data.h"
+#include "skin/draw/compose_skin_image.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -15,6 +19,8 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 namespace {
 
@@ -141,7 +147,15 @@ void TbsSkinMemo::SetBorderStyle(TBorderStyle borderStyle)
 void TbsSkinMemo::SetBitMapBG(bool bitMapBG)
 {
     m_bitMapBG = bitMapBG;
+    // The text keeps further from a plain coloured frame.
+    PlaceEditor();
     update();
+}
+
+void TbsSkinMemo::SetUseSkinFontColor(bool use)
+{
+    m_useSkinFontColor = use;
+    ApplyColors();
 }
 
 void TbsSkinMemo::SetDefaultFontColor(SkinColor color)
@@ -157,12 +171,54 @@ void TbsSkinMemo::DefaultFontChanged()
 
 void TbsSkinMemo::ApplyFont()
 {
-    m_editor->setFont(DefaultFont());
+    const auto* definition = Definition<TbsDataSkinMemoControl>();
+    m_editor->setFont(definition && UseSkinFont()
+            ? SkinFont(definition->fontName, definition->fontHeight, definition->fontStyle)
+            : DefaultFont());
+    ApplyColors();
+}
+
+void TbsSkinMemo::ApplyColors()
+{
+    const auto* definition = Definition<TbsDataSkinMemoControl>();
+    SkinColor text = m_defaultFontColor;
+    if (definition && m_useSkinFontColor)
+        text = IsActive() ? definition->activeFontColor : definition->fontColor;
+    // The editor draws only the text; the control has painted what lies
+    // behind it.
     QPalette palette = m_editor->palette();
     palette.setColor(QPalette::Base, Qt::transparent);
-    palette.setColor(QPalette::Text, SkinColorToQColor(m_defaultFontColor));
-    palette.setColor(QPalette::Disabled, QPalette::Text, SkinColorToQColor(clGrayText));
+    palette.setColor(QPalette::Text, SkinColorToQColor(text));
+    palette.setColor(QPalette::Disabled, QPalette::Text, SkinColorToQColor(DisabledFontColor()));
     m_editor->setPalette(palette);
+}
+
+SkinColor TbsSkinMemo::DisabledFontColor() const
+{
+    const TbsSkinData* const skinData = SkinData();
+    if (!HasSkinDefinition() || !skinData)
+        return clGrayText;
+    const int index = skinData->FindControlIndex(QStringLiteral("edit"));
+    if (index < 0)
+        return clGrayText;
+    const auto* edit = dynamic_cast<const TbsDataSkinEditControl*>(skinData->ControlDefinitions().at(index).get());
+    return edit ? edit->disabledFontColor : clGrayText;
+}
+
+void TbsSkinMemo::ActiveStateChanged()
+{
+    ApplyColors();
+    update();
+}
+
+bool TbsSkinMemo::AcceptsDefinition(const TbsDataSkinControl& definition) const
+{
+    return dynamic_cast<const TbsDataSkinMemoControl*>(&definition) != nullptr;
+}
+
+void TbsSkinMemo::SetControlRegion()
+{
+    clearMask();
 }
 
 void TbsSkinMemo::ChangeSkinData()
@@ -173,10 +229,27 @@ void TbsSkinMemo::ChangeSkinData()
     PlaceEditor();
 }
 
+QRect TbsSkinMemo::TextRect() const
+{
+    if (m_borderStyle == TBorderStyle::bsNone)
+        return rect();
+    const auto* definition = Definition<TbsDataSkinMemoControl>();
+    if (!definition)
+        return rect().adjusted(kBorderInset, kBorderInset, -kBorderInset, -kBorderInset);
+    // Inside the skin's frame, with a little air; a plain coloured background
+    // keeps the text a little further in.
+    const SkinRect& skin = definition->skinRect;
+    const SkinRect& client = definition->clientRect;
+    const int left = client.left + 1 + (m_bitMapBG ? 0 : 2);
+    const int top = client.top + 1 + (m_bitMapBG ? 0 : 1);
+    const int right = std::max(left, width() + client.right - skin.Width() - 3);
+    const int bottom = std::max(top, height() + client.bottom - skin.Height() - 2);
+    return QRect(left, top, right - left, bottom - top);
+}
+
 void TbsSkinMemo::PlaceEditor()
 {
-    const int inset = m_borderStyle == TBorderStyle::bsSingle ? kBorderInset : 0;
-    m_editor->setGeometry(rect().adjusted(inset, inset, -inset, -inset));
+    m_editor->setGeometry(TextRect());
 }
 
 void TbsSkinMemo::resizeEvent(QResizeEvent* event)
@@ -190,6 +263,59 @@ void TbsSkinMemo::changeEvent(QEvent* event)
     TbsSkinCustomControl::changeEvent(event);
     if (event->type() == QEvent::EnabledChange)
         UpdateScrollBars();
+}
+
+void TbsSkinMemo::enterEvent(QEnterEvent* event)
+{
+    m_mouseInside = true;
+    ActiveStateChanged();
+    TbsSkinCustomControl::enterEvent(event);
+}
+
+void TbsSkinMemo::leaveEvent(QEvent* event)
+{
+    m_mouseInside = false;
+    ActiveStateChanged();
+    TbsSkinCustomControl::leaveEvent(event);
+}
+
+void TbsSkinMemo::CreateControlSkinImage(QImage& image)
+{
+    const auto* definition = Definition<TbsDataSkinMemoControl>();
+    if (!definition) {
+        CreateControlDefaultImage(image);
+        return;
+    }
+    const bool active = IsActive();
+    // The colour also shows wherever the picture leaves a gap.
+    image.fill(SkinColorToQColor(active ? definition->activeBgColor : definition->bgColor));
+    const bool activeFace = active && !definition->activeSkinRect.IsEmpty();
+    const SkinRect& faceRect = activeFace ? definition->activeSkinRect : definition->skinRect;
+    if (m_bitMapBG && !m_picture.isNull()) {
+        QImage background;
+        FillSkinBackground(background, m_picture, definition->clientRect, faceRect,
+            SkinRect { 0, 0, width(), height() }, width(), height(), definition->stretchEffect,
+            definition->stretchType);
+        QPainter(&image).drawImage(0, 0, background);
+    }
+    if (m_borderStyle == TBorderStyle::bsSingle)
+        DrawSkinFrame(image, *definition, faceRect);
+}
+
+void TbsSkinMemo::DrawSkinFrame(QImage& image, const TbsDataSkinMemoControl& definition, const SkinRect& faceRect)
+{
+    if (m_picture.isNull())
+        return;
+    SkinPieceGeometry piece = PieceGeometryOf(definition);
+    piece.skinRect = faceRect;
+    const SkinTargetGeometry target = CalcTargetGeometry(CompositionMode::Full, piece, width(), height());
+    const SkinBorderStrips strips = ComposeSkinBorders(m_picture, piece, target);
+    QPainter painter(&image);
+    const int topHeight = strips.top.height();
+    painter.drawImage(0, 0, strips.top);
+    painter.drawImage(0, topHeight, strips.left);
+    painter.drawImage(width() - strips.right.width(), topHeight, strips.right);
+    painter.drawImage(0, height() - strips.bottom.height(), strips.bottom);
 }
 
 void TbsSkinMemo::CreateControlDefaultImage(QImage& image)
@@ -273,6 +399,10 @@ bool TbsSkinMemo::eventFilter(QObject* watched, QEvent* event)
             return false;
         ScrollByWheel(delta);
         return true;
+    }
+    if (watched == m_editor && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        ActiveStateChanged();
+        return false;
     }
     if (event->type() == QEvent::ContextMenu) {
         auto* menuEvent = static_cast<QContextMenuEvent*>(event);

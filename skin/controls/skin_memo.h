@@ -11,6 +11,7 @@
 class QPlainTextEdit;
 class QScrollBar;
 class ScrollStateProbe;
+class TbsDataSkinMemoControl;
 
 enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum class TBorderStyle { bsNone, bsSingle };
@@ -20,6 +21,11 @@ enum class TBorderStyle { bsNone, bsSingle };
 // text. The editor's own scroll bars stay hidden; its scroll state is mirrored
 // into separate skinned scroll bars (VScrollBar, HScrollBar), and moving those
 // bars scrolls the editor.
+//
+// With a definition the background is the client piece of the skin (of its
+// active rectangle while the mouse is inside or the memo has the focus), or
+// the definition's colour when BitMapBG is off; a single border adds the
+// skin's frame around it.
 class TbsSkinMemo : public TbsSkinCustomControl {
     Q_OBJECT
 
@@ -50,7 +56,7 @@ public:
     bool BitMapBG() const { return m_bitMapBG; }
     void SetBitMapBG(bool bitMapBG);
     bool UseSkinFontColor() const { return m_useSkinFontColor; }
-    void SetUseSkinFontColor(bool use) { m_useSkinFontColor = use; }
+    void SetUseSkinFontColor(bool use);
     // Text colour used when there is no skin.
     SkinColor DefaultFontColor() const { return m_defaultFontColor; }
     void SetDefaultFontColor(SkinColor color);
@@ -64,13 +70,26 @@ public:
     // text does not overflow is emptied and disabled.
     void UpdateScrollBars();
 
+    // The mouse is inside or the memo has the focus: the active face and
+    // colours show.
+    bool IsActive() const { return m_mouseInside || hasFocus(); }
+
+    // Where the editor lays out its text.
+    QRect TextRect() const;
+
     void ChangeSkinData() override;
     void DefaultFontChanged() override;
+    // The memo keeps its rectangle whatever the definition's mask.
+    void SetControlRegion() override;
 
 protected:
+    bool AcceptsDefinition(const TbsDataSkinControl& definition) const override;
     void CreateControlDefaultImage(QImage& image) override;
+    void CreateControlSkinImage(QImage& image) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -83,6 +102,12 @@ private:
     void LinkBar(Link& link, TbsSkinScrollBar* bar, QScrollBar* source);
     void MirrorInto(TbsSkinScrollBar* bar, const QScrollBar* source, bool vertical);
     void ApplyFont();
+    void ApplyColors();
+    void ActiveStateChanged();
+    // The colour of disabled text, which the skin gives in its "edit"
+    // definition.
+    SkinColor DisabledFontColor() const;
+    void DrawSkinFrame(QImage& image, const TbsDataSkinMemoControl& definition, const SkinRect& faceRect);
     void PlaceEditor();
     void ScrollByWheel(int delta);
     void ShowContextMenu(const QPoint& globalPos);
@@ -98,4 +123,5 @@ private:
     bool m_wordWrap { true };
     bool m_bitMapBG { true };
     bool m_useSkinFontColor { true };
+    bool m_mouseInside { false };
 };
