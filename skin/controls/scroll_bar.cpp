@@ -172,7 +172,62 @@ double TbsSkinScrollBar::ThumbFraction() const
 
 TbsSkinScrollBar::Layout TbsSkinScrollBar::CalcLayout() const
 {
+    if (const auto* definition = Definition<TbsDataSkinScrollBarControl>())
+        return CalcSkinLayout(*definition);
     return CalcDefaultLayout();
+}
+
+TbsSkinScrollBar::Layout TbsSkinScrollBar::CalcSkinLayout(const TbsDataSkinScrollBarControl& definition) const
+{
+    Layout layout;
+    const bool vertical = IsVertical();
+    const SkinRect& skinRect = definition.skinRect;
+    // The face repeats its middle, so what lies past the definition's last
+    // fixed point moves with the bar's far end.
+    const int growth = vertical ? height() - skinRect.Height() : width() - skinRect.Width();
+    const int farPart = vertical ? definition.leftBottomPoint.y() : definition.rightTopPoint.x();
+    const auto place = [&](const SkinRect& rect) {
+        const bool far = (vertical ? rect.top : rect.left) >= farPart;
+        if (!far)
+            return rect.ToQRect();
+        return (vertical ? rect.Translated(0, growth) : rect.Translated(growth, 0)).ToQRect();
+    };
+    SkinRect track = definition.trackArea;
+    (vertical ? track.bottom : track.right) += growth;
+    layout.track = track.ToQRect();
+    layout.upButton = place(definition.upButtonRect);
+    layout.downButton = place(definition.downButtonRect);
+
+    const SkinRect& thumbPicture = definition.thumbRect;
+    const int pictureLength = vertical ? thumbPicture.Height() : thumbPicture.Width();
+    const int minLength = definition.thumbMinSize != 0 ? definition.thumbMinSize : pictureLength;
+    const int trackStart = vertical ? track.top : track.left;
+    const int trackEnd = vertical ? track.bottom : track.right;
+    const int range = m_max - m_min + 1;
+    int thumbLength = minLength;
+    if (m_pageSize > 0 && range > 0) {
+        const double pageLength = static_cast<double>(trackEnd - trackStart) * m_pageSize / range;
+        thumbLength = std::max(minLength, RoundHalfEven(pageLength));
+    }
+    else if (m_pageSize <= 0 && definition.thumbMinPageSize != 0)
+        thumbLength = definition.thumbMinPageSize;
+    const int half = std::max(0, thumbLength) / 2;
+
+    const int firstCentre = trackStart + half;
+    const int travel = trackEnd - half - firstCentre;
+    // A track too short for the thumb keeps it at the start.
+    layout.thumbTravel = std::max(0, travel);
+    layout.thumbOffset = RoundHalfEven(ThumbFraction() * layout.thumbTravel);
+    const int centre = firstCentre + layout.thumbOffset;
+
+    const int across = vertical ? thumbPicture.Width() : thumbPicture.Height();
+    const int acrossCentre = vertical ? track.left + track.Width() / 2 : track.top + track.Height() / 2;
+    const int acrossStart = acrossCentre - across / 2;
+    if (vertical)
+        layout.thumb = SkinRect { acrossStart, centre - half, acrossStart + across, centre + half }.ToQRect();
+    else
+        layout.thumb = SkinRect { centre - half, acrossStart, centre + half, acrossStart + across }.ToQRect();
+    return layout;
 }
 
 TbsSkinScrollBar::Layout TbsSkinScrollBar::CalcDefaultLayout() const
@@ -251,6 +306,48 @@ void TbsSkinScrollBar::CreateControlDefaultImage(QImage& image)
     const QColor arrow = SkinColorToQColor(clBlack);
     DrawArrowGlyph(painter, layout.downButton, IsVertical() ? ArrowDirection::Up : ArrowDirection::Left, arrow);
     DrawArrowGlyph(painter, layout.upButton, IsVertical() ? ArrowDirection::Down : ArrowDirection::Right, arrow);
+}
+
+ScrollBarPartLook TbsSkinScrollBar::ButtonLook(int part) const
+{
+    const Part& button = m_parts[part];
+    if (!button.mouseIn)
+        return ScrollBarPartLook::Normal;
+    return button.down ? ScrollBarPartLook::Down : ScrollBarPartLook::Active;
+}
+
+ScrollBarPartLook TbsSkinScrollBar::ThumbLook() const
+{
+    const Part& thumb = m_parts[kThumb];
+    if (thumb.down || hasFocus())
+        return ScrollBarPartLook::Down;
+    return thumb.mouseIn ? ScrollBarPartLook::Active : ScrollBarPartLook::Normal;
+}
+
+void TbsSkinScrollBar::CreateControlSkinImage(QImage& image)
+{
+    TbsSkinCustomControl::CreateControlSkinImage(image);
+    const auto* definition = Definition<TbsDataSkinScrollBarControl>();
+    if (!definition)
+        return;
+    const Layout layout = CalcLayout();
+    const ScrollBarSkinParts parts {
+        .vertical = IsVertical(),
+        .upButton = layout.upButton,
+        .downButton = layout.downButton,
+        .thumb = layout.thumb,
+        .upLook = ButtonLook(kUpButton),
+        .downLook = ButtonLook(kDownButton),
+        .thumbLook = ThumbLook(),
+        .showThumb = isEnabled(),
+        .composeThumb = m_pageSize != 0 || definition->thumbMinPageSize != 0,
+    };
+    DrawScrollBarSkinParts(image, m_picture, *definition, parts);
+}
+
+bool TbsSkinScrollBar::AcceptsDefinition(const TbsDataSkinControl& definition) const
+{
+    return dynamic_cast<const TbsDataSkinScrollBarControl*>(&definition) != nullptr;
 }
 
 void TbsSkinScrollBar::SetHoveredPart(int part)

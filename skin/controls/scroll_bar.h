@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/controls/scroll_bar_skin_face.h"
 #include "skin/controls/skin_custom_control.h"
 
 #include <QRect>
@@ -82,7 +83,9 @@ signals:
     void OnPageDown();
 
 protected:
+    bool AcceptsDefinition(const TbsDataSkinControl& definition) const override;
     void CreateControlDefaultImage(QImage& image) override;
+    void CreateControlSkinImage(QImage& image) override;
 
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -102,6 +105,11 @@ private:
     };
 
     Layout CalcDefaultLayout() const;
+    Layout CalcSkinLayout(const TbsDataSkinScrollBarControl& definition) const;
+    // How a part shows on the skin face: a button only while under the
+    // mouse, the thumb also while it has the focus.
+    ScrollBarPartLook ButtonLook(int part) const;
+    ScrollBarPartLook ThumbLook() const;
     // The highest position the current page allows.
     int UpperPosition() const;
     int ClampPosition(int position) const;
