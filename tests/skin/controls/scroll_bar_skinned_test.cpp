@@ -270,3 +270,34 @@ TEST(ScrollBarSkinnedTest, DefinitionOfAnotherKindOrMissingGivesTheDefaultFace)
         EXPECT_EQ(PixelAt(bar.RenderFace(), 9, 50), buttonFace) << name.toStdString();
     }
 }
+
+TEST(ScrollBarSkinnedTest, DragFollowsTheSkinTrackAndAShortTrackKeepsTheThumbAtItsStart)
+{
+    SyntheticSkin skin = MakeSkin();
+    auto bar = MakeSkinnedVerticalBar(skin);
+    bar->SetRange(0, 100, 0, 0);
+    const QPoint grip = bar->CalcLayout().thumb.center();
+    QTest::mousePress(bar.get(), Qt::LeftButton, {}, grip);
+    // Half of the 78-pixel travel is half the range.
+    QTest::mouseMove(bar.get(), grip + QPoint(0, 39));
+    EXPECT_EQ(bar->Position(), 50);
+    QTest::mouseMove(bar.get(), grip + QPoint(0, 500));
+    EXPECT_EQ(bar->Position(), 100);
+    QTest::mouseRelease(bar.get(), Qt::LeftButton, {}, grip + QPoint(0, 500));
+
+    // A 4-pixel track is shorter than the 6-pixel thumb: no travel at all.
+    bar->resize(10, 20);
+    bar->SetPosition(50);
+    const auto layout = bar->CalcLayout();
+    EXPECT_EQ(layout.track, QRect(0, 8, 10, 4));
+    EXPECT_EQ(layout.thumbTravel, 0);
+    EXPECT_EQ(layout.thumb, QRect(0, 8, 10, 6));
+    QTest::mousePress(bar.get(), Qt::LeftButton, {}, QPoint(5, 10));
+    QTest::mouseMove(bar.get(), QPoint(5, 11));
+    EXPECT_EQ(bar->Position(), 0);
+    QTest::mouseRelease(bar.get(), Qt::LeftButton, {}, QPoint(5, 11));
+
+    // Shorter than the face's fixed ends, the bar still paints without fault.
+    bar->resize(10, 3);
+    EXPECT_EQ(bar->RenderFace().size(), QSize(10, 3));
+}
