@@ -5,7 +5,10 @@
 #include "skin/controls/system_colors.h"
 #include "skin/controls/tab_face.h"
 #include "skin/controls/tab_sheet.h"
+#include "skin/data/control_definitions_buttons.h"
 #include "skin/data/control_definitions_tab.h"
+#include "skin/data/skin_data.h"
+#include "skin/draw/compose_skin_face.h"
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/glyphs.h"
 #include "skin/draw/skin_bitmap.h"
@@ -27,7 +30,8 @@ constexpr int kCloseButtonSize = 14;
 constexpr int kCloseButtonGap = 2;
 // A skinned tab keeps this much more room between its caption and the button.
 constexpr int kSkinCloseButtonGap = 3;
-// Inactive captions sit this much nearer the page when the selected tab is taller.
+// Inactive captions sit this much nearer the page when the selected tab is
+// taller.
 constexpr int kInactiveCaptionDrop = 2;
 
 // Tab faces without a skin.
@@ -212,7 +216,8 @@ int TbsSkinPageControl::TabWidthFor(const TbsSkinTabSheet& page) const
 
 int TbsSkinPageControl::VisibleTabCount() const
 {
-    return static_cast<int>(std::count_if(m_pages.begin(), m_pages.end(), [](const TbsSkinTabSheet* page) { return page->TabVisible(); }));
+    return static_cast<int>(
+        std::count_if(m_pages.begin(), m_pages.end(), [](const TbsSkinTabSheet* page) { return page->TabVisible(); }));
 }
 
 TbsSkinTabSheet* TbsSkinPageControl::PageOfVisibleTab(int visibleIndex) const
@@ -328,7 +333,8 @@ void TbsSkinPageControl::DrawDefaultTab(QPainter& painter, int visibleIndex, con
         content.setRight(content.right() - kCloseButtonSize - kCloseButtonGap);
         // The 10-pixel glyph sits in the middle of its cell.
         const QPoint glyph = closeButton.topLeft() + QPoint(2, 2);
-        DrawCaptionGlyph(painter, CaptionGlyph::Close, glyph, SkinColorToQColor(page->m_closeMouseIn ? clWhite : clBlack));
+        DrawCaptionGlyph(
+            painter, CaptionGlyph::Close, glyph, SkinColorToQColor(page->m_closeMouseIn ? clWhite : clBlack));
     }
     painter.setPen(SkinColorToQColor(m_defaultFontColor));
     painter.drawText(content, Qt::AlignCenter | Qt::TextSingleLine, page->Caption());
@@ -365,8 +371,8 @@ bool TbsSkinPageControl::DrawPageBackground(QImage& image) const
     image.fill(SkinColorToQColor(clBtnFace));
     const QImage background = SkinPicture(definition->bgPictureIndex);
     if (!background.isNull()) {
-        FillWithPiece(image, image.rect(), background, background.rect(), definition->stretchEffect,
-            definition->stretchType);
+        FillWithPiece(
+            image, image.rect(), background, background.rect(), definition->stretchEffect, definition->stretchType);
         return true;
     }
     const SkinRect& skin = definition->skinRect;
@@ -411,9 +417,8 @@ void TbsSkinPageControl::DrawSkinFrame(QImage& face, const QRegion& clip) const
 {
     const auto& definition = *Definition<TbsDataSkinTabControl>();
     const SkinRect& client = definition.clientRect;
-    const QRect frame
-        = PageArea().adjusted(-client.left, -client.top, definition.skinRect.Width() - client.right,
-            definition.skinRect.Height() - client.bottom);
+    const QRect frame = PageArea().adjusted(-client.left, -client.top, definition.skinRect.Width() - client.right,
+        definition.skinRect.Height() - client.bottom);
     const SkinPieceGeometry piece {
         .skinRect = definition.skinRect,
         .leftTop = definition.leftTopPoint,
@@ -451,8 +456,8 @@ QImage TbsSkinPageControl::TabsBackground() const
         return strip;
     }
     const SkinRect& skin = definition.skinRect;
-    const SkinRect piece
-        = definition.tabsBgRect.IsEmpty() ? definition.clientRect.Translated(skin.left, skin.top) : definition.tabsBgRect;
+    const SkinRect piece = definition.tabsBgRect.IsEmpty() ? definition.clientRect.Translated(skin.left, skin.top)
+                                                           : definition.tabsBgRect;
     TilePiece(strip, strip.rect(), SkinPicture(definition.pictureIndex), piece.ToQRect());
     return strip;
 }
@@ -491,9 +496,7 @@ void TbsSkinPageControl::DrawSkinCloseButton(
 {
     const auto& definition = *Definition<TbsDataSkinTabControl>();
     if (definition.closeButtonRect.IsEmpty()) {
-        // The 10-pixel glyph in the caption's colour, in the middle of its cell.
-        const QPoint glyph = button.topLeft() + QPoint((button.width() - 10) / 2, (button.height() - 10) / 2);
-        DrawCaptionGlyph(painter, CaptionGlyph::Close, glyph, SkinColorToQColor(glyphColor));
+        DrawToolCloseButton(painter, page, button, glyphColor);
         return;
     }
     const SkinRect& normal = definition.closeButtonRect;
@@ -514,6 +517,33 @@ void TbsSkinPageControl::DrawSkinCloseButton(
         }
     }
     painter.drawImage(button.topLeft(), piece);
+}
+
+void TbsSkinPageControl::DrawToolCloseButton(
+    QPainter& painter, const TbsSkinTabSheet& page, const QRect& button, SkinColor glyphColor) const
+{
+    // A skin without close button images lends the small tool button's faces.
+    const TbsSkinData* skinData = SkinData();
+    const int index = skinData ? skinData->FindControlIndex(QStringLiteral("resizetoolbutton")) : -1;
+    const auto* tool = index < 0
+        ? nullptr
+        : dynamic_cast<const TbsDataSkinButtonControl*>(skinData->ControlDefinitions()[index].get());
+    if (tool) {
+        const SkinRect& normal = tool->skinRect;
+        const SkinRect& hot = tool->activeSkinRect.IsEmpty() ? normal : tool->activeSkinRect;
+        const SkinRect& down = tool->downSkinRect.IsEmpty() ? hot : tool->downSkinRect;
+        const bool pressed = page.m_closeMouseIn && page.m_closeDown;
+        const SkinRect& shown = pressed ? down : page.m_closeMouseIn ? hot : normal;
+        glyphColor = pressed ? tool->downFontColor : page.m_closeMouseIn ? tool->activeFontColor : tool->fontColor;
+        const SkinPieceGeometry piece = PieceGeometryOf(*tool);
+        const QImage face = ComposeSkinFace(
+            SkinPicture(tool->pictureIndex), piece, CompositionModeOf(piece), shown, button.width(), button.height());
+        if (!face.isNull())
+            painter.drawImage(button.topLeft(), face);
+    }
+    // The 10-pixel glyph in the middle of its cell.
+    const QPoint glyph = button.topLeft() + QPoint((button.width() - 10) / 2, (button.height() - 10) / 2);
+    DrawCaptionGlyph(painter, CaptionGlyph::Close, glyph, SkinColorToQColor(glyphColor));
 }
 
 void TbsSkinPageControl::SetHotTab(int visibleIndex)

@@ -129,7 +129,10 @@ private:
     QImage TabsBackground() const;
     // Draws the tab at rect of target, whose origin is the control's.
     void DrawSkinTab(QImage& target, int visibleIndex, const QRect& rect) const;
-    void DrawSkinCloseButton(QPainter& painter, const TbsSkinTabSheet& page, const QRect& button, SkinColor glyphColor) const;
+    void DrawSkinCloseButton(
+        QPainter& painter, const TbsSkinTabSheet& page, const QRect& button, SkinColor glyphColor) const;
+    void DrawToolCloseButton(
+        QPainter& painter, const TbsSkinTabSheet& page, const QRect& button, SkinColor glyphColor) const;
 
     std::vector<TbsSkinTabSheet*> m_pages;
     TbsSkinTabSheet* m_activePage { nullptr };

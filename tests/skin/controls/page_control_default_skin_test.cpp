@@ -52,8 +52,7 @@ TEST(PageControlDefaultSkinTest, TwoTabsWithTheActiveFaceAndNoUnpaintedPixel)
     const int index = skinData.FindControlIndex(QStringLiteral("tab"));
     const auto* definition = dynamic_cast<const TbsDataSkinTabControl*>(skinData.ControlDefinitions()[index].get());
     ASSERT_NE(definition, nullptr);
-    const QImage picture
-        = skinData.ActivePictures().at(definition->pictureIndex).convertToFormat(QImage::Format_RGB32);
+    const QImage picture = skinData.ActivePictures().at(definition->pictureIndex).convertToFormat(QImage::Format_RGB32);
 
     const int tabHeight = definition->tabRect.Height();
     EXPECT_EQ(control.ItemHeight(), tabHeight);

@@ -56,16 +56,20 @@ QImage MakePicture()
     return picture;
 }
 
-// Colours are written blue-green-red; the ones above are chosen to read the same.
-const QString kTabKeys = QStringLiteral(
-    "pictureindex=0\nskinrect=0,0,20,20\nclientrect=2,2,18,18\n"
-    "lefttoppoint=2,2\nrighttoppoint=18,2\nleftbottompoint=2,18\nrightbottompoint=18,18\n"
-    "tabrect=20,0,40,10\nactivetabrect=40,0,60,12\nfocustabrect=60,0,80,12\nmouseintabrect=80,0,100,10\n"
-    "tableftoffset=3\ntabrightoffset=3\ntabstretcheffect=1\ntabsbgrect=100,0,104,4\n"
-    "closebuttonrect=0,30,8,38\nclosebuttonactiverect=8,30,16,38\n"
-    "buttontransparent=1\nbuttontransparentcolor=16711935\n"
-    "fontname=Arial\nfontheight=14\nfontcolor=255\nactivefontcolor=65280\nmouseinfontcolor=16711680\n"
-    "focusfontcolor=8421504\n");
+// Colours are written blue-green-red; the ones above are chosen to read the
+// same.
+const QString kTabKeys = QStringLiteral("pictureindex=0\nskinrect=0,0,20,20\nclientrect=2,2,18,18\n"
+                                        "lefttoppoint=2,2\nrighttoppoint=18,2\nleftbottompoint=2,"
+                                        "18\nrightbottompoint=18,18\n"
+                                        "tabrect=20,0,40,10\nactivetabrect=40,0,60,12\nfocustabrect=60,0,80,"
+                                        "12\nmouseintabrect=80,0,100,10\n"
+                                        "tableftoffset=3\ntabrightoffset=3\ntabstretcheffect=1\ntabsbgrect=100,0,"
+                                        "104,4\n"
+                                        "closebuttonrect=0,30,8,38\nclosebuttonactiverect=8,30,16,38\n"
+                                        "buttontransparent=1\nbuttontransparentcolor=16711935\n"
+                                        "fontname=Arial\nfontheight=14\nfontcolor=255\nactivefontcolor="
+                                        "65280\nmouseinfontcolor=16711680\n"
+                                        "focusfontcolor=8421504\n");
 
 std::unique_ptr<SyntheticSkin> MakeSkin(const QString& extraKeys = {})
 {
@@ -121,7 +125,8 @@ TEST(PageControlSkinnedTest, FrameTabsStripAndPagesComeFromTheDefinition)
     EXPECT_EQ(PixelAt(face, 199, 99), kFrame);
     EXPECT_EQ(PixelAt(face, 198, 50), kFrame);
 
-    // The strip behind the tabs repeats its 4 x 4 piece from the control's corner.
+    // The strip behind the tabs repeats its 4 x 4 piece from the control's
+    // corner.
     EXPECT_EQ(PixelAt(face, 196, 0), kStripA);
     EXPECT_EQ(PixelAt(face, 197, 0), kStripB);
     EXPECT_EQ(PixelAt(face, 196, 8), kStripA);
@@ -228,11 +233,43 @@ TEST(PageControlSkinnedTest, CloseButtonsUseTheSkinsImagesWithTheirTransparentCo
     face = pages.Face();
     EXPECT_EQ(PixelAt(face, close.left() + 1, close.top()), kCloseHot);
 
-    QObject::connect(pages.control, &TbsSkinPageControl::OnClose, [](TbsSkinTabSheet*, bool& canClose) { canClose = true; });
+    QObject::connect(
+        pages.control, &TbsSkinPageControl::OnClose, [](TbsSkinTabSheet*, bool& canClose) { canClose = true; });
     QTest::mouseClick(pages.control, Qt::LeftButton, {}, close.center());
     QTest::mouseClick(pages.control, Qt::LeftButton, {}, close.center());
     EXPECT_FALSE(pages.second->TabVisible());
     EXPECT_EQ(pages.control->ActivePage(), pages.first);
+}
+
+TEST(PageControlSkinnedTest, WithoutCloseButtonImagesTheToolButtonLendsItsFaces)
+{
+    QImage picture = MakePicture();
+    QPainter(&picture).fillRect(QRect(0, 40, 10, 10), QColor::fromRgb(kClose));
+    QPainter(&picture).fillRect(QRect(10, 40, 10, 10), QColor::fromRgb(kCloseHot));
+    QString tabKeys = kTabKeys;
+    tabKeys.replace(QStringLiteral("closebuttonrect=0,30,8,38"), QStringLiteral("closebuttonrect=0,0,0,0"));
+    auto skin = std::make_unique<SyntheticSkin>(picture,
+        QList<SyntheticSkin::Control> { { "tab", "tab", tabKeys },
+            { "resizetoolbutton", "button",
+                QStringLiteral("pictureindex=0\nskinrect=0,40,10,50\nactiveskinrect="
+                               "10,40,20,50\nclientrect=2,2,8,8\n"
+                               "lefttoppoint=2,2\nrighttoppoint=8,"
+                               "2\nleftbottompoint=2,8\nrightbottompoint=8,8\n"
+                               "fontcolor=255\nactivefontcolor=16711680\n") } });
+    SkinnedPages pages(std::move(skin));
+    pages.control->SetShowCloseButtons(true);
+    const QRect close = pages.control->CloseButtonRect(1);
+    EXPECT_EQ(close.size(), QSize(14, 14));
+    // The cell is taller than the 10-pixel tab and shows only inside it.
+    QImage face = pages.Face();
+    EXPECT_EQ(PixelAt(face, close.left(), 0), kClose);
+    EXPECT_EQ(PixelAt(face, close.right(), 9), kClose);
+    EXPECT_GT(CountColor(face, close, kRed), 0) << "the glyph in the tool button's colour";
+
+    QTest::mouseMove(pages.control, close.center());
+    face = pages.Face();
+    EXPECT_EQ(PixelAt(face, close.left(), 0), kCloseHot);
+    EXPECT_GT(CountColor(face, close, kBlue), 0);
 }
 
 TEST(PageControlSkinnedTest, TransparentTabStripShowsTheParent)
@@ -256,7 +293,8 @@ TEST(PageControlSkinnedTest, PageBackgroundPictureAndStretchedClientPiece)
                 << point.x() << "," << point.y();
     }
     {
-        // Stretched over the whole control: the 1-pixel marker grows to 12.5 x 6.25.
+        // Stretched over the whole control: the 1-pixel marker grows to 12.5
+        // x 6.25.
         SkinnedPages pages(MakeSkin(QStringLiteral("stretcheffect=1\nstretchtype=stfull\n")));
         const QImage page = GrabFace(*pages.first);
         EXPECT_EQ(PixelAt(page, 0, 0), kMarker);
@@ -268,8 +306,8 @@ TEST(PageControlSkinnedTest, PageBackgroundPictureAndStretchedClientPiece)
 
 TEST(PageControlSkinnedTest, ATabDefinitionOfAnotherKindLeavesTheBuiltInLook)
 {
-    auto skin = std::make_unique<SyntheticSkin>(
-        MakePicture(), QList<SyntheticSkin::Control> { { "tab", "panel", QStringLiteral("pictureindex=0\nskinrect=0,0,20,20\n") } });
+    auto skin = std::make_unique<SyntheticSkin>(MakePicture(),
+        QList<SyntheticSkin::Control> { { "tab", "panel", QStringLiteral("pictureindex=0\nskinrect=0,0,20,20\n") } });
     SkinnedPages pages(std::move(skin));
     EXPECT_FALSE(pages.control->HasSkinDefinition());
     EXPECT_EQ(pages.control->ItemHeight(), 20);
