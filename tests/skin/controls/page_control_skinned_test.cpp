@@ -196,6 +196,24 @@ TEST(PageControlSkinnedTest, MouseOverAndFocusTakeTheirFacesAndColours)
     EXPECT_EQ(CountColor(face, active, kGreen), 0) << "the focused tab has its own caption colour";
 }
 
+TEST(PageControlSkinnedTest, FocusMarkSitsInsideTheFocusedTabByItsOffsets)
+{
+    SkinnedPages pages(MakeSkin(QStringLiteral("showfocus=1\nfocusoffsetx=2\nfocusoffsety=3\n")));
+    const QRect active = pages.control->TabFaceArea(0);
+    const QRgb inverted = ~kFocusTab & 0xFFFFFFu;
+    EXPECT_EQ(CountColor(pages.Face(), active, inverted), 0) << "no mark without focus";
+
+    pages.parent.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&pages.parent));
+    pages.control->setFocus();
+    const QImage face = pages.Face();
+    const QRect mark = active.adjusted(2, 3, -2, -3);
+    EXPECT_GT(CountColor(face, QRect(mark.left(), mark.top(), mark.width(), 1), inverted), 0);
+    EXPECT_GT(CountColor(face, QRect(mark.left(), mark.top(), 1, mark.height()), inverted), 0);
+    EXPECT_EQ(CountColor(face, active.adjusted(0, 0, 0, -(active.height() - 3)), inverted), 0)
+        << "nothing above the mark";
+}
+
 TEST(PageControlSkinnedTest, SetTabHeightStretchesTheFacesOnBothAxes)
 {
     SkinnedPages pages(MakeSkin());
