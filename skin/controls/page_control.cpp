@@ -157,6 +157,12 @@ void TbsSkinPageControl::CalcSize(int&, int&)
 {
 }
 
+void TbsSkinPageControl::ParentBackgroundChanged()
+{
+    if (m_tabsBGTransparent)
+        update();
+}
+
 QFont TbsSkinPageControl::TabFont() const
 {
     const auto* definition = Definition<TbsDataSkinTabControl>();

@@ -85,6 +85,8 @@ public:
     void DefaultFontChanged() override;
     // The control keeps the size it is given whatever the skin.
     void CalcSize(int& width, int& height) override;
+    // A transparent tab strip shows the parent's new background.
+    void ParentBackgroundChanged() override;
 
 signals:
     // Asked before the user switches pages; clearing allowChange keeps the page.

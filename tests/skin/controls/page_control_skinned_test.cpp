@@ -3,6 +3,7 @@
 
 #include "skin/controls/page_control.h"
 #include "skin/controls/tab_sheet.h"
+#include "skin/data/skin_messages.h"
 
 #include <QPainter>
 #include <QTest>
@@ -104,6 +105,19 @@ struct SkinnedPages {
     }
 
     QImage Face() { return control->RenderFace(); }
+};
+
+// Counts the parent-background-changed messages a child receives.
+struct BackgroundListener : QWidget {
+    using QWidget::QWidget;
+    int changes { 0 };
+
+    bool event(QEvent* event) override
+    {
+        if (event->type() == WM_BACKGROUND_CHANGED)
+            ++changes;
+        return QWidget::event(event);
+    }
 };
 
 } // namespace
@@ -319,6 +333,13 @@ TEST(PageControlSkinnedTest, PageBackgroundPictureAndStretchedClientPiece)
         EXPECT_EQ(PixelAt(page, 11, 5), kMarker);
         EXPECT_EQ(PixelAt(page, 15, 8), kPageClient);
         EXPECT_EQ(PixelAt(page, 195, 85), kPageClient);
+
+        // A stretched background changes with the page's size: children that
+        // show it hear so.
+        BackgroundListener child(pages.first);
+        pages.control->resize(220, 110);
+        EXPECT_EQ(pages.first->size(), QSize(216, 96));
+        EXPECT_EQ(child.changes, 1);
     }
 }
 
