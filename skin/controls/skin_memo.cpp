@@ -216,6 +216,10 @@ bool TbsSkinMemo::AcceptsDefinition(const TbsDataSkinControl& definition) const
     return dynamic_cast<const TbsDataSkinMemoControl*>(&definition) != nullptr;
 }
 
+void TbsSkinMemo::CalcSize(int&, int&)
+{
+}
+
 void TbsSkinMemo::SetControlRegion()
 {
     clearMask();

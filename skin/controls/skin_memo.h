@@ -79,7 +79,9 @@ public:
 
     void ChangeSkinData() override;
     void DefaultFontChanged() override;
-    // The memo keeps its rectangle whatever the definition's mask.
+    // The memo keeps its size and its rectangle whatever the definition's
+    // points and mask.
+    void CalcSize(int& width, int& height) override;
     void SetControlRegion() override;
 
 protected:

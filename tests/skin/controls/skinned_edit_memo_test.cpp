@@ -72,9 +72,13 @@ const QString kMemoKeys = QStringLiteral(
     "rightbottompoint=36,36\nclientrect=2,2,38,38\nactiveskinrect=40,30,80,70\nfontname=Arial\nfontheight=15\n"
     "fontcolor=255\nactivefontcolor=65280\nbgcolor=8421504\nactivebgcolor=12632256\n");
 
+// A memo face without corner points or an active face.
+const QString kBareMemoKeys = QStringLiteral(
+    "pictureindex=0\nskinrect=0,30,40,70\nclientrect=2,2,38,38\nbgcolor=8421504\nactivebgcolor=12632256\n");
+
 std::unique_ptr<SyntheticSkin> MakeSkin(bool withEdit = true)
 {
-    QList<SyntheticSkin::Control> controls { { "memo", "memo", kMemoKeys } };
+    QList<SyntheticSkin::Control> controls { { "memo", "memo", kMemoKeys }, { "barememo", "memo", kBareMemoKeys } };
     if (withEdit)
         controls.append({ "edit", "edit", kEditKeys });
     return std::make_unique<SyntheticSkin>(MakePicture(), controls);
@@ -346,4 +350,21 @@ TEST(SkinnedMemo, EditDefinitionIsNotAMemoDefinition)
     EXPECT_EQ(PixelAt(face, 0, 0), 0x808080u);
     EXPECT_EQ(PixelAt(face, 20, 20), kWhite);
     EXPECT_EQ(memo.Editor()->font().pixelSize(), 14);
+}
+
+TEST(SkinnedMemo, DefinitionWithoutPointsOrActiveFaceKeepsTheSizeAndTheNormalFace)
+{
+    auto skin = MakeSkin();
+    QWidget window;
+    TbsSkinMemo memo(&window);
+    window.show();
+    memo.SetSkinDataName(QStringLiteral("barememo"));
+    memo.SetSkinData(skin->Data());
+    memo.resize(90, 60);
+    ASSERT_TRUE(memo.HasSkinDefinition());
+    EXPECT_EQ(memo.size(), QSize(90, 60)) << "a memo is not held to the skin's size";
+    SendEnter(memo);
+    const QImage face = memo.RenderFace();
+    EXPECT_EQ(PixelAt(face, 45, 30), kMemoClient);
+    EXPECT_EQ(CountColor(face, face.rect(), kActiveClient), 0);
 }
