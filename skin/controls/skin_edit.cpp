@@ -1,6 +1,7 @@
 #include "skin/controls/skin_edit.h"
 
 #include "skin/controls/edit_context_menu.h"
+#include "skin/controls/edit_skin_definition.h"
 #include "skin/controls/fallback_drawing.h"
 #include "skin/controls/skin_font.h"
 #include "skin/controls/system_colors.h"
@@ -218,7 +219,8 @@ void TbsSkinEdit::ChangeSkinData()
 
 bool TbsSkinEdit::AcceptsDefinition(const TbsDataSkinControl& definition) const
 {
-    return dynamic_cast<const TbsDataSkinEditControl*>(&definition) != nullptr;
+    const auto* edit = dynamic_cast<const TbsDataSkinEditControl*>(&definition);
+    return edit && IsUsableEditDefinition(*edit);
 }
 
 void TbsSkinEdit::ActiveStateChanged()
@@ -278,8 +280,7 @@ void TbsSkinEdit::CreateControlSkinImage(QImage& image)
     image.fill(SkinColorToQColor(m_defaultColor));
     if (m_picture.isNull())
         return;
-    const bool active = IsActive() && !definition->activeSkinRect.IsEmpty();
-    const SkinRect& faceRect = active ? definition->activeSkinRect : definition->skinRect;
+    const SkinRect& faceRect = EditFaceRect(*definition, IsActive());
     QImage frame;
     if (UseSkinFont()) {
         const int leftWidth = definition->leftTopPoint.x();

@@ -1,6 +1,7 @@
 #include "skin/controls/skin_memo.h"
 
 #include "skin/controls/edit_context_menu.h"
+#include "skin/controls/edit_skin_definition.h"
 #include "skin/controls/fallback_drawing.h"
 #include "skin/controls/scroll_bar.h"
 #include "skin/controls/scroll_state_probe.h"
@@ -213,7 +214,8 @@ void TbsSkinMemo::ActiveStateChanged()
 
 bool TbsSkinMemo::AcceptsDefinition(const TbsDataSkinControl& definition) const
 {
-    return dynamic_cast<const TbsDataSkinMemoControl*>(&definition) != nullptr;
+    const auto* memo = dynamic_cast<const TbsDataSkinMemoControl*>(&definition);
+    return memo && IsUsableEditDefinition(*memo);
 }
 
 void TbsSkinMemo::CalcSize(int&, int&)
@@ -293,8 +295,7 @@ void TbsSkinMemo::CreateControlSkinImage(QImage& image)
     const bool active = IsActive();
     // The colour also shows wherever the picture leaves a gap.
     image.fill(SkinColorToQColor(active ? definition->activeBgColor : definition->bgColor));
-    const bool activeFace = active && !definition->activeSkinRect.IsEmpty();
-    const SkinRect& faceRect = activeFace ? definition->activeSkinRect : definition->skinRect;
+    const SkinRect& faceRect = EditFaceRect(*definition, active);
     if (m_bitMapBG && !m_picture.isNull()) {
         QImage background;
         FillSkinBackground(background, m_picture, definition->clientRect, faceRect,

@@ -78,7 +78,9 @@ const QString kBareMemoKeys = QStringLiteral(
 
 std::unique_ptr<SyntheticSkin> MakeSkin(bool withEdit = true)
 {
-    QList<SyntheticSkin::Control> controls { { "memo", "memo", kMemoKeys }, { "barememo", "memo", kBareMemoKeys } };
+    QList<SyntheticSkin::Control> controls { { "memo", "memo", kMemoKeys }, { "barememo", "memo", kBareMemoKeys },
+        { "flatedit", "edit", QStringLiteral("pictureindex=0\nskinrect=0,0,30,0\nclientrect=3,4,27,16\n") },
+        { "hugememo", "memo", QStringLiteral("pictureindex=0\nskinrect=0,30,40,70\nclientrect=2,2,3000000,38\n") } };
     if (withEdit)
         controls.append({ "edit", "edit", kEditKeys });
     return std::make_unique<SyntheticSkin>(MakePicture(), controls);
@@ -244,6 +246,12 @@ TEST(SkinnedEdit, DefinitionOfAnotherKindOrNoneKeepsTheBuiltInLook)
     EXPECT_EQ(PixelAt(face, 0, 0), 0x808080u);
     EXPECT_EQ(PixelAt(face, 10, 10), kWhite);
 
+    // A face without height cannot frame the text.
+    edit.SetSkinDataName(QStringLiteral("flatedit"));
+    edit.ChangeSkinData();
+    EXPECT_FALSE(edit.HasSkinDefinition());
+    EXPECT_EQ(edit.height(), 30);
+
     // A memo definition is a kind of edit definition, so the edit accepts it.
     edit.SetSkinDataName(QStringLiteral("memo"));
     edit.ChangeSkinData();
@@ -350,6 +358,12 @@ TEST(SkinnedMemo, EditDefinitionIsNotAMemoDefinition)
     EXPECT_EQ(PixelAt(face, 0, 0), 0x808080u);
     EXPECT_EQ(PixelAt(face, 20, 20), kWhite);
     EXPECT_EQ(memo.Editor()->font().pixelSize(), 14);
+
+    // Coordinates only a corrupt skin gives leave the built-in look too.
+    memo.SetSkinDataName(QStringLiteral("hugememo"));
+    memo.ChangeSkinData();
+    EXPECT_FALSE(memo.HasSkinDefinition());
+    EXPECT_EQ(memo.Editor()->geometry(), QRect(2, 2, 46, 36));
 }
 
 TEST(SkinnedMemo, DefinitionWithoutPointsOrActiveFaceKeepsTheSizeAndTheNormalFace)
