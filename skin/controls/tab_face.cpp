@@ -4,6 +4,8 @@
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/skin_bitmap.h"
 
+#include <algorithm>
+
 SkinRect ActiveTabRect(const TbsDataSkinTabControl& definition)
 {
     return definition.activeTabRect.IsEmpty() ? definition.tabRect : definition.activeTabRect;
@@ -44,10 +46,12 @@ QImage ComposeTabFace(const QImage& picture, const TbsDataSkinTabControl& defini
     if (faceRect.IsEmpty() || picture.isNull())
         return face;
     if (tabHeight <= 0) {
+        // The strip keeps the skin's height and only its top rows show.
+        SkinRect shown = faceRect;
+        shown.bottom = shown.top + std::min(faceRect.Height(), height);
         QImage strip;
-        ComposeSkinImageHorz(strip, picture, faceRect, definition.tabLeftOffset, definition.tabRightOffset, width,
+        ComposeSkinImageHorz(strip, picture, shown, definition.tabLeftOffset, definition.tabRightOffset, width,
             definition.tabStretchEffect);
-        // The strip keeps the skin's height; a taller tab shows its top part.
         DrawPiece(face, strip.rect(), strip, strip.rect());
         return face;
     }

@@ -354,3 +354,18 @@ TEST(PageControlSkinnedTest, ATabDefinitionOfAnotherKindLeavesTheBuiltInLook)
     EXPECT_EQ(PixelAt(pages.Face(), pages.control->TabRect(0).left(), 0), 0x000080u);
     EXPECT_EQ(PixelAt(GrabFace(*pages.first), 5, 5), 0xD4D0C8u);
 }
+
+TEST(PageControlSkinnedTest, OversizedSkinRectanglesStayWithinTheControl)
+{
+    QString keys = kTabKeys;
+    keys.replace(QStringLiteral("tabrect=20,0,40,10"), QStringLiteral("tabrect=20,0,40,900000"));
+    keys.replace(QStringLiteral("activetabrect=40,0,60,12"), QStringLiteral("activetabrect=40,0,60,-900000"));
+    SkinnedPages pages(
+        std::make_unique<SyntheticSkin>(MakePicture(), QList<SyntheticSkin::Control> { { "tab", "tab", keys } }));
+    ASSERT_TRUE(pages.control->HasSkinDefinition());
+    EXPECT_EQ(pages.control->ItemHeight(), 900000);
+    EXPECT_GE(pages.control->TabFaceArea(0).height(), 1);
+    const QImage face = pages.Face();
+    EXPECT_EQ(face.size(), QSize(200, 100));
+    EXPECT_EQ(PixelAt(face, pages.control->TabRect(1).left(), 5), kTabLeft);
+}
