@@ -187,7 +187,8 @@ int TbsSkinEdit::RequiredHeight(int proposed)
     const int textHeight = QFontMetrics(DefaultFont()).height();
     if (!definition)
         return textHeight + 2 * kDefaultInset;
-    return textHeight + definition->skinRect.Height() - definition->clientRect.Height();
+    // A client rectangle taller than its face must not squeeze the text.
+    return std::max(textHeight, textHeight + definition->skinRect.Height() - definition->clientRect.Height());
 }
 
 void TbsSkinEdit::CalcSize(int&, int& height)
