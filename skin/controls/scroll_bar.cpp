@@ -347,7 +347,8 @@ void TbsSkinScrollBar::CreateControlSkinImage(QImage& image)
 
 bool TbsSkinScrollBar::AcceptsDefinition(const TbsDataSkinControl& definition) const
 {
-    return dynamic_cast<const TbsDataSkinScrollBarControl*>(&definition) != nullptr;
+    const auto* scrollBar = dynamic_cast<const TbsDataSkinScrollBarControl*>(&definition);
+    return scrollBar && IsDrawableScrollBar(*scrollBar);
 }
 
 void TbsSkinScrollBar::SetHoveredPart(int part)

@@ -2,6 +2,7 @@
 
 #include "skin/controls/system_colors.h"
 #include "skin/draw/compose_skin_image.h"
+#include "skin/draw/composition_mode.h"
 #include "skin/draw/skin_bitmap.h"
 
 #include <optional>
@@ -63,6 +64,21 @@ void DrawKeyed(QImage& destination, const QPoint& position, const QImage& source
 }
 
 } // namespace
+
+bool IsDrawableScrollBar(const TbsDataSkinScrollBarControl& definition)
+{
+    const SkinRect* const rects[] = { &definition.trackArea, &definition.upButtonRect,
+        &definition.activeUpButtonRect, &definition.downUpButtonRect, &definition.downButtonRect,
+        &definition.activeDownButtonRect, &definition.downDownButtonRect, &definition.thumbRect,
+        &definition.activeThumbRect, &definition.downThumbRect, &definition.glyphRect, &definition.activeGlyphRect,
+        &definition.downGlyphRect };
+    for (const SkinRect* rect : rects)
+        if (!IsDrawable(*rect))
+            return false;
+    return IsDrawable(PieceGeometryOf(definition)) && IsSkinCoordinate(definition.thumbOffset1)
+        && IsSkinCoordinate(definition.thumbOffset2) && IsSkinCoordinate(definition.thumbMinSize)
+        && IsSkinCoordinate(definition.thumbMinPageSize);
+}
 
 SkinRect ScrollBarButtonPicture(const TbsDataSkinScrollBarControl& definition, bool upButton, ScrollBarPartLook look)
 {

@@ -10,6 +10,10 @@
 
 enum class ScrollBarPartLook { Normal, Active, Down };
 
+// Whether every rectangle, point and length of the definition lies in the
+// range a skin can draw; a bar with a corrupt definition takes its own look.
+bool IsDrawableScrollBar(const TbsDataSkinScrollBarControl& definition);
+
 // The picture rectangle of an arrow button in a look, in the picture's
 // coordinates. Normal gives an empty rectangle: the composed face already
 // shows the button. An empty pressed face falls back to the active one.

@@ -88,6 +88,9 @@ SyntheticSkin MakeSkin()
             { QStringLiteral("bothhscrollbar"), QStringLiteral("scrollbar"), HorizontalKeys(50) },
             { QStringLiteral("plainbutton"), QStringLiteral("button"),
                 QStringLiteral("pictureindex=0\nskinrect=0,0,10,40\n") },
+            { QStringLiteral("corruptbar"), QStringLiteral("scrollbar"),
+                QString(kVerticalKeys).replace(QStringLiteral("thumbrect=50,0,60,6"),
+                    QStringLiteral("thumbrect=50,0,60,2000000000")) },
         });
 }
 
@@ -253,11 +256,12 @@ TEST(ScrollBarSkinnedTest, HorizontalBarAndBothModeUseTheirOwnDefinitions)
     EXPECT_EQ(CountColor(bar.RenderFace(), QRect(90, 0, 10, 10), kHorizontalFace), 100);
 }
 
-TEST(ScrollBarSkinnedTest, DefinitionOfAnotherKindOrMissingGivesTheDefaultFace)
+TEST(ScrollBarSkinnedTest, DefinitionOfAnotherKindMissingOrCorruptGivesTheDefaultFace)
 {
     SyntheticSkin skin = MakeSkin();
     const QRgb buttonFace = SkinColorToRgb(clBtnFace) & 0x00FFFFFFu;
-    for (const QString& name : { QStringLiteral("plainbutton"), QStringLiteral("nosuchbar") }) {
+    for (const QString& name :
+        { QStringLiteral("plainbutton"), QStringLiteral("nosuchbar"), QStringLiteral("corruptbar") }) {
         TbsSkinScrollBar bar;
         bar.SetKind(TScrollBarKind::sbVertical);
         bar.SetDefaultHeight(0);
