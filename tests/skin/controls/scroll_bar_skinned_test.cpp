@@ -305,3 +305,23 @@ TEST(ScrollBarSkinnedTest, DragFollowsTheSkinTrackAndAShortTrackKeepsTheThumbAtI
     bar->resize(10, 3);
     EXPECT_EQ(bar->RenderFace().size(), QSize(10, 3));
 }
+
+TEST(ScrollBarSkinnedTest, NarrowSkinOnTheMemoBarSize)
+{
+    const QString keys = QStringLiteral(
+        "pictureindex=0\nskinrect=0,0,17,68\nlefttoppoint=0,16\nleftbottompoint=0,52\nclientrect=1,18,16,50\n"
+        "trackarea=0,16,17,52\nupbuttonrect=0,52,17,68\ndownbuttonrect=0,0,17,16\nthumbrect=50,0,67,14\n");
+    SyntheticSkin skin(MakePicture(), { { QStringLiteral("vscrollbar"), QStringLiteral("scrollbar"), keys } });
+    TbsSkinScrollBar bar;
+    bar.SetKind(TScrollBarKind::sbVertical);
+    bar.SetSkinDataName(QStringLiteral("vscrollbar"));
+    bar.SetDefaultWidth(19);
+    bar.resize(19, 333);
+    bar.SetSkinData(skin.Data());
+    bar.SetRange(0, 0, 0, 0);
+    EXPECT_EQ(bar.size(), QSize(17, 333));
+    const auto layout = bar.CalcLayout();
+    EXPECT_EQ(layout.track, QRect(0, 16, 17, 301));
+    EXPECT_EQ(layout.upButton, QRect(0, 317, 17, 16));
+    EXPECT_EQ(layout.thumb, QRect(0, 16, 17, 14));
+}
