@@ -12,6 +12,10 @@
 #include "skin/controls/skin_slider.h"
 #include "skin/controls/skin_xform_button.h"
 #include "skin/controls/tab_sheet.h"
+#include "skin/data/data_skin_control.h"
+#include "skin/data/compressed_stored_skin.h"
+#include "skin/data/skin_data.h"
+#include "skin/frame/skin_form.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -43,6 +47,15 @@ protected:
     void TearDown() override
     {
         RandomGenerator::ProcessWide() = RandomGenerator();
+    }
+
+    // The height of a control definition's face in the loaded skin.
+    int SkinHeightOf(const QString& name) const
+    {
+        const int index = form.bsSkinData1->FindControlIndex(name);
+        if (index < 0)
+            return -1;
+        return form.bsSkinData1->ControlDefinitions()[index]->skinRect.Height();
     }
 
     static void Click(QWidget* button)
@@ -78,10 +91,17 @@ TEST_F(Form1Test, StartsWithTheComposedWindowOnTheFirstPage)
     EXPECT_EQ(form.WebBrowser1->geometry(), QRect(0, 81, 745, 72));
     EXPECT_EQ(form.bsSkinPageControl1->geometry(), QRect(0, 153, 745, 355));
     EXPECT_EQ(form.bsSkinGauge1->geometry(), QRect(0, 508, 745, 20));
-    EXPECT_EQ(form.Memo1->geometry(), QRect(0, 0, 724, 333));
-    EXPECT_EQ(form.bsSkinScrollBar2->geometry(), QRect(724, 0, 19, 333));
-    EXPECT_EQ(form.bsSkinScrollBar4->geometry(), QRect(724, 0, 19, 333));
-    EXPECT_EQ(form.edt1->geometry(), QRect(120, 42, 185, 18));
+    // Each page fills the page control's page area, which the skin's tabs
+    // decide: the memo beside its 19-pixel bar.
+    const QRect pageArea = form.bsSkinPageControl1->PageArea();
+    EXPECT_EQ(form.bsSkinTabSheet1->geometry(), pageArea);
+    EXPECT_EQ(form.Memo1->geometry(), QRect(0, 0, pageArea.width() - 19, pageArea.height()));
+    EXPECT_EQ(form.bsSkinScrollBar2->geometry(), QRect(pageArea.width() - 19, 0, 19, pageArea.height()));
+    EXPECT_EQ(form.bsSkinScrollBar4->geometry(), QRect(pageArea.width() - 19, 0, 19, pageArea.height()));
+    // The keyword edit keeps its place and width and takes the skin's height.
+    EXPECT_EQ(form.edt1->geometry().topLeft(), QPoint(120, 42));
+    EXPECT_EQ(form.edt1->width(), 185);
+    EXPECT_EQ(form.edt1->height(), SkinHeightOf(QStringLiteral("edit")));
     EXPECT_EQ(form.bsSkinXFormButton2->Caption(), QStringLiteral("打乱文章顺序"));
     EXPECT_EQ(form.bsSkinXFormButton1->Caption(), QStringLiteral("复制新文章"));
     EXPECT_EQ(form.bsSkinButton1->Caption(), QStringLiteral("清空"));
@@ -109,14 +129,34 @@ TEST_F(Form1Test, StartsWithTheComposedWindowOnTheFirstPage)
     EXPECT_TRUE(form.Delimiters()->isEmpty());
 }
 
+TEST_F(Form1Test, LoadsTheBuiltInSkinAndEveryControlTakesItsDefinition)
+{
+    EXPECT_FALSE(form.bsSkinData1->Empty());
+    EXPECT_FALSE(form.bsSkinData1->SkinChanging());
+    EXPECT_EQ(form.bsCompressedStoredSkin1->FileName(), QStringLiteral("skin.ini"));
+    EXPECT_TRUE(form.bsSkinForm1->Skinned());
+    EXPECT_TRUE(reportedMessages.isEmpty());
+
+    const auto controls = form.findChildren<TbsSkinControl*>();
+    EXPECT_EQ(controls.size(), 18) << "every component of the window but the two pages";
+    for (const TbsSkinControl* control : controls) {
+        EXPECT_EQ(control->SkinData(), form.bsSkinData1) << control->objectName().toStdString();
+        EXPECT_NE(control->SkinIndex(), -1) << control->objectName().toStdString() << " found no definition named "
+                                            << control->SkinDataName().toStdString();
+    }
+}
+
 TEST_F(Form1Test, ControlsFollowTheWindowSize)
 {
+    const QSize pageBefore = form.bsSkinPageControl1->PageArea().size();
     form.resize(900, 600);
     EXPECT_EQ(form.bsSkinPanel1->geometry(), QRect(0, 0, 900, 73));
     EXPECT_EQ(form.bsSkinGauge1->geometry(), QRect(0, 580, 900, 20));
     EXPECT_EQ(form.bsSkinPageControl1->geometry(), QRect(0, 153, 900, 427));
-    EXPECT_EQ(form.bsSkinScrollBar2->geometry(), QRect(879, 0, 19, 405));
-    EXPECT_EQ(form.Memo1->geometry(), QRect(0, 0, 879, 405));
+    const QRect pageArea = form.bsSkinPageControl1->PageArea();
+    EXPECT_EQ(pageArea.size(), pageBefore + QSize(155, 72));
+    EXPECT_EQ(form.bsSkinScrollBar2->geometry(), QRect(pageArea.width() - 19, 0, 19, pageArea.height()));
+    EXPECT_EQ(form.Memo1->geometry(), QRect(0, 0, pageArea.width() - 19, pageArea.height()));
 }
 
 TEST_F(Form1Test, ClearEmptiesBothMemosAndShowsTheFirstPage)

@@ -51,12 +51,12 @@ TEST(SkinForm, PassesALoadOnToEveryControlOfItsSkinNestedOnesIncluded)
     SkinnedForm window;
     EXPECT_FALSE(window.controller->Skinned());
 
-    std::vector<std::string> signals;
-    QObject::connect(window.controller, &TbsSkinForm::OnBeforeChangeSkinData, [&] { signals.push_back("before"); });
+    std::vector<std::string> emitted;
+    QObject::connect(window.controller, &TbsSkinForm::OnBeforeChangeSkinData, [&] { emitted.push_back("before"); });
     QObject::connect(window.controller, &TbsSkinForm::OnChangeSkinData, [&] {
-        signals.push_back(window.controller->ChangingSkin() ? "change while changing" : "change");
+        emitted.push_back(window.controller->ChangingSkin() ? "change while changing" : "change");
     });
-    QObject::connect(window.controller, &TbsSkinForm::OnAfterChangeSkinData, [&] { signals.push_back("after"); });
+    QObject::connect(window.controller, &TbsSkinForm::OnAfterChangeSkinData, [&] { emitted.push_back("after"); });
 
     const auto stored = StoredSkin(TestDefinition());
     window.skinData->SetCompressedStoredSkin(stored.get());
@@ -64,7 +64,7 @@ TEST(SkinForm, PassesALoadOnToEveryControlOfItsSkinNestedOnesIncluded)
     const std::vector<std::string> expected { "before", "change (loaded)" };
     EXPECT_EQ(window.nested->calls, expected);
     EXPECT_EQ(window.direct->calls, expected);
-    EXPECT_EQ(signals, (std::vector<std::string> { "before", "change", "after" }));
+    EXPECT_EQ(emitted, (std::vector<std::string> { "before", "change", "after" }));
     EXPECT_TRUE(window.controller->Skinned());
     EXPECT_FALSE(window.controller->ChangingSkin());
     EXPECT_NE(window.nested->SkinIndex(), -1) << "the control found its definition again";
