@@ -1,9 +1,12 @@
 #include "skin/frame/skin_form.h"
 
 #include "skin/controls/skin_control.h"
+#include "skin/frame/client_background.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
 
+#include <QPaintEvent>
+#include <QPainter>
 #include <QWidget>
 
 TbsSkinForm::TbsSkinForm(QWidget* form)
@@ -28,6 +31,7 @@ void TbsSkinForm::SetSkinData(TbsSkinData* skinData)
 void TbsSkinForm::ApplySkin()
 {
     m_skinned = m_skinData && !m_skinData->Empty();
+    m_form->update();
     emit OnChangeSkinData();
 }
 
@@ -41,6 +45,8 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event)
             WMSkinDataChange(static_cast<TbsSkinDataEvent*>(event)->Sender());
         else if (type == WM_SKINDATA_AFTER_CHANGE)
             WMSkinDataAfterChange(static_cast<TbsSkinDataEvent*>(event)->Sender());
+        else if (type == QEvent::Paint)
+            PaintClientBackground();
     }
     // The form sees every message too.
     return false;
@@ -67,6 +73,15 @@ void TbsSkinForm::WMSkinDataChange(TbsSkinData* sender)
 void TbsSkinForm::WMSkinDataAfterChange(TbsSkinData*)
 {
     emit OnAfterChangeSkinData();
+}
+
+void TbsSkinForm::PaintClientBackground()
+{
+    // Nothing of the old skin is left to draw while a new one loads.
+    if (m_changingSkin)
+        return;
+    QPainter painter(m_form);
+    painter.drawImage(0, 0, ClientBackground(m_skinned ? m_skinData.data() : nullptr, m_form->size()));
 }
 
 void TbsSkinForm::ForEachControlOf(TbsSkinData* skinData, void (TbsSkinControl::*operation)())

@@ -9,7 +9,8 @@ class TbsSkinControl;
 
 // The skin form controller of a form. It watches the skin data messages that
 // reach the form and passes a skin change on to every skinned control on the
-// form, nested ones included, so that each looks its definition up again.
+// form, nested ones included, so that each looks its definition up again; and
+// it paints the form's client background from the skin.
 class TbsSkinForm : public QObject {
     Q_OBJECT
 
@@ -39,6 +40,7 @@ private:
     void WMSkinDataChange(TbsSkinData* sender);
     void WMSkinDataAfterChange(TbsSkinData* sender);
     void ApplySkin();
+    void PaintClientBackground();
 
     // Calls operation on every skinned control of the form that uses skinData,
     // or on all of them when skinData is null.
