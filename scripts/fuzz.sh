@@ -6,8 +6,13 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 bash scripts/install-deps.sh
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMENO_BUILD_FUZZERS=ON >/dev/null
-cmake --build build-fuzz -j2
 shopt -s nullglob
+targets=()
+for source in fuzz/fuzz_*.cpp; do
+  targets+=(--target "$(basename "$source" .cpp)")
+done
+[ ${#targets[@]} -gt 0 ] || exit 0
+cmake --build build-fuzz -j2 "${targets[@]}"
 for target in build-fuzz/bin/fuzz_*; do
   corpus="build-fuzz/corpus/$(basename "$target")"
   mkdir -p "$corpus"
