@@ -97,3 +97,11 @@ std::unique_ptr<TbsDataSkinControl> CreateControlDefinition(const QString& type,
 {
     return Create(kControlTypes, type, idName);
 }
+
+DefinitionEntry SplitDefinitionEntry(const QString& value)
+{
+    const qsizetype colon = value.indexOf(u':');
+    if (colon < 0)
+        return {};
+    return { value.first(colon), value.sliced(colon + 1) };
+}

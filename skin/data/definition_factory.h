@@ -11,3 +11,11 @@
 // nullptr. The new definition holds its defaults until ReadFromIni.
 std::unique_ptr<TbsDataSkinObject> CreateObjectDefinition(const QString& type, const QString& idName);
 std::unique_ptr<TbsDataSkinControl> CreateControlDefinition(const QString& type, const QString& idName);
+
+// One entry of a definition list: "name:type", split at the first colon. An
+// entry without a colon has neither.
+struct DefinitionEntry {
+    QString name;
+    QString type;
+};
+DefinitionEntry SplitDefinitionEntry(const QString& value);

@@ -23,21 +23,6 @@ QImage ToEnginePixels(const QImage& picture)
     return picture.convertToFormat(QImage::Format_RGB32);
 }
 
-// One entry of a definition list: "name:type", split at the first colon. An
-// entry without a colon has neither.
-struct DefinitionEntry {
-    QString name;
-    QString type;
-};
-
-DefinitionEntry SplitDefinitionEntry(const QString& value)
-{
-    const qsizetype colon = value.indexOf(u':');
-    if (colon < 0)
-        return {};
-    return { value.first(colon), value.sliced(colon + 1) };
-}
-
 template<typename Definition, typename Factory>
 void ReadDefinitionList(const TbsIniFile& ini, const QString& section, Factory create,
     std::vector<std::unique_ptr<Definition>>& definitions)

@@ -104,6 +104,17 @@ TEST_F(SkinTool, InfoListsPicturesVersionTextsAndDefinitions)
     EXPECT_EQ(raw.out, info.out);
 }
 
+TEST_F(SkinTool, InfoListsOnlyThePresentEntriesOfAHugeCount)
+{
+    QByteArray definition = test_skin::Definition();
+    definition.replace("[SKINCONTROLS]\r\ncount=2", "[SKINCONTROLS]\r\ncount=2147483647\r\n7=gauge");
+    const ToolRun info = RunTool({ "info", PackTestSkin(definition) });
+    ASSERT_EQ(info.status, 0) << info.err.toStdString();
+    EXPECT_TRUE(info.out.contains("[SKINCONTROLS] 2147483647 entries\n  0: button (button)\n  1: panel (panel)\n"
+                                  "  7:  () unknown type, skipped\n"))
+        << info.out.toStdString();
+}
+
 TEST_F(SkinTool, FailuresExitWithStatusTwoAndAMessage)
 {
     const auto expectFailure = [](const QStringList& arguments, const char* message) {

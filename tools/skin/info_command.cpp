@@ -32,17 +32,15 @@ void PrintVersionTexts(const TbsIniFile& ini, QTextStream& out)
 }
 
 // Reads each definition as a load would, so that a malformed value shows
-// here rather than when the skin is first used.
+// here rather than when the skin is first used. Like a load, it visits only
+// the entries present, so a huge count costs nothing.
 template <typename Create>
 void PrintDefinitionList(const TbsIniFile& ini, const QString& section, Create create, QTextStream& out)
 {
     const int count = ReadSkinInteger(ini, section, QStringLiteral("count"));
     out << '[' << section << "] " << qMax(count, 0) << " entries\n";
-    for (int i = 0; i < count; ++i) {
-        const QString entry = ReadSkinString(ini, section, QString::number(i));
-        const qsizetype colon = entry.indexOf(QLatin1Char(':'));
-        const QString name = colon < 0 ? QString() : entry.left(colon);
-        const QString type = colon < 0 ? QString() : entry.mid(colon + 1);
+    for (const int i : PresentListIndexes(ini, section, count)) {
+        const auto [name, type] = SplitDefinitionEntry(ReadSkinString(ini, section, QString::number(i)));
         out << "  " << i << ": " << name << " (" << type << ')';
         auto definition = create(type, name);
         if (!definition) {
