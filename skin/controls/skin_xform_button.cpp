@@ -1,39 +1,9 @@
 #include "skin/controls/skin_xform_button.h"
 
+#include "skin/draw/mask_region.h"
+
 #include <QPainter>
 #include <QResizeEvent>
-#include <vector>
-
-namespace {
-
-// The shape a mask picture describes: its black pixels.
-QRegion ShapeFromMask(const QImage& mask)
-{
-    if (mask.isNull())
-        return {};
-    const QImage pixels = mask.convertToFormat(QImage::Format_RGB32);
-    // Runs of black pixels per row, merged into the region in one call.
-    std::vector<QRect> runs;
-    for (int y = 0; y < pixels.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
-        int x = 0;
-        while (x < pixels.width()) {
-            if ((row[x] & 0x00FFFFFFu) != 0) {
-                ++x;
-                continue;
-            }
-            const int start = x;
-            while (x < pixels.width() && (row[x] & 0x00FFFFFFu) == 0)
-                ++x;
-            runs.emplace_back(start, y, x - start, 1);
-        }
-    }
-    QRegion region;
-    region.setRects(runs.data(), static_cast<int>(runs.size()));
-    return region;
-}
-
-} // namespace
 
 TbsSkinXFormButton::TbsSkinXFormButton(QWidget* parent)
     : TbsSkinButton(parent)
@@ -94,7 +64,7 @@ void TbsSkinXFormButton::SetControlRegion()
         TbsSkinButton::SetControlRegion();
         return;
     }
-    const QRegion region = m_defMask.isNull() ? QRegion() : ShapeFromMask(m_defMask);
+    const QRegion region = RegionFromMask(m_defMask).value_or(QRegion());
     if (region.isEmpty())
         clearMask();
     else
