@@ -4,6 +4,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
 
+#include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -161,4 +162,13 @@ void TbsSkinControl::changeEvent(QEvent* event)
     if (event->type() == QEvent::EnabledChange || event->type() == QEvent::FontChange)
         update();
     QWidget::changeEvent(event);
+}
+
+void SendBackgroundChanged(QWidget* container)
+{
+    const auto children = container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* child : children) {
+        QEvent message(WM_BACKGROUND_CHANGED);
+        QCoreApplication::sendEvent(child, &message);
+    }
 }

@@ -94,3 +94,7 @@ private:
     int m_hintImageIndex { 0 };
     bool m_painting { false };
 };
+
+// Tells every direct child of container that the background it shows through
+// has been redrawn, so children that draw their parent's background repaint.
+void SendBackgroundChanged(QWidget* container);

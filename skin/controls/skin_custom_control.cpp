@@ -2,12 +2,10 @@
 
 #include "skin/controls/system_colors.h"
 #include "skin/data/skin_data.h"
-#include "skin/data/skin_messages.h"
 #include "skin/draw/compose_skin_face.h"
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/mask_region.h"
 
-#include <QCoreApplication>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -233,11 +231,6 @@ void TbsSkinCustomControl::resizeEvent(QResizeEvent* event)
     update();
     // A stretched client looks different at every size, so children that
     // show their parent's background must repaint.
-    if (HasSkinDefinition() && m_piece.stretchEffect) {
-        const auto children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        for (QWidget* child : children) {
-            QEvent message(WM_BACKGROUND_CHANGED);
-            QCoreApplication::sendEvent(child, &message);
-        }
-    }
+    if (HasSkinDefinition() && m_piece.stretchEffect)
+        SendBackgroundChanged(this);
 }

@@ -1,12 +1,11 @@
 #include "skin/controls/tab_sheet.h"
 
 #include "skin/controls/page_control.h"
+#include "skin/controls/skin_control.h"
 #include "skin/controls/system_colors.h"
 #include "skin/data/control_definitions_tab.h"
-#include "skin/data/skin_messages.h"
 #include "skin/draw/skin_bitmap.h"
 
-#include <QCoreApplication>
 #include <QPainter>
 
 TbsSkinTabSheet::TbsSkinTabSheet(TbsSkinPageControl* pageControl)
@@ -71,9 +70,5 @@ void TbsSkinTabSheet::resizeEvent(QResizeEvent* event)
     const auto* definition = m_pageControl ? m_pageControl->Definition<TbsDataSkinTabControl>() : nullptr;
     if (!definition || !definition->stretchEffect)
         return;
-    const auto children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (QWidget* child : children) {
-        QEvent message(WM_BACKGROUND_CHANGED);
-        QCoreApplication::sendEvent(child, &message);
-    }
+    SendBackgroundChanged(this);
 }
