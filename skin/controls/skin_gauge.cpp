@@ -141,7 +141,8 @@ double TbsSkinGauge::Fraction() const
 {
     if (m_maxValue <= m_minValue)
         return 0.0;
-    return static_cast<double>(m_value - m_minValue) / (m_maxValue - m_minValue);
+    // In doubles: the differences of two ints need not fit an int.
+    return (static_cast<double>(m_value) - m_minValue) / (static_cast<double>(m_maxValue) - m_minValue);
 }
 
 QString TbsSkinGauge::GaugeText() const

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 const QRgb kBar = Rgb(182, 189, 210);
@@ -87,4 +89,16 @@ TEST(SkinGauge, RangeChangesPullTheValueInAndNeverDivideByZero)
     EXPECT_EQ(gauge.ProgressAnimationPause(), 3000);
     gauge.resize(50, 10);
     EXPECT_EQ(CountColor(GrabFace(gauge), gauge.rect(), kBar), 0);
+}
+
+TEST(SkinGauge, TheWholeIntRangeFillsWithoutOverflow)
+{
+    TbsSkinGauge gauge;
+    gauge.resize(15, 20);
+    gauge.SetMinValue(std::numeric_limits<int>::min());
+    gauge.SetMaxValue(std::numeric_limits<int>::max());
+    gauge.SetValue(0);
+    EXPECT_EQ(CountColor(GrabFace(gauge), QRect(0, 10, 15, 1), kBar), 6) << "zero is half way";
+    gauge.SetValue(std::numeric_limits<int>::max());
+    EXPECT_EQ(CountColor(GrabFace(gauge), QRect(0, 10, 15, 1), kBar), 13);
 }
