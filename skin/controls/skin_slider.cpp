@@ -36,8 +36,8 @@ void TbsSkinSlider::SetMinValue(int value)
     if (value >= m_maxValue)
         return;
     m_minValue = value;
-    if (m_maxValue < m_minValue + m_increment)
-        m_increment = m_maxValue - m_minValue;
+    if (Range() < m_increment)
+        m_increment = static_cast<int>(Range());
     update();
     SetValue(m_value);
 }
@@ -47,8 +47,8 @@ void TbsSkinSlider::SetMaxValue(int value)
     if (value <= m_minValue)
         return;
     m_maxValue = value;
-    if (m_maxValue < m_minValue + m_increment)
-        m_increment = m_maxValue - m_minValue;
+    if (Range() < m_increment)
+        m_increment = static_cast<int>(Range());
     update();
     SetValue(m_value);
 }
@@ -205,11 +205,11 @@ void TbsSkinSlider::Relayout()
 
 int TbsSkinSlider::ValueToPosition(int value) const
 {
-    const int range = m_maxValue - m_minValue;
+    const std::int64_t range = Range();
     const int track = TrackLength();
     // An empty range or track keeps the thumb at the start.
     const int offset = range > 0 && track > 0
-        ? static_cast<int>(DivideRoundHalfEven(static_cast<std::int64_t>(track) * (value - m_minValue), range))
+        ? static_cast<int>(DivideRoundHalfEven(static_cast<std::int64_t>(track) * (value - std::int64_t { m_minValue }), range))
         : 0;
     const int position = IsHorizontal() ? kBorder + offset : height() - kBorder - offset - ThumbSize().height();
     return std::max(position, kBorder);
@@ -220,14 +220,14 @@ int TbsSkinSlider::PositionToValue(int position) const
     if (!IsHorizontal())
         position = height() - position - ThumbSize().height();
     const int track = TrackLength();
-    const int range = m_maxValue - m_minValue;
+    const std::int64_t range = Range();
     if (track <= 0 || range <= 0)
         return m_minValue;
     const std::int64_t scaled = static_cast<std::int64_t>(position - kBorder) * range;
-    int value = static_cast<int>(DivideRoundHalfEven(scaled, track));
+    std::int64_t offset = DivideRoundHalfEven(scaled, track);
     if (!(m_options & soSmooth))
-        value = m_increment * static_cast<int>(DivideRoundHalfEven(value, m_increment));
-    return std::min(std::max(value, 0) + m_minValue, m_maxValue);
+        offset = m_increment * DivideRoundHalfEven(offset, m_increment);
+    return static_cast<int>(std::min(std::max<std::int64_t>(offset, 0) + m_minValue, std::int64_t { m_maxValue }));
 }
 
 void TbsSkinSlider::PlaceThumb(int position)
@@ -249,21 +249,21 @@ void TbsSkinSlider::PlaceThumb(int position)
     }
 }
 
-void TbsSkinSlider::StepTo(int value)
+void TbsSkinSlider::StepTo(std::int64_t value)
 {
-    value = std::clamp(value, m_minValue, m_maxValue);
-    if (value != m_value)
-        SetValue(value);
+    const int clamped = static_cast<int>(std::clamp<std::int64_t>(value, m_minValue, m_maxValue));
+    if (clamped != m_value)
+        SetValue(clamped);
 }
 
 void TbsSkinSlider::StepIncrease()
 {
-    StepTo(m_increment + m_increment * static_cast<int>(DivideRoundHalfEven(m_value, m_increment)));
+    StepTo(m_increment + m_increment * DivideRoundHalfEven(m_value, m_increment));
 }
 
 void TbsSkinSlider::StepDecrease()
 {
-    StepTo(m_increment * static_cast<int>(DivideRoundHalfEven(m_value, m_increment)) - m_increment);
+    StepTo(m_increment * DivideRoundHalfEven(m_value, m_increment) - m_increment);
 }
 
 TbsSkinSlider::PageDirection TbsSkinSlider::DirectionTowards(const QPoint& point) const
@@ -323,24 +323,29 @@ void TbsSkinSlider::CreateControlSkinImage(QImage& image)
 
 void TbsSkinSlider::DrawPoints(QPainter& painter) const
 {
-    const int range = m_maxValue - m_minValue;
+    const std::int64_t range = Range();
     const int track = TrackLength();
     if (range <= 0 || track <= 0)
         return;
-    // The coarsest spacing of whole increments that keeps the ticks apart.
-    int step = 1;
-    int count = 0;
+    // The finest spacing of whole increments that keeps the ticks apart. Every
+    // step below range * k / (increment * (track + k)) gives more than
+    // track / k + 1/2 ticks, too close together, so the search starts there
+    // rather than walking a wide range one step at a time.
+    std::int64_t step = 1;
+    if (track >= kMinTickSpacing)
+        step = std::max<std::int64_t>(1, range * kMinTickSpacing / (std::int64_t { m_increment } * (track + kMinTickSpacing)));
+    std::int64_t count = 0;
     for (;; ++step) {
-        count = static_cast<int>(DivideRoundHalfEven(range, static_cast<std::int64_t>(m_increment) * step));
-        const int spacing = count + 1 > 1 ? track / count : track;
+        count = DivideRoundHalfEven(range, static_cast<std::int64_t>(m_increment) * step);
+        const std::int64_t spacing = count > 0 ? track / count : track;
         if (spacing >= kMinTickSpacing || spacing >= track)
             break;
     }
     const TbsDataSkinSlider* skin = SkinSlider();
     const QColor color = SkinColorToQColor(skin ? skin->pointsColor : clWindowText);
     const QSize thumb = ThumbSize();
-    for (int i = 0; i <= count; ++i) {
-        const int value = i == count ? m_maxValue : m_minValue + m_increment * step * i;
+    for (std::int64_t i = 0; i <= count; ++i) {
+        const int value = i == count ? m_maxValue : static_cast<int>(m_minValue + m_increment * step * i);
         const int length = (i == 0 || i == count) ? 5 : 3;
         const int position = ValueToPosition(value);
         if (IsHorizontal())

@@ -5,6 +5,8 @@
 
 #include <QTimer>
 
+#include <cstdint>
+
 class TbsDataSkinSlider;
 
 enum TbsSliderOrientation { soHorizontal, soVertical };
@@ -96,6 +98,8 @@ private:
     enum class PageDirection { None, Decrease, Increase };
 
     bool IsHorizontal() const { return m_orientation == soHorizontal; }
+    // MaxValue - MinValue, which need not fit an int.
+    std::int64_t Range() const { return std::int64_t { m_maxValue } - m_minValue; }
     // The slider definition when the skin gives ruler and thumb.
     const TbsDataSkinSlider* SkinSlider() const;
     QImage ThumbPicture() const;
@@ -104,7 +108,7 @@ private:
     QImage BuildRulerPicture() const;
     void Relayout();
     void PlaceThumb(int position);
-    void StepTo(int value);
+    void StepTo(std::int64_t value);
     void StepIncrease();
     void StepDecrease();
     PageDirection DirectionTowards(const QPoint& point) const;

@@ -6,6 +6,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 // The keyword-frequency slider of the main window, shown so that its layout
@@ -100,6 +102,35 @@ TEST(SkinSlider, KeysStepByIncrementWithinTheRange)
     EXPECT_EQ(finished.count(), 8);
     QTest::keyClick(&slider, Qt::Key_Up);
     EXPECT_EQ(finished.count(), 8) << "up and down belong to a vertical slider";
+}
+
+TEST(SkinSlider, TheWholeIntRangeMapsWithoutOverflow)
+{
+    TbsSkinSlider slider;
+    slider.resize(369, 27);
+    slider.show();
+    slider.SetMinValue(std::numeric_limits<int>::min());
+    slider.SetMaxValue(std::numeric_limits<int>::max());
+    slider.SetIncrement(1);
+    slider.SetValue(0);
+    const int track = slider.TrackLength();
+    ASSERT_GT(track, 0);
+    EXPECT_NEAR(slider.ThumbRect().left(), slider.ValueToPosition(std::numeric_limits<int>::min()) + track / 2, 1)
+        << "zero lies half way along the track";
+    EXPECT_EQ(slider.PositionToValue(slider.ValueToPosition(std::numeric_limits<int>::max())),
+        std::numeric_limits<int>::max());
+
+    QTest::keyClick(&slider, Qt::Key_End);
+    EXPECT_EQ(slider.Value(), std::numeric_limits<int>::max());
+    QTest::keyClick(&slider, Qt::Key_Right);
+    EXPECT_EQ(slider.Value(), std::numeric_limits<int>::max()) << "a step past the end stays at the end";
+    QTest::keyClick(&slider, Qt::Key_Home);
+    QTest::keyClick(&slider, Qt::Key_Left);
+    EXPECT_EQ(slider.Value(), std::numeric_limits<int>::min());
+
+    // Ticks over a range of 2^32 values.
+    slider.SetOptions(soShowPoints);
+    EXPECT_FALSE(slider.grab().isNull());
 }
 
 TEST(SkinSlider, PressingTheRulerPagesUntilTheThumbPassesTheMouse)
