@@ -31,6 +31,11 @@ bool ParseDigits(QStringView digits, int base, std::uint64_t limit, std::uint64_
 // upper half of the range reads as the negative integer with the same bits.
 constexpr std::uint64_t kHexLimit = std::numeric_limits<std::uint32_t>::max();
 
+// A skin's lists name a handful of pictures. The items of a list run up to its
+// last numbered key, the gaps read as empty strings; a stray index beyond this
+// bound is ignored rather than padded with millions of empty items.
+constexpr int kMaxStringListItems = 65536;
+
 // Every field of a rectangle or point keeps its digits only, so a coordinate
 // can never come out negative.
 std::vector<QString> ScanCoordinateFields(const QString& text)
@@ -201,10 +206,10 @@ InactiveEffect ReadInactiveEffect(const TbsIniFile& ini, const QString& section,
 QStringList ReadSkinStringList(const TbsIniFile& ini, const QString& section, const QString& name)
 {
     const int count = ini.ReadInteger(section, name + QStringLiteral("count"), 0);
-    const std::vector<int> present = PresentListIndexes(ini, section, count);
+    const std::vector<int> present = PresentListIndexes(ini, section, std::min(count, kMaxStringListItems));
     if (present.empty())
         return {};
-    const auto size = std::min<qsizetype>(present.back() + 1, ini.Keys(section).size());
+    const qsizetype size = present.back() + 1;
     QStringList items;
     items.reserve(size);
     for (qsizetype i = 0; i < size; ++i)

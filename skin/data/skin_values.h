@@ -51,9 +51,9 @@ Alignment ReadAlignment(const TbsIniFile& ini, const QString& section, const QSt
 StretchType ReadStretchType(const TbsIniFile& ini, const QString& section, const QString& key);
 MorphKind ReadMorphKind(const TbsIniFile& ini, const QString& section, const QString& key);
 InactiveEffect ReadInactiveEffect(const TbsIniFile& ini, const QString& section, const QString& key);
-// Missing items in between read as empty strings. Missing items at the end are
-// left out, and the list never holds more items than its section has keys, so
-// a huge count costs nothing.
+// Missing items in between read as empty strings; missing items at the end are
+// left out, so a huge count costs nothing. Items from index 65536 on are
+// ignored.
 QStringList ReadSkinStringList(const TbsIniFile& ini, const QString& section, const QString& name);
 // The indexes below count whose numbered key ("0", "1", ...) the section
 // holds, ascending. The work is bounded by the section's size, not by count.

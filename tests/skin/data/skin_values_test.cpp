@@ -175,9 +175,13 @@ TEST(SkinValues, StringLists)
     const auto negative = Section("listcount=-4\r\n0=a\r\n");
     EXPECT_TRUE(ReadSkinStringList(negative, "s", "list").isEmpty());
 
+    // Gaps wider than the rest of the section still keep the last item.
+    const auto wide = Section("listcount=9\r\n0=a\r\n8=i\r\n");
+    EXPECT_EQ(ReadSkinStringList(wide, "s", "list"), (QStringList { "a", "", "", "", "", "", "", "", "i" }));
+
     // A count far beyond the keys of the section costs neither time nor memory.
     const auto huge = Section("listcount=2147483647\r\n0=a\r\n1=b\r\n2000000000=far\r\n");
-    EXPECT_EQ(ReadSkinStringList(huge, "s", "list"), (QStringList { "a", "b", "", "" }));
+    EXPECT_EQ(ReadSkinStringList(huge, "s", "list"), (QStringList { "a", "b" }));
     EXPECT_EQ(PresentListIndexes(huge, "s", 2147483647), (std::vector<int> { 0, 1, 2000000000 }));
     EXPECT_EQ(PresentListIndexes(huge, "s", 1), (std::vector<int> { 0 }));
     EXPECT_TRUE(PresentListIndexes(huge, "missing", 5).empty());
