@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -57,15 +59,20 @@ void TbsSkinScrollBar::SetKind(TScrollBarKind kind)
     update();
 }
 
-int TbsSkinScrollBar::UpperPosition() const
+std::int64_t TbsSkinScrollBar::UpperPosition() const
 {
-    return m_pageSize > 0 ? m_max - m_pageSize + 1 : m_max;
+    return m_pageSize > 0 ? std::int64_t { m_max } - m_pageSize + 1 : m_max;
 }
 
-int TbsSkinScrollBar::ClampPosition(int position) const
+int TbsSkinScrollBar::ClampPosition(std::int64_t position) const
 {
     // An upper end below Min (a page larger than the range) leaves Min.
-    return std::max(m_min, std::min(position, UpperPosition()));
+    return static_cast<int>(std::max<std::int64_t>(m_min, std::min(position, UpperPosition())));
+}
+
+void TbsSkinScrollBar::MovePosition(std::int64_t delta)
+{
+    SetPosition(ClampPosition(m_position + delta));
 }
 
 void TbsSkinScrollBar::SetPosition(int position)
@@ -105,7 +112,7 @@ void TbsSkinScrollBar::SetMax(int max)
 
 void TbsSkinScrollBar::SetPageSize(int pageSize)
 {
-    if (m_max - m_min + 1 >= pageSize + m_position)
+    if (std::int64_t { m_max } - m_min + 1 >= std::int64_t { pageSize } + m_position)
         m_pageSize = pageSize;
     update();
 }
@@ -159,13 +166,13 @@ double TbsSkinScrollBar::ThumbFraction() const
 {
     double fraction = 0;
     if (m_pageSize > 0) {
-        const int span = m_max + 1 - m_pageSize - m_min;
+        const std::int64_t span = std::int64_t { m_max } + 1 - m_pageSize - m_min;
         if (span > 0)
-            fraction = static_cast<double>(m_position - m_min) / span;
+            fraction = (static_cast<double>(m_position) - m_min) / static_cast<double>(span);
         else
             fraction = IsVertical() ? 0 : 1;
     } else if (m_max != m_min) {
-        fraction = static_cast<double>(m_position - m_min) / (m_max - m_min);
+        fraction = (static_cast<double>(m_position) - m_min) / (static_cast<double>(m_max) - m_min);
     }
     return std::clamp(fraction, 0.0, 1.0);
 }
@@ -203,7 +210,7 @@ TbsSkinScrollBar::Layout TbsSkinScrollBar::CalcSkinLayout(const TbsDataSkinScrol
     const int minLength = definition.thumbMinSize != 0 ? definition.thumbMinSize : pictureLength;
     const int trackStart = vertical ? track.top : track.left;
     const int trackEnd = vertical ? track.bottom : track.right;
-    const int range = m_max - m_min + 1;
+    const std::int64_t range = std::int64_t { m_max } - m_min + 1;
     int thumbLength = minLength;
     if (m_pageSize > 0 && range > 0) {
         const double pageLength = static_cast<double>(trackEnd - trackStart) * m_pageSize / range;
@@ -249,7 +256,7 @@ TbsSkinScrollBar::Layout TbsSkinScrollBar::CalcDefaultLayout() const
 
     const int trackLength = IsVertical() ? layout.track.height() : layout.track.width();
     int thumbLength = kDefaultButtonLength;
-    const int range = m_max - m_min + 1;
+    const std::int64_t range = std::int64_t { m_max } - m_min + 1;
     if (m_pageSize > 0 && range > 0)
         thumbLength = std::max(kDefaultButtonLength, RoundHalfEven(static_cast<double>(trackLength) * m_pageSize / range));
     // A page larger than the range would push the thumb over the buttons.
@@ -367,12 +374,12 @@ void TbsSkinScrollBar::StepArrow(int part)
         if (isSignalConnected(QMetaMethod::fromSignal(&TbsSkinScrollBar::OnUpButtonClick)))
             emit OnUpButtonClick();
         else
-            SetPosition(m_position + m_smallChange);
+            MovePosition(m_smallChange);
     } else {
         if (isSignalConnected(QMetaMethod::fromSignal(&TbsSkinScrollBar::OnDownButtonClick)))
             emit OnDownButtonClick();
         else
-            SetPosition(m_position - m_smallChange);
+            MovePosition(-std::int64_t { m_smallChange });
     }
 }
 
@@ -393,12 +400,12 @@ bool TbsSkinScrollBar::PageStep(RepeatMode mode)
     if (mode == RepeatMode::PageTowardMin) {
         if (mouse >= AlongStart(layout.thumb))
             return false;
-        SetPosition(m_position - m_largeChange);
+        MovePosition(-std::int64_t { m_largeChange });
         emit OnPageUp();
     } else {
         if (mouse < AlongEnd(layout.thumb))
             return false;
-        SetPosition(m_position + m_largeChange);
+        MovePosition(m_largeChange);
         emit OnPageDown();
     }
     return true;
@@ -416,8 +423,8 @@ void TbsSkinScrollBar::DragThumbTo(const QPoint& point)
     const Layout layout = CalcLayout();
     const int offset = m_dragStartOffset + Along(point) - m_dragStartMouse;
     const double fraction = layout.thumbTravel > 0 ? std::clamp(static_cast<double>(offset) / layout.thumbTravel, 0.0, 1.0) : 0.0;
-    const int span = m_pageSize > 0 ? m_max - m_min - m_pageSize + 1 : m_max - m_min;
-    SetPosition(m_min + RoundHalfEven(fraction * span));
+    const std::int64_t span = UpperPosition() - m_min;
+    SetPosition(ClampPosition(m_min + static_cast<std::int64_t>(std::nearbyint(fraction * static_cast<double>(span)))));
 }
 
 void TbsSkinScrollBar::StartRepeat(RepeatMode mode)
@@ -565,11 +572,11 @@ void TbsSkinScrollBar::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Up:
-        SetPosition(m_position - m_smallChange);
+        MovePosition(-std::int64_t { m_smallChange });
         break;
     case Qt::Key_Right:
     case Qt::Key_Down:
-        SetPosition(m_position + m_smallChange);
+        MovePosition(m_smallChange);
         break;
     default:
         TbsSkinCustomControl::keyPressEvent(event);
@@ -586,9 +593,9 @@ void TbsSkinScrollBar::wheelEvent(QWheelEvent* event)
     }
     // A turn toward the user moves toward Max.
     if (event->angleDelta().y() <= 0)
-        SetPosition(m_position + m_smallChange);
+        MovePosition(m_smallChange);
     else
-        SetPosition(m_position - m_smallChange);
+        MovePosition(-std::int64_t { m_smallChange });
     event->accept();
 }
 

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QTimer>
 #include <array>
+#include <cstdint>
 
 enum class TScrollBarKind { sbHorizontal, sbVertical };
 
@@ -111,8 +112,10 @@ private:
     ScrollBarPartLook ButtonLook(int part) const;
     ScrollBarPartLook ThumbLook() const;
     // The highest position the current page allows.
-    int UpperPosition() const;
-    int ClampPosition(int position) const;
+    std::int64_t UpperPosition() const;
+    int ClampPosition(std::int64_t position) const;
+    // Moves the position by delta, which may take it past either end.
+    void MovePosition(std::int64_t delta);
     // Where the thumb sits between its ends, 0 .. 1.
     double ThumbFraction() const;
     int PartAt(const QPoint& point, const Layout& layout) const;

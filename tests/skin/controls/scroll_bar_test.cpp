@@ -6,6 +6,7 @@
 #include <QWheelEvent>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -270,4 +271,33 @@ TEST(ScrollBarTest, FocusableBarStepsWithKeysAndWheel)
     // A focused bar shows its thumb pressed.
     const QRect thumb = bar->CalcLayout().thumb;
     EXPECT_EQ(PixelAt(*bar, thumb.center()), 0x8593B5u);
+}
+
+TEST(ScrollBarTest, TheWholeIntRangeWorksWithoutOverflow)
+{
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    auto bar = MakeVerticalBar();
+    bar->SetRange(kMin, kMax, 0, kMax);
+    const TbsSkinScrollBar::Layout plain = bar->CalcLayout();
+    QTest::mouseClick(bar.get(), Qt::LeftButton, {}, plain.upButton.center());
+    EXPECT_EQ(bar->Position(), kMax) << "a step past Max stays at Max";
+    bar->SetPosition(kMin);
+    QTest::mouseClick(bar.get(), Qt::LeftButton, {}, plain.downButton.center());
+    EXPECT_EQ(bar->Position(), kMin);
+
+    // A page of a quarter of the 2^32 positions makes a thumb of a quarter of
+    // the track, two thirds of the way along at position 0.
+    bar->SetRange(kMin, kMax, 1 << 30, 0);
+    const TbsSkinScrollBar::Layout layout = bar->CalcLayout();
+    EXPECT_NEAR(layout.thumb.height(), layout.track.height() / 4.0, 1);
+    EXPECT_NEAR(layout.thumbOffset, layout.thumbTravel * 2.0 / 3.0, 1);
+
+    const QPoint grab = layout.thumb.center();
+    const QPoint end(grab.x(), bar->height() + 100);
+    QTest::mousePress(bar.get(), Qt::LeftButton, {}, grab);
+    QMouseEvent move(QEvent::MouseMove, end, bar->mapToGlobal(end), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(bar.get(), &move);
+    QTest::mouseRelease(bar.get(), Qt::LeftButton, {}, end);
+    EXPECT_EQ(bar->Position(), kMax - (1 << 30) + 1) << "dragged to the end, the page ends at Max";
 }
