@@ -12,6 +12,10 @@ constexpr qsizetype kFileHeaderSize = 14;
 constexpr quint32 kCoreHeaderSize = 12;
 constexpr quint32 kInfoHeaderSize = 40;
 constexpr int kMaxDimension = 32767;
+// The engine holds every picture as 32-bit pixels. A 1-bit picture of the
+// largest dimensions takes 134 MB in the package (and compresses to almost
+// nothing) but 4 GB once converted, so the pixel count is bounded as well.
+constexpr qint64 kMaxPixels = qint64(8192) * 8192;
 constexpr quint32 kUncompressed = 0;
 constexpr quint32 kBitFields = 3;
 
@@ -74,7 +78,8 @@ SkinBitmapHeader ReadSkinBitmapHeader(const QByteArray& data, qsizetype offset, 
         compression = ReadUInt32(info + 16);
     }
     const int rows = header.height == INT_MIN ? 0 : std::abs(header.height);
-    if (header.width <= 0 || header.width > kMaxDimension || rows == 0 || rows > kMaxDimension)
+    if (header.width <= 0 || header.width > kMaxDimension || rows == 0 || rows > kMaxDimension
+        || qint64(header.width) * rows > kMaxPixels)
         Fail(what, QStringLiteral("has an impossible size of %1 x %2 pixels").arg(header.width).arg(header.height));
     if (!IsKnownBitDepth(header.bitsPerPixel))
         Fail(what, QStringLiteral("has an unknown pixel format of %1 bits").arg(header.bitsPerPixel));

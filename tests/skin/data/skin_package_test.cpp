@@ -150,6 +150,10 @@ TEST(SkinPackage, MalformedPicturesAndCountsAreClearErrors)
     QByteArray hugeWidth = picture;
     qToLittleEndian<qint32>(1 << 30, hugeWidth.data() + 18);
     EXPECT_TRUE(Contains(readActive(hugeWidth), "impossible size"));
+    // Bytes enough for a 1-bit picture whose 32-bit copy would take 256 MB and more.
+    QImage wideMono(32767, 2049, QImage::Format_Mono);
+    wideMono.fill(0);
+    EXPECT_TRUE(Contains(readActive(Bmp(wideMono)), "impossible size"));
     QByteArray shortRows = picture;
     qToLittleEndian<qint32>(500, shortRows.data() + 22);
     EXPECT_TRUE(Contains(readActive(shortRows), "fewer pixel bytes"));
