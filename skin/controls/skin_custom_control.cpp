@@ -78,20 +78,7 @@ void TbsSkinCustomControl::GetSkinData()
         m_mode = m_piece.skinRect.IsEmpty() ? CompositionMode::None : CompositionMode::Fixed;
         return;
     }
-    m_piece = SkinPieceGeometry {
-        .skinRect = custom->skinRect,
-        .leftTop = custom->leftTopPoint,
-        .rightTop = custom->rightTopPoint,
-        .leftBottom = custom->leftBottomPoint,
-        .rightBottom = custom->rightBottomPoint,
-        .clientRect = custom->clientRect,
-        .leftStretch = custom->leftStretch,
-        .topStretch = custom->topStretch,
-        .rightStretch = custom->rightStretch,
-        .bottomStretch = custom->bottomStretch,
-        .stretchEffect = custom->stretchEffect,
-        .stretchType = custom->stretchType,
-    };
+    m_piece = PieceGeometryOf(*custom);
     m_mode = CompositionModeOf(m_piece);
     m_picture = SkinPicture(custom->pictureIndex);
     m_maskPicture = SkinPicture(custom->maskPictureIndex);
