@@ -123,6 +123,9 @@ void TbsSkinData::LoadCompressedStoredSkin(const TbsCompressedStoredSkin& stored
 {
     if (storedSkin.IsEmpty())
         return;
+    // A receiver of the message below may destroy the stored skin (or the list
+    // entry that holds it); the load keeps its own reference to the bytes.
+    const QByteArray compressed = storedSkin.CompressedData();
     // The forms drop every index into the old skin on this message, so it
     // must go out before anything is freed.
     m_empty = true;
@@ -131,7 +134,7 @@ void TbsSkinData::LoadCompressedStoredSkin(const TbsCompressedStoredSkin& stored
     ClearSkin();
 
     try {
-        const SkinPackage package = ReadSkinPackage(DecompressSkinPackage(storedSkin.CompressedData()));
+        const SkinPackage package = ReadSkinPackage(DecompressSkinPackage(compressed));
         m_picture = ToEnginePixels(package.picture);
         m_inactivePicture = ToEnginePixels(package.inactivePicture);
         m_maskPicture = ToEnginePixels(package.mask);

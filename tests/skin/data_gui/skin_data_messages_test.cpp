@@ -1,3 +1,4 @@
+#include "skin/data/compressed_skin_list.h"
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/resource_str_data.h"
 #include "skin/data/skin_data.h"
@@ -200,4 +201,38 @@ TEST_F(SkinDataMessages, AWindowClosedByAReceiverIsSkipped)
     EXPECT_EQ(log.TypesFor(&owner).size(), 1u);
     EXPECT_EQ(log.TypesFor(&other).size(), 1u);
     EXPECT_EQ(log.TypesFor(&last).size(), 1u);
+}
+
+TEST_F(SkinDataMessages, AListEntryReplacedByAReceiverStillLoadsTheSkinThatWasChosen)
+{
+    TbsCompressedSkinList list;
+    list.Skins().Add().StoredSkin().SetCompressedData(StoredSkin(TestDefinition("Chosen"))->CompressedData());
+    TbsSkinData data(&owner);
+
+    class Replacer : public QObject {
+    public:
+        explicit Replacer(TbsCompressedSkinList& list)
+            : m_list(list)
+        {
+        }
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            // The new entry is empty; the load must not read it in place of
+            // the one it was asked for.
+            if (event->type() == WM_SKINDATA_BEFORE_CHANGE && m_list.Skins().Count() == 1) {
+                m_list.Skins().Delete(0);
+                m_list.Skins().Add();
+            }
+            return false;
+        }
+
+    private:
+        TbsCompressedSkinList& m_list;
+    } replacer(list);
+    owner.installEventFilter(&replacer);
+
+    data.SetSkinList(&list);
+    EXPECT_FALSE(data.Empty());
+    EXPECT_EQ(data.SkinName(), "Chosen");
+    EXPECT_EQ(log.TypesFor(&owner).size(), 3u);
 }
