@@ -3,6 +3,7 @@
 #include "skin/controls/system_colors.h"
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/composition_mode.h"
+#include "skin/draw/keyed_copy.h"
 #include "skin/draw/skin_bitmap.h"
 
 #include <optional>
@@ -43,24 +44,6 @@ std::optional<QRgb> KeyColor(bool transparent, SkinColor color)
     if (!transparent)
         return std::nullopt;
     return SkinColorToRgb(color) & 0x00FFFFFFu;
-}
-
-// Copies source onto destination at position, leaving out the pixels of the
-// key colour; whatever falls outside destination is cut.
-void DrawKeyed(QImage& destination, const QPoint& position, const QImage& source, std::optional<QRgb> key)
-{
-    const QImage pixels = ToSkinBitmap(source);
-    const QRect area = QRect(position, pixels.size()).intersected(destination.rect());
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const QRgb* from = SkinRow(pixels, y - position.y());
-        QRgb* to = SkinRow(destination, y);
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb pixel = from[x - position.x()];
-            if (key && (pixel & 0x00FFFFFFu) == *key)
-                continue;
-            to[x] = pixel;
-        }
-    }
 }
 
 } // namespace

@@ -5,12 +5,14 @@
 #include "skin/controls/skin_font.h"
 #include "skin/data/control_definitions_gauge.h"
 #include "skin/draw/compose_skin_face.h"
+#include "skin/draw/keyed_copy.h"
 #include "skin/draw/skin_bitmap.h"
 
 #include <QPainter>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 TbsSkinGauge::TbsSkinGauge(QWidget* parent)
     : TbsSkinCustomControl(parent)
@@ -276,22 +278,10 @@ void TbsSkinGauge::DrawBar(QImage& face, const QRect& filled) const
     if (m_vertical)
         bar = bar.transformed(QTransform(0, 1, 1, 0, 0, 0));
 
-    const QRgb key = SkinColorToRgb(definition->progressTransparentColor) & 0x00FFFFFFu;
-    for (int y = 0; y < bar.height(); ++y) {
-        const int faceY = filled.top() + y;
-        if (faceY < 0 || faceY >= face.height())
-            continue;
-        const QRgb* from = SkinRow(bar, y);
-        QRgb* to = SkinRow(face, faceY);
-        for (int x = 0; x < bar.width(); ++x) {
-            const int faceX = filled.left() + x;
-            if (faceX < 0 || faceX >= face.width())
-                continue;
-            if (definition->progressTransparent && (from[x] & 0x00FFFFFFu) == key)
-                continue;
-            to[faceX] = from[x];
-        }
-    }
+    std::optional<QRgb> key;
+    if (definition->progressTransparent)
+        key = SkinColorToRgb(definition->progressTransparentColor) & 0x00FFFFFFu;
+    DrawKeyed(face, filled.topLeft(), bar, key);
 }
 
 void TbsSkinGauge::CreateControlSkinImage(QImage& image)
