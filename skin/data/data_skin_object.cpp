@@ -15,11 +15,7 @@ void TbsDataSkinObject::ReadFromIni(const TbsIniFile& ini)
 
 void TbsDataSkinObject::WriteToIni(TbsIniFile& ini) const
 {
-    ini.EraseSection(m_idName);
-    SkinKeyWriter writer(ini, m_idName);
-    // The writer only reads the fields; the visit is shared with the reader,
-    // which is why it takes them by non-const reference.
-    const_cast<TbsDataSkinObject*>(this)->VisitKeys(writer);
+    WriteKeysToSection(ini, m_idName, *this, &TbsDataSkinObject::VisitKeys);
 }
 
 void TbsDataSkinObject::VisitKeys(SkinKeyVisitor& keys)

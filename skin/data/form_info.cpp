@@ -27,11 +27,7 @@ void TbsFormInfo::ReadFromIni(const TbsIniFile& ini, bool skinHasMask)
 
 void TbsFormInfo::WriteToIni(TbsIniFile& ini) const
 {
-    ini.EraseSection(kSection);
-    SkinKeyWriter writer(ini, kSection);
-    // The writer only reads the fields; the visit is shared with the reader,
-    // which is why it takes them by non-const reference.
-    const_cast<TbsFormInfo*>(this)->VisitKeys(writer);
+    WriteKeysToSection(ini, kSection, *this, &TbsFormInfo::VisitKeys);
 }
 
 void TbsFormInfo::CompleteMaskGeometry()

@@ -16,11 +16,7 @@ void TbsDataSkinHintWindow::ReadFromIni(const TbsIniFile& ini)
 
 void TbsDataSkinHintWindow::WriteToIni(TbsIniFile& ini) const
 {
-    ini.EraseSection(kSection);
-    SkinKeyWriter writer(ini, kSection);
-    // The writer only reads the fields; the visit is shared with the reader,
-    // which is why it takes them by non-const reference.
-    const_cast<TbsDataSkinHintWindow*>(this)->VisitKeys(writer);
+    WriteKeysToSection(ini, kSection, *this, &TbsDataSkinHintWindow::VisitKeys);
 }
 
 void TbsDataSkinHintWindow::VisitKeys(SkinKeyVisitor& keys)

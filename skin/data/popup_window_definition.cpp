@@ -16,11 +16,7 @@ void TbsDataSkinPopupWindow::ReadFromIni(const TbsIniFile& ini)
 
 void TbsDataSkinPopupWindow::WriteToIni(TbsIniFile& ini) const
 {
-    ini.EraseSection(kSection);
-    SkinKeyWriter writer(ini, kSection);
-    // The writer only reads the fields; the visit is shared with the reader,
-    // which is why it takes them by non-const reference.
-    const_cast<TbsDataSkinPopupWindow*>(this)->VisitKeys(writer);
+    WriteKeysToSection(ini, kSection, *this, &TbsDataSkinPopupWindow::VisitKeys);
 }
 
 void TbsDataSkinPopupWindow::VisitKeys(SkinKeyVisitor& keys)

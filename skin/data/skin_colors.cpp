@@ -16,11 +16,7 @@ void TbsSkinColors::ReadFromIni(const TbsIniFile& ini)
 
 void TbsSkinColors::WriteToIni(TbsIniFile& ini) const
 {
-    ini.EraseSection(kSection);
-    SkinKeyWriter writer(ini, kSection);
-    // The writer only reads the fields; the visit is shared with the reader,
-    // which is why it takes them by non-const reference.
-    const_cast<TbsSkinColors*>(this)->VisitKeys(writer);
+    WriteKeysToSection(ini, kSection, *this, &TbsSkinColors::VisitKeys);
 }
 
 void TbsSkinColors::ResetToDefaults()
