@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <algorithm>
 
 namespace {
@@ -590,8 +591,10 @@ void TbsSkinPageControl::CloseActivePage()
     if (!page)
         return;
     bool canClose = true;
+    const QPointer<TbsSkinTabSheet> alive(page);
     emit OnClose(page, canClose);
-    if (!canClose)
+    // A handler that freed the page itself has left nothing to close.
+    if (!canClose || !alive)
         return;
     const int index = IndexOfPage(page);
     page->SetTabVisible(false);

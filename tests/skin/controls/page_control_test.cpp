@@ -180,3 +180,20 @@ TEST(PageControlTest, CloseButtonClosesTheActivePageWhenAllowed)
     EXPECT_EQ(pages.control.ActivePage(), pages.first);
     EXPECT_TRUE(pages.first->isVisible());
 }
+
+TEST(PageControlTest, AClosingHandlerMayFreeThePageItself)
+{
+    TwoPages pages;
+    pages.control.SetShowCloseButtons(true);
+    pages.control.SetFreeOnClose(true);
+    pages.control.SetActivePage(pages.second);
+    QSignalSpy afterClose(&pages.control, &TbsSkinPageControl::OnAfterClose);
+    QObject::connect(&pages.control, &TbsSkinPageControl::OnClose, [](TbsSkinTabSheet* page, bool& canClose) {
+        canClose = true;
+        delete page;
+    });
+    QTest::mouseClick(&pages.control, Qt::LeftButton, {}, pages.control.CloseButtonRect(1).center());
+    EXPECT_EQ(pages.control.PageCount(), 1);
+    EXPECT_EQ(pages.control.Pages(0), pages.first);
+    EXPECT_EQ(afterClose.count(), 0) << "the page control closed nothing itself";
+}
