@@ -1,9 +1,9 @@
 #include "skin/frame/skin_form.h"
 
 #include "skin/controls/skin_control.h"
-#include "skin/frame/client_background.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
+#include "skin/frame/client_background.h"
 
 #include <QPaintEvent>
 #include <QPainter>
