@@ -1,11 +1,10 @@
+#include "built_in_skin.h"
 #include "face_pixels.h"
 
 #include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_memo.h"
-#include "skin/data/compressed_stored_skin.h"
 #include "skin/data/control_definitions_edits.h"
 #include "skin/data/skin_data.h"
-#include "skins/default_skin.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -33,10 +32,8 @@ QImage PictureOf(const TbsSkinData& skinData, const TbsDataSkinEditControl& defi
 // as the built-in skin paints them.
 TEST(EditMemoDefaultSkinTest, EditAndMemoShowTheSkinsFrameAndNoBlack)
 {
-    TbsCompressedStoredSkin stored;
-    stored.SetCompressedData(DefaultSkinCompressedData());
     TbsSkinData skinData;
-    skinData.LoadCompressedStoredSkin(stored);
+    LoadBuiltInSkin(skinData);
     ASSERT_FALSE(skinData.Empty());
     const auto* editDefinition = EditDefinition(skinData, QStringLiteral("edit"));
     const auto* memoDefinition = EditDefinition(skinData, QStringLiteral("memo"));

@@ -30,3 +30,17 @@ inline int CountColor(const QImage& image, const QRect& area, QRgb rgb)
             count += PixelAt(image, x, y) == rgb ? 1 : 0;
     return count;
 }
+
+// How many pixels of area on the face differ from the picture's piece that
+// should be drawn there, starting at pieceTopLeft.
+inline int DifferingPixels(const QImage& face, const QRect& area, const QImage& picture, const QPoint& pieceTopLeft)
+{
+    int differing = 0;
+    for (int y = 0; y < area.height(); ++y)
+        for (int x = 0; x < area.width(); ++x)
+            differing += PixelAt(face, area.left() + x, area.top() + y)
+                    != PixelAt(picture, pieceTopLeft.x() + x, pieceTopLeft.y() + y)
+                ? 1
+                : 0;
+    return differing;
+}

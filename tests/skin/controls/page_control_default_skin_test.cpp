@@ -1,40 +1,19 @@
+#include "built_in_skin.h"
 #include "face_pixels.h"
 
 #include "skin/controls/page_control.h"
 #include "skin/controls/tab_sheet.h"
-#include "skin/data/compressed_stored_skin.h"
 #include "skin/data/control_definitions_tab.h"
 #include "skin/data/skin_data.h"
-#include "skins/default_skin.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace {
-
-// Whether the columns of area on the face repeat the picture's columns from
-// pieceLeft onwards, row for row from pieceTop.
-int DifferingPixels(const QImage& face, const QRect& area, const QImage& picture, const QPoint& pieceTopLeft)
-{
-    int differing = 0;
-    for (int y = 0; y < area.height(); ++y)
-        for (int x = 0; x < area.width(); ++x)
-            differing += PixelAt(face, area.left() + x, area.top() + y)
-                    != PixelAt(picture, pieceTopLeft.x() + x, pieceTopLeft.y() + y)
-                ? 1
-                : 0;
-    return differing;
-}
-
-} // namespace
-
 // The main window's two pages as the built-in skin paints them.
 TEST(PageControlDefaultSkinTest, TwoTabsWithTheActiveFaceAndNoUnpaintedPixel)
 {
-    TbsCompressedStoredSkin stored;
-    stored.SetCompressedData(DefaultSkinCompressedData());
     TbsSkinData skinData;
-    skinData.LoadCompressedStoredSkin(stored);
+    LoadBuiltInSkin(skinData);
     ASSERT_FALSE(skinData.Empty());
 
     TbsSkinPageControl control;

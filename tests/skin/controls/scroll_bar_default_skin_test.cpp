@@ -1,39 +1,18 @@
+#include "built_in_skin.h"
 #include "face_pixels.h"
 
 #include "skin/controls/scroll_bar.h"
-#include "skin/data/compressed_stored_skin.h"
 #include "skin/data/control_definitions_scroll_bar.h"
 #include "skin/data/skin_data.h"
-#include "skins/default_skin.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace {
-
-// How many pixels of area on the face differ from the picture's piece that
-// should be drawn there.
-int DifferingPixels(const QImage& face, const QRect& area, const QImage& picture, const QPoint& pieceTopLeft)
-{
-    int differing = 0;
-    for (int y = 0; y < area.height(); ++y)
-        for (int x = 0; x < area.width(); ++x)
-            differing += PixelAt(face, area.left() + x, area.top() + y)
-                    != PixelAt(picture, pieceTopLeft.x() + x, pieceTopLeft.y() + y)
-                ? 1
-                : 0;
-    return differing;
-}
-
-} // namespace
-
 // The bar beside the main window's memos, as the built-in skin paints it.
 TEST(ScrollBarDefaultSkinTest, MemoBarPaintsTheSkinsButtonsAndThumb)
 {
-    TbsCompressedStoredSkin stored;
-    stored.SetCompressedData(DefaultSkinCompressedData());
     TbsSkinData skinData;
-    skinData.LoadCompressedStoredSkin(stored);
+    LoadBuiltInSkin(skinData);
     ASSERT_FALSE(skinData.Empty());
 
     TbsSkinScrollBar bar;

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "skin/data/compressed_stored_skin.h"
+#include "skin/data/skin_data.h"
+#include "skins/default_skin.h"
+
+// Loads the skin built into the program into skinData.
+inline void LoadBuiltInSkin(TbsSkinData& skinData)
+{
+    TbsCompressedStoredSkin stored;
+    stored.SetCompressedData(DefaultSkinCompressedData());
+    skinData.LoadCompressedStoredSkin(stored);
+}
