@@ -1,5 +1,6 @@
 #include "app/window/form1.h"
 
+#include "app/browser/ad_host.h"
 #include "app/text/article_shuffle.h"
 #include "app/text/delimiter_scan.h"
 #include "app/text/line_list.h"
@@ -123,7 +124,7 @@ QString TForm1::Caption()
     return QStringLiteral("Lumeno文章顺序随机打乱工具 V1.0");
 }
 
-TForm1::TForm1(QWidget* parent)
+TForm1::TForm1(QWidget* parent, const QString& adHost)
     : QWidget(parent)
     , bsSkinPanel1(new TbsSkinPanel(this))
     , Label1(new TbsSkinStdLabel(bsSkinPanel1))
@@ -145,10 +146,11 @@ TForm1::TForm1(QWidget* parent)
     , bsSkinScrollBar4(new TbsSkinScrollBar(bsSkinTabSheet2))
     , bsSkinPanel2(new TbsSkinPanel(this))
     , bsSkinGauge1(new TbsSkinGauge(this))
-    , WebBrowser1(new QWidget(this))
+    , WebBrowser1(new TWebBrowser(this))
     , bsSkinForm1(new TbsSkinForm(this))
     , bsSkinData1(new TbsSkinData(this))
     , bsCompressedStoredSkin1(new TbsCompressedStoredSkin(this))
+    , m_adHost(adHost)
     , m_errorReporter(MessageBoxReporter(this))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -302,6 +304,7 @@ void TForm1::ConnectHandlers()
     connect(bsSkinXFormButton2, &TbsSkinButton::OnClick, this, [this] { RunHandler(&TForm1::bsSkinXFormButton2Click); });
     connect(bsSkinButton1, &TbsSkinButton::OnClick, this, [this] { RunHandler(&TForm1::bsSkinButton1Click); });
     connect(bsSkinXFormButton1, &TbsSkinButton::OnClick, this, [this] { RunHandler(&TForm1::bsSkinXFormButton1Click); });
+    connect(WebBrowser1, &TWebBrowser::OnDocumentComplete, this, [this] { RunHandler(&TForm1::WebBrowser1DocumentComplete); });
 }
 
 void TForm1::SetTabOrder()
@@ -318,6 +321,8 @@ void TForm1::SetTabOrder()
 void TForm1::FormCreate()
 {
     m_delimiters = std::make_unique<QStringList>();
+    if (!m_adHost.isEmpty())
+        WebBrowser1->Navigate(AdvertisementAddress(m_adHost));
 }
 
 QStringList TForm1::ExprTest(const QString& pattern, const QString& text)
@@ -349,6 +354,31 @@ void TForm1::bsSkinXFormButton1Click()
 {
     Memo2->SelectAll();
     Memo2->CopyToClipboard();
+}
+
+void TForm1::WebBrowser1DocumentComplete()
+{
+    // No scroll bars, no margin, no border: the page sits flush in the pane.
+    const QList<PropertyChain> adjustments {
+        { { QStringLiteral("Document"), QStringLiteral("body") }, QStringLiteral("Scroll"), QStringLiteral("no") },
+        { { QStringLiteral("Document"), QStringLiteral("body"), QStringLiteral("style") }, QStringLiteral("margin"), QStringLiteral("0") },
+        { { QStringLiteral("Document"), QStringLiteral("Body"), QStringLiteral("Style") }, QStringLiteral("BorderWidth"), 0 },
+    };
+    // The page answers later; a step it could not perform is reported like an
+    // error that ended the handler, once the engine's callback has returned. A
+    // page that keeps failing while the box is open does not stack further
+    // boxes on it.
+    WebBrowser1->SetProperties(adjustments, [this](const QString& stoppedAt) {
+        if (stoppedAt.isEmpty())
+            return;
+        QMetaObject::invokeMethod(this, [this, stoppedAt] {
+            if (m_reportingPageError)
+                return;
+            m_reportingPageError = true;
+            ReportError(UnsupportedMethodMessage(stoppedAt));
+            m_reportingPageError = false;
+        }, Qt::QueuedConnection);
+    });
 }
 
 void TForm1::RunHandler(void (TForm1::*handler)())

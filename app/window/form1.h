@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/browser/web_browser.h"
 #include "app/window/error_report.h"
 
 #include <QStringList>
@@ -34,7 +35,9 @@ public:
 
     static QString Caption();
 
-    explicit TForm1(QWidget* parent = nullptr);
+    // adHost is the advertisement pane's HOST[:PORT]; without one the pane
+    // stays empty and no browser is loaded.
+    explicit TForm1(QWidget* parent = nullptr, const QString& adHost = QString());
     ~TForm1() override;
 
     // The components, named as the window's parts are known.
@@ -58,8 +61,8 @@ public:
     TbsSkinScrollBar* const bsSkinScrollBar4;
     TbsSkinPanel* const bsSkinPanel2;
     TbsSkinGauge* const bsSkinGauge1;
-    // The advertisement pane's place in the window.
-    QWidget* const WebBrowser1;
+    // The advertisement pane.
+    TWebBrowser* const WebBrowser1;
     // The skin: the form's controller, the skin data every control draws
     // from, and the compressed skin built into the program.
     TbsSkinForm* const bsSkinForm1;
@@ -80,6 +83,7 @@ public:
     void bsSkinXFormButton2Click();
     void bsSkinButton1Click();
     void bsSkinXFormButton1Click();
+    void WebBrowser1DocumentComplete();
 
     // Runs an event handler: an exception that leaves it is reported (the
     // handler's work so far stays) and the program goes on.
@@ -100,7 +104,9 @@ private:
     void SetTabOrder();
     void CentreOnScreen();
 
+    const QString m_adHost;
     std::unique_ptr<QStringList> m_delimiters;
     ErrorReporter m_errorReporter;
     bool m_shown { false };
+    bool m_reportingPageError { false };
 };
