@@ -1,9 +1,7 @@
 // lumeno-shuffle: the window's shuffle command for files and pipes.
 
 #include "app/text/article_shuffle.h"
-#include "app/text/line_list.h"
 #include "app/text/shuffle_command_line.h"
-#include "app/text/utf8_input.h"
 #include "base/random_generator.h"
 
 #include <QByteArray>
@@ -77,12 +75,11 @@ int main(int argc, char** argv)
         return WriteOutput(ShuffleUsage().toUtf8()) ? 0 : Fail("cannot write to standard output");
 
     try {
-        auto const article = DecodeUtf8Text(ReadInput(commandLine.inputPath));
+        auto const article = ReadInput(commandLine.inputPath);
         auto fixedGenerator = RandomGenerator::Deterministic(commandLine.seed.value_or(0));
         auto& generator = commandLine.seed ? fixedGenerator : RandomGenerator::ProcessWide();
-        QStringList delimiters;
-        auto const result = ShuffleArticle(article, commandLine.options, delimiters, generator);
-        if (!result.isEmpty() && !WriteOutput(WithLfLineBreaks(result).toUtf8()))
+        auto const result = ShuffleUtf8Article(article, commandLine.options, generator);
+        if (!result.isEmpty() && !WriteOutput(result))
             return Fail("cannot write to standard output");
     } catch (std::exception const& error) {
         return Fail(error.what());

@@ -1,69 +1,20 @@
 #include "app/text/article_shuffle.h"
 
+#include "app/text/cut_map.h"
 #include "app/text/delimiter_scan.h"
 #include "app/text/line_list.h"
-#include "app/text/sentence_marker.h"
+#include "app/text/piece_cutter.h"
+#include "app/text/utf8_input.h"
 #include "base/random_generator.h"
 
+#include <cstdint>
+#include <limits>
 #include <stdexcept>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 namespace {
-
-bool IsControlOrSpace(QChar character)
-{
-    return character.unicode() <= 32;
-}
-
-bool IsRemovableSpace(QChar character)
-{
-    return character == u' ' || character == u'\u3000' || character == u'\t';
-}
-
-bool IsLineBreak(QChar character)
-{
-    return character == u'\r' || character == u'\n';
-}
-
-QStringView TrimmedOfControlsAndSpaces(QStringView text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && IsControlOrSpace(text[begin]))
-        ++begin;
-    while (end > begin && IsControlOrSpace(text[end - 1]))
-        --end;
-    return text.sliced(begin, end - begin);
-}
-
-// Appends the piece with its spaces removed, then trimmed of controls and
-// spaces and stripped of CR and LF, as far as the options ask. Done in one pass
-// straight into the result, because a long article has hundreds of thousands
-// of pieces: the characters that the removal of spaces drops cannot stop the
-// trim, so the trim can look at the piece before the removal.
-void AppendCleanedPiece(QString& result, QStringView piece, const ShuffleOptions& options)
-{
-    auto const removed = [&](QChar c) {
-        return (options.removeSpaces && IsRemovableSpace(c)) || (options.removeLineBreaks && IsLineBreak(c));
-    };
-    qsizetype begin = 0;
-    qsizetype end = piece.size();
-    if (options.removeLineBreaks) {
-        auto const trimmed = [&](QChar c) { return IsControlOrSpace(c) || removed(c); };
-        while (begin < end && trimmed(piece[begin]))
-            ++begin;
-        while (end > begin && trimmed(piece[end - 1]))
-            --end;
-    }
-    qsizetype keptFrom = begin;
-    for (qsizetype position = begin; position < end; ++position) {
-        if (removed(piece[position])) {
-            result.append(piece.sliced(keptFrom, position - keptFrom));
-            keptFrom = position + 1;
-        }
-    }
-    result.append(piece.sliced(keptFrom, end - keptFrom));
-}
 
 void CheckFrequency(const ShuffleOptions& options)
 {
@@ -71,53 +22,295 @@ void CheckFrequency(const ShuffleOptions& options)
         throw std::out_of_range("The keyword frequency must lie between 2 and 30");
 }
 
-} // namespace
-
-void ShufflePieces(QStringList& pieces, RandomGenerator& generator)
+std::u16string_view AsView(QStringView text)
 {
-    auto const count = pieces.size();
+    return { text.utf16(), std::size_t(text.size()) };
+}
+
+QStringView TrimmedOfControlsAndSpaces(QStringView text)
+{
+    while (!text.isEmpty() && text.front().unicode() <= 0x20)
+        text = text.sliced(1);
+    while (!text.isEmpty() && text.back().unicode() <= 0x20)
+        text.chop(1);
+    return text;
+}
+
+template <typename Pieces>
+void ShuffleInPlace(Pieces& pieces, RandomGenerator& generator, const std::function<void(std::size_t)>& advance = {})
+{
+    auto const count = std::size_t(pieces.size());
     if (count < 2)
         return;
-    for (qsizetype i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
         generator.Reseed();
-        auto const partner = qsizetype(generator.Draw(std::uint32_t(count - 1))) + 1;
+        auto const partner = std::size_t(generator.Draw(std::uint32_t(count - 1))) + 1;
         std::swap(pieces[i], pieces[partner]);
+        if (advance)
+            advance(1);
     }
 }
 
-QString AssemblePieces(const QStringList& pieces, const QStringList& delimiters, const ShuffleOptions& options,
-    RandomGenerator& generator)
+// Whether the keyword follows each piece of a shuffled list of count pieces.
+// These draws come after all the shuffle's draws and before any other, so
+// they can be made before the reassembly, which then knows its size.
+std::vector<bool> DrawKeywordPlaces(std::size_t count, const ShuffleOptions& options, RandomGenerator& generator)
+{
+    std::vector<bool> places;
+    if (options.keyword.isEmpty())
+        return places;
+    places.resize(count);
+    auto const chance = std::uint32_t((count - 1) / std::size_t(options.frequency));
+    for (std::size_t i = 0; i < count; ++i) {
+        generator.Reseed();
+        places[i] = generator.Draw(chance) == 0;
+    }
+    return places;
+}
+
+// Counts work done and tells the progress callback each time another
+// percent of the whole is reached.
+class ProgressMeter {
+public:
+    ProgressMeter(const ShuffleProgress& progress, std::size_t totalWork)
+        : m_progress(progress)
+        , m_totalWork(std::max<std::size_t>(totalWork, 1))
+    {
+    }
+
+    void Advance(std::size_t work)
+    {
+        m_done += work;
+        if (m_progress && m_done >= m_nextReport)
+            Report();
+    }
+
+    void Finish()
+    {
+        m_done = m_totalWork;
+        if (m_progress)
+            Report();
+    }
+
+private:
+    void Report()
+    {
+        auto const percent = int(std::min<std::size_t>(m_done * 100 / m_totalWork, 100));
+        m_progress(percent);
+        m_nextReport = (std::size_t(percent) + 1) * m_totalWork / 100 + 1;
+    }
+
+    const ShuffleProgress& m_progress;
+    std::size_t m_totalWork;
+    std::size_t m_done { 0 };
+    std::size_t m_nextReport { 0 };
+};
+
+// Where each piece of the article starts, in article order, where the cuts
+// are and how many of them are delimiters. Stops at the first malformed UTF-8
+// byte.
+struct PieceStarts {
+    explicit PieceStarts(std::size_t length)
+        : cuts(length)
+    {
+    }
+
+    std::vector<std::uint32_t> starts;
+    CutMap cuts;
+    std::size_t delimiterCount { 0 };
+    std::size_t malformedAt { std::string_view::npos };
+};
+
+template <typename Char>
+PieceStarts FindPieceStarts(const PieceCutter<Char>& cutter, ProgressMeter& meter)
+{
+    auto const text = cutter.TextView();
+    PieceStarts found(text.size());
+    if (text.empty())
+        return found;
+    if (text.size() >= std::numeric_limits<std::uint32_t>::max())
+        throw std::length_error("The article is too long: it must stay under 4294967295 characters");
+    found.starts.push_back(0);
+    std::size_t position = 0;
+    for (;;) {
+        auto const cut = cutter.NextCut(position);
+        meter.Advance(cut.position + cut.width - position);
+        if (cut.kind == ArticleCut::Kind::End)
+            break;
+        if (cut.kind == ArticleCut::Kind::MalformedUtf8) {
+            found.malformedAt = cut.position;
+            break;
+        }
+        if (cut.kind == ArticleCut::Kind::Delimiter)
+            ++found.delimiterCount;
+        found.cuts.Set(cut.position);
+        position = cut.position + cut.width;
+        found.starts.push_back(std::uint32_t(position));
+    }
+    return found;
+}
+
+// The keyword in the text's own form, its line breaks as the result has them.
+template <typename Char>
+std::basic_string<Char> KeywordAs(const ShuffleOptions& options, LineBreakStyle lineBreaks)
+{
+    auto const keyword = lineBreaks == LineBreakStyle::Lf ? WithLfLineBreaks(options.keyword) : options.keyword;
+    if constexpr (sizeof(Char) == 1) {
+        auto const bytes = keyword.toUtf8();
+        return { bytes.constData(), std::size_t(bytes.size()) };
+    } else {
+        return std::basic_string<Char>(AsView(keyword));
+    }
+}
+
+template <typename Char>
+constexpr std::basic_string_view<Char> kClosingFullStop = [] {
+    if constexpr (sizeof(Char) == 1)
+        return std::basic_string_view<Char>("\xE3\x80\x82");
+    else
+        return std::basic_string_view<Char>(u"\u3002");
+}();
+
+// The shuffle of a whole article from its cut to the result: a buffer of Char
+// that the caller allocates through makeBuffer(size) and trims to the
+// written size through finish(written).
+template <typename Char, typename Result, typename MakeBuffer>
+Result ShuffleCutArticle(const PieceCutter<Char>& cutter, const PieceStarts& cut, const ShuffleOptions& options,
+    LineBreakStyle lineBreaks, RandomGenerator& generator, ProgressMeter& meter, MakeBuffer makeBuffer)
+{
+    auto const text = cutter.TextView();
+    auto pieceStarts = cut.starts;
+    // The shuffle counts as much work as a pass over the text.
+    auto const workPerPiece = text.size() / std::max<std::size_t>(pieceStarts.size(), 1);
+    ShuffleInPlace(pieceStarts, generator, [&](std::size_t pieces) { meter.Advance(pieces * workPerPiece); });
+    auto const count = pieceStarts.size();
+    auto const keywordPlaces = DrawKeywordPlaces(count, options, generator);
+    auto const keyword = KeywordAs<Char>(options, lineBreaks);
+
+    // Cleaning never lengthens a piece but CR LF can double a lone break.
+    std::size_t bound = text.size() * (lineBreaks == LineBreakStyle::CrLf ? 2 : 1) + 2 + kClosingFullStop<Char>.size();
+    for (bool const place : keywordPlaces)
+        bound += place ? keyword.size() : 0;
+    auto [result, buffer] = makeBuffer(bound);
+
+    PieceWriter<Char> writer(buffer,
+        { options.removeSpaces, options.removeLineBreaks, true, lineBreaks });
+    // The line rules end the text with a line break unless it ends with one.
+    bool const endsWithLineBreak = !text.empty() && (text.back() == Char(u'\r') || text.back() == Char(u'\n'));
+    std::size_t delimitersFrom = text.size();
+    // The pieces lie at random places by now: fetching a few ahead hides the
+    // wait for memory.
+    constexpr std::size_t kPrefetchDistance = 8;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i + kPrefetchDistance < count) {
+            auto const ahead = std::size_t(pieceStarts[i + kPrefetchDistance]);
+            cut.cuts.Prefetch(ahead);
+            __builtin_prefetch(text.data() + ahead);
+        }
+        auto const start = std::size_t(pieceStarts[i]);
+        auto const end = cut.cuts.NextAtOrAfter(start);
+        writer.AppendPiece(text.substr(start, end - start), end == text.size() && !endsWithLineBreak);
+        if (!keywordPlaces.empty() && keywordPlaces[i])
+            writer.AppendKeyword(keyword);
+        if (i < cut.delimiterCount) {
+            // The delimiters come back from the last one on; trimmed, one of
+            // codes 0 to 32 would vanish.
+            auto delimiter = cutter.CutAt(cut.cuts.PreviousBefore(delimitersFrom));
+            while (delimiter.kind == ArticleCut::Kind::Marker)
+                delimiter = cutter.CutAt(cut.cuts.PreviousBefore(delimiter.position));
+            delimitersFrom = delimiter.position;
+            if (std::make_unsigned_t<Char>(text[delimiter.position]) > 0x20)
+                writer.Append(text.substr(delimiter.position, delimiter.width));
+        }
+        meter.Advance(end - start + 1);
+    }
+    meter.Finish();
+    if (writer.Size() != 0)
+        writer.Append(kClosingFullStop<Char>);
+    result.resize(qsizetype(writer.Size()));
+    return std::move(result);
+}
+
+std::size_t TotalWork(std::size_t length)
+{
+    // Cutting, shuffling and writing each count one step per code unit.
+    return 3 * length;
+}
+
+} // namespace
+
+QString ShuffleArticleText(QStringView article, const ShuffleOptions& options, LineBreakStyle lineBreaks,
+    RandomGenerator& generator, const ShuffleProgress& progress)
 {
     CheckFrequency(options);
-    auto const count = pieces.size();
-    auto const keywordChance = std::uint32_t((count - 1) / options.frequency);
-    qsizetype length = 0;
-    for (auto const& piece : pieces)
-        length += piece.size() + options.keyword.size() + 1;
-    QString result;
-    result.reserve(length);
-    for (qsizetype i = 0; i < count; ++i) {
-        AppendCleanedPiece(result, pieces[i], options);
-        if (!options.keyword.isEmpty()) {
-            generator.Reseed();
-            if (generator.Draw(keywordChance) == 0)
-                result.append(options.keyword);
-        }
-        if (i < delimiters.size())
-            result.append(TrimmedOfControlsAndSpaces(delimiters[delimiters.size() - 1 - i]));
-    }
-    return result;
+    auto const text = AsView(article);
+    PieceCutter<char16_t> const cutter(text, ArticleDelimiters());
+    ProgressMeter meter(progress, TotalWork(text.size()));
+    auto const cut = FindPieceStarts(cutter, meter);
+    return ShuffleCutArticle<char16_t, QString>(cutter, cut, options, lineBreaks, generator, meter, [](std::size_t size) {
+        QString buffer(qsizetype(size), Qt::Uninitialized);
+        auto* data = reinterpret_cast<char16_t*>(buffer.data());
+        return std::pair { std::move(buffer), data };
+    });
+}
+
+QByteArray ShuffleUtf8Article(QByteArrayView article, const ShuffleOptions& options, RandomGenerator& generator)
+{
+    CheckFrequency(options);
+    auto const skipped = article.startsWith(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
+    std::string_view const text(article.data() + skipped, std::size_t(article.size() - skipped));
+    PieceCutter<char> const cutter(text, ArticleDelimiters());
+    ShuffleProgress const noProgress;
+    ProgressMeter meter(noProgress, TotalWork(text.size()));
+    auto const cut = FindPieceStarts(cutter, meter);
+    if (cut.malformedAt != std::string_view::npos)
+        throw InvalidUtf8At(article, qsizetype(cut.malformedAt) + skipped);
+    return ShuffleCutArticle<char, QByteArray>(cutter, cut, options, LineBreakStyle::Lf, generator, meter, [](std::size_t size) {
+        QByteArray buffer(qsizetype(size), Qt::Uninitialized);
+        auto* data = buffer.data();
+        return std::pair { std::move(buffer), data };
+    });
 }
 
 QString ShuffleArticle(const QString& article, const ShuffleOptions& options, QStringList& delimiters,
     RandomGenerator& generator)
 {
     CheckFrequency(options);
-    auto const lines = MarkDelimiters(QString::fromUtf16(kDelimiterPattern), article, delimiters);
-    auto pieces = SplitAtMarker(JoinLines(lines), QString::fromUtf16(kSentenceMarker));
-    ShufflePieces(pieces, generator);
-    auto result = AssemblePieces(pieces, delimiters, options, generator);
-    if (result.isEmpty())
-        return result;
-    return result + u'。';
+    auto const text = AsView(article);
+    PieceCutter<char16_t> const cutter(text, ArticleDelimiters());
+    delimiters.clear();
+    for (auto cut = cutter.NextCut(0); cut.kind != ArticleCut::Kind::End; cut = cutter.NextCut(cut.position + cut.width)) {
+        if (cut.kind == ArticleCut::Kind::Delimiter)
+            delimiters.append(article.sliced(qsizetype(cut.position), qsizetype(cut.width)));
+    }
+    return ShuffleArticleText(article, options, LineBreakStyle::CrLf, generator);
+}
+
+void ShufflePieces(QStringList& pieces, RandomGenerator& generator)
+{
+    ShuffleInPlace(pieces, generator);
+}
+
+QString AssemblePieces(const QStringList& pieces, const QStringList& delimiters, const ShuffleOptions& options,
+    RandomGenerator& generator)
+{
+    CheckFrequency(options);
+    auto const keywordPlaces = DrawKeywordPlaces(std::size_t(pieces.size()), options, generator);
+    qsizetype length = 0;
+    for (auto const& piece : pieces)
+        length += piece.size() + options.keyword.size();
+    for (auto const& delimiter : delimiters)
+        length += delimiter.size();
+    QString result(length, Qt::Uninitialized);
+    PieceWriter<char16_t> writer(reinterpret_cast<char16_t*>(result.data()),
+        { options.removeSpaces, options.removeLineBreaks, false, LineBreakStyle::CrLf });
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        writer.AppendPiece(AsView(pieces[i]), false);
+        if (!keywordPlaces.empty() && keywordPlaces[std::size_t(i)])
+            writer.AppendKeyword(AsView(options.keyword));
+        if (i < delimiters.size())
+            writer.Append(AsView(TrimmedOfControlsAndSpaces(delimiters[delimiters.size() - 1 - i])));
+    }
+    result.resize(qsizetype(writer.Size()));
+    return result;
 }

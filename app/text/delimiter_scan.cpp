@@ -6,9 +6,7 @@
 
 #include <QStringView>
 
-namespace {
-
-DelimiterSet DelimitersOf(const QString& pattern)
+DelimiterSet MarkableDelimiters(const QString& pattern)
 {
     auto set = DelimiterSet::FromPattern(pattern);
     // A delimiter inside the marker would make the result depend on the order
@@ -23,11 +21,15 @@ DelimiterSet DelimitersOf(const QString& pattern)
     return set;
 }
 
-} // namespace
+const DelimiterSet& ArticleDelimiters()
+{
+    static DelimiterSet const set = MarkableDelimiters(QString::fromUtf16(kDelimiterPattern));
+    return set;
+}
 
 QStringList MarkDelimiters(const QString& pattern, const QString& text, QStringList& delimiters)
 {
-    auto const set = DelimitersOf(pattern);
+    auto const set = MarkableDelimiters(pattern);
     delimiters.clear();
 
     QString marked;

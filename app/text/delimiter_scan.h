@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/text/delimiter_set.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -17,3 +19,10 @@ inline constexpr char16_t kDelimiterPattern[] = u",|，|:|\\.|。|!|！|；|;";
 // pattern is not an alternation of single characters or would match a
 // character of the sentence marker itself.
 QStringList MarkDelimiters(const QString& pattern, const QString& text, QStringList& delimiters);
+
+// The characters the pattern matches. Throws DelimiterPatternError, as
+// MarkDelimiters does, for a pattern it refuses.
+DelimiterSet MarkableDelimiters(const QString& pattern);
+
+// The characters of kDelimiterPattern, built once.
+const DelimiterSet& ArticleDelimiters();

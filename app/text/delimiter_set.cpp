@@ -71,9 +71,7 @@ DelimiterSet DelimiterSet::FromPattern(QStringView pattern)
     return set;
 }
 
-bool DelimiterSet::Matches(char32_t character) const
+bool DelimiterSet::MatchesBeyondBasicPlane(char32_t character) const
 {
-    if (character < 0x10000)
-        return m_matchesInBasicPlane[character];
     return std::ranges::find(m_caseFolded, QChar::toCaseFolded(character)) != m_caseFolded.end();
 }

@@ -21,10 +21,15 @@ public:
     // Throws DelimiterPatternError for anything but such an alternation.
     static DelimiterSet FromPattern(QStringView pattern);
 
-    bool Matches(char32_t character) const;
+    bool Matches(char32_t character) const
+    {
+        return character < 0x10000 ? m_matchesInBasicPlane[character] : MatchesBeyondBasicPlane(character);
+    }
 
 private:
     DelimiterSet() = default;
+
+    bool MatchesBeyondBasicPlane(char32_t character) const;
 
     std::vector<char32_t> m_caseFolded;
     // Precomputed answers for the basic plane, which nearly every text stays in.
