@@ -1,13 +1,11 @@
 #pragma once
 
+#include "skin/data/skin_budgets.h"
+
 #include <QByteArray>
 #include <QIODevice>
 
 // The two package routines between a decompressed package and its zlib stream.
-
-// No skin comes near this; a stream that inflates beyond it is refused
-// rather than allowed to exhaust memory.
-constexpr qint64 kMaxDecompressedSkinSize = qint64(256) * 1024 * 1024;
 
 // Compresses the whole of package (from its start) at maximum level into
 // destination, finishing the zlib stream.
@@ -16,7 +14,7 @@ void Compress(QIODevice& package, QIODevice& destination);
 // Inflates compressed (from its start) into destination. Throws
 // EDecompressionError when the data is corrupt, when it ends before the zlib
 // stream does, and when the output would pass maxSize bytes.
-void Decompress(QIODevice& destination, QIODevice& compressed, qint64 maxSize = kMaxDecompressedSkinSize);
+void Decompress(QIODevice& destination, QIODevice& compressed, qint64 maxSize = kMaxSkinPackageSize);
 
 QByteArray CompressSkinPackage(const QByteArray& package);
 QByteArray DecompressSkinPackage(const QByteArray& compressed);

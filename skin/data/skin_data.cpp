@@ -3,6 +3,7 @@
 #include "skin/data/definition_factory.h"
 #include "skin/data/ini_file.h"
 #include "skin/data/skin_compression.h"
+#include "skin/data/skin_budgets.h"
 #include "skin/data/skin_messages.h"
 #include "skin/data/skin_package.h"
 #include "skin/data/skin_text_codec.h"
@@ -11,17 +12,9 @@
 #include <QApplication>
 #include <QWidget>
 #include <algorithm>
+#include <new>
 
 namespace {
-
-// The drawing code works on 32-bit pixels; converting once here spares it a
-// conversion on every paint.
-QImage ToEnginePixels(const QImage& picture)
-{
-    if (picture.isNull() || picture.format() == QImage::Format_RGB32)
-        return picture;
-    return picture.convertToFormat(QImage::Format_RGB32);
-}
 
 template<typename Definition, typename Factory>
 void ReadDefinitionList(const TbsIniFile& ini, const QString& section, Factory create,
@@ -35,6 +28,11 @@ void ReadDefinitionList(const TbsIniFile& ini, const QString& section, Factory c
         std::unique_ptr<Definition> definition = create(entry.type, entry.name);
         if (!definition)
             continue;
+        if (definitions.size() == kMaxSkinDefinitions)
+            throw SkinBudgetError(QStringLiteral("[%1] has more than the %2 definitions a skin may have")
+                                      .arg(section)
+                                      .arg(kMaxSkinDefinitions)
+                                      .toStdString());
         definition->ReadFromIni(ini);
         definitions.push_back(std::move(definition));
     }
@@ -111,100 +109,103 @@ void TbsSkinData::LoadSkinListEntry()
 
 int TbsSkinData::FindObjectIndex(const QString& name) const
 {
-    return FindDefinitionIndex(m_objectDefinitions, name);
+    return FindDefinitionIndex(m_skin.objectDefinitions, name);
 }
 
 int TbsSkinData::FindControlIndex(const QString& name) const
 {
-    return FindDefinitionIndex(m_controlDefinitions, name);
+    return FindDefinitionIndex(m_skin.controlDefinitions, name);
 }
 
 void TbsSkinData::LoadCompressedStoredSkin(const TbsCompressedStoredSkin& storedSkin)
 {
     if (storedSkin.IsEmpty())
         return;
-    // A receiver of the message below may destroy the stored skin (or the list
-    // entry that holds it); the load keeps its own reference to the bytes.
-    const QByteArray compressed = storedSkin.CompressedData();
+    // The whole skin is read aside before anyone hears of the change: a skin
+    // that is corrupt, over its budgets or too big for memory is refused
+    // before anything is freed, and the forms keep the skin they have.
+    Contents next = ReadContents(storedSkin.CompressedData());
+
     // The forms drop every index into the old skin on this message, so it
     // must go out before anything is freed.
     m_empty = true;
     m_skinChanging = true;
     SendSkinDataMessage(WM_SKINDATA_BEFORE_CHANGE);
-    ClearSkin();
-
-    try {
-        const SkinPackage package = ReadSkinPackage(DecompressSkinPackage(compressed));
-        m_picture = ToEnginePixels(package.picture);
-        m_inactivePicture = ToEnginePixels(package.inactivePicture);
-        m_maskPicture = ToEnginePixels(package.mask);
-        for (const QImage& picture : package.activePictures)
-            m_activePictures.append(ToEnginePixels(picture));
-        ReadSkin(TbsIniFile::FromText(DecodeSkinText(package.definitionText)));
-    } catch (...) {
-        // Half a skin is worse than none: whatever was read before the
-        // failure goes, and the forms keep their fallback look.
-        ClearSkin();
-        throw;
-    }
-
+    m_skin = std::move(next);
     m_empty = false;
     SendSkinDataMessage(WM_SKINDATA_CHANGE);
     m_skinChanging = false;
     SendSkinDataMessage(WM_SKINDATA_AFTER_CHANGE);
 }
 
-void TbsSkinData::ReadSkin(const TbsIniFile& ini)
+TbsSkinData::Contents TbsSkinData::ReadContents(const QByteArray& compressed)
+{
+    try {
+        SkinPackage package = ReadSkinPackage(DecompressSkinPackage(compressed), BmpPixels::Engine);
+        Contents skin;
+        skin.picture = std::move(package.picture);
+        skin.inactivePicture = std::move(package.inactivePicture);
+        skin.maskPicture = std::move(package.mask);
+        skin.activePictures = std::move(package.activePictures);
+        skin.skinColors.ResetToDefaults();
+        ReadDefinitions(TbsIniFile::FromText(DecodeSkinText(package.definitionText)), skin);
+        return skin;
+    } catch (const std::bad_alloc&) {
+        throw SkinPackageError("there is not enough memory to load the skin");
+    }
+}
+
+void TbsSkinData::ReadDefinitions(const TbsIniFile& ini, Contents& skin)
 {
     const QString version = QStringLiteral("VERSION");
-    m_skinName = ReadSkinString(ini, version, QStringLiteral("skinname"));
-    m_skinAuthor = ReadSkinString(ini, version, QStringLiteral("skinauthor"));
-    m_authorEmail = ReadSkinString(ini, version, QStringLiteral("authoremail"));
-    m_authorUrl = ReadSkinString(ini, version, QStringLiteral("authorurl"));
-    m_skinComments = ReadSkinString(ini, version, QStringLiteral("skincomments"));
+    skin.skinName = ReadSkinString(ini, version, QStringLiteral("skinname"));
+    skin.skinAuthor = ReadSkinString(ini, version, QStringLiteral("skinauthor"));
+    skin.authorEmail = ReadSkinString(ini, version, QStringLiteral("authoremail"));
+    skin.authorUrl = ReadSkinString(ini, version, QStringLiteral("authorurl"));
+    skin.skinComments = ReadSkinString(ini, version, QStringLiteral("skincomments"));
 
     const QString pictures = QStringLiteral("PICTURES");
-    m_pictureName = ReadSkinString(ini, pictures, QStringLiteral("picture"));
-    m_inactivePictureName = ReadSkinString(ini, pictures, QStringLiteral("inactivepicture"));
-    m_maskName = ReadSkinString(ini, pictures, QStringLiteral("mask"));
-    m_activePictureNames = ReadSkinStringList(ini, pictures, QStringLiteral("activepictures"));
+    skin.pictureName = ReadSkinString(ini, pictures, QStringLiteral("picture"));
+    skin.inactivePictureName = ReadSkinString(ini, pictures, QStringLiteral("inactivepicture"));
+    skin.maskName = ReadSkinString(ini, pictures, QStringLiteral("mask"));
+    skin.activePictureNames = ReadSkinStringList(ini, pictures, QStringLiteral("activepictures"));
 
-    m_formInfo.ReadFromIni(ini, !m_maskPicture.isNull());
-    m_popupWindow.ReadFromIni(ini);
-    m_hintWindow.ReadFromIni(ini);
-    m_skinColors.ReadFromIni(ini);
-    ReadDefinitionList(ini, QStringLiteral("SKINOBJECTS"), CreateObjectDefinition, m_objectDefinitions);
-    ReadDefinitionList(ini, QStringLiteral("SKINCONTROLS"), CreateControlDefinition, m_controlDefinitions);
+    skin.formInfo.ReadFromIni(ini, !skin.maskPicture.isNull());
+    skin.popupWindow.ReadFromIni(ini);
+    skin.hintWindow.ReadFromIni(ini);
+    skin.skinColors.ReadFromIni(ini);
+    ReadDefinitionList(ini, QStringLiteral("SKINOBJECTS"), CreateObjectDefinition, skin.objectDefinitions);
+    ReadDefinitionList(ini, QStringLiteral("SKINCONTROLS"), CreateControlDefinition, skin.controlDefinitions);
 }
 
 void TbsSkinData::ClearSkin()
 {
     FreeDefinitions();
-    m_picture = QImage();
-    m_maskPicture = QImage();
-    m_inactivePicture = QImage();
-    // The names and descriptive texts go with the pictures, so that a failed
-    // load shows nothing of the skin that came before it.
-    m_pictureName.clear();
-    m_inactivePictureName.clear();
-    m_maskName.clear();
-    m_skinName.clear();
-    m_skinAuthor.clear();
-    m_authorEmail.clear();
-    m_authorUrl.clear();
-    m_skinComments.clear();
+    m_skin.picture = QImage();
+    m_skin.maskPicture = QImage();
+    m_skin.inactivePicture = QImage();
+    // The names and descriptive texts go with the pictures, so that nothing of
+    // the skin that came before shows any more.
+    m_skin.pictureName.clear();
+    m_skin.inactivePictureName.clear();
+    m_skin.maskName.clear();
+    m_skin.skinName.clear();
+    m_skin.skinAuthor.clear();
+    m_skin.authorEmail.clear();
+    m_skin.authorUrl.clear();
+    m_skin.skinComments.clear();
     m_empty = true;
 }
 
 void TbsSkinData::FreeDefinitions()
 {
-    m_objectDefinitions.clear();
-    m_controlDefinitions.clear();
-    m_activePictures.clear();
-    m_popupWindow.windowPictureIndex = -1;
-    m_hintWindow.windowPictureIndex = -1;
-    m_activePictureNames.clear();
-    m_skinColors.ResetToDefaults();
+    m_skin.objectDefinitions.clear();
+    m_skin.controlDefinitions.clear();
+    m_skin.activePictures.clear();
+    m_skin.popupWindow.windowPictureIndex = -1;
+    m_skin.hintWindow.windowPictureIndex = -1;
+    m_skin.activePictureNames.clear();
+    m_skin.skinColors.ResetToDefaults();
 }
 
 void TbsSkinData::SendSkinDataMessage(QEvent::Type message)

@@ -24,7 +24,7 @@ class TbsIniFile;
 
 // Holds one loaded skin (its pictures and every definition) and tells the
 // forms of the application when it changes. A load replaces everything; a
-// failed load leaves the skin cleared and Empty, and the error propagates.
+// failed load changes nothing, sends no message, and the error propagates.
 class TbsSkinData : public QObject {
     Q_OBJECT
 public:
@@ -51,38 +51,39 @@ public:
     bool Empty() const { return m_empty; }
     bool SkinChanging() const { return m_skinChanging; }
 
-    const QImage& Picture() const { return m_picture; }
-    const QImage& InactivePicture() const { return m_inactivePicture; }
-    const QImage& MaskPicture() const { return m_maskPicture; }
+    const QImage& Picture() const { return m_skin.picture; }
+    const QImage& InactivePicture() const { return m_skin.inactivePicture; }
+    const QImage& MaskPicture() const { return m_skin.maskPicture; }
     // Every "...pictureindex" key of the definitions indexes this list.
-    const QList<QImage>& ActivePictures() const { return m_activePictures; }
-    const QString& PictureName() const { return m_pictureName; }
-    const QString& InactivePictureName() const { return m_inactivePictureName; }
-    const QString& MaskName() const { return m_maskName; }
-    const QStringList& ActivePictureNames() const { return m_activePictureNames; }
+    const QList<QImage>& ActivePictures() const { return m_skin.activePictures; }
+    const QString& PictureName() const { return m_skin.pictureName; }
+    const QString& InactivePictureName() const { return m_skin.inactivePictureName; }
+    const QString& MaskName() const { return m_skin.maskName; }
+    const QStringList& ActivePictureNames() const { return m_skin.activePictureNames; }
 
-    const QString& SkinName() const { return m_skinName; }
-    const QString& SkinAuthor() const { return m_skinAuthor; }
-    const QString& AuthorEmail() const { return m_authorEmail; }
-    const QString& AuthorURL() const { return m_authorUrl; }
-    const QString& SkinComments() const { return m_skinComments; }
+    const QString& SkinName() const { return m_skin.skinName; }
+    const QString& SkinAuthor() const { return m_skin.skinAuthor; }
+    const QString& AuthorEmail() const { return m_skin.authorEmail; }
+    const QString& AuthorURL() const { return m_skin.authorUrl; }
+    const QString& SkinComments() const { return m_skin.skinComments; }
 
     // These four live as long as the component; a load rewrites them.
-    const TbsFormInfo& FormInfo() const { return m_formInfo; }
-    const TbsDataSkinPopupWindow& PopupWindow() const { return m_popupWindow; }
-    const TbsDataSkinHintWindow& HintWindow() const { return m_hintWindow; }
-    const TbsSkinColors& SkinColors() const { return m_skinColors; }
+    const TbsFormInfo& FormInfo() const { return m_skin.formInfo; }
+    const TbsDataSkinPopupWindow& PopupWindow() const { return m_skin.popupWindow; }
+    const TbsDataSkinHintWindow& HintWindow() const { return m_skin.hintWindow; }
+    const TbsSkinColors& SkinColors() const { return m_skin.skinColors; }
 
-    const std::vector<std::unique_ptr<TbsDataSkinObject>>& ObjectDefinitions() const { return m_objectDefinitions; }
-    const std::vector<std::unique_ptr<TbsDataSkinControl>>& ControlDefinitions() const { return m_controlDefinitions; }
+    const std::vector<std::unique_ptr<TbsDataSkinObject>>& ObjectDefinitions() const { return m_skin.objectDefinitions; }
+    const std::vector<std::unique_ptr<TbsDataSkinControl>>& ControlDefinitions() const { return m_skin.controlDefinitions; }
     // The first definition bearing exactly that IDName (letter case
     // included), or -1.
     int FindObjectIndex(const QString& name) const;
     int FindControlIndex(const QString& name) const;
 
     // Does nothing for a stored skin without data. Throws what the package,
-    // its decompression or a malformed rectangle or point raise; the skin is
-    // then cleared, and Empty and SkinChanging stay set until the next load.
+    // its decompression, its budgets (skin_budgets.h) or a malformed rectangle
+    // or point raise, and SkinPackageError when memory runs out; the skin in
+    // use then stays as it was.
     void LoadCompressedStoredSkin(const TbsCompressedStoredSkin& storedSkin);
     void ClearSkin();
     void FreeDefinitions();
@@ -92,7 +93,6 @@ public:
 
 private:
     void LoadSkinListEntry();
-    void ReadSkin(const TbsIniFile& ini);
 
     bool m_skinnableForm { true };
     bool m_enableSkinEffects { true };
@@ -104,26 +104,34 @@ private:
     bool m_empty { true };
     bool m_skinChanging { false };
 
-    QImage m_picture;
-    QImage m_inactivePicture;
-    QImage m_maskPicture;
-    QList<QImage> m_activePictures;
-    QString m_pictureName;
-    QString m_inactivePictureName;
-    QString m_maskName;
-    QStringList m_activePictureNames;
+    // Everything a load reads: built aside and taken over whole once the
+    // load has succeeded.
+    struct Contents {
+        QImage picture;
+        QImage inactivePicture;
+        QImage maskPicture;
+        QList<QImage> activePictures;
+        QString pictureName;
+        QString inactivePictureName;
+        QString maskName;
+        QStringList activePictureNames;
 
-    QString m_skinName;
-    QString m_skinAuthor;
-    QString m_authorEmail;
-    QString m_authorUrl;
-    QString m_skinComments;
+        QString skinName;
+        QString skinAuthor;
+        QString authorEmail;
+        QString authorUrl;
+        QString skinComments;
 
-    TbsFormInfo m_formInfo;
-    TbsDataSkinPopupWindow m_popupWindow;
-    TbsDataSkinHintWindow m_hintWindow;
-    TbsSkinColors m_skinColors;
+        TbsFormInfo formInfo;
+        TbsDataSkinPopupWindow popupWindow;
+        TbsDataSkinHintWindow hintWindow;
+        TbsSkinColors skinColors;
 
-    std::vector<std::unique_ptr<TbsDataSkinObject>> m_objectDefinitions;
-    std::vector<std::unique_ptr<TbsDataSkinControl>> m_controlDefinitions;
+        std::vector<std::unique_ptr<TbsDataSkinObject>> objectDefinitions;
+        std::vector<std::unique_ptr<TbsDataSkinControl>> controlDefinitions;
+    };
+    static Contents ReadContents(const QByteArray& compressed);
+    static void ReadDefinitions(const TbsIniFile& ini, Contents& skin);
+
+    Contents m_skin;
 };

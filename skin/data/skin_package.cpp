@@ -1,8 +1,10 @@
 #include "skin/data/skin_package.h"
 
-#include "skin/data/skin_bitmap.h"
+#include "skin/data/bmp_codec.h"
+#include "skin/data/skin_budgets.h"
 
 #include <QtEndian>
+#include <cstdlib>
 
 namespace {
 
@@ -10,6 +12,11 @@ constexpr quint8 kSlotHoldsPicture = 0;
 constexpr quint8 kSlotEmpty = 1;
 // The smallest BMP file: file header and core header, no pixels.
 constexpr qsizetype kSmallestBitmap = 26;
+
+[[noreturn]] void Fail(const QString& message)
+{
+    throw SkinPackageError(message.toStdString());
+}
 
 // Walks a decompressed package field by field; every read checks the bytes
 // that are left first.
@@ -35,16 +42,15 @@ public:
     quint8 ReadFlag(const QString& slot)
     {
         if (Left() < 1)
-            throw SkinPackageError(QStringLiteral("the skin package ends before its %1 slot").arg(slot).toStdString());
+            Fail(QStringLiteral("the skin package ends before its %1 slot").arg(slot));
         return static_cast<quint8>(m_data[m_position++]);
     }
 
-    // Reads the BMP file at the cursor into image and describes it in bitmap.
-    void ReadBitmap(SkinPackageBitmap& bitmap, QImage& image)
+    // Checks the header of the BMP file at the cursor, describes it in
+    // bitmap and moves past it; the pixels are decoded later.
+    void SkipBitmap(SkinPackageBitmap& bitmap)
     {
-        const QString what = QStringLiteral("%1 picture").arg(bitmap.slot);
-        const SkinBitmapHeader header = ReadSkinBitmapHeader(m_data, m_position, what);
-        image = DecodeSkinBitmap(m_data, m_position, header, what);
+        const BmpHeader header = ReadBmpHeader(m_data, m_position, PictureName(bitmap));
         bitmap.present = true;
         bitmap.offset = m_position;
         bitmap.size = header.size;
@@ -54,62 +60,89 @@ public:
         m_position += header.size;
     }
 
-    QByteArray Rest() const { return m_data.mid(m_position); }
-
 private:
     const QByteArray& m_data;
     qsizetype m_position = 0;
 };
 
-struct ParsedPackage {
-    SkinPackage package;
+// Where everything of a package lies, read from its headers alone.
+struct PackageLayout {
+    int version = kSkinPackageVersion;
     QList<SkinPackageBitmap> bitmaps;
+    qsizetype definitionTextOffset = 0;
 };
 
-// Any flag but 0 counts as an empty slot.
-QImage ReadSlot(PackageCursor& cursor, const QString& slot, QList<SkinPackageBitmap>& bitmaps)
+void ReadSlot(PackageCursor& cursor, const QString& slot, QList<SkinPackageBitmap>& bitmaps)
 {
     SkinPackageBitmap bitmap;
     bitmap.slot = slot;
-    QImage image;
     if (cursor.ReadFlag(slot) == kSlotHoldsPicture)
-        cursor.ReadBitmap(bitmap, image);
+        cursor.SkipBitmap(bitmap);
     bitmaps.append(bitmap);
-    return image;
 }
 
-ParsedPackage ParsePackage(const QByteArray& data)
+// The costs of skin_budgets.h, checked before any picture is decoded.
+void CheckBudgets(const PackageLayout& layout, qsizetype packageSize)
 {
-    ParsedPackage parsed;
-    SkinPackage& package = parsed.package;
+    qint64 pixels = 0;
+    for (const SkinPackageBitmap& bitmap : layout.bitmaps) {
+        if (bitmap.present)
+            pixels += qint64(bitmap.width) * std::abs(qint64(bitmap.height));
+    }
+    if (pixels > kMaxSkinPixels)
+        throw SkinBudgetError(QStringLiteral("the skin's pictures hold %1 pixels together, more than the %2 a skin may have")
+                                  .arg(pixels)
+                                  .arg(kMaxSkinPixels)
+                                  .toStdString());
+    const qint64 textSize = packageSize - layout.definitionTextOffset;
+    if (textSize > kMaxSkinDefinitionTextSize)
+        throw SkinBudgetError(QStringLiteral("the skin's definition text has %1 bytes, more than the %2 a skin may have")
+                                  .arg(textSize)
+                                  .arg(kMaxSkinDefinitionTextSize)
+                                  .toStdString());
+}
+
+// Any flag but 0 counts as an empty slot.
+PackageLayout ReadLayout(const QByteArray& data)
+{
+    PackageLayout layout;
     PackageCursor cursor(data);
-    package.version = cursor.ReadInt32("version");
-    if (package.version > kSkinPackageVersion)
-        throw UnsupportedSkinVersionError(package.version);
-    package.picture = ReadSlot(cursor, QStringLiteral("picture"), parsed.bitmaps);
-    package.inactivePicture = ReadSlot(cursor, QStringLiteral("inactivepicture"), parsed.bitmaps);
-    package.mask = ReadSlot(cursor, QStringLiteral("mask"), parsed.bitmaps);
-    if (package.version == 2) {
-        ReadSlot(cursor, QStringLiteral("extra"), parsed.bitmaps);
-        ReadSlot(cursor, QStringLiteral("extra"), parsed.bitmaps);
+    layout.version = cursor.ReadInt32("version");
+    if (layout.version > kSkinPackageVersion)
+        throw UnsupportedSkinVersionError(layout.version);
+    ReadSlot(cursor, QStringLiteral("picture"), layout.bitmaps);
+    ReadSlot(cursor, QStringLiteral("inactivepicture"), layout.bitmaps);
+    ReadSlot(cursor, QStringLiteral("mask"), layout.bitmaps);
+    if (layout.version == 2) {
+        ReadSlot(cursor, QStringLiteral("extra"), layout.bitmaps);
+        ReadSlot(cursor, QStringLiteral("extra"), layout.bitmaps);
     }
     const qint32 count = cursor.ReadInt32("active picture count");
     if (count < 0)
-        throw SkinPackageError(QStringLiteral("the skin package has a negative active picture count (%1)").arg(count).toStdString());
+        Fail(QStringLiteral("the skin package has a negative active picture count (%1)").arg(count));
     if (count > cursor.Left() / kSmallestBitmap)
-        throw SkinPackageError(QStringLiteral("the skin package announces %1 active pictures but has room for fewer").arg(count).toStdString());
-    package.activePictures.reserve(count);
+        Fail(QStringLiteral("the skin package announces %1 active pictures but has room for fewer").arg(count));
+    if (count > kMaxSkinActivePictures)
+        throw SkinBudgetError(QStringLiteral("the skin package has %1 active pictures, more than the %2 a skin may have")
+                                  .arg(count)
+                                  .arg(kMaxSkinActivePictures)
+                                  .toStdString());
     for (qint32 i = 0; i < count; ++i) {
         SkinPackageBitmap bitmap;
         bitmap.slot = QStringLiteral("active %1").arg(i);
         bitmap.activeIndex = i;
-        QImage image;
-        cursor.ReadBitmap(bitmap, image);
-        parsed.bitmaps.append(bitmap);
-        package.activePictures.append(image);
+        cursor.SkipBitmap(bitmap);
+        layout.bitmaps.append(bitmap);
     }
-    package.definitionText = cursor.Rest();
-    return parsed;
+    layout.definitionTextOffset = cursor.Position();
+    CheckBudgets(layout, data.size());
+    return layout;
+}
+
+QImage DecodePicture(const QByteArray& data, const SkinPackageBitmap& bitmap, BmpPixels pixels)
+{
+    const QString what = PictureName(bitmap);
+    return DecodeBmp(data, bitmap.offset, ReadBmpHeader(data, bitmap.offset, what), what, pixels);
 }
 
 void AppendInt32(QByteArray& out, qint32 value)
@@ -126,7 +159,7 @@ void AppendSlot(QByteArray& out, const QImage& image, const QString& slot)
         return;
     }
     out.append(char(kSlotHoldsPicture));
-    out += EncodeSkinBitmap(image, QStringLiteral("%1 picture").arg(slot));
+    out += EncodeBmp(image, QStringLiteral("%1 picture").arg(slot));
 }
 
 }
@@ -140,14 +173,36 @@ UnsupportedSkinVersionError::UnsupportedSkinVersionError(int version)
 {
 }
 
-SkinPackage ReadSkinPackage(const QByteArray& decompressed)
+SkinPackage ReadSkinPackage(const QByteArray& decompressed, BmpPixels pixels)
 {
-    return ParsePackage(decompressed).package;
+    const PackageLayout layout = ReadLayout(decompressed);
+    SkinPackage package;
+    package.version = layout.version;
+    for (const SkinPackageBitmap& bitmap : layout.bitmaps) {
+        if (!bitmap.present || bitmap.slot == QLatin1String("extra"))
+            continue;
+        QImage picture = DecodePicture(decompressed, bitmap, pixels);
+        if (bitmap.activeIndex >= 0)
+            package.activePictures.append(std::move(picture));
+        else if (bitmap.slot == QLatin1String("picture"))
+            package.picture = std::move(picture);
+        else if (bitmap.slot == QLatin1String("inactivepicture"))
+            package.inactivePicture = std::move(picture);
+        else
+            package.mask = std::move(picture);
+    }
+    package.definitionText = decompressed.mid(layout.definitionTextOffset);
+    return package;
 }
 
 QList<SkinPackageBitmap> ListSkinPackageBitmaps(const QByteArray& decompressed)
 {
-    return ParsePackage(decompressed).bitmaps;
+    return ReadLayout(decompressed).bitmaps;
+}
+
+QString PictureName(const SkinPackageBitmap& bitmap)
+{
+    return QStringLiteral("%1 picture").arg(bitmap.slot);
 }
 
 QByteArray WriteSkinPackage(const SkinPackage& package)
@@ -159,7 +214,7 @@ QByteArray WriteSkinPackage(const SkinPackage& package)
     AppendSlot(out, package.mask, QStringLiteral("mask"));
     AppendInt32(out, static_cast<qint32>(package.activePictures.size()));
     for (qsizetype i = 0; i < package.activePictures.size(); ++i)
-        out += EncodeSkinBitmap(package.activePictures[i], QStringLiteral("active %1 picture").arg(i));
+        out += EncodeBmp(package.activePictures[i], QStringLiteral("active %1 picture").arg(i));
     out += package.definitionText;
     return out;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/data/bmp_codec.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QList>
@@ -17,6 +19,12 @@ constexpr int kSkinPackageVersion = 3;
 class SkinPackageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+};
+
+// A skin that would cost more than skin_budgets.h allows.
+class SkinBudgetError : public SkinPackageError {
+public:
+    using SkinPackageError::SkinPackageError;
 };
 
 // A package or compressed skin of a version newer than the reader knows.
@@ -50,14 +58,19 @@ struct SkinPackageBitmap {
     int bitsPerPixel = 0;
 };
 
-// Reads a decompressed package. Throws UnsupportedSkinVersionError for a
-// version above 3 and SkinPackageError for anything else that is malformed.
-// A version-2 package's two extra slots are read and dropped.
-SkinPackage ReadSkinPackage(const QByteArray& decompressed);
+// Reads a decompressed package, its pictures decoded into the engine's pixel
+// format or as stored (bmp_codec.h). Throws UnsupportedSkinVersionError for a version above 3,
+// SkinBudgetError for a skin over its budgets (checked from the headers before
+// any picture is decoded) and SkinPackageError for anything else that is
+// malformed. A version-2 package's two extra slots are read and dropped.
+SkinPackage ReadSkinPackage(const QByteArray& decompressed, BmpPixels pixels = BmpPixels::AsStored);
 
 // Every picture of a decompressed package in package order, extra slots
 // included; throws like ReadSkinPackage.
 QList<SkinPackageBitmap> ListSkinPackageBitmaps(const QByteArray& decompressed);
+
+// "picture picture", "active 3 picture": the picture as messages name it.
+QString PictureName(const SkinPackageBitmap& bitmap);
 
 // Writes version 3 whatever package.version says; null images give empty
 // slots. Throws SkinPackageError when a picture cannot be encoded.

@@ -13,31 +13,27 @@
 
 namespace {
 
-void ExpectCleared(const TbsSkinData& data)
-{
-    EXPECT_TRUE(data.Empty());
-    EXPECT_TRUE(data.SkinChanging());
-    EXPECT_TRUE(data.Picture().isNull());
-    EXPECT_TRUE(data.MaskPicture().isNull());
-    EXPECT_TRUE(data.InactivePicture().isNull());
-    EXPECT_TRUE(data.ActivePictures().isEmpty());
-    EXPECT_TRUE(data.ActivePictureNames().isEmpty());
-    EXPECT_TRUE(data.PictureName().isEmpty());
-    EXPECT_TRUE(data.MaskName().isEmpty());
-    EXPECT_TRUE(data.SkinName().isEmpty());
-    EXPECT_TRUE(data.ObjectDefinitions().empty());
-    EXPECT_TRUE(data.ControlDefinitions().empty());
-    EXPECT_EQ(data.FindControlIndex("button"), -1);
-    EXPECT_EQ(data.PopupWindow().windowPictureIndex, -1);
-    EXPECT_EQ(data.SkinColors().cBtnFace, TbsSkinColors::kDefaultBtnFace);
-}
-
 void ExpectLoaded(const TbsSkinData& data, const QString& skinName)
 {
     EXPECT_FALSE(data.Empty());
     EXPECT_FALSE(data.SkinChanging());
     EXPECT_EQ(data.SkinName(), skinName);
     EXPECT_EQ(data.ControlDefinitions().size(), 2u);
+}
+
+// Everything TestDefinition("...") loads, pictures and definitions included.
+void ExpectKept(const TbsSkinData& data, const QString& skinName)
+{
+    ExpectLoaded(data, skinName);
+    EXPECT_EQ(data.Picture().size(), QSize(12, 10));
+    EXPECT_EQ(data.MaskPicture().size(), QSize(12, 10));
+    EXPECT_EQ(data.ActivePictures().size(), 2);
+    EXPECT_EQ(data.ActivePictureNames(), QStringList({ "active.bmp", "controls.bmp" }));
+    EXPECT_EQ(data.PictureName(), "main.bmp");
+    EXPECT_EQ(data.ObjectDefinitions().size(), 2u);
+    EXPECT_EQ(data.FindControlIndex("button"), 0);
+    EXPECT_EQ(data.PopupWindow().windowPictureIndex, 1);
+    EXPECT_EQ(data.SkinColors().cBtnFace, 16641763);
 }
 
 } // namespace
@@ -185,7 +181,9 @@ TEST(SkinData, EmptyStoredSkinLeavesTheLoadedSkinAlone)
     ExpectLoaded(data, "Test skin");
 }
 
-TEST(SkinData, FailedLoadsLeaveAClearedSkinAndTheNextLoadWorks)
+// A refused skin must not cost the user the skin in use: everything of the
+// good skin is still there after each failure, and the next load works.
+TEST(SkinData, FailedLoadsKeepTheSkinInUse)
 {
     TbsSkinData data;
     const auto good = StoredSkin(TestDefinition("Good"));
@@ -193,7 +191,7 @@ TEST(SkinData, FailedLoadsLeaveAClearedSkinAndTheNextLoadWorks)
     const auto newer = StoredSkinFromPackageBytes(WithVersion(WriteSkinPackage(TestPackage(TestDefinition())), 4));
     data.LoadCompressedStoredSkin(*good);
     EXPECT_THROW(data.LoadCompressedStoredSkin(*newer), UnsupportedSkinVersionError);
-    ExpectCleared(data);
+    ExpectKept(data, "Good");
     data.LoadCompressedStoredSkin(*good);
     ExpectLoaded(data, "Good");
 
@@ -203,14 +201,14 @@ TEST(SkinData, FailedLoadsLeaveAClearedSkinAndTheNextLoadWorks)
     bytes[bytes.size() / 2 + 1] = static_cast<char>(bytes[bytes.size() / 2 + 1] ^ 0xa5);
     corrupt.SetCompressedData(bytes);
     EXPECT_THROW(data.LoadCompressedStoredSkin(corrupt), EDecompressionError);
-    ExpectCleared(data);
+    ExpectKept(data, "Good");
     data.LoadCompressedStoredSkin(*good);
     ExpectLoaded(data, "Good");
 
     TbsCompressedStoredSkin truncated;
     truncated.SetCompressedData(good->CompressedData().first(good->CompressedData().size() / 3));
     EXPECT_ANY_THROW(data.LoadCompressedStoredSkin(truncated));
-    ExpectCleared(data);
+    ExpectKept(data, "Good");
     data.LoadCompressedStoredSkin(*good);
     ExpectLoaded(data, "Good");
 
@@ -224,7 +222,7 @@ TEST(SkinData, FailedLoadsLeaveAClearedSkinAndTheNextLoadWorks)
         } catch (const SkinConversionError& error) {
             EXPECT_STREQ(error.what(), "'' is not a valid integer value");
         }
-        ExpectCleared(data);
+        ExpectKept(data, "Good");
         data.LoadCompressedStoredSkin(*good);
         ExpectLoaded(data, "Good");
     }

@@ -84,19 +84,23 @@ TEST(SkinForm, LeavesControlsOfAnotherSkinAlone)
     EXPECT_FALSE(window.direct->calls.empty());
 }
 
-TEST(SkinForm, AFailedLoadLeavesTheFormUnskinnedAndChanging)
+TEST(SkinForm, AFailedLoadLeavesTheFormAsItWas)
 {
     SkinnedForm window;
     const auto good = StoredSkin(TestDefinition());
     window.skinData->SetCompressedStoredSkin(good.get());
     ASSERT_TRUE(window.controller->Skinned());
+    const int skinIndex = window.nested->SkinIndex();
+    ASSERT_GE(skinIndex, 0);
+    window.nested->calls.clear();
 
     const auto broken = StoredSkinFromPackageBytes(WithVersion(WriteSkinPackage(TestPackage(TestDefinition())), 4));
     EXPECT_ANY_THROW(window.skinData->SetCompressedStoredSkin(broken.get()));
 
-    EXPECT_FALSE(window.controller->Skinned());
-    EXPECT_TRUE(window.controller->ChangingSkin());
-    EXPECT_EQ(window.direct->SkinIndex(), -1) << "controls fall back to their plain faces";
+    EXPECT_TRUE(window.controller->Skinned());
+    EXPECT_FALSE(window.controller->ChangingSkin());
+    EXPECT_EQ(window.nested->SkinIndex(), skinIndex) << "controls keep the skin in use";
+    EXPECT_TRUE(window.nested->calls.empty()) << "nobody heard of a change";
 }
 
 } // namespace
