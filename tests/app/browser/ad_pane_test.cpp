@@ -1,10 +1,9 @@
-#include "loopback_http_server.h"
-
 #include "app/browser/web_browser.h"
 #include "app/window/form1.h"
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_memo.h"
 #include "skin/controls/skin_xform_button.h"
+#include "tests/support/loopback_http_server.h"
 
 #include <QApplication>
 #include <QJsonDocument>

@@ -1,4 +1,4 @@
-#include "loopback_http_server.h"
+#include "tests/support/loopback_http_server.h"
 
 #include <QTcpSocket>
 
