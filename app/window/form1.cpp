@@ -25,7 +25,6 @@
 #include "skins/default_skin.h"
 
 #include <QGuiApplication>
-#include <QScreen>
 #include <exception>
 
 namespace {
@@ -161,13 +160,13 @@ TForm1::TForm1(QWidget* parent, const QString& adHost)
     palette.setColor(QPalette::WindowText, SkinColorToQColor(clWindowText));
     setPalette(palette);
     setAutoFillBackground(true);
-    resize(kClientWidth, kClientHeight);
+    bsSkinForm1->SetFormClientSize(QSize(kClientWidth, kClientHeight));
 
     BuildToolStrip();
     BuildPages();
     BuildStrips();
 
-    auto* layout = new TAlignLayout(this);
+    auto* layout = new TAlignLayout(bsSkinForm1->ClientArea());
     layout->AddControl(bsSkinPanel1, TAlign::alTop);
     layout->AddControl(bsSkinPanel2, TAlign::alTop);
     layout->AddControl(WebBrowser1, TAlign::alTop);
@@ -273,6 +272,8 @@ void TForm1::BuildStrips()
 void TForm1::BindSkin()
 {
     bsSkinForm1->setObjectName(QStringLiteral("bsSkinForm1"));
+    bsSkinForm1->SetBorderIcons(biMinimize | biMaximize);
+    bsSkinForm1->SetPositionInMonitor(TbsPositionInMonitor::bspScreenCenter);
     bsSkinData1->setObjectName(QStringLiteral("bsSkinData1"));
     bsCompressedStoredSkin1->setObjectName(QStringLiteral("bsCompressedStoredSkin1"));
 
@@ -404,19 +405,8 @@ void TForm1::showEvent(QShowEvent* event)
     if (m_shown)
         return;
     m_shown = true;
-    CentreOnScreen();
     // Like a form without an active control, the first control of the tab
     // order takes the focus.
     if (!focusWidget())
         bschck1->setFocus(Qt::OtherFocusReason);
-}
-
-void TForm1::CentreOnScreen()
-{
-    const QScreen* target = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!target)
-        return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(target->geometry().center());
-    move(frame.topLeft());
 }

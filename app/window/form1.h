@@ -102,7 +102,6 @@ private:
     void LoadStoredSkin();
     void ConnectHandlers();
     void SetTabOrder();
-    void CentreOnScreen();
 
     const QString m_adHost;
     std::unique_ptr<QStringList> m_delimiters;

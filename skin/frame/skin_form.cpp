@@ -3,18 +3,76 @@
 #include "skin/controls/skin_control.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
-#include "skin/frame/client_background.h"
+#include "skin/frame/form_client_area.h"
+#include "skin/frame/frame_hit_test.h"
+#include "skin/frame/frame_move_size_loop.h"
+#include "skin/frame/frame_object.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QWidget>
+#include <QWindow>
+
+namespace {
+
+bool g_forceOwnMoveSizeLoop = false;
+
+QFont DefaultCaptionFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(14);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
 
 TbsSkinForm::TbsSkinForm(QWidget* form)
     : QObject(form)
     , m_form(form)
+    , m_defCaptionFont(DefaultCaptionFont())
+    , m_defInActiveCaptionFont(DefaultCaptionFont())
 {
     Q_ASSERT(form);
+    Attach();
+}
+
+TbsSkinForm::~TbsSkinForm()
+{
+    StopTimers();
+    m_fadeTimer.stop();
+    if (m_form)
+        m_form->removeEventFilter(this);
+}
+
+void TbsSkinForm::Attach()
+{
+    m_moveSizeLoop = std::make_unique<TbsFrameMoveSizeLoop>(*this);
+    m_clientArea = new TbsFormClientArea(*this, m_form);
+    if (m_form->isWindow())
+        m_form->setWindowFlag(Qt::FramelessWindowHint, true);
+    m_form->setMouseTracking(true);
     m_form->installEventFilter(this);
+    auto* systemMenuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), m_form);
+    systemMenuKey->setContext(Qt::WindowShortcut);
+    connect(systemMenuKey, &QShortcut::activated, this, &TbsSkinForm::ShowSystemMenuUnderObjects);
+    m_appliedMargins = FrameMargins();
+    LayoutClientArea();
+    ApplySkin();
+}
+
+QWidget* TbsSkinForm::ClientArea() const
+{
+    return m_clientArea;
+}
+
+void TbsSkinForm::SetFormClientSize(const QSize& size)
+{
+    const QMargins margins = FrameMargins();
+    m_form->resize(size.width() + margins.left() + margins.right(), size.height() + margins.top() + margins.bottom());
 }
 
 TbsSkinData* TbsSkinForm::SkinData() const
@@ -25,31 +83,262 @@ TbsSkinData* TbsSkinForm::SkinData() const
 void TbsSkinForm::SetSkinData(TbsSkinData* skinData)
 {
     m_skinData = skinData;
+    if (m_skinData && m_skinnableFrame != m_skinData->SkinnableForm()) {
+        SetSkinnableFrame(m_skinData->SkinnableForm());
+        return;
+    }
     ApplySkin();
 }
 
+void TbsSkinForm::SetForceOwnMoveSizeLoop(bool value)
+{
+    g_forceOwnMoveSizeLoop = value;
+}
+
+bool TbsSkinForm::ForceOwnMoveSizeLoop()
+{
+    return g_forceOwnMoveSizeLoop;
+}
+
+bool TbsSkinForm::IsActive() const
+{
+    return m_form->isActiveWindow();
+}
+
+bool TbsSkinForm::CanResize() const
+{
+    return m_alwaysResize || m_formBorderStyle == TFormBorderStyle::bsSizeable
+        || m_formBorderStyle == TFormBorderStyle::bsSizeToolWin;
+}
+
+void TbsSkinForm::SetFormBorderStyle(TFormBorderStyle style)
+{
+    m_formBorderStyle = style;
+    ApplySkin();
+}
+
+bool TbsSkinForm::SkinFrame() const
+{
+    return m_skinned && m_skinnableFrame && !m_skinData->Picture().isNull();
+}
+
+QMargins TbsSkinForm::FrameMargins() const
+{
+    if (!m_skinnableFrame || m_formBorderStyle == TFormBorderStyle::bsNone)
+        return {};
+    if (SkinFrame())
+        return SkinFrameMargins(m_skinData->FormInfo(), m_skinData->Picture().size());
+    return DefaultFrameMargins(DefaultCaptionHeight());
+}
+
+void TbsSkinForm::LayoutClientArea()
+{
+    const QMargins margins = FrameMargins();
+    m_appliedMargins = margins;
+    const SkinRect client = ClientRectInside(m_form->size(), margins);
+    m_clientArea->setGeometry(client.ToQRect());
+    m_clientArea->setVisible(!m_rolledUp && client.Height() > 0);
+}
+
+// ApplySkin: objects, sizes, region and paint from the current skin.
 void TbsSkinForm::ApplySkin()
 {
+    m_hotObject = m_oldHotObject = m_captureObject = -1;
     m_skinned = m_skinData && !m_skinData->Empty();
+    if (m_skinnableFrame && m_skinned)
+        CreateObjects();
+    else if (m_skinnableFrame)
+        CreateDefaultButtons();
+    else
+        m_objects.clear();
+    UpdateObjectVisibility();
+
+    // The client keeps its size when the frame around it changes; a maximized
+    // window keeps filling its work area.
+    const QMargins oldMargins = m_appliedMargins;
+    const QMargins newMargins = FrameMargins();
+    if (m_skinWindowState == TbsWindowState::wsNormal && !m_rolledUp && oldMargins != newMargins) {
+        const QSize client = m_form->size().shrunkBy(oldMargins);
+        m_appliedMargins = newMargins;
+        m_form->resize(client.grownBy(newMargins));
+    }
+    ApplySizeLimits();
+    if (m_skinWindowState == TbsWindowState::wsMaximized)
+        Maximize();
+    LayoutClientArea();
+    CalcResizeGeometry();
+    UpdateFrame(true);
     m_form->update();
+    m_clientArea->update();
+    UpdateCaptionActive(true);
     emit OnChangeSkinData();
+    if (!m_rolledUp && (m_clientWidth > 0 || m_clientHeight > 0)) {
+        const QSize client = m_clientArea->size();
+        SetFormClientSize(QSize(m_clientWidth > 0 ? m_clientWidth : client.width(),
+            m_clientHeight > 0 ? m_clientHeight : client.height()));
+    }
+}
+
+void TbsSkinForm::SetSkinnableFrame(bool value)
+{
+    if (value == m_skinnableFrame)
+        return;
+    const bool wasMaximized = m_skinWindowState == TbsWindowState::wsMaximized || m_form->isMaximized();
+    const bool wasVisible = m_form->isVisible();
+    if (wasMaximized) {
+        if (m_skinnableFrame)
+            Restore();
+        else
+            m_form->showNormal();
+    }
+    const QSize client = m_form->size().shrunkBy(FrameMargins());
+    if (wasVisible)
+        m_form->hide();
+    m_skinnableFrame = value;
+    if (m_form->isWindow())
+        m_form->setWindowFlag(Qt::FramelessWindowHint, value);
+    if (!value)
+        m_form->clearMask();
+    m_appliedMargins = FrameMargins();
+    m_form->resize(client.grownBy(m_appliedMargins));
+    ApplySkin();
+    for (TbsSkinControl* control : m_form->findChildren<TbsSkinControl*>())
+        control->ChangeSkinData();
+    if (wasMaximized) {
+        if (value)
+            SetSkinWindowState(TbsWindowState::wsMaximized);
+        else
+            m_form->setWindowState(m_form->windowState() | Qt::WindowMaximized);
+    }
+    if (wasVisible)
+        m_form->show();
 }
 
 bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_form) {
-        const QEvent::Type type = event->type();
-        if (type == WM_SKINDATA_BEFORE_CHANGE)
-            WMSkinDataBeforeChange(static_cast<TbsSkinDataEvent*>(event)->Sender());
-        else if (type == WM_SKINDATA_CHANGE)
-            WMSkinDataChange(static_cast<TbsSkinDataEvent*>(event)->Sender());
-        else if (type == WM_SKINDATA_AFTER_CHANGE)
-            WMSkinDataAfterChange(static_cast<TbsSkinDataEvent*>(event)->Sender());
-        else if (type == QEvent::Paint)
-            PaintClientBackground();
+    if (watched != m_form)
+        return false;
+    const QEvent::Type type = event->type();
+    switch (type) {
+    case QEvent::Resize:
+        WMSize();
+        return false;
+    case QEvent::Move:
+        WMMove();
+        return false;
+    case QEvent::Show:
+        WMShowWindow(true);
+        return false;
+    case QEvent::Hide:
+        WMShowWindow(false);
+        return false;
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+        WMActivate(type == QEvent::WindowActivate);
+        return false;
+    case QEvent::WindowTitleChange:
+        WMSetText();
+        return false;
+    case QEvent::WindowStateChange:
+        WMWindowStateChange();
+        return false;
+    case QEvent::Paint:
+        if (!m_skinnableFrame)
+            return false;
+        {
+            QPainter painter(m_form);
+            WMNCPaint(painter, static_cast<QPaintEvent*>(event)->rect());
+        }
+        return true;
+    case QEvent::Leave:
+        if (m_skinnableFrame && m_hotObject >= 0 && m_captureObject < 0)
+            TrackHover(QPoint(-1, -1));
+        return false;
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick: {
+        if (!m_skinnableFrame)
+            return false;
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint point = mouse->position().toPoint();
+        if (type == QEvent::MouseMove)
+            WMNCMouseMove(point, mouse->buttons());
+        else if (type == QEvent::MouseButtonPress)
+            WMNCButtonDown(point, mouse->button(), mouse->globalPosition().toPoint());
+        else if (type == QEvent::MouseButtonRelease)
+            WMNCButtonUp(point, mouse->button());
+        else
+            WMNCButtonDblClk(point, mouse->button());
+        return true;
     }
-    // The form sees every message too.
+    default:
+        break;
+    }
+    if (type == WM_SKINDATA_BEFORE_CHANGE)
+        WMSkinDataBeforeChange(static_cast<TbsSkinDataEvent*>(event)->Sender());
+    else if (type == WM_SKINDATA_CHANGE)
+        WMSkinDataChange(static_cast<TbsSkinDataEvent*>(event)->Sender());
+    else if (type == WM_SKINDATA_AFTER_CHANGE)
+        WMSkinDataAfterChange(static_cast<TbsSkinDataEvent*>(event)->Sender());
+    else if (type == WM_SKINDATA_SKINNABLEFORM)
+        WMSkinDataSkinnableForm(static_cast<TbsSkinDataEvent*>(event)->Sender());
+    else if (type == WM_SKINMENU_CLOSED)
+        MenuClosed();
+    // The form sees every other message too.
     return false;
+}
+
+void TbsSkinForm::WMSize()
+{
+    m_magneticState = {};
+    LayoutClientArea();
+    CalcResizeGeometry();
+    if (m_skinnableFrame && m_form->width() >= GetMinWidth() && m_form->height() >= GetMinHeight())
+        UpdateFrame(true);
+    else
+        UpdateRegion(false);
+    if (!m_logoBitMap.isNull())
+        m_clientArea->update();
+}
+
+void TbsSkinForm::WMMove()
+{
+    ShowObjectHintFor(m_hotObject, false);
+}
+
+void TbsSkinForm::WMActivate(bool active)
+{
+    if (!m_skinnableFrame)
+        return;
+    m_ncActive = active;
+    ResetObjectStates();
+    m_form->update();
+    UpdateCaptionActive(true);
+}
+
+void TbsSkinForm::WMSetText()
+{
+    if (m_skinnableFrame && m_formBorderStyle != TFormBorderStyle::bsNone)
+        m_form->update(0, 0, m_form->width(), FrameMargins().top());
+}
+
+void TbsSkinForm::WMShowWindow(bool shown)
+{
+    if (!shown)
+        return;
+    if (m_firstShow)
+        PlaceAtFirstShow();
+    if (m_alphaBlend || m_alphaBlendAnimation)
+        StartFadeIn();
+}
+
+void TbsSkinForm::WMWindowStateChange()
+{
+    // The window system minimized or restored the form (its task bar entry,
+    // a key of the window manager): the frame follows.
+    if (!(m_form->windowState() & Qt::WindowMinimized))
+        m_form->update();
 }
 
 void TbsSkinForm::WMSkinDataBeforeChange(TbsSkinData* sender)
@@ -58,7 +347,13 @@ void TbsSkinForm::WMSkinDataBeforeChange(TbsSkinData* sender)
         return;
     m_changingSkin = true;
     m_skinned = false;
-    ForEachControlOf(sender, &TbsSkinControl::BeforeChangeSkinData);
+    StopTimers();
+    m_hotObject = m_oldHotObject = m_captureObject = -1;
+    m_objects.clear();
+    for (TbsSkinControl* control : m_form->findChildren<TbsSkinControl*>()) {
+        if (control->SkinData() == sender)
+            control->BeforeChangeSkinData();
+    }
     emit OnBeforeChangeSkinData();
 }
 
@@ -67,7 +362,10 @@ void TbsSkinForm::WMSkinDataChange(TbsSkinData* sender)
     m_changingSkin = false;
     if (sender == m_skinData)
         ApplySkin();
-    ForEachControlOf(sender, &TbsSkinControl::ChangeSkinData);
+    for (TbsSkinControl* control : m_form->findChildren<TbsSkinControl*>()) {
+        if (!sender || control->SkinData() == sender)
+            control->ChangeSkinData();
+    }
 }
 
 void TbsSkinForm::WMSkinDataAfterChange(TbsSkinData*)
@@ -75,20 +373,8 @@ void TbsSkinForm::WMSkinDataAfterChange(TbsSkinData*)
     emit OnAfterChangeSkinData();
 }
 
-void TbsSkinForm::PaintClientBackground()
+void TbsSkinForm::WMSkinDataSkinnableForm(TbsSkinData* sender)
 {
-    // Nothing of the old skin is left to draw while a new one loads.
-    if (m_changingSkin)
-        return;
-    QPainter painter(m_form);
-    painter.drawImage(0, 0, ClientBackground(m_skinned ? m_skinData.data() : nullptr, m_form->size()));
-}
-
-void TbsSkinForm::ForEachControlOf(TbsSkinData* skinData, void (TbsSkinControl::*operation)())
-{
-    const auto controls = m_form->findChildren<TbsSkinControl*>();
-    for (TbsSkinControl* control : controls) {
-        if (!skinData || control->SkinData() == skinData)
-            (control->*operation)();
-    }
+    if (sender == m_skinData && sender)
+        SetSkinnableFrame(sender->SkinnableForm());
 }

@@ -1,53 +1,368 @@
 #pragma once
 
+#include "skin/frame/frame_geometry.h"
+#include "skin/frame/frame_shape.h"
+
+#include <QBasicTimer>
+#include <QFont>
+#include <QImage>
 #include <QObject>
 #include <QPointer>
+#include <QRect>
+#include <functional>
+#include <memory>
+#include <vector>
 
+class QPainter;
 class QWidget;
-class TbsSkinData;
+class TbsActiveSkinObject;
+class TbsFormClientArea;
+class TbsFrameMoveSizeLoop;
 class TbsSkinControl;
+class TbsSkinData;
 
-// The skin form controller of a form. It watches the skin data messages that
-// reach the form and passes a skin change on to every skinned control on the
-// form, nested ones included, so that each looks its definition up again; and
-// it paints the form's client background from the skin.
+enum TbsBorderIcon { biSystemMenu = 1 << 0, biMinimize = 1 << 1, biMaximize = 1 << 2, biRollUp = 1 << 3, biMinimizeToTray = 1 << 4 };
+using TbsBorderIcons = unsigned;
+
+enum class TbsPositionInMonitor { bspDefault, bspScreenCenter, bspDesktopCenter };
+enum class TbsWindowState { wsNormal = 0, wsMinimized = 1, wsMaximized = 2 };
+// The form's border style: whether it has a frame, can be sized, and whether
+// it is a tool window with a smaller caption.
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+
+// The skin form controller: takes over a form's frame. The form becomes a
+// frameless top-level window whose controls live in ClientArea(), a child
+// inset by the frame. The controller paints the frame from the skin (or a
+// plain default frame without one), cuts the window to the skin's mask, runs
+// the caption buttons and the other frame objects, moves and sizes the window
+// from its caption and borders, and emulates the window states (maximized,
+// minimized, rolled up) itself. Every event of the form passes its event
+// filter, which hands it to a handler named after the window message it
+// stands for.
 class TbsSkinForm : public QObject {
     Q_OBJECT
 
 public:
     // The owner is the form the controller serves.
     explicit TbsSkinForm(QWidget* form);
+    ~TbsSkinForm() override;
 
     QWidget* Form() const { return m_form; }
+    // The widget the form's controls belong in; it fills the area inside the
+    // frame.
+    QWidget* ClientArea() const;
+    // Gives the form the client size size inside the current frame.
+    void SetFormClientSize(const QSize& size);
+
     TbsSkinData* SkinData() const;
     void SetSkinData(TbsSkinData* skinData);
 
+    TFormBorderStyle FormBorderStyle() const { return m_formBorderStyle; }
+    void SetFormBorderStyle(TFormBorderStyle style);
+
+    TbsBorderIcons BorderIcons() const { return m_borderIcons; }
+    void SetBorderIcons(TbsBorderIcons icons);
+    bool DisableSystemMenu() const { return m_disableSystemMenu; }
+    void SetDisableSystemMenu(bool value);
+    bool AlwaysResize() const { return m_alwaysResize; }
+    void SetAlwaysResize(bool value) { m_alwaysResize = value; }
+    TbsPositionInMonitor PositionInMonitor() const { return m_positionInMonitor; }
+    void SetPositionInMonitor(TbsPositionInMonitor value) { m_positionInMonitor = value; }
+    bool UseFormCursorInNCArea() const { return m_useFormCursorInNCArea; }
+    void SetUseFormCursorInNCArea(bool value) { m_useFormCursorInNCArea = value; }
+    int ClientWidth() const { return m_clientWidth; }
+    void SetClientWidth(int value) { m_clientWidth = value; }
+    int ClientHeight() const { return m_clientHeight; }
+    void SetClientHeight(int value) { m_clientHeight = value; }
+    bool HideCaptionButtons() const { return m_hideCaptionButtons; }
+    void SetHideCaptionButtons(bool value);
+    bool ShowIcon() const { return m_showIcon; }
+    void SetShowIcon(bool value);
+    bool MaximizeOnFullScreen() const { return m_maximizeOnFullScreen; }
+    void SetMaximizeOnFullScreen(bool value) { m_maximizeOnFullScreen = value; }
+    bool AlphaBlend() const { return m_alphaBlend; }
+    void SetAlphaBlend(bool value);
+    int AlphaBlendValue() const { return m_alphaBlendValue; }
+    void SetAlphaBlendValue(int value);
+    bool AlphaBlendAnimation() const { return m_alphaBlendAnimation; }
+    void SetAlphaBlendAnimation(bool value) { m_alphaBlendAnimation = value; }
+    const QFont& DefCaptionFont() const { return m_defCaptionFont; }
+    void SetDefCaptionFont(const QFont& font);
+    const QFont& DefInActiveCaptionFont() const { return m_defInActiveCaptionFont; }
+    void SetDefInActiveCaptionFont(const QFont& font);
+    const QImage& LogoBitMap() const { return m_logoBitMap; }
+    void SetLogoBitMap(const QImage& logo);
+    bool LogoBitMapTransparent() const { return m_logoBitMapTransparent; }
+    void SetLogoBitMapTransparent(bool value);
+    int MinWidth() const { return m_minWidth; }
+    void SetMinWidth(int value);
+    int MinHeight() const { return m_minHeight; }
+    void SetMinHeight(int value);
+    int MaxWidth() const { return m_maxWidth; }
+    void SetMaxWidth(int value);
+    int MaxHeight() const { return m_maxHeight; }
+    void SetMaxHeight(int value);
+    bool Magnetic() const { return m_magnetic; }
+    void SetMagnetic(bool value) { m_magnetic = value; }
+    int MagneticSize() const { return m_magneticSize; }
+    void SetMagneticSize(int value) { m_magneticSize = value; }
+    bool ShowObjectHint() const { return m_showObjectHint; }
+    void SetShowObjectHint(bool value) { m_showObjectHint = value; }
+    bool UseDefaultObjectHint() const { return m_useDefaultObjectHint; }
+    void SetUseDefaultObjectHint(bool value) { m_useDefaultObjectHint = value; }
+    bool AlwaysMinimizeToTray() const { return m_alwaysMinimizeToTray; }
+    void SetAlwaysMinimizeToTray(bool value) { m_alwaysMinimizeToTray = value; }
+
+    // The frame is taken over at all; off, the window system's frame comes
+    // back and only the client background stays skinned.
+    bool SkinnableFrame() const { return m_skinnableFrame; }
+    void SetSkinnableFrame(bool value);
     // A skin is present and loaded.
     bool Skinned() const { return m_skinned; }
     // Between the announcement of a load and its completion.
     bool ChangingSkin() const { return m_changingSkin; }
+    TbsWindowState SkinWindowState() const { return m_skinWindowState; }
+    void SetSkinWindowState(TbsWindowState state);
+    bool RolledUp() const { return m_rolledUp; }
+    void SetRolledUp(bool value);
+    bool RolledUpWhileMaximized() const { return m_rolledUpWhileMaximized; }
+    const QRect& RestoreBounds() const { return m_restoreBounds; }
+    bool InSizeMove() const { return m_inSizeMove; }
+    bool IsActive() const;
+    bool CanResize() const;
+
+    int GetMinWidth() const;
+    int GetMinHeight() const;
+    int GetMaxWidth() const;
+    int GetMaxHeight() const;
+    // The frame's thickness on each side, for the current skin (or the
+    // default frame); none while the frame is not taken over or rolled up.
+    QMargins FrameMargins() const;
+    // What the point (window coordinates) of the frame is, as a TbsHitCode.
+    int HitTest(const QPoint& point);
+    bool PointInFrameShape(const QPoint& point) const { return m_shape.PointInFrameShape(point); }
+    const TbsFrameGeometry& Geometry() const { return m_geometry; }
+
+    // The frame objects in skin-definition order, and the one under the
+    // mouse and the one holding the mouse (-1 for none).
+    const std::vector<std::unique_ptr<TbsActiveSkinObject>>& Objects() const { return m_objects; }
+    int HotObject() const { return m_hotObject; }
+    int CaptureObject() const { return m_captureObject; }
+
+    // The whole window as the frame paints it, the client area filled with
+    // the client background: what a screenshot of the window shows before
+    // its controls are drawn. Pixels outside the window shape are transparent.
+    QImage RenderWindow();
+    // Paints the client background into painter, whose origin is the client
+    // area's top-left.
+    void PaintClientBackground(QPainter& painter, const QSize& clientSize) const;
+
+    // Runs a frame command as a caption button does.
+    void RunCommand(int command);
+    // Repaints one object on the window.
+    void RedrawObject(const TbsActiveSkinObject& object);
+    void StartMorphTimer();
+    void StartAnimationTimer();
+    bool MorphingPossible(bool morphing) const;
+    const QImage* ActivePicture(int index) const;
+
+    // Where the system menu is shown. The controller calls the hook with the
+    // rectangle (screen coordinates) the menu should open below or at, for the
+    // system-menu button, a right click on the caption and Alt+Space; without
+    // a hook nothing opens. MenuClosed() must be called when the menu closes:
+    // it releases the button that opened it.
+    using SystemMenuHook = std::function<void(TbsSkinForm& form, const QRect& screenAnchor)>;
+    void SetSystemMenuHook(SystemMenuHook hook) { m_systemMenuHook = std::move(hook); }
+    void ShowSystemMenuAt(const QRect& screenAnchor);
+    void MenuClosed();
+    // Alt+Space: the system menu below every enabled system-menu object.
+    void ShowSystemMenuUnderObjects();
+
+    // Forces the controller's own move and size loop even where the window
+    // system could move the window, so that tests behave the same everywhere.
+    static void SetForceOwnMoveSizeLoop(bool value);
+    static bool ForceOwnMoveSizeLoop();
+
+    // The custom-object visibility hook: an object with the default command
+    // is visible only when this leaves visible set.
+    std::function<void(const QString& idName, bool& visible)> OnActivateCustomObject;
+    // Paints a user object.
+    std::function<void(const QString& idName, QPainter& painter, const QRect& objectRect)> OnPaintEvent;
+    // Draws the caption text instead of the frame.
+    std::function<void(QPainter& painter, const QRect& rect, bool active)> OnCaptionPaint;
 
 signals:
     void OnBeforeChangeSkinData();
     void OnChangeSkinData();
     void OnAfterChangeSkinData();
+    void OnActivate();
+    void OnDeActivate();
+    void OnMinimize();
+    void OnMaximize();
+    void OnRestore();
+    void OnChangeRollUpState();
+    void OnMouseEnterEvent(const QString& idName);
+    void OnMouseLeaveEvent(const QString& idName);
+    void OnMouseDownEvent(const QString& idName, int x, int y, const QRect& objectRect, int button);
+    void OnMouseUpEvent(const QString& idName, int x, int y, const QRect& objectRect, int button);
+    void OnMouseMoveEvent(const QString& idName, int x, int y, const QRect& objectRect);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
 
 private:
+    friend class TbsFrameMoveSizeLoop;
+
+    void Attach();
+    // The skin's frame is drawn (a skin with a frame picture is loaded and
+    // the frame is taken over); otherwise the default frame.
+    bool SkinFrame() const;
+    void ApplySkin();
+    void EnforceSize();
+    void NudgeWidth();
+    void LayoutClientArea();
+
+    // Message handlers.
+    void WMSize();
+    void WMMove();
+    void WMActivate(bool active);
+    void WMSetText();
+    void WMShowWindow(bool shown);
+    void WMNCPaint(QPainter& painter, const QRect& dirty);
+    void WMNCHitTestCursor(const QPoint& point);
+    void WMNCMouseMove(const QPoint& point, Qt::MouseButtons buttons);
+    void WMNCButtonDown(const QPoint& point, Qt::MouseButton button, const QPoint& globalPoint);
+    void WMNCButtonUp(const QPoint& point, Qt::MouseButton button);
+    void WMNCButtonDblClk(const QPoint& point, Qt::MouseButton button);
+    void WMEnterSizeMove();
+    void WMExitSizeMove();
+    void WMMoving(QRect& proposed);
+    void WMSizing(const QRect& proposed);
     void WMSkinDataBeforeChange(TbsSkinData* sender);
     void WMSkinDataChange(TbsSkinData* sender);
     void WMSkinDataAfterChange(TbsSkinData* sender);
-    void ApplySkin();
-    void PaintClientBackground();
+    void WMSkinDataSkinnableForm(TbsSkinData* sender);
+    void WMWindowStateChange();
 
-    // Calls operation on every skinned control of the form that uses skinData,
-    // or on all of them when skinData is null.
-    void ForEachControlOf(TbsSkinData* skinData, void (TbsSkinControl::*operation)());
+    // Painting.
+    void CalcResizeGeometry();
+    void UpdateFrame(bool layout);
+    void UpdateRegion(bool rebuild);
+    void PaintSkinFrame(QPainter& painter, bool active) const;
+    void PaintDefaultFrame(QPainter& painter, bool active) const;
+    int DefaultCaptionHeight() const;
+    int DefaultButtonSize() const;
+    void LayoutDefaultButtons();
+
+    // Frame objects.
+    void CreateObjects();
+    void CreateDefaultButtons();
+    void LayoutObjects();
+    void UpdateObjectVisibility();
+    void TrackHover(const QPoint& point, bool canBeHot = true);
+    void HoverTimerStep();
+    void MorphTimerStep();
+    void AnimationTimerStep();
+    void UpdateCaptionActive(bool animate);
+    void ResetObjectStates();
+    void StopTimers();
+    void ButtonDown(int button, const QPoint& point);
+    void ButtonUp(int button, const QPoint& point);
+    void CaptionDoubleClick();
+    // Moves (caption) or sizes (border) the window: through the window system
+    // where it can, else through the controller's own loop.
+    void StartMoveSize(int hitCode, const QPoint& globalPoint);
+    void ShowObjectHintFor(int index, bool show);
+    std::vector<SkinRect> CaptionRects() const;
+
+    // Window states.
+    void PlaceAtFirstShow();
+    void Maximize();
+    void Restore();
+    void Minimize();
+    void ApplySizeLimits();
+    void StartFadeIn();
+    void FadeInStep();
+    void SnapToWorkArea(QRect& proposed);
 
     QWidget* const m_form;
+    QWidget* m_clientArea { nullptr };
+    std::unique_ptr<TbsFrameMoveSizeLoop> m_moveSizeLoop;
     QPointer<TbsSkinData> m_skinData;
+    SystemMenuHook m_systemMenuHook;
+
+    TbsBorderIcons m_borderIcons { biSystemMenu | biMinimize | biMaximize | biRollUp };
+    bool m_disableSystemMenu { false };
+    bool m_alwaysResize { false };
+    TbsPositionInMonitor m_positionInMonitor { TbsPositionInMonitor::bspDefault };
+    bool m_useFormCursorInNCArea { false };
+    int m_clientWidth { 0 };
+    int m_clientHeight { 0 };
+    bool m_hideCaptionButtons { false };
+    bool m_showIcon { false };
+    bool m_maximizeOnFullScreen { false };
+    bool m_alphaBlend { false };
+    int m_alphaBlendValue { 200 };
+    bool m_alphaBlendAnimation { false };
+    QFont m_defCaptionFont;
+    QFont m_defInActiveCaptionFont;
+    QImage m_logoBitMap;
+    bool m_logoBitMapTransparent { false };
+    int m_minWidth { 0 };
+    int m_minHeight { 0 };
+    int m_maxWidth { 0 };
+    int m_maxHeight { 0 };
+    bool m_magnetic { false };
+    int m_magneticSize { 5 };
+    bool m_showObjectHint { false };
+    bool m_useDefaultObjectHint { true };
+    bool m_alwaysMinimizeToTray { false };
+
+    TFormBorderStyle m_formBorderStyle { TFormBorderStyle::bsSizeable };
+    bool m_skinnableFrame { true };
     bool m_skinned { false };
     bool m_changingSkin { false };
+    TbsWindowState m_skinWindowState { TbsWindowState::wsNormal };
+    bool m_rolledUp { false };
+    bool m_rolledUpWhileMaximized { false };
+    bool m_rolledUpAtMaximize { false };
+    int m_heightBeforeRollUp { 0 };
+    QRect m_restoreBounds;
+    bool m_ncActive { false };
+    bool m_firstShow { true };
+    bool m_inSizeMove { false };
+    bool m_applyingGeometry { false };
+    QMargins m_appliedMargins;
+
+    TbsFrameGeometry m_geometry;
+    TbsFrameShape m_shape;
+    SkinRect m_defaultCaptionRect;
+    std::vector<std::unique_ptr<TbsActiveSkinObject>> m_objects;
+    int m_hotObject { -1 };
+    int m_oldHotObject { -1 };
+    int m_captureObject { -1 };
+
+    // A press on the caption or a border that becomes a move or size once the
+    // mouse has travelled the drag distance, so that a double click stays one.
+    struct PendingDrag {
+        int hitCode { 0 };
+        QPoint point;
+        QPoint globalPoint;
+    } m_pendingDrag;
+    QPoint m_lastHoverCursor;
+
+    struct MagneticEdges {
+        bool left { false };
+        bool top { false };
+        bool right { false };
+        bool bottom { false };
+        int cursorX { 0 };
+        int cursorY { 0 };
+    } m_magneticState;
+
+    QBasicTimer m_hoverTimer;
+    QBasicTimer m_morphTimer;
+    QBasicTimer m_animationTimer;
+    QBasicTimer m_fadeTimer;
 };

@@ -84,7 +84,10 @@ TEST_F(Form1Test, StartsWithTheComposedWindowOnTheFirstPage)
 {
     EXPECT_EQ(form.objectName(), QStringLiteral("Form1"));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Lumeno文章顺序随机打乱工具 V1.0"));
-    EXPECT_EQ(form.size(), QSize(745, 528));
+    // The client of 745 x 528 inside the built-in skin's frame (4 pixels at
+    // the sides and bottom, a 32-pixel caption).
+    EXPECT_EQ(form.bsSkinForm1->ClientArea()->size(), QSize(745, 528));
+    EXPECT_EQ(form.size(), QSize(753, 564));
 
     EXPECT_EQ(form.bsSkinPanel1->geometry(), QRect(0, 0, 745, 73));
     EXPECT_EQ(form.bsSkinPanel2->geometry(), QRect(0, 73, 745, 8));
@@ -149,12 +152,13 @@ TEST_F(Form1Test, LoadsTheBuiltInSkinAndEveryControlTakesItsDefinition)
 TEST_F(Form1Test, ControlsFollowTheWindowSize)
 {
     const QSize pageBefore = form.bsSkinPageControl1->PageArea().size();
-    form.resize(900, 600);
-    EXPECT_EQ(form.bsSkinPanel1->geometry(), QRect(0, 0, 900, 73));
-    EXPECT_EQ(form.bsSkinGauge1->geometry(), QRect(0, 580, 900, 20));
-    EXPECT_EQ(form.bsSkinPageControl1->geometry(), QRect(0, 153, 900, 427));
+    form.resize(788, 596);
+    EXPECT_EQ(form.bsSkinForm1->ClientArea()->geometry(), QRect(4, 32, 780, 560));
+    EXPECT_EQ(form.bsSkinPanel1->geometry(), QRect(0, 0, 780, 73));
+    EXPECT_EQ(form.bsSkinGauge1->geometry(), QRect(0, 540, 780, 20));
+    EXPECT_EQ(form.bsSkinPageControl1->geometry(), QRect(0, 153, 780, 387));
     const QRect pageArea = form.bsSkinPageControl1->PageArea();
-    EXPECT_EQ(pageArea.size(), pageBefore + QSize(155, 72));
+    EXPECT_EQ(pageArea.size(), pageBefore + QSize(35, 32));
     EXPECT_EQ(form.bsSkinScrollBar2->geometry(), QRect(pageArea.width() - 19, 0, 19, pageArea.height()));
     EXPECT_EQ(form.Memo1->geometry(), QRect(0, 0, pageArea.width() - 19, pageArea.height()));
 }

@@ -1,0 +1,281 @@
+#include "skin/frame/frame_button_objects.h"
+
+#include "skin/controls/system_colors.h"
+#include "skin/data/data_skin_object.h"
+#include "skin/draw/glyphs.h"
+#include "skin/frame/skin_form.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QStyle>
+#include <QWidget>
+
+namespace {
+
+constexpr QRgb kDefaultHotFrame = qRgb(0, 0, 128);
+constexpr QRgb kDefaultHotFill = qRgb(182, 189, 210);
+constexpr QRgb kDefaultDownFill = qRgb(133, 147, 181);
+
+int SmallIconSize()
+{
+    const int size = QApplication::style()->pixelMetric(QStyle::PM_SmallIconSize);
+    return size > 0 ? size : 16;
+}
+
+} // namespace
+
+TbsSkinButtonObject::TbsSkinButtonObject(TbsSkinForm& parent, const TbsDataSkinButton* definition)
+    : TbsActiveSkinObject(parent, definition)
+{
+    if (!definition)
+        return;
+    DownRect = definition->downRect;
+    DisableSkinRect = definition->disableSkinRect;
+}
+
+void TbsSkinButtonObject::Draw(QPainter& painter, bool wholeFrame)
+{
+    if (!Parent.Skinned())
+        return;
+    if (!Enabled && !DisableSkinRect.IsEmpty()) {
+        DrawFace(painter, ActivePicture(), DisableSkinRect);
+        return;
+    }
+    if (m_down && MouseIn && !DownRect.IsEmpty()) {
+        DrawFace(painter, ActivePicture(), DownRect);
+        return;
+    }
+    TbsActiveSkinObject::Draw(painter, wholeFrame);
+}
+
+bool TbsSkinButtonObject::EndMorphPending() const
+{
+    if (MenuShown && m_down)
+        return false;
+    return TbsActiveSkinObject::EndMorphPending();
+}
+
+void TbsSkinButtonObject::SetDown(bool down)
+{
+    m_down = down;
+    if (MorphingPossible() && Active)
+        MorphKf = 1;
+    Repaint();
+    if (MorphingPossible() && !m_down)
+        Redraw();
+}
+
+void TbsSkinButtonObject::MouseDown(int button, int x, int y)
+{
+    if (!Enabled)
+        return;
+    if (button == 0 && !m_down)
+        SetDown(true);
+    TbsActiveSkinObject::MouseDown(button, x, y);
+}
+
+void TbsSkinButtonObject::MouseUp(int button, int x, int y)
+{
+    if (!Enabled)
+        return;
+    if (button == 0 && !MenuShown && m_down)
+        SetDown(false);
+    TbsActiveSkinObject::MouseUp(button, x, y);
+}
+
+void TbsSkinButtonObject::MouseEnter()
+{
+    MouseIn = true;
+    Active = true;
+    if (!DownRect.IsEmpty() && m_down) {
+        if (MorphingPossible())
+            MorphKf = 1;
+        Repaint();
+    } else if (!ActiveSkinRect.IsEmpty()) {
+        Redraw();
+    }
+    emit Parent.OnMouseEnterEvent(IDName);
+}
+
+void TbsSkinButtonObject::MouseLeave()
+{
+    MouseIn = false;
+    Active = false;
+    if (!(MenuShown && m_down)) {
+        Repaint();
+        Redraw();
+    }
+    emit Parent.OnMouseLeaveEvent(IDName);
+}
+
+TbsSkinStdButtonObject::TbsSkinStdButtonObject(TbsSkinForm& parent, const TbsDataSkinStdButton* definition)
+    : TbsSkinButtonObject(parent, definition)
+    , FromDefinition(true)
+{
+    Command = definition->command;
+    RestoreRect = definition->restoreRect;
+    RestoreActiveRect = definition->restoreActiveRect;
+    RestoreDownRect = definition->restoreDownRect;
+    RestoreInActiveRect = definition->restoreInactiveRect;
+}
+
+TbsSkinStdButtonObject::TbsSkinStdButtonObject(TbsSkinForm& parent, const QString& idName, TbsStdCommand command)
+    : TbsSkinButtonObject(parent, nullptr)
+    , FromDefinition(false)
+{
+    IDName = idName;
+    Command = command;
+    SkinRect = { 0, 0, 1, 1 };
+    SkinRectInAPicture = true;
+    ObjectRect = SkinRect;
+}
+
+QSize TbsSkinStdButtonObject::RowSize() const
+{
+    if (Command == cmSysMenu && Parent.ShowIcon() && SkinRectInAPicture)
+        return QSize(SmallIconSize(), SmallIconSize());
+    return TbsSkinButtonObject::RowSize();
+}
+
+bool TbsSkinStdButtonObject::CommandStateInForce() const
+{
+    switch (Command) {
+    case cmMaximize:
+        return Parent.SkinWindowState() == TbsWindowState::wsMaximized;
+    case cmMinimize:
+        return Parent.SkinWindowState() == TbsWindowState::wsMinimized;
+    case cmRollUp:
+        return Parent.RolledUp();
+    default:
+        return false;
+    }
+}
+
+bool TbsSkinStdButtonObject::ShowsIcon() const
+{
+    return Command == cmSysMenu && Parent.ShowIcon() && SkinRectInAPicture;
+}
+
+bool TbsSkinStdButtonObject::EndMorphPending() const
+{
+    if (ShowsIcon())
+        return false;
+    return TbsSkinButtonObject::EndMorphPending();
+}
+
+void TbsSkinStdButtonObject::Draw(QPainter& painter, bool wholeFrame)
+{
+    if (!FromDefinition) {
+        DrawDefaultFace(painter);
+        return;
+    }
+    if (!Parent.Skinned())
+        return;
+    if (ShowsIcon()) {
+        const int size = SmallIconSize();
+        const QIcon icon = Parent.Form()->windowIcon();
+        if (!icon.isNull())
+            painter.drawPixmap(ObjectRect.left, ObjectRect.top, icon.pixmap(size, size));
+        MorphKf = 0;
+        return;
+    }
+    if (CommandStateInForce() && Enabled && !RestoreRect.IsEmpty()) {
+        DrawRestoreFace(painter);
+        return;
+    }
+    TbsSkinButtonObject::Draw(painter, wholeFrame);
+}
+
+void TbsSkinStdButtonObject::DrawRestoreFace(QPainter& painter) const
+{
+    if (!Parent.IsActive() && !RestoreInActiveRect.IsEmpty()) {
+        DrawFace(painter, ActivePicture(), RestoreInActiveRect);
+    } else if (m_down && MouseIn && !RestoreDownRect.IsEmpty()) {
+        DrawFace(painter, ActivePicture(), RestoreDownRect);
+    } else if (MorphingPossible() && EndMorphPending() && !RestoreActiveRect.IsEmpty()) {
+        DrawMorph(painter, ActivePicture(), RestoreRect, RestoreActiveRect);
+    } else if (Active && !RestoreActiveRect.IsEmpty()) {
+        DrawFace(painter, ActivePicture(), RestoreActiveRect);
+    } else {
+        DrawFace(painter, ActivePicture(), RestoreRect);
+    }
+}
+
+void TbsSkinStdButtonObject::DrawDefaultFace(QPainter& painter) const
+{
+    const QRect rect = ObjectRect.ToQRect();
+    if (rect.isEmpty())
+        return;
+    const bool pressed = m_down && MouseIn;
+    QColor fill = SkinColorToQColor(clBtnFace);
+    if (MouseIn)
+        fill = QColor::fromRgb(pressed ? kDefaultDownFill : kDefaultHotFill);
+    painter.fillRect(rect, fill);
+    if (MouseIn) {
+        painter.setPen(QColor::fromRgb(kDefaultHotFrame));
+        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    }
+    if (ShowsIcon()) {
+        const QIcon icon = Parent.Form()->windowIcon();
+        if (!icon.isNull())
+            painter.drawPixmap(rect.topLeft(), icon.pixmap(rect.size()));
+        return;
+    }
+    CaptionGlyph glyph = CaptionGlyph::Close;
+    switch (Command) {
+    case cmClose:
+        glyph = CaptionGlyph::Close;
+        break;
+    case cmMaximize:
+        glyph = CommandStateInForce() ? CaptionGlyph::Restore : CaptionGlyph::Maximize;
+        break;
+    case cmMinimize:
+        glyph = CommandStateInForce() ? CaptionGlyph::Restore : CaptionGlyph::Minimize;
+        break;
+    case cmSysMenu:
+        glyph = CaptionGlyph::FilledSquare;
+        break;
+    case cmRollUp:
+        glyph = CommandStateInForce() ? CaptionGlyph::DownTriangle : CaptionGlyph::UpTriangle;
+        break;
+    default:
+        glyph = CaptionGlyph::FlatRectangle;
+        break;
+    }
+    const QPoint offset = pressed ? QPoint(1, 1) : QPoint();
+    const QPoint glyphAt = rect.topLeft() + QPoint(rect.width() / 2 - 5, rect.height() / 2 - 4) + offset;
+    DrawCaptionGlyph(painter, glyph, glyphAt, SkinColorToQColor(Enabled ? clBtnText : clBtnShadow));
+}
+
+void TbsSkinStdButtonObject::MouseDown(int button, int, int)
+{
+    if (!Enabled || button != 0 || m_down)
+        return;
+    SetDown(true);
+    if (Command == cmSysMenu) {
+        MenuShown = true;
+        const QRect rect = ObjectRect.ToQRect();
+        Parent.ShowSystemMenuAt(QRect(Parent.Form()->mapToGlobal(rect.topLeft()), rect.size()));
+    }
+}
+
+void TbsSkinStdButtonObject::MouseUp(int button, int x, int y)
+{
+    const bool runs = Active && button == 0 && m_down && Enabled;
+    if (Command == cmClose) {
+        TbsSkinButtonObject::MouseUp(button, x, y);
+        if (runs)
+            Parent.RunCommand(Command);
+        return;
+    }
+    if (runs && Command != cmSysMenu)
+        Parent.RunCommand(Command);
+    TbsSkinButtonObject::MouseUp(button, x, y);
+}
+
+void TbsSkinStdButtonObject::DblClick()
+{
+    if (Command == cmSysMenu)
+        Parent.RunCommand(cmClose);
+}

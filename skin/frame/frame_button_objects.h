@@ -1,0 +1,64 @@
+#pragma once
+
+#include "skin/frame/frame_object.h"
+
+class TbsDataSkinButton;
+class TbsDataSkinStdButton;
+
+// A frame button: pressed and disabled faces besides the base ones.
+class TbsSkinButtonObject : public TbsActiveSkinObject {
+public:
+    TbsSkinButtonObject(TbsSkinForm& parent, const TbsDataSkinButton* definition);
+
+    void Draw(QPainter& painter, bool wholeFrame) override;
+    void MouseDown(int button, int x, int y) override;
+    void MouseUp(int button, int x, int y) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
+    bool EndMorphPending() const override;
+
+    void SetDown(bool down);
+    bool Down() const { return m_down; }
+    // The button stays down while a menu it opened is showing.
+    bool MenuShown { false };
+
+    ::SkinRect DownRect;
+    ::SkinRect DisableSkinRect;
+
+protected:
+    bool m_down { false };
+};
+
+// A caption button that runs a frame command. Without a definition (the
+// default frame) it draws a plain face with the command's glyph.
+class TbsSkinStdButtonObject : public TbsSkinButtonObject {
+public:
+    TbsSkinStdButtonObject(TbsSkinForm& parent, const TbsDataSkinStdButton* definition);
+    // A default button of the frame without a skin.
+    TbsSkinStdButtonObject(TbsSkinForm& parent, const QString& idName, TbsStdCommand command);
+
+    void Draw(QPainter& painter, bool wholeFrame) override;
+    void MouseDown(int button, int x, int y) override;
+    void MouseUp(int button, int x, int y) override;
+    void DblClick() override;
+    bool EndMorphPending() const override;
+    bool InButtonRow() const override { return SkinRectInAPicture; }
+    TbsStdCommand RowCommand() const override { return Command; }
+    QSize RowSize() const override;
+
+    // The window is in the state this button's command toggles (maximized
+    // for maximize, minimized for minimize, rolled up for roll up).
+    bool CommandStateInForce() const;
+
+    TbsStdCommand Command { cmDefault };
+    ::SkinRect RestoreRect;
+    ::SkinRect RestoreActiveRect;
+    ::SkinRect RestoreDownRect;
+    ::SkinRect RestoreInActiveRect;
+    const bool FromDefinition;
+
+private:
+    void DrawDefaultFace(QPainter& painter) const;
+    void DrawRestoreFace(QPainter& painter) const;
+    bool ShowsIcon() const;
+};

@@ -1,0 +1,235 @@
+#include "skin/frame/frame_caption_object.h"
+
+#include "skin/controls/skin_font.h"
+#include "skin/controls/system_colors.h"
+#include "skin/data/data_skin_object.h"
+#include "skin/data/form_info.h"
+#include "skin/data/skin_data.h"
+#include "skin/draw/compose_skin_image.h"
+#include "skin/draw/morph.h"
+#include "skin/draw/pixel_effects.h"
+#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/text_ellipsis.h"
+#include "skin/frame/skin_form.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QWidget>
+#include <algorithm>
+
+TbsSkinCaptionObject::TbsSkinCaptionObject(TbsSkinForm& parent, const TbsDataSkinCaption* definition)
+    : TbsActiveSkinObject(parent, definition)
+    , m_definition(*definition)
+{
+}
+
+bool TbsSkinCaptionObject::AnimationPossible() const
+{
+    const TbsSkinData* skinData = Parent.SkinData();
+    return skinData && skinData->EnableSkinEffects() && Parent.Skinned() && !m_definition.animateSkinRect.IsEmpty()
+        && m_definition.frameCount > 0;
+}
+
+QRect TbsSkinCaptionObject::TextRect() const
+{
+    const ::SkinRect& text = m_definition.textRect;
+    QRect rect(text.left, text.top, text.Width() + (ObjectRect.Width() - SkinRect.Width()), text.Height());
+    if (!m_definition.frameRect.IsEmpty()) {
+        const ::SkinRect& frameText = m_definition.frameTextRect;
+        rect.setLeft(rect.left() + frameText.left);
+        rect.setTop(rect.top() + frameText.top);
+        rect.setRight(rect.right() + frameText.right - m_definition.frameRect.Width());
+    }
+    return rect;
+}
+
+void TbsSkinCaptionObject::DrawText(QPainter& painter, const QPoint& origin, bool activeColours) const
+{
+    const QString caption = Parent.Form()->windowTitle();
+    if (Parent.OnCaptionPaint) {
+        Parent.OnCaptionPaint(painter, QRect(origin, ObjectRect.ToQRect().size()), activeColours);
+        return;
+    }
+    if (caption.isEmpty() || m_definition.textRect.IsEmpty())
+        return;
+    const QRect textRect = TextRect();
+    const QFont font = SkinFont(m_definition.fontName, m_definition.fontHeight, m_definition.fontStyle);
+    const QFontMetrics metrics(font);
+    const QString text = TrimWithEllipsis(metrics, caption, textRect.width());
+    const int textWidth = metrics.horizontalAdvance(text);
+    const int textHeight = metrics.height();
+    int x = textRect.left();
+    if (m_definition.alignment == Alignment::taRightJustify)
+        x = textRect.left() + textRect.width() - textWidth;
+    else if (m_definition.alignment == Alignment::taCenter)
+        x = textRect.left() + textRect.width() / 2 - textWidth / 2;
+    int y = textRect.top() + textRect.height() / 2 - textHeight / 2;
+    x += origin.x();
+    y += origin.y();
+
+    const QImage* framePicture = ActivePicture();
+    if (!m_definition.frameRect.IsEmpty() && framePicture) {
+        const ::SkinRect source = activeColours && !m_definition.activeFrameRect.IsEmpty() ? m_definition.activeFrameRect
+                                                                                          : m_definition.frameRect;
+        const ::SkinRect& frameText = m_definition.frameTextRect;
+        const int offset = Parent.SkinData()->FormInfo().buttonsOffset;
+        const bool full = m_definition.fullFrame;
+        const int width = full ? ObjectRect.Width() - 2 * offset : source.Width() + textWidth - frameText.Width();
+        if (width > 0 && width <= ObjectRect.Width() + source.Width()) {
+            QImage frame;
+            ComposeSkinImageHorz(frame, *framePicture, source, m_definition.frameLeftOffset,
+                m_definition.frameRightOffset, width, false);
+            const QPoint at = full ? QPoint(origin.x() + offset, y - frameText.top) : QPoint(x - frameText.left, y - frameText.top);
+            painter.drawImage(at, frame);
+        }
+    }
+
+    painter.setFont(font);
+    const int baseline = metrics.ascent();
+    if (m_definition.light) {
+        painter.setPen(SkinColorToQColor(activeColours ? m_definition.activeLightColor : m_definition.lightColor));
+        painter.drawText(x - 1, y - 1 + baseline, text);
+    }
+    if (m_definition.shadow) {
+        painter.setPen(SkinColorToQColor(activeColours ? m_definition.activeShadowColor : m_definition.shadowColor));
+        painter.drawText(x + 1, y + 1 + baseline, text);
+    }
+    painter.setPen(SkinColorToQColor(activeColours ? m_definition.activeFontColor : m_definition.fontColor));
+    painter.drawText(x, y + baseline, text);
+}
+
+QImage TbsSkinCaptionObject::ObjectImage(const QImage& picture, const ::SkinRect& source) const
+{
+    const TbsFormInfo& info = Parent.SkinData()->FormInfo();
+    const int leftWidth = std::max(0, info.leftTopPoint.x() - SkinRect.left);
+    const int rightWidth = std::max(0, SkinRect.right - info.rightTopPoint.x());
+    const int width = ObjectRect.Width();
+    if (leftWidth == 0 && rightWidth == 0)
+        return StretchedPiece(picture, source.ToQRect(), width, source.Height());
+    QImage image;
+    ComposeSkinImageHorz(image, picture, source, leftWidth, rightWidth, width, m_definition.stretchEffect);
+    return image;
+}
+
+void TbsSkinCaptionObject::Draw(QPainter& painter, bool)
+{
+    if (!Parent.Skinned() || ObjectRect.IsEmpty())
+        return;
+    const bool active = Active;
+    const bool morph = MorphingPossible();
+    const bool stretch = m_definition.stretchEffect;
+    const bool animation = AnimationPossible();
+    const QImage* activePicture = ActivePicture();
+    const QPoint origin = ObjectRect.TopLeft();
+    const auto drawWithText = [&](QImage image, bool activeColours) {
+        QPainter imagePainter(&image);
+        DrawText(imagePainter, QPoint(), activeColours);
+        imagePainter.end();
+        painter.drawImage(origin, image);
+    };
+
+    if (animation && activePicture && Frame >= 1 && Frame <= m_definition.frameCount) {
+        const ::SkinRect& strip = m_definition.animateSkinRect;
+        ::SkinRect frame;
+        if (SkinRect.Height() < strip.Height()) {
+            const int height = strip.Height() / m_definition.frameCount;
+            frame = { strip.left, strip.top + (Frame - 1) * height, strip.right, strip.top + Frame * height };
+        } else {
+            const int width = strip.Width() / m_definition.frameCount;
+            frame = { strip.left + (Frame - 1) * width, strip.top, strip.left + Frame * width, strip.bottom };
+        }
+        drawWithText(ObjectImage(*activePicture, frame), !active);
+        return;
+    }
+    const bool autoInactive = Parent.SkinData()->FormInfo().autoRenderingInactiveImage;
+    if (morph && activePicture && EndMorphPending()) {
+        QImage normal = ObjectImage(Picture(), SkinRect);
+        {
+            QPainter normalPainter(&normal);
+            DrawText(normalPainter, QPoint(), false);
+        }
+        QImage activeImage = ObjectImage(*activePicture, ActiveSkinRect);
+        {
+            QPainter activePainter(&activeImage);
+            DrawText(activePainter, QPoint(), true);
+        }
+        Morph(normal, activeImage, MorphKf, MorphKind);
+        if (autoInactive && !active)
+            ApplyInactiveEffect(normal, Parent.SkinData()->FormInfo().inactiveEffect);
+        painter.drawImage(origin, normal);
+        return;
+    }
+    if (ActiveSkinRect.IsEmpty() || !activePicture || (!active && !morph && !stretch && !animation)) {
+        DrawText(painter, origin, active);
+        return;
+    }
+    if (active) {
+        drawWithText(ObjectImage(*activePicture, ActiveSkinRect), true);
+        return;
+    }
+    QImage normal = ObjectImage(Picture(), SkinRect);
+    if (autoInactive)
+        ApplyInactiveEffect(normal, Parent.SkinData()->FormInfo().inactiveEffect);
+    drawWithText(normal, false);
+}
+
+void TbsSkinCaptionObject::SetCaptionActive(bool active, bool animate)
+{
+    Active = active;
+    if (!animate) {
+        MorphKf = active ? 1 : 0;
+        return;
+    }
+    if (AnimationPossible()) {
+        Elapsed = 25;
+        Frame = active ? 1 : (m_definition.inactiveAnimation ? m_definition.frameCount : 0);
+        Parent.StartAnimationTimer();
+    }
+    if (MorphingPossible())
+        Parent.StartMorphTimer();
+}
+
+bool TbsSkinCaptionObject::StepAnimation()
+{
+    if (!AnimationPossible())
+        return false;
+    if (Elapsed < m_definition.animateInterval) {
+        Elapsed += 25;
+        return true;
+    }
+    bool stepped = false;
+    if (Active && Frame <= m_definition.frameCount) {
+        ++Frame;
+        stepped = true;
+    } else if (!Active && Frame > 0) {
+        --Frame;
+        stepped = true;
+    }
+    if (stepped) {
+        Repaint();
+        Elapsed = 25;
+    }
+    return stepped;
+}
+
+void TbsSkinCaptionObject::MouseEnter()
+{
+    MouseIn = true;
+    emit Parent.OnMouseEnterEvent(IDName);
+}
+
+void TbsSkinCaptionObject::MouseLeave()
+{
+    MouseIn = false;
+    emit Parent.OnMouseLeaveEvent(IDName);
+}
+
+void TbsSkinCaptionObject::MouseDown(int button, int x, int y)
+{
+    emit Parent.OnMouseDownEvent(IDName, x, y, ObjectRect.ToQRect(), button);
+}
+
+void TbsSkinCaptionObject::MouseUp(int button, int x, int y)
+{
+    emit Parent.OnMouseUpEvent(IDName, x, y, ObjectRect.ToQRect(), button);
+}

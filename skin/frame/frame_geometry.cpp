@@ -1,0 +1,62 @@
+#include "skin/frame/frame_geometry.h"
+
+#include "skin/data/form_info.h"
+
+#include <algorithm>
+
+namespace {
+
+SkinRect Widened(const SkinRect& rect, int dx, int dy)
+{
+    return { rect.left, rect.top, rect.right + dx, rect.bottom + dy };
+}
+
+} // namespace
+
+TbsFrameGeometry CalcResizeGeometry(const TbsFormInfo& info, const QSize& pictureSize, int width, int height)
+{
+    const int dx = width - pictureSize.width();
+    const int dy = height - pictureSize.height();
+    TbsFrameGeometry geometry;
+    geometry.width = width;
+    geometry.height = height;
+    geometry.nLT = info.leftTopPoint;
+    geometry.nRT = info.rightTopPoint + QPoint(dx, 0);
+    geometry.nLB = info.leftBottomPoint + QPoint(0, dy);
+    geometry.nRB = info.rightBottomPoint + QPoint(dx, dy);
+    geometry.nClient = Widened(info.clientRect, dx, dy);
+    geometry.nCaption = info.captionRect.IsEmpty() ? info.captionRect : Widened(info.captionRect, dx, 0);
+    geometry.nButtons = info.buttonsRect;
+    if (!info.buttonsRect.IsEmpty() && info.buttonsRect.left > pictureSize.width() / 2)
+        geometry.nButtons = info.buttonsRect.Translated(dx, 0);
+    geometry.hLT = info.hitTestLeftTopPoint;
+    geometry.hRT = info.hitTestRightTopPoint + QPoint(dx, 0);
+    geometry.hLB = info.hitTestLeftBottomPoint + QPoint(0, dy);
+    geometry.hRB = info.hitTestRightBottomPoint + QPoint(dx, dy);
+    geometry.nMask = Widened(info.maskRectArea, dx, dy);
+    return geometry;
+}
+
+QMargins SkinFrameMargins(const TbsFormInfo& info, const QSize& pictureSize)
+{
+    // A client rectangle reaching outside the picture leaves no frame on that
+    // side rather than one of absurd size.
+    const SkinRect& client = info.clientRect;
+    const int pw = pictureSize.width();
+    const int ph = pictureSize.height();
+    return QMargins(std::clamp(client.left, 0, pw), std::clamp(client.top, 0, ph), std::clamp(pw - client.right, 0, pw),
+        std::clamp(ph - client.bottom, 0, ph));
+}
+
+QMargins DefaultFrameMargins(int captionHeight)
+{
+    return QMargins(3, captionHeight + 3, 3, 3);
+}
+
+SkinRect ClientRectInside(const QSize& size, const QMargins& margins)
+{
+    SkinRect client { margins.left(), margins.top(), size.width() - margins.right(), size.height() - margins.bottom() };
+    client.right = std::max(client.right, client.left);
+    client.bottom = std::max(client.bottom, client.top);
+    return client;
+}

@@ -1,0 +1,113 @@
+#include "skin/frame/frame_shape.h"
+
+#include "skin/data/form_info.h"
+#include "skin/draw/mask_region.h"
+#include "skin/draw/skin_bitmap.h"
+
+namespace {
+
+bool PointInPicture(const QPoint& point, const QSize& size)
+{
+    return point.x() >= 0 && point.y() >= 0 && point.x() <= size.width() && point.y() <= size.height();
+}
+
+void AddStrip(QRegion& shape, const QImage& strip, int x, int y)
+{
+    if (strip.isNull() || strip.width() <= 0 || strip.height() <= 0)
+        return;
+    shape += MaskToRegionData(strip, x, y).ToRegion();
+}
+
+bool BlackAt(const QImage& strip, int x, int y)
+{
+    if (strip.isNull() || x < 0 || y < 0 || x >= strip.width() || y >= strip.height())
+        return false;
+    return (SkinRow(strip, y)[x] & 0xFFFFFF) == 0;
+}
+
+} // namespace
+
+SkinPieceGeometry FramePiece(const TbsFormInfo& info, const QSize& pictureSize, const SkinRect& clientArea)
+{
+    SkinPieceGeometry piece;
+    piece.skinRect = { 0, 0, pictureSize.width(), pictureSize.height() };
+    piece.leftTop = info.leftTopPoint;
+    piece.rightTop = info.rightTopPoint;
+    piece.leftBottom = info.leftBottomPoint;
+    piece.rightBottom = info.rightBottomPoint;
+    piece.clientRect = clientArea;
+    piece.leftStretch = info.leftStretch;
+    piece.topStretch = info.topStretch;
+    piece.rightStretch = info.rightStretch;
+    piece.bottomStretch = info.bottomStretch;
+    return piece;
+}
+
+SkinTargetGeometry FrameTarget(const TbsFrameGeometry& geometry, const SkinRect& clientArea)
+{
+    return { geometry.width, geometry.height, geometry.nLT, geometry.nRT, geometry.nLB, geometry.nRB, clientArea };
+}
+
+bool FrameFitsPicture(const TbsFormInfo& info, const QSize& pictureSize, const SkinRect& clientArea)
+{
+    if (pictureSize.isEmpty() || clientArea.left < 0 || clientArea.top < 0 || clientArea.right > pictureSize.width()
+        || clientArea.bottom > pictureSize.height() || clientArea.right < clientArea.left
+        || clientArea.bottom < clientArea.top)
+        return false;
+    for (const QPoint& point : { info.leftTopPoint, info.rightTopPoint, info.leftBottomPoint, info.rightBottomPoint }) {
+        if (!PointInPicture(point, pictureSize))
+            return false;
+    }
+    return true;
+}
+
+void TbsFrameShape::Rebuild(const QImage& mask, const TbsFormInfo& info, const QSize& pictureSize,
+    const TbsFrameGeometry& geometry)
+{
+    Clear();
+    if (mask.isNull() || mask.size() != pictureSize || !FrameFitsPicture(info, pictureSize, info.maskRectArea))
+        return;
+    m_hasMask = true;
+    m_mask = geometry.nMask;
+    m_strips = ComposeMaskBorders(mask, FramePiece(info, pictureSize, info.maskRectArea),
+        FrameTarget(geometry, geometry.nMask));
+}
+
+void TbsFrameShape::Clear()
+{
+    m_hasMask = false;
+    m_mask = {};
+    m_strips = {};
+}
+
+std::optional<QRegion> TbsFrameShape::Region() const
+{
+    if (!m_hasMask)
+        return std::nullopt;
+    QRegion shape;
+    if (!m_mask.IsEmpty())
+        shape = QRegion(m_mask.ToQRect());
+    AddStrip(shape, m_strips.top, 0, 0);
+    AddStrip(shape, m_strips.bottom, 0, m_mask.bottom);
+    AddStrip(shape, m_strips.left, 0, m_mask.top);
+    AddStrip(shape, m_strips.right, m_mask.right, m_mask.top);
+    return shape;
+}
+
+bool TbsFrameShape::PointInFrameShape(const QPoint& point) const
+{
+    if (!m_hasMask)
+        return true;
+    const int x = point.x();
+    const int y = point.y();
+    if (m_mask.left <= x && x < m_mask.right && m_mask.top <= y && y < m_mask.bottom)
+        return true;
+    if (y < m_mask.top)
+        return BlackAt(m_strips.top, x, y);
+    if (y < m_mask.bottom) {
+        if (x > m_mask.left)
+            return BlackAt(m_strips.right, x - m_mask.right, y - m_mask.top);
+        return BlackAt(m_strips.left, x, y - m_mask.top);
+    }
+    return BlackAt(m_strips.bottom, x, y - m_mask.bottom);
+}

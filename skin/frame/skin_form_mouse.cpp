@@ -1,0 +1,254 @@
+// The frame's mouse: hit testing, the mouse messages of the frame area, and
+// moving and sizing the window from its caption and borders.
+#include "skin/frame/skin_form.h"
+
+#include "skin/data/skin_data.h"
+#include "skin/frame/frame_hit_test.h"
+#include "skin/frame/frame_move_size_loop.h"
+#include "skin/frame/frame_object.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QWidget>
+#include <QWindow>
+
+namespace {
+
+int MouseButtonIndex(Qt::MouseButton button)
+{
+    return button == Qt::RightButton ? 1 : (button == Qt::MiddleButton ? 2 : 0);
+}
+
+Qt::CursorShape CursorFor(int hitCode)
+{
+    switch (hitCode) {
+    case HTLEFT:
+    case HTRIGHT:
+        return Qt::SizeHorCursor;
+    case HTTOP:
+    case HTBOTTOM:
+        return Qt::SizeVerCursor;
+    case HTTOPLEFT:
+    case HTBOTTOMRIGHT:
+        return Qt::SizeFDiagCursor;
+    case HTTOPRIGHT:
+    case HTBOTTOMLEFT:
+        return Qt::SizeBDiagCursor;
+    default:
+        return Qt::ArrowCursor;
+    }
+}
+
+Qt::Edges EdgesFor(int hitCode)
+{
+    switch (hitCode) {
+    case HTLEFT:
+        return Qt::LeftEdge;
+    case HTRIGHT:
+        return Qt::RightEdge;
+    case HTTOP:
+        return Qt::TopEdge;
+    case HTBOTTOM:
+        return Qt::BottomEdge;
+    case HTTOPLEFT:
+        return Qt::TopEdge | Qt::LeftEdge;
+    case HTTOPRIGHT:
+        return Qt::TopEdge | Qt::RightEdge;
+    case HTBOTTOMLEFT:
+        return Qt::BottomEdge | Qt::LeftEdge;
+    case HTBOTTOMRIGHT:
+        return Qt::BottomEdge | Qt::RightEdge;
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+std::vector<SkinRect> TbsSkinForm::CaptionRects() const
+{
+    std::vector<SkinRect> rects;
+    for (const auto& object : m_objects) {
+        if (object->IsCaption())
+            rects.push_back(object->ObjectRect);
+    }
+    return rects;
+}
+
+int TbsSkinForm::HitTest(const QPoint& point)
+{
+    TbsHitTestState state;
+    state.rolledUp = m_rolledUp;
+    state.minimized = m_skinWindowState == TbsWindowState::wsMinimized;
+    state.maximized = m_skinWindowState == TbsWindowState::wsMaximized;
+    state.canResize = CanResize();
+    state.hasHotObject = m_hotObject >= 0;
+    state.inSizeMove = m_inSizeMove;
+    if (!SkinFrame())
+        return DefaultHitTest(point, m_form->width(), m_form->height(), DefaultCaptionHeight(), m_defaultCaptionRect,
+            state);
+    std::function<bool(const QPoint&)> inShape;
+    if (m_shape.HasMask())
+        inShape = [this](const QPoint& p) { return m_shape.PointInFrameShape(p); };
+    return SkinHitTest(point, m_geometry, m_skinData->FormInfo().borderWidth, state, CaptionRects(), inShape);
+}
+
+void TbsSkinForm::WMNCHitTestCursor(const QPoint& point)
+{
+    const int code = HitTest(point);
+    const bool sizing = IsSizingHitCode(code);
+    if (m_useFormCursorInNCArea && !sizing)
+        m_form->unsetCursor();
+    else
+        m_form->setCursor(CursorFor(code));
+}
+
+void TbsSkinForm::WMNCMouseMove(const QPoint& point, Qt::MouseButtons buttons)
+{
+    if (m_moveSizeLoop->Running()) {
+        m_moveSizeLoop->Track(m_form->mapToGlobal(point));
+        return;
+    }
+    if (m_pendingDrag.hitCode != HTNOWHERE && (buttons & Qt::LeftButton)) {
+        if ((point - m_pendingDrag.point).manhattanLength() >= QApplication::startDragDistance()) {
+            StartMoveSize(m_pendingDrag.hitCode, m_pendingDrag.globalPoint);
+            if (m_moveSizeLoop->Running())
+                m_moveSizeLoop->Track(m_form->mapToGlobal(point));
+            return;
+        }
+    }
+    WMNCHitTestCursor(point);
+    TrackHover(point);
+    if (!m_hoverTimer.isActive() && m_hotObject >= 0)
+        m_hoverTimer.start(50, this);
+    m_lastHoverCursor = m_form->mapToGlobal(point);
+    const int target = m_captureObject >= 0 ? m_captureObject : m_hotObject;
+    if (target >= 0 && target < int(m_objects.size()))
+        m_objects[target]->MouseMove(point.x(), point.y());
+}
+
+void TbsSkinForm::WMNCButtonDown(const QPoint& point, Qt::MouseButton button, const QPoint& globalPoint)
+{
+    ShowObjectHintFor(m_hotObject, false);
+    const int code = HitTest(point);
+    TrackHover(point);
+    ButtonDown(MouseButtonIndex(button), point);
+    if (code == HTCAPTION)
+        m_captureObject = -1;
+    if (button == Qt::LeftButton && (code == HTCAPTION || IsSizingHitCode(code))) {
+        const bool maximized = m_skinWindowState == TbsWindowState::wsMaximized;
+        // A maximized window stays where it is.
+        if (!(code == HTCAPTION && maximized))
+            m_pendingDrag = { code, point, globalPoint };
+    }
+    if (button == Qt::RightButton && code == HTCAPTION && !m_disableSystemMenu)
+        ShowSystemMenuAt(QRect(globalPoint, QSize(0, 0)));
+}
+
+void TbsSkinForm::WMNCButtonUp(const QPoint& point, Qt::MouseButton button)
+{
+    m_pendingDrag = {};
+    if (m_moveSizeLoop->Running()) {
+        m_moveSizeLoop->End();
+        WMExitSizeMove();
+        return;
+    }
+    ButtonUp(MouseButtonIndex(button), point);
+    TrackHover(point);
+}
+
+void TbsSkinForm::WMNCButtonDblClk(const QPoint& point, Qt::MouseButton button)
+{
+    m_pendingDrag = {};
+    const int code = HitTest(point);
+    TrackHover(point);
+    ButtonDown(MouseButtonIndex(button), point);
+    if (m_hotObject >= 0 && m_hotObject < int(m_objects.size()))
+        m_objects[m_hotObject]->DblClick();
+    if (code == HTCAPTION) {
+        m_captureObject = -1;
+        if (button == Qt::LeftButton)
+            CaptionDoubleClick();
+    }
+}
+
+void TbsSkinForm::ButtonDown(int button, const QPoint& point)
+{
+    if (m_hotObject < 0 || m_hotObject >= int(m_objects.size()))
+        return;
+    m_captureObject = m_hotObject;
+    m_objects[m_captureObject]->MouseDown(button, point.x(), point.y());
+}
+
+void TbsSkinForm::ButtonUp(int button, const QPoint& point)
+{
+    if (m_captureObject < 0 || m_captureObject >= int(m_objects.size()))
+        return;
+    const int captured = m_captureObject;
+    m_captureObject = -1;
+    m_objects[captured]->MouseUp(button, point.x(), point.y());
+}
+
+void TbsSkinForm::CaptionDoubleClick()
+{
+    const bool resizable = CanResize();
+    if (resizable && m_skinWindowState == TbsWindowState::wsMinimized)
+        SetSkinWindowState(TbsWindowState::wsNormal);
+    else if (resizable && m_skinWindowState != TbsWindowState::wsMaximized && !m_rolledUp && (m_borderIcons & biMaximize))
+        SetSkinWindowState(TbsWindowState::wsMaximized);
+    else if (resizable && m_skinWindowState == TbsWindowState::wsMaximized && !m_rolledUpWhileMaximized)
+        SetSkinWindowState(TbsWindowState::wsNormal);
+    else
+        SetRolledUp(!m_rolledUp);
+}
+
+void TbsSkinForm::StartMoveSize(int hitCode, const QPoint& globalPoint)
+{
+    m_pendingDrag = {};
+    WMEnterSizeMove();
+    QWindow* window = m_form->windowHandle();
+    bool systemLoop = false;
+    if (!ForceOwnMoveSizeLoop() && window) {
+        systemLoop = hitCode == HTCAPTION ? window->startSystemMove() : window->startSystemResize(EdgesFor(hitCode));
+    }
+    if (systemLoop) {
+        // The window system runs the loop and tells nothing of its end; the
+        // frame follows through the resize events it sends.
+        WMExitSizeMove();
+        return;
+    }
+    m_moveSizeLoop->Begin(hitCode, globalPoint);
+}
+
+void TbsSkinForm::WMEnterSizeMove()
+{
+    m_magneticState.cursorX = QCursor::pos().x();
+    m_magneticState.cursorY = QCursor::pos().y();
+    ResetObjectStates();
+    m_hoverTimer.stop();
+    m_hotObject = m_captureObject = -1;
+    m_inSizeMove = true;
+}
+
+void TbsSkinForm::WMExitSizeMove()
+{
+    m_hoverTimer.stop();
+    m_hotObject = m_oldHotObject = m_captureObject = -1;
+    m_inSizeMove = false;
+    m_form->update();
+}
+
+void TbsSkinForm::WMMoving(QRect& proposed)
+{
+    if (m_skinWindowState == TbsWindowState::wsMaximized) {
+        proposed = m_form->geometry();
+        return;
+    }
+    if (m_magnetic)
+        SnapToWorkArea(proposed);
+}
+
+void TbsSkinForm::WMSizing(const QRect&)
+{
+    m_magneticState = {};
+}

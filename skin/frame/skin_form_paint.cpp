@@ -1,0 +1,276 @@
+// Painting the frame: its geometry for the window size, the skin frame from
+// four strips with the objects drawn into them, the default frame without a
+// skin, the window shape and the client background.
+#include "skin/frame/skin_form.h"
+
+#include "skin/controls/system_colors.h"
+#include "skin/data/skin_data.h"
+#include "skin/draw/compose_skin_image.h"
+#include "skin/draw/pixel_effects.h"
+#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/text_ellipsis.h"
+#include "skin/frame/client_background.h"
+#include "skin/frame/frame_button_objects.h"
+#include "skin/frame/frame_object.h"
+#include "skin/frame/frame_shape.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QWidget>
+
+namespace {
+
+bool IsToolWindow(TFormBorderStyle style)
+{
+    return style == TFormBorderStyle::bsToolWindow || style == TFormBorderStyle::bsSizeToolWin;
+}
+
+void DrawStrip(QPainter& painter, const QImage& strip, int x, int y)
+{
+    if (!strip.isNull())
+        painter.drawImage(x, y, strip);
+}
+
+} // namespace
+
+int TbsSkinForm::DefaultCaptionHeight() const
+{
+    return IsToolWindow(m_formBorderStyle) ? 15 : 19;
+}
+
+int TbsSkinForm::DefaultButtonSize() const
+{
+    return IsToolWindow(m_formBorderStyle) ? 13 : 17;
+}
+
+void TbsSkinForm::CalcResizeGeometry()
+{
+    if (!SkinFrame())
+        return;
+    m_geometry = ::CalcResizeGeometry(m_skinData->FormInfo(), m_skinData->Picture().size(), m_form->width(),
+        m_form->height());
+}
+
+void TbsSkinForm::UpdateFrame(bool layout)
+{
+    if (m_skinnableFrame) {
+        CalcResizeGeometry();
+        if (layout)
+            LayoutObjects();
+    }
+    UpdateRegion(layout);
+    m_form->update();
+    if (SkinFrame() && m_skinData->FormInfo().stretchEffect)
+        m_clientArea->update();
+}
+
+void TbsSkinForm::UpdateRegion(bool rebuild)
+{
+    if (!m_skinnableFrame || m_formBorderStyle == TFormBorderStyle::bsNone || !SkinFrame()) {
+        m_shape.Clear();
+        if (!m_form->mask().isEmpty())
+            m_form->clearMask();
+        return;
+    }
+    if (rebuild || !m_shape.HasMask())
+        m_shape.Rebuild(m_skinData->MaskPicture(), m_skinData->FormInfo(), m_skinData->Picture().size(), m_geometry);
+    const std::optional<QRegion> region = m_shape.Region();
+    if (region && !region->isEmpty())
+        m_form->setMask(*region);
+    else if (!m_form->mask().isEmpty())
+        m_form->clearMask();
+}
+
+void TbsSkinForm::WMNCPaint(QPainter& painter, const QRect&)
+{
+    if (m_formBorderStyle == TFormBorderStyle::bsNone)
+        return;
+    const bool active = IsActive();
+    if (SkinFrame())
+        PaintSkinFrame(painter, active);
+    else if (!m_changingSkin)
+        PaintDefaultFrame(painter, active);
+}
+
+void TbsSkinForm::PaintSkinFrame(QPainter& painter, bool active) const
+{
+    const int width = m_form->width();
+    const int height = m_form->height();
+    if (width < GetMinWidth() || height < GetMinHeight())
+        return;
+    const TbsFormInfo& info = m_skinData->FormInfo();
+    const QImage& picture = m_skinData->Picture();
+    const QImage& inactivePicture = m_skinData->InactivePicture();
+    const QImage& source
+        = !active && !inactivePicture.isNull() && inactivePicture.size() == picture.size() ? inactivePicture : picture;
+    if (!FrameFitsPicture(info, picture.size(), info.clientRect)) {
+        painter.fillRect(QRect(0, 0, width, height), SkinColorToQColor(clBtnFace));
+        return;
+    }
+    SkinBorderStrips strips = ComposeSkinBorders(source, FramePiece(info, picture.size(), info.clientRect),
+        FrameTarget(m_geometry, m_geometry.nClient));
+
+    for (const auto& object : m_objects) {
+        if (!object->Visible)
+            continue;
+        const bool inBottom = object->ObjectRect.bottom > m_geometry.nClient.top;
+        QImage& strip = inBottom ? strips.bottom : strips.top;
+        if (strip.isNull())
+            continue;
+        QPainter stripPainter(&strip);
+        if (inBottom)
+            stripPainter.translate(0, -m_geometry.nClient.bottom);
+        object->Draw(stripPainter, true);
+    }
+
+    if (!active && info.autoRenderingInactiveImage) {
+        for (QImage* strip : { &strips.top, &strips.left, &strips.right, &strips.bottom }) {
+            if (!strip->isNull())
+                ApplyInactiveEffect(*strip, info.inactiveEffect);
+        }
+    }
+    const int topHeight = strips.top.isNull() ? 0 : strips.top.height();
+    DrawStrip(painter, strips.top, 0, 0);
+    DrawStrip(painter, strips.left, 0, topHeight);
+    DrawStrip(painter, strips.right, width - strips.right.width(), topHeight);
+    DrawStrip(painter, strips.bottom, 0, height - strips.bottom.height());
+}
+
+void TbsSkinForm::LayoutDefaultButtons()
+{
+    const int width = m_form->width();
+    const int captionHeight = DefaultCaptionHeight();
+    const int buttonSize = DefaultButtonSize();
+    m_defaultCaptionRect = { 3, 3, width - 3, captionHeight };
+    int x = width - 3;
+    for (TbsStdCommand command : { cmClose, cmMaximize, cmMinimize, cmRollUp, cmMinimizeToTray }) {
+        for (const auto& object : m_objects) {
+            auto* button = dynamic_cast<TbsSkinStdButtonObject*>(object.get());
+            if (!button || !button->Visible || button->Command != command)
+                continue;
+            button->ObjectRect = { x - buttonSize, 4, x, 4 + buttonSize };
+            x -= buttonSize;
+            m_defaultCaptionRect.right = x;
+            break;
+        }
+    }
+    for (const auto& object : m_objects) {
+        auto* button = dynamic_cast<TbsSkinStdButtonObject*>(object.get());
+        if (!button || !button->Visible || button->Command != cmSysMenu)
+            continue;
+        const QSize size = m_showIcon ? button->RowSize() : QSize(buttonSize, buttonSize);
+        button->ObjectRect = { 3, 4, 3 + size.width(), 4 + size.height() };
+        m_defaultCaptionRect.left = button->ObjectRect.right;
+        break;
+    }
+}
+
+void TbsSkinForm::PaintDefaultFrame(QPainter& painter, bool active) const
+{
+    const int width = m_form->width();
+    const int height = m_form->height();
+    const int captionHeight = DefaultCaptionHeight();
+    const SkinRect& caption = m_defaultCaptionRect;
+
+    QImage bar = MakeSkinBitmap(std::max(0, width - 6), captionHeight, SkinColorToQColor(clBtnFace).rgb());
+    if (!bar.isNull()) {
+        QPainter barPainter(&bar);
+        if (captionHeight - 4 > 1) {
+            for (int i = 0; i < captionHeight - 5; ++i) {
+                barPainter.setPen(SkinColorToQColor(i % 2 == 0 ? clBtnHighlight : clBtnShadow));
+                barPainter.drawLine(caption.left - 1, 2 + i, caption.right - 7, 2 + i);
+            }
+        }
+        const QFont& font = active ? m_defCaptionFont : m_defInActiveCaptionFont;
+        const QRect textArea(caption.left - 3, 0, caption.Width(), captionHeight);
+        if (OnCaptionPaint) {
+            OnCaptionPaint(barPainter, textArea, active);
+        } else if (!m_form->windowTitle().isEmpty()) {
+            const QFontMetrics metrics(font);
+            const int available = caption.right - caption.left + 3;
+            const QString text = TrimWithEllipsis(metrics, m_form->windowTitle(), available);
+            const int textWidth = metrics.horizontalAdvance(text);
+            const int x = caption.left - 3 + available / 2 - (textWidth + 5) / 2;
+            const int y = captionHeight / 2 - metrics.height() / 2;
+            const QRect textRect(x, y, textWidth, metrics.height());
+            barPainter.fillRect(textRect.adjusted(-2, -2, 2, 2), SkinColorToQColor(clBtnFace));
+            barPainter.setFont(font);
+            barPainter.setPen(SkinColorToQColor(active ? clBtnText : clBtnShadow));
+            barPainter.drawText(x, y + metrics.ascent(), text);
+        }
+        barPainter.translate(-3, -3);
+        for (const auto& object : m_objects) {
+            if (object->Visible)
+                object->Draw(barPainter, true);
+        }
+    }
+    painter.drawImage(3, 3, bar);
+    QRect outline(0, 0, width, height);
+    const std::pair<SkinColor, SkinColor> frames[] = { { cl3DLight, cl3DDkShadow }, { clBtnHighlight, clBtnShadow },
+        { clBtnFace, clBtnFace } };
+    for (const auto& [topLeft, bottomRight] : frames) {
+        if (outline.width() <= 0 || outline.height() <= 0)
+            break;
+        painter.setPen(SkinColorToQColor(topLeft));
+        painter.drawLine(outline.left(), outline.top(), outline.right(), outline.top());
+        painter.drawLine(outline.left(), outline.top(), outline.left(), outline.bottom());
+        painter.setPen(SkinColorToQColor(bottomRight));
+        painter.drawLine(outline.left(), outline.bottom(), outline.right(), outline.bottom());
+        painter.drawLine(outline.right(), outline.top(), outline.right(), outline.bottom());
+        outline.adjust(1, 1, -1, -1);
+    }
+}
+
+void TbsSkinForm::PaintClientBackground(QPainter& painter, const QSize& clientSize) const
+{
+    // Nothing of the old skin is left to draw while a new one loads.
+    if (m_changingSkin)
+        return;
+    painter.drawImage(0, 0, ClientBackground(m_skinned ? m_skinData.data() : nullptr, clientSize));
+    if (m_logoBitMap.isNull())
+        return;
+    const QPoint at(std::max(0, clientSize.width() / 2 - m_logoBitMap.width() / 2),
+        std::max(0, clientSize.height() / 2 - m_logoBitMap.height() / 2));
+    if (!m_logoBitMapTransparent) {
+        painter.drawImage(at, m_logoBitMap);
+        return;
+    }
+    // A transparent logo leaves out the colour of its bottom-left pixel.
+    QImage logo = m_logoBitMap.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = logo.pixel(0, logo.height() - 1);
+    for (int y = 0; y < logo.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(logo.scanLine(y));
+        for (int x = 0; x < logo.width(); ++x) {
+            if (row[x] == key)
+                row[x] = 0;
+        }
+    }
+    painter.drawImage(at, logo);
+}
+
+QImage TbsSkinForm::RenderWindow()
+{
+    QImage window(m_form->size(), QImage::Format_ARGB32);
+    window.fill(Qt::transparent);
+    {
+        QPainter painter(&window);
+        const QRect client = m_clientArea->isVisible() ? m_clientArea->geometry() : QRect();
+        if (!client.isEmpty()) {
+            painter.translate(client.topLeft());
+            PaintClientBackground(painter, client.size());
+            painter.resetTransform();
+        }
+        if (m_skinnableFrame)
+            WMNCPaint(painter, window.rect());
+    }
+    if (m_form->mask().isEmpty())
+        return window;
+    const QRegion shape = m_form->mask();
+    QImage shaped(window.size(), QImage::Format_ARGB32);
+    shaped.fill(Qt::transparent);
+    QPainter painter(&shaped);
+    painter.setClipRegion(shape);
+    painter.drawImage(0, 0, window);
+    painter.end();
+    return shaped;
+}
