@@ -265,7 +265,7 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event)
         if (type == QEvent::MouseMove)
             WMNCMouseMove(point, mouse->buttons());
         else if (type == QEvent::MouseButtonPress)
-            WMNCButtonDown(point, mouse->button(), mouse->globalPosition().toPoint());
+            WMNCButtonDown(point, mouse->button());
         else if (type == QEvent::MouseButtonRelease)
             WMNCButtonUp(point, mouse->button());
         else

@@ -232,7 +232,7 @@ private:
     void WMNCPaint(QPainter& painter, const QRect& dirty);
     void WMNCHitTestCursor(const QPoint& point);
     void WMNCMouseMove(const QPoint& point, Qt::MouseButtons buttons);
-    void WMNCButtonDown(const QPoint& point, Qt::MouseButton button, const QPoint& globalPoint);
+    void WMNCButtonDown(const QPoint& point, Qt::MouseButton button);
     void WMNCButtonUp(const QPoint& point, Qt::MouseButton button);
     void WMNCButtonDblClk(const QPoint& point, Qt::MouseButton button);
     void WMEnterSizeMove();
@@ -272,7 +272,7 @@ private:
     void CaptionDoubleClick();
     // Moves (caption) or sizes (border) the window: through the window system
     // where it can, else through the controller's own loop.
-    void StartMoveSize(int hitCode, const QPoint& globalPoint);
+    void StartMoveSize(int hitCode, QPoint globalPoint);
     void ShowObjectHintFor(int index, bool show);
     std::vector<SkinRect> CaptionRects() const;
 

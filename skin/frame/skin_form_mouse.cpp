@@ -127,8 +127,9 @@ void TbsSkinForm::WMNCMouseMove(const QPoint& point, Qt::MouseButtons buttons)
         m_objects[target]->MouseMove(point.x(), point.y());
 }
 
-void TbsSkinForm::WMNCButtonDown(const QPoint& point, Qt::MouseButton button, const QPoint& globalPoint)
+void TbsSkinForm::WMNCButtonDown(const QPoint& point, Qt::MouseButton button)
 {
+    const QPoint globalPoint = m_form->mapToGlobal(point);
     ShowObjectHintFor(m_hotObject, false);
     const int code = HitTest(point);
     TrackHover(point);
@@ -202,7 +203,7 @@ void TbsSkinForm::CaptionDoubleClick()
         SetRolledUp(!m_rolledUp);
 }
 
-void TbsSkinForm::StartMoveSize(int hitCode, const QPoint& globalPoint)
+void TbsSkinForm::StartMoveSize(int hitCode, QPoint globalPoint)
 {
     m_pendingDrag = {};
     WMEnterSizeMove();

@@ -56,11 +56,12 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Lumeno' | head 
 [ -n "$window" ] || fail "the window did not appear"
 sleep 0.5
 
-# Client coordinates in the window: the first memo lies below the tabs, the
-# command buttons on the tool strip.
-memo_x=300 memo_y=300
-shuffle_x=108 shuffle_y=20
-copy_x=244 copy_y=20
+# Window coordinates: the client area starts inside the skin's frame (4
+# pixels at the left, a 32-pixel caption); the first memo lies below the tabs,
+# the command buttons on the tool strip.
+memo_x=304 memo_y=332
+shuffle_x=112 shuffle_y=52
+copy_x=248 copy_y=52
 
 xclip -selection clipboard -i <"$article"
 xdotool windowfocus --sync "$window" 2>/dev/null || true

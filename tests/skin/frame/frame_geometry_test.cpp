@@ -1,0 +1,104 @@
+#include "skin/data/skin_data.h"
+#include "skin/frame/frame_geometry.h"
+#include "skin/frame/frame_hit_test.h"
+#include "tests/skin/frame/frame_test_skin.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class StoredGeometry : public ::testing::Test {
+protected:
+    std::unique_ptr<TbsSkinData> skin { frame_test::LoadSkin(frame_test::StoredGeometryPackage()) };
+    const TbsFormInfo& info { skin->FormInfo() };
+    const QSize picture { 285, 210 };
+};
+
+TEST_F(StoredGeometry, FrameOfFourTwentySevenFourFourGivesTheMainWindowItsSize)
+{
+    const QMargins margins = SkinFrameMargins(info, picture);
+    EXPECT_EQ(margins, QMargins(4, 27, 4, 4));
+    EXPECT_EQ(QSize(745, 528).grownBy(margins), QSize(753, 559));
+
+    const TbsFrameGeometry g = CalcResizeGeometry(info, picture, 753, 559);
+    EXPECT_EQ(g.nLT, QPoint(9, 29));
+    EXPECT_EQ(g.nRT, QPoint(742, 30));
+    EXPECT_EQ(g.nLB, QPoint(8, 549));
+    EXPECT_EQ(g.nRB, QPoint(742, 549));
+    EXPECT_EQ(g.nClient, (SkinRect { 4, 27, 749, 555 }));
+    EXPECT_EQ(g.nCaption, (SkinRect { 3, 5, 750, 24 }));
+    EXPECT_EQ(g.nMask, (SkinRect { 4, 3, 750, 555 }));
+    EXPECT_EQ(g.hRB, QPoint(744, 552));
+    EXPECT_TRUE(g.nButtons.IsEmpty());
+}
+
+TEST_F(StoredGeometry, HitCodesAtTheEdgesCornersCaptionAndClient)
+{
+    const TbsFrameGeometry g = CalcResizeGeometry(info, picture, 753, 559);
+    const std::vector<SkinRect> captions { { 5, 4, 683, 24 } };
+    const TbsHitTestState normal;
+    const auto hit = [&](int x, int y, const TbsHitTestState& state = TbsHitTestState {}) {
+        return SkinHitTest({ x, y }, g, info.borderWidth, state, captions, {});
+    };
+    EXPECT_EQ(hit(0, 0), HTTOPLEFT);
+    EXPECT_EQ(hit(752, 0), HTTOPRIGHT);
+    EXPECT_EQ(hit(0, 558), HTBOTTOMLEFT);
+    EXPECT_EQ(hit(752, 558), HTBOTTOMRIGHT);
+    EXPECT_EQ(hit(300, 1), HTTOP);
+    EXPECT_EQ(hit(300, 557), HTBOTTOM);
+    EXPECT_EQ(hit(1, 300), HTLEFT);
+    EXPECT_EQ(hit(751, 300), HTRIGHT);
+    // Three pixels in from the edge the border no longer sizes.
+    EXPECT_EQ(hit(3, 300), HTOBJECT);
+    EXPECT_EQ(hit(300, 12), HTCAPTION);
+    EXPECT_EQ(hit(300, 300), HTCLIENT);
+    EXPECT_EQ(hit(700, 12), HTOBJECT) << "beside the caption, where the buttons are";
+
+    TbsHitTestState maximized;
+    maximized.maximized = true;
+    EXPECT_EQ(hit(0, 0, maximized), HTOBJECT) << "a maximized window does not size";
+    EXPECT_EQ(hit(300, 12, maximized), HTCAPTION);
+    TbsHitTestState fixed;
+    fixed.canResize = false;
+    EXPECT_EQ(hit(752, 558, fixed), HTOBJECT);
+    TbsHitTestState rolledUp;
+    rolledUp.rolledUp = true;
+    EXPECT_EQ(hit(300, 300, rolledUp), HTOBJECT) << "no client while rolled up";
+}
+
+TEST_F(StoredGeometry, WithAMaskTheBorderFollowsTheShape)
+{
+    const TbsFrameGeometry g = CalcResizeGeometry(info, picture, 400, 300);
+    // A shape without the window's two leftmost columns.
+    const auto inShape = [](const QPoint& p) { return p.x() >= 2 && p.y() >= 0 && p.x() < 400 && p.y() < 300; };
+    const std::vector<SkinRect> captions { { 5, 4, 300, 24 } };
+    EXPECT_EQ(SkinHitTest({ 3, 150 }, g, 3, {}, captions, inShape), HTLEFT) << "a probe leaves the shape";
+    EXPECT_EQ(SkinHitTest({ 3, 150 }, g, 3, {}, captions, {}), HTOBJECT) << "no probe leaves the window";
+    EXPECT_EQ(SkinHitTest({ 200, 100 }, g, 3, {}, captions, inShape), HTCLIENT) << "inside the mask rectangle";
+}
+
+TEST(DefaultFrame, ThreePixelBorderAndNineteenPixelCaption)
+{
+    EXPECT_EQ(DefaultFrameMargins(19), QMargins(3, 22, 3, 3));
+    EXPECT_EQ(ClientRectInside(QSize(200, 100), DefaultFrameMargins(19)), (SkinRect { 3, 22, 197, 97 }));
+    EXPECT_EQ(ClientRectInside(QSize(4, 10), DefaultFrameMargins(19)), (SkinRect { 3, 22, 3, 22 }))
+        << "right and bottom never cross left and top";
+
+    const SkinRect caption { 3, 3, 146, 19 };
+    const TbsHitTestState normal;
+    EXPECT_EQ(DefaultHitTest({ 0, 0 }, 200, 100, 19, caption, normal), HTTOPLEFT);
+    EXPECT_EQ(DefaultHitTest({ 199, 99 }, 200, 100, 19, caption, normal), HTBOTTOMRIGHT);
+    EXPECT_EQ(DefaultHitTest({ 100, 10 }, 200, 100, 19, caption, normal), HTCAPTION);
+    EXPECT_EQ(DefaultHitTest({ 100, 50 }, 200, 100, 19, caption, normal), HTCLIENT);
+    EXPECT_EQ(DefaultHitTest({ 170, 10 }, 200, 100, 19, caption, normal), HTOBJECT);
+}
+
+TEST(AbsurdFrame, MarginsStayWithinThePicture)
+{
+    TbsFormInfo info;
+    info.clientRect = { -50, 400, 5000, 9000 };
+    const QMargins margins = SkinFrameMargins(info, QSize(100, 80));
+    EXPECT_EQ(margins, QMargins(0, 80, 0, 0));
+}
+
+} // namespace
