@@ -7,6 +7,7 @@
 #include "app/text/utf8_input.h"
 #include "base/random_generator.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
@@ -272,17 +273,29 @@ QByteArray ShuffleUtf8Article(QByteArrayView article, const ShuffleOptions& opti
     });
 }
 
+QStringList ArticleDelimiterList(QStringView article)
+{
+    PieceCutter<char16_t> const cutter(AsView(article), ArticleDelimiters());
+    QStringList delimiters;
+    // The delimiters seen so far, one shared string each; a pattern has few.
+    QStringList distinct;
+    for (auto cut = cutter.NextCut(0); cut.kind != ArticleCut::Kind::End; cut = cutter.NextCut(cut.position + cut.width)) {
+        if (cut.kind != ArticleCut::Kind::Delimiter)
+            continue;
+        auto const delimiter = article.sliced(qsizetype(cut.position), qsizetype(cut.width));
+        auto known = std::ranges::find(distinct, delimiter);
+        if (known == distinct.end())
+            known = distinct.insert(distinct.end(), delimiter.toString());
+        delimiters.append(*known);
+    }
+    return delimiters;
+}
+
 QString ShuffleArticle(const QString& article, const ShuffleOptions& options, QStringList& delimiters,
     RandomGenerator& generator)
 {
     CheckFrequency(options);
-    auto const text = AsView(article);
-    PieceCutter<char16_t> const cutter(text, ArticleDelimiters());
-    delimiters.clear();
-    for (auto cut = cutter.NextCut(0); cut.kind != ArticleCut::Kind::End; cut = cutter.NextCut(cut.position + cut.width)) {
-        if (cut.kind == ArticleCut::Kind::Delimiter)
-            delimiters.append(article.sliced(qsizetype(cut.position), qsizetype(cut.width)));
-    }
+    delimiters = ArticleDelimiterList(article);
     return ShuffleArticleText(article, options, LineBreakStyle::CrLf, generator);
 }
 

@@ -56,8 +56,12 @@ QString ShuffleArticleText(QStringView article, const ShuffleOptions& options, L
 // bytes that are not well-formed UTF-8.
 QByteArray ShuffleUtf8Article(QByteArrayView article, const ShuffleOptions& options, RandomGenerator& generator);
 
+// The article's delimiters in order, as the delimiter list holds them. Equal
+// delimiters share one string, so a long list costs one list entry each.
+QStringList ArticleDelimiterList(QStringView article);
+
 // ShuffleArticleText with CR LF line breaks that also refills the delimiter
-// list with the article's delimiters in order.
+// list with ArticleDelimiterList.
 QString ShuffleArticle(const QString& article, const ShuffleOptions& options, QStringList& delimiters,
     RandomGenerator& generator);
 

@@ -3,7 +3,7 @@
 #include "app/browser/ad_host.h"
 #include "app/text/article_shuffle.h"
 #include "app/text/delimiter_scan.h"
-#include "app/text/line_list.h"
+#include "app/window/background_shuffle.h"
 #include "base/random_generator.h"
 #include "skin/controls/align_layout.h"
 #include "skin/controls/check_radio_box.h"
@@ -150,6 +150,7 @@ TForm1::TForm1(QWidget* parent, const QString& adHost)
     , bsSkinData1(new TbsSkinData(this))
     , bsCompressedStoredSkin1(new TbsCompressedStoredSkin(this))
     , m_adHost(adHost)
+    , m_shuffle(new BackgroundShuffle(this))
     , m_errorReporter(MessageBoxReporter(this))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -180,7 +181,10 @@ TForm1::TForm1(QWidget* parent, const QString& adHost)
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    AbandonShuffle();
+}
 
 void TForm1::BuildToolStrip()
 {
@@ -305,6 +309,8 @@ void TForm1::ConnectHandlers()
     connect(bsSkinXFormButton2, &TbsSkinButton::OnClick, this, [this] { RunHandler(&TForm1::bsSkinXFormButton2Click); });
     connect(bsSkinButton1, &TbsSkinButton::OnClick, this, [this] { RunHandler(&TForm1::bsSkinButton1Click); });
     connect(bsSkinXFormButton1, &TbsSkinButton::OnClick, this, [this] { RunHandler(&TForm1::bsSkinXFormButton1Click); });
+    connect(m_shuffle, &BackgroundShuffle::Progress, bsSkinGauge1, &TbsSkinGauge::SetValue);
+    connect(m_shuffle, &BackgroundShuffle::Finished, this, [this] { RunHandler(&TForm1::ShowShuffleResult); });
     connect(WebBrowser1, &TWebBrowser::OnDocumentComplete, this, [this] { RunHandler(&TForm1::WebBrowser1DocumentComplete); });
 }
 
@@ -338,14 +344,53 @@ void TForm1::bsSkinXFormButton2Click()
     options.removeLineBreaks = bschck2->Checked();
     options.keyword = edt1->Text();
     options.frequency = bsknsldr1->Value();
-    const QString result = ShuffleArticle(Memo1->Text(), options, *m_delimiters, RandomGenerator::ProcessWide());
-    if (!result.isEmpty())
-        Memo2->SetText(WithLfLineBreaks(result));
+    m_shuffle->Start(Memo1->Text(), std::move(options), RandomGenerator::ProcessWide());
+    SetShuffling(true);
+}
+
+void TForm1::ShowShuffleResult()
+{
+    SetShuffling(false);
+    auto outcome = m_shuffle->TakeOutcome();
+    if (outcome.error) {
+        ReportError(*outcome.error);
+        return;
+    }
+    // The shared generator continues from the shuffle's last draw.
+    RandomGenerator::ProcessWide().SetState(outcome.generator.State());
+    *m_delimiters = std::move(outcome.delimiters);
+    if (!outcome.result.isEmpty())
+        Memo2->SetText(outcome.result);
     bsSkinPageControl1->SetActivePage(bsSkinTabSheet2);
+}
+
+bool TForm1::Shuffling() const
+{
+    return m_shuffle->Running();
+}
+
+void TForm1::SetShuffling(bool shuffling)
+{
+    for (TbsSkinButton* command : std::initializer_list<TbsSkinButton*> { bsSkinXFormButton2, bsSkinButton1, bsSkinXFormButton1 })
+        command->setEnabled(!shuffling);
+    if (shuffling)
+        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
+void TForm1::AbandonShuffle()
+{
+    if (!Shuffling())
+        return;
+    m_shuffle->Abandon();
+    SetShuffling(false);
 }
 
 void TForm1::bsSkinButton1Click()
 {
+    // A shuffle still running would put back a result of the text cleared.
+    AbandonShuffle();
     Memo1->Clear();
     Memo2->Clear();
     bsSkinPageControl1->SetActivePage(bsSkinTabSheet1);

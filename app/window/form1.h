@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <memory>
 
+class BackgroundShuffle;
 class TbsCompressedStoredSkin;
 class TbsSkinButton;
 class TbsSkinCheckRadioBox;
@@ -91,6 +92,10 @@ public:
     void SetErrorReporter(ErrorReporter reporter) { m_errorReporter = std::move(reporter); }
     void ReportError(const QString& message);
 
+    // The shuffle runs off the user-interface thread; until its result is in
+    // place the commands are disabled and the cursor shows that work goes on.
+    bool Shuffling() const;
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -102,9 +107,13 @@ private:
     void LoadStoredSkin();
     void ConnectHandlers();
     void SetTabOrder();
+    void ShowShuffleResult();
+    void SetShuffling(bool shuffling);
+    void AbandonShuffle();
 
     const QString m_adHost;
     std::unique_ptr<QStringList> m_delimiters;
+    BackgroundShuffle* const m_shuffle;
     ErrorReporter m_errorReporter;
     bool m_shown { false };
     bool m_reportingPageError { false };

@@ -17,6 +17,8 @@
 #include "skin/data/skin_data.h"
 #include "skin/frame/skin_form.h"
 
+#include "app/text/article_shuffle.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -25,7 +27,10 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <chrono>
+#include <memory>
 #include <stdexcept>
+#include <thread>
 
 namespace {
 
@@ -61,6 +66,14 @@ protected:
     static void Click(QWidget* button)
     {
         QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    }
+
+    // Clicks "打乱文章顺序" and waits for the shuffle, which runs off the
+    // user-interface thread, to put its result in place.
+    void ClickShuffle()
+    {
+        Click(form.bsSkinXFormButton2);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !form.Shuffling(); }, 10000)) << "the shuffle never ended";
     }
 
     // The first state from which three draws with range 2 give 1, 0, 0.
@@ -201,7 +214,7 @@ TEST_F(Form1Test, ShuffleShowsTheReassembledArticleOnTheSecondPage)
     // Partner draws 2, 1, 1 turn 甲 / 乙 / line break into line break / 甲 / 乙.
     RandomGenerator::ProcessWide() = RandomGenerator::Deterministic(StateDrawing100());
     form.Memo1->SetText(QStringLiteral("甲，乙。"));
-    Click(form.bsSkinXFormButton2);
+    ClickShuffle();
     EXPECT_TRUE(reportedMessages.isEmpty()) << reportedMessages.join(u'\n').toStdString();
     EXPECT_EQ(form.Memo2->Text(), QStringLiteral("\n。甲，乙。"));
     EXPECT_EQ(form.bsSkinPageControl1->ActivePage(), form.bsSkinTabSheet2);
@@ -214,7 +227,7 @@ TEST_F(Form1Test, ShuffleShowsTheReassembledArticleOnTheSecondPage)
     RandomGenerator::ProcessWide() = RandomGenerator::Deterministic(StateDrawing100());
     Click(form.bschck2);
     ASSERT_TRUE(form.bschck2->Checked());
-    Click(form.bsSkinXFormButton2);
+    ClickShuffle();
     EXPECT_EQ(form.Memo2->Text(), QStringLiteral("。甲，乙。"));
 }
 
@@ -224,7 +237,7 @@ TEST_F(Form1Test, ShuffleOfALongArticleFillsTheSecondMemoAndItsBar)
     for (int i = 0; i < 80; ++i)
         article += QStringLiteral("第%1句话，内容。\n").arg(i);
     form.Memo1->SetText(article);
-    Click(form.bsSkinXFormButton2);
+    ClickShuffle();
     const QString result = form.Memo2->Text();
     EXPECT_TRUE(result.endsWith(QStringLiteral("。")));
     EXPECT_EQ(result.count(QStringLiteral("，")), 80);
@@ -233,10 +246,105 @@ TEST_F(Form1Test, ShuffleOfALongArticleFillsTheSecondMemoAndItsBar)
     EXPECT_GT(form.bsSkinScrollBar4->Max(), form.bsSkinScrollBar4->PageSize());
 }
 
+namespace {
+
+// A reproducible generator whose every reseed takes a while, so that a
+// shuffle of a few thousand pieces lasts long enough to be watched.
+RandomGenerator SlowSeededGenerator(std::chrono::microseconds perReseed)
+{
+    return RandomGenerator(0, [perReseed, seed = std::uint32_t(1)]() mutable {
+        std::this_thread::sleep_for(perReseed);
+        seed = seed * 69069u + 12345u;
+        return seed;
+    });
+}
+
+QString ManySentences(int count)
+{
+    QString article;
+    for (int i = 0; i < count; ++i)
+        article += QStringLiteral("第%1句话，\n").arg(i);
+    return article;
+}
+
+} // namespace
+
+TEST_F(Form1Test, ALongShuffleMovesTheGaugeKeepsTheWindowResponsiveAndEqualsTheDirectDraw)
+{
+    const QString article = ManySentences(4000);
+    form.Memo1->SetText(article);
+    form.edt1->SetText(QStringLiteral("词"));
+    RandomGenerator::ProcessWide() = SlowSeededGenerator(std::chrono::microseconds(100));
+
+    // Watch the window from its own event loop while the shuffle runs.
+    int ticks = 0;
+    int highestGauge = 0;
+    bool commandsEverEnabled = false;
+    bool busyCursorAlways = true;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (!form.Shuffling())
+            return;
+        ++ticks;
+        highestGauge = std::max(highestGauge, form.bsSkinGauge1->Value());
+        commandsEverEnabled = commandsEverEnabled || form.bsSkinXFormButton2->isEnabled()
+            || form.bsSkinButton1->isEnabled() || form.bsSkinXFormButton1->isEnabled();
+        busyCursorAlways = busyCursorAlways && QGuiApplication::overrideCursor()
+            && QGuiApplication::overrideCursor()->shape() == Qt::BusyCursor;
+    });
+    watcher.start(10);
+    ClickShuffle();
+    watcher.stop();
+
+    EXPECT_TRUE(reportedMessages.isEmpty()) << reportedMessages.join(u'\n').toStdString();
+    EXPECT_GT(ticks, 20) << "the window processed few events while the shuffle ran";
+    EXPECT_GT(highestGauge, 0);
+    EXPECT_EQ(form.bsSkinGauge1->Value(), 0);
+    EXPECT_FALSE(commandsEverEnabled);
+    EXPECT_TRUE(busyCursorAlways);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(form.bsSkinXFormButton2->isEnabled());
+
+    ShuffleOptions options;
+    options.keyword = QStringLiteral("词");
+    auto direct = SlowSeededGenerator(std::chrono::microseconds(0));
+    EXPECT_EQ(form.Memo2->Text(), ShuffleArticleText(article, options, LineBreakStyle::Lf, direct));
+    EXPECT_EQ(RandomGenerator::ProcessWide().State(), direct.State());
+    EXPECT_EQ(form.Delimiters()->size(), 4000);
+    EXPECT_EQ(form.bsSkinPageControl1->ActivePage(), form.bsSkinTabSheet2);
+}
+
+TEST_F(Form1Test, ClearingOrClosingDuringAShuffleIsSafe)
+{
+    RandomGenerator::ProcessWide() = SlowSeededGenerator(std::chrono::microseconds(200));
+    form.Memo2->SetText(QStringLiteral("earlier result"));
+    form.Memo1->SetText(ManySentences(3000));
+    Click(form.bsSkinXFormButton2);
+    ASSERT_TRUE(form.Shuffling());
+    form.bsSkinButton1Click();
+    EXPECT_FALSE(form.Shuffling());
+    QTest::qWait(50);
+    EXPECT_TRUE(form.Memo1->Text().isEmpty());
+    EXPECT_TRUE(form.Memo2->Text().isEmpty()) << "no result of the cleared article comes back";
+    EXPECT_EQ(form.bsSkinPageControl1->ActivePage(), form.bsSkinTabSheet1);
+    EXPECT_EQ(form.bsSkinGauge1->Value(), 0);
+    EXPECT_TRUE(form.bsSkinXFormButton2->isEnabled());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    auto closing = std::make_unique<TForm1>();
+    closing->Memo1->SetText(ManySentences(3000));
+    closing->show();
+    closing->bsSkinXFormButton2Click();
+    ASSERT_TRUE(closing->Shuffling());
+    closing.reset();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    QTest::qWait(50);
+}
+
 TEST_F(Form1Test, ShuffleWithoutTextKeepsTheOldResultAndStillShowsTheSecondPage)
 {
     form.Memo2->SetText(QStringLiteral("earlier result"));
-    Click(form.bsSkinXFormButton2);
+    ClickShuffle();
     EXPECT_EQ(form.Memo2->Text(), QStringLiteral("earlier result"));
     EXPECT_EQ(form.bsSkinPageControl1->ActivePage(), form.bsSkinTabSheet2);
     EXPECT_TRUE(reportedMessages.isEmpty());
@@ -247,7 +355,7 @@ TEST_F(Form1Test, AnErrorInAHandlerIsReportedAndTheWindowGoesOn)
     RandomGenerator::ProcessWide().SetSeedSource([]() -> std::uint32_t { throw std::runtime_error("时钟不可用"); });
     form.Memo1->SetText(QStringLiteral("甲，乙。"));
     form.Memo2->SetText(QStringLiteral("before"));
-    Click(form.bsSkinXFormButton2);
+    ClickShuffle();
 
     ASSERT_EQ(reportedMessages.size(), 1);
     EXPECT_EQ(reportedMessages[0], QStringLiteral("时钟不可用."));
