@@ -173,6 +173,8 @@ TEST_F(AdPaneTest, ABrokenOrHostilePageLeavesTheWindowWorkingAndTheArticleUntouc
         QTest::qWait(1500);
         form->Memo2->Clear();
         QTest::mouseClick(form->bsSkinXFormButton2, Qt::LeftButton, {}, form->bsSkinXFormButton2->rect().center());
+        // The shuffle runs off the user-interface thread.
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !form->Shuffling(); }, 10000));
         EXPECT_EQ(form->Memo1->Text(), article);
         const QString shuffled = form->Memo2->Text();
         for (const char* sentence : { "第一句", "第二句", "第三句" })
