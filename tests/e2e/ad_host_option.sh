@@ -29,6 +29,11 @@ export XDG_CONFIG_HOME="$work/config"
 export QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
 unset LUMENO_AD_HOST
 
+# The program itself does not link the browser engine; only its module does.
+if ldd "$lumeno" | grep -q WebEngine; then
+  fail "lumeno links Qt WebEngine"
+fi
+
 # A wrong option is the user's mistake to hear about at once.
 status=0
 timeout 30 "$lumeno" --ad-host "http://example.com/" >"$work/out" 2>&1 || status=$?

@@ -6,12 +6,15 @@
 #include "tests/support/loopback_http_server.h"
 
 #include <QApplication>
+#include <QColor>
+#include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -20,7 +23,7 @@ constexpr char kAdPath[] = "/softad/vuruvi.html";
 constexpr int kLoadTimeoutMs = 30000;
 
 // A page taller and wider than the pane, with a margin and a border that the
-// adjustments must take away, and a marker at the start of its content.
+// adjustments must take away, and a blue block at the start of its content.
 const QByteArray kAdPage = R"HTML(<!DOCTYPE html>
 <html><head><style>body { margin: 30px; border: 5px solid red; }</style></head>
 <body scroll="yes"><div id="first" style="width: 2000px; height: 400px; background: rgb(0, 0, 255)">ad</div></body></html>)HTML";
@@ -44,7 +47,10 @@ protected:
             reportedMessages << message;
         });
         QObject::connect(form->WebBrowser1, &TWebBrowser::OnDocumentComplete, [this](const QUrl& address) { completed << address.path(); });
+        // The window is shown before the browser exists: its first paint does
+        // not wait for the engine.
         form->show();
+        ASSERT_EQ(form->WebBrowser1->View(), nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&*form));
         ASSERT_TRUE(QTest::qWaitFor([this] { return form->WebBrowser1->View() != nullptr; }, kLoadTimeoutMs)) << "the browser was not loaded";
     }
@@ -109,6 +115,18 @@ TEST_F(AdPaneTest, TheLoadedPageSitsFlushInThePaneWithoutScrollBarsOrBorder)
     EXPECT_EQ(layout.value(QStringLiteral("border")).toString(), QStringLiteral("0px"));
     EXPECT_EQ(Evaluate(QStringLiteral("document.body.getAttribute('scroll')")).toString(), QStringLiteral("no"));
     EXPECT_TRUE(reportedMessages.isEmpty()) << reportedMessages.join(QLatin1Char('\n')).toStdString();
+
+    // On the screen: the page's blue content reaches every corner of the pane,
+    // with no margin, border or scroll bar left in between.
+    const QRgb blue = qRgb(0, 0, 255);
+    const auto paneImage = [this] { return form->WebBrowser1->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return paneImage().pixel(0, 0) == blue; }, kLoadTimeoutMs));
+    const QImage pane = paneImage();
+    for (const QPoint corner : { QPoint(0, 0), QPoint(744, 0), QPoint(0, 71), QPoint(744, 71) })
+        EXPECT_EQ(QColor(pane.pixel(corner)), QColor(blue)) << "at " << corner.x() << ", " << corner.y();
+
+    form->resize(900, 528);
+    EXPECT_EQ(form->WebBrowser1->View()->geometry(), QRect(0, 0, 900, 72));
 }
 
 TEST_F(AdPaneTest, EveryFrameAndEveryNavigationRunsTheAdjustmentsAgain)
@@ -182,4 +200,31 @@ TEST_F(AdPaneTest, ABrokenOrHostilePageLeavesTheWindowWorkingAndTheArticleUntouc
     }
     EXPECT_TRUE(reportedMessages.isEmpty()) << reportedMessages.join(QLatin1Char('\n')).toStdString();
     EXPECT_GE(server.Requests().count(QStringLiteral("/restless")), 2) << "the restless page did not reload itself";
+}
+
+TEST_F(AdPaneTest, APageThatKeepsFailingDoesNotStackErrorBoxes)
+{
+    // An SVG document that reloads itself every second, each time failing the
+    // adjustments again.
+    LoopbackHttpServer::Reply restless = LoopbackHttpServer::Of("image/svg+xml", "<svg xmlns='http://www.w3.org/2000/svg'/>");
+    restless.extraHeaders = "Refresh: 1\r\n";
+    server.Serve(QString::fromLatin1(kAdPath), restless);
+    Open();
+
+    // The recorder stands in for a modal box that the user leaves open for a
+    // while: it runs the event loop meanwhile (a box opened on top of it
+    // closes at once, so that a failure here cannot nest without end).
+    int open = 0;
+    int mostOpen = 0;
+    int shown = 0;
+    form->SetErrorReporter([&](const QString&, const QString&) {
+        ++shown;
+        mostOpen = std::max(mostOpen, ++open);
+        if (open == 1)
+            QTest::qWait(3000);
+        --open;
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown >= 2 && open == 0; }, kLoadTimeoutMs));
+    EXPECT_EQ(mostOpen, 1);
+    EXPECT_GE(server.Requests().count(QString::fromLatin1(kAdPath)), 4) << "the page did not keep reloading";
 }
