@@ -10,10 +10,10 @@
 
 #include "app/window/form1.h"
 #include "app/window/font_substitutes.h"
+#include "tests/support/child_processes.h"
 #include "tests/support/loopback_http_server.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QTimer>
 #include <chrono>
@@ -45,15 +45,8 @@ qint64 PssKb(const QString& pid)
 QStringList Descendants(const QString& pid)
 {
     QStringList found;
-    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray line = stat.readAll();
-        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() > 1 && QString::fromLatin1(fields[1]) == pid)
-            found << entry << Descendants(entry);
-    }
+    for (const QString& child : ChildProcesses(pid))
+        found << child << Descendants(child);
     return found;
 }
 

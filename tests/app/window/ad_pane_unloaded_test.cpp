@@ -1,7 +1,7 @@
 #include "app/browser/web_browser.h"
 #include "app/window/form1.h"
+#include "tests/support/child_processes.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
@@ -14,24 +14,6 @@ bool EngineLoaded()
 {
     QFile maps(QStringLiteral("/proc/self/maps"));
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("WebEngine");
-}
-
-// Processes whose parent is this one.
-QStringList Children()
-{
-    QStringList children;
-    const QByteArray self = QByteArray::number(getpid());
-    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        // pid (name) state ppid ...: the name may hold spaces, so read after its ')'.
-        const QByteArray line = stat.readAll();
-        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() > 1 && fields[1] == self)
-            children << QString::fromLatin1(line.left(line.lastIndexOf(')') + 1));
-    }
-    return children;
 }
 
 } // namespace
@@ -48,7 +30,7 @@ TEST(AdPaneUnloaded, WithoutAHostThePaneStaysEmptyAndNoBrowserIsLoaded)
     EXPECT_EQ(form.WebBrowser1->View(), nullptr);
     EXPECT_TRUE(form.WebBrowser1->findChildren<QWidget*>().isEmpty());
     EXPECT_FALSE(EngineLoaded());
-    EXPECT_EQ(Children(), QStringList());
+    EXPECT_EQ(ChildProcesses(QString::number(getpid())), QStringList());
 }
 
 TEST(AdPaneUnloaded, AMissingModuleLeavesThePaneEmptyWithOneLineOnStderr)
