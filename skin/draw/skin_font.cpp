@@ -1,4 +1,4 @@
-#include "skin/controls/skin_font.h"
+#include "skin/draw/skin_font.h"
 
 #include <cstdlib>
 
