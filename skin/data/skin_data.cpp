@@ -38,6 +38,21 @@ void ReadDefinitionList(const TbsIniFile& ini, const QString& section, Factory c
     }
 }
 
+// The user-interface texts a skin carries, one "NAME=text" key each; none
+// without the section.
+std::unique_ptr<TbsResourceStrData> ReadSkinResourceStrings(const TbsIniFile& ini)
+{
+    const QString section = QStringLiteral("RESOURCESTRINGS");
+    if (!ini.SectionExists(section))
+        return nullptr;
+    QStringList entries;
+    for (const QString& name : ini.Keys(section))
+        entries.append(name + u'=' + ini.ReadString(section, name));
+    auto strings = std::make_unique<TbsResourceStrData>();
+    strings->SetResStrings(entries);
+    return strings;
+}
+
 template<typename Definition>
 int FindDefinitionIndex(const std::vector<std::unique_ptr<Definition>>& definitions, const QString& name)
 {
@@ -72,6 +87,18 @@ void TbsSkinData::SetCompressedStoredSkin(TbsCompressedStoredSkin* value)
     m_compressedStoredSkin = value;
     if (value)
         LoadCompressedStoredSkin(*value);
+}
+
+TbsResourceStrData* TbsSkinData::ResourceStrData() const
+{
+    return m_resourceStrData ? m_resourceStrData.data() : m_skin.resourceStrData.get();
+}
+
+QString SkinResStr(const TbsSkinData* skinData, const QString& name)
+{
+    const TbsResourceStrData* strings = skinData ? skinData->ResourceStrData() : nullptr;
+    const QString text = strings ? strings->GetResStr(name) : QString();
+    return text.isEmpty() ? DefaultResStr(name) : text;
 }
 
 void TbsSkinData::SetResourceStrData(TbsResourceStrData* value)
@@ -174,6 +201,7 @@ void TbsSkinData::ReadDefinitions(const TbsIniFile& ini, Contents& skin)
     skin.popupWindow.ReadFromIni(ini);
     skin.hintWindow.ReadFromIni(ini);
     skin.skinColors.ReadFromIni(ini);
+    skin.resourceStrData = ReadSkinResourceStrings(ini);
     ReadDefinitionList(ini, QStringLiteral("SKINOBJECTS"), CreateObjectDefinition, skin.objectDefinitions);
     ReadDefinitionList(ini, QStringLiteral("SKINCONTROLS"), CreateControlDefinition, skin.controlDefinitions);
 }
@@ -194,6 +222,7 @@ void TbsSkinData::ClearSkin()
     m_skin.authorEmail.clear();
     m_skin.authorUrl.clear();
     m_skin.skinComments.clear();
+    m_skin.resourceStrData.reset();
     m_empty = true;
 }
 

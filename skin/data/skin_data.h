@@ -21,6 +21,11 @@
 #include <vector>
 
 class TbsIniFile;
+class TbsSkinData;
+
+// The user-interface text called name: the skin's resource string when it has
+// a non-empty one, else the program's own (English) text.
+QString SkinResStr(const TbsSkinData* skinData, const QString& name);
 
 // Holds one loaded skin (its pictures and every definition) and tells the
 // forms of the application when it changes. A load replaces everything; a
@@ -40,7 +45,9 @@ public:
     // Setting a stored skin that holds data loads it at once.
     TbsCompressedStoredSkin* CompressedStoredSkin() const { return m_compressedStoredSkin; }
     void SetCompressedStoredSkin(TbsCompressedStoredSkin* value);
-    TbsResourceStrData* ResourceStrData() const { return m_resourceStrData; }
+    // The attached texts, else those the loaded skin carries in its
+    // [RESOURCESTRINGS] section; null when there are neither.
+    TbsResourceStrData* ResourceStrData() const;
     void SetResourceStrData(TbsResourceStrData* value);
     // With a list attached, SkinIndex selects (and loads) one of its skins.
     TbsCompressedSkinList* SkinList() const { return m_skinList; }
@@ -129,6 +136,8 @@ private:
 
         std::vector<std::unique_ptr<TbsDataSkinObject>> objectDefinitions;
         std::vector<std::unique_ptr<TbsDataSkinControl>> controlDefinitions;
+        // The texts the skin carries in [RESOURCESTRINGS], if any.
+        std::unique_ptr<TbsResourceStrData> resourceStrData;
     };
     static Contents ReadContents(const QByteArray& compressed);
     static void ReadDefinitions(const TbsIniFile& ini, Contents& skin);

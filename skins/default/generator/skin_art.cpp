@@ -50,6 +50,31 @@ void AddColors(SkinIniWriter& ini)
         .SetColor("cbtnshadow", palette::kBorder);
 }
 
+// The texts of the system menu, the caption button hints and the edit
+// menus, for Chinese users; the accelerators of the English texts stay.
+void AddResourceStrings(SkinIniWriter& ini)
+{
+    ini.Section("RESOURCESTRINGS")
+        .Set("MI_MINCAPTION", QStringLiteral("最小化(&N)"))
+        .Set("MI_MAXCAPTION", QStringLiteral("最大化(&X)"))
+        .Set("MI_CLOSECAPTION", QStringLiteral("关闭(&C)"))
+        .Set("MI_RESTORECAPTION", QStringLiteral("还原(&R)"))
+        .Set("MI_MINTOTRAYCAPTION", QStringLiteral("最小化到托盘(&T)"))
+        .Set("MI_ROLLUPCAPTION", QStringLiteral("卷起(&L)"))
+        .Set("MINBUTTON_HINT", QStringLiteral("最小化"))
+        .Set("MAXBUTTON_HINT", QStringLiteral("最大化"))
+        .Set("CLOSEBUTTON_HINT", QStringLiteral("关闭"))
+        .Set("TRAYBUTTON_HINT", QStringLiteral("最小化到托盘"))
+        .Set("ROLLUPBUTTON_HINT", QStringLiteral("卷起"))
+        .Set("MENUBUTTON_HINT", QStringLiteral("系统菜单"))
+        .Set("EDIT_UNDO", QStringLiteral("撤销"))
+        .Set("EDIT_COPY", QStringLiteral("复制"))
+        .Set("EDIT_CUT", QStringLiteral("剪切"))
+        .Set("EDIT_PASTE", QStringLiteral("粘贴"))
+        .Set("EDIT_DELETE", QStringLiteral("删除"))
+        .Set("EDIT_SELECTALL", QStringLiteral("全选"));
+}
+
 void Save(const QByteArray& bytes, const QDir& folder, const QString& name)
 {
     QFile file(folder.filePath(name));
@@ -87,6 +112,7 @@ int main(int argc, char** argv)
         AddMenuBarButtonObjects(ini, buttons);
 
         DrawControls(ini, pictures);
+        AddResourceStrings(ini);
 
         Save(EncodeBmp24(pictures.frame), folder, kFramePictureFile);
         Save(EncodeBmpMask(pictures.frameMask), folder, kFrameMaskFile);

@@ -1,5 +1,6 @@
 #include "skin_ini_writer.h"
 
+#include <QStringEncoder>
 #include <stdexcept>
 
 namespace {
@@ -52,9 +53,14 @@ IniSection& IniSection::SetColor(const QString& key, QColor color) { return Set(
 
 QByteArray IniSection::ToBytes() const
 {
+    // Skin texts are read in code page 936, of which GB18030 is the superset
+    // that Qt can write; ASCII comes out unchanged.
+    QStringEncoder encoder("GB18030");
+    if (!encoder.isValid())
+        throw std::runtime_error("this Qt cannot write GB18030 text");
     QByteArray text = "[" + m_name.toLatin1() + "]\r\n";
     for (const auto& [key, value] : m_entries)
-        text += key.toLatin1() + "=" + value.toLatin1() + "\r\n";
+        text += key.toLatin1() + "=" + QByteArray(encoder.encode(value)) + "\r\n";
     return text;
 }
 

@@ -455,6 +455,14 @@ TEST_F(DefaultSkin, PacksAndLoadsIntoTheSkinData)
         ASSERT_GE(index, 0) << name.toStdString();
         EXPECT_EQ(skin.ObjectDefinitions()[index]->TypeName(), type) << name.toStdString();
     }
+    // Chinese texts for the system menu and the edit menus, the accelerators
+    // of the English ones kept.
+    const std::map<QString, QString> texts { { "MI_MINCAPTION", "最小化(&N)" }, { "MI_MAXCAPTION", "最大化(&X)" },
+        { "MI_RESTORECAPTION", "还原(&R)" }, { "MI_CLOSECAPTION", "关闭(&C)" }, { "EDIT_UNDO", "撤销" },
+        { "EDIT_CUT", "剪切" }, { "EDIT_COPY", "复制" }, { "EDIT_PASTE", "粘贴" }, { "EDIT_DELETE", "删除" },
+        { "EDIT_SELECTALL", "全选" } };
+    for (const auto& [name, text] : texts)
+        EXPECT_EQ(SkinResStr(&skin, name), text) << name.toStdString();
 }
 
 } // namespace

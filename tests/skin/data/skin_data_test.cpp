@@ -337,3 +337,29 @@ TEST(SkinData, TheDefaultSkinFolderLoadsWithEveryDefinitionTheWindowUses)
     for (const char* name : { "closebutton", "maxbutton", "minbutton", "sysmenubutton", "caption", "menuitem" })
         EXPECT_GE(data.FindObjectIndex(name), 0) << name;
 }
+
+TEST(SkinData, ASkinsResourceStringsServeUntilAttachedOnesOrTheNextLoad)
+{
+    TbsSkinData data;
+    EXPECT_EQ(SkinResStr(nullptr, "EDIT_COPY"), "Copy");
+    EXPECT_EQ(SkinResStr(&data, "EDIT_COPY"), "Copy");
+
+    // The text is code page 936: "复制".
+    const auto withTexts = StoredSkin(QString::fromLatin1("[RESOURCESTRINGS]\nedit_copy=\xB8\xB4\xD6\xC6\nedit_cut=\n"));
+    data.LoadCompressedStoredSkin(*withTexts);
+    ASSERT_NE(data.ResourceStrData(), nullptr);
+    EXPECT_EQ(SkinResStr(&data, "EDIT_COPY"), QStringLiteral("复制"));
+    // An empty or missing text falls back to the program's own.
+    EXPECT_EQ(SkinResStr(&data, "EDIT_CUT"), "Cut");
+    EXPECT_EQ(SkinResStr(&data, "EDIT_PASTE"), "Paste");
+
+    TbsResourceStrData attached;
+    attached.SetResStrings({ "EDIT_COPY=Kopieren" });
+    data.SetResourceStrData(&attached);
+    EXPECT_EQ(SkinResStr(&data, "EDIT_COPY"), "Kopieren");
+    data.SetResourceStrData(nullptr);
+
+    data.LoadCompressedStoredSkin(*StoredSkin(TestDefinition()));
+    EXPECT_EQ(data.ResourceStrData(), nullptr);
+    EXPECT_EQ(SkinResStr(&data, "EDIT_COPY"), "Copy");
+}
