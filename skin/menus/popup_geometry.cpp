@@ -1,0 +1,174 @@
+#include "skin/menus/popup_geometry.h"
+
+#include <algorithm>
+
+namespace {
+
+// Room that the window and item pictures add around the items.
+int FrameWidth(const PopupMetrics& metrics)
+{
+    return metrics.pictureWidth - metrics.itemsRect.Width();
+}
+
+int FrameHeight(const PopupMetrics& metrics)
+{
+    return metrics.skinnedWindow ? metrics.pictureHeight - metrics.itemsRect.Height() : 4;
+}
+
+bool InUpperHalf(int y, const SkinRect& area)
+{
+    return y < area.top + area.Height() / 2;
+}
+
+} // namespace
+
+int PopupItemHeight(const PopupMetrics& metrics, bool separator)
+{
+    return separator ? metrics.separatorHeight : metrics.itemHeight;
+}
+
+int PopupWidth(const PopupMetrics& metrics, int widestText)
+{
+    int width = widestText + 2 + metrics.glyphWidth + 19;
+    if (!metrics.skinnedWindow)
+        return width + 10;
+    if (metrics.skinnedItems)
+        width += metrics.textRect.left + metrics.itemSkinWidth - metrics.textRect.right;
+    return width + FrameWidth(metrics);
+}
+
+PopupSize CalcPopupSize(const PopupMetrics& metrics, int widestText, const std::vector<int>& itemHeights,
+    int maxItemsInWindow, int workAreaHeight)
+{
+    PopupSize size;
+    size.width = PopupWidth(metrics, widestText);
+    int sum = 0;
+    for (const int height : itemHeights)
+        sum += height;
+    size.height = sum + FrameHeight(metrics);
+    if (maxItemsInWindow > 0 && static_cast<int>(itemHeights.size()) > maxItemsInWindow) {
+        size.height = maxItemsInWindow * metrics.itemHeight + FrameHeight(metrics) + 2 * kScrollMarkerHeight;
+        size.scroll = true;
+        size.limitScroll = true;
+    }
+    if (size.height > workAreaHeight) {
+        size.height = workAreaHeight;
+        size.scroll = true;
+        size.limitScroll = false;
+    }
+    return size;
+}
+
+PopupFrame CalcPopupFrame(const PopupMetrics& metrics, int width, int height)
+{
+    PopupFrame frame;
+    if (!metrics.skinnedWindow) {
+        frame.itemsRect = { 2, 2, width - 2, height - 2 };
+        return frame;
+    }
+    const int pw = metrics.pictureWidth;
+    const int ph = metrics.pictureHeight;
+    frame.leftTop = metrics.leftTop;
+    frame.rightTop = { width + metrics.rightTop.x() - pw, metrics.rightTop.y() };
+    frame.leftBottom = { metrics.leftBottom.x(), height + metrics.leftBottom.y() - ph };
+    frame.rightBottom = { width + metrics.rightBottom.x() - pw, height + metrics.rightBottom.y() - ph };
+    const SkinRect& items = metrics.itemsRect;
+    frame.itemsRect = { items.left, items.top, width + items.right - pw, height + items.bottom - ph };
+    return frame;
+}
+
+PopupItemLayout LayOutPopupItems(const SkinRect& itemsRect, const std::vector<int>& itemHeights, int firstVisible,
+    bool scroll)
+{
+    const int count = static_cast<int>(itemHeights.size());
+    PopupItemLayout layout;
+    layout.rects.assign(itemHeights.size(), SkinRect {});
+    layout.visible.assign(itemHeights.size(), false);
+    layout.firstVisible = std::clamp(firstVisible, 0, std::max(0, count - 1));
+    const int bottom = itemsRect.bottom - (scroll ? kScrollMarkerHeight : 0);
+    int y = itemsRect.top + (scroll ? kScrollMarkerHeight : 0);
+    for (int i = layout.firstVisible; i < count; ++i) {
+        const int height = itemHeights[static_cast<std::size_t>(i)];
+        layout.rects[static_cast<std::size_t>(i)] = { itemsRect.left, y, itemsRect.right, y + height };
+        if (y + height > bottom)
+            break;
+        layout.visible[static_cast<std::size_t>(i)] = true;
+        ++layout.visibleCount;
+        y += height;
+    }
+    return layout;
+}
+
+SkinRect TopScrollMarker(const PopupMetrics& metrics, const PopupFrame& frame, int width)
+{
+    if (!metrics.skinnedWindow)
+        return { 3, 3, width - 3, 3 + kScrollMarkerHeight };
+    const SkinRect& items = frame.itemsRect;
+    return { items.left, items.top, items.right, items.top + kScrollMarkerHeight };
+}
+
+SkinRect BottomScrollMarker(const PopupMetrics& metrics, const PopupFrame& frame, int width, int height)
+{
+    if (!metrics.skinnedWindow)
+        return { 3, height - kScrollMarkerHeight, width - 3, height - 3 };
+    const SkinRect& items = frame.itemsRect;
+    return { items.left, items.bottom - kScrollMarkerHeight, items.right, items.bottom };
+}
+
+PopupPlacement PlacePopup(const SkinRect& anchor, const SkinRect& workArea, QSize size, int itemsTop,
+    PopupOpening opening, const PopupSize& scrolling)
+{
+    const SkinRect& a = anchor;
+    const SkinRect& r = workArea;
+    const int w = size.width();
+    const int h = size.height();
+    const bool screenScroll = scrolling.scroll && !scrolling.limitScroll;
+    PopupPlacement placement;
+    int y = 0;
+    if (screenScroll) {
+        y = r.top;
+    } else if (opening == PopupOpening::Submenu) {
+        if (a.top - itemsTop + h <= r.bottom)
+            y = a.top - itemsTop;
+        else if (InUpperHalf(a.top, r))
+            y = r.bottom - h;
+        else
+            y = std::max(a.bottom + itemsTop - h, r.top);
+    } else if (opening == PopupOpening::Up) {
+        if (a.top - h >= r.top) {
+            y = a.top - h;
+        } else if (InUpperHalf(a.top, r)) {
+            const bool fitsBelow = a.bottom + h <= r.bottom;
+            y = fitsBelow ? a.bottom : r.bottom - h;
+            placement.overlaps = !fitsBelow;
+        } else {
+            y = r.top;
+            placement.overlaps = true;
+        }
+    } else if (a.bottom + h <= r.bottom) {
+        y = a.bottom;
+    } else if (InUpperHalf(a.top, r)) {
+        y = r.bottom - h;
+    } else if (a.top - h >= r.top) {
+        y = a.top - h;
+    } else {
+        y = r.top;
+        placement.overlaps = true;
+    }
+
+    int x = 0;
+    const bool besideAnchor = opening == PopupOpening::Submenu || placement.overlaps || screenScroll;
+    if (!besideAnchor) {
+        x = a.left;
+        if (x + w > r.right)
+            x = r.right - w;
+        if (x < r.left)
+            x = r.left;
+    } else {
+        x = a.right + 1;
+        if (x + w > r.right)
+            x = a.left - w - 1;
+    }
+    placement.topLeft = { x, y };
+    return placement;
+}

@@ -1,0 +1,384 @@
+#include "skin/menus/popup_painter.h"
+
+#include "skin/data/control_definitions_labels.h"
+#include "skin/data/menu_item_definitions.h"
+#include "skin/data/popup_window_definition.h"
+#include "skin/draw/compose_skin_face.h"
+#include "skin/draw/compose_skin_image.h"
+#include "skin/draw/glyphs.h"
+#include "skin/draw/morph.h"
+#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/skin_font.h"
+#include "skin/draw/system_colors.h"
+#include "skin/menus/menu_item.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <optional>
+
+namespace {
+
+// The plain look's highlighted row: a navy frame around a pale blue fill.
+constexpr SkinColor kPlainActiveFrame = 8388608;
+constexpr SkinColor kPlainActiveFill = 13811126;
+// Room the plain rows keep right of the text for the submenu arrow.
+constexpr int kPlainTextRightRoom = 19;
+constexpr int kSkinTextRightRoom = 16;
+
+QColor Color(SkinColor color)
+{
+    return SkinColorToQColor(color);
+}
+
+std::optional<CaptionGlyph> FrameGlyphOf(const QString& name)
+{
+    if (name == QStringLiteral("BSF_CLOSE") || name == QStringLiteral("TRAY_BSF_CLOSE"))
+        return CaptionGlyph::Close;
+    if (name == QStringLiteral("BSF_MINITEM"))
+        return CaptionGlyph::Minimize;
+    if (name == QStringLiteral("BSF_MAXITEM"))
+        return CaptionGlyph::Maximize;
+    if (name == QStringLiteral("BSF_RESTORE") || name == QStringLiteral("TRAY_BSF_RESTORE"))
+        return CaptionGlyph::Restore;
+    if (name == QStringLiteral("BSF_ROLLUP"))
+        return CaptionGlyph::UpTriangle;
+    if (name == QStringLiteral("BSF_MINTOTRAY"))
+        return CaptionGlyph::FlatRectangle;
+    return std::nullopt;
+}
+
+// The normal or highlighted row face of a skin at width; the skin height.
+QImage SkinRowFace(const PopupLook& look, bool active, int width)
+{
+    const TbsDataSkinMenuItem& item = *look.item;
+    QImage face;
+    const SkinRect& rect = active ? item.activeSkinRect : item.skinRect;
+    const bool stretch = active ? item.stretchEffect : item.inactiveStretchEffect;
+    ComposeSkinImageHorz(face, look.itemPicture, rect, item.itemLeftOffset, item.itemRightOffset, width, stretch);
+    return face;
+}
+
+// Everything a row draws over its face.
+struct RowContent {
+    const TbsMenuItem& item;
+    QRect textRect;
+    // Where an image or a mark is centred.
+    QRect imageArea;
+    int textLeft { 0 };
+    int textRightRoom { 0 };
+    QColor color;
+    bool active { false };
+};
+
+// A skin's mark picture for a checked row, centred at centre; false when the
+// skin has none.
+bool DrawSkinMark(QImage& image, const PopupLook& look, const RowContent& row, const QPoint& centre)
+{
+    if (!look.item)
+        return false;
+    const TbsDataSkinMenuItem& definition = *look.item;
+    const SkinRect& mark = row.item.RadioItem()
+        ? (row.active ? definition.activeRadioImageRect : definition.radioImageRect)
+        : (row.active ? definition.activeCheckImageRect : definition.checkImageRect);
+    if (mark.IsEmpty())
+        return false;
+    const QRect source = mark.ToQRect();
+    DrawPiece(image, QRect(centre - QPoint(source.width() / 2, source.height() / 2), source.size()),
+        look.itemPicture, source);
+    return true;
+}
+
+void DrawImageOrMark(QImage& image, const PopupLook& look, const RowContent& row)
+{
+    const TbsMenuItem& item = row.item;
+    const QImage picture = item.Image();
+    const QPoint centre = row.imageArea.center() + QPoint(1, 1);
+    if (picture.isNull() && !FrameGlyphOf(item.Name()) && item.Checked() && DrawSkinMark(image, look, row, centre))
+        return;
+    QPainter painter(&image);
+    if (!picture.isNull()) {
+        const QRect place(centre - QPoint(picture.width() / 2, picture.height() / 2), picture.size());
+        painter.drawImage(place.topLeft(), picture);
+        if (item.Checked()) {
+            painter.setPen(row.color);
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(place.adjusted(-1, -1, 0, 0));
+        }
+    } else if (const std::optional<CaptionGlyph> glyph = FrameGlyphOf(item.Name())) {
+        DrawCaptionGlyph(painter, *glyph, centre - QPoint(5, 5), row.color);
+    } else if (item.Checked() && item.RadioItem()) {
+        DrawRadioGlyph(painter, centre - QPoint(3, 3), row.color);
+    } else if (item.Checked()) {
+        DrawCheckGlyph(painter, centre - QPoint(4, 4), row.color);
+    }
+}
+
+void DrawArrow(QImage& image, const PopupLook& look, const RowContent& row)
+{
+    const QRect& tr = row.textRect;
+    if (look.item) {
+        const SkinRect& arrow = row.active ? look.item->activeArrowImageRect : look.item->arrowImageRect;
+        if (!arrow.IsEmpty()) {
+            const QRect area = RectFromEdges(tr.right() + 1 - arrow.Width() - 5, tr.top(), tr.right() + 1, tr.bottom() + 1);
+            const QRect place(area.center() - QPoint(arrow.Width() / 2, arrow.Height() / 2) + QPoint(1, 1),
+                QSize(arrow.Width(), arrow.Height()));
+            DrawPiece(image, place, look.itemPicture, arrow.ToQRect());
+            return;
+        }
+    }
+    QPainter painter(&image);
+    DrawArrowGlyph(painter, QRect(tr.right() + 1 - 7, tr.top(), 1, tr.height()), ArrowDirection::Right, row.color);
+}
+
+// Caption, short cut, image or mark, and arrow.
+void DrawRowContent(QImage& image, const PopupLook& look, const RowContent& row)
+{
+    const TbsMenuItem& item = row.item;
+    {
+        QPainter painter(&image);
+        painter.setFont(look.font);
+        painter.setPen(row.color);
+        const QRect& tr = row.textRect;
+        const QRect textArea = RectFromEdges(row.textLeft, tr.top(), tr.right() + 1 - row.textRightRoom, tr.bottom() + 1);
+        painter.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextSingleLine,
+            item.Caption());
+        const QString shortCut = MenuItemShortCutText(item.ShortCut());
+        if (!shortCut.isEmpty())
+            painter.drawText(textArea, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, shortCut);
+    }
+    DrawImageOrMark(image, look, row);
+    if (item.Count() > 0)
+        DrawArrow(image, look, row);
+}
+
+void DrawHeaderText(QImage& image, const QFont& font, const QColor& color, const QString& text)
+{
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(color);
+    painter.drawText(image.rect(), Qt::AlignCenter | Qt::TextSingleLine, text);
+}
+
+QString HeaderText(const TbsMenuItem& item)
+{
+    return item.Caption().mid(1, item.Caption().size() - 2);
+}
+
+QImage SkinHeaderRow(const PopupLook& look, const TbsMenuItem& item, QSize size)
+{
+    QImage row = MakeSkinBitmap(size.width(), size.height());
+    const TbsDataSkinLabelControl& header = *look.header;
+    const SkinPieceGeometry piece = PieceGeometryOf(header);
+    const QImage face = ComposeSkinFace(look.headerPicture, piece, CompositionModeOf(piece), header.skinRect,
+        size.width(), size.height());
+    if (!face.isNull())
+        DrawPiece(row, row.rect(), face, face.rect());
+    DrawHeaderText(row, SkinFont(header.fontName, header.fontHeight, header.fontStyle), Color(header.fontColor),
+        HeaderText(item));
+    return row;
+}
+
+QImage SkinRow(const QImage& background, const PopupLook& look, const PopupMetrics& metrics,
+    const TbsMenuItem& item, const SkinRect& rect, const PopupRowState& state)
+{
+    const TbsDataSkinMenuItem& definition = *look.item;
+    const int width = rect.Width();
+    if (item.IsSeparator()) {
+        QImage row = MakeSkinBitmap(width, rect.Height());
+        if (look.itemDivider) {
+            ComposeSkinImageHorz(row, look.itemPicture, definition.dividerRect, definition.dividerLeftOffset,
+                definition.dividerRightOffset, width, definition.dividerStretchEffect);
+        } else {
+            DrawPiece(row, row.rect(), SkinRowFace(look, false, width), QRect(0, 0, width, metrics.itemHeight));
+            QPainter(&row).fillRect(QRect(0, rect.Height() / 2, width, 1), Color(definition.unenabledFontColor));
+        }
+        return row;
+    }
+    if (item.IsHeader() && look.header)
+        return SkinHeaderRow(look, item, QSize(width, rect.Height()));
+
+    QImage row;
+    if (!state.active && definition.inactiveTransparent) {
+        row = background.copy(rect.ToQRect());
+    } else {
+        row = SkinRowFace(look, state.active, width);
+    }
+    if (look.itemMorphing && state.morph > 0 && state.morph < 1) {
+        row = SkinRowFace(look, false, width);
+        Morph(row, SkinRowFace(look, true, width), state.morph, definition.morphKind);
+    }
+    if (item.IsHeader()) {
+        DrawHeaderText(row, look.font, Color(definition.unenabledFontColor), HeaderText(item));
+        return row;
+    }
+
+    // The text rectangle follows the row's width; without an image rectangle
+    // the image column sits at the text's left.
+    const SkinRect& skinText = definition.textRect;
+    const QRect textRect = RectFromEdges(skinText.left, skinText.top,
+        skinText.right + width - definition.skinRect.Width(), skinText.bottom);
+    const bool imageColumn = definition.imageRect.IsEmpty();
+    const int imageWidth = item.MenuImages().isEmpty() ? 16 : item.MenuImages().first().width();
+    const int g = imageColumn ? imageWidth : 0;
+    const QRect imageArea = imageColumn ? QRect(textRect.left() + 2, textRect.top(), imageWidth, textRect.height())
+                                        : definition.imageRect.ToQRect();
+    SkinColor color = state.active ? definition.activeFontColor : definition.fontColor;
+    if (!item.Enabled())
+        color = definition.unenabledFontColor;
+    if (definition.useImageColor && item.Enabled())
+        color = state.active ? definition.activeImageColor : definition.imageColor;
+    const RowContent content { item, textRect, imageArea, textRect.left() + g, kSkinTextRightRoom, Color(color),
+        state.active };
+    DrawRowContent(row, look, content);
+    return row;
+}
+
+QImage PlainRow(const PopupMetrics& metrics, const PopupLook& look, const TbsMenuItem& item, const SkinRect& rect,
+    const PopupRowState& state)
+{
+    const int width = rect.Width();
+    const int height = rect.Height();
+    const int column = metrics.glyphWidth;
+    QImage row = MakeSkinBitmap(width, height, SkinColorToRgb(clWindow));
+    QPainter painter(&row);
+    if (item.IsHeader()) {
+        painter.fillRect(row.rect(), Color(clBtnShadow));
+        painter.end();
+        DrawHeaderText(row, look.font, Color(clBtnHighlight), HeaderText(item));
+        return row;
+    }
+    const bool active = state.active && !item.IsSeparator();
+    if (active) {
+        painter.fillRect(row.rect(), Color(kPlainActiveFill));
+        painter.setPen(Color(kPlainActiveFrame));
+        painter.drawRect(QRect(0, 0, width - 1, height - 1));
+    } else {
+        painter.fillRect(QRect(0, 0, column, height), Color(clBtnFace));
+    }
+    if (item.IsSeparator()) {
+        painter.fillRect(QRect(column, height / 2, width - column, 1), Color(clBtnShadow));
+        return row;
+    }
+    painter.end();
+    const QRect textRect(2, 2, width - 4, height - 4);
+    const QColor color = Color(item.Enabled() ? clWindowText : clBtnShadow);
+    const RowContent content { item, textRect, QRect(textRect.left() + 2, textRect.top(), column - 4, textRect.height()),
+        column + 4, kPlainTextRightRoom, color, active };
+    DrawRowContent(row, look, content);
+    return row;
+}
+
+} // namespace
+
+SkinPieceGeometry PopupWindowPiece(const PopupLook& look, const PopupMetrics& metrics)
+{
+    SkinPieceGeometry piece;
+    piece.skinRect = { 0, 0, metrics.pictureWidth, metrics.pictureHeight };
+    piece.leftTop = metrics.leftTop;
+    piece.rightTop = metrics.rightTop;
+    piece.leftBottom = metrics.leftBottom;
+    piece.rightBottom = metrics.rightBottom;
+    piece.clientRect = metrics.itemsRect;
+    if (look.window) {
+        piece.leftStretch = look.window->leftStretch;
+        piece.topStretch = look.window->topStretch;
+        piece.rightStretch = look.window->rightStretch;
+        piece.bottomStretch = look.window->bottomStretch;
+        piece.stretchEffect = look.window->stretchEffect;
+        piece.stretchType = look.window->stretchType;
+    }
+    return piece;
+}
+
+SkinTargetGeometry PopupWindowTarget(const PopupFrame& frame, int width, int height)
+{
+    SkinTargetGeometry target;
+    target.width = width;
+    target.height = height;
+    target.leftTop = frame.leftTop;
+    target.rightTop = frame.rightTop;
+    target.leftBottom = frame.leftBottom;
+    target.rightBottom = frame.rightBottom;
+    target.clientRect = frame.itemsRect;
+    return target;
+}
+
+void PaintPopupWindow(QImage& image, const PopupLook& look, const PopupMetrics& metrics, const PopupFrame& frame,
+    bool menuHasImages)
+{
+    if (look.window) {
+        ComposeSkinImage(image, look.windowPicture, PopupWindowPiece(look, metrics),
+            PopupWindowTarget(frame, image.width(), image.height()), true);
+        return;
+    }
+    const int width = image.width();
+    const int height = image.height();
+    QPainter painter(&image);
+    const int column = menuHasImages ? metrics.glyphWidth + 2 : 21;
+    painter.fillRect(QRect(0, 0, column, height), Color(clBtnFace));
+    painter.fillRect(QRect(column, 0, width - column, height), Color(clWindow));
+    painter.setPen(Color(clBtnShadow));
+    painter.drawRect(QRect(0, 0, width - 1, height - 1));
+    painter.setPen(Color(clWindow));
+    painter.drawRect(QRect(1, 1, width - 3, height - 3));
+}
+
+void PaintPopupRow(QImage& image, const QImage& background, const PopupLook& look, const PopupMetrics& metrics,
+    const TbsMenuItem& item, const SkinRect& rect, const PopupRowState& state)
+{
+    if (rect.IsEmpty())
+        return;
+    const QImage row = look.item ? SkinRow(background, look, metrics, item, rect, state)
+                                 : PlainRow(metrics, look, item, rect, state);
+    DrawPiece(image, rect.ToQRect(), row, row.rect());
+}
+
+void PaintPopupRowGround(QImage& image, const QImage& background, const PopupLook& look,
+    const PopupMetrics& metrics, const SkinRect& rect)
+{
+    if (rect.IsEmpty())
+        return;
+    if (!look.item) {
+        QPainter painter(&image);
+        const int column = std::min(metrics.glyphWidth, rect.Width());
+        painter.fillRect(QRect(rect.left, rect.top, column, rect.Height()), Color(clBtnFace));
+        painter.fillRect(QRect(rect.left + column, rect.top, rect.Width() - column, rect.Height()), Color(clWindow));
+        return;
+    }
+    if (look.item->inactiveTransparent) {
+        DrawPiece(image, rect.ToQRect(), background, rect.ToQRect());
+        return;
+    }
+    const QImage face = SkinRowFace(look, false, rect.Width());
+    DrawPiece(image, rect.ToQRect(), face, face.rect());
+}
+
+void PaintScrollMarkers(QImage& image, const QImage& background, const PopupLook& look,
+    const PopupMetrics& metrics, const PopupFrame& frame, PopupScrollCode scrolling)
+{
+    const SkinRect top = TopScrollMarker(metrics, frame, image.width());
+    const SkinRect bottom = BottomScrollMarker(metrics, frame, image.width(), image.height());
+    PaintPopupRowGround(image, background, look, metrics, top);
+    PaintPopupRowGround(image, background, look, metrics, bottom);
+    const SkinColor idle = look.window ? look.window->scrollMarkerColor : clBtnShadow;
+    const SkinColor busy = look.window ? look.window->scrollMarkerActiveColor : clBtnText;
+    QPainter painter(&image);
+    DrawArrowGlyph(painter, top.ToQRect(), ArrowDirection::Up, Color(scrolling == PopupScrollCode::Up ? busy : idle));
+    DrawArrowGlyph(painter, bottom.ToQRect(), ArrowDirection::Down,
+        Color(scrolling == PopupScrollCode::Down ? busy : idle));
+}
+
+int WidestMenuText(const PopupLook& look, const std::vector<const TbsMenuItem*>& items)
+{
+    const QFontMetrics metrics(look.font);
+    int widest = 0;
+    for (const TbsMenuItem* item : items) {
+        QString text = MenuItemText(item->Caption());
+        const QString shortCut = MenuItemShortCutText(item->ShortCut());
+        if (!shortCut.isEmpty())
+            text += QStringLiteral("  ") + shortCut;
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    }
+    return widest;
+}

@@ -1,0 +1,380 @@
+#include "skin/menus/skin_popup_window.h"
+
+#include "skin/data/skin_messages.h"
+#include "skin/menus/menu_item.h"
+#include "skin/menus/skin_menu.h"
+
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+TbsSkinPopupWindow::TbsSkinPopupWindow(TbsSkinMenu& menu, const PopupLook& look, TbsMenuItem& parentItem,
+    int startIndex, int maxItemsInWindow, const SkinRect& workArea)
+    : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
+    , m_menu(menu)
+    , m_parentItem(parentItem)
+    , m_workArea(workArea)
+    , m_face(look, parentItem, startIndex, maxItemsInWindow, workArea.Height())
+{
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
+    setFont(look.font);
+
+    resize(m_face.Size().width, m_face.Size().height);
+    if (const std::optional<QRegion> region = m_face.Region())
+        setMask(*region);
+
+    m_mouseTimer.setInterval(kMouseInterval);
+    connect(&m_mouseTimer, &QTimer::timeout, this, &TbsSkinPopupWindow::PollMouse);
+    m_scrollTimer.setInterval(kScrollInterval);
+    connect(&m_scrollTimer, &QTimer::timeout, this, &TbsSkinPopupWindow::ScrollTick);
+    m_morphTimer.setInterval(kMorphInterval);
+    connect(&m_morphTimer, &QTimer::timeout, this, &TbsSkinPopupWindow::MorphTick);
+}
+
+void TbsSkinPopupWindow::PopupAt(const SkinRect& anchor, PopupOpening opening)
+{
+    const PopupPlacement placement
+        = PlacePopup(anchor, m_workArea, size(), m_face.Frame().itemsRect.top, opening, m_face.Size());
+    move(placement.topLeft);
+    for (std::size_t i = 0; i < m_face.Items().size(); ++i) {
+        if (Selectable(static_cast<int>(i))) {
+            m_activeItem = static_cast<int>(i);
+            m_face.Items()[i].active = true;
+            m_face.Items()[i].keySelected = true;
+            m_face.Items()[i].morph = 1;
+            break;
+        }
+    }
+    show();
+    m_lastCursor = QCursor::pos();
+    m_mouseTimer.start();
+}
+
+SkinRect TbsSkinPopupWindow::ItemScreenRect(int index) const
+{
+    return m_face.Items().at(static_cast<std::size_t>(index)).rect.Translated(x(), y());
+}
+
+int TbsSkinPopupWindow::RowCount() const
+{
+    return static_cast<int>(m_face.Items().size());
+}
+
+TbsSkinMenuItem& TbsSkinPopupWindow::Row(int index)
+{
+    return m_face.Items()[static_cast<std::size_t>(index)];
+}
+
+const TbsSkinMenuItem& TbsSkinPopupWindow::Row(int index) const
+{
+    return m_face.Items()[static_cast<std::size_t>(index)];
+}
+
+bool TbsSkinPopupWindow::Selectable(int index) const
+{
+    if (index < 0 || index >= RowCount())
+        return false;
+    const TbsMenuItem& item = *Row(index).menuItem;
+    return item.Enabled() && !item.IsSeparator();
+}
+
+int TbsSkinPopupWindow::ItemAt(const QPoint& point) const
+{
+    for (std::size_t i = 0; i < m_face.Items().size(); ++i) {
+        const TbsSkinMenuItem& item = m_face.Items()[i];
+        if (item.visible && PointInRectExclusive(point, item.rect))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void TbsSkinPopupWindow::SetSubmenuOpen(int index, bool open)
+{
+    if (index < 0 || index >= RowCount())
+        return;
+    Row(index).submenuOpen = open;
+    RepaintItem(index);
+}
+
+void TbsSkinPopupWindow::RepaintItem(int index)
+{
+    if (index >= 0 && index < RowCount())
+        update(Row(index).rect.ToQRect());
+    StartMorph();
+}
+
+void TbsSkinPopupWindow::EnterItem(int index, bool byKeyboard)
+{
+    TbsSkinMenuItem& item = Row(index);
+    item.active = true;
+    const int level = m_menu.LevelOf(this);
+    for (std::size_t i = 0; i < m_face.Items().size(); ++i) {
+        if (static_cast<int>(i) != index && m_face.Items()[i].submenuOpen) {
+            m_face.Items()[i].submenuOpen = false;
+            RepaintItem(static_cast<int>(i));
+        }
+    }
+    if (item.submenuOpen) {
+        m_menu.CloseFrom(level + 2);
+        return;
+    }
+    RepaintItem(index);
+    m_menu.CloseFrom(level + 1);
+    if (item.menuItem->Count() > 0 && !byKeyboard)
+        m_menu.StartWait(*this, index);
+}
+
+void TbsSkinPopupWindow::LeaveItem(int index)
+{
+    TbsSkinMenuItem& item = Row(index);
+    item.active = false;
+    item.keySelected = false;
+    if (!item.submenuOpen)
+        RepaintItem(index);
+    m_menu.StopWait(*this, index);
+}
+
+void TbsSkinPopupWindow::StartMorph()
+{
+    if (m_face.Look().itemMorphing && !m_morphTimer.isActive())
+        m_morphTimer.start();
+}
+
+void TbsSkinPopupWindow::MorphTick()
+{
+    bool moved = false;
+    for (std::size_t i = 0; i < m_face.Items().size(); ++i) {
+        TbsSkinMenuItem& item = m_face.Items()[i];
+        const double target = item.active || item.submenuOpen ? 1.0 : 0.0;
+        if (item.morph == target)
+            continue;
+        item.morph = target > item.morph ? std::min(1.0, item.morph + 0.2) : std::max(0.0, item.morph - 0.2);
+        update(item.rect.ToQRect());
+        moved = true;
+    }
+    if (!moved)
+        m_morphTimer.stop();
+}
+
+bool TbsSkinPopupWindow::HoverScrollMarkers(const QPoint& point)
+{
+    if (!m_face.Size().scroll)
+        return false;
+    const SkinRect top = TopScrollMarker(m_face.Metrics(), m_face.Frame(), width());
+    const SkinRect bottom = BottomScrollMarker(m_face.Metrics(), m_face.Frame(), width(), height());
+    PopupScrollCode wanted = PopupScrollCode::None;
+    if (PointInRectExclusive(point, top) && m_face.Layout().firstVisible > 0)
+        wanted = PopupScrollCode::Up;
+    else if (PointInRectExclusive(point, bottom) && !m_face.Layout().LastVisible())
+        wanted = PopupScrollCode::Down;
+    const bool inBand = PointInRectExclusive(point, top) || PointInRectExclusive(point, bottom);
+    if (wanted == PopupScrollCode::None) {
+        StopScrolling();
+        return inBand;
+    }
+    if (m_scrollCode != wanted) {
+        m_scrollCode = wanted;
+        update();
+        m_menu.CloseFrom(m_menu.LevelOf(this) + 1);
+        m_scrollTimer.start();
+    }
+    return true;
+}
+
+void TbsSkinPopupWindow::StopScrolling()
+{
+    if (m_scrollCode == PopupScrollCode::None)
+        return;
+    m_scrollCode = PopupScrollCode::None;
+    m_scrollTimer.stop();
+    update();
+}
+
+void TbsSkinPopupWindow::ScrollTick()
+{
+    if (m_scrollCode == PopupScrollCode::Up && m_face.Layout().firstVisible > 0)
+        m_face.Relayout(m_face.Layout().firstVisible - 1);
+    else if (m_scrollCode == PopupScrollCode::Down && !m_face.Layout().LastVisible())
+        m_face.Relayout(m_face.Layout().firstVisible + 1);
+    else {
+        StopScrolling();
+        return;
+    }
+    update();
+}
+
+void TbsSkinPopupWindow::HoverAt(const QPoint& point)
+{
+    if (HoverScrollMarkers(point))
+        return;
+    const int index = ItemAt(point);
+    if (index < 0)
+        return;
+    const int old = m_activeItem;
+    m_activeItem = index;
+    TbsSkinMenuItem& item = Row(index);
+    if (index == old) {
+        if (item.keySelected) {
+            item.keySelected = false;
+            if (item.menuItem->Count() > 0 && Selectable(index) && !item.submenuOpen)
+                m_menu.StartWait(*this, index);
+        }
+        return;
+    }
+    if (Selectable(old))
+        LeaveItem(old);
+    if (Selectable(index))
+        EnterItem(index, false);
+}
+
+void TbsSkinPopupWindow::PollMouse()
+{
+    const QPoint cursor = QCursor::pos();
+    if (cursor == m_lastCursor)
+        return;
+    m_lastCursor = cursor;
+    if (m_menu.PopupUnder(cursor) == this)
+        HoverAt(mapFromGlobal(cursor));
+    else if (m_scrollCode != PopupScrollCode::None)
+        StopScrolling();
+}
+
+void TbsSkinPopupWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    m_lastCursor = event->globalPosition().toPoint();
+    if (rect().contains(point))
+        HoverAt(point);
+}
+
+void TbsSkinPopupWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const int index = ItemAt(event->position().toPoint());
+    if (index >= 0 && !Row(index).menuItem->IsSeparator())
+        RunItem(index);
+}
+
+void TbsSkinPopupWindow::RunItem(int index)
+{
+    if (!Selectable(index) || Row(index).submenuOpen)
+        return;
+    m_menu.ItemCommand(*this, index);
+}
+
+void TbsSkinPopupWindow::SelectByKeyboard(int index)
+{
+    if (index == m_activeItem)
+        return;
+    if (Selectable(m_activeItem))
+        LeaveItem(m_activeItem);
+    m_activeItem = index;
+    EnsureVisible(index);
+    Row(index).keySelected = true;
+    EnterItem(index, true);
+}
+
+void TbsSkinPopupWindow::EnsureVisible(int index)
+{
+    if (!m_face.Size().scroll)
+        return;
+    int first = m_face.Layout().firstVisible;
+    if (index < first)
+        first = index;
+    m_face.Relayout(first);
+    while (!Row(index).visible && first < index)
+        m_face.Relayout(++first);
+    update();
+}
+
+void TbsSkinPopupWindow::StepSelection(int direction)
+{
+    const int count = RowCount();
+    int index = m_activeItem;
+    for (int step = 0; step < count; ++step) {
+        index = index < 0 ? (direction > 0 ? 0 : count - 1) : (index + direction + count) % count;
+        if (Selectable(index)) {
+            SelectByKeyboard(index);
+            return;
+        }
+    }
+}
+
+void TbsSkinPopupWindow::KeyDown(int key, const QString& text)
+{
+    if (!isVisible())
+        return;
+    const QChar typed = text.isEmpty() ? QChar() : text.front().toLower();
+    if (!typed.isNull() && typed.isPrint()) {
+        for (std::size_t i = 0; i < m_face.Items().size(); ++i) {
+            if (Selectable(static_cast<int>(i)) && MenuItemAccelerator(m_face.Items()[i].menuItem->Caption()) == typed) {
+                SelectByKeyboard(static_cast<int>(i));
+                RunItem(static_cast<int>(i));
+                return;
+            }
+        }
+    }
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        RunItem(m_activeItem);
+        return;
+    case Qt::Key_Escape:
+        if (m_menu.LevelOf(this) > 0)
+            m_menu.CloseFrom(m_menu.LevelOf(this));
+        else
+            m_menu.CloseMenus();
+        return;
+    case Qt::Key_Left:
+        if (m_menu.LevelOf(this) > 0)
+            m_menu.CloseFrom(m_menu.LevelOf(this));
+        return;
+    case Qt::Key_Right:
+        if (Selectable(m_activeItem) && Row(m_activeItem).menuItem->Count() > 0
+            && !Row(m_activeItem).submenuOpen)
+            m_menu.OpenSubmenu(*this, m_activeItem);
+        return;
+    case Qt::Key_Up:
+        StepSelection(-1);
+        return;
+    case Qt::Key_Down:
+        StepSelection(1);
+        return;
+    default:
+        return;
+    }
+}
+
+QImage TbsSkinPopupWindow::RenderFace() const
+{
+    return m_face.Render(m_scrollCode);
+}
+
+void TbsSkinPopupWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, RenderFace());
+}
+
+bool TbsSkinPopupWindow::event(QEvent* event)
+{
+    // The rows point into the skin's definitions, which a skin change frees.
+    if (event->type() == WM_SKINDATA_BEFORE_CHANGE) {
+        if (isVisible())
+            m_menu.CloseMenus();
+        return true;
+    }
+    if (event->type() == QEvent::Hide) {
+        m_mouseTimer.stop();
+        m_scrollTimer.stop();
+        m_morphTimer.stop();
+    }
+    return QWidget::event(event);
+}
