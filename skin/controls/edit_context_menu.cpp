@@ -1,29 +1,69 @@
 #include "skin/controls/edit_context_menu.h"
 
-#include <QMenu>
+#include "skin/data/skin_data.h"
+#include "skin/data/skin_messages.h"
+#include "skin/menus/menu_item.h"
+#include "skin/menus/skin_menu.h"
+#include "skin/menus/skin_popup_window.h"
+
+#include <QWidget>
 
 namespace {
 
-void AddItem(QMenu& menu, const QString& text, bool enabled, const std::function<void()>& action)
+void AddItem(TbsMenuItem& menu, const TbsSkinData* skinData, const QString& textName, bool enabled,
+    const std::function<void()>& action)
 {
-    QAction* item = menu.addAction(text);
-    item->setEnabled(enabled && action);
-    if (action)
-        QObject::connect(item, &QAction::triggered, item, action);
+    TbsMenuItem* item = menu.Add(SkinResStr(skinData, textName), action);
+    item->SetName(textName);
+    item->SetEnabled(enabled && action);
 }
 
 } // namespace
 
-std::unique_ptr<QMenu> CreateEditContextMenu(const EditMenuCommands& commands)
+std::unique_ptr<TbsMenuItem> CreateEditContextMenu(const EditMenuCommands& commands, const TbsSkinData* skinData)
 {
-    auto menu = std::make_unique<QMenu>();
-    AddItem(*menu, QStringLiteral("Undo"), commands.canUndo, commands.undo);
-    menu->addSeparator();
-    AddItem(*menu, QStringLiteral("Cut"), commands.canCut, commands.cut);
-    AddItem(*menu, QStringLiteral("Copy"), commands.canCopy, commands.copy);
-    AddItem(*menu, QStringLiteral("Paste"), commands.canPaste, commands.paste);
-    AddItem(*menu, QStringLiteral("Delete"), commands.canDelete, commands.deleteSelection);
-    menu->addSeparator();
-    AddItem(*menu, QStringLiteral("Select All"), commands.canSelectAll, commands.selectAll);
+    auto menu = std::make_unique<TbsMenuItem>();
+    AddItem(*menu, skinData, QStringLiteral("EDIT_UNDO"), commands.canUndo, commands.undo);
+    menu->AddSeparator();
+    AddItem(*menu, skinData, QStringLiteral("EDIT_CUT"), commands.canCut, commands.cut);
+    AddItem(*menu, skinData, QStringLiteral("EDIT_COPY"), commands.canCopy, commands.copy);
+    AddItem(*menu, skinData, QStringLiteral("EDIT_PASTE"), commands.canPaste, commands.paste);
+    AddItem(*menu, skinData, QStringLiteral("EDIT_DELETE"), commands.canDelete, commands.deleteSelection);
+    menu->AddSeparator();
+    AddItem(*menu, skinData, QStringLiteral("EDIT_SELECTALL"), commands.canSelectAll, commands.selectAll);
     return menu;
+}
+
+EditContextMenu::EditContextMenu(QWidget& control)
+    : QObject(&control)
+    , m_control(control)
+{
+}
+
+EditContextMenu::~EditContextMenu()
+{
+    // An open menu must not outlive its items.
+    if (!m_engine || !m_menu)
+        return;
+    const std::vector<TbsSkinPopupWindow*> popups = m_engine->Popups();
+    if (!popups.empty() && &popups.front()->ParentItem() == m_menu.get())
+        m_engine->CloseMenus();
+}
+
+void EditContextMenu::Show(const EditMenuCommands& commands, TbsSkinData* skinData, const QPoint& globalPos)
+{
+    std::unique_ptr<TbsMenuItem> menu = CreateEditContextMenu(commands, skinData);
+    m_engine = TbsSkinMenu::Of(&m_control);
+    // Opening closes the menu shown before, so the old items go only after.
+    m_engine->PopupAt(this, skinData, false, menu.get(), SkinRect { globalPos.x(), globalPos.y(), globalPos.x(), globalPos.y() });
+    m_menu = std::move(menu);
+}
+
+bool EditContextMenu::event(QEvent* event)
+{
+    if (event->type() == WM_SKINMENU_COMMAND) {
+        m_menu.reset();
+        return true;
+    }
+    return QObject::event(event);
 }

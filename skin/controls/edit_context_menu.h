@@ -1,10 +1,15 @@
 #pragma once
 
-#include <QString>
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
-class QMenu;
+class QWidget;
+class TbsMenuItem;
+class TbsSkinData;
+class TbsSkinMenu;
 
 // What the edit controls' context menu can do at the moment it opens, and how.
 struct EditMenuCommands {
@@ -23,5 +28,29 @@ struct EditMenuCommands {
 };
 
 // The edit and memo context menu: Undo, a separator, Cut, Copy, Paste, Delete,
-// a separator and Select All, each enabled as the commands say.
-std::unique_ptr<QMenu> CreateEditContextMenu(const EditMenuCommands& commands);
+// a separator and Select All, each enabled as the commands say, with the
+// skin's texts (the program's own without them).
+std::unique_ptr<TbsMenuItem> CreateEditContextMenu(const EditMenuCommands& commands, const TbsSkinData* skinData);
+
+// The context menu of one edit control, shown by the skinned menu engine of
+// the control's window. It stands for the control towards the engine: the
+// engine's command message frees the menu once its command has run.
+class EditContextMenu : public QObject {
+    Q_OBJECT
+
+public:
+    explicit EditContextMenu(QWidget& control);
+    ~EditContextMenu() override;
+
+    // Replaces any menu shown before; skinData may be null (the plain look).
+    void Show(const EditMenuCommands& commands, TbsSkinData* skinData, const QPoint& globalPos);
+    const TbsMenuItem* Menu() const { return m_menu.get(); }
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    QWidget& m_control;
+    QPointer<TbsSkinMenu> m_engine;
+    std::unique_ptr<TbsMenuItem> m_menu;
+};

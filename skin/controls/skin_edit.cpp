@@ -13,7 +13,6 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -43,6 +42,7 @@ Qt::Alignment ToQtAlignment(Alignment alignment)
 TbsSkinEdit::TbsSkinEdit(QWidget* parent)
     : TbsSkinCustomControl(parent)
     , m_editor(new QLineEdit(this))
+    , m_contextMenu(new EditContextMenu(*this))
     , m_defaultColor(clWindow)
     , m_defaultFontColor(clBlack)
 {
@@ -392,6 +392,5 @@ void TbsSkinEdit::ShowContextMenu(const QPoint& globalPos)
     commands.paste = [editor] { editor->paste(); };
     commands.deleteSelection = [editor] { editor->del(); };
     commands.selectAll = [editor] { editor->selectAll(); };
-    const auto menu = CreateEditContextMenu(commands);
-    menu->exec(globalPos);
+    m_contextMenu->Show(commands, SkinData(), globalPos);
 }

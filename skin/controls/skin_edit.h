@@ -5,6 +5,7 @@
 
 #include <QRect>
 
+class EditContextMenu;
 class QLineEdit;
 class TbsDataSkinEditControl;
 
@@ -84,6 +85,7 @@ private:
     void ShowContextMenu(const QPoint& globalPos);
 
     QLineEdit* m_editor;
+    EditContextMenu* m_contextMenu;
     SkinColor m_defaultColor;
     SkinColor m_defaultFontColor;
     ::Alignment m_alignment { ::Alignment::taLeftJustify };

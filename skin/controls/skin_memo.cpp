@@ -14,7 +14,6 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
-#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -33,6 +32,7 @@ constexpr int kBorderInset = 2;
 TbsSkinMemo::TbsSkinMemo(QWidget* parent)
     : TbsSkinCustomControl(parent)
     , m_editor(new QPlainTextEdit(this))
+    , m_contextMenu(new EditContextMenu(*this))
     , m_vSource(new ScrollStateProbe(Qt::Vertical))
     , m_hSource(new ScrollStateProbe(Qt::Horizontal))
     , m_defaultFontColor(clBlack)
@@ -439,6 +439,5 @@ void TbsSkinMemo::ShowContextMenu(const QPoint& globalPos)
             editor->textCursor().removeSelectedText();
     };
     commands.selectAll = [editor] { editor->selectAll(); };
-    const auto menu = CreateEditContextMenu(commands);
-    menu->exec(globalPos);
+    m_contextMenu->Show(commands, SkinData(), globalPos);
 }

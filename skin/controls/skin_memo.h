@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QStringList>
 
+class EditContextMenu;
 class QPlainTextEdit;
 class QScrollBar;
 class ScrollStateProbe;
@@ -115,6 +116,7 @@ private:
     void ShowContextMenu(const QPoint& globalPos);
 
     QPlainTextEdit* m_editor;
+    EditContextMenu* m_contextMenu;
     ScrollStateProbe* m_vSource;
     ScrollStateProbe* m_hSource;
     Link m_vLink;

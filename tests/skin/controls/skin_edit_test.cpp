@@ -1,11 +1,13 @@
 #include "skin/controls/edit_context_menu.h"
 #include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_memo.h"
+#include "skin/menus/menu_item.h"
+#include "skin/menus/skin_menu.h"
+#include "skin/menus/skin_popup_window.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QMenu>
 #include <QContextMenuEvent>
 #include <QMap>
 #include <QPlainTextEdit>
@@ -92,20 +94,20 @@ TEST(SkinEditTest, ContextMenuListsTheEditCommands)
     commands.undo = [] { };
     commands.copy = [&copied] { copied = true; };
     commands.selectAll = [] { };
-    const auto menu = CreateEditContextMenu(commands);
+    const auto menu = CreateEditContextMenu(commands, nullptr);
 
     QStringList texts;
     QList<bool> enabled;
-    for (QAction* action : menu->actions()) {
-        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        enabled << action->isEnabled();
+    for (int i = 0; i < menu->Count(); ++i) {
+        texts << menu->Items(i)->Caption();
+        enabled << menu->Items(i)->Enabled();
     }
     EXPECT_EQ(texts, (QStringList { "Undo", "-", "Cut", "Copy", "Paste", "Delete", "-", "Select All" }));
     EXPECT_FALSE(enabled[0]);
     EXPECT_FALSE(enabled[2]) << "a command without an action stays disabled";
     EXPECT_TRUE(enabled[3]);
     EXPECT_TRUE(enabled[7]);
-    menu->actions()[3]->trigger();
+    menu->Items(3)->Click();
     EXPECT_TRUE(copied);
 }
 
@@ -116,18 +118,17 @@ namespace {
 QMap<QString, bool> ContextMenuItems(QWidget* editor)
 {
     QMap<QString, bool> items;
-    QTimer::singleShot(0, [&items] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu)
-            return;
-        for (QAction* action : menu->actions()) {
-            if (!action->isSeparator())
-                items.insert(action->text(), action->isEnabled());
-        }
-        menu->close();
-    });
     QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(5, 5), editor->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(editor, &request);
+    TbsSkinMenu* engine = TbsSkinMenu::Of(editor);
+    if (!engine->Visible())
+        return items;
+    const TbsMenuItem& menu = engine->Popups().front()->ParentItem();
+    for (int i = 0; i < menu.Count(); ++i) {
+        if (!menu.Items(i)->IsSeparator())
+            items.insert(menu.Items(i)->Caption(), menu.Items(i)->Enabled());
+    }
+    engine->CloseMenus();
     return items;
 }
 
