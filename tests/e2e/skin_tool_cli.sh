@@ -35,6 +35,14 @@ cmp -s <(tr -d '\r' <"$skin_folder/skin.ini") <(tr -d '\r' <"$work/unpacked/skin
 "$tool" pack "$work/unpacked/skin.ini" "$work/again.skn" >/dev/null || fail "repack: exit status $?"
 cmp -s "$work/default.skn" "$work/again.skn" || fail "repack: a different compressed skin"
 
+# render-menu draws the sample popup off screen, no display needed.
+(unset DISPLAY; "$tool" render-menu "$work/default.skn" "$work/menu.png" --active 3 >"$work/menu_size" 2>/dev/null) \
+  || fail "render-menu: exit status $?"
+grep -q '^[0-9][0-9]* x [0-9][0-9]*$' "$work/menu_size" || fail "render-menu: no size line"
+[ "$(head -c 4 "$work/menu.png" | tail -c 3)" = "PNG" ] || fail "render-menu: not a PNG"
+expect_failure "render-menu past the last row" render-menu "$work/default.skn" "$work/menu2.png" --active 99
+expect_failure "render-menu without a file" render-menu "$work/none.skn" "$work/menu3.png"
+
 expect_failure "no arguments"
 expect_failure "unknown command" explode "$work/default.skn"
 expect_failure "missing file" info "$work/none.skn"

@@ -3,6 +3,7 @@
 #include "tools/skin/info_command.h"
 #include "tools/skin/pack_command.h"
 #include "tools/skin/render_command.h"
+#include "tools/skin/render_menu_command.h"
 #include "tools/skin/unpack_command.h"
 
 // A new command declares its run function in a header of its own and adds
@@ -14,6 +15,7 @@ const QList<SkinToolCommand>& SkinToolCommands()
         { QStringLiteral("unpack"), QStringLiteral("FILE DIR"), RunUnpackCommand },
         { QStringLiteral("info"), QStringLiteral("FILE"), RunInfoCommand },
         { QStringLiteral("render"), QStringLiteral("FILE NAME WIDTH HEIGHT OUT.png [--face normal|active|down|disabled|focused]"), RunRenderCommand },
+        { QStringLiteral("render-menu"), QStringLiteral("FILE OUT.png [--active N]"), RunRenderMenuCommand },
     };
     return commands;
 }
