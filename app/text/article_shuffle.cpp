@@ -187,6 +187,7 @@ Result ShuffleCutArticle(const PieceCutter<Char>& cutter, const PieceStarts& cut
     auto const count = pieceStarts.size();
     auto const keywordPlaces = DrawKeywordPlaces(count, options, generator);
     auto const keyword = KeywordAs<Char>(options, lineBreaks);
+    bool const keywordStartsWithLoneLf = options.keyword.startsWith(u'\n');
 
     // Cleaning never lengthens a piece but CR LF can double a lone break.
     std::size_t bound = text.size() * (lineBreaks == LineBreakStyle::CrLf ? 2 : 1) + 2 + kClosingFullStop<Char>.size();
@@ -212,7 +213,7 @@ Result ShuffleCutArticle(const PieceCutter<Char>& cutter, const PieceStarts& cut
         auto const end = cut.cuts.NextAtOrAfter(start);
         writer.AppendPiece(text.substr(start, end - start), end == text.size() && !endsWithLineBreak);
         if (!keywordPlaces.empty() && keywordPlaces[i])
-            writer.AppendKeyword(keyword);
+            writer.AppendKeyword(keyword, keywordStartsWithLoneLf);
         if (i < cut.delimiterCount) {
             // The delimiters come back from the last one on; trimmed, one of
             // codes 0 to 32 would vanish.
@@ -320,7 +321,7 @@ QString AssemblePieces(const QStringList& pieces, const QStringList& delimiters,
     for (qsizetype i = 0; i < pieces.size(); ++i) {
         writer.AppendPiece(AsView(pieces[i]), false);
         if (!keywordPlaces.empty() && keywordPlaces[std::size_t(i)])
-            writer.AppendKeyword(AsView(options.keyword));
+            writer.AppendKeyword(AsView(options.keyword), options.keyword.startsWith(u'\n'));
         if (i < delimiters.size())
             writer.Append(AsView(TrimmedOfControlsAndSpaces(delimiters[delimiters.size() - 1 - i])));
     }

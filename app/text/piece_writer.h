@@ -105,12 +105,13 @@ public:
     }
 
     // A keyword whose line breaks the caller already wrote in the chosen style.
-    // With LF breaks, a keyword that starts with LF right after one that ended
-    // with CR joins it into one break, as turning the whole result's CR LF into
-    // LF would.
-    void AppendKeyword(Text keyword)
+    // startsWithLoneLf tells that the keyword as given starts with an LF of its
+    // own, not one of CR LF: with LF breaks, that LF right after a CR that a
+    // keyword ended with joins it into one break, as turning the whole
+    // result's CR LF into LF would.
+    void AppendKeyword(Text keyword, bool startsWithLoneLf)
     {
-        if (m_cleaning.rewriteLineBreaks && m_cleaning.lineBreaks == LineBreakStyle::Lf && !keyword.empty() && keyword.front() == Char(u'\n')
+        if (m_cleaning.rewriteLineBreaks && m_cleaning.lineBreaks == LineBreakStyle::Lf && startsWithLoneLf
             && m_end != m_begin && m_end[-1] == Char(u'\r'))
             --m_end;
         Append(keyword);

@@ -42,7 +42,7 @@ QString TrickyArticle(std::uint32_t& state, int length)
 
 TEST(ShuffleForms, OnePassShuffleEqualsTheStagedOneInEveryForm)
 {
-    QStringList const keywords { QString(), u"词"_s, u"\r"_s, u"\n"_s, u"a\r\nb\r"_s, u"\n\r"_s, u" "_s };
+    QStringList const keywords { QString(), u"词"_s, u"\r"_s, u"\n"_s, u"a\r\nb\r"_s, u"\n\r"_s, u" "_s, u"\r\n:\r"_s };
     std::uint32_t state = 99;
     for (int round = 0; round < 400; ++round) {
         auto const article = TrickyArticle(state, round % 50);
