@@ -66,8 +66,12 @@ DelimiterSet DelimiterSet::FromPattern(QStringView pattern)
         ++alternative;
     }
 
-    for (char32_t character = 0; character < 0x10000; ++character)
-        set.m_matchesInBasicPlane[character] = std::ranges::find(set.m_caseFolded, QChar::toCaseFolded(character)) != set.m_caseFolded.end();
+    for (char32_t character = 0; character < 0x10000; ++character) {
+        bool const matches = std::ranges::find(set.m_caseFolded, QChar::toCaseFolded(character)) != set.m_caseFolded.end();
+        set.m_matchesInBasicPlane[character] = matches;
+        if (matches)
+            set.m_blockMayMatch[character >> 12] = true;
+    }
     return set;
 }
 

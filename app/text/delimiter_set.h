@@ -26,6 +26,11 @@ public:
         return character < 0x10000 ? m_matchesInBasicPlane[character] : MatchesBeyondBasicPlane(character);
     }
 
+    // Whether any character of the aligned block of 4096 basic-plane code
+    // points that holds character matches: a scan can pass over a character
+    // of a block without a match without decoding it.
+    bool BlockMayMatch(char32_t character) const { return character >= 0x10000 || m_blockMayMatch[character >> 12]; }
+
 private:
     DelimiterSet() = default;
 
@@ -34,4 +39,5 @@ private:
     std::vector<char32_t> m_caseFolded;
     // Precomputed answers for the basic plane, which nearly every text stays in.
     std::bitset<0x10000> m_matchesInBasicPlane;
+    std::bitset<16> m_blockMayMatch;
 };

@@ -36,12 +36,6 @@ public:
     {
         for (char32_t character = 0; character < 0x80; ++character)
             m_asciiStopsScan[character] = character == kSentenceMarker[0] || delimiters.Matches(character);
-        for (char32_t block = 0; block < 16; ++block) {
-            bool matches = false;
-            for (char32_t character = block << 12; character < (block + 1) << 12; ++character)
-                matches = matches || delimiters.Matches(character);
-            m_threeByteBlockPlain[block] = !matches;
-        }
     }
 
     Text TextView() const { return m_text; }
@@ -89,12 +83,14 @@ public:
 
 private:
     // Most characters of a Chinese article take three bytes in UTF-8, from
-    // blocks of 4096 code points that hold no delimiter: those are checked for
+    // blocks of code points that hold no delimiter: those are checked for
     // being well-formed and passed over without decoding them.
     bool IsPlainThreeByteCharacterAt(std::size_t position) const
     {
         auto const lead = static_cast<unsigned char>(m_text[position]);
-        if (lead < 0xE0 || lead > 0xEF || !m_threeByteBlockPlain[lead - 0xE0] || position + 2 >= m_text.size())
+        // The lead byte of a three-byte character holds the top four bits of
+        // its code point, which pick the block.
+        if (lead < 0xE0 || lead > 0xEF || m_delimiters.BlockMayMatch(char32_t(lead & 0x0F) << 12) || position + 2 >= m_text.size())
             return false;
         auto const second = static_cast<unsigned char>(m_text[position + 1]);
         auto const third = static_cast<unsigned char>(m_text[position + 2]);
@@ -108,5 +104,4 @@ private:
     Text m_text;
     const DelimiterSet& m_delimiters;
     std::array<bool, 0x80> m_asciiStopsScan {};
-    std::array<bool, 16> m_threeByteBlockPlain {};
 };
