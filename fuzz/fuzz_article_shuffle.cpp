@@ -1,0 +1,114 @@
+// Arbitrary bytes as an article and the shuffle's options: the UTF-8 and UTF-16
+// forms of the shuffle must agree, refuse only malformed UTF-8, end a non-empty
+// result with "。" and keep every character of the article apart from the
+// documented changes: spaces, tabs, ideographic spaces and control characters
+// may go, line breaks are rewritten, the sentence marker "[@]" is dropped, and
+// the keyword is added after some pieces.
+#include "app/text/article_shuffle.h"
+#include "app/text/line_list.h"
+#include "app/text/utf8_input.h"
+#include "base/random_generator.h"
+
+#include <QHash>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Bytes before the article: flags, frequency, keyword length, seed.
+constexpr std::size_t kHeaderSize = 7;
+constexpr std::size_t kMaxKeywordBytes = 8;
+
+void Check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+bool MayVanish(char32_t character)
+{
+    return character <= 0x20 || character == U'\u3000';
+}
+
+QHash<char32_t, qsizetype> CountCharacters(const QString& text)
+{
+    QHash<char32_t, qsizetype> counts;
+    for (char32_t const character : text.toUcs4())
+        ++counts[character];
+    return counts;
+}
+
+// Every character that may not vanish comes out as often as it went in, plus
+// the same number of keywords for each, plus the closing full stop.
+void CheckCharactersSurvive(const QString& article, const QString& keyword, const QString& result)
+{
+    auto expected = CountCharacters(article);
+    auto const markers = article.count(u"[@]");
+    for (char32_t const character : { U'[', U'@', U']' })
+        expected[character] -= markers;
+    if (!result.isEmpty())
+        ++expected[U'。'];
+    auto const actual = CountCharacters(result);
+    auto const inKeyword = CountCharacters(keyword);
+
+    qsizetype keywords = -1;
+    for (auto it = inKeyword.begin(); it != inKeyword.end(); ++it) {
+        if (MayVanish(it.key()))
+            continue;
+        auto const extra = actual.value(it.key()) - expected.value(it.key());
+        Check(extra >= 0 && extra % it.value() == 0);
+        Check(keywords == -1 || keywords == extra / it.value());
+        keywords = extra / it.value();
+    }
+    for (auto it = expected.begin(); it != expected.end(); ++it) {
+        if (!MayVanish(it.key()) && !inKeyword.contains(it.key()))
+            Check(actual.value(it.key()) == it.value());
+    }
+    for (auto it = actual.begin(); it != actual.end(); ++it)
+        Check(MayVanish(it.key()) || expected.contains(it.key()) || inKeyword.contains(it.key()));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < kHeaderSize)
+        return 0;
+    ShuffleOptions options;
+    options.removeSpaces = (data[0] & 1) != 0;
+    options.removeLineBreaks = (data[0] & 2) != 0;
+    options.frequency = ShuffleOptions::kMinFrequency + data[1] % (ShuffleOptions::kMaxFrequency - ShuffleOptions::kMinFrequency + 1);
+    auto const keywordBytes = std::min<std::size_t>(data[2] % (kMaxKeywordBytes + 1), size - kHeaderSize);
+    std::uint32_t seed = 0;
+    std::memcpy(&seed, data + 3, sizeof seed);
+    auto const* text = reinterpret_cast<const char*>(data + kHeaderSize);
+    options.keyword = QString::fromUtf8(text, qsizetype(keywordBytes));
+    QByteArrayView const bytes(text + keywordBytes, qsizetype(size - kHeaderSize - keywordBytes));
+
+    auto utf8Generator = RandomGenerator::Deterministic(seed);
+    QByteArray utf8Result;
+    try {
+        utf8Result = ShuffleUtf8Article(bytes, options, utf8Generator);
+    } catch (const Utf8InputError&) {
+        Check(FindInvalidUtf8(bytes) != -1 && utf8Generator.State() == seed);
+        return 0;
+    }
+    Check(FindInvalidUtf8(bytes) == -1);
+
+    auto const article = DecodeUtf8Text(bytes);
+    auto generator = RandomGenerator::Deterministic(seed);
+    auto const result = ShuffleArticleText(article, options, LineBreakStyle::Lf, generator);
+    Check(result.toUtf8() == utf8Result && generator.State() == utf8Generator.State());
+    Check(result.isEmpty() || result.endsWith(u'。'));
+
+    QStringList delimiters;
+    auto crLfGenerator = RandomGenerator::Deterministic(seed);
+    auto const crLfResult = ShuffleArticle(article, options, delimiters, crLfGenerator);
+    Check(WithLfLineBreaks(crLfResult) == result);
+
+    CheckCharactersSurvive(article, options.keyword, result);
+    return 0;
+}
