@@ -1,31 +1,77 @@
 #include "app/browser/ad_host.h"
 #include "app/window/font_substitutes.h"
 #include "app/window/form1.h"
+#include "app/window/lumeno_command_line.h"
+#include "app/window/skin_file_option.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
+#include <QMessageBox>
+#include <QPainter>
 #include <QSettings>
 #include <QTimer>
 #include <cstdio>
 
 namespace {
 
+// What the window shows, cut to its shape: pixels outside it are transparent.
+QImage WindowPicture(QWidget& form)
+{
+    const QImage shown = form.grab().toImage();
+    if (form.mask().isEmpty())
+        return shown;
+    QImage shaped(shown.size(), QImage::Format_ARGB32);
+    shaped.fill(Qt::transparent);
+    QPainter painter(&shaped);
+    painter.setClipRegion(form.mask());
+    painter.drawImage(0, 0, shown);
+    return shaped;
+}
+
 // Saves what the window shows once it is on the screen, then ends the program
 // with a failure when the picture could not be written.
 void ScreenshotAfterFirstShow(TForm1& form, const QString& path)
 {
     QTimer::singleShot(0, &form, [&form, path] {
-        const bool saved = form.grab().save(path);
+        const bool saved = WindowPicture(form).save(path);
         if (!saved)
             std::fprintf(stderr, "lumeno: cannot write the screenshot to %s\n", qPrintable(path));
         QCoreApplication::exit(saved ? 0 : 1);
     });
 }
 
+QStringList ArgumentsOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// Reports a skin file that could not be used; the window goes on with its
+// built-in skin. The message box does not wait: the window stays usable.
+void ReportSkinFileError(TForm1& form, const QString& path, const QString& reason, bool interactive)
+{
+    std::fprintf(stderr, "lumeno: cannot use the skin %s: %s; using the built-in skin\n", qPrintable(path),
+        qPrintable(reason));
+    if (!interactive)
+        return;
+    auto* box = new QMessageBox(QMessageBox::Warning, TForm1::Caption(),
+        QStringLiteral("The skin %1 cannot be used: %2\nLumeno uses its built-in skin.").arg(path, reason),
+        QMessageBox::Ok, &form);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+    LumenoCommandLine commandLine;
+    // Help and version need no window system.
+    if (const std::optional<int> status = commandLine.Answer(ArgumentsOf(argc, argv), stdout))
+        return *status;
+
     // The browser engine, loaded later from a module, shares its graphics
     // contexts with the window's; this has to be said before the application exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
@@ -33,34 +79,27 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(TForm1::Caption());
     InstallFontSubstitutes();
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(TForm1::Caption());
-    parser.addHelpOption();
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-        QStringLiteral("Save a picture of the window to <file> after it is first shown, then quit."), QStringLiteral("file"));
-    parser.addOption(screenshot);
-    const QCommandLineOption adHost(QStringLiteral("ad-host"),
-        QStringLiteral("Show the advertisement page of <host> (HOST[:PORT]); else LUMENO_AD_HOST, else ad/host in the settings."), QStringLiteral("host"));
-    parser.addOption(adHost);
-    // Unknown options and stray arguments end the program with a message.
-    parser.process(application);
-    if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "lumeno: unexpected argument: %s\n", qPrintable(parser.positionalArguments().first()));
-        return 2;
-    }
+    LumenoOptions options;
+    if (const std::optional<int> status = commandLine.Parse(QApplication::arguments(), options, stderr))
+        return *status;
 
-    const QString adHostValue = parser.value(adHost);
     const QSettings settings(QStringLiteral("Lumeno"), QStringLiteral("Lumeno"));
-    const AdHostSetting ad = ResolveAdHost(parser.isSet(adHost) ? &adHostValue : nullptr, qEnvironmentVariable(kAdHostEnvironmentVariable), settings);
+    const AdHostSetting ad = ResolveAdHost(options.adHost ? &*options.adHost : nullptr, qEnvironmentVariable(kAdHostEnvironmentVariable), settings);
     if (!ad.error.isEmpty()) {
         std::fprintf(stderr, "lumeno: %s: %s\n", qPrintable(ad.source), qPrintable(ad.error));
-        if (parser.isSet(adHost))
+        if (options.adHost)
             return 2;
     }
 
     TForm1 Form1(nullptr, ad.host);
+    QString skinError;
+    if (options.skinFile)
+        skinError = UseSkinFile(Form1, *options.skinFile);
     Form1.show();
-    if (parser.isSet(screenshot))
-        ScreenshotAfterFirstShow(Form1, parser.value(screenshot));
+    Form1.activateWindow();
+    if (!skinError.isEmpty())
+        ReportSkinFileError(Form1, *options.skinFile, skinError, !options.screenshot);
+    if (options.screenshot)
+        ScreenshotAfterFirstShow(Form1, *options.screenshot);
     return QApplication::exec();
 }

@@ -270,9 +270,12 @@ private:
     void ButtonDown(int button, const QPoint& point);
     void ButtonUp(int button, const QPoint& point);
     void CaptionDoubleClick();
-    // Moves (caption) or sizes (border) the window: through the window system
-    // where it can, else through the controller's own loop.
-    void StartMoveSize(int hitCode, QPoint globalPoint);
+    // Hands a move (caption) or size (border) to the window system once the
+    // mouse has been dragged; false where it refuses.
+    bool StartSystemMoveSize(int hitCode);
+    // Runs the controller's own loop instead, from the mouse pressed at
+    // pressPoint and now at cursor (global points).
+    void StartOwnMoveSize(int hitCode, QPoint pressPoint, QPoint cursor);
     void ShowObjectHintFor(int index, bool show);
     std::vector<SkinRect> CaptionRects() const;
 

@@ -11,6 +11,7 @@
 #include <QCursor>
 #include <QWidget>
 #include <QWindow>
+#include <utility>
 
 namespace {
 
@@ -111,9 +112,9 @@ void TbsSkinForm::WMNCMouseMove(const QPoint& point, Qt::MouseButtons buttons)
     }
     if (m_pendingDrag.hitCode != HTNOWHERE && (buttons & Qt::LeftButton)) {
         if ((point - m_pendingDrag.point).manhattanLength() >= QApplication::startDragDistance()) {
-            StartMoveSize(m_pendingDrag.hitCode, m_pendingDrag.globalPoint);
-            if (m_moveSizeLoop->Running())
-                m_moveSizeLoop->Track(m_form->mapToGlobal(point));
+            const PendingDrag drag = std::exchange(m_pendingDrag, {});
+            if (!StartSystemMoveSize(drag.hitCode))
+                StartOwnMoveSize(drag.hitCode, drag.globalPoint, m_form->mapToGlobal(point));
             return;
         }
     }
@@ -203,22 +204,25 @@ void TbsSkinForm::CaptionDoubleClick()
         SetRolledUp(!m_rolledUp);
 }
 
-void TbsSkinForm::StartMoveSize(int hitCode, QPoint globalPoint)
+bool TbsSkinForm::StartSystemMoveSize(int hitCode)
 {
-    m_pendingDrag = {};
-    WMEnterSizeMove();
     QWindow* window = m_form->windowHandle();
-    bool systemLoop = false;
-    if (!ForceOwnMoveSizeLoop() && window) {
-        systemLoop = hitCode == HTCAPTION ? window->startSystemMove() : window->startSystemResize(EdgesFor(hitCode));
-    }
-    if (systemLoop) {
-        // The window system runs the loop and tells nothing of its end; the
-        // frame follows through the resize events it sends.
-        WMExitSizeMove();
-        return;
-    }
-    m_moveSizeLoop->Begin(hitCode, globalPoint);
+    if (ForceOwnMoveSizeLoop() || !window)
+        return false;
+    WMEnterSizeMove();
+    const bool started
+        = hitCode == HTCAPTION ? window->startSystemMove() : window->startSystemResize(EdgesFor(hitCode));
+    // The window system runs its loop and tells nothing of its end; the frame
+    // follows through the resize events it sends.
+    WMExitSizeMove();
+    return started;
+}
+
+void TbsSkinForm::StartOwnMoveSize(int hitCode, QPoint pressPoint, QPoint cursor)
+{
+    WMEnterSizeMove();
+    m_moveSizeLoop->Begin(hitCode, pressPoint);
+    m_moveSizeLoop->Track(cursor);
 }
 
 void TbsSkinForm::WMEnterSizeMove()
