@@ -262,10 +262,13 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event)
             return false;
         auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint point = mouse->position().toPoint();
+        // Screen positions come from the event: while the window moves, its
+        // own idea of where it is may run ahead of the pointer's.
+        const QPoint globalPoint = mouse->globalPosition().toPoint();
         if (type == QEvent::MouseMove)
-            WMNCMouseMove(point, mouse->buttons());
+            WMNCMouseMove(point, globalPoint, mouse->buttons());
         else if (type == QEvent::MouseButtonPress)
-            WMNCButtonDown(point, mouse->button());
+            WMNCButtonDown(point, globalPoint, mouse->button());
         else if (type == QEvent::MouseButtonRelease)
             WMNCButtonUp(point, mouse->button());
         else

@@ -231,8 +231,8 @@ private:
     void WMShowWindow(bool shown);
     void WMNCPaint(QPainter& painter, const QRect& dirty);
     void WMNCHitTestCursor(const QPoint& point);
-    void WMNCMouseMove(const QPoint& point, Qt::MouseButtons buttons);
-    void WMNCButtonDown(const QPoint& point, Qt::MouseButton button);
+    void WMNCMouseMove(const QPoint& point, const QPoint& globalPoint, Qt::MouseButtons buttons);
+    void WMNCButtonDown(const QPoint& point, const QPoint& globalPoint, Qt::MouseButton button);
     void WMNCButtonUp(const QPoint& point, Qt::MouseButton button);
     void WMNCButtonDblClk(const QPoint& point, Qt::MouseButton button);
     void WMEnterSizeMove();

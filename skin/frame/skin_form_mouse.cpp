@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 #include <utility>
@@ -104,17 +105,16 @@ void TbsSkinForm::WMNCHitTestCursor(const QPoint& point)
         m_form->setCursor(CursorFor(code));
 }
 
-void TbsSkinForm::WMNCMouseMove(const QPoint& point, Qt::MouseButtons buttons)
+void TbsSkinForm::WMNCMouseMove(const QPoint& point, const QPoint& globalPoint, Qt::MouseButtons buttons)
 {
     if (m_moveSizeLoop->Running()) {
-        m_moveSizeLoop->Track(m_form->mapToGlobal(point));
+        m_moveSizeLoop->Track(globalPoint);
         return;
     }
     if (m_pendingDrag.hitCode != HTNOWHERE && (buttons & Qt::LeftButton)) {
         if ((point - m_pendingDrag.point).manhattanLength() >= QApplication::startDragDistance()) {
             const PendingDrag drag = std::exchange(m_pendingDrag, {});
-            if (!StartSystemMoveSize(drag.hitCode))
-                StartOwnMoveSize(drag.hitCode, drag.globalPoint, m_form->mapToGlobal(point));
+            StartOwnMoveSize(drag.hitCode, drag.globalPoint, globalPoint);
             return;
         }
     }
@@ -122,15 +122,14 @@ void TbsSkinForm::WMNCMouseMove(const QPoint& point, Qt::MouseButtons buttons)
     TrackHover(point);
     if (!m_hoverTimer.isActive() && m_hotObject >= 0)
         m_hoverTimer.start(50, this);
-    m_lastHoverCursor = m_form->mapToGlobal(point);
+    m_lastHoverCursor = globalPoint;
     const int target = m_captureObject >= 0 ? m_captureObject : m_hotObject;
     if (target >= 0 && target < int(m_objects.size()))
         m_objects[target]->MouseMove(point.x(), point.y());
 }
 
-void TbsSkinForm::WMNCButtonDown(const QPoint& point, Qt::MouseButton button)
+void TbsSkinForm::WMNCButtonDown(const QPoint& point, const QPoint& globalPoint, Qt::MouseButton button)
 {
-    const QPoint globalPoint = m_form->mapToGlobal(point);
     ShowObjectHintFor(m_hotObject, false);
     const int code = HitTest(point);
     TrackHover(point);
@@ -140,7 +139,7 @@ void TbsSkinForm::WMNCButtonDown(const QPoint& point, Qt::MouseButton button)
     if (button == Qt::LeftButton && (code == HTCAPTION || IsSizingHitCode(code))) {
         const bool maximized = m_skinWindowState == TbsWindowState::wsMaximized;
         // A maximized window stays where it is.
-        if (!(code == HTCAPTION && maximized))
+        if (!(code == HTCAPTION && maximized) && !StartSystemMoveSize(code))
             m_pendingDrag = { code, point, globalPoint };
     }
     if (button == Qt::RightButton && code == HTCAPTION && !m_disableSystemMenu)
@@ -206,8 +205,13 @@ void TbsSkinForm::CaptionDoubleClick()
 
 bool TbsSkinForm::StartSystemMoveSize(int hitCode)
 {
+    // On X11 the window system's loop is started with the press in window
+    // coordinates taken for screen ones (the window jumps under openbox),
+    // while moving the window ourselves works with or without a window
+    // manager; Wayland lets no client place its window, so only there the
+    // compositor must run the loop.
     QWindow* window = m_form->windowHandle();
-    if (ForceOwnMoveSizeLoop() || !window)
+    if (ForceOwnMoveSizeLoop() || !window || !QGuiApplication::platformName().startsWith(QStringLiteral("wayland")))
         return false;
     WMEnterSizeMove();
     const bool started

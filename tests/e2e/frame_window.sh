@@ -3,8 +3,7 @@
 # window wears the skin's frame (its corners cut by the mask), moves by its
 # caption, sizes by its corner, maximizes and restores by a caption double
 # click and closes by its close button. Runs once without a window manager
-# (the frame's own move and size loop) and once under openbox (the window
-# manager moves and sizes).
+# and once under openbox.
 #
 # Usage: frame_window.sh BINDIR
 set -euo pipefail
@@ -60,25 +59,16 @@ geometry() {
   eval "$(xdotool getwindowgeometry --shell "$window")"
   echo "$X $Y $WIDTH $HEIGHT"
 }
-# Waits until the window's geometry is the one expected, within slack pixels:
-# a window manager takes a drag over only once the mouse has travelled the
-# drag distance, and the window follows the rest of the way.
+# Waits until the window's geometry is the one expected.
 expect_geometry() {
-  local expected=$1 what=$2 slack=${3:-0} actual
+  local expected=$1 what=$2 actual
   for _ in $(seq 30); do
     actual=$(geometry)
-    if python3 - "$actual" "$expected" "$slack" <<'PY'
-import sys
-actual, expected, slack = sys.argv[1].split(), sys.argv[2].split(), int(sys.argv[3])
-sys.exit(0 if all(abs(int(a) - int(e)) <= slack for a, e in zip(actual, expected)) else 1)
-PY
-    then return 0; fi
+    [ "$actual" = "$expected" ] && return 0
     sleep 0.1
   done
   fail "$what: geometry '$actual', expected '$expected'"
 }
-slack=0
-[ "$wm" = openbox ] && slack=12
 pixel() {
   import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n 1 | grep -o '#[0-9A-F]\{6\}'
 }
@@ -101,12 +91,12 @@ read -r x y w h <<<"$(geometry)"
 [ "$x $y" = "264 230" ] || fail "window at $x,$y, expected centred at 264,230"
 
 drag $((x + 300)) $((y + 15)) $((x + 360)) $((y + 55))
-expect_geometry "$((x + 60)) $((y + 40)) $w $h" "moved by its caption" "$slack"
+expect_geometry "$((x + 60)) $((y + 40)) $w $h" "moved by its caption"
 read -r x y w h <<<"$(geometry)"
 
 # The corner is rounded: grab it inside the shape.
 drag $((x + w - 4)) $((y + h - 4)) $((x + w + 46)) $((y + h + 26))
-expect_geometry "$x $y $((w + 50)) $((h + 30))" "sized by its corner" "$slack"
+expect_geometry "$x $y $((w + 50)) $((h + 30))" "sized by its corner"
 read -r x y w h <<<"$(geometry)"
 
 xdotool mousemove $((x + 300)) $((y + 15)) click --repeat 2 --delay 80 1
