@@ -5,6 +5,7 @@
 #include "skin/data/skin_pixel_format.h"
 
 #include <QBuffer>
+#include <QtEndian>
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -25,7 +26,7 @@ constexpr QRgb kOpaque = 0xff000000u;
 
 quint32 ReadUInt32(const uchar* p)
 {
-    return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
+    return qFromLittleEndian<quint32>(p);
 }
 
 quint16 ReadUInt16(const uchar* p)
@@ -153,10 +154,22 @@ void DecodeRow(const uchar* in, Out* out, const BmpHeader& header, IndexPut put,
             out[x] = kOpaque | fields.red(pixel) << 16 | fields.green(pixel) << 8 | fields.blue(pixel);
         }
         break;
-    case 24:
-        for (int x = 0; x < width; ++x, in += 3)
+    case 24: {
+        // Four pixels from three little-endian words at a time: B G R B | G R B G | R B G R.
+        int x = 0;
+        for (; x + 4 <= width; x += 4, in += 12) {
+            const quint32 a = ReadUInt32(in);
+            const quint32 b = ReadUInt32(in + 4);
+            const quint32 c = ReadUInt32(in + 8);
+            out[x] = kOpaque | (a & 0xffffff);
+            out[x + 1] = kOpaque | a >> 24 | (b & 0xffff) << 8;
+            out[x + 2] = kOpaque | b >> 16 | (c & 0xff) << 16;
+            out[x + 3] = kOpaque | c >> 8;
+        }
+        for (; x < width; ++x, in += 3)
             out[x] = kOpaque | quint32(in[2]) << 16 | quint32(in[1]) << 8 | in[0];
         break;
+    }
     case 32:
         for (int x = 0; x < width; ++x) {
             const quint32 pixel = ReadUInt32(in + 4 * x);
@@ -290,6 +303,11 @@ QImage DecodeBmp(const QByteArray& data, qsizetype offset, const BmpHeader& head
     const Palette palette = ReadPalette(file, header);
     if (indexed)
         image.setColorTable(QList<QRgb>(palette.colours.begin(), palette.colours.begin() + palette.count));
+    // 1- and 8-bit rows are stored as QImage holds them, padding included,
+    // so that writing them back gives the same bytes.
+    const bool rawRows = (mono || header.bitsPerPixel == 8) && indexed && header.compression == kUncompressed;
+    if (indexed && !rawRows)
+        image.fill(0);
 
     const uchar* rows = file + header.pixelOffset;
     const qint64 stride = RowStride(header);
@@ -298,7 +316,8 @@ QImage DecodeBmp(const QByteArray& data, qsizetype offset, const BmpHeader& head
     if (header.compression == kRunLength8 || header.compression == kRunLength4) {
         const uchar* end = file + header.size;
         // Pixels no run reaches stay black, or index 0.
-        image.fill(indexed ? 0u : kOpaque);
+        if (!indexed)
+            image.fill(kOpaque);
         if (indexed)
             DecodeRunLength<uchar>(rows, end, image, header, index);
         else
@@ -309,8 +328,8 @@ QImage DecodeBmp(const QByteArray& data, qsizetype offset, const BmpHeader& head
     const int height = header.Rows();
     for (int y = 0; y < height; ++y) {
         const uchar* in = rows + (header.height > 0 ? height - 1 - y : y) * stride;
-        if (mono)
-            std::copy_n(in, image.bytesPerLine(), image.scanLine(y));
+        if (rawRows)
+            std::copy_n(in, std::min<qint64>(stride, image.bytesPerLine()), image.scanLine(y));
         else if (indexed)
             DecodeRow(in, image.scanLine(y), header, index, fields);
         else

@@ -2,6 +2,7 @@
 
 #include "skin/data/skin_values.h"
 
+#include <QRandomGenerator>
 #include <QStringView>
 
 namespace {
@@ -19,28 +20,42 @@ QStringView TrimPadding(QStringView text)
     return text.sliced(begin, end - begin);
 }
 
+// Names are compared in case-folded form. Nearly every name is lower-case
+// ASCII, which is its own folded form and needs no copy.
 QString LookupKey(const QString& name)
 {
-    return name.toUpper();
+    for (const QChar c : name) {
+        if (c.unicode() >= 0x80 || (c >= u'A' && c <= u'Z'))
+            return name.toCaseFolded();
+    }
+    return name;
 }
 
 } // namespace
 
+std::size_t TbsIniFile::NameHash::operator()(const QString& name) const noexcept
+{
+    static const quint64 seed = QRandomGenerator::system()->generate64();
+    quint64 hash = seed;
+    for (const QChar c : name)
+        hash = (hash ^ c.unicode()) * 0x100000001b3ull;
+    return static_cast<std::size_t>(hash ^ (hash >> 29));
+}
+
 const TbsIniFile::Entry* TbsIniFile::Section::Find(const QString& key) const
 {
-    const auto it = entryIndex.constFind(LookupKey(key));
-    return it == entryIndex.constEnd() ? nullptr : &entries[*it];
+    const auto it = entryIndex.find(LookupKey(key));
+    return it == entryIndex.end() ? nullptr : &entries[it->second];
 }
 
 void TbsIniFile::Section::Put(const QString& key, const QString& value)
 {
     const QString lookup = LookupKey(key);
-    const auto it = entryIndex.constFind(lookup);
-    if (it != entryIndex.constEnd()) {
-        entries[*it].value = value;
+    const auto [it, added] = entryIndex.try_emplace(lookup, entries.size());
+    if (!added) {
+        entries[it->second].value = value;
         return;
     }
-    entryIndex.insert(lookup, entries.size());
     entries.push_back({ key, value });
 }
 
@@ -119,6 +134,12 @@ QStringList TbsIniFile::Keys(const QString& section) const
     return keys;
 }
 
+const QString* TbsIniFile::Value(const QString& section, const QString& key) const
+{
+    const Entry* entry = FindEntry(section, key);
+    return entry ? &entry->value : nullptr;
+}
+
 QString TbsIniFile::ReadString(const QString& section, const QString& key, const QString& fallback) const
 {
     const Entry* entry = FindEntry(section, key);
@@ -160,25 +181,25 @@ void TbsIniFile::WriteBool(const QString& section, const QString& key, bool valu
 
 void TbsIniFile::EraseSection(const QString& section)
 {
-    const auto it = m_sectionIndex.constFind(LookupKey(section));
-    if (it == m_sectionIndex.constEnd())
+    const auto it = m_sectionIndex.find(LookupKey(section));
+    if (it == m_sectionIndex.end())
         return;
-    m_sections.erase(m_sections.begin() + static_cast<std::ptrdiff_t>(*it));
+    m_sections.erase(m_sections.begin() + static_cast<std::ptrdiff_t>(it->second));
     m_sectionIndex.clear();
     for (std::size_t i = 0; i < m_sections.size(); ++i)
-        m_sectionIndex.insert(LookupKey(m_sections[i].name), i);
+        m_sectionIndex.emplace(LookupKey(m_sections[i].name), i);
 }
 
 TbsIniFile::Section* TbsIniFile::FindSection(const QString& name)
 {
-    const auto it = m_sectionIndex.constFind(LookupKey(name));
-    return it == m_sectionIndex.constEnd() ? nullptr : &m_sections[*it];
+    const auto it = m_sectionIndex.find(LookupKey(name));
+    return it == m_sectionIndex.end() ? nullptr : &m_sections[it->second];
 }
 
 const TbsIniFile::Section* TbsIniFile::FindSection(const QString& name) const
 {
-    const auto it = m_sectionIndex.constFind(LookupKey(name));
-    return it == m_sectionIndex.constEnd() ? nullptr : &m_sections[*it];
+    const auto it = m_sectionIndex.find(LookupKey(name));
+    return it == m_sectionIndex.end() ? nullptr : &m_sections[it->second];
 }
 
 TbsIniFile::Section& TbsIniFile::FreshSection(const QString& name)
@@ -188,7 +209,7 @@ TbsIniFile::Section& TbsIniFile::FreshSection(const QString& name)
         existing->entryIndex.clear();
         return *existing;
     }
-    m_sectionIndex.insert(LookupKey(name), m_sections.size());
+    m_sectionIndex.emplace(LookupKey(name), m_sections.size());
     m_sections.push_back({ name, {}, {} });
     return m_sections.back();
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
+#include <unordered_map>
 #include <vector>
 
 // The in-memory INI text of a skin definition. Section names and keys match
@@ -21,6 +21,8 @@ public:
     QStringList Sections() const;
     QStringList Keys(const QString& section) const;
 
+    // The raw trimmed value text, or null when the key is missing.
+    const QString* Value(const QString& section, const QString& key) const;
     // The raw trimmed value text, or fallback when the key is missing.
     QString ReadString(const QString& section, const QString& key, const QString& fallback = {}) const;
     // Integer text as the skin values take it; fallback when missing or malformed.
@@ -34,6 +36,13 @@ public:
     void EraseSection(const QString& section);
 
 private:
+    // Hashes folded names with a seed drawn once per process, so that no skin
+    // can be written to pile its names into one bucket; cheaper than qHash.
+    struct NameHash {
+        std::size_t operator()(const QString& name) const noexcept;
+    };
+    using NameIndex = std::unordered_map<QString, std::size_t, NameHash>;
+
     struct Entry {
         QString key;
         QString value;
@@ -41,7 +50,7 @@ private:
     struct Section {
         QString name;
         std::vector<Entry> entries;
-        QHash<QString, std::size_t> entryIndex;
+        NameIndex entryIndex;
 
         const Entry* Find(const QString& key) const;
         void Put(const QString& key, const QString& value);
@@ -54,5 +63,5 @@ private:
     const Entry* FindEntry(const QString& section, const QString& key) const;
 
     std::vector<Section> m_sections;
-    QHash<QString, std::size_t> m_sectionIndex;
+    NameIndex m_sectionIndex;
 };

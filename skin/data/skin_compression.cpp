@@ -3,6 +3,7 @@
 #include "skin/data/zlib_stream.h"
 
 #include <QBuffer>
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -22,6 +23,23 @@ void Compress(QIODevice& package, QIODevice& destination)
     compressor.Finish();
 }
 
+namespace {
+
+void CheckInflatedSize(qint64 total, qint64 maxSize)
+{
+    if (total > maxSize)
+        throw EDecompressionError("the skin package inflates to more than " + std::to_string(maxSize) + " bytes");
+}
+
+// A cut stream would otherwise load as a shorter skin without a word.
+void CheckStreamEnded(const TDecompressionStream& decompressor)
+{
+    if (!decompressor.AtStreamEnd())
+        throw EDecompressionError("the compressed skin data ends before its zlib stream does");
+}
+
+}
+
 void Decompress(QIODevice& destination, QIODevice& compressed, qint64 maxSize)
 {
     compressed.seek(0);
@@ -33,14 +51,11 @@ void Decompress(QIODevice& destination, QIODevice& compressed, qint64 maxSize)
         if (got == 0)
             break;
         total += got;
-        if (total > maxSize)
-            throw EDecompressionError("the skin package inflates to more than " + std::to_string(maxSize) + " bytes");
+        CheckInflatedSize(total, maxSize);
         if (destination.write(block.data(), got) != got)
             throw EDecompressionError("cannot write the skin package: " + destination.errorString().toStdString());
     }
-    // A cut stream would otherwise load as a shorter skin without a word.
-    if (!decompressor.AtStreamEnd())
-        throw EDecompressionError("the compressed skin data ends before its zlib stream does");
+    CheckStreamEnded(decompressor);
 }
 
 QByteArray CompressSkinPackage(const QByteArray& package)
@@ -60,9 +75,21 @@ QByteArray DecompressSkinPackage(const QByteArray& compressed)
     QByteArray source = compressed;
     QBuffer input(&source);
     input.open(QIODevice::ReadOnly);
+    TDecompressionStream decompressor(input);
+    // Inflated straight into the package, which grows by doubling from a
+    // guess: no block copies, no reallocation per block.
     QByteArray package;
-    QBuffer output(&package);
-    output.open(QIODevice::WriteOnly);
-    Decompress(output, input);
+    qint64 total = 0;
+    for (;;) {
+        if (total == package.size())
+            package.resize(std::min<qint64>(std::max<qint64>({ 2 * total, 32 * compressed.size(), 65536 }), kMaxSkinPackageSize + 1));
+        const qint64 got = decompressor.Read(package.data() + total, package.size() - total);
+        total += got;
+        CheckInflatedSize(total, kMaxSkinPackageSize);
+        if (got == 0 || total < package.size())
+            break;
+    }
+    CheckStreamEnded(decompressor);
+    package.truncate(total);
     return package;
 }

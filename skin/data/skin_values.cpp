@@ -37,36 +37,45 @@ constexpr std::uint64_t kHexLimit = std::numeric_limits<std::uint32_t>::max();
 constexpr int kMaxStringListItems = 65536;
 
 // Every field of a rectangle or point keeps its digits only, so a coordinate
-// can never come out negative.
-std::vector<QString> ScanCoordinateFields(const QString& text)
+// can never come out negative: " -2" reads as 2. The digits of field index,
+// for the message of a field that does not convert.
+QString FieldDigits(QStringView text, std::size_t index)
 {
-    std::vector<QString> fields(1);
+    QString digits;
+    std::size_t field = 0;
     for (const QChar c : text) {
         if (c == u',')
-            fields.emplace_back();
-        else if (c.unicode() >= '0' && c.unicode() <= '9')
-            fields.back().append(c);
+            ++field;
+        else if (field == index && c.unicode() >= '0' && c.unicode() <= '9')
+            digits.append(c);
     }
-    return fields;
+    return digits;
 }
 
-int ConvertCoordinate(const std::vector<QString>& fields, std::size_t index)
+// The first count fields of the value in one pass; fields after them are
+// ignored. A field without digits, or too large for an int, fails.
+std::array<int, 4> ReadCoordinates(const TbsIniFile& ini, const QString& section, const QString& key, std::size_t count)
 {
-    const QString field = index < fields.size() ? fields[index] : QString();
-    int value = 0;
-    if (!ParseSkinInteger(field, value))
-        throw SkinConversionError(QStringLiteral("'%1' is not a valid integer value").arg(field).toStdString());
-    return value;
-}
-
-std::vector<int> ReadCoordinates(const TbsIniFile& ini, const QString& section, const QString& key, std::size_t count)
-{
-    std::vector<int> values(count, 0);
-    if (!ini.ValueExists(section, key))
+    std::array<int, 4> values {};
+    const QString* text = ini.Value(section, key);
+    if (!text)
         return values;
-    const std::vector<QString> fields = ScanCoordinateFields(ini.ReadString(section, key));
-    for (std::size_t i = 0; i < count; ++i)
-        values[i] = ConvertCoordinate(fields, i);
+    std::array<std::int64_t, 4> fields;
+    fields.fill(-1);
+    std::size_t field = 0;
+    for (const QChar c : *text) {
+        if (c == u',') {
+            if (++field == count)
+                break;
+        } else if (c.unicode() >= '0' && c.unicode() <= '9' && fields[field] <= std::numeric_limits<int>::max()) {
+            fields[field] = std::max<std::int64_t>(fields[field], 0) * 10 + (c.unicode() - '0');
+        }
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        if (fields[i] < 0 || fields[i] > std::numeric_limits<int>::max())
+            throw SkinConversionError(QStringLiteral("'%1' is not a valid integer value").arg(FieldDigits(*text, i)).toStdString());
+        values[i] = static_cast<int>(fields[i]);
+    }
     return values;
 }
 
@@ -149,13 +158,13 @@ QString ReadSkinString(const TbsIniFile& ini, const QString& section, const QStr
 
 SkinRect ReadSkinRect(const TbsIniFile& ini, const QString& section, const QString& key)
 {
-    const std::vector<int> v = ReadCoordinates(ini, section, key, 4);
+    const std::array<int, 4> v = ReadCoordinates(ini, section, key, 4);
     return { v[0], v[1], v[2], v[3] };
 }
 
 QPoint ReadSkinPoint(const TbsIniFile& ini, const QString& section, const QString& key)
 {
-    const std::vector<int> v = ReadCoordinates(ini, section, key, 2);
+    const std::array<int, 4> v = ReadCoordinates(ini, section, key, 2);
     return { v[0], v[1] };
 }
 
