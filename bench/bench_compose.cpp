@@ -1,6 +1,6 @@
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/mask_region.h"
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 
 #include <benchmark/benchmark.h>
 

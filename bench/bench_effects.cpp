@@ -1,7 +1,7 @@
 #include "base/random_generator.h"
 #include "skin/draw/morph.h"
 #include "skin/draw/pixel_effects.h"
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 
 #include <benchmark/benchmark.h>
 

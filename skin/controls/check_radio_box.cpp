@@ -7,7 +7,7 @@
 #include "skin/draw/glyphs.h"
 #include "skin/draw/morph.h"
 #include "skin/draw/pixel_effects.h"
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

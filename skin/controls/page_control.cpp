@@ -11,7 +11,7 @@
 #include "skin/draw/compose_skin_face.h"
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/glyphs.h"
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

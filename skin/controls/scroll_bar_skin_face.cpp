@@ -4,7 +4,7 @@
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/composition_mode.h"
 #include "skin/draw/keyed_copy.h"
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 
 #include <optional>
 

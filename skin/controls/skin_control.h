@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 
 #include <QImage>
 #include <QPointer>

@@ -6,7 +6,7 @@
 #include "skin/data/control_definitions_gauge.h"
 #include "skin/draw/compose_skin_face.h"
 #include "skin/draw/keyed_copy.h"
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 
 #include <QPainter>
 #include <QTransform>

@@ -2,7 +2,7 @@
 
 #include "skin/data/control_definitions_tab.h"
 #include "skin/draw/compose_skin_image.h"
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 
 #include <algorithm>
 

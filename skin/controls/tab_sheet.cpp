@@ -4,7 +4,7 @@
 #include "skin/controls/skin_control.h"
 #include "skin/controls/system_colors.h"
 #include "skin/data/control_definitions_tab.h"
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #include "skin/draw/compose_skin_face.h"
 
 #include "skin/draw/compose_skin_image.h"
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 
 QImage ComposeSkinFace(const QImage& picture, const SkinPieceGeometry& piece, CompositionMode mode,
     const SkinRect& faceRect, int width, int height)

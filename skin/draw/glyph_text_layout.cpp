@@ -1,7 +1,7 @@
 #include "skin/draw/glyph_text_layout.h"
 
 #include "skin/draw/glyphs.h"
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 
 #include <QFontMetrics>
 #include <QPainter>

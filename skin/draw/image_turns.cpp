@@ -1,6 +1,6 @@
 #include "skin/draw/image_turns.h"
 
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #include "skin/draw/keyed_copy.h"
 
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 
 void DrawKeyed(QImage& destination, const QPoint& position, const QImage& source, std::optional<QRgb> key)
 {

@@ -1,7 +1,7 @@
 #include "skin/draw/morph.h"
 
 #include "skin/draw/round_half_even.h"
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 
 #include <algorithm>
 #include <cstring>

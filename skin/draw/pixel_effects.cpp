@@ -2,7 +2,7 @@
 
 #include "base/random_generator.h"
 #include "skin/draw/round_half_even.h"
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 
 #include <algorithm>
 #include <array>

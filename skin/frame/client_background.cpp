@@ -3,7 +3,7 @@
 #include "skin/controls/system_colors.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/compose_skin_image.h"
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/morph.h"
 #include "skin/draw/pixel_effects.h"
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 #include "skin/draw/text_ellipsis.h"
 #include "skin/frame/skin_form.h"
 

@@ -3,7 +3,7 @@
 #include "skin/data/data_skin_object.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/morph.h"
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 #include "skin/frame/skin_form.h"
 
 #include <QPainter>

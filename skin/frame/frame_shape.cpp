@@ -2,7 +2,7 @@
 
 #include "skin/data/form_info.h"
 #include "skin/draw/mask_region.h"
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 
 namespace {
 

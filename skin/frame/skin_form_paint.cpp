@@ -7,7 +7,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/pixel_effects.h"
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 #include "skin/draw/text_ellipsis.h"
 #include "skin/frame/client_background.h"
 #include "skin/frame/frame_button_objects.h"

@@ -1,7 +1,7 @@
 #include "skin/menus/popup_face.h"
 
 #include "skin/draw/mask_region.h"
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 #include "skin/menus/menu_item.h"
 
 #include <algorithm>

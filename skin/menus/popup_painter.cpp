@@ -7,7 +7,7 @@
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/glyphs.h"
 #include "skin/draw/morph.h"
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 #include "skin/draw/skin_font.h"
 #include "skin/draw/system_colors.h"
 #include "skin/menus/menu_item.h"

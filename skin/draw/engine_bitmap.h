@@ -1,13 +1,12 @@
 #pragma once
 
+#include "skin/data/skin_pixel_format.h"
+
 #include <QImage>
 #include <QRect>
 
-// Every face, strip, mask and effect buffer of the skin engine is a QImage in
-// this one format: 32 bits per pixel with the colour in the low 24 bits, so a
-// row is an array of quint32 that memcpy can move and effects can walk without
-// conversions.
-inline constexpr QImage::Format kSkinBitmapFormat = QImage::Format_RGB32;
+// The engine's bitmap: a QImage in kSkinBitmapFormat, and the primitives that
+// make, size and copy pieces of such bitmaps.
 
 // A fresh bitmap of the given size, every pixel set to fill (0x00RRGGBB).
 QImage MakeSkinBitmap(int width, int height, QRgb fill = 0);

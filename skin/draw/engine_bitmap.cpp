@@ -1,4 +1,4 @@
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 
 #include <algorithm>
 #include <cstring>
