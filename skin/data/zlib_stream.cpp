@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -9,6 +10,28 @@ const char* const kInvalidStreamOperation = "Invalid stream operation";
 
 // zlib counts in uInt; larger requests are fed to it in pieces of this size.
 constexpr qint64 kMaxZlibChunk = std::numeric_limits<uInt>::max();
+
+// The failure in the library's own words (its message for the stream when it
+// left one, else the text of the code) and where in the data it happened.
+// The generic text the callers know comes first.
+std::string Failure(const char* generic, const z_stream& stream, int result, const char* where)
+{
+    const char* reason = stream.msg ? stream.msg : result == Z_NEED_DICT ? "the stream asks for a preset dictionary" : zError(result);
+    return std::string(generic) + ": " + reason + " (zlib " + std::to_string(result) + ") " + where;
+}
+
+std::string InflateFailure(const z_stream& stream, int result)
+{
+    const std::string where = "after " + std::to_string(stream.total_in) + " bytes of the compressed data ("
+        + std::to_string(stream.total_out) + " bytes inflated)";
+    return Failure("compression error", stream, result, where.c_str());
+}
+
+std::string DeflateFailure(const z_stream& stream, int result)
+{
+    const std::string where = "after " + std::to_string(stream.total_in) + " bytes taken in";
+    return Failure("error", stream, result, where.c_str());
+}
 
 }
 
@@ -39,8 +62,8 @@ void TCustomZlibStream::Progress()
 TCompressionStream::TCompressionStream(TCompressionLevel level, QIODevice& destination)
     : TCustomZlibStream(destination)
 {
-    if (deflateInit(&m_zstream, static_cast<int>(level)) < 0)
-        throw ECompressionError("error");
+    if (const int result = deflateInit(&m_zstream, static_cast<int>(level)); result < 0)
+        throw ECompressionError(DeflateFailure(m_zstream, result));
     m_zstream.next_out = reinterpret_cast<Bytef*>(m_buffer.data());
     m_zstream.avail_out = kBlockSize;
 }
@@ -83,8 +106,8 @@ qint64 TCompressionStream::Write(const char* buffer, qint64 count)
         m_zstream.next_in = const_cast<Bytef*>(next);
         m_zstream.avail_in = static_cast<uInt>(chunk);
         while (m_zstream.avail_in > 0) {
-            if (deflate(&m_zstream, Z_NO_FLUSH) < 0)
-                throw ECompressionError("error");
+            if (const int result = deflate(&m_zstream, Z_NO_FLUSH); result < 0)
+                throw ECompressionError(DeflateFailure(m_zstream, result));
             if (m_zstream.avail_out == 0) {
                 WriteBuffer(kBlockSize);
                 Progress();
@@ -112,7 +135,7 @@ void TCompressionStream::Finish()
     for (;;) {
         const int result = deflate(&m_zstream, Z_FINISH);
         if (result < 0)
-            throw ECompressionError("error");
+            throw ECompressionError(DeflateFailure(m_zstream, result));
         if (result == Z_STREAM_END)
             break;
         if (m_zstream.avail_out == 0)
@@ -129,8 +152,8 @@ TDecompressionStream::TDecompressionStream(QIODevice& source)
 {
     m_zstream.next_in = reinterpret_cast<Bytef*>(m_buffer.data());
     m_zstream.avail_in = 0;
-    if (inflateInit(&m_zstream) < 0)
-        throw EDecompressionError("compression error");
+    if (const int result = inflateInit(&m_zstream); result < 0)
+        throw EDecompressionError(InflateFailure(m_zstream, result));
 }
 
 TDecompressionStream::~TDecompressionStream()
@@ -162,7 +185,7 @@ qint64 TDecompressionStream::Read(char* buffer, qint64 count)
         // A stream that asks for a preset dictionary would never move on: no
         // skin carries one, so it is as corrupt as any other.
         if (result < 0 || result == Z_NEED_DICT)
-            throw EDecompressionError("compression error");
+            throw EDecompressionError(InflateFailure(m_zstream, result));
         if (result == Z_STREAM_END)
             m_streamEnded = true;
     }
@@ -178,8 +201,8 @@ qint64 TDecompressionStream::Seek(qint64 offset, TSeekOrigin origin)
 {
     const auto producedSoFar = static_cast<qint64>(m_zstream.total_out);
     if (offset == 0 && origin == TSeekOrigin::soBeginning) {
-        if (inflateReset(&m_zstream) < 0)
-            throw EDecompressionError("compression error");
+        if (const int result = inflateReset(&m_zstream); result < 0)
+            throw EDecompressionError(InflateFailure(m_zstream, result));
         m_zstream.next_in = reinterpret_cast<Bytef*>(m_buffer.data());
         m_zstream.avail_in = 0;
         m_streamEnded = false;
