@@ -37,7 +37,12 @@ QString FindPictureFile(const QDir& folder, const QString& name)
 
 QImage LoadPicture(const QDir& folder, const QString& name)
 {
+    if (!IsPlainPictureFileName(name))
+        Fail(QStringLiteral("picture name '%1' is not a plain file name in the skin's folder").arg(name));
     const QString path = FindPictureFile(folder, name);
+    const QString real = QFileInfo(path).canonicalFilePath();
+    if (!real.isEmpty() && QFileInfo(real).absolutePath() != QFileInfo(folder.path()).canonicalFilePath())
+        Fail(QStringLiteral("picture '%1' leads out of the skin's folder (to '%2')").arg(name, real));
     QImageReader reader(path);
     QImage image = reader.read();
     if (image.isNull())
@@ -51,6 +56,12 @@ QImage LoadOptionalPicture(const QDir& folder, const TbsIniFile& ini, const QStr
     return name.isEmpty() ? QImage() : LoadPicture(folder, name);
 }
 
+}
+
+bool IsPlainPictureFileName(const QString& name)
+{
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
+        && name != QLatin1String(".") && name != QLatin1String("..");
 }
 
 SkinPackage BuildSkinPackage(const QString& definitionPath)

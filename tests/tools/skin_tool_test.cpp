@@ -5,6 +5,7 @@
 #include "tools/skin/skin_tool.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -161,4 +162,61 @@ TEST_F(SkinTool, FailuresExitWithStatusTwoAndAMessage)
     evil.SetCompressedData(CompressSkinPackage(package));
     ASSERT_TRUE(test_skin::WriteFile(Path("evil.z"), evil.CompressedData()));
     expectFailure({ "unpack", Path("evil.z"), Path("evil") }, "would both be named 'SKIN.ini'");
+}
+
+// A failed unpack leaves no folder and no half of one behind; a folder that
+// already holds files is refused rather than mixed with another skin.
+TEST_F(SkinTool, UnpackWritesAllOrNothing)
+{
+    PackTestSkin();
+    QByteArray package = PackageOfFile(Path("skin.skn"));
+    // skin.ini is written first; a picture name too long for the file system then fails.
+    package.replace("1=hintmask.bmp", "1=" + QByteArray(300, 'h') + ".bmp");
+    TbsCompressedStoredSkin longName;
+    longName.SetCompressedData(CompressSkinPackage(package));
+    ASSERT_TRUE(test_skin::WriteFile(Path("long.z"), longName.CompressedData()));
+    const ToolRun failed = RunTool({ "unpack", Path("long.z"), Path("long") });
+    EXPECT_EQ(failed.status, kSkinToolFailure);
+    EXPECT_TRUE(failed.err.contains("cannot write")) << failed.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(Path("long")));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).filter("unpacking"),
+        QStringList()) << "no temporary folder stays behind";
+
+    QDir(m_dir.path()).mkpath("full");
+    ASSERT_TRUE(test_skin::WriteFile(Path("full/mine.txt"), "keep"));
+    const ToolRun refused = RunTool({ "unpack", Path("skin.skn"), Path("full") });
+    EXPECT_EQ(refused.status, kSkinToolFailure);
+    EXPECT_TRUE(refused.err.contains("not an empty folder")) << refused.err.toStdString();
+    EXPECT_EQ(QDir(Path("full")).entryList(QDir::Files), QStringList { "mine.txt" });
+
+    QDir(m_dir.path()).mkpath("empty");
+    const ToolRun unpacked = RunTool({ "unpack", Path("skin.skn"), Path("empty") });
+    EXPECT_EQ(unpacked.status, 0) << unpacked.err.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(Path("empty/skin.ini")));
+    QDir(m_dir.path()).mkpath("reference");
+    EXPECT_EQ(QFile::permissions(Path("empty")), QFile::permissions(Path("reference"))) << "the folder is not left private";
+}
+
+// pack reads pictures from the skin's folder only: names with a folder part
+// and links that lead outside are refused, and the message says why.
+TEST_F(SkinTool, PackReadsOnlyThePicturesInsideTheSkinFolder)
+{
+    QDir(m_dir.path()).mkpath("skin");
+    ASSERT_TRUE(test_skin::HintMask().save(Path("secret.bmp"), "BMP"));
+    QTemporaryDir outsideName(Path("skin/XXXXXX"));
+    for (const QByteArray& name : { QByteArray("../secret.bmp"), QFile::encodeName(Path("secret.bmp")) }) {
+        QByteArray definition = test_skin::Definition();
+        definition.replace("1=hintmask.bmp", "1=" + name);
+        const ToolRun run = RunTool({ "pack", test_skin::Write(outsideName, definition), Path("x.skn") });
+        EXPECT_EQ(run.status, kSkinToolFailure) << name.toStdString();
+        EXPECT_TRUE(run.err.contains("not a plain file name")) << run.err.toStdString();
+    }
+    QTemporaryDir linked(Path("skin/XXXXXX"));
+    const QString definitionPath = test_skin::Write(linked);
+    QFile::remove(QDir(linked.path()).filePath("hintmask.bmp"));
+    ASSERT_TRUE(QFile::link(Path("secret.bmp"), QDir(linked.path()).filePath("hintmask.bmp")));
+    const ToolRun run = RunTool({ "pack", definitionPath, Path("x.skn") });
+    EXPECT_EQ(run.status, kSkinToolFailure);
+    EXPECT_TRUE(run.err.contains("leads out of the skin's folder")) << run.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(Path("x.skn")));
 }

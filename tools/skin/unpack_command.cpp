@@ -1,12 +1,16 @@
 #include "tools/skin/unpack_command.h"
 
+#include "skin/data/skin_package_builder.h"
 #include "skin/data/skin_values.h"
 #include "tools/skin/skin_file_reader.h"
 #include "tools/skin/skin_tool_command.h"
 
 #include <QDir>
 #include <QHash>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryDir>
+#include <sys/stat.h>
 
 namespace {
 
@@ -21,8 +25,7 @@ void CheckPlainFileName(const QString& name, const QString& slot)
 {
     if (name.isEmpty())
         Fail(QStringLiteral("the %1 picture has no file name in [PICTURES]").arg(slot));
-    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name == QLatin1String(".")
-        || name == QLatin1String(".."))
+    if (!IsPlainPictureFileName(name))
         Fail(QStringLiteral("the %1 picture's file name '%2' is not a plain file name").arg(slot, name));
 }
 
@@ -77,11 +80,32 @@ void RunUnpackCommand(const QStringList& arguments, QTextStream& out)
         files.insert(key, picture.bytes);
     }
 
-    const QDir folder(arguments[1]);
-    if (!QDir().mkpath(folder.path()))
-        Fail(QStringLiteral("cannot create folder '%1'").arg(folder.path()));
+    const QString target = arguments[1];
+    const QFileInfo targetInfo(target);
+    if (targetInfo.exists() && !(targetInfo.isDir() && QDir(target).isEmpty()))
+        Fail(QStringLiteral("'%1' already exists and is not an empty folder").arg(target));
+    const QDir parent = targetInfo.absoluteDir();
+    if (!QDir().mkpath(parent.path()))
+        Fail(QStringLiteral("cannot create folder '%1'").arg(parent.path()));
+
+    // Everything goes into a fresh folder beside the target, which takes the
+    // target's name only once every file is written: a failure on the way
+    // leaves nothing behind.
+    QTemporaryDir folder(parent.filePath(QStringLiteral(".%1-unpacking-XXXXXX").arg(targetInfo.fileName())));
+    if (!folder.isValid())
+        Fail(QStringLiteral("cannot create a folder in '%1': %2").arg(parent.path(), folder.errorString()));
+    // QTemporaryDir makes its folder private; the skin's folder gets the
+    // permissions any new folder would.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(QFile::encodeName(folder.path()).constData(), 0777 & ~mask);
     WriteFile(folder.filePath(definitionName), skin.contents.definitionText);
     for (const NamedPicture& picture : pictures)
         WriteFile(folder.filePath(picture.name), picture.bytes);
-    out << "unpacked skin.ini and " << pictures.size() << " pictures into " << folder.path() << '\n';
+    if (targetInfo.exists() && !QDir().rmdir(target))
+        Fail(QStringLiteral("cannot replace the empty folder '%1'").arg(target));
+    if (!QDir().rename(folder.path(), target))
+        Fail(QStringLiteral("cannot rename '%1' to '%2'").arg(folder.path(), target));
+    folder.setAutoRemove(false);
+    out << "unpacked skin.ini and " << pictures.size() << " pictures into " << target << '\n';
 }
