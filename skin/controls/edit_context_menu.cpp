@@ -4,7 +4,6 @@
 #include "skin/data/skin_messages.h"
 #include "skin/menus/menu_item.h"
 #include "skin/menus/skin_menu.h"
-#include "skin/menus/skin_popup_window.h"
 
 #include <QWidget>
 
@@ -43,11 +42,8 @@ EditContextMenu::EditContextMenu(QWidget& control)
 EditContextMenu::~EditContextMenu()
 {
     // An open menu must not outlive its items.
-    if (!m_engine || !m_menu)
-        return;
-    const std::vector<TbsSkinPopupWindow*> popups = m_engine->Popups();
-    if (!popups.empty() && &popups.front()->ParentItem() == m_menu.get())
-        m_engine->CloseMenus();
+    if (m_engine)
+        m_engine->CloseIfShowing(m_menu.get());
 }
 
 void EditContextMenu::Show(const EditMenuCommands& commands, TbsSkinData* skinData, const QPoint& globalPos)

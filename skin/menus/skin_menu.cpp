@@ -187,6 +187,12 @@ void TbsSkinMenu::CloseMenus()
     Notify(m_form, WM_SKINMENU_CLOSED);
 }
 
+void TbsSkinMenu::CloseIfShowing(const TbsMenuItem* parentItem)
+{
+    if (m_visible && !m_popups.empty() && m_popups.front() && &m_popups.front()->ParentItem() == parentItem)
+        CloseMenus();
+}
+
 void TbsSkinMenu::ItemCommand(TbsSkinPopupWindow& window, int index)
 {
     TbsMenuItem* item = window.Items().at(static_cast<std::size_t>(index)).menuItem;

@@ -43,6 +43,9 @@ public:
         const SkinRect& anchor, int startIndex = 0);
     // Closes everything and tells the window too.
     void CloseMenus();
+    // Closes the menu when it shows the children of parentItem: their owner
+    // calls it before it frees them.
+    void CloseIfShowing(const TbsMenuItem* parentItem);
 
     bool Visible() const { return m_visible; }
     QWidget* Form() const { return m_form; }

@@ -1,6 +1,7 @@
 #include "skin/data/skin_messages.h"
 #include "skin/menus/menu_item.h"
 #include "skin/menus/skin_menu.h"
+#include "skin/menus/skin_popup_menu.h"
 #include "skin/menus/skin_popup_window.h"
 
 #include <QApplication>
@@ -213,4 +214,30 @@ TEST(SkinMenu, ThePlainLookHighlightsTheActiveRow)
     EXPECT_EQ(face.pixel(normal.right() - 2, normal.top() + 2) & 0xFFFFFF, 0xFFFFFFu);
     // The window's frame.
     EXPECT_EQ(face.pixel(0, 0) & 0xFFFFFF, 0x808080u);
+}
+
+TEST(SkinPopupMenu, UpdatesItsRowsBeforeShowingAndReportsItsCloseOnce)
+{
+    MenuFixture window;
+    TbsSkinPopupMenu menu(&window.form);
+    int closes = 0;
+    menu.OnPopup = [&menu] {
+        menu.Items().Clear();
+        menu.Items().Add(QStringLiteral("Fresh"));
+    };
+    menu.OnMenuClose = [&closes] { ++closes; };
+    menu.Popup(120, 130);
+    ASSERT_TRUE(window.engine->Visible());
+    TbsSkinPopupWindow* popup = window.Last();
+    EXPECT_EQ(popup->pos(), QPoint(120, 130));
+    EXPECT_EQ(&popup->ParentItem(), &menu.Items());
+    EXPECT_EQ(menu.Items().Items(0)->Caption(), "Fresh");
+
+    window.Key(Qt::Key_Escape);
+    EXPECT_FALSE(window.engine->Visible());
+    EXPECT_EQ(closes, 1);
+    // Another menu of the same window closes without this one's handler.
+    window.Open();
+    window.Key(Qt::Key_Escape);
+    EXPECT_EQ(closes, 1);
 }
