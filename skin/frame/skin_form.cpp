@@ -7,6 +7,7 @@
 #include "skin/frame/frame_hit_test.h"
 #include "skin/frame/frame_move_size_loop.h"
 #include "skin/frame/frame_object.h"
+#include "skin/frame/system_menu.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -59,6 +60,8 @@ void TbsSkinForm::Attach()
     auto* systemMenuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), m_form);
     systemMenuKey->setContext(Qt::WindowShortcut);
     connect(systemMenuKey, &QShortcut::activated, this, &TbsSkinForm::ShowSystemMenuUnderObjects);
+    auto* systemMenu = new TbsSystemMenu(*this);
+    m_systemMenuHook = [systemMenu](TbsSkinForm&, const QRect& screenAnchor) { systemMenu->Show(screenAnchor); };
     m_appliedMargins = FrameMargins();
     LayoutClientArea();
     ApplySkin();

@@ -8,40 +8,7 @@
 # Set LUMENO_E2E_ARTIFACTS to a folder to keep the screenshots there.
 set -euo pipefail
 
-bin_dir=${1:?usage: context_menu.sh BINDIR}
-lumeno="$bin_dir/lumeno"
-[ -x "$lumeno" ] || { echo "FAIL: $lumeno is not built" >&2; exit 1; }
-for tool in xvfb-run xdotool xclip import compare; do
-  command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
-done
-
-if [ -z "${LUMENO_E2E_INSIDE:-}" ]; then
-  export LUMENO_E2E_INSIDE=1
-  exec timeout 150 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$bin_dir"
-fi
-
-export LC_ALL=C.UTF-8
-unset QT_QPA_PLATFORM
-work=$(mktemp -d)
-artifacts="${LUMENO_E2E_ARTIFACTS:-$work}"
-lumeno_pid=
-cleanup() {
-  if [ -n "$lumeno_pid" ] && kill -0 "$lumeno_pid" 2>/dev/null; then
-    kill "$lumeno_pid" 2>/dev/null || true
-    wait "$lumeno_pid" 2>/dev/null || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  if [ -s "$work/lumeno.log" ]; then
-    echo "--- lumeno output:" >&2
-    cat "$work/lumeno.log" >&2
-  fi
-  exit 1
-}
+source "$(dirname "$0")/lib/window_session.bash" "$0" "${1:-}" xclip compare
 
 # How many pixels of a screen area differ between two screenshots.
 differing_pixels() { # before after WxH+X+Y
@@ -63,10 +30,7 @@ clipboard_is() {
 
 article="春天来了，万物复苏。小草从地下探出头来，花儿也开了！"
 
-"$lumeno" >"$work/lumeno.log" 2>&1 &
-lumeno_pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Lumeno' | head -n 1) || fail "the window did not appear"
-sleep 0.5
+start_lumeno
 
 # The first memo lies below the tabs.
 memo_x=300 memo_y=300
