@@ -131,8 +131,8 @@ PieceStarts FindPieceStarts(const PieceCutter<Char>& cutter, ProgressMeter& mete
         return found;
     if (text.size() >= std::numeric_limits<std::uint32_t>::max())
         throw std::length_error("The article is too long: it must stay under 4294967295 characters");
-    found.starts.push_back(0);
     std::size_t position = 0;
+    std::size_t cutCount = 0;
     for (;;) {
         auto const cut = cutter.NextCut(position);
         meter.Advance(cut.position + cut.width - position);
@@ -140,14 +140,20 @@ PieceStarts FindPieceStarts(const PieceCutter<Char>& cutter, ProgressMeter& mete
             break;
         if (cut.kind == ArticleCut::Kind::MalformedUtf8) {
             found.malformedAt = cut.position;
-            break;
+            return found;
         }
         if (cut.kind == ArticleCut::Kind::Delimiter)
             ++found.delimiterCount;
         found.cuts.Set(cut.position);
+        ++cutCount;
         position = cut.position + cut.width;
-        found.starts.push_back(std::uint32_t(position));
     }
+    // Sized once: a list grown step by step would need half as much again
+    // while it moves, on an article of nothing but delimiters.
+    found.starts.reserve(cutCount + 1);
+    found.starts.push_back(0);
+    for (auto cut = found.cuts.NextAtOrAfter(0); cut != text.size(); cut = found.cuts.NextAtOrAfter(cut + 1))
+        found.starts.push_back(std::uint32_t(cut + cutter.CutAt(cut).width));
     return found;
 }
 
@@ -172,15 +178,15 @@ constexpr std::basic_string_view<Char> kClosingFullStop = [] {
         return std::basic_string_view<Char>(u"\u3002");
 }();
 
-// The shuffle of a whole article from its cut to the result: a buffer of Char
-// that the caller allocates through makeBuffer(size) and trims to the
-// written size through finish(written).
+// The shuffle of a whole article from its cut to the result. makeBuffer(size)
+// gives the result, at least size units long, and where its units start; the
+// result is cut back to what was written.
 template <typename Char, typename Result, typename MakeBuffer>
-Result ShuffleCutArticle(const PieceCutter<Char>& cutter, const PieceStarts& cut, const ShuffleOptions& options,
+Result ShuffleCutArticle(const PieceCutter<Char>& cutter, PieceStarts cut, const ShuffleOptions& options,
     LineBreakStyle lineBreaks, RandomGenerator& generator, ProgressMeter& meter, MakeBuffer makeBuffer)
 {
     auto const text = cutter.TextView();
-    auto pieceStarts = cut.starts;
+    auto& pieceStarts = cut.starts;
     // The shuffle counts as much work as a pass over the text.
     auto const workPerPiece = text.size() / std::max<std::size_t>(pieceStarts.size(), 1);
     ShuffleInPlace(pieceStarts, generator, [&](std::size_t pieces) { meter.Advance(pieces * workPerPiece); });
@@ -248,8 +254,8 @@ QString ShuffleArticleText(QStringView article, const ShuffleOptions& options, L
     auto const text = AsView(article);
     PieceCutter<char16_t> const cutter(text, ArticleDelimiters());
     ProgressMeter meter(progress, TotalWork(text.size()));
-    auto const cut = FindPieceStarts(cutter, meter);
-    return ShuffleCutArticle<char16_t, QString>(cutter, cut, options, lineBreaks, generator, meter, [](std::size_t size) {
+    auto cut = FindPieceStarts(cutter, meter);
+    return ShuffleCutArticle<char16_t, QString>(cutter, std::move(cut), options, lineBreaks, generator, meter, [](std::size_t size) {
         QString buffer(qsizetype(size), Qt::Uninitialized);
         auto* data = reinterpret_cast<char16_t*>(buffer.data());
         return std::pair { std::move(buffer), data };
@@ -264,10 +270,10 @@ QByteArray ShuffleUtf8Article(QByteArrayView article, const ShuffleOptions& opti
     PieceCutter<char> const cutter(text, ArticleDelimiters());
     ShuffleProgress const noProgress;
     ProgressMeter meter(noProgress, TotalWork(text.size()));
-    auto const cut = FindPieceStarts(cutter, meter);
+    auto cut = FindPieceStarts(cutter, meter);
     if (cut.malformedAt != std::string_view::npos)
         throw InvalidUtf8At(article, qsizetype(cut.malformedAt) + skipped);
-    return ShuffleCutArticle<char, QByteArray>(cutter, cut, options, LineBreakStyle::Lf, generator, meter, [](std::size_t size) {
+    return ShuffleCutArticle<char, QByteArray>(cutter, std::move(cut), options, LineBreakStyle::Lf, generator, meter, [](std::size_t size) {
         QByteArray buffer(qsizetype(size), Qt::Uninitialized);
         auto* data = buffer.data();
         return std::pair { std::move(buffer), data };
