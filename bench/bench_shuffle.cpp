@@ -1,9 +1,17 @@
-// How long the shuffle command takes on a very long article.
+// The article pipeline on a 20 MB Chinese article, stage by stage: cutting
+// (the delimiter list), the whole shuffle in UTF-16 as the window runs it and
+// in UTF-8 as lumeno-shuffle does, the staged pipeline with one string per
+// piece for comparison, and the passes that must stay linear whatever the
+// article holds.
 
 #include "app/text/article_shuffle.h"
 #include "app/text/delimiter_scan.h"
+#include "app/text/line_list.h"
+#include "app/text/utf8_input.h"
 #include "base/random_generator.h"
+#include "bench/article/long_article.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -13,47 +21,40 @@ namespace {
 
 constexpr qsizetype kArticleUtf8Bytes = 20 * 1024 * 1024;
 
-// Sentences of varying length with all nine delimiters, spaces, tabs and line
-// breaks, about 20 MB once encoded as UTF-8.
 const QString& LongArticle()
 {
-    static QString const article = [] {
-        QString const characters = QStringLiteral("的一是在不了有和人这中大为上个国我以要他时来用们生到作地于出就分对成会可主发年动同工也能下过子说产种面而方后多定行学法所民得经十三之进着等部度家电力里如水化高自二理起小物现实加量都两体制机当使点从业本去把性好应开它合还因由其些然前外天政四日那社义事平形相全表间样与关各重新线内数正心反你明看原又么利比或但质气第向道命此变条只没结解问意建月公无系军很情者最立代想已通并提直题党程展五果料象员革位入常文总次品式活设及管特件长求老头基资边流路级少图山统接知较将组见计别她手角期根论运农指几九区强放决西被干做必战先回则任取据处队南给色光门即保治北造百规热领七海口东导器压志世金增争济阶油思术极交受联什认六共权收证改清己美再采转更单风切打白教速花带安场身车例真务具万每目至达走积示议声报斗完类八离华名确才科张信马节话米整空元况今集温传土许步群广石记需段研界拉林律叫且究观越织装影算低持音众书布复容儿须际商非验连断深难近矿千周委素技备半办青省列习响约支般史感劳便团往酸历市克何除消构府称太准精值号率族维划选标写存候毛亲快效斯院查江型眼王按格养易置派层片始却专状育厂京识适属圆包火住调满县局照参红细引听该铁价严");
-        QString const delimiters = QStringLiteral(",，:.。!！；;");
-        QString text;
-        text.reserve(kArticleUtf8Bytes / 3 + 1024);
-        std::uint32_t state = 12345;
-        auto const next = [&](std::uint32_t range) {
-            state = state * 1664525u + 1013904223u;
-            return std::uint32_t((std::uint64_t(state) * range) >> 32);
-        };
-        qsizetype utf8Bytes = 0;
-        while (utf8Bytes < kArticleUtf8Bytes) {
-            auto const length = 4 + next(30);
-            for (std::uint32_t i = 0; i < length; ++i)
-                text.append(characters[next(std::uint32_t(characters.size()))]);
-            if (next(8) == 0)
-                text.append(next(2) ? QStringLiteral("　") : QStringLiteral(" \t"));
-            text.append(delimiters[next(std::uint32_t(delimiters.size()))]);
-            if (next(6) == 0)
-                text.append(QStringLiteral("\r\n"));
-            utf8Bytes = text.size() * 3;
-        }
-        return text;
-    }();
+    static QString const article = LongChineseArticle(kArticleUtf8Bytes);
     return article;
+}
+
+const QByteArray& LongArticleUtf8()
+{
+    static QByteArray const bytes = LongArticle().toUtf8();
+    return bytes;
+}
+
+ShuffleOptions KeywordRemovingLineBreaks()
+{
+    ShuffleOptions options;
+    options.keyword = QStringLiteral("关键词");
+    options.removeLineBreaks = true;
+    return options;
+}
+
+void SetArticleBytes(benchmark::State& state, qsizetype bytes)
+{
+    state.SetBytesProcessed(state.iterations() * bytes);
 }
 
 void RunShuffle(benchmark::State& state, const ShuffleOptions& options)
 {
-    auto const& article = LongArticle();
     RandomGenerator generator;
     for (auto _ : state) {
         QStringList delimiters;
-        auto result = ShuffleArticle(article, options, delimiters, generator);
+        auto result = ShuffleArticle(LongArticle(), options, delimiters, generator);
         benchmark::DoNotOptimize(result);
     }
-    state.SetBytesProcessed(state.iterations() * article.toUtf8().size());
+    SetArticleBytes(state, LongArticleUtf8().size());
 }
 
 void ShuffleWithWindowDefaults(benchmark::State& state)
@@ -63,26 +64,94 @@ void ShuffleWithWindowDefaults(benchmark::State& state)
 
 void ShuffleWithKeywordRemovingLineBreaks(benchmark::State& state)
 {
-    ShuffleOptions options;
-    options.keyword = QStringLiteral("关键词");
-    options.removeLineBreaks = true;
-    RunShuffle(state, options);
+    RunShuffle(state, KeywordRemovingLineBreaks());
 }
 
+// What the window's background shuffle does: the delimiter list, then the
+// shuffle with LF line breaks.
+void WindowShuffleInUtf16(benchmark::State& state)
+{
+    RandomGenerator generator;
+    for (auto _ : state) {
+        auto delimiters = ArticleDelimiterList(LongArticle());
+        auto result = ShuffleArticleText(LongArticle(), KeywordRemovingLineBreaks(), LineBreakStyle::Lf, generator);
+        benchmark::DoNotOptimize(delimiters);
+        benchmark::DoNotOptimize(result);
+    }
+    SetArticleBytes(state, LongArticleUtf8().size());
+}
+
+void CutIntoTheDelimiterList(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto delimiters = ArticleDelimiterList(LongArticle());
+        benchmark::DoNotOptimize(delimiters);
+    }
+    SetArticleBytes(state, LongArticleUtf8().size());
+}
+
+// What lumeno-shuffle does between reading and writing the file.
+void ShuffleInUtf8(benchmark::State& state)
+{
+    auto generator = RandomGenerator::Deterministic(7);
+    for (auto _ : state) {
+        auto result = ShuffleUtf8Article(LongArticleUtf8(), KeywordRemovingLineBreaks(), generator);
+        benchmark::DoNotOptimize(result);
+    }
+    SetArticleBytes(state, LongArticleUtf8().size());
+}
+
+// The floor for lumeno-shuffle's own work: checking the bytes once.
+void ValidateUtf8Only(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FindInvalidUtf8(LongArticleUtf8()));
+    SetArticleBytes(state, LongArticleUtf8().size());
+}
+
+// The staged pipeline with a string per line and per piece, as the sentence
+// splitter's interface describes it.
 void MarkDelimitersOnly(benchmark::State& state)
 {
-    auto const& article = LongArticle();
     auto const pattern = QString::fromUtf16(kDelimiterPattern);
     for (auto _ : state) {
         QStringList delimiters;
-        auto lines = MarkDelimiters(pattern, article, delimiters);
+        auto lines = MarkDelimiters(pattern, LongArticle(), delimiters);
         benchmark::DoNotOptimize(lines);
     }
-    state.SetBytesProcessed(state.iterations() * article.toUtf8().size());
+    SetArticleBytes(state, LongArticleUtf8().size());
+}
+
+// 30 MB of commas: 30 million empty pieces, each a view.
+void ShuffleThirtyMegabytesOfCommas(benchmark::State& state)
+{
+    QByteArray const commas(30 * 1024 * 1024, ',');
+    auto generator = RandomGenerator::Deterministic(7);
+    for (auto _ : state) {
+        auto result = ShuffleUtf8Article(commas, {}, generator);
+        benchmark::DoNotOptimize(result);
+    }
+    SetArticleBytes(state, commas.size());
+}
+
+// Ten million CR LF, each turned into LF.
+void TenMillionLineBreaksToLf(benchmark::State& state)
+{
+    QString const text = QStringLiteral("句\r\n").repeated(10'000'000);
+    for (auto _ : state) {
+        auto converted = WithLfLineBreaks(text);
+        benchmark::DoNotOptimize(converted);
+    }
 }
 
 } // namespace
 
 BENCHMARK(ShuffleWithWindowDefaults)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(ShuffleWithKeywordRemovingLineBreaks)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(WindowShuffleInUtf16)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(CutIntoTheDelimiterList)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(ShuffleInUtf8)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(ValidateUtf8Only)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(MarkDelimitersOnly)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(ShuffleThirtyMegabytesOfCommas)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(TenMillionLineBreaksToLf)->Unit(benchmark::kMillisecond)->MinTime(2.0);

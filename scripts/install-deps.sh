@@ -9,7 +9,7 @@ packages=(
   zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-wqy-zenhei fonts-liberation
-  xvfb xauth xdotool xclip imagemagick x11-utils openbox
+  xvfb xauth xdotool xclip imagemagick x11-utils openbox time
 )
 
 missing=()

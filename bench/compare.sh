@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# Whole processes side by side, each figure the median of RUNS runs taken in
+# turns so that both sides see the same machine:
+#   - lumeno-shuffle on a 20 MB Chinese article against wc -m counting its
+#     characters;
+#   - lumeno-shuffle on 30 MB of commas, whose memory must stay a small
+#     multiple of the file;
+#   - lumeno --screenshot against a bare Qt Widgets window of the same size
+#     doing the same, which this script builds.
+# Prints wall times, their ratio and peak resident sizes.
+#
+# Usage: bench/compare.sh [RUNS] [BINDIR]
+# Without BINDIR it builds what it needs and measures build/bin.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-5}
+bin=${2:-build/bin}
+bash scripts/build.sh --target lumeno lumeno-shuffle write-long-article >/dev/null
+
+work=build/compare
+mkdir -p "$work"
+export LC_ALL=C.UTF-8 QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$PWD/$work/config"
+unset LUMENO_AD_HOST
+
+article=$work/article-20mb.txt
+[ -s "$article" ] || build/bin/write-long-article 20 "$article"
+commas=$work/commas-30mb.txt
+[ -s "$commas" ] || head -c $((30 * 1024 * 1024)) /dev/zero | tr '\0' ',' >"$commas"
+
+bare=$work/bare-window
+if [ ! -x "$bare" ] || [ "$0" -nt "$bare" ]; then
+  cat >"$work/bare_window.cpp" <<'CPP'
+// A bare Qt Widgets window of Lumeno's size that saves a picture of itself
+// after it is first shown, as lumeno --screenshot does.
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QWidget window;
+    window.resize(745, 528);
+    window.show();
+    const QString path = QString::fromLocal8Bit(argv[argc - 1]);
+    QTimer::singleShot(0, &window, [&] { QCoreApplication::exit(window.grab().save(path) ? 0 : 1); });
+    return QApplication::exec();
+}
+CPP
+  # shellcheck disable=SC2046
+  g++ -std=c++17 -O2 -fPIC "$work/bare_window.cpp" -o "$bare" $(pkg-config --cflags --libs Qt6Widgets)
+fi
+
+# Runs a command with its output thrown away and prints its wall time in
+# microseconds and its peak resident size in KB.
+measure() {
+  local start end
+  start=$(date +%s%N)
+  if ! /usr/bin/time -f %M -o "$work/rss" "$@" >/dev/null 2>"$work/stderr"; then
+    echo "compare: '$*' failed:" >&2
+    cat "$work/stderr" >&2
+    exit 1
+  fi
+  end=$(date +%s%N)
+  echo "$(((end - start) / 1000)) $(tail -n 1 "$work/rss")"
+}
+
+median() {
+  sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+# compare TITLE FILE -- BASELINE... -- SUBJECT...
+compare() {
+  local title=$1 file=$2
+  shift 3
+  local baseline=() subject=()
+  while [ "$1" != -- ]; do baseline+=("$1"); shift; done
+  shift
+  subject=("$@")
+  local base_times=() base_rss=() subject_times=() subject_rss=() figures
+  for _ in $(seq "$runs"); do
+    read -r -a figures < <(measure "${baseline[@]}")
+    base_times+=("${figures[0]}"); base_rss+=("${figures[1]}")
+    read -r -a figures < <(measure "${subject[@]}")
+    subject_times+=("${figures[0]}"); subject_rss+=("${figures[1]}")
+  done
+  local bt br st sr size
+  bt=$(printf '%s\n' "${base_times[@]}" | median)
+  br=$(printf '%s\n' "${base_rss[@]}" | median)
+  st=$(printf '%s\n' "${subject_times[@]}" | median)
+  sr=$(printf '%s\n' "${subject_rss[@]}" | median)
+  size=$(( $(stat -c %s "$file") / 1024 ))
+  echo "$title"
+  awk -v bt="$bt" -v br="$br" -v st="$st" -v sr="$sr" -v size="$size" -v b="${baseline[0]##*/}" -v s="${subject[0]##*/}" 'BEGIN {
+    printf "  %-16s %9.3f s   peak %8.1f MB\n", b, bt / 1e6, br / 1024
+    printf "  %-16s %9.3f s   peak %8.1f MB", s, st / 1e6, sr / 1024
+    if (size > 0) printf " (%.2f x the input)", sr / size
+    printf "\n  time ratio %.2f\n", st / bt
+  }'
+}
+
+echo "Medians of $runs runs each, taken in turns."
+compare "lumeno-shuffle against wc -m on a 20 MB Chinese article" "$article" \
+  -- wc -m "$article" -- "$bin/lumeno-shuffle" --seed 7 --keyword 关键 "$article"
+compare "lumeno-shuffle on 30 MB of commas against wc -m" "$commas" \
+  -- wc -m "$commas" -- "$bin/lumeno-shuffle" --seed 7 "$commas"
+compare "lumeno --screenshot against a bare Qt window of the same size" /dev/null \
+  -- "$bare" "$work/bare.png" -- "$bin/lumeno" --screenshot "$work/lumeno.png"
