@@ -5,6 +5,7 @@
 #include "skin/menus/menu_item.h"
 #include "skin/menus/skin_menu.h"
 
+#include <QKeyEvent>
 #include <QWidget>
 
 namespace {
@@ -31,6 +32,14 @@ std::unique_ptr<TbsMenuItem> CreateEditContextMenu(const EditMenuCommands& comma
     menu->AddSeparator();
     AddItem(*menu, skinData, QStringLiteral("EDIT_SELECTALL"), commands.canSelectAll, commands.selectAll);
     return menu;
+}
+
+bool IsContextMenuShortcut(const QEvent& event)
+{
+    if (event.type() != QEvent::KeyPress)
+        return false;
+    const auto& key = static_cast<const QKeyEvent&>(event);
+    return key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier;
 }
 
 EditContextMenu::EditContextMenu(QWidget& control)

@@ -32,6 +32,10 @@ struct EditMenuCommands {
 // skin's texts (the program's own without them).
 std::unique_ptr<TbsMenuItem> CreateEditContextMenu(const EditMenuCommands& commands, const TbsSkinData* skinData);
 
+// Shift+F10, the keyboard's second way to ask for a context menu (the menu
+// key arrives as a context menu event of its own).
+bool IsContextMenuShortcut(const QEvent& event);
+
 // The context menu of one edit control, shown by the skinned menu engine of
 // the control's window. It stands for the control towards the engine: the
 // engine's command message frees the menu once its command has run.

@@ -364,6 +364,10 @@ bool TbsSkinEdit::eventFilter(QObject* watched, QEvent* event)
         ActiveStateChanged();
         return false;
     }
+    if (watched == m_editor && IsContextMenuShortcut(*event)) {
+        ShowContextMenu(mapToGlobal(rect().center()));
+        return true;
+    }
     if (watched == m_editor && event->type() == QEvent::ContextMenu) {
         auto* menuEvent = static_cast<QContextMenuEvent*>(event);
         const bool fromKeyboard = menuEvent->reason() == QContextMenuEvent::Keyboard;

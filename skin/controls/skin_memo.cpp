@@ -409,6 +409,10 @@ bool TbsSkinMemo::eventFilter(QObject* watched, QEvent* event)
         ActiveStateChanged();
         return false;
     }
+    if (IsContextMenuShortcut(*event)) {
+        ShowContextMenu(mapToGlobal(rect().center()));
+        return true;
+    }
     if (event->type() == QEvent::ContextMenu) {
         auto* menuEvent = static_cast<QContextMenuEvent*>(event);
         const bool fromKeyboard = menuEvent->reason() == QContextMenuEvent::Keyboard;

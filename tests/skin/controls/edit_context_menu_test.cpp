@@ -79,4 +79,10 @@ TEST(EditContextMenu, TheMemoShowsTheSkinsTextsAndSelectsAllThroughTheEngine)
     EXPECT_EQ(Rows(*ContextMenuOf(*memo).Menu()), selected);
     QTest::keyClick(&form, Qt::Key_Escape);
     EXPECT_FALSE(engine->Visible());
+
+    // From the keyboard the menu opens at the memo's centre.
+    QTest::keyClick(memo->Editor(), Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_TRUE(engine->Visible());
+    EXPECT_EQ(engine->Popups().front()->pos(), memo->mapToGlobal(memo->rect().center()));
+    QTest::keyClick(&form, Qt::Key_Escape);
 }
