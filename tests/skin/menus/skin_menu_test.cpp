@@ -241,3 +241,19 @@ TEST(SkinPopupMenu, UpdatesItsRowsBeforeShowingAndReportsItsCloseOnce)
     window.Key(Qt::Key_Escape);
     EXPECT_EQ(closes, 1);
 }
+
+TEST(SkinMenu, TheFirstPopupFadesInToTheMenuOpacityAndSubmenusShowAtIt)
+{
+    MenuFixture menu;
+    menu.engine->SetAlphaBlend(true);
+    menu.engine->SetAlphaBlendAnimation(true);
+    menu.engine->SetAlphaBlendValue(150);
+    menu.Open();
+    TbsSkinPopupWindow* first = menu.Last();
+    EXPECT_LT(first->windowOpacity(), 0.1);
+    ASSERT_TRUE(QTest::qWaitFor([first] { return qRound(first->windowOpacity() * 255) == 150; }, 5000));
+    menu.Key(Qt::Key_Down);
+    menu.Key(Qt::Key_Right);
+    ASSERT_EQ(menu.engine->Popups().size(), 2u);
+    EXPECT_EQ(qRound(menu.Last()->windowOpacity() * 255), 150);
+}
