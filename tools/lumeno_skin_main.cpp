@@ -1,5 +1,6 @@
 #include "tools/skin/skin_tool.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTextStream>
@@ -8,13 +9,18 @@
 
 int main(int argc, char* argv[])
 {
-    // Drawing a menu needs fonts, and so a GUI application; it draws off
+    // Drawing a menu needs fonts, and so a GUI application; a frame is drawn
+    // by the window's own controller, which needs widgets. Both draw off
     // screen, so no display is needed unless one is asked for.
     std::unique_ptr<QCoreApplication> application;
-    if (argc > 1 && QByteArray(argv[1]) == "render-menu") {
+    const QByteArray command = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+    if (command == "render-menu" || command == "render-frame") {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QGuiApplication>(argc, argv);
+        if (command == "render-frame")
+            application = std::make_unique<QApplication>(argc, argv);
+        else
+            application = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }

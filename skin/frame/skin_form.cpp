@@ -105,6 +105,8 @@ bool TbsSkinForm::ForceOwnMoveSizeLoop()
 
 bool TbsSkinForm::IsActive() const
 {
+    if (m_forcedActive)
+        return *m_forcedActive;
     return m_form->isActiveWindow();
 }
 

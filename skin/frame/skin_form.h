@@ -11,6 +11,7 @@
 #include <QRect>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -152,7 +153,9 @@ public:
     // The whole window as the frame paints it, the client area filled with
     // the client background: what a screenshot of the window shows before
     // its controls are drawn. Pixels outside the window shape are transparent.
-    QImage RenderWindow();
+    // With active given the frame is drawn in that look whatever the
+    // window's real activity.
+    QImage RenderWindow(std::optional<bool> active = std::nullopt);
     // Paints the client background into painter, whose origin is the client
     // area's top-left.
     void PaintClientBackground(QPainter& painter, const QSize& clientSize) const;
@@ -335,7 +338,7 @@ private:
     bool m_ncActive { false };
     bool m_firstShow { true };
     bool m_inSizeMove { false };
-    bool m_applyingGeometry { false };
+    std::optional<bool> m_forcedActive;
     QMargins m_appliedMargins;
 
     TbsFrameGeometry m_geometry;

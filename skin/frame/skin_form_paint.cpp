@@ -248,13 +248,17 @@ void TbsSkinForm::PaintClientBackground(QPainter& painter, const QSize& clientSi
     painter.drawImage(at, logo);
 }
 
-QImage TbsSkinForm::RenderWindow()
+QImage TbsSkinForm::RenderWindow(std::optional<bool> active)
 {
+    // A hidden form hears of no size change until it is shown.
+    WMSize();
+    m_forcedActive = active;
+    UpdateCaptionActive(false);
     QImage window(m_form->size(), QImage::Format_ARGB32);
     window.fill(Qt::transparent);
     {
         QPainter painter(&window);
-        const QRect client = m_clientArea->isVisible() ? m_clientArea->geometry() : QRect();
+        const QRect client = m_clientArea->isVisibleTo(m_form) ? m_clientArea->geometry() : QRect();
         if (!client.isEmpty()) {
             painter.translate(client.topLeft());
             PaintClientBackground(painter, client.size());
@@ -263,6 +267,8 @@ QImage TbsSkinForm::RenderWindow()
         if (m_skinnableFrame)
             WMNCPaint(painter, window.rect());
     }
+    m_forcedActive.reset();
+    UpdateCaptionActive(false);
     if (m_form->mask().isEmpty())
         return window;
     const QRegion shape = m_form->mask();

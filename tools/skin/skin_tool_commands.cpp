@@ -3,6 +3,7 @@
 #include "tools/skin/info_command.h"
 #include "tools/skin/pack_command.h"
 #include "tools/skin/render_command.h"
+#include "tools/skin/render_frame_command.h"
 #include "tools/skin/render_menu_command.h"
 #include "tools/skin/unpack_command.h"
 
@@ -16,6 +17,7 @@ const QList<SkinToolCommand>& SkinToolCommands()
         { QStringLiteral("info"), QStringLiteral("FILE"), RunInfoCommand },
         { QStringLiteral("render"), QStringLiteral("FILE NAME WIDTH HEIGHT OUT.png [--face normal|active|down|disabled|focused]"), RunRenderCommand },
         { QStringLiteral("render-menu"), QStringLiteral("FILE OUT.png [--active N]"), RunRenderMenuCommand },
+        { QStringLiteral("render-frame"), QStringLiteral("FILE WIDTH HEIGHT OUT.png [--inactive] [--caption TEXT]"), RunRenderFrameCommand },
     };
     return commands;
 }
