@@ -3,7 +3,7 @@
 // paint), beside a plain copy of the window's pixels.
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/skin_data.h"
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 #include "skin/frame/skin_form.h"
 #include "skins/default_skin.h"
 
