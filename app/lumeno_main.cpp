@@ -72,9 +72,6 @@ int main(int argc, char** argv)
     if (const std::optional<int> status = commandLine.Answer(ArgumentsOf(argc, argv), stdout))
         return *status;
 
-    // The browser engine, loaded later from a module, shares its graphics
-    // contexts with the window's; this has to be said before the application exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(TForm1::Caption());
     InstallFontSubstitutes();

@@ -68,16 +68,14 @@ protected:
 
 int main(int argc, char** argv)
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 4) {
+    if (argc != 4) {
         std::fprintf(stderr, "usage: lumeno-start-probe bare|window|window-with-ad LAUNCH_NS IDLE_MS\n");
         return 2;
     }
-    const QString mode = arguments[1];
-    const qint64 launchNs = arguments[2].toLongLong();
-    const int idleMs = arguments[3].toInt();
+    const QString mode = QString::fromLocal8Bit(argv[1]);
+    const qint64 launchNs = QByteArray(argv[2]).toLongLong();
+    const int idleMs = QByteArray(argv[3]).toInt();
+    QApplication application(argc, argv);
 
     std::unique_ptr<LoopbackHttpServer> server;
     std::unique_ptr<QWidget> window;

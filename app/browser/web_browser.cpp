@@ -3,10 +3,16 @@
 #include "app/browser/browser_module.h"
 
 #include <QCoreApplication>
+#include <QOpenGLContext>
 #include <QPluginLoader>
 #include <QTimer>
 #include <cstdio>
 #include <unistd.h>
+
+// Qt Gui's process-wide context that other contexts share resources with;
+// the application makes it at start only when asked to.
+Q_GUI_EXPORT QOpenGLContext* qt_gl_global_share_context();
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
 
 namespace {
 
@@ -23,6 +29,21 @@ bool AllowEngineAsRoot()
         return false;
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     return true;
+}
+
+// The engine renders through a context shared with the widgets' and crashes
+// on a display with OpenGL when there is none. Asking the application for it
+// at start (Qt::AA_ShareOpenGLContexts) slows every start by tens of
+// milliseconds, so it is made here, after the first paint, before the engine
+// is loaded (which looks for it as it loads).
+void ShareGraphicsContexts()
+{
+    if (qt_gl_global_share_context())
+        return;
+    auto* context = new QOpenGLContext(QCoreApplication::instance());
+    QObject::connect(context, &QObject::destroyed, [] { qt_gl_set_global_share_context(nullptr); });
+    context->create();
+    qt_gl_set_global_share_context(context);
 }
 
 } // namespace
@@ -96,6 +117,7 @@ void TWebBrowser::LoadBrowser()
     m_loadScheduled = false;
     m_loadTried = true;
     const bool withoutSandbox = AllowEngineAsRoot();
+    ShareGraphicsContexts();
     // The module stays loaded for the rest of the run: the engine cannot be
     // unloaded once started.
     QPluginLoader loader(m_modulePath);

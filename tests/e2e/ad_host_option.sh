@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Drives the real lumeno on Qt's offscreen platform to check where the
+# Drives the real lumeno on a virtual display to check where the
 # advertisement host comes from: a wrong --ad-host ends the program with a
 # message, a wrong host in the environment or the settings file is reported
 # and the window starts without the pane, and a good host makes the program
-# load the browser (its module and a browser process) after the window is up.
+# load the browser (its module and a browser process) after the window is up
+# and keep running with it: on an X display with OpenGL the engine needs a
+# graphics context shared with the window's.
 #
 # Usage: ad_host_option.sh BINDIR
 set -euo pipefail
@@ -11,6 +13,16 @@ set -euo pipefail
 bin_dir=${1:?usage: ad_host_option.sh BINDIR}
 lumeno="$bin_dir/lumeno"
 [ -x "$lumeno" ] || { echo "FAIL: $lumeno is not built" >&2; exit 1; }
+
+for tool in xvfb-run ldd; do
+  command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
+done
+
+# Everything below runs on its own X display.
+if [ -z "${LUMENO_E2E_INSIDE:-}" ]; then
+  export LUMENO_E2E_INSIDE=1
+  exec timeout 150 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$bin_dir"
+fi
 
 work=$(mktemp -d)
 lumeno_pid=
@@ -24,7 +36,7 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-export QT_QPA_PLATFORM=offscreen
+unset QT_QPA_PLATFORM
 export XDG_CONFIG_HOME="$work/config"
 export QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
 unset LUMENO_AD_HOST
@@ -63,6 +75,9 @@ for _ in $(seq 1 120); do
   fi
 done
 [ -n "$loaded" ] || fail "the browser was not loaded: $(cat "$work/lumeno.log")"
+# The engine's error page for the closed port has been drawn by now.
+sleep 3
+kill -0 "$lumeno_pid" 2>/dev/null || fail "lumeno ended after loading the browser: $(cat "$work/lumeno.log")"
 if [ "$(id -u)" -eq 0 ]; then
   [ "$(grep -c "running as root" "$work/lumeno.log")" -eq 1 ] || fail "running as root was not said once: $(cat "$work/lumeno.log")"
 fi
