@@ -1,3 +1,5 @@
+#include "menu_test_skin.h"
+
 #include "skin/data/skin_messages.h"
 #include "skin/menus/menu_item.h"
 #include "skin/menus/skin_menu.h"
@@ -256,4 +258,26 @@ TEST(SkinMenu, TheFirstPopupFadesInToTheMenuOpacityAndSubmenusShowAtIt)
     menu.Key(Qt::Key_Right);
     ASSERT_EQ(menu.engine->Popups().size(), 2u);
     EXPECT_EQ(qRound(menu.Last()->windowOpacity() * 255), 150);
+}
+
+TEST(SkinMenu, ASkinThatMorphsBlendsTheRowsStepByStep)
+{
+    MenuFixture menu;
+    MenuSkin skin("40,40", "0,0,100,20", 48, QStringLiteral("morphing=1\nmorphkind=mkdefault"));
+    menu.engine->PopupAt(nullptr, skin.Data(), false, &menu.root, { 100, 100, 100, 100 });
+    TbsSkinPopupWindow* popup = menu.Last();
+    ASSERT_EQ(popup->ActiveItem(), 0);
+    EXPECT_EQ(popup->Items()[0].morph, 1.0);
+
+    MenuFixture::Hover(popup, 4);
+    EXPECT_EQ(popup->Items()[4].morph, 0.0);
+    ASSERT_TRUE(QTest::qWaitFor([popup] { return popup->Items()[4].morph > 0 && popup->Items()[4].morph < 1; }, 2000));
+    // Half way the row is neither face.
+    const QRect row = popup->Items()[4].rect.ToQRect();
+    const QRgb middle = popup->RenderFace().pixel(row.left() + 5, row.top() + 2) | 0xFF000000;
+    EXPECT_NE(middle, MenuSkin::kNormalRow);
+    EXPECT_NE(middle, MenuSkin::kActiveRow);
+    ASSERT_TRUE(QTest::qWaitFor([popup] { return popup->Items()[4].morph == 1.0 && popup->Items()[0].morph == 0.0; }, 2000));
+    EXPECT_EQ(popup->RenderFace().pixel(row.left() + 5, row.top() + 2) | 0xFF000000, MenuSkin::kActiveRow);
+    menu.engine->CloseMenus();
 }
