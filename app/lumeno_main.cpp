@@ -27,16 +27,23 @@ QImage WindowPicture(QWidget& form)
     return shaped;
 }
 
-// Saves what the window shows once it is on the screen, then ends the program
-// with a failure when the picture could not be written.
+// Saves what the window shows once it is on the screen and active (or after
+// a second at most, where the window system keeps it inactive), then ends the
+// program with a failure when the picture could not be written.
 void ScreenshotAfterFirstShow(TForm1& form, const QString& path)
 {
-    QTimer::singleShot(0, &form, [&form, path] {
+    auto* poll = new QTimer(&form);
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, &form, [&form, path, poll, tries = 0]() mutable {
+        if (!form.isActiveWindow() && ++tries < 50)
+            return;
+        poll->stop();
         const bool saved = WindowPicture(form).save(path);
         if (!saved)
             std::fprintf(stderr, "lumeno: cannot write the screenshot to %s\n", qPrintable(path));
         QCoreApplication::exit(saved ? 0 : 1);
     });
+    poll->start();
 }
 
 QStringList ArgumentsOf(int argc, char** argv)
