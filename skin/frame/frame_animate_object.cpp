@@ -26,16 +26,7 @@ TbsSkinAnimateObject::TbsSkinAnimateObject(TbsSkinForm& parent, const TbsDataSki
 
 bool TbsSkinAnimateObject::CommandStateInForce() const
 {
-    switch (Command) {
-    case cmMaximize:
-        return Parent.SkinWindowState() == TbsWindowState::wsMaximized;
-    case cmMinimize:
-        return Parent.SkinWindowState() == TbsWindowState::wsMinimized;
-    case cmRollUp:
-        return Parent.RolledUp();
-    default:
-        return false;
-    }
+    return ::CommandStateInForce(Parent, Command);
 }
 
 void TbsSkinAnimateObject::Draw(QPainter& painter, bool)

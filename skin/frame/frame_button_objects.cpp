@@ -140,16 +140,7 @@ QSize TbsSkinStdButtonObject::RowSize() const
 
 bool TbsSkinStdButtonObject::CommandStateInForce() const
 {
-    switch (Command) {
-    case cmMaximize:
-        return Parent.SkinWindowState() == TbsWindowState::wsMaximized;
-    case cmMinimize:
-        return Parent.SkinWindowState() == TbsWindowState::wsMinimized;
-    case cmRollUp:
-        return Parent.RolledUp();
-    default:
-        return false;
-    }
+    return ::CommandStateInForce(Parent, Command);
 }
 
 bool TbsSkinStdButtonObject::ShowsIcon() const

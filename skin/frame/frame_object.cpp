@@ -161,6 +161,20 @@ void TbsActiveSkinObject::MouseMove(int x, int y)
     emit Parent.OnMouseMoveEvent(IDName, x, y, ObjectRect.ToQRect());
 }
 
+bool CommandStateInForce(const TbsSkinForm& form, TbsStdCommand command)
+{
+    switch (command) {
+    case cmMaximize:
+        return form.SkinWindowState() == TbsWindowState::wsMaximized;
+    case cmMinimize:
+        return form.SkinWindowState() == TbsWindowState::wsMinimized;
+    case cmRollUp:
+        return form.RolledUp();
+    default:
+        return false;
+    }
+}
+
 void TbsUserObject::Draw(QPainter& painter, bool)
 {
     if (Parent.Skinned() && Parent.OnPaintEvent)

@@ -84,6 +84,11 @@ private:
     int m_activePictureIndex { -1 };
 };
 
+// Whether the window is in the state command toggles (maximized for
+// maximize, minimized for minimize, rolled up for roll up): a button of that
+// command then shows its restore faces.
+bool CommandStateInForce(const TbsSkinForm& form, TbsStdCommand command);
+
 // An area the form paints itself through its OnPaintEvent.
 class TbsUserObject : public TbsActiveSkinObject {
 public:
