@@ -12,7 +12,6 @@
 #include <QMap>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 TEST(SkinEditTest, TypingUndoAndEnter)
