@@ -344,6 +344,8 @@ void TForm1::bsSkinXFormButton2Click()
     options.removeLineBreaks = bschck2->Checked();
     options.keyword = edt1->Text();
     options.frequency = bsknsldr1->Value();
+    // Only a caller other than the disabled button can start a second one.
+    AbandonShuffle();
     m_shuffle->Start(Memo1->Text(), std::move(options), RandomGenerator::ProcessWide());
     SetShuffling(true);
 }

@@ -321,6 +321,9 @@ TEST_F(Form1Test, ClearingOrClosingDuringAShuffleIsSafe)
     form.Memo1->SetText(ManySentences(3000));
     Click(form.bsSkinXFormButton2);
     ASSERT_TRUE(form.Shuffling());
+    // A second start replaces the first.
+    form.bsSkinXFormButton2Click();
+    ASSERT_TRUE(form.Shuffling());
     form.bsSkinButton1Click();
     EXPECT_FALSE(form.Shuffling());
     QTest::qWait(50);
