@@ -10,33 +10,8 @@
 # Usage: ad_host_option.sh BINDIR
 set -euo pipefail
 
-bin_dir=${1:?usage: ad_host_option.sh BINDIR}
-lumeno="$bin_dir/lumeno"
-[ -x "$lumeno" ] || { echo "FAIL: $lumeno is not built" >&2; exit 1; }
+source "$(dirname "$0")/lib/window_session.bash" "$0" "${1:-}" ldd
 
-for tool in xvfb-run ldd; do
-  command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
-done
-
-# Everything below runs on its own X display.
-if [ -z "${LUMENO_E2E_INSIDE:-}" ]; then
-  export LUMENO_E2E_INSIDE=1
-  exec timeout 150 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$bin_dir"
-fi
-
-work=$(mktemp -d)
-lumeno_pid=
-cleanup() {
-  if [ -n "$lumeno_pid" ] && kill -0 "$lumeno_pid" 2>/dev/null; then
-    kill "$lumeno_pid" 2>/dev/null || true
-    wait "$lumeno_pid" 2>/dev/null || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-unset QT_QPA_PLATFORM
 export XDG_CONFIG_HOME="$work/config"
 export QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
 unset LUMENO_AD_HOST
@@ -68,17 +43,17 @@ lumeno_pid=$!
 loaded=
 for _ in $(seq 1 120); do
   sleep 0.25
-  kill -0 "$lumeno_pid" 2>/dev/null || fail "lumeno ended: $(cat "$work/lumeno.log")"
+  kill -0 "$lumeno_pid" 2>/dev/null || fail "lumeno ended"
   if grep -q WebEngine "/proc/$lumeno_pid/maps" && grep -qs "^PPid:[[:space:]]*$lumeno_pid\$" /proc/[0-9]*/status; then
     loaded=1
     break
   fi
 done
-[ -n "$loaded" ] || fail "the browser was not loaded: $(cat "$work/lumeno.log")"
+[ -n "$loaded" ] || fail "the browser was not loaded"
 # The engine's error page for the closed port has been drawn by now.
 sleep 3
-kill -0 "$lumeno_pid" 2>/dev/null || fail "lumeno ended after loading the browser: $(cat "$work/lumeno.log")"
+kill -0 "$lumeno_pid" 2>/dev/null || fail "lumeno ended after loading the browser"
 if [ "$(id -u)" -eq 0 ]; then
-  [ "$(grep -c "running as root" "$work/lumeno.log")" -eq 1 ] || fail "running as root was not said once: $(cat "$work/lumeno.log")"
+  [ "$(grep -c "running as root" "$work/lumeno.log")" -eq 1 ] || fail "running as root was not said once"
 fi
 echo "PASS"
