@@ -55,7 +55,7 @@ void TbsFrameMoveSizeLoop::Track(const QPoint& globalCursor)
         QSize(m_controller.GetMinWidth(), m_controller.GetMinHeight()),
         QSize(m_controller.GetMaxWidth(), m_controller.GetMaxHeight()));
     if (m_hitCode == HTCAPTION) {
-        m_controller.WMMoving(proposed);
+        m_controller.WMMoving(proposed, globalCursor);
         form->move(proposed.topLeft());
     } else {
         m_controller.WMSizing(proposed);

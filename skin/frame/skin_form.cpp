@@ -299,7 +299,7 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event)
 
 void TbsSkinForm::WMSize()
 {
-    m_magneticState = {};
+    m_magneticState.ClearStuck();
     LayoutClientArea();
     CalcResizeGeometry();
     if (m_skinnableFrame && m_form->width() >= GetMinWidth() && m_form->height() >= GetMinHeight())

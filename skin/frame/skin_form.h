@@ -238,9 +238,9 @@ private:
     void WMNCButtonDown(const QPoint& point, const QPoint& globalPoint, Qt::MouseButton button);
     void WMNCButtonUp(const QPoint& point, Qt::MouseButton button);
     void WMNCButtonDblClk(const QPoint& point, Qt::MouseButton button);
-    void WMEnterSizeMove();
+    void WMEnterSizeMove(const QPoint& cursor);
     void WMExitSizeMove();
-    void WMMoving(QRect& proposed);
+    void WMMoving(QRect& proposed, const QPoint& cursor);
     void WMSizing(const QRect& proposed);
     void WMSkinDataBeforeChange(TbsSkinData* sender);
     void WMSkinDataChange(TbsSkinData* sender);
@@ -290,7 +290,7 @@ private:
     void ApplySizeLimits();
     void StartFadeIn();
     void FadeInStep();
-    void SnapToWorkArea(QRect& proposed);
+    void SnapToWorkArea(QRect& proposed, const QPoint& cursor);
 
     QWidget* const m_form;
     QWidget* m_clientArea { nullptr };
@@ -365,6 +365,7 @@ private:
         bool bottom { false };
         int cursorX { 0 };
         int cursorY { 0 };
+        void ClearStuck() { left = top = right = bottom = false; }
     } m_magneticState;
 
     QBasicTimer m_hoverTimer;

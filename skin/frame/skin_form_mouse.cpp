@@ -213,7 +213,7 @@ bool TbsSkinForm::StartSystemMoveSize(int hitCode)
     QWindow* window = m_form->windowHandle();
     if (ForceOwnMoveSizeLoop() || !window || !QGuiApplication::platformName().startsWith(QStringLiteral("wayland")))
         return false;
-    WMEnterSizeMove();
+    WMEnterSizeMove(QCursor::pos());
     const bool started
         = hitCode == HTCAPTION ? window->startSystemMove() : window->startSystemResize(EdgesFor(hitCode));
     // The window system runs its loop and tells nothing of its end; the frame
@@ -224,15 +224,15 @@ bool TbsSkinForm::StartSystemMoveSize(int hitCode)
 
 void TbsSkinForm::StartOwnMoveSize(int hitCode, QPoint pressPoint, QPoint cursor)
 {
-    WMEnterSizeMove();
+    WMEnterSizeMove(pressPoint);
     m_moveSizeLoop->Begin(hitCode, pressPoint);
     m_moveSizeLoop->Track(cursor);
 }
 
-void TbsSkinForm::WMEnterSizeMove()
+void TbsSkinForm::WMEnterSizeMove(const QPoint& cursor)
 {
-    m_magneticState.cursorX = QCursor::pos().x();
-    m_magneticState.cursorY = QCursor::pos().y();
+    m_magneticState.cursorX = cursor.x();
+    m_magneticState.cursorY = cursor.y();
     ResetObjectStates();
     m_hoverTimer.stop();
     m_hotObject = m_captureObject = -1;
@@ -247,17 +247,17 @@ void TbsSkinForm::WMExitSizeMove()
     m_form->update();
 }
 
-void TbsSkinForm::WMMoving(QRect& proposed)
+void TbsSkinForm::WMMoving(QRect& proposed, const QPoint& cursor)
 {
     if (m_skinWindowState == TbsWindowState::wsMaximized) {
         proposed = m_form->geometry();
         return;
     }
     if (m_magnetic)
-        SnapToWorkArea(proposed);
+        SnapToWorkArea(proposed, cursor);
 }
 
 void TbsSkinForm::WMSizing(const QRect&)
 {
-    m_magneticState = {};
+    m_magneticState.ClearStuck();
 }

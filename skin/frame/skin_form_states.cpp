@@ -8,7 +8,6 @@
 #include "skin/frame/frame_object.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
@@ -233,7 +232,7 @@ void TbsSkinForm::PlaceAtFirstShow()
         m_form->move(CentredIn(area, m_form->size()).topLeft());
 }
 
-void TbsSkinForm::SnapToWorkArea(QRect& proposed)
+void TbsSkinForm::SnapToWorkArea(QRect& proposed, const QPoint& cursor)
 {
     const QRect area = WindowWorkArea(m_form->geometry());
     if (area.isEmpty())
@@ -241,7 +240,6 @@ void TbsSkinForm::SnapToWorkArea(QRect& proposed)
     const int s = m_magneticSize;
     const int w = m_form->width();
     const int h = m_form->height();
-    const QPoint cursor = QCursor::pos();
     const int areaRight = area.left() + area.width();
     const int areaBottom = area.top() + area.height();
     int left = proposed.left();

@@ -231,6 +231,41 @@ TEST(SkinFormFrame, OwnLoopMovesByTheCaptionAndSizesByTheCorner)
     TbsSkinForm::SetForceOwnMoveSizeLoop(false);
 }
 
+TEST(SkinFormFrame, MagneticWindowSnapsToTheWorkAreaEdgeWhileMoving)
+{
+    FramedForm framed;
+    framed.form.setGeometry(100, 100, 400, 300);
+    framed.ShowActive();
+    framed.controller->SetMagnetic(true);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    TbsSkinForm::SetForceOwnMoveSizeLoop(true);
+    const auto moveTo = [&](int globalX) {
+        QTest::mouseMove(&framed.form, QPoint(globalX - framed.form.x(), 12));
+    };
+    QTest::mousePress(&framed.form, Qt::LeftButton, {}, QPoint(150, 12));
+    moveTo(area.left() + 153);
+    EXPECT_EQ(framed.form.x(), area.left()) << "3 pixels from the edge: snapped onto it";
+    moveTo(area.left() + 156);
+    EXPECT_EQ(framed.form.x(), area.left()) << "the cursor moved 3 pixels, no more than the magnetic size";
+    moveTo(area.left() + 170);
+    EXPECT_EQ(framed.form.x(), area.left() + 20) << "away from the edge the window follows the cursor";
+    QTest::mouseRelease(&framed.form, Qt::LeftButton, {}, QPoint(150, 12));
+    TbsSkinForm::SetForceOwnMoveSizeLoop(false);
+}
+
+TEST(SkinFormFrame, OpacityAndFadeIn)
+{
+    FramedForm framed;
+    framed.controller->SetAlphaBlendValue(200);
+    framed.controller->SetAlphaBlend(true);
+    EXPECT_NEAR(framed.form.windowOpacity(), 200 / 255.0, 0.01);
+    framed.form.hide();
+    framed.controller->SetAlphaBlendAnimation(true);
+    framed.form.show();
+    QTest::qWait(20);
+    EXPECT_NEAR(framed.form.windowOpacity(), 200 / 255.0, 0.01) << "the fade ends at the window's opacity";
+}
+
 TEST(SkinFormFrame, FixedSizeFormRollsUpOnACaptionDoubleClick)
 {
     FramedForm framed;
