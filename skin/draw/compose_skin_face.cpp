@@ -10,26 +10,29 @@ QImage ComposeSkinFace(const QImage& picture, const SkinPieceGeometry& piece, Co
         return {};
     SkinPieceGeometry face = piece;
     face.skinRect = faceRect;
+    face = ClipToPicture(face, picture.size());
+    if (face.skinRect.IsEmpty())
+        return {};
     SkinTargetGeometry const target = CalcTargetGeometry(mode, face, width, height);
-    int const skinWidth = faceRect.Width();
-    int const skinHeight = faceRect.Height();
+    int const skinWidth = face.skinRect.Width();
+    int const skinHeight = face.skinRect.Height();
 
     QImage image;
     switch (mode) {
     case CompositionMode::Fixed:
         image = MakeSkinBitmap(skinWidth, skinHeight);
-        DrawPiece(image, image.rect(), ToSkinBitmap(picture), faceRect.ToQRect());
+        DrawPiece(image, image.rect(), ToSkinBitmap(picture), face.skinRect.ToQRect());
         break;
     case CompositionMode::Full:
         ComposeSkinImage(image, picture, face, target, true);
         break;
     case CompositionMode::Horizontal:
-        ComposeSkinImageHorz(image, picture, faceRect, piece.leftTop.x(), skinWidth - piece.rightTop.x(),
-            target.width, piece.stretchEffect);
+        ComposeSkinImageHorz(image, picture, face.skinRect, face.leftTop.x(), skinWidth - face.rightTop.x(),
+            target.width, face.stretchEffect);
         break;
     case CompositionMode::Vertical:
-        ComposeSkinImageVert(image, picture, faceRect, piece.leftTop.y(), skinHeight - piece.leftBottom.y(),
-            target.height, piece.stretchEffect);
+        ComposeSkinImageVert(image, picture, face.skinRect, face.leftTop.y(), skinHeight - face.leftBottom.y(),
+            target.height, face.stretchEffect);
         break;
     case CompositionMode::None:
         break;

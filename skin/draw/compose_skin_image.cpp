@@ -2,6 +2,8 @@
 
 #include "skin/draw/engine_bitmap.h"
 
+#include <algorithm>
+
 namespace {
 
 // A piece of the skin rectangle, from coordinates relative to its top-left.
@@ -42,14 +44,18 @@ void FillWithPiece(QImage& destination, const QRect& area, const QImage& picture
     case StretchType::stFull:
         DrawPiece(destination, area, picture, piece);
         return;
+    // The repeated copy is only stretched along one axis; along the other no
+    // more of it is made than the area can show.
     case StretchType::stHorz: {
-        QImage const column = StretchedPiece(picture, piece, piece.width(), area.height());
-        TilePiece(destination, area, column, column.rect());
+        QRect const shown(piece.topLeft(), QSize(std::min(piece.width(), area.width()), piece.height()));
+        QImage const column = StretchedPiece(picture, shown, shown.width(), area.height());
+        TilePiece(destination, area, column, QRect(0, 0, piece.width(), area.height()));
         return;
     }
     case StretchType::stVert: {
-        QImage const row = StretchedPiece(picture, piece, area.width(), piece.height());
-        TilePiece(destination, area, row, row.rect());
+        QRect const shown(piece.topLeft(), QSize(piece.width(), std::min(piece.height(), area.height())));
+        QImage const row = StretchedPiece(picture, shown, area.width(), shown.height());
+        TilePiece(destination, area, row, QRect(0, 0, area.width(), piece.height()));
         return;
     }
     }

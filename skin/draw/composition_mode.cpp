@@ -1,5 +1,7 @@
 #include "skin/draw/composition_mode.h"
 
+#include <algorithm>
+
 bool IsDrawable(const SkinRect& rect)
 {
     return IsSkinCoordinate(rect.left) && IsSkinCoordinate(rect.top) && IsSkinCoordinate(rect.right)
@@ -57,6 +59,43 @@ CompositionMode CompositionModeOf(const SkinPieceGeometry& piece)
     if (!piece.leftBottom.isNull())
         return CompositionMode::Vertical;
     return CompositionMode::Fixed;
+}
+
+namespace {
+
+QPoint ClampedInto(const QPoint& point, const QPoint& shift, int width, int height)
+{
+    QPoint const moved = point - shift;
+    return { std::clamp(moved.x(), 0, width), std::clamp(moved.y(), 0, height) };
+}
+
+} // namespace
+
+SkinPieceGeometry ClipToPicture(const SkinPieceGeometry& piece, const QSize& pictureSize)
+{
+    if (!IsDrawable(piece))
+        return piece;
+    SkinRect const& skin = piece.skinRect;
+    SkinRect const inside { std::max(skin.left, 0), std::max(skin.top, 0), std::min(skin.right, pictureSize.width()),
+        std::min(skin.bottom, pictureSize.height()) };
+    SkinPieceGeometry clipped = piece;
+    if (inside.IsEmpty()) {
+        clipped.skinRect = {};
+        return clipped;
+    }
+    clipped.skinRect = inside;
+    QPoint const shift { inside.left - skin.left, inside.top - skin.top };
+    int const width = inside.Width();
+    int const height = inside.Height();
+    clipped.leftTop = ClampedInto(piece.leftTop, shift, width, height);
+    clipped.rightTop = ClampedInto(piece.rightTop, shift, width, height);
+    clipped.leftBottom = ClampedInto(piece.leftBottom, shift, width, height);
+    clipped.rightBottom = ClampedInto(piece.rightBottom, shift, width, height);
+    QPoint const clientTopLeft = ClampedInto(piece.clientRect.TopLeft(), shift, width, height);
+    QPoint const clientBottomRight
+        = ClampedInto({ piece.clientRect.right, piece.clientRect.bottom }, shift, width, height);
+    clipped.clientRect = { clientTopLeft.x(), clientTopLeft.y(), clientBottomRight.x(), clientBottomRight.y() };
+    return clipped;
 }
 
 SkinTargetGeometry CalcTargetGeometry(CompositionMode mode, const SkinPieceGeometry& piece, int width, int height)

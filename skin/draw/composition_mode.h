@@ -5,6 +5,7 @@
 #include "skin/data/skin_values.h"
 
 #include <QPoint>
+#include <QSize>
 
 // How a resizable skin piece is cut up and where its cuts land at a given size.
 
@@ -61,6 +62,14 @@ bool IsDrawable(const SkinTargetGeometry& target);
 SkinPieceGeometry PieceGeometryOf(const TbsDataSkinCustomControl& definition);
 
 CompositionMode CompositionModeOf(const SkinPieceGeometry& piece);
+
+// The piece cut to a picture of pictureSize: its skin rectangle made the part
+// that lies in the picture (empty when none does), its points and client
+// rectangle held inside what is left. A piece whose parts all lie inside
+// its picture stays as it is; nothing composed from the result reads or
+// allocates more than the picture holds, however far a broken skin's
+// rectangles reach.
+SkinPieceGeometry ClipToPicture(const SkinPieceGeometry& piece, const QSize& pictureSize);
 
 // The target geometry for a proposed size: full mode keeps the size, the
 // horizontal mode forces the skin height, the vertical mode the skin width,

@@ -6,43 +6,56 @@
 
 namespace {
 
-// A piece that lies wholly inside its picture, so the copy loops never test
-// bounds: either the caller's own piece or a copy padded with black.
-class InsidePiece {
+constexpr QRgb kBlack = 0xff000000u;
+
+// Reads a piece of a picture as if the picture were padded with black wherever
+// the piece reaches past it, without making that padded copy: a piece far
+// larger than its picture costs only the pixels actually read.
+class PieceReader {
 public:
-    InsidePiece(const QImage& picture, const QRect& piece)
+    PieceReader(const QImage& picture, const QRect& piece)
         : m_source(ToSkinBitmap(picture))
+        , m_left(piece.left())
+        , m_top(piece.top())
     {
-        QImage const& source = m_source;
-        if (source.rect().contains(piece)) {
-            m_image = &source;
-            m_rect = piece;
-            return;
-        }
-        m_padded = MakeSkinBitmap(piece.width(), piece.height());
-        if (m_padded.isNull())
-            return;
-        QRect const inside = piece & source.rect();
-        for (int y = inside.top(); y <= inside.bottom(); ++y)
-            std::memcpy(SkinRow(m_padded, y - piece.top()) + (inside.left() - piece.left()),
-                SkinRow(source, y) + inside.left(), sizeof(QRgb) * inside.width());
-        m_image = &m_padded;
-        m_rect = m_padded.rect();
     }
 
-    InsidePiece(const InsidePiece&) = delete;
-    InsidePiece& operator=(const InsidePiece&) = delete;
+    // The picture's row under piece row y, or null where the piece passes the
+    // picture's top or bottom.
+    const QRgb* SourceRow(int y) const
+    {
+        qint64 const row = m_top + y;
+        return row >= 0 && row < m_source.height() ? SkinRow(m_source, static_cast<int>(row)) : nullptr;
+    }
 
-    // False when a padded copy could not be made (a piece too large for memory).
-    bool IsValid() const { return m_image != nullptr; }
+    // The picture's column under piece column x, or -1 outside the picture.
+    int SourceColumn(int x) const
+    {
+        qint64 const column = m_left + x;
+        return column >= 0 && column < m_source.width() ? static_cast<int>(column) : -1;
+    }
 
-    const QRgb* Row(int pieceY) const { return SkinRow(*m_image, m_rect.top() + pieceY) + m_rect.left(); }
+    // Copies count pixels of piece row y, from piece column x on, to out.
+    void CopyRow(int y, int x, int count, QRgb* out) const
+    {
+        const QRgb* const row = SourceRow(y);
+        if (!row) {
+            std::fill_n(out, count, kBlack);
+            return;
+        }
+        qint64 const from = m_left + x;
+        int const before = static_cast<int>(std::clamp<qint64>(-from, 0, count));
+        int const inside = static_cast<int>(std::clamp<qint64>(m_source.width() - from - before, 0, count - before));
+        std::fill_n(out, before, kBlack);
+        if (inside > 0)
+            std::memcpy(out + before, row + from + before, sizeof(QRgb) * inside);
+        std::fill_n(out + before + inside, count - before - inside, kBlack);
+    }
 
 private:
     QImage m_source;
-    QImage m_padded;
-    const QImage* m_image { nullptr };
-    QRect m_rect;
+    qint64 m_left;
+    qint64 m_top;
 };
 
 // Which of `from` source positions feeds each of `to` target positions when
@@ -91,21 +104,18 @@ void DrawPiece(QImage& destination, const QRect& target, const QImage& source, c
     if (visible.isEmpty())
         return;
     ConvertToSkinBitmap(destination);
-    InsidePiece const from(source, piece);
-    if (!from.IsValid())
-        return;
+    PieceReader const from(source, piece);
 
     if (target.size() == piece.size()) {
         int const dx = visible.left() - target.left();
         for (int y = visible.top(); y <= visible.bottom(); ++y)
-            std::memcpy(SkinRow(destination, y) + visible.left(), from.Row(y - target.top()) + dx,
-                sizeof(QRgb) * visible.width());
+            from.CopyRow(y - target.top(), dx, visible.width(), SkinRow(destination, y) + visible.left());
         return;
     }
 
     std::vector<int> columns(visible.width());
     for (int x = 0; x < visible.width(); ++x)
-        columns[x] = StretchedIndex(visible.left() - target.left() + x, piece.width(), target.width());
+        columns[x] = from.SourceColumn(StretchedIndex(visible.left() - target.left() + x, piece.width(), target.width()));
     int previousRow = -1;
     for (int y = visible.top(); y <= visible.bottom(); ++y) {
         int const row = StretchedIndex(y - target.top(), piece.height(), target.height());
@@ -114,9 +124,9 @@ void DrawPiece(QImage& destination, const QRect& target, const QImage& source, c
             std::memcpy(out, SkinRow(destination, y - 1) + visible.left(), sizeof(QRgb) * visible.width());
             continue;
         }
-        const QRgb* in = from.Row(row);
+        const QRgb* in = from.SourceRow(row);
         for (int x = 0; x < visible.width(); ++x)
-            out[x] = in[columns[x]];
+            out[x] = in && columns[x] >= 0 ? in[columns[x]] : kBlack;
         previousRow = row;
     }
 }
@@ -129,9 +139,7 @@ void TilePiece(QImage& destination, const QRect& area, const QImage& source, con
     if (visible.isEmpty())
         return;
     ConvertToSkinBitmap(destination);
-    InsidePiece const from(source, piece);
-    if (!from.IsValid())
-        return;
+    PieceReader const from(source, piece);
     int const tileWidth = piece.width();
     int const tileHeight = piece.height();
     int const left = visible.left();
@@ -144,14 +152,14 @@ void TilePiece(QImage& destination, const QRect& area, const QImage& source, con
             std::memcpy(row + left, SkinRow(destination, y - tileHeight) + left, sizeof(QRgb) * visible.width());
             continue;
         }
-        const QRgb* in = from.Row((y - area.top()) % tileHeight);
+        int const pieceRow = (y - area.top()) % tileHeight;
         int const phase = (left - area.left()) % tileWidth;
         int const headWidth = std::min(tileWidth - phase, end - left);
-        std::memcpy(row + left, in + phase, sizeof(QRgb) * headWidth);
+        from.CopyRow(pieceRow, phase, headWidth, row + left);
         int const firstWhole = left + headWidth;
         if (firstWhole >= end)
             continue;
-        std::memcpy(row + firstWhole, in, sizeof(QRgb) * std::min(tileWidth, end - firstWhole));
+        from.CopyRow(pieceRow, 0, std::min(tileWidth, end - firstWhole), row + firstWhole);
         // Whole tiles from firstWhole on: double the laid run until the row is full.
         for (int x = firstWhole + tileWidth; x < end;) {
             int const count = std::min(x - firstWhole, end - x);

@@ -38,7 +38,8 @@ QImage CoordinatePicture(int width, int height)
 
 // A packed skin with a 42 x 22 horizontal button (ends 3 and 7 pixels wide,
 // an active face below the normal one), a label definition that has no
-// picture geometry, and a button whose picture index points nowhere.
+// picture geometry, a button whose picture index points nowhere, and a
+// fixed-size panel whose skin rectangle is far larger than its 50 x 60 picture.
 class RenderCommand : public testing::Test {
 protected:
     void SetUp() override
@@ -56,10 +57,11 @@ protected:
                   "[SKINOBJECTS]\r\n"
                   "count=0\r\n"
                   "[SKINCONTROLS]\r\n"
-                  "count=3\r\n"
+                  "count=4\r\n"
                   "0=button:button\r\n"
                   "1=caption:stdlabel\r\n"
                   "2=lost:button\r\n"
+                  "3=huge:panel\r\n"
                   "[button]\r\n"
                   "pictureindex=0\r\n"
                   "skinrect=4,5,46,27\r\n"
@@ -71,7 +73,10 @@ protected:
                   "fontheight=12\r\n"
                   "[lost]\r\n"
                   "pictureindex=3\r\n"
-                  "skinrect=4,5,46,27\r\n");
+                  "skinrect=4,5,46,27\r\n"
+                  "[huge]\r\n"
+                  "pictureindex=0\r\n"
+                  "skinrect=0,0,20000,20000\r\n");
         ini.close();
         ASSERT_TRUE(CoordinatePicture(50, 60).save(folder.filePath("controls.bmp"), "BMP"));
         const RenderRun pack = RunSkinToolWith({ "pack", folder.filePath("skin.ini"), Path("skin.skn") });
@@ -147,4 +152,16 @@ TEST_F(RenderCommand, RefusesWhatItCannotDrawWithStatusTwo)
             << c.arguments.join(' ').toStdString() << ": " << run.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(Path("x.png")));
+}
+
+TEST_F(RenderCommand, SkinRectFarPastItsPictureRendersNoMoreThanThePicture)
+{
+    // The fixed face once took the 20000 x 20000 skin rectangle as its size
+    // and wrote a picture of gigabytes for a 1 x 1 request.
+    const RenderRun run = RunSkinToolWith({ "render", Path("skin.skn"), "huge", "1", "1", Path("huge.png") });
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "50 x 60\n");
+    const QImage face(Path("huge.png"));
+    ASSERT_EQ(face.size(), QSize(50, 60));
+    EXPECT_EQ(face.pixel(49, 59) & 0xffffff, qRgb(49, 59, 7) & 0xffffff);
 }

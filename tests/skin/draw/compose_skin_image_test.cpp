@@ -405,11 +405,13 @@ TEST(ComposeSkinImage, CorruptGeometryIsNeitherResizedNorDrawn)
     EXPECT_TRUE(PixelsAre(face, [](int, int) { return qRgb(0, 0, 0); }));
     EXPECT_TRUE(ComposeSkinBorders(CoordinatePicture(40, 30), piece, target).top.isNull());
 
-    // A piece far larger than memory, partly outside its picture: nothing drawn.
+    // A piece far larger than memory, partly outside its picture: what lies
+    // outside the picture is black, and only the pixels shown are read.
     QImage small = MakeSkinBitmap(4, 4);
     DrawPiece(small, small.rect(), CoordinatePicture(4, 4), QRect(-1, -1, 1 << 20, 1 << 20));
-    TilePiece(small, small.rect(), CoordinatePicture(4, 4), QRect(-1, -1, 1 << 20, 1 << 20));
     EXPECT_TRUE(PixelsAre(small, [](int, int) { return qRgb(0, 0, 0); }));
+    TilePiece(small, small.rect(), CoordinatePicture(4, 4), QRect(-1, -1, 1 << 20, 1 << 20));
+    EXPECT_TRUE(PixelsAre(small, [](int x, int y) { return x > 0 && y > 0 ? qRgb(x - 1, y - 1, 7) : qRgb(0, 0, 0); }));
 }
 
 TEST(ComposeSkinImage, PiecesMoveBetweenPicturesOfAnyFormat)
