@@ -170,7 +170,6 @@ QRect TbsSkinCheckRadioBox::FlatCaptionRect(int left, const QFont& font) const
 
 QRect TbsSkinCheckRadioBox::CaptionRect()
 {
-    GetSkinData();
     if (m_caption.isEmpty())
         return {};
     if (const auto* definition = Definition<TbsDataSkinCheckRadioControl>()) {

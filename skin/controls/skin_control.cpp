@@ -31,7 +31,12 @@ void TbsSkinControl::SetSkinData(TbsSkinData* skinData)
 
 void TbsSkinControl::SetSkinDataName(const QString& name)
 {
+    if (name == m_skinDataName)
+        return;
     m_skinDataName = name;
+    // The definition is looked up here and at skin changes, never per paint.
+    if (m_skinData && !m_skinData->Empty())
+        ChangeSkinData();
 }
 
 void TbsSkinControl::GetSkinData()
@@ -109,7 +114,9 @@ QImage TbsSkinControl::RenderFace()
 {
     if (width() <= 0 || height() <= 0)
         return {};
-    GetSkinData();
+    // A skin data component that went away leaves nothing to draw from.
+    if (!SkinDefinition())
+        m_skinIndex = -1;
     QImage face(size(), kFaceFormat);
     face.fill(Qt::black);
     PaintFace(face);

@@ -11,8 +11,9 @@ class TbsDataSkinControl;
 class TbsSkinData;
 
 // The skin binding every windowed skinned control shares: it names its
-// definition by SkinDataName, looks it up again at every paint, builds its whole
-// face in an off-screen image and copies it to the screen in one step.
+// definition by SkinDataName, looks it up when the skin, the skin data or the
+// name changes (never per paint), builds its whole face in an off-screen image
+// and copies it to the screen in one step.
 //
 // A derived control draws its face in CreateControlDefaultImage (no
 // definition) and CreateControlSkinImage (with a definition); the image they

@@ -78,9 +78,11 @@ void TbsSkinCustomControl::GetSkinData()
         m_mode = m_piece.skinRect.IsEmpty() ? CompositionMode::None : CompositionMode::Fixed;
         return;
     }
-    m_piece = PieceGeometryOf(*custom);
-    m_mode = CompositionModeOf(m_piece);
     m_picture = SkinPicture(custom->pictureIndex);
+    m_piece = PieceGeometryOf(*custom);
+    if (!m_picture.isNull())
+        m_piece = ClipToPicture(m_piece, m_picture.size());
+    m_mode = CompositionModeOf(m_piece);
     m_maskPicture = SkinPicture(custom->maskPictureIndex);
 }
 
@@ -119,9 +121,14 @@ void TbsSkinCustomControl::CalcSize(int& width, int& height)
 {
     if (!HasSkinDefinition() || m_mode == CompositionMode::None)
         return;
-    m_target = CalcTargetGeometry(m_mode, m_piece, width, height);
-    width = m_target.width;
-    height = m_target.height;
+    const SkinTargetGeometry target = CalcTargetGeometry(m_mode, m_piece, width, height);
+    width = target.width;
+    height = target.height;
+}
+
+SkinTargetGeometry TbsSkinCustomControl::Target() const
+{
+    return CalcTargetGeometry(m_mode, m_piece, width(), height());
 }
 
 void TbsSkinCustomControl::SetControlRegion()
@@ -140,9 +147,6 @@ void TbsSkinCustomControl::SetControlRegion()
 
 void TbsSkinCustomControl::PaintFace(QImage& face)
 {
-    int w = width();
-    int h = height();
-    CalcSize(w, h);
     if (HasSkinDefinition() && m_forceBackground && m_mode == CompositionMode::Full)
         PaintForcedBackground(face);
     else
@@ -157,14 +161,14 @@ void TbsSkinCustomControl::PaintForcedBackground(QImage& face)
         const SkinRect& client = m_piece.clientRect;
         const QRect piece = client.Translated(m_piece.skinRect.left, m_piece.skinRect.top).ToQRect();
         FillWithPiece(
-            face, m_target.clientRect.ToQRect(), m_picture, piece, m_piece.stretchEffect, m_piece.stretchType);
+            face, Target().clientRect.ToQRect(), m_picture, piece, m_piece.stretchEffect, m_piece.stretchType);
     }
     DrawSkinBorders(face);
 }
 
 void TbsSkinCustomControl::DrawSkinBorders(QImage& face)
 {
-    SkinBorderStrips strips = ComposeSkinBorders(m_picture, m_piece, m_target);
+    SkinBorderStrips strips = ComposeSkinBorders(m_picture, m_piece, Target());
     CreateControlSkinImage(strips.top);
     QPainter painter(&face);
     const int topHeight = strips.top.height();
@@ -202,7 +206,6 @@ void TbsSkinCustomControl::CreateSkinFace(QImage& image, const SkinRect& faceRec
 
 void TbsSkinCustomControl::resizeEvent(QResizeEvent* event)
 {
-    GetSkinData();
     if (HasSkinDefinition()) {
         int w = event->size().width();
         int h = event->size().height();

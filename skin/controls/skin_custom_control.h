@@ -46,8 +46,9 @@ public:
 
     CompositionMode Mode() const { return m_mode; }
     const SkinPieceGeometry& Piece() const { return m_piece; }
-    // Where the definition's client rectangle lies at the current size.
-    const SkinTargetGeometry& Target() const { return m_target; }
+    // Where the definition's points and client rectangle lie at the current
+    // size; a function of the definition and the size alone.
+    SkinTargetGeometry Target() const;
     // A rectangle in skin coordinates placed for the current size.
     SkinRect MapSkinRect(const SkinRect& rect) const;
 
@@ -76,7 +77,6 @@ private:
 
     SkinPieceGeometry m_piece;
     CompositionMode m_mode { CompositionMode::None };
-    SkinTargetGeometry m_target;
 
     QFont m_defaultFont { StandardDefaultFont() };
     SkinColor m_defaultFontColor { clWindowText };

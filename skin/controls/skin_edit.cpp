@@ -243,7 +243,6 @@ void TbsSkinEdit::PlaceEditor()
 
 void TbsSkinEdit::resizeEvent(QResizeEvent* event)
 {
-    GetSkinData();
     const int required = RequiredHeight(event->size().height());
     if (required != event->size().height()) {
         resize(event->size().width(), required);

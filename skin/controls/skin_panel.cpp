@@ -6,6 +6,7 @@
 #include "skin/draw/compose_skin_image.h"
 
 #include <QPainter>
+#include <QScopedValueRollback>
 
 TbsSkinPanel::TbsSkinPanel(QWidget* parent)
     : TbsSkinCustomControl(parent)
@@ -61,14 +62,11 @@ bool TbsSkinPanel::FillsWholePanel() const
 
 QRect TbsSkinPanel::ClientRect()
 {
-    GetSkinData();
     if (HasSkinDefinition()) {
         if (FillsWholePanel() || !BackgroundPicture().isNull())
             return rect();
-        int w = width();
-        int h = height();
-        CalcSize(w, h);
-        return Target().clientRect.ToQRect();
+        // However far a skin's client rectangle reaches, children stay inside.
+        return Target().clientRect.ToQRect().intersected(rect());
     }
     QRect client = rect();
     if (m_borderStyle != bvNone)
@@ -89,6 +87,11 @@ QRect TbsSkinPanel::CaptionBarRect() const
 
 void TbsSkinPanel::UpdateClientArea()
 {
+    // New margins send a resize event back here; that nested call has
+    // nothing more to do.
+    if (m_updatingClientArea)
+        return;
+    const QScopedValueRollback<bool> updating(m_updatingClientArea, true);
     const QRect client = ClientRect();
     setContentsMargins(client.left(), client.top(), width() - client.right() - 1, height() - client.bottom() - 1);
     update();
@@ -145,9 +148,6 @@ void TbsSkinPanel::PaintPanelFace(QImage& face)
         TbsSkinCustomControl::PaintFace(face);
         return;
     }
-    int w = width();
-    int h = height();
-    CalcSize(w, h);
     const SkinPieceGeometry& piece = Piece();
     if (FillsWholePanel()) {
         const QRect client = piece.clientRect.Translated(piece.skinRect.left, piece.skinRect.top).ToQRect();

@@ -56,4 +56,5 @@ private:
     int m_defaultCaptionHeight { 22 };
     Alignment m_defaultAlignment { Alignment::taLeftJustify };
     int m_realHeight { -1 };
+    bool m_updatingClientArea { false };
 };

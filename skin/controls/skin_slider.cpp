@@ -170,7 +170,6 @@ int TbsSkinSlider::TrackLength() const
 
 void TbsSkinSlider::Relayout()
 {
-    GetSkinData();
     const QSize thumb = ThumbSize();
     if (IsHorizontal()) {
         m_ruler = BuildRulerPicture();

@@ -104,7 +104,6 @@ void TbsSkinStdLabel::AdjustBounds()
     update();
     if (!m_autoSize)
         return;
-    GetSkinData();
     const QFontMetrics metrics(TextFont());
     // An empty caption still takes the room of one space.
     const QString text = m_caption.isEmpty() ? QStringLiteral(" ") : m_caption;
@@ -183,7 +182,6 @@ QString PathWithEllipsis(const QFontMetrics& metrics, const QString& text, int l
 
 void TbsSkinStdLabel::paintEvent(QPaintEvent*)
 {
-    GetSkinData();
     if (m_caption.isEmpty() || width() <= 0 || height() <= 0)
         return;
     QPainter painter(this);
