@@ -1,5 +1,8 @@
 #include "skin/controls/fallback_drawing.h"
 
+#include "skin/controls/plain_look_colors.h"
+#include "skin/controls/system_colors.h"
+
 #include <QPainter>
 
 namespace {
@@ -13,6 +16,15 @@ void InvertPixel(QImage& image, int x, int y)
 } // namespace
 
 namespace fallback {
+
+void PlainButtonFace(QPainter& painter, const QRect& rect, PlainLook look)
+{
+    if (rect.isEmpty())
+        return;
+    const SkinColor fill = look == PlainLook::Down ? kPlainDownFill : look == PlainLook::Hot ? kPlainHotFill : clBtnFace;
+    painter.fillRect(rect, SkinColorToQColor(fill));
+    FrameRect(painter, rect, SkinColorToQColor(look == PlainLook::Normal ? clBtnShadow : clNavy));
+}
 
 void FrameRect(QPainter& painter, const QRect& rect, const QColor& color)
 {

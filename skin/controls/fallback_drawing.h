@@ -19,6 +19,13 @@ void FrameRect(QPainter& painter, const QRect& rect, const QColor& color);
 // bottom and right edge.
 void Frame3D(QPainter& painter, const QRect& rect, const QColor& topLeft, const QColor& bottomRight);
 
+// How a plain button face shows its state.
+enum class PlainLook { Normal, Hot, Down };
+
+// The face of a button, an arrow or a thumb without a skin: button face in a
+// shadow frame, or the hot or pressed fill in a navy frame.
+void PlainButtonFace(QPainter& painter, const QRect& rect, PlainLook look);
+
 // The focus marker: every other pixel of the rectangle's outline inverted.
 void DrawFocusRect(QImage& image, const QRect& rect);
 

@@ -19,25 +19,11 @@ namespace {
 // Arrow buttons and the fixed thumb of the built-in look are this long.
 constexpr int kDefaultButtonLength = 16;
 
-// Looks of a part without a skin.
-constexpr SkinColor kPressedFill = 11899781;
-constexpr SkinColor kHoveredFill = 13811126;
-
 void DrawDefaultPart(QPainter& painter, const QRect& rect, bool hovered, bool pressed)
 {
-    if (rect.isEmpty())
-        return;
-    SkinColor frame = clBtnShadow;
-    SkinColor fill = clBtnFace;
-    if (pressed && hovered) {
-        frame = clNavy;
-        fill = kPressedFill;
-    } else if (hovered) {
-        frame = clNavy;
-        fill = kHoveredFill;
-    }
-    painter.fillRect(rect, SkinColorToQColor(fill));
-    fallback::FrameRect(painter, rect, SkinColorToQColor(frame));
+    using fallback::PlainLook;
+    fallback::PlainButtonFace(
+        painter, rect, pressed && hovered ? PlainLook::Down : hovered ? PlainLook::Hot : PlainLook::Normal);
 }
 
 } // namespace
@@ -591,11 +577,9 @@ void TbsSkinScrollBar::wheelEvent(QWheelEvent* event)
         event->ignore();
         return;
     }
-    // A turn toward the user moves toward Max.
-    if (event->angleDelta().y() <= 0)
-        MovePosition(m_smallChange);
-    else
-        MovePosition(-std::int64_t { m_smallChange });
+    // A turn toward the user moves toward Max, a line being SmallChange.
+    if (const int lines = m_wheel.Take(event->angleDelta().y()))
+        MovePosition(std::int64_t { lines } * m_smallChange);
     event->accept();
 }
 

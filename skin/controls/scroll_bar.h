@@ -2,6 +2,7 @@
 
 #include "skin/controls/scroll_bar_skin_face.h"
 #include "skin/controls/skin_custom_control.h"
+#include "skin/controls/wheel_lines.h"
 
 #include <QRect>
 #include <QTimer>
@@ -141,6 +142,7 @@ private:
     int m_position { 0 };
     int m_pageSize { 0 };
     int m_smallChange { 1 };
+    WheelLines m_wheel;
     int m_largeChange { 1 };
     bool m_canFocused { false };
     bool m_both { false };

@@ -235,19 +235,11 @@ bool TbsSkinButton::ShowsActive() const
 
 void TbsSkinButton::CreateControlDefaultImage(QImage& image)
 {
+    using fallback::PlainLook;
     const bool pressed = ShowsPressed();
-    QColor frame = SkinColorToQColor(clBtnShadow);
-    QColor fill = SkinColorToQColor(clBtnFace);
-    if (pressed) {
-        frame = SkinColorToQColor(kHotFrame);
-        fill = SkinColorToQColor(kDownFill);
-    } else if (ShowsActive()) {
-        frame = SkinColorToQColor(kHotFrame);
-        fill = SkinColorToQColor(kHotFill);
-    }
     QPainter painter(&image);
-    painter.fillRect(image.rect(), fill);
-    fallback::FrameRect(painter, image.rect(), frame);
+    fallback::PlainButtonFace(
+        painter, image.rect(), pressed ? PlainLook::Down : ShowsActive() ? PlainLook::Hot : PlainLook::Normal);
     painter.setFont(DefaultFont());
     painter.setPen(SkinColorToQColor(isEnabled() ? DefaultFontColor() : clBtnShadow));
     DrawCaptionAndGlyph(painter, image.rect(), pressed || ShowsActive(), pressed);

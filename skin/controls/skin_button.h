@@ -14,10 +14,6 @@ class TbsSkinButton : public TbsSkinCustomControl {
     Q_OBJECT
 
 public:
-    // Face colours of the button without a skin, red in the low byte.
-    static constexpr SkinColor kHotFill = 13811126;
-    static constexpr SkinColor kDownFill = 11899781;
-    static constexpr SkinColor kHotFrame = clNavy;
     static constexpr int kRepeatDelay = 500;
 
     explicit TbsSkinButton(QWidget* parent = nullptr);

@@ -2,6 +2,7 @@
 
 #include "skin/controls/animation_frame.h"
 #include "skin/controls/fallback_drawing.h"
+#include "skin/controls/plain_look_colors.h"
 #include "skin/controls/skin_font.h"
 #include "skin/data/control_definitions_gauge.h"
 #include "skin/draw/compose_skin_face.h"
@@ -197,7 +198,6 @@ QRect TbsSkinGauge::FilledPart(const QRect& area) const
 
 QRect TbsSkinGauge::FilledRect()
 {
-    GetSkinData();
     return FilledPart(ProgressArea(width(), height()));
 }
 
@@ -237,7 +237,7 @@ void TbsSkinGauge::CreateControlDefaultImage(QImage& image)
     fallback::FrameRect(painter, image.rect(), SkinColorToQColor(clBtnShadow));
     const QRect filled = FilledPart(ProgressArea(width(), height()));
     if (filled.width() > 0 && filled.height() > 0)
-        painter.fillRect(filled, SkinColorToQColor(kBarColor));
+        painter.fillRect(filled, SkinColorToQColor(kPlainHotFill));
     DrawText(painter, DefaultFont(), DefaultFontColor());
 }
 

@@ -15,9 +15,6 @@ class TbsSkinGauge : public TbsSkinCustomControl {
     Q_OBJECT
 
 public:
-    // The bar's colour without a skin, red in the low byte.
-    static constexpr SkinColor kBarColor = 13811126;
-
     explicit TbsSkinGauge(QWidget* parent = nullptr);
 
     int MinValue() const { return m_minValue; }

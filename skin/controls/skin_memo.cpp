@@ -387,12 +387,6 @@ void TbsSkinMemo::MirrorInto(TbsSkinScrollBar* bar, const QScrollBar* source, bo
     }
 }
 
-void TbsSkinMemo::ScrollByWheel(int delta)
-{
-    // One line per wheel message, whatever the wheel's step.
-    m_vSource->setValue(m_vSource->value() + (delta > 0 ? -1 : 1));
-}
-
 bool TbsSkinMemo::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != m_editor && watched != m_editor->viewport())
@@ -402,7 +396,8 @@ bool TbsSkinMemo::eventFilter(QObject* watched, QEvent* event)
         // A sideways wheel is not the vertical wheel's business.
         if (delta == 0)
             return false;
-        ScrollByWheel(delta);
+        if (const int lines = m_wheel.Take(delta))
+            m_vSource->setValue(m_vSource->value() + lines);
         return true;
     }
     if (watched == m_editor && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {

@@ -2,6 +2,7 @@
 
 #include "skin/controls/scroll_bar.h"
 #include "skin/controls/skin_custom_control.h"
+#include "skin/controls/wheel_lines.h"
 #include "skin/data/skin_values.h"
 
 #include <QMetaObject>
@@ -112,12 +113,12 @@ private:
     SkinColor DisabledFontColor() const;
     void DrawSkinFrame(QImage& image, const TbsDataSkinMemoControl& definition, const SkinRect& faceRect);
     void PlaceEditor();
-    void ScrollByWheel(int delta);
     void ShowContextMenu(const QPoint& globalPos);
 
     QPlainTextEdit* m_editor;
     EditContextMenu* m_contextMenu;
     ScrollStateProbe* m_vSource;
+    WheelLines m_wheel;
     ScrollStateProbe* m_hSource;
     Link m_vLink;
     Link m_hLink;

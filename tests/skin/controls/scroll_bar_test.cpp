@@ -261,12 +261,26 @@ TEST(ScrollBarTest, FocusableBarStepsWithKeysAndWheel)
     QTest::keyClick(bar.get(), Qt::Key_Up);
     EXPECT_EQ(bar->Position(), 51);
 
-    QWheelEvent towardUser(QPointF(9, 100), bar->mapToGlobal(QPointF(9, 100)), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(bar.get(), &towardUser);
-    EXPECT_EQ(bar->Position(), 52);
-    QWheelEvent away(QPointF(9, 100), bar->mapToGlobal(QPointF(9, 100)), {}, QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(bar.get(), &away);
+    // A notch moves wheelScrollLines() small changes, as Qt's scroll bars do.
+    const auto wheel = [&bar](int delta) {
+        QWheelEvent event(QPointF(9, 100), bar->mapToGlobal(QPointF(9, 100)), {}, QPoint(0, delta), Qt::NoButton,
+            Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bar.get(), &event);
+    };
+    const int lines = QApplication::wheelScrollLines();
+    wheel(-120);
+    EXPECT_EQ(bar->Position(), 51 + lines);
+    wheel(120);
     EXPECT_EQ(bar->Position(), 51);
+    // A delta of zero is no step; fine deltas add up to whole ones.
+    wheel(0);
+    EXPECT_EQ(bar->Position(), 51);
+    bar->SetSmallChange(2);
+    for (int i = 0; i < 4; ++i)
+        wheel(-30);
+    EXPECT_EQ(bar->Position(), 51 + 2 * lines);
+    bar->SetSmallChange(1);
+    bar->SetPosition(51);
 
     // A focused bar shows its thumb pressed.
     const QRect thumb = bar->CalcLayout().thumb;

@@ -74,7 +74,7 @@ TEST(SkinMemoTest, OverflowingTextEnablesTheBarAndFittingTextDisablesIt)
     EXPECT_GT(pair.bar->Position(), 0) << "the caret at the end scrolled the memo";
 }
 
-TEST(SkinMemoTest, MovingTheBarScrollsTheMemoAndTheWheelMovesOneLine)
+TEST(SkinMemoTest, MovingTheBarScrollsTheMemoAndTheWheelScrollsAsQtViewsDo)
 {
     MemoWithBar pair;
     pair.memo->SetText(NumberedLines(60));
@@ -91,16 +91,28 @@ TEST(SkinMemoTest, MovingTheBarScrollsTheMemoAndTheWheelMovesOneLine)
     pair.bar->SetPosition(10);
     EXPECT_EQ(pair.FirstVisibleLine(), 10);
 
-    // One notch (or a finer step) is one line, either way.
+    // A notch is wheelScrollLines() lines, as in Qt's own views; the finer
+    // steps of a touchpad add up to whole lines, and zero scrolls nothing.
     QWidget* viewport = pair.memo->Editor()->viewport();
-    QWheelEvent up(QPointF(20, 20), viewport->mapToGlobal(QPointF(20, 20)), {}, QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(viewport, &up);
-    EXPECT_EQ(pair.FirstVisibleLine(), 9);
-    EXPECT_EQ(pair.bar->Position(), 9);
-    QWheelEvent down(QPointF(20, 20), viewport->mapToGlobal(QPointF(20, 20)), {}, QPoint(0, -30), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(viewport, &down);
+    const auto wheel = [viewport](int delta) {
+        QWheelEvent event(QPointF(20, 20), viewport->mapToGlobal(QPointF(20, 20)), {}, QPoint(0, delta), Qt::NoButton,
+            Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &event);
+    };
+    const int lines = QApplication::wheelScrollLines();
+    wheel(120);
+    EXPECT_EQ(pair.FirstVisibleLine(), 10 - lines);
+    EXPECT_EQ(pair.bar->Position(), 10 - lines);
+    wheel(-120);
     EXPECT_EQ(pair.FirstVisibleLine(), 10);
-    EXPECT_EQ(pair.bar->Position(), 10);
+    wheel(0);
+    EXPECT_EQ(pair.FirstVisibleLine(), 10);
+    for (int i = 0; i < 3; ++i)
+        wheel(-30);
+    EXPECT_EQ(pair.FirstVisibleLine(), 10 + 3 * lines / 4);
+    wheel(-30);
+    EXPECT_EQ(pair.FirstVisibleLine(), 10 + lines);
+    EXPECT_EQ(pair.bar->Position(), 10 + lines);
 }
 
 TEST(SkinMemoTest, DisabledMemoDisablesItsBarAndDestroyedBarIsDropped)
