@@ -1,7 +1,9 @@
 #include "skin/controls/page_control.h"
 
 #include "skin/controls/fallback_drawing.h"
+#include "skin/controls/plain_look_colors.h"
 #include "skin/controls/skin_font.h"
+#include "skin/controls/skin_up_down.h"
 #include "skin/controls/system_colors.h"
 #include "skin/controls/tab_face.h"
 #include "skin/controls/tab_sheet.h"
@@ -12,11 +14,13 @@
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/glyphs.h"
 #include "skin/draw/engine_bitmap.h"
+#include "skin/draw/image_turns.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QSignalBlocker>
 #include <algorithm>
 
 namespace {
@@ -34,10 +38,6 @@ constexpr int kSkinCloseButtonGap = 3;
 // Inactive captions sit this much nearer the page when the selected tab is
 // taller.
 constexpr int kInactiveCaptionDrop = 2;
-
-// Tab faces without a skin.
-constexpr SkinColor kHotFill = 13811126;
-constexpr SkinColor kFocusedFill = 11899781;
 
 } // namespace
 
@@ -108,6 +108,7 @@ void TbsSkinPageControl::SetActivePage(TbsSkinTabSheet* page)
     }
     if (previous)
         previous->hide();
+    ShowTab(VisibleIndexOfActivePage());
     update();
 }
 
@@ -125,6 +126,12 @@ void TbsSkinPageControl::SetTabHeight(int height)
 void TbsSkinPageControl::SetTabWidth(int width)
 {
     m_tabWidth = width;
+    TabsChanged();
+}
+
+void TbsSkinPageControl::SetTabPosition(TbsTabPosition position)
+{
+    m_tabPosition = position;
     TabsChanged();
 }
 
@@ -187,6 +194,8 @@ void TbsSkinPageControl::ChangeSkinData()
 {
     GetSkinData();
     SetControlRegion();
+    if (m_scroller)
+        BindTabScroller();
     TabsChanged();
     // The pages paint the skin's background.
     for (TbsSkinTabSheet* page : m_pages)
@@ -195,8 +204,101 @@ void TbsSkinPageControl::ChangeSkinData()
 
 void TbsSkinPageControl::TabsChanged()
 {
+    UpdateTabLayout();
     PlacePages();
     update();
+}
+
+void TbsSkinPageControl::UpdateTabLayout()
+{
+    m_tabPages.clear();
+    m_tabLengths.clear();
+    for (TbsSkinTabSheet* page : m_pages) {
+        if (!page->TabVisible())
+            continue;
+        m_tabPages.push_back(page);
+        m_tabLengths.push_back(TabWidthFor(*page));
+    }
+    if (m_hotTab >= VisibleTabCount())
+        m_hotTab = -1;
+    UpdateTabScroller();
+    PlaceTabs();
+}
+
+TbsSkinUpDown* TbsSkinPageControl::TabScroller() const
+{
+    return m_scroller;
+}
+
+int TbsSkinPageControl::TabRoom() const
+{
+    const int length = IsHorizontalSide(m_tabPosition) ? width() : height();
+    return length - 2 * m_defaultItemHeight - 3;
+}
+
+void TbsSkinPageControl::UpdateTabScroller()
+{
+    const int overflow = IsHorizontalSide(m_tabPosition) ? TabsToScrollOut(m_tabLengths, TabRoom()) : 0;
+    if (overflow == 0) {
+        // Freed later: a walk over the form's controls may hold it still.
+        if (m_scroller) {
+            m_scroller->hide();
+            m_scroller->deleteLater();
+            m_scroller = nullptr;
+        }
+        m_scrolled = 0;
+        return;
+    }
+    if (!m_scroller) {
+        m_scroller = new TbsSkinUpDown(this);
+        m_scroller->resize(2 * m_defaultItemHeight, m_defaultItemHeight);
+        BindTabScroller();
+        connect(m_scroller, &TbsSkinUpDown::OnChange, this, &TbsSkinPageControl::TabScrollerMoved);
+        m_scroller->show();
+    }
+    m_scrolled = std::min(m_scrolled, overflow);
+    const QSignalBlocker quiet(m_scroller);
+    m_scroller->SetRange(0, overflow);
+    m_scroller->SetPosition(m_scrolled);
+    const int top = m_tabPosition == tpTop ? 0 : height() - m_scroller->height();
+    m_scroller->move(width() - m_scroller->width(), top);
+    m_scroller->raise();
+}
+
+void TbsSkinPageControl::BindTabScroller()
+{
+    const auto* definition = Definition<TbsDataSkinTabControl>();
+    m_scroller->SetSkinDataName(definition ? definition->upDown : QString());
+    m_scroller->SetSkinData(SkinData());
+}
+
+void TbsSkinPageControl::PlaceTabs()
+{
+    m_tabRects = LayoutTabs(m_tabPosition, size(), ItemHeight(), m_tabLengths, m_scrolled);
+}
+
+void TbsSkinPageControl::TabScrollerMoved()
+{
+    m_scrolled = m_scroller ? m_scroller->Position() : 0;
+    PlaceTabs();
+    SetHotTab(-1);
+    update();
+}
+
+void TbsSkinPageControl::ShowTab(int visibleIndex)
+{
+    if (!m_scroller || visibleIndex < 0 || visibleIndex >= VisibleTabCount())
+        return;
+    int first = std::min(m_scrolled, visibleIndex);
+    const auto end = [this, visibleIndex](int from) {
+        qint64 length = 0;
+        for (int i = from; i <= visibleIndex; ++i)
+            length += m_tabLengths[static_cast<std::size_t>(i)];
+        return length;
+    };
+    while (first < m_scroller->Max() && end(first) > TabRoom())
+        ++first;
+    m_scroller->SetPosition(first);
 }
 
 void TbsSkinPageControl::PlacePages()
@@ -209,6 +311,7 @@ void TbsSkinPageControl::PlacePages()
 void TbsSkinPageControl::resizeEvent(QResizeEvent* event)
 {
     TbsSkinCustomControl::resizeEvent(event);
+    UpdateTabLayout();
     PlacePages();
 }
 
@@ -221,44 +324,18 @@ int TbsSkinPageControl::TabWidthFor(const TbsSkinTabSheet& page) const
     return text + 2 * kTabPaddingX + kImageWidth + closeButton + kImageGap;
 }
 
-int TbsSkinPageControl::VisibleTabCount() const
-{
-    return static_cast<int>(
-        std::count_if(m_pages.begin(), m_pages.end(), [](const TbsSkinTabSheet* page) { return page->TabVisible(); }));
-}
-
 TbsSkinTabSheet* TbsSkinPageControl::PageOfVisibleTab(int visibleIndex) const
 {
-    int index = 0;
-    for (TbsSkinTabSheet* page : m_pages) {
-        if (!page->TabVisible())
-            continue;
-        if (index == visibleIndex)
-            return page;
-        ++index;
-    }
-    return nullptr;
+    if (visibleIndex < 0 || visibleIndex >= VisibleTabCount())
+        return nullptr;
+    return m_tabPages[static_cast<std::size_t>(visibleIndex)];
 }
 
 QRect TbsSkinPageControl::TabRect(int visibleIndex) const
 {
-    int left = 0;
-    int index = 0;
-    for (const TbsSkinTabSheet* page : m_pages) {
-        if (!page->TabVisible())
-            continue;
-        const int tabWidth = TabWidthFor(*page);
-        if (index == visibleIndex) {
-            QRect tab(left, 0, tabWidth, ItemHeight());
-            // The first tab keeps one pixel free at the control's left edge.
-            if (index == 0)
-                tab.setLeft(tab.left() + 1);
-            return tab;
-        }
-        left += tabWidth;
-        ++index;
-    }
-    return {};
+    if (visibleIndex < 0 || visibleIndex >= static_cast<int>(m_tabRects.size()))
+        return {};
+    return m_tabRects[static_cast<std::size_t>(visibleIndex)];
 }
 
 void TbsSkinPageControl::SetShowCloseButtons(bool show)
@@ -277,9 +354,13 @@ QRect TbsSkinPageControl::CloseButtonRect(int visibleIndex) const
     const int width = CloseButtonWidth();
     const int height = definition && !definition->closeButtonRect.IsEmpty() ? definition->closeButtonRect.Height()
                                                                             : kCloseButtonSize;
-    const int left = tab.left() + tab.width() - kCloseButtonGap - width;
-    const int top = tab.top() + (tab.height() - height) / 2;
-    return QRect(left, top, width, height);
+    // At the tab's far end, centred across it; the button itself is not
+    // turned with a tab on the left or right.
+    const QSize upright = UprightTabSize(m_tabPosition, tab);
+    const QRect cell(upright.width() - kCloseButtonGap - width, (upright.height() - height) / 2, width, height);
+    const QPoint centre = FromUprightTab(m_tabPosition, cell, tab).center();
+    const QRect button(0, 0, width, height);
+    return button.translated(centre - button.center());
 }
 
 int TbsSkinPageControl::CloseButtonWidth() const
@@ -292,25 +373,67 @@ int TbsSkinPageControl::CloseButtonWidth() const
 
 int TbsSkinPageControl::TabAt(const QPoint& point) const
 {
-    const int count = VisibleTabCount();
-    for (int i = 0; i < count; ++i) {
-        if (TabRect(i).contains(point))
-            return i;
-    }
-    return -1;
+    // The tab scroller covers the tabs under it.
+    if (m_scroller && m_scroller->geometry().contains(point))
+        return -1;
+    const auto found = std::find_if(
+        m_tabRects.begin(), m_tabRects.end(), [&point](const QRect& tab) { return tab.contains(point); });
+    return found == m_tabRects.end() ? -1 : static_cast<int>(found - m_tabRects.begin());
 }
 
 QRect TbsSkinPageControl::PageArea() const
 {
-    const auto* definition = Definition<TbsDataSkinTabControl>();
-    if (!definition)
-        return SkinRect { 1, ItemHeight() + 1, width() - 1, height() - 1 }.ToQRect();
-    // The page frame's borders keep their skin widths around the pages.
-    const SkinRect& client = definition->clientRect;
-    const int rightMargin = definition->skinRect.Width() - client.right;
-    const int bottomMargin = definition->skinRect.Height() - client.bottom;
-    return SkinRect { client.left, ItemHeight() + client.top, width() - rightMargin, height() - bottomMargin }
-        .ToQRect();
+    // The page frame's borders keep their skin widths around the pages (one
+    // pixel without a skin), and the tabs take their height on their side.
+    SkinRect area { 1, 1, width() - 1, height() - 1 };
+    if (const auto* definition = Definition<TbsDataSkinTabControl>()) {
+        const SkinRect& client = definition->clientRect;
+        area = { client.left, client.top, width() - (definition->skinRect.Width() - client.right),
+            height() - (definition->skinRect.Height() - client.bottom) };
+    }
+    const int tabs = ItemHeight();
+    switch (m_tabPosition) {
+    case tpTop:
+        area.top += tabs;
+        break;
+    case tpBottom:
+        area.bottom -= tabs;
+        break;
+    case tpLeft:
+        area.left += tabs;
+        break;
+    case tpRight:
+        area.right -= tabs;
+        break;
+    }
+    return area.ToQRect();
+}
+
+QRect TbsSkinPageControl::TabsBand() const
+{
+    QRect frame = PageArea();
+    if (const auto* definition = Definition<TbsDataSkinTabControl>()) {
+        const SkinRect& client = definition->clientRect;
+        frame.adjust(-client.left, -client.top, definition->skinRect.Width() - client.right,
+            definition->skinRect.Height() - client.bottom);
+    }
+    const SkinRect control { 0, 0, width(), height() };
+    SkinRect band = control;
+    switch (m_tabPosition) {
+    case tpTop:
+        band.bottom = frame.top();
+        break;
+    case tpBottom:
+        band.top = frame.top() + frame.height();
+        break;
+    case tpLeft:
+        band.right = frame.left();
+        break;
+    case tpRight:
+        band.left = frame.left() + frame.width();
+        break;
+    }
+    return band.ToQRect().intersected(rect());
 }
 
 void TbsSkinPageControl::CreateControlDefaultImage(QImage& image)
@@ -318,43 +441,16 @@ void TbsSkinPageControl::CreateControlDefaultImage(QImage& image)
     QPainter painter(&image);
     painter.fillRect(image.rect(), SkinColorToQColor(clBtnFace));
     fallback::FrameRect(painter, PageArea().adjusted(-1, -1, 1, 1), SkinColorToQColor(clBtnShadow));
-    painter.setFont(DefaultFont());
+    painter.end();
     const int count = VisibleTabCount();
     for (int i = 0; i < count; ++i)
-        DrawDefaultTab(painter, i, TabRect(i));
-}
-
-void TbsSkinPageControl::DrawDefaultTab(QPainter& painter, int visibleIndex, const QRect& rect)
-{
-    const TbsSkinTabSheet* page = PageOfVisibleTab(visibleIndex);
-    const bool active = page == m_activePage;
-    if (active) {
-        painter.fillRect(rect, SkinColorToQColor(hasFocus() ? kFocusedFill : kHotFill));
-        fallback::FrameRect(painter, rect, SkinColorToQColor(clNavy));
-    } else {
-        painter.fillRect(rect, SkinColorToQColor(visibleIndex == m_hotTab ? kHotFill : clBtnFace));
-    }
-    QRect content = rect;
-    const QRect closeButton = CloseButtonRect(visibleIndex);
-    if (!closeButton.isEmpty()) {
-        content.setRight(content.right() - kCloseButtonSize - kCloseButtonGap);
-        // The 10-pixel glyph sits in the middle of its cell.
-        const QPoint glyph = closeButton.topLeft() + QPoint(2, 2);
-        DrawCaptionGlyph(
-            painter, CaptionGlyph::Close, glyph, SkinColorToQColor(page->m_closeMouseIn ? clWhite : clBlack));
-    }
-    painter.setPen(SkinColorToQColor(m_defaultFontColor));
-    painter.drawText(content, Qt::AlignCenter | Qt::TextSingleLine, page->Caption());
+        DrawTab(image, {}, i, TabRect(i));
 }
 
 int TbsSkinPageControl::VisibleIndexOfActivePage() const
 {
-    const int count = VisibleTabCount();
-    for (int i = 0; i < count; ++i) {
-        if (PageOfVisibleTab(i) == m_activePage)
-            return i;
-    }
-    return -1;
+    const auto found = std::find(m_tabPages.begin(), m_tabPages.end(), m_activePage);
+    return found == m_tabPages.end() ? -1 : static_cast<int>(found - m_tabPages.begin());
 }
 
 QRect TbsSkinPageControl::TabFaceArea(int visibleIndex) const
@@ -363,9 +459,24 @@ QRect TbsSkinPageControl::TabFaceArea(int visibleIndex) const
     const auto* definition = Definition<TbsDataSkinTabControl>();
     if (!definition || area.isEmpty() || PageOfVisibleTab(visibleIndex) != m_activePage)
         return area;
-    // A corrupt skin cannot grow the tab past the control or shrink it away.
-    const int growth = std::clamp(ActiveTabGrowth(*definition), 1 - area.height(), height());
-    area.setHeight(area.height() + growth);
+    // The selected tab reaches toward the page. A corrupt skin cannot grow
+    // it past the control or shrink it away.
+    const int thickness = IsHorizontalSide(m_tabPosition) ? area.height() : area.width();
+    const int growth = std::clamp(ActiveTabGrowth(*definition), 1 - thickness, std::max(width(), height()));
+    switch (m_tabPosition) {
+    case tpTop:
+        area.setBottom(area.bottom() + growth);
+        break;
+    case tpBottom:
+        area.setTop(area.top() - growth);
+        break;
+    case tpLeft:
+        area.setRight(area.right() + growth);
+        break;
+    case tpRight:
+        area.setLeft(area.left() - growth);
+        break;
+    }
     return area;
 }
 
@@ -405,19 +516,20 @@ void TbsSkinPageControl::CreateControlSkinImage(QImage& image)
     // nothing under it is drawn at all.
     const QRegion outsideActive = QRegion(image.rect()).subtracted(activeArea);
     DrawSkinFrame(image, outsideActive);
+    const QRect band = TabsBand();
     QImage strip = TabsBackground();
     const int count = VisibleTabCount();
     for (int i = 0; i < count; ++i) {
         if (i != active)
-            DrawSkinTab(strip, i, TabRect(i));
+            DrawTab(strip, band.topLeft(), i, TabRect(i));
     }
     {
         QPainter painter(&image);
         painter.setClipRegion(outsideActive);
-        painter.drawImage(0, 0, strip);
+        painter.drawImage(band.topLeft(), strip);
     }
     if (active != -1)
-        DrawSkinTab(image, active, activeArea);
+        DrawTab(image, {}, active, activeArea);
 }
 
 void TbsSkinPageControl::DrawSkinFrame(QImage& face, const QRegion& clip) const
@@ -454,12 +566,14 @@ void TbsSkinPageControl::DrawSkinFrame(QImage& face, const QRegion& clip) const
 QImage TbsSkinPageControl::TabsBackground() const
 {
     const auto& definition = *Definition<TbsDataSkinTabControl>();
-    const int stripHeight = std::clamp(PageArea().top() - definition.clientRect.top, 0, height());
-    QImage strip = MakeSkinBitmap(width(), stripHeight, SkinColorToQColor(clBtnFace).rgb());
+    const QRect band = TabsBand();
+    QImage strip = MakeSkinBitmap(band.width(), band.height(), SkinColorToQColor(clBtnFace).rgb());
     if (strip.isNull())
         return strip;
     if (m_tabsBGTransparent) {
-        DrawParentBackground(strip);
+        QImage parent = MakeSkinBitmap(width(), height());
+        DrawParentBackground(parent);
+        DrawPiece(strip, strip.rect(), parent, band);
         return strip;
     }
     const SkinRect& skin = definition.skinRect;
@@ -469,33 +583,71 @@ QImage TbsSkinPageControl::TabsBackground() const
     return strip;
 }
 
-void TbsSkinPageControl::DrawSkinTab(QImage& target, int visibleIndex, const QRect& rect) const
+QImage TbsSkinPageControl::UprightTabFace(int visibleIndex, const QSize& size) const
 {
-    const auto& definition = *Definition<TbsDataSkinTabControl>();
+    const bool active = PageOfVisibleTab(visibleIndex) == m_activePage;
+    if (const auto* definition = Definition<TbsDataSkinTabControl>()) {
+        const TabLook look { .active = active, .mouseIn = !active && visibleIndex == m_hotTab, .focused = hasFocus() };
+        const int thickness = IsHorizontalSide(m_tabPosition) ? height() : width();
+        return ComposeTabFace(SkinPicture(definition->pictureIndex), *definition, TabFaceRect(*definition, look),
+            size.width(), std::min(size.height(), thickness), m_tabHeight);
+    }
+    QImage face = MakeSkinBitmap(size.width(), size.height());
+    QPainter painter(&face);
+    const QRect area = face.rect();
+    if (active) {
+        painter.fillRect(area, SkinColorToQColor(hasFocus() ? kPlainDownFill : kPlainHotFill));
+        fallback::FrameRect(painter, area, SkinColorToQColor(clNavy));
+    } else {
+        painter.fillRect(area, SkinColorToQColor(visibleIndex == m_hotTab ? kPlainHotFill : clBtnFace));
+    }
+    return face;
+}
+
+void TbsSkinPageControl::DrawTab(QImage& target, const QPoint& origin, int visibleIndex, const QRect& rect) const
+{
+    if (rect.isEmpty())
+        return;
     const TbsSkinTabSheet* page = PageOfVisibleTab(visibleIndex);
+    const auto* definition = Definition<TbsDataSkinTabControl>();
     const bool active = page == m_activePage;
     const TabLook look { .active = active, .mouseIn = !active && visibleIndex == m_hotTab, .focused = hasFocus() };
-    QImage face = ComposeTabFace(SkinPicture(definition.pictureIndex), definition, TabFaceRect(definition, look),
-        rect.width(), std::min(rect.height(), height()), m_tabHeight);
+    // Composed upright; a bottom tab's face is flipped before its caption is
+    // written, so the caption stays readable.
+    QImage face = UprightTabFace(visibleIndex, UprightTabSize(m_tabPosition, rect));
+    if (m_tabPosition == tpBottom)
+        face = FlipVertically(face);
     QRect content = face.rect();
-    if (!active && ActiveTabGrowth(definition) != 0)
-        content.translate(0, kInactiveCaptionDrop);
-    const SkinColor color = TabFontColor(definition, look);
-    QPainter painter(&face);
+    if (definition && !active && ActiveTabGrowth(*definition) != 0)
+        content.translate(0, m_tabPosition == tpBottom ? -kInactiveCaptionDrop : kInactiveCaptionDrop);
     if (m_showCloseButtons) {
-        content.setWidth(content.width() - CloseButtonWidth() - kCloseButtonGap - kSkinCloseButtonGap);
-        DrawSkinCloseButton(painter, *page, CloseButtonRect(visibleIndex).translated(-rect.topLeft()), color);
+        const int skinGap = definition ? kSkinCloseButtonGap : 0;
+        content.setWidth(content.width() - CloseButtonWidth() - kCloseButtonGap - skinGap);
     }
+    const SkinColor color = definition ? TabFontColor(*definition, look) : m_defaultFontColor;
+    QPainter painter(&face);
     painter.setFont(TabFont());
     painter.setPen(SkinColorToQColor(color));
     painter.drawText(content, Qt::AlignCenter | Qt::TextSingleLine, page->Caption());
     painter.end();
-    if (definition.showFocus && active && hasFocus()) {
-        const int dx = definition.focusOffsetX;
-        const int dy = definition.focusOffsetY;
+    face = TurnUprightTab(m_tabPosition, face);
+    if (m_showCloseButtons) {
+        QPainter buttonPainter(&face);
+        const QRect button = CloseButtonRect(visibleIndex).translated(-rect.topLeft());
+        if (definition) {
+            DrawSkinCloseButton(buttonPainter, *page, button, color);
+        } else {
+            // The 10-pixel glyph sits in the middle of its cell.
+            DrawCaptionGlyph(buttonPainter, CaptionGlyph::Close, button.topLeft() + QPoint(2, 2),
+                SkinColorToQColor(page->m_closeMouseIn ? clWhite : clBlack));
+        }
+    }
+    if (definition && definition->showFocus && active && hasFocus()) {
+        const int dx = definition->focusOffsetX;
+        const int dy = definition->focusOffsetY;
         fallback::DrawFocusRect(face, face.rect().adjusted(dx, dy, -dx, -dy));
     }
-    QPainter(&target).drawImage(rect.topLeft(), face);
+    QPainter(&target).drawImage(rect.topLeft() - origin, face);
 }
 
 void TbsSkinPageControl::DrawSkinCloseButton(
@@ -684,19 +836,18 @@ void TbsSkinPageControl::leaveEvent(QEvent* event)
 
 void TbsSkinPageControl::keyPressEvent(QKeyEvent* event)
 {
-    const int step = event->key() == Qt::Key_Left ? -1 : event->key() == Qt::Key_Right ? 1 : 0;
+    const bool across = IsHorizontalSide(m_tabPosition);
+    const int back = across ? Qt::Key_Left : Qt::Key_Up;
+    const int forward = across ? Qt::Key_Right : Qt::Key_Down;
+    const int step = event->key() == back ? -1 : event->key() == forward ? 1 : 0;
     const int count = VisibleTabCount();
     if (step == 0 || count == 0) {
         TbsSkinCustomControl::keyPressEvent(event);
         return;
     }
-    int current = -1;
-    for (int i = 0; i < count; ++i) {
-        if (PageOfVisibleTab(i) == m_activePage)
-            current = i;
-    }
-    const int next = std::clamp(current + step, 0, count - 1);
+    const int next = std::clamp(VisibleIndexOfActivePage() + step, 0, count - 1);
     SelectByUser(PageOfVisibleTab(next));
+    ShowTab(VisibleIndexOfActivePage());
     event->accept();
 }
 

@@ -1,20 +1,29 @@
 #pragma once
 
 #include "skin/controls/skin_custom_control.h"
+#include "skin/controls/tab_layout.h"
 #include "skin/data/skin_values.h"
 
+#include <QPointer>
 #include <QRect>
 #include <vector>
 
 class TbsSkinTabSheet;
+class TbsSkinUpDown;
 
-// A page control with its tabs along the top edge. It lays the tabs out itself,
-// left to right, each as wide as its caption needs, and shows the active page
-// in the page area below them. Clicking a tab makes its page active.
+// A page control with its tabs along one edge (TabPosition). It lays the tabs
+// out itself, each as long as its caption needs, keeps their rectangles until
+// the tabs, the font, the size or the skin change, and shows the active page in
+// the page area beside them. Clicking a tab makes its page active.
+//
+// Tabs on the top or bottom that do not fit are scrolled by a tab scroller, a
+// TbsSkinUpDown at the right end of the tabs that exists only while they
+// overflow.
 //
 // With a "tab" definition the tabs, the frame around the page area, the strip
 // behind the tabs and the pages' background come from the skin; the control
-// keeps whatever size it is given.
+// keeps whatever size it is given. Tabs on the other sides are the top tabs'
+// faces flipped or turned.
 class TbsSkinPageControl : public TbsSkinCustomControl {
     Q_OBJECT
 
@@ -40,6 +49,8 @@ public:
     void SetTabHeight(int height);
     int TabWidth() const { return m_tabWidth; }
     void SetTabWidth(int width);
+    TbsTabPosition TabPosition() const { return m_tabPosition; }
+    void SetTabPosition(TbsTabPosition position);
     int DefaultItemHeight() const { return m_defaultItemHeight; }
     void SetDefaultItemHeight(int height);
     int ItemHeight() const;
@@ -63,10 +74,15 @@ public:
     SkinColor DefaultFontColor() const { return m_defaultFontColor; }
     void SetDefaultFontColor(SkinColor color);
 
-    // Tabs are numbered among the visible ones.
-    int VisibleTabCount() const;
+    // Tabs are numbered among the visible ones. A tab scrolled out of sight
+    // has an empty rectangle.
+    int VisibleTabCount() const { return static_cast<int>(m_tabPages.size()); }
     TbsSkinTabSheet* PageOfVisibleTab(int visibleIndex) const;
     QRect TabRect(int visibleIndex) const;
+    // The tab scroller while the tabs overflow, else null.
+    TbsSkinUpDown* TabScroller() const;
+    // How many tabs are scrolled out at the start.
+    int ScrolledTabs() const { return m_scrolled; }
     // Where a tab is drawn: the selected one reaches into the skin's frame.
     QRect TabFaceArea(int visibleIndex) const;
     int TabAt(const QPoint& point) const;
@@ -119,18 +135,33 @@ private:
     void TabsChanged();
     void PlacePages();
     int TabWidthFor(const TbsSkinTabSheet& page) const;
+    // Lays the tabs out: which pages show tabs, how long each is, whether the
+    // tab scroller is needed, and the rectangles at the current scroll.
+    void UpdateTabLayout();
+    void UpdateTabScroller();
+    // The scroller takes the definition the tab definition names.
+    void BindTabScroller();
+    void PlaceTabs();
+    void TabScrollerMoved();
+    // Scrolls the tabs so that the tab is wholly in sight.
+    void ShowTab(int visibleIndex);
+    // The room along the side that tabs can take beside the tab scroller.
+    int TabRoom() const;
     void SelectByUser(TbsSkinTabSheet* page);
     void SetHotTab(int visibleIndex);
     void TrackCloseButton(const QPoint& point);
     void ClearCloseButtons();
     void CloseActivePage();
-    void DrawDefaultTab(QPainter& painter, int visibleIndex, const QRect& rect);
     int VisibleIndexOfActivePage() const;
+    // The band along the tab side, between the control's edge and the frame.
+    QRect TabsBand() const;
     // Skin face parts; they need the definition.
     void DrawSkinFrame(QImage& face, const QRegion& clip) const;
     QImage TabsBackground() const;
-    // Draws the tab at rect of target, whose origin is the control's.
-    void DrawSkinTab(QImage& target, int visibleIndex, const QRect& rect) const;
+    // Draws the tab at rect of target, whose top-left is at origin on the
+    // control: composed upright, flipped or turned to its side.
+    void DrawTab(QImage& target, const QPoint& origin, int visibleIndex, const QRect& rect) const;
+    QImage UprightTabFace(int visibleIndex, const QSize& size) const;
     void DrawSkinCloseButton(
         QPainter& painter, const TbsSkinTabSheet& page, const QRect& button, SkinColor glyphColor) const;
     void DrawToolCloseButton(
@@ -138,6 +169,14 @@ private:
 
     std::vector<TbsSkinTabSheet*> m_pages;
     TbsSkinTabSheet* m_activePage { nullptr };
+    // The tab layout, kept as QTabBar keeps it: the pages with visible tabs,
+    // their lengths and their rectangles.
+    std::vector<TbsSkinTabSheet*> m_tabPages;
+    std::vector<int> m_tabLengths;
+    std::vector<QRect> m_tabRects;
+    int m_scrolled { 0 };
+    QPointer<TbsSkinUpDown> m_scroller;
+    TbsTabPosition m_tabPosition { tpTop };
     int m_tabHeight { 0 };
     int m_tabWidth { 0 };
     int m_defaultItemHeight { 20 };

@@ -1,0 +1,187 @@
+#include "skin/controls/skin_up_down.h"
+
+#include "skin/controls/fallback_drawing.h"
+#include "skin/controls/system_colors.h"
+#include "skin/data/control_definitions_scroll_bar.h"
+#include "skin/draw/skin_bitmap.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+TbsSkinUpDown::TbsSkinUpDown(QWidget* parent)
+    : TbsSkinCustomControl(parent)
+{
+    SetSkinDataName(QStringLiteral("hupdown"));
+    setMouseTracking(true);
+    resize(40, 20);
+    connect(&m_repeatTimer, &QTimer::timeout, this, &TbsSkinUpDown::RepeatTick);
+}
+
+void TbsSkinUpDown::SetRange(int min, int max)
+{
+    m_min = min;
+    m_max = std::max(min, max);
+    SetPosition(m_position);
+    update();
+}
+
+void TbsSkinUpDown::SetPosition(int position)
+{
+    position = std::clamp(position, m_min, m_max);
+    if (position == m_position)
+        return;
+    m_position = position;
+    emit OnChange();
+}
+
+void TbsSkinUpDown::SetIncrement(int increment)
+{
+    if (increment > 0)
+        m_increment = increment;
+}
+
+void TbsSkinUpDown::SetOrientation(Qt::Orientation orientation)
+{
+    m_orientation = orientation;
+    update();
+}
+
+bool TbsSkinUpDown::AcceptsDefinition(const TbsDataSkinControl& definition) const
+{
+    return dynamic_cast<const TbsDataSkinUpDownControl*>(&definition) != nullptr;
+}
+
+QRect TbsSkinUpDown::UpButtonRect() const
+{
+    if (const auto* definition = Definition<TbsDataSkinUpDownControl>())
+        return MapSkinRect(definition->upButtonRect).ToQRect();
+    // Right half across, top half upright.
+    if (m_orientation == Qt::Horizontal)
+        return QRect(width() / 2, 0, width() - width() / 2, height());
+    return QRect(0, 0, width(), height() / 2);
+}
+
+QRect TbsSkinUpDown::DownButtonRect() const
+{
+    if (const auto* definition = Definition<TbsDataSkinUpDownControl>())
+        return MapSkinRect(definition->downButtonRect).ToQRect();
+    if (m_orientation == Qt::Horizontal)
+        return QRect(0, 0, width() / 2, height());
+    return QRect(0, height() / 2, width(), height() - height() / 2);
+}
+
+TbsSkinUpDown::Button TbsSkinUpDown::ButtonAt(const QPoint& point) const
+{
+    if (UpButtonRect().contains(point))
+        return Button::Up;
+    if (DownButtonRect().contains(point))
+        return Button::Down;
+    return Button::None;
+}
+
+void TbsSkinUpDown::CreateControlDefaultImage(QImage& image)
+{
+    using fallback::PlainLook;
+    QPainter painter(&image);
+    painter.fillRect(image.rect(), SkinColorToQColor(clBtnFace));
+    const auto look = [this](Button button) {
+        return m_pressed == button && m_hot == button ? PlainLook::Down
+            : m_hot == button                         ? PlainLook::Hot
+                                                      : PlainLook::Normal;
+    };
+    const QRect up = UpButtonRect();
+    const QRect down = DownButtonRect();
+    fallback::PlainButtonFace(painter, up, look(Button::Up));
+    fallback::PlainButtonFace(painter, down, look(Button::Down));
+    painter.end();
+    const bool across = m_orientation == Qt::Horizontal;
+    const QColor arrow = SkinColorToQColor(isEnabled() ? clBtnText : clBtnShadow);
+    fallback::DrawArrowGlyph(image, up, across ? ArrowDirection::Right : ArrowDirection::Up, arrow);
+    fallback::DrawArrowGlyph(image, down, across ? ArrowDirection::Left : ArrowDirection::Down, arrow);
+}
+
+void TbsSkinUpDown::CreateControlSkinImage(QImage& image)
+{
+    TbsSkinCustomControl::CreateControlSkinImage(image);
+    const auto* definition = Definition<TbsDataSkinUpDownControl>();
+    if (!definition)
+        return;
+    // The composed face shows both buttons at rest; a hot or pressed button
+    // is copied over it from its own picture.
+    const auto picture = [this](Button button, const SkinRect& active, const SkinRect& down) {
+        if (m_hot != button)
+            return SkinRect {};
+        const SkinRect& pressed = down.IsEmpty() ? active : down;
+        return m_pressed == button ? pressed : active;
+    };
+    const SkinRect up = picture(Button::Up, definition->activeUpButtonRect, definition->downUpButtonRect);
+    const SkinRect down = picture(Button::Down, definition->activeDownButtonRect, definition->downDownButtonRect);
+    if (!up.IsEmpty())
+        DrawPiece(image, UpButtonRect(), m_picture, up.ToQRect());
+    if (!down.IsEmpty())
+        DrawPiece(image, DownButtonRect(), m_picture, down.ToQRect());
+}
+
+void TbsSkinUpDown::Step(Button button)
+{
+    if (button == Button::Up)
+        SetPosition(m_position + m_increment);
+    else if (button == Button::Down)
+        SetPosition(m_position - m_increment);
+}
+
+void TbsSkinUpDown::SetHot(Button button)
+{
+    if (button == m_hot)
+        return;
+    m_hot = button;
+    update();
+}
+
+void TbsSkinUpDown::RepeatTick()
+{
+    m_repeatTimer.setInterval(kRepeatInterval);
+    // A held button steps only while the mouse is over it.
+    if (m_hot == m_pressed)
+        Step(m_pressed);
+}
+
+void TbsSkinUpDown::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        TbsSkinCustomControl::mousePressEvent(event);
+        return;
+    }
+    m_pressed = ButtonAt(event->position().toPoint());
+    SetHot(m_pressed);
+    if (m_pressed == Button::None)
+        return;
+    update();
+    Step(m_pressed);
+    m_repeatTimer.start(kFirstRepeatDelay);
+}
+
+void TbsSkinUpDown::mouseMoveEvent(QMouseEvent* event)
+{
+    SetHot(ButtonAt(event->position().toPoint()));
+    TbsSkinCustomControl::mouseMoveEvent(event);
+}
+
+void TbsSkinUpDown::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        TbsSkinCustomControl::mouseReleaseEvent(event);
+        return;
+    }
+    m_repeatTimer.stop();
+    m_pressed = Button::None;
+    SetHot(ButtonAt(event->position().toPoint()));
+    update();
+}
+
+void TbsSkinUpDown::leaveEvent(QEvent* event)
+{
+    SetHot(Button::None);
+    TbsSkinCustomControl::leaveEvent(event);
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "skin/controls/skin_custom_control.h"
+
+#include <QTimer>
+
+// Two arrow buttons that step Position between Min and Max by Increment: the
+// up button (right, or top when vertical) adds, the down button (left, or
+// bottom) subtracts. A held button repeats, first after 500 ms and then every
+// 100 ms. Drawn from an "updown" definition (the page control's tab scroller
+// uses "hupdown"); without one, two plain buttons with arrows.
+class TbsSkinUpDown : public TbsSkinCustomControl {
+    Q_OBJECT
+
+public:
+    static constexpr int kFirstRepeatDelay = 500;
+    static constexpr int kRepeatInterval = 100;
+
+    explicit TbsSkinUpDown(QWidget* parent = nullptr);
+
+    int Min() const { return m_min; }
+    int Max() const { return m_max; }
+    // Position is kept inside the new range.
+    void SetRange(int min, int max);
+    int Position() const { return m_position; }
+    // Clamped to the range; OnChange fires when the position moves.
+    void SetPosition(int position);
+    int Increment() const { return m_increment; }
+    void SetIncrement(int increment);
+
+    Qt::Orientation Orientation() const { return m_orientation; }
+    void SetOrientation(Qt::Orientation orientation);
+
+    // Where the two buttons lie at the current size.
+    QRect UpButtonRect() const;
+    QRect DownButtonRect() const;
+
+signals:
+    void OnChange();
+
+protected:
+    bool AcceptsDefinition(const TbsDataSkinControl& definition) const override;
+    void CreateControlDefaultImage(QImage& image) override;
+    void CreateControlSkinImage(QImage& image) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    enum class Button { None, Up, Down };
+
+    Button ButtonAt(const QPoint& point) const;
+    void Step(Button button);
+    void RepeatTick();
+    void SetHot(Button button);
+
+    int m_min { 0 };
+    int m_max { 100 };
+    int m_position { 0 };
+    int m_increment { 1 };
+    Qt::Orientation m_orientation { Qt::Horizontal };
+    Button m_hot { Button::None };
+    Button m_pressed { Button::None };
+    QTimer m_repeatTimer;
+};
