@@ -1,7 +1,7 @@
 #include "skin/controls/fallback_drawing.h"
 
 #include "skin/controls/plain_look_colors.h"
-#include "skin/controls/system_colors.h"
+#include "skin/draw/system_colors.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
 #include "skin/controls/skin_up_down.h"
 
 #include "skin/controls/fallback_drawing.h"
-#include "skin/controls/system_colors.h"
 #include "skin/data/control_definitions_scroll_bar.h"
 #include "skin/draw/skin_bitmap.h"
+#include "skin/draw/system_colors.h"
 
 #include <QMouseEvent>
 #include <QPainter>
