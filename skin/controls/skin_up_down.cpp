@@ -2,7 +2,7 @@
 
 #include "skin/controls/fallback_drawing.h"
 #include "skin/data/control_definitions_scroll_bar.h"
-#include "skin/draw/skin_bitmap.h"
+#include "skin/draw/engine_bitmap.h"
 #include "skin/draw/system_colors.h"
 
 #include <QMouseEvent>
