@@ -7,7 +7,6 @@
 #include "app/text/utf8_input.h"
 #include "base/random_generator.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
@@ -280,20 +279,13 @@ QByteArray ShuffleUtf8Article(QByteArrayView article, const ShuffleOptions& opti
     });
 }
 
-QStringList ArticleDelimiterList(QStringView article)
+DelimiterList ArticleDelimiterList(QStringView article)
 {
     PieceCutter<char16_t> const cutter(AsView(article), ArticleDelimiters());
-    QStringList delimiters;
-    // The delimiters seen so far, one shared string each; a pattern has few.
-    QStringList distinct;
+    DelimiterList delimiters;
     for (auto cut = cutter.NextCut(0); cut.kind != ArticleCut::Kind::End; cut = cutter.NextCut(cut.position + cut.width)) {
-        if (cut.kind != ArticleCut::Kind::Delimiter)
-            continue;
-        auto const delimiter = article.sliced(qsizetype(cut.position), qsizetype(cut.width));
-        auto known = std::ranges::find(distinct, delimiter);
-        if (known == distinct.end())
-            known = distinct.insert(distinct.end(), delimiter.toString());
-        delimiters.append(*known);
+        if (cut.kind == ArticleCut::Kind::Delimiter)
+            delimiters.Append(article.sliced(qsizetype(cut.position), qsizetype(cut.width)));
     }
     return delimiters;
 }
@@ -302,7 +294,7 @@ QString ShuffleArticle(const QString& article, const ShuffleOptions& options, QS
     RandomGenerator& generator)
 {
     CheckFrequency(options);
-    delimiters = ArticleDelimiterList(article);
+    delimiters = ArticleDelimiterList(article).ToStringList();
     return ShuffleArticleText(article, options, LineBreakStyle::CrLf, generator);
 }
 

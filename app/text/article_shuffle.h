@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/text/delimiter_list.h"
 #include "app/text/piece_writer.h"
 
 #include <QByteArray>
@@ -56,12 +57,11 @@ QString ShuffleArticleText(QStringView article, const ShuffleOptions& options, L
 // bytes that are not well-formed UTF-8.
 QByteArray ShuffleUtf8Article(QByteArrayView article, const ShuffleOptions& options, RandomGenerator& generator);
 
-// The article's delimiters in order, as the delimiter list holds them. Equal
-// delimiters share one string, so a long list costs one list entry each.
-QStringList ArticleDelimiterList(QStringView article);
+// The article's delimiters in order.
+DelimiterList ArticleDelimiterList(QStringView article);
 
-// ShuffleArticleText with CR LF line breaks that also refills the delimiter
-// list with ArticleDelimiterList.
+// ShuffleArticleText with CR LF line breaks that also refills the delimiters
+// with the article's, one string each.
 QString ShuffleArticle(const QString& article, const ShuffleOptions& options, QStringList& delimiters,
     RandomGenerator& generator);
 

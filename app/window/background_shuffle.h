@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/text/article_shuffle.h"
+#include "app/text/delimiter_list.h"
 #include "base/random_generator.h"
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
-#include <QStringList>
 #include <QTimer>
 
 #include <atomic>
@@ -27,7 +27,7 @@ public:
     struct Outcome {
         // With LF line breaks; empty when there is nothing to show.
         QString result;
-        QStringList delimiters;
+        DelimiterList delimiters;
         RandomGenerator generator;
         // Set when the shuffle failed; the rest is then empty.
         std::optional<QString> error;

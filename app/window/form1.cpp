@@ -327,14 +327,19 @@ void TForm1::SetTabOrder()
 
 void TForm1::FormCreate()
 {
-    m_delimiters = std::make_unique<QStringList>();
+    m_delimiters = std::make_unique<DelimiterList>();
     if (!m_adHost.isEmpty())
         WebBrowser1->Navigate(AdvertisementAddress(m_adHost));
 }
 
 QStringList TForm1::ExprTest(const QString& pattern, const QString& text)
 {
-    return MarkDelimiters(pattern, text, *m_delimiters);
+    QStringList delimiters;
+    auto lines = MarkDelimiters(pattern, text, delimiters);
+    m_delimiters->Clear();
+    for (const QString& delimiter : delimiters)
+        m_delimiters->Append(delimiter);
+    return lines;
 }
 
 void TForm1::bsSkinXFormButton2Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/browser/web_browser.h"
+#include "app/text/delimiter_list.h"
 #include "app/window/error_report.h"
 
 #include <QStringList>
@@ -72,7 +73,7 @@ public:
 
     // The delimiters of the last shuffled article, in the order they appeared;
     // created by FormCreate.
-    QStringList* Delimiters() const { return m_delimiters.get(); }
+    DelimiterList* Delimiters() const { return m_delimiters.get(); }
 
     // The sentence splitter: fills the delimiter list with the delimiters the
     // pattern finds in text and returns the text, each of them replaced by the
@@ -112,7 +113,7 @@ private:
     void AbandonShuffle();
 
     const QString m_adHost;
-    std::unique_ptr<QStringList> m_delimiters;
+    std::unique_ptr<DelimiterList> m_delimiters;
     BackgroundShuffle* const m_shuffle;
     ErrorReporter m_errorReporter;
     bool m_shown { false };

@@ -142,7 +142,7 @@ TEST_F(Form1Test, StartsWithTheComposedWindowOnTheFirstPage)
     EXPECT_EQ(form.Memo1->VScrollBar(), form.bsSkinScrollBar2);
     EXPECT_EQ(form.Memo2->VScrollBar(), form.bsSkinScrollBar4);
     ASSERT_NE(form.Delimiters(), nullptr);
-    EXPECT_TRUE(form.Delimiters()->isEmpty());
+    EXPECT_TRUE(form.Delimiters()->IsEmpty());
 }
 
 TEST_F(Form1Test, LoadsTheBuiltInSkinAndEveryControlTakesItsDefinition)
@@ -183,7 +183,7 @@ TEST_F(Form1Test, ClearEmptiesBothMemosAndShowsTheFirstPage)
     form.edt1->SetText(QStringLiteral("关键词"));
     form.bschck2->SetChecked(true);
     form.bsSkinPageControl1->SetActivePage(form.bsSkinTabSheet2);
-    *form.Delimiters() << QStringLiteral("，");
+    form.Delimiters()->Append(QStringLiteral("，"));
 
     Click(form.bsSkinButton1);
     EXPECT_TRUE(form.Memo1->Text().isEmpty());
@@ -192,7 +192,7 @@ TEST_F(Form1Test, ClearEmptiesBothMemosAndShowsTheFirstPage)
     // Options and delimiters are left as they are.
     EXPECT_EQ(form.edt1->Text(), QStringLiteral("关键词"));
     EXPECT_TRUE(form.bschck2->Checked());
-    EXPECT_EQ(*form.Delimiters(), QStringList { QStringLiteral("，") });
+    EXPECT_EQ(form.Delimiters()->ToStringList(), QStringList { QStringLiteral("，") });
 
     Click(form.bsSkinButton1);
     EXPECT_EQ(form.bsSkinPageControl1->ActivePage(), form.bsSkinTabSheet1);
@@ -220,7 +220,7 @@ TEST_F(Form1Test, ShuffleShowsTheReassembledArticleOnTheSecondPage)
     EXPECT_EQ(form.bsSkinPageControl1->ActivePage(), form.bsSkinTabSheet2);
     EXPECT_TRUE(form.Memo2->isVisible());
     EXPECT_FALSE(form.bsSkinScrollBar4->isEnabled()) << "two lines fit on the page";
-    EXPECT_EQ(*form.Delimiters(), (QStringList { QStringLiteral("，"), QStringLiteral("。") }));
+    EXPECT_EQ(form.Delimiters()->ToStringList(), (QStringList { QStringLiteral("，"), QStringLiteral("。") }));
     EXPECT_EQ(form.Memo1->Text(), QStringLiteral("甲，乙。"));
 
     // With line breaks removed the first piece comes out empty.
@@ -310,7 +310,7 @@ TEST_F(Form1Test, ALongShuffleMovesTheGaugeKeepsTheWindowResponsiveAndEqualsTheD
     auto direct = SlowSeededGenerator(std::chrono::microseconds(0));
     EXPECT_EQ(form.Memo2->Text(), ShuffleArticleText(article, options, LineBreakStyle::Lf, direct));
     EXPECT_EQ(RandomGenerator::ProcessWide().State(), direct.State());
-    EXPECT_EQ(form.Delimiters()->size(), 4000);
+    EXPECT_EQ(form.Delimiters()->Count(), 4000);
     EXPECT_EQ(form.bsSkinPageControl1->ActivePage(), form.bsSkinTabSheet2);
 }
 
