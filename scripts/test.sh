@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Lumeno and runs every test: each fuzz target
-# for a short while, then the unit, widget and end-to-end tests through CTest.
+# for a short while, the unit, widget and end-to-end tests through CTest, then
+# the unit and widget tests again in a build with the sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
 bash scripts/fuzz.sh 20
 cd build
 ctest --output-on-failure -j2 --timeout 300
+cd ..
+bash scripts/test-sanitized.sh
