@@ -10,7 +10,9 @@
 
 TEST(PopupLook, EachPartTheSkinCannotDrawFallsBackToThePlainLook)
 {
-    const PopupLook good = MenuSkin("40,40", "0,0,100,20", 48).Look();
+    // A look points into its skin, which must outlive it.
+    const MenuSkin goodSkin("40,40", "0,0,100,20", 48);
+    const PopupLook good = goodSkin.Look();
     ASSERT_NE(good.window, nullptr);
     EXPECT_FALSE(good.maskPicture.isNull());
     ASSERT_NE(good.item, nullptr);
@@ -18,7 +20,8 @@ TEST(PopupLook, EachPartTheSkinCannotDrawFallsBackToThePlainLook)
     EXPECT_EQ(good.Metrics(19).itemHeight, 20);
 
     // A point outside the picture: a plain window around skinned rows.
-    const PopupLook pointOutside = MenuSkin("60,40", "0,0,100,20", 48).Look();
+    const MenuSkin pointOutsideSkin("60,40", "0,0,100,20", 48);
+    const PopupLook pointOutside = pointOutsideSkin.Look();
     EXPECT_EQ(pointOutside.window, nullptr);
     EXPECT_NE(pointOutside.item, nullptr);
     EXPECT_FALSE(pointOutside.Metrics(19).skinnedWindow);
