@@ -1,6 +1,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/frame/frame_geometry.h"
 #include "skin/frame/frame_hit_test.h"
+#include "skin/frame/frame_shape.h"
 #include "tests/skin/frame/frame_test_skin.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +31,19 @@ TEST_F(StoredGeometry, FrameOfFourTwentySevenFourFourGivesTheMainWindowItsSize)
     EXPECT_EQ(g.nMask, (SkinRect { 4, 3, 750, 555 }));
     EXPECT_EQ(g.hRB, QPoint(744, 552));
     EXPECT_TRUE(g.nButtons.IsEmpty());
+}
+
+TEST_F(StoredGeometry, FourStripsOnlyAsLargeAsTheBorder)
+{
+    const TbsFrameGeometry g = CalcResizeGeometry(info, picture, 753, 559);
+    const SkinBorderStrips strips
+        = ComposeSkinBorders(skin->Picture(), FramePiece(info, picture, info.clientRect), FrameTarget(g, g.nClient));
+    EXPECT_EQ(strips.top.size(), QSize(753, 27));
+    EXPECT_EQ(strips.bottom.size(), QSize(753, 4));
+    EXPECT_EQ(strips.left.size(), QSize(4, 528));
+    EXPECT_EQ(strips.right.size(), QSize(4, 528));
+    // The right corner of the top strip comes from x 274 of the picture on.
+    EXPECT_EQ(strips.top.pixel(742, 10) & 0xFFFFFF, qRgb(274 % 256, 10, 77) & 0xFFFFFF);
 }
 
 TEST_F(StoredGeometry, HitCodesAtTheEdgesCornersCaptionAndClient)
