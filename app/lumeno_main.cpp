@@ -29,22 +29,46 @@ QImage WindowPicture(QWidget& form)
 
 // Saves what the window shows once it is on the screen and active (or after
 // a second at most, where the window system keeps it inactive), then ends the
-// program with a failure when the picture could not be written.
-void ScreenshotAfterFirstShow(TForm1& form, const QString& path)
-{
-    auto* poll = new QTimer(&form);
-    poll->setInterval(20);
-    QObject::connect(poll, &QTimer::timeout, &form, [&form, path, poll, tries = 0]() mutable {
-        if (!form.isActiveWindow() && ++tries < 50)
+// program with a failure when the picture could not be written. It reacts to
+// the activation itself rather than polling for it, so that a start is not
+// lengthened by waiting for the next poll.
+class ScreenshotAfterFirstShow : public QObject {
+public:
+    ScreenshotAfterFirstShow(TForm1& form, QString path)
+        : QObject(&form)
+        , m_form(form)
+        , m_path(std::move(path))
+    {
+        form.installEventFilter(this);
+        QTimer::singleShot(form.isActiveWindow() ? 0 : kLongestWaitMs, this, &ScreenshotAfterFirstShow::Save);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // Queued, so that the window has taken on its active look first.
+        if (event->type() == QEvent::WindowActivate)
+            QTimer::singleShot(0, this, &ScreenshotAfterFirstShow::Save);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static constexpr int kLongestWaitMs = 1000;
+
+    void Save()
+    {
+        if (m_saved)
             return;
-        poll->stop();
-        const bool saved = WindowPicture(form).save(path);
+        m_saved = true;
+        const bool saved = WindowPicture(m_form).save(m_path);
         if (!saved)
-            std::fprintf(stderr, "lumeno: cannot write the screenshot to %s\n", qPrintable(path));
+            std::fprintf(stderr, "lumeno: cannot write the screenshot to %s\n", qPrintable(m_path));
         QCoreApplication::exit(saved ? 0 : 1);
-    });
-    poll->start();
-}
+    }
+
+    TForm1& m_form;
+    const QString m_path;
+    bool m_saved = false;
+};
 
 QStringList ArgumentsOf(int argc, char** argv)
 {
@@ -104,6 +128,6 @@ int main(int argc, char** argv)
     if (!skinError.isEmpty())
         ReportSkinFileError(Form1, *options.skinFile, skinError, !options.screenshot);
     if (options.screenshot)
-        ScreenshotAfterFirstShow(Form1, *options.screenshot);
+        new ScreenshotAfterFirstShow(Form1, *options.screenshot);
     return QApplication::exec();
 }
