@@ -3,6 +3,7 @@
 #include "app/window/form1.h"
 #include "app/window/lumeno_command_line.h"
 #include "app/window/skin_file_option.h"
+#include "skin/accessibility/skin_accessibility.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -104,6 +105,7 @@ int main(int argc, char** argv)
         return *status;
 
     QApplication application(argc, argv);
+    InstallSkinAccessibility();
     QApplication::setApplicationDisplayName(TForm1::Caption());
     InstallFontSubstitutes();
 

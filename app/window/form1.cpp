@@ -5,6 +5,7 @@
 #include "app/text/delimiter_scan.h"
 #include "app/window/background_shuffle.h"
 #include "base/random_generator.h"
+#include "skin/accessibility/accessible_names.h"
 #include "skin/controls/align_layout.h"
 #include "skin/controls/check_radio_box.h"
 #include "skin/controls/page_control.h"
@@ -178,6 +179,7 @@ TForm1::TForm1(QWidget* parent, const QString& adHost)
     LoadStoredSkin();
     ConnectHandlers();
     SetTabOrder();
+    NameSkinnedEditors(*this);
     FormCreate();
 }
 
@@ -193,6 +195,9 @@ void TForm1::BuildToolStrip()
     SetUpLabel(Label1, QStringLiteral("Label1"), QRect(496, 22, 3, 13), QString());
     SetUpLabel(lbl1, QStringLiteral("lbl1"), QRect(47, 44, 70, 13), QStringLiteral("加入关键词"));
     SetUpLabel(lbl2, QStringLiteral("lbl2"), QRect(333, 45, 28, 13), QStringLiteral("词频"));
+    // The labels name the keyword edit and the slider for assistive technology.
+    lbl1->SetFocusControl(edt1);
+    lbl2->SetFocusControl(bsknsldr1);
 
     SetUpCommandButton(bsSkinXFormButton2, QStringLiteral("bsSkinXFormButton2"), QRect(48, 8, 121, 25), QStringLiteral("打乱文章顺序"));
     bsSkinXFormButton2->SetDefActiveFontColor(clBlack);

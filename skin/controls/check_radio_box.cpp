@@ -9,6 +9,7 @@
 #include "skin/draw/pixel_effects.h"
 #include "skin/draw/engine_bitmap.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -66,6 +67,7 @@ void TbsSkinCheckRadioBox::SetState(TCheckBoxState state)
     m_state = state;
     m_checked = state == cbChecked;
     update();
+    ReportCheckStateChange();
     emit OnClick();
 }
 
@@ -76,6 +78,7 @@ void TbsSkinCheckRadioBox::SetChecked(bool checked)
     if (checked || m_state == cbChecked)
         m_state = checked ? cbChecked : cbUnchecked;
     update();
+    ReportCheckStateChange();
     if (checked && m_groupIndex != 0 && parentWidget()) {
         const auto siblings = parentWidget()->findChildren<TbsSkinCheckRadioBox*>(Qt::FindDirectChildrenOnly);
         for (TbsSkinCheckRadioBox* sibling : siblings) {
@@ -85,6 +88,15 @@ void TbsSkinCheckRadioBox::SetChecked(bool checked)
     }
     if (!m_radio || (checked && !wasChecked))
         emit OnClick();
+}
+
+void TbsSkinCheckRadioBox::ReportCheckStateChange()
+{
+    QAccessible::State changed;
+    changed.checked = true;
+    changed.checkStateMixed = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void TbsSkinCheckRadioBox::SetRadio(bool radio)
@@ -374,6 +386,7 @@ void TbsSkinCheckRadioBox::mouseReleaseEvent(QMouseEvent* event)
     if (m_allowGrayed && !m_radio && m_state == cbUnchecked) {
         m_state = cbGrayed;
         update();
+        ReportCheckStateChange();
         emit OnClick();
         return;
     }

@@ -82,6 +82,8 @@ protected:
 
 private:
     void SetMouseInside(bool inside);
+    // Tells assistive technology that the checked or grayed state changed.
+    void ReportCheckStateChange();
     void DrawDefaultMark(QPainter& painter) const;
     int CaptionFlags() const;
     QRect FlatCaptionRect(int left, const QFont& font) const;

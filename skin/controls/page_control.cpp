@@ -16,6 +16,7 @@
 #include "skin/draw/engine_bitmap.h"
 #include "skin/draw/image_turns.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -110,6 +111,10 @@ void TbsSkinPageControl::SetActivePage(TbsSkinTabSheet* page)
         previous->hide();
     ShowTab(VisibleIndexOfActivePage());
     update();
+    QAccessibleEvent selection(this, QAccessible::Selection);
+    if (const int tab = VisibleIndexOfActivePage(); tab >= 0)
+        selection.setChild(tab);
+    QAccessible::updateAccessibility(&selection);
 }
 
 void TbsSkinPageControl::SetActivePageIndex(int index)

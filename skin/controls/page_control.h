@@ -42,6 +42,10 @@ public:
     int ActivePageIndex() const { return IndexOfPage(m_activePage); }
     void SetActivePageIndex(int index);
 
+    // Makes page active as a click on its tab does: OnChanging may refuse,
+    // OnChange follows the switch.
+    void SelectByUser(TbsSkinTabSheet* page);
+
     // Tab height: TabHeight when positive, else the height of the skin's tab
     // image, or DefaultItemHeight without a skin. TabWidth 0 sizes every tab
     // to its caption.
@@ -147,7 +151,6 @@ private:
     void ShowTab(int visibleIndex);
     // The room along the side that tabs can take beside the tab scroller.
     int TabRoom() const;
-    void SelectByUser(TbsSkinTabSheet* page);
     void SetHotTab(int visibleIndex);
     void TrackCloseButton(const QPoint& point);
     void ClearCloseButtons();

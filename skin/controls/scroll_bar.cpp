@@ -5,6 +5,7 @@
 #include "skin/draw/glyphs.h"
 #include "skin/draw/round_half_even.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
@@ -68,6 +69,8 @@ void TbsSkinScrollBar::SetPosition(int position)
         return;
     m_position = clamped;
     update();
+    QAccessibleValueChangeEvent valueChange(this, m_position);
+    QAccessible::updateAccessibility(&valueChange);
     emit OnChange();
 }
 

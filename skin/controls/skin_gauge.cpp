@@ -9,6 +9,7 @@
 #include "skin/draw/keyed_copy.h"
 #include "skin/draw/engine_bitmap.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QTransform>
 #include <algorithm>
@@ -52,8 +53,11 @@ void TbsSkinGauge::SetValue(int value)
     const int old = m_value;
     m_value = value;
     PullValueIntoRange();
-    if (m_value != old)
-        update();
+    if (m_value == old)
+        return;
+    update();
+    QAccessibleValueChangeEvent valueChange(this, m_value);
+    QAccessible::updateAccessibility(&valueChange);
 }
 
 void TbsSkinGauge::SetVertical(bool vertical)

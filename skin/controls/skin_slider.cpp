@@ -7,6 +7,7 @@
 #include "skin/draw/glyphs.h"
 #include "skin/draw/round_half_even.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -59,8 +60,11 @@ void TbsSkinSlider::SetValue(int value)
     const bool changed = value != m_value;
     m_value = value;
     PlaceThumb(ValueToPosition(value));
-    if (changed)
-        emit OnChange();
+    if (!changed)
+        return;
+    QAccessibleValueChangeEvent valueChange(this, m_value);
+    QAccessible::updateAccessibility(&valueChange);
+    emit OnChange();
 }
 
 void TbsSkinSlider::SetIncrement(int increment)

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QPointer>
 
 enum TbsEllipsType { bsetNone, bsetEndEllips, bsetPathEllips };
 
@@ -42,6 +43,10 @@ public:
     void SetDefaultFont(const QFont& font);
     SkinColor DefaultFontColor() const { return m_defaultFontColor; }
     void SetDefaultFontColor(SkinColor color);
+    // The control the label names, as a label's buddy.
+    QWidget* FocusControl() const { return m_focusControl; }
+    void SetFocusControl(QWidget* control) { m_focusControl = control; }
+
     bool UseSkinFont() const { return m_useSkinFont; }
     void SetUseSkinFont(bool use);
     bool UseSkinColor() const { return m_useSkinColor; }
@@ -81,4 +86,5 @@ private:
     bool m_useSkinFont { true };
     bool m_useSkinColor { true };
     bool m_autoSize { true };
+    QPointer<QWidget> m_focusControl;
 };

@@ -1,0 +1,70 @@
+#include "skin/accessibility/accessible_names.h"
+
+#include "skin/controls/skin_edit.h"
+#include "skin/controls/skin_memo.h"
+#include "skin/controls/std_label.h"
+#include "skin/controls/tab_sheet.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+QString WithoutAccelerator(const QString& caption)
+{
+    QString text;
+    text.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        else if (caption[i] == u'&')
+            continue;
+        text += caption[i];
+    }
+    return text;
+}
+
+QString LabelTextOf(const TbsSkinStdLabel& label)
+{
+    return label.ShowAccelChar() ? WithoutAccelerator(label.Caption()) : label.Caption();
+}
+
+QString LabelledNameOf(const QWidget& control)
+{
+    if (!control.accessibleName().isEmpty())
+        return control.accessibleName();
+    const QWidget* parent = control.parentWidget();
+    if (!parent)
+        return {};
+    const auto labels = parent->findChildren<TbsSkinStdLabel*>(Qt::FindDirectChildrenOnly);
+    for (const TbsSkinStdLabel* label : labels) {
+        if (label->FocusControl() == &control)
+            return LabelTextOf(*label);
+    }
+    return {};
+}
+
+QString TextControlNameOf(const QWidget& control)
+{
+    if (QString name = LabelledNameOf(control); !name.isEmpty())
+        return name;
+    if (const auto* page = qobject_cast<const TbsSkinTabSheet*>(control.parentWidget()))
+        return page->Caption();
+    return {};
+}
+
+namespace {
+
+void NameEditor(QWidget& editor, const QWidget& control)
+{
+    if (editor.accessibleName().isEmpty())
+        editor.setAccessibleName(TextControlNameOf(control));
+}
+
+} // namespace
+
+void NameSkinnedEditors(QWidget& root)
+{
+    for (TbsSkinEdit* edit : root.findChildren<TbsSkinEdit*>())
+        NameEditor(*edit->Editor(), *edit);
+    for (TbsSkinMemo* memo : root.findChildren<TbsSkinMemo*>())
+        NameEditor(*memo->Editor(), *memo);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QAccessibleWidget>
+#include <map>
+
+class AccessiblePageTab;
+class TbsSkinPageControl;
+class TbsSkinTabSheet;
+
+// A skinned page control as a page tab list: its first children are the tabs
+// of its visible pages, in the order they are shown, followed by its pages.
+class AccessiblePageControl : public QAccessibleWidget {
+public:
+    explicit AccessiblePageControl(TbsSkinPageControl* control);
+    ~AccessiblePageControl() override;
+
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+
+private:
+    TbsSkinPageControl* Control() const;
+    AccessiblePageTab* TabOf(TbsSkinTabSheet* page) const;
+
+    // The tab interfaces handed out so far, registered with QAccessible.
+    mutable std::map<const TbsSkinTabSheet*, QAccessible::Id> m_tabs;
+};
