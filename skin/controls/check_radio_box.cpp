@@ -196,10 +196,7 @@ QRect TbsSkinCheckRadioBox::CaptionRect()
 
 QFont TbsSkinCheckRadioBox::CaptionFont() const
 {
-    const auto* definition = Definition<TbsDataSkinCheckRadioControl>();
-    if (definition && UseSkinFont())
-        return SkinFont(definition->fontName, definition->fontHeight, definition->fontStyle);
-    return DefaultFont();
+    return ControlFont(Definition<TbsDataSkinCheckRadioControl>());
 }
 
 QImage TbsSkinCheckRadioBox::CheckImage(const TbsDataSkinCheckRadioControl& definition) const

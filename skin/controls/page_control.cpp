@@ -15,6 +15,7 @@
 #include "skin/draw/glyphs.h"
 #include "skin/draw/engine_bitmap.h"
 #include "skin/draw/image_turns.h"
+#include "skin/draw/keyed_copy.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -23,6 +24,7 @@
 #include <QPointer>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -178,10 +180,7 @@ void TbsSkinPageControl::ParentBackgroundChanged()
 
 QFont TbsSkinPageControl::TabFont() const
 {
-    const auto* definition = Definition<TbsDataSkinTabControl>();
-    if (definition && UseSkinFont())
-        return SkinFont(definition->fontName, definition->fontHeight, definition->fontStyle);
-    return DefaultFont();
+    return ControlFont(Definition<TbsDataSkinTabControl>());
 }
 
 void TbsSkinPageControl::SetDefaultFontColor(SkinColor color)
@@ -561,11 +560,7 @@ void TbsSkinPageControl::DrawSkinFrame(QImage& face, const QRegion& clip) const
     const SkinBorderStrips strips = ComposeSkinBorders(SkinPicture(definition.pictureIndex), piece, target);
     QPainter painter(&face);
     painter.setClipRegion(clip);
-    const int sideTop = frame.top() + strips.top.height();
-    painter.drawImage(frame.topLeft(), strips.top);
-    painter.drawImage(frame.left(), sideTop, strips.left);
-    painter.drawImage(frame.left() + frame.width() - strips.right.width(), sideTop, strips.right);
-    painter.drawImage(frame.left(), frame.top() + frame.height() - strips.bottom.height(), strips.bottom);
+    ::DrawSkinBorders(painter, frame, strips);
 }
 
 QImage TbsSkinPageControl::TabsBackground() const
@@ -637,13 +632,13 @@ void TbsSkinPageControl::DrawTab(QImage& target, const QPoint& origin, int visib
     painter.end();
     face = TurnUprightTab(m_tabPosition, face);
     if (m_showCloseButtons) {
-        QPainter buttonPainter(&face);
         const QRect button = CloseButtonRect(visibleIndex).translated(-rect.topLeft());
         if (definition) {
-            DrawSkinCloseButton(buttonPainter, *page, button, color);
+            DrawSkinCloseButton(face, *page, button, color);
         } else {
             // The 10-pixel glyph sits in the middle of its cell.
-            DrawCaptionGlyph(buttonPainter, CaptionGlyph::Close, button.topLeft() + QPoint(2, 2),
+            QPainter painter(&face);
+            DrawCaptionGlyph(painter, CaptionGlyph::Close, button.topLeft() + QPoint(2, 2),
                 SkinColorToQColor(page->m_closeMouseIn ? clWhite : clBlack));
         }
     }
@@ -656,10 +651,11 @@ void TbsSkinPageControl::DrawTab(QImage& target, const QPoint& origin, int visib
 }
 
 void TbsSkinPageControl::DrawSkinCloseButton(
-    QPainter& painter, const TbsSkinTabSheet& page, const QRect& button, SkinColor glyphColor) const
+    QImage& face, const TbsSkinTabSheet& page, const QRect& button, SkinColor glyphColor) const
 {
     const auto& definition = *Definition<TbsDataSkinTabControl>();
     if (definition.closeButtonRect.IsEmpty()) {
+        QPainter painter(&face);
         DrawToolCloseButton(painter, page, button, glyphColor);
         return;
     }
@@ -669,18 +665,10 @@ void TbsSkinPageControl::DrawSkinCloseButton(
     const SkinRect& shown = !page.m_closeMouseIn ? normal : page.m_closeDown ? down : hot;
     QImage piece = MakeSkinBitmap(button.width(), button.height());
     DrawPiece(piece, piece.rect(), SkinPicture(definition.pictureIndex), shown.ToQRect());
-    if (definition.buttonTransparent) {
-        piece = piece.convertToFormat(QImage::Format_ARGB32);
-        const QRgb transparent = SkinColorToQColor(definition.buttonTransparentColor).rgb() & 0xFFFFFFu;
-        for (int y = 0; y < piece.height(); ++y) {
-            QRgb* row = SkinRow(piece, y);
-            for (int x = 0; x < piece.width(); ++x) {
-                if ((row[x] & 0xFFFFFFu) == transparent)
-                    row[x] = 0;
-            }
-        }
-    }
-    painter.drawImage(button.topLeft(), piece);
+    const std::optional<QRgb> key = definition.buttonTransparent
+        ? std::optional<QRgb>(SkinColorToRgb(definition.buttonTransparentColor) & 0xFFFFFFu)
+        : std::nullopt;
+    DrawKeyed(face, button.topLeft(), piece, key);
 }
 
 void TbsSkinPageControl::DrawToolCloseButton(

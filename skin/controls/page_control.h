@@ -165,8 +165,7 @@ private:
     // control: composed upright, flipped or turned to its side.
     void DrawTab(QImage& target, const QPoint& origin, int visibleIndex, const QRect& rect) const;
     QImage UprightTabFace(int visibleIndex, const QSize& size) const;
-    void DrawSkinCloseButton(
-        QPainter& painter, const TbsSkinTabSheet& page, const QRect& button, SkinColor glyphColor) const;
+    void DrawSkinCloseButton(QImage& face, const TbsSkinTabSheet& page, const QRect& button, SkinColor glyphColor) const;
     void DrawToolCloseButton(
         QPainter& painter, const TbsSkinTabSheet& page, const QRect& button, SkinColor glyphColor) const;
 

@@ -319,7 +319,7 @@ void TbsSkinButton::CreateButtonImage(QImage& image, const SkinRect& faceRect, b
         fallback::DrawFocusRect(image, captionArea);
     QPainter painter(&image);
     painter.setFont(
-        UseSkinFont() ? SkinFont(definition->fontName, definition->fontHeight, definition->fontStyle) : DefaultFont());
+        ControlFont(definition->fontName, definition->fontHeight, definition->fontStyle));
     painter.setPen(SkinColorToQColor(color));
     DrawCaptionAndGlyph(painter, captionArea, active, down);
 }

@@ -2,6 +2,7 @@
 
 #include "skin/controls/system_colors.h"
 #include "skin/data/skin_data.h"
+#include "skin/draw/skin_font.h"
 #include "skin/draw/compose_skin_face.h"
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/mask_region.h"
@@ -59,6 +60,11 @@ void TbsSkinCustomControl::SetUseSkinFont(bool use)
 {
     m_useSkinFont = use;
     update();
+}
+
+QFont TbsSkinCustomControl::ControlFont(const QString& name, int height, FontStyles style) const
+{
+    return m_useSkinFont ? SkinFont(name, height, style) : m_defaultFont;
 }
 
 void TbsSkinCustomControl::GetSkinData()
@@ -171,11 +177,7 @@ void TbsSkinCustomControl::DrawSkinBorders(QImage& face)
     SkinBorderStrips strips = ComposeSkinBorders(m_picture, m_piece, Target());
     CreateControlSkinImage(strips.top);
     QPainter painter(&face);
-    const int topHeight = strips.top.height();
-    painter.drawImage(0, 0, strips.top);
-    painter.drawImage(0, topHeight, strips.left);
-    painter.drawImage(width() - strips.right.width(), topHeight, strips.right);
-    painter.drawImage(0, height() - strips.bottom.height(), strips.bottom);
+    ::DrawSkinBorders(painter, rect(), strips);
 }
 
 void TbsSkinCustomControl::CreateControlDefaultImage(QImage& image)

@@ -34,6 +34,15 @@ public:
 
     bool UseSkinFont() const { return m_useSkinFont; }
     void SetUseSkinFont(bool use);
+    // The font a definition names when UseSkinFont is on, else DefaultFont.
+    QFont ControlFont(const QString& name, int height, FontStyles style) const;
+    // The same for a definition with fontname, fontheight and fontstyle keys;
+    // DefaultFont without a definition.
+    template <typename FontDefinition> QFont ControlFont(const FontDefinition* definition) const
+    {
+        return definition ? ControlFont(definition->fontName, definition->fontHeight, definition->fontStyle)
+                          : m_defaultFont;
+    }
 
     void GetSkinData() override;
     void ChangeSkinData() override;

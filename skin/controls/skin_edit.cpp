@@ -8,6 +8,7 @@
 #include "skin/data/control_definitions_edits.h"
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/glyphs.h"
+#include "skin/draw/text_alignment.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -23,19 +24,6 @@ namespace {
 
 // The built-in frame: two one-pixel rings.
 constexpr int kDefaultInset = 2;
-
-Qt::Alignment ToQtAlignment(Alignment alignment)
-{
-    switch (alignment) {
-    case Alignment::taRightJustify:
-        return Qt::AlignRight | Qt::AlignVCenter;
-    case Alignment::taCenter:
-        return Qt::AlignHCenter | Qt::AlignVCenter;
-    case Alignment::taLeftJustify:
-        break;
-    }
-    return Qt::AlignLeft | Qt::AlignVCenter;
-}
 
 } // namespace
 
@@ -99,7 +87,7 @@ void TbsSkinEdit::SetReadOnly(bool readOnly)
 void TbsSkinEdit::SetAlignment(::Alignment alignment)
 {
     m_alignment = alignment;
-    m_editor->setAlignment(ToQtAlignment(alignment));
+    m_editor->setAlignment(Qt::AlignVCenter | HorizontalAlignment(alignment));
 }
 
 QRect TbsSkinEdit::SkinClientArea(const TbsDataSkinEditControl& definition) const
@@ -152,10 +140,7 @@ void TbsSkinEdit::DefaultFontChanged()
 
 void TbsSkinEdit::ApplyFont()
 {
-    const auto* definition = Definition<TbsDataSkinEditControl>();
-    m_editor->setFont(definition && UseSkinFont()
-            ? SkinFont(definition->fontName, definition->fontHeight, definition->fontStyle)
-            : DefaultFont());
+    m_editor->setFont(ControlFont(Definition<TbsDataSkinEditControl>()));
     ApplyColors();
     // The room the text needs depends on the font.
     PlaceEditor();

@@ -296,7 +296,7 @@ void TbsSkinGauge::CreateControlSkinImage(QImage& image)
         return;
     }
     const QFont font
-        = UseSkinFont() ? SkinFont(definition->fontName, definition->fontHeight, definition->fontStyle) : DefaultFont();
+        = ControlFont(definition->fontName, definition->fontHeight, definition->fontStyle);
     if (m_useSkinSize) {
         CreateSkinFace(image, definition->skinRect);
         DrawBar(image, FilledPart(ProgressArea(image.width(), image.height())));

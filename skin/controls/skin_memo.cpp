@@ -172,10 +172,7 @@ void TbsSkinMemo::DefaultFontChanged()
 
 void TbsSkinMemo::ApplyFont()
 {
-    const auto* definition = Definition<TbsDataSkinMemoControl>();
-    m_editor->setFont(definition && UseSkinFont()
-            ? SkinFont(definition->fontName, definition->fontHeight, definition->fontStyle)
-            : DefaultFont());
+    m_editor->setFont(ControlFont(Definition<TbsDataSkinMemoControl>()));
     ApplyColors();
 }
 
@@ -316,11 +313,7 @@ void TbsSkinMemo::DrawSkinFrame(QImage& image, const TbsDataSkinMemoControl& def
     const SkinTargetGeometry target = CalcTargetGeometry(CompositionMode::Full, piece, width(), height());
     const SkinBorderStrips strips = ComposeSkinBorders(m_picture, piece, target);
     QPainter painter(&image);
-    const int topHeight = strips.top.height();
-    painter.drawImage(0, 0, strips.top);
-    painter.drawImage(0, topHeight, strips.left);
-    painter.drawImage(width() - strips.right.width(), topHeight, strips.right);
-    painter.drawImage(0, height() - strips.bottom.height(), strips.bottom);
+    ::DrawSkinBorders(painter, rect(), strips);
 }
 
 void TbsSkinMemo::CreateControlDefaultImage(QImage& image)

@@ -4,6 +4,7 @@
 #include "skin/controls/skin_font.h"
 #include "skin/data/control_definitions_panels.h"
 #include "skin/draw/compose_skin_image.h"
+#include "skin/draw/text_alignment.h"
 
 #include <QPainter>
 #include <QScopedValueRollback>
@@ -122,21 +123,10 @@ void TbsSkinPanel::DrawSkinCaption(QImage& face)
     if (!definition || definition->captionRect.IsEmpty() || m_caption.isEmpty())
         return;
     const QRect area = MapSkinRect(definition->captionRect).ToQRect();
-    int flags = Qt::AlignVCenter | Qt::TextSingleLine;
-    switch (definition->alignment) {
-    case Alignment::taLeftJustify:
-        flags |= Qt::AlignLeft;
-        break;
-    case Alignment::taRightJustify:
-        flags |= Qt::AlignRight;
-        break;
-    case Alignment::taCenter:
-        flags |= Qt::AlignHCenter;
-        break;
-    }
+    const int flags = Qt::AlignVCenter | Qt::TextSingleLine | HorizontalAlignment(definition->alignment);
     QPainter painter(&face);
     painter.setFont(
-        UseSkinFont() ? SkinFont(definition->fontName, definition->fontHeight, definition->fontStyle) : DefaultFont());
+        ControlFont(definition->fontName, definition->fontHeight, definition->fontStyle));
     painter.setPen(SkinColorToQColor(definition->fontColor));
     painter.setClipRect(area);
     painter.drawText(area, flags, m_caption);
@@ -194,18 +184,7 @@ void TbsSkinPanel::CreateControlDefaultImage(QImage& image)
     if (m_caption.isEmpty())
         return;
     const QRect textArea = bar.adjusted(2, 0, -2, 0);
-    int flags = Qt::AlignVCenter | Qt::TextSingleLine;
-    switch (m_defaultAlignment) {
-    case Alignment::taLeftJustify:
-        flags |= Qt::AlignLeft;
-        break;
-    case Alignment::taRightJustify:
-        flags |= Qt::AlignRight;
-        break;
-    case Alignment::taCenter:
-        flags |= Qt::AlignHCenter;
-        break;
-    }
+    const int flags = Qt::AlignVCenter | Qt::TextSingleLine | HorizontalAlignment(m_defaultAlignment);
     painter.setFont(DefaultFont());
     painter.setPen(SkinColorToQColor(DefaultFontColor()));
     painter.setClipRect(textArea);

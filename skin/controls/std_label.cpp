@@ -3,6 +3,7 @@
 #include "skin/controls/skin_custom_control.h"
 #include "skin/controls/skin_font.h"
 #include "skin/data/control_definitions_labels.h"
+#include "skin/draw/text_alignment.h"
 #include "skin/draw/text_ellipsis.h"
 
 #include <QEvent>
@@ -131,18 +132,7 @@ SkinColor TbsSkinStdLabel::TextColor() const
 
 int TbsSkinStdLabel::TextFlags() const
 {
-    int flags = Qt::AlignTop | Qt::TextExpandTabs;
-    switch (m_alignment) {
-    case Alignment::taLeftJustify:
-        flags |= Qt::AlignLeft;
-        break;
-    case Alignment::taRightJustify:
-        flags |= Qt::AlignRight;
-        break;
-    case Alignment::taCenter:
-        flags |= Qt::AlignHCenter;
-        break;
-    }
+    int flags = Qt::AlignTop | Qt::TextExpandTabs | HorizontalAlignment(m_alignment);
     flags |= m_wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine;
     flags |= m_showAccelChar ? Qt::TextShowMnemonic : 0;
     return flags;

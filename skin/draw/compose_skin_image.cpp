@@ -2,6 +2,7 @@
 
 #include "skin/draw/engine_bitmap.h"
 
+#include <QPainter>
 #include <algorithm>
 
 namespace {
@@ -245,6 +246,15 @@ SkinBorderStrips ComposeSkinBorders(const QImage& picture, const SkinPieceGeomet
             RectFromEdges(0, rt.y() - cl.top, rightWidth, sideHeight + rb.y() - cl.bottom), skin(cl.right, cl.top, sw, rt.y()),
             { 0, 0 }, skin(cl.right, rb.y(), sw, cl.bottom), { 0, sideHeight - (cl.bottom - rb.y()) } });
     return strips;
+}
+
+void DrawSkinBorders(QPainter& painter, const QRect& frame, const SkinBorderStrips& strips)
+{
+    const int sideTop = frame.top() + strips.top.height();
+    painter.drawImage(frame.topLeft(), strips.top);
+    painter.drawImage(frame.left(), sideTop, strips.left);
+    painter.drawImage(frame.left() + frame.width() - strips.right.width(), sideTop, strips.right);
+    painter.drawImage(frame.left(), frame.top() + frame.height() - strips.bottom.height(), strips.bottom);
 }
 
 void FillSkinBackground(QImage& destination, const QImage& picture, const SkinRect& piece, const SkinRect& origin,

@@ -4,6 +4,8 @@
 
 #include <QImage>
 
+class QPainter;
+
 // Putting skin pieces together into an image of any size. Pictures may be in
 // any format; results are skin bitmaps. Every routine draws nothing for an
 // empty picture or an empty piece, and a repeated piece of zero width or
@@ -43,6 +45,9 @@ struct SkinBorderStrips {
 };
 SkinBorderStrips ComposeSkinBorders(const QImage& picture, const SkinPieceGeometry& piece,
     const SkinTargetGeometry& target);
+
+// Draws the four strips at the edges of frame on painter's device.
+void DrawSkinBorders(QPainter& painter, const QRect& frame, const SkinBorderStrips& strips);
 
 // Fills area of destination with a picture piece: repeated from area's
 // top-left when stretch is off; otherwise stFull stretches it over area,
