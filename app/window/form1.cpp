@@ -283,6 +283,7 @@ void TForm1::BindSkin()
     bsSkinForm1->setObjectName(QStringLiteral("bsSkinForm1"));
     bsSkinForm1->SetBorderIcons(biMinimize | biMaximize);
     bsSkinForm1->SetPositionInMonitor(TbsPositionInMonitor::bspScreenCenter);
+    bsSkinForm1->SetUseSkinFontInMenu(true);
     bsSkinData1->setObjectName(QStringLiteral("bsSkinData1"));
     bsCompressedStoredSkin1->setObjectName(QStringLiteral("bsCompressedStoredSkin1"));
 

@@ -1,5 +1,7 @@
 #include "skin/frame/skin_form.h"
 
+#include "skin/menus/popup_look.h"
+
 #include "skin/controls/skin_control.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
@@ -8,6 +10,7 @@
 #include "skin/frame/frame_move_size_loop.h"
 #include "skin/frame/frame_object.h"
 #include "skin/frame/system_menu.h"
+#include "skin/menus/popup_look.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -36,6 +39,7 @@ TbsSkinForm::TbsSkinForm(QWidget* form)
     , m_form(form)
     , m_defCaptionFont(DefaultCaptionFont())
     , m_defInActiveCaptionFont(DefaultCaptionFont())
+    , m_defMenuItemFont(DefaultMenuItemFont())
 {
     Q_ASSERT(form);
     Attach();
@@ -62,6 +66,7 @@ void TbsSkinForm::Attach()
     connect(systemMenuKey, &QShortcut::activated, this, &TbsSkinForm::ShowSystemMenuUnderObjects);
     auto* systemMenu = new TbsSystemMenu(*this);
     m_systemMenuHook = [systemMenu](TbsSkinForm&, const QRect& screenAnchor) { systemMenu->Show(screenAnchor); };
+    ForwardMenuSettings();
     m_appliedMargins = FrameMargins();
     LayoutClientArea();
     ApplySkin();

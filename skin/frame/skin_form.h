@@ -114,6 +114,36 @@ public:
     bool AlwaysMinimizeToTray() const { return m_alwaysMinimizeToTray; }
     void SetAlwaysMinimizeToTray(bool value) { m_alwaysMinimizeToTray = value; }
 
+    // The look of the menus the window shows. The settings below are handed
+    // to the window's menu engine as they change, so its system menu, its
+    // objects' menus and its controls' popup menus all follow them.
+    // The skin of the frame's own menus; without one they take SkinData.
+    TbsSkinData* MenusSkinData() const;
+    void SetMenusSkinData(TbsSkinData* skinData);
+    // The skin the frame's menus are drawn with now.
+    TbsSkinData* MenuSkin() const;
+    // Rows shown at once before a menu scrolls; 0 for no limit, negative
+    // values are ignored.
+    int MaxMenuItemsInWindow() const { return m_maxMenuItemsInWindow; }
+    void SetMaxMenuItemsInWindow(int value);
+    // Row height and font of menus drawn without a skin; only heights above
+    // 0 are taken.
+    int DefMenuItemHeight() const { return m_defMenuItemHeight; }
+    void SetDefMenuItemHeight(int value);
+    const QFont& DefMenuItemFont() const { return m_defMenuItemFont; }
+    void SetDefMenuItemFont(const QFont& font);
+    // Skinned menus take the skin's item font; off, DefMenuItemFont.
+    bool UseSkinFontInMenu() const { return m_useSkinFontInMenu; }
+    void SetUseSkinFontInMenu(bool value);
+    bool MenusAlphaBlend() const { return m_menusAlphaBlend; }
+    void SetMenusAlphaBlend(bool value);
+    bool MenusAlphaBlendAnimation() const { return m_menusAlphaBlendAnimation; }
+    void SetMenusAlphaBlendAnimation(bool value);
+    int MenusAlphaBlendValue() const { return m_menusAlphaBlendValue; }
+    void SetMenusAlphaBlendValue(int value);
+    // A menu the frame opened is showing.
+    bool SkinMenuOpen() const { return m_skinMenuOpen; }
+
     // The frame is taken over at all; off, the window system's frame comes
     // back and only the client background stays skinned.
     bool SkinnableFrame() const { return m_skinnableFrame; }
@@ -173,10 +203,12 @@ public:
     // rectangle (screen coordinates) the menu should open below or at, for the
     // system-menu button, a right click on the caption and Alt+Space; without
     // a hook nothing opens. MenuClosed() must be called when the menu closes:
-    // it releases the button that opened it.
+    // it releases the button that opened it and ends SkinMenuOpen.
     using SystemMenuHook = std::function<void(TbsSkinForm& form, const QRect& screenAnchor)>;
     void SetSystemMenuHook(SystemMenuHook hook) { m_systemMenuHook = std::move(hook); }
     void ShowSystemMenuAt(const QRect& screenAnchor);
+    // Marks a menu of the frame as opening; call it before the engine shows it.
+    void MenuOpening();
     void MenuClosed();
     // Alt+Space: the system menu below every enabled system-menu object.
     void ShowSystemMenuUnderObjects();
@@ -204,6 +236,8 @@ signals:
     void OnMaximize();
     void OnRestore();
     void OnChangeRollUpState();
+    void OnSkinMenuOpen();
+    void OnSkinMenuClose();
     void OnMouseEnterEvent(const QString& idName);
     void OnMouseLeaveEvent(const QString& idName);
     void OnMouseDownEvent(const QString& idName, int x, int y, const QRect& objectRect, int button);
@@ -225,6 +259,8 @@ private:
     void EnforceSize();
     void NudgeWidth();
     void LayoutClientArea();
+    // Hands the menu settings to the window's menu engine.
+    void ForwardMenuSettings();
 
     // Message handlers.
     void WMSize();
@@ -324,6 +360,15 @@ private:
     bool m_showObjectHint { false };
     bool m_useDefaultObjectHint { true };
     bool m_alwaysMinimizeToTray { false };
+    QPointer<TbsSkinData> m_menusSkinData;
+    int m_maxMenuItemsInWindow { 0 };
+    int m_defMenuItemHeight { 20 };
+    QFont m_defMenuItemFont;
+    bool m_useSkinFontInMenu { false };
+    bool m_menusAlphaBlend { false };
+    bool m_menusAlphaBlendAnimation { false };
+    int m_menusAlphaBlendValue { 200 };
+    bool m_skinMenuOpen { false };
 
     TFormBorderStyle m_formBorderStyle { TFormBorderStyle::bsSizeable };
     bool m_skinnableFrame { true };

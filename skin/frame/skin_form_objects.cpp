@@ -11,6 +11,7 @@
 #include "skin/frame/frame_caption_object.h"
 #include "skin/frame/frame_object.h"
 #include "skin/frame/object_layout.h"
+#include "skin/menus/skin_menu.h"
 
 #include <QCursor>
 #include <QMetaObject>
@@ -351,10 +352,17 @@ void TbsSkinForm::RunCommand(int command)
 
 void TbsSkinForm::ShowSystemMenuAt(const QRect& screenAnchor)
 {
-    if (m_systemMenuHook)
-        m_systemMenuHook(*this, screenAnchor);
-    else
+    if (!m_systemMenuHook) {
         MenuClosed();
+        return;
+    }
+    // The menu open before closes with its own notifications first, so the
+    // new one is not taken for it.
+    TbsSkinMenu* engine = TbsSkinMenu::Of(m_form);
+    if (engine->Visible())
+        engine->CloseMenus();
+    MenuOpening();
+    m_systemMenuHook(*this, screenAnchor);
 }
 
 void TbsSkinForm::ShowSystemMenuUnderObjects()
@@ -370,6 +378,9 @@ void TbsSkinForm::ShowSystemMenuUnderObjects()
 
 void TbsSkinForm::MenuClosed()
 {
+    // The window hears of every menu engine closing, the controls' menus too.
+    const bool wasOpen = m_skinMenuOpen;
+    m_skinMenuOpen = false;
     for (const auto& object : m_objects) {
         if (auto* button = dynamic_cast<TbsSkinButtonObject*>(object.get()); button && button->MenuShown) {
             button->MenuShown = false;
@@ -383,4 +394,6 @@ void TbsSkinForm::MenuClosed()
             break;
         }
     }
+    if (wasOpen)
+        emit OnSkinMenuClose();
 }

@@ -123,7 +123,7 @@ void TbsSystemMenu::Show(const QRect& screenAnchor)
     const SkinRect anchor { screenAnchor.left(), screenAnchor.top(), screenAnchor.left() + screenAnchor.width(),
         screenAnchor.top() + screenAnchor.height() };
     // Opening closes the menu shown before, so its rows go only after.
-    m_engine->PopupAt(form, m_skinForm.SkinData(), false, shown, anchor);
+    m_engine->PopupAt(form, m_skinForm.MenuSkin(), false, shown, anchor);
     if (built)
         m_defaultMenu = std::move(built);
     if (!m_engine->Visible())

@@ -1,0 +1,89 @@
+#include "skin/data/skin_data.h"
+#include "skin/frame/skin_form.h"
+#include "skin/menus/popup_look.h"
+#include "skin/menus/skin_menu.h"
+
+#include <QWidget>
+
+TbsSkinData* TbsSkinForm::MenusSkinData() const
+{
+    return m_menusSkinData;
+}
+
+void TbsSkinForm::SetMenusSkinData(TbsSkinData* skinData)
+{
+    m_menusSkinData = skinData;
+}
+
+TbsSkinData* TbsSkinForm::MenuSkin() const
+{
+    return m_menusSkinData ? m_menusSkinData.data() : m_skinData.data();
+}
+
+void TbsSkinForm::SetMaxMenuItemsInWindow(int value)
+{
+    if (value < 0)
+        return;
+    m_maxMenuItemsInWindow = value;
+    ForwardMenuSettings();
+}
+
+void TbsSkinForm::SetDefMenuItemHeight(int value)
+{
+    if (value <= 0)
+        return;
+    m_defMenuItemHeight = value;
+    ForwardMenuSettings();
+}
+
+void TbsSkinForm::SetDefMenuItemFont(const QFont& font)
+{
+    m_defMenuItemFont = font;
+    ForwardMenuSettings();
+}
+
+void TbsSkinForm::SetUseSkinFontInMenu(bool value)
+{
+    m_useSkinFontInMenu = value;
+    ForwardMenuSettings();
+}
+
+void TbsSkinForm::SetMenusAlphaBlend(bool value)
+{
+    m_menusAlphaBlend = value;
+    ForwardMenuSettings();
+}
+
+void TbsSkinForm::SetMenusAlphaBlendAnimation(bool value)
+{
+    m_menusAlphaBlendAnimation = value;
+    ForwardMenuSettings();
+}
+
+void TbsSkinForm::SetMenusAlphaBlendValue(int value)
+{
+    m_menusAlphaBlendValue = value;
+    ForwardMenuSettings();
+}
+
+void TbsSkinForm::ForwardMenuSettings()
+{
+    // The engine is the window's, shared with every control in it; Of()
+    // creates it the first time, so it starts out with these settings.
+    TbsSkinMenu* engine = TbsSkinMenu::Of(m_form);
+    engine->SetMaxMenuItemsInWindow(m_maxMenuItemsInWindow);
+    engine->SetDefaultMenuItemHeight(m_defMenuItemHeight);
+    engine->SetDefaultMenuItemFont(m_defMenuItemFont);
+    engine->SetUseSkinFont(m_useSkinFontInMenu);
+    engine->SetAlphaBlend(m_menusAlphaBlend);
+    engine->SetAlphaBlendAnimation(m_menusAlphaBlendAnimation);
+    engine->SetAlphaBlendValue(m_menusAlphaBlendValue);
+}
+
+void TbsSkinForm::MenuOpening()
+{
+    if (m_skinMenuOpen)
+        return;
+    m_skinMenuOpen = true;
+    emit OnSkinMenuOpen();
+}
