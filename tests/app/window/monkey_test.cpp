@@ -126,8 +126,9 @@ TEST(MonkeyTest, TenThousandRandomInputsKeepTheWindowWholeAndTheArticleSafe)
         const QString before = form.Memo1->Text();
         const bool mayChange = monkey.Step();
         QCoreApplication::processEvents();
-        if (!mayChange)
+        if (!mayChange) {
             ASSERT_EQ(form.Memo1->Text(), before) << "step " << step << ", " << monkey.LastStep().toStdString() << ", changed the article";
+        }
     }
     EXPECT_TRUE(QTest::qWaitFor([&form] { return !form.Shuffling(); }, 10000));
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
