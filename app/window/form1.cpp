@@ -18,7 +18,7 @@
 #include "skin/controls/skin_slider.h"
 #include "skin/controls/skin_xform_button.h"
 #include "skin/controls/std_label.h"
-#include "skin/controls/system_colors.h"
+#include "skin/draw/system_colors.h"
 #include "skin/controls/tab_sheet.h"
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/skin_data.h"

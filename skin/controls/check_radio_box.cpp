@@ -1,7 +1,7 @@
 #include "skin/controls/check_radio_box.h"
 
 #include "skin/controls/fallback_drawing.h"
-#include "skin/controls/skin_font.h"
+#include "skin/draw/skin_font.h"
 #include "skin/data/control_definitions_check_radio.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/glyphs.h"

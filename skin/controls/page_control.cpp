@@ -2,9 +2,9 @@
 
 #include "skin/controls/fallback_drawing.h"
 #include "skin/controls/plain_look_colors.h"
-#include "skin/controls/skin_font.h"
+#include "skin/draw/skin_font.h"
 #include "skin/controls/skin_up_down.h"
-#include "skin/controls/system_colors.h"
+#include "skin/draw/system_colors.h"
 #include "skin/controls/tab_face.h"
 #include "skin/controls/tab_sheet.h"
 #include "skin/data/control_definitions_buttons.h"

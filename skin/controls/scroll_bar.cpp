@@ -1,7 +1,7 @@
 #include "skin/controls/scroll_bar.h"
 
 #include "skin/controls/fallback_drawing.h"
-#include "skin/controls/system_colors.h"
+#include "skin/draw/system_colors.h"
 #include "skin/draw/glyphs.h"
 #include "skin/draw/round_half_even.h"
 

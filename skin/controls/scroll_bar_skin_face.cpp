@@ -1,6 +1,6 @@
 #include "skin/controls/scroll_bar_skin_face.h"
 
-#include "skin/controls/system_colors.h"
+#include "skin/draw/system_colors.h"
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/composition_mode.h"
 #include "skin/draw/keyed_copy.h"

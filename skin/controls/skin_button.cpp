@@ -2,7 +2,7 @@
 
 #include "skin/controls/animation_frame.h"
 #include "skin/controls/fallback_drawing.h"
-#include "skin/controls/skin_font.h"
+#include "skin/draw/skin_font.h"
 #include "skin/data/control_definitions_buttons.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/compose_skin_image.h"

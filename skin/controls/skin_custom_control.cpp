@@ -1,6 +1,6 @@
 #include "skin/controls/skin_custom_control.h"
 
-#include "skin/controls/system_colors.h"
+#include "skin/draw/system_colors.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/skin_font.h"
 #include "skin/draw/compose_skin_face.h"

@@ -3,7 +3,7 @@
 #include "skin/controls/animation_frame.h"
 #include "skin/controls/fallback_drawing.h"
 #include "skin/controls/plain_look_colors.h"
-#include "skin/controls/skin_font.h"
+#include "skin/draw/skin_font.h"
 #include "skin/data/control_definitions_gauge.h"
 #include "skin/draw/compose_skin_face.h"
 #include "skin/draw/keyed_copy.h"

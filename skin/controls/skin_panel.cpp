@@ -1,7 +1,7 @@
 #include "skin/controls/skin_panel.h"
 
 #include "skin/controls/fallback_drawing.h"
-#include "skin/controls/skin_font.h"
+#include "skin/draw/skin_font.h"
 #include "skin/data/control_definitions_panels.h"
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/text_alignment.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "skin/controls/skin_control.h"
-#include "skin/controls/system_colors.h"
+#include "skin/draw/system_colors.h"
 
 #include <QTimer>
 

@@ -1,6 +1,6 @@
 #include "skin/controls/slider_pictures.h"
 
-#include "skin/controls/system_colors.h"
+#include "skin/draw/system_colors.h"
 
 #include <QPainter>
 #include <QTransform>

@@ -1,7 +1,7 @@
 #include "skin/controls/std_label.h"
 
 #include "skin/controls/skin_custom_control.h"
-#include "skin/controls/skin_font.h"
+#include "skin/draw/skin_font.h"
 #include "skin/data/control_definitions_labels.h"
 #include "skin/draw/text_alignment.h"
 #include "skin/draw/text_ellipsis.h"

@@ -2,7 +2,7 @@
 
 #include "skin/controls/page_control.h"
 #include "skin/controls/skin_control.h"
-#include "skin/controls/system_colors.h"
+#include "skin/draw/system_colors.h"
 #include "skin/data/control_definitions_tab.h"
 #include "skin/draw/engine_bitmap.h"
 

@@ -1,6 +1,6 @@
 #include "skin/frame/client_background.h"
 
-#include "skin/controls/system_colors.h"
+#include "skin/draw/system_colors.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/engine_bitmap.h"

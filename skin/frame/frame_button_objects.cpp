@@ -1,6 +1,6 @@
 #include "skin/frame/frame_button_objects.h"
 
-#include "skin/controls/system_colors.h"
+#include "skin/draw/system_colors.h"
 #include "skin/data/data_skin_object.h"
 #include "skin/draw/glyphs.h"
 #include "skin/frame/skin_form.h"

@@ -1,7 +1,7 @@
 #include "skin/frame/frame_caption_object.h"
 
-#include "skin/controls/skin_font.h"
-#include "skin/controls/system_colors.h"
+#include "skin/draw/skin_font.h"
+#include "skin/draw/system_colors.h"
 #include "skin/data/data_skin_object.h"
 #include "skin/data/form_info.h"
 #include "skin/data/skin_data.h"

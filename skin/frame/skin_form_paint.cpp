@@ -3,7 +3,7 @@
 // skin, the window shape and the client background.
 #include "skin/frame/skin_form.h"
 
-#include "skin/controls/system_colors.h"
+#include "skin/draw/system_colors.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/pixel_effects.h"

@@ -2,7 +2,7 @@
 #include "synthetic_skin.h"
 
 #include "skin/controls/scroll_bar.h"
-#include "skin/controls/system_colors.h"
+#include "skin/draw/system_colors.h"
 
 #include <QPainter>
 #include <QTest>

@@ -1,5 +1,5 @@
 #include "skin/controls/scroll_bar.h"
-#include "skin/controls/system_colors.h"
+#include "skin/draw/system_colors.h"
 
 #include <QApplication>
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "skin/controls/system_colors.h"
+#include "skin/draw/system_colors.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/client_background.h"
 #include "tests/skin/data/test_skin_package.h"

@@ -1,4 +1,0 @@
-#pragma once
-
-// The system colours moved to the drawing layer, which the menus share.
-#include "skin/draw/system_colors.h"
