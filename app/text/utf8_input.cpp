@@ -2,6 +2,8 @@
 
 #include "app/text/text_units.h"
 
+#include <QStringDecoder>
+
 Utf8InputError InvalidUtf8At(QByteArrayView bytes, qsizetype offset)
 {
     return Utf8InputError(QStringLiteral("the input is not valid UTF-8 (byte %1, counting from 0, is 0x%2)")
@@ -29,5 +31,8 @@ QString DecodeUtf8Text(QByteArrayView bytes)
         throw InvalidUtf8At(bytes, invalid);
     if (bytes.startsWith(kUtf8ByteOrderMark))
         bytes = bytes.sliced(kUtf8ByteOrderMark.size());
-    return QString::fromUtf8(bytes);
+    // Only one byte-order mark belongs to the encoding; QString::fromUtf8 would
+    // silently drop a second one, which is a character of the article.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
 }

@@ -19,6 +19,7 @@ TEST(Utf8Input, FindsTheFirstMalformedByte)
 TEST(Utf8Input, DecodesWholeTextsAndDropsTheByteOrderMark)
 {
     EXPECT_EQ(DecodeUtf8Text("\xEF\xBB\xBF\xE7\x94\xB2\r\n"), u"甲\r\n"_s);
+    EXPECT_EQ(DecodeUtf8Text("\xEF\xBB\xBF\xEF\xBB\xBF\xE7\x94\xB2"), u"\uFEFF甲"_s);
     EXPECT_EQ(DecodeUtf8Text(QByteArrayView("a\0b", 3)), u"a"_s + QChar(0) + u"b"_s);
     EXPECT_TRUE(DecodeUtf8Text("").isEmpty());
     try {
