@@ -2,6 +2,7 @@
 
 #include "skin/accessibility/accessible_names.h"
 #include "skin/controls/check_radio_box.h"
+#include "skin/draw/accelerator_text.h"
 
 AccessibleCheckRadioBox::AccessibleCheckRadioBox(TbsSkinCheckRadioBox* box)
     : QAccessibleWidget(box, QAccessible::CheckBox)

@@ -4,23 +4,10 @@
 #include "skin/controls/skin_memo.h"
 #include "skin/controls/std_label.h"
 #include "skin/controls/tab_sheet.h"
+#include "skin/draw/accelerator_text.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-
-QString WithoutAccelerator(const QString& caption)
-{
-    QString text;
-    text.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size())
-            ++i;
-        else if (caption[i] == u'&')
-            continue;
-        text += caption[i];
-    }
-    return text;
-}
 
 QString LabelTextOf(const TbsSkinStdLabel& label)
 {

@@ -5,10 +5,6 @@
 class QWidget;
 class TbsSkinStdLabel;
 
-// The text assistive technology reads out for a label's caption: "&" marks an
-// accelerator and "&&" stands for a literal ampersand.
-QString WithoutAccelerator(const QString& caption);
-
 // What a label reads as.
 QString LabelTextOf(const TbsSkinStdLabel& label);
 

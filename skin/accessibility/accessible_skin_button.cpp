@@ -2,6 +2,7 @@
 
 #include "skin/accessibility/accessible_names.h"
 #include "skin/controls/skin_button.h"
+#include "skin/draw/accelerator_text.h"
 
 AccessibleSkinButton::AccessibleSkinButton(TbsSkinButton* button)
     : QAccessibleWidget(button, QAccessible::PushButton)

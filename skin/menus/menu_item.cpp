@@ -76,20 +76,6 @@ void TbsMenuItem::Click() const
         OnClick();
 }
 
-QString MenuItemText(const QString& caption)
-{
-    QString text;
-    text.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size())
-            ++i;
-        else if (caption[i] == u'&')
-            continue;
-        text += caption[i];
-    }
-    return text;
-}
-
 QChar MenuItemAccelerator(const QString& caption)
 {
     for (qsizetype i = 0; i + 1 < caption.size(); ++i) {

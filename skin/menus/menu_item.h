@@ -86,8 +86,6 @@ private:
     std::vector<std::unique_ptr<TbsMenuItem>> m_items;
 };
 
-// The caption as shown: every accelerator mark removed ("&&" shows one '&').
-QString MenuItemText(const QString& caption);
 // The accelerator letter of a caption, lower-cased; null without one.
 QChar MenuItemAccelerator(const QString& caption);
 // The short cut as a menu shows it ("Alt+F4"); empty for none.

@@ -4,6 +4,7 @@
 #include "skin/data/menu_item_definitions.h"
 #include "skin/data/popup_window_definition.h"
 #include "skin/draw/compose_skin_face.h"
+#include "skin/draw/accelerator_text.h"
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/glyphs.h"
 #include "skin/draw/morph.h"
@@ -374,7 +375,7 @@ int WidestMenuText(const PopupLook& look, const std::vector<const TbsMenuItem*>&
     const QFontMetrics metrics(look.font);
     int widest = 0;
     for (const TbsMenuItem* item : items) {
-        QString text = MenuItemText(item->Caption());
+        QString text = WithoutAccelerator(item->Caption());
         const QString shortCut = MenuItemShortCutText(item->ShortCut());
         if (!shortCut.isEmpty())
             text += QStringLiteral("  ") + shortCut;
