@@ -8,40 +8,7 @@
 # Set LUMENO_E2E_ARTIFACTS to a folder to keep the screenshot there.
 set -euo pipefail
 
-bin_dir=${1:?usage: shuffle_copy.sh BINDIR}
-lumeno="$bin_dir/lumeno"
-[ -x "$lumeno" ] || { echo "FAIL: $lumeno is not built" >&2; exit 1; }
-for tool in xvfb-run xdotool xclip import; do
-  command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
-done
-
-# Everything below runs on its own X display.
-if [ -z "${LUMENO_E2E_INSIDE:-}" ]; then
-  export LUMENO_E2E_INSIDE=1
-  exec timeout 150 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$bin_dir"
-fi
-
-export LC_ALL=C.UTF-8
-unset QT_QPA_PLATFORM
-work=$(mktemp -d)
-lumeno_pid=
-cleanup() {
-  if [ -n "$lumeno_pid" ] && kill -0 "$lumeno_pid" 2>/dev/null; then
-    kill "$lumeno_pid" 2>/dev/null || true
-    wait "$lumeno_pid" 2>/dev/null || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  if [ -s "$work/lumeno.log" ]; then
-    echo "--- lumeno output:" >&2
-    cat "$work/lumeno.log" >&2
-  fi
-  exit 1
-}
+source "$(dirname "$0")/lib/window_session.bash" "$0" "${1:-}" xclip
 
 article="$work/article.txt"
 cat >"$article" <<'TEXT'
@@ -49,12 +16,7 @@ cat >"$article" <<'TEXT'
 我们一起去公园散步，看见湖水清澈见底。
 TEXT
 
-"$lumeno" >"$work/lumeno.log" 2>&1 &
-lumeno_pid=$!
-
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Lumeno' | head -n 1) || fail "the window did not appear"
-[ -n "$window" ] || fail "the window did not appear"
-sleep 0.5
+start_lumeno
 
 # Window coordinates: the client area starts inside the skin's frame (4
 # pixels at the left, a 32-pixel caption); the first memo lies below the tabs,
@@ -72,7 +34,7 @@ sleep 0.8
 xdotool mousemove --window "$window" "$shuffle_x" "$shuffle_y" click 1
 sleep 0.5
 
-screenshot="${LUMENO_E2E_ARTIFACTS:-$work}/shuffle_copy.png"
+screenshot="$artifacts/shuffle_copy.png"
 import -window root "$screenshot" || fail "no screenshot"
 echo "screenshot: $screenshot"
 
