@@ -10,6 +10,7 @@
 #include "skin/frame/frame_move_size_loop.h"
 #include "skin/frame/frame_object.h"
 #include "skin/frame/system_menu.h"
+#include "skin/menus/skin_popup_menu.h"
 #include "skin/menus/popup_look.h"
 
 #include <QApplication>
@@ -67,6 +68,7 @@ void TbsSkinForm::Attach()
     auto* systemMenu = new TbsSystemMenu(*this);
     m_systemMenuHook = [systemMenu](TbsSkinForm&, const QRect& screenAnchor) { systemMenu->Show(screenAnchor); };
     ForwardMenuSettings();
+    CreateTrayPopupMenu();
     m_appliedMargins = FrameMargins();
     LayoutClientArea();
     ApplySkin();
@@ -91,6 +93,8 @@ TbsSkinData* TbsSkinForm::SkinData() const
 void TbsSkinForm::SetSkinData(TbsSkinData* skinData)
 {
     m_skinData = skinData;
+    if (m_trayPopupMenu)
+        m_trayPopupMenu->SetSkinData(skinData);
     if (m_skinData && m_skinnableFrame != m_skinData->SkinnableForm()) {
         SetSkinnableFrame(m_skinData->SkinnableForm());
         return;
@@ -298,6 +302,8 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event)
         WMSkinDataSkinnableForm(static_cast<TbsSkinDataEvent*>(event)->Sender());
     else if (type == WM_SKINMENU_CLOSED)
         MenuClosed();
+    else if (type == WM_SKINDATA_RESSTRINGS)
+        WMSkinDataResStrings(static_cast<TbsSkinDataEvent*>(event)->Sender());
     // The form sees every other message too.
     return false;
 }
@@ -384,6 +390,14 @@ void TbsSkinForm::WMSkinDataChange(TbsSkinData* sender)
 void TbsSkinForm::WMSkinDataAfterChange(TbsSkinData*)
 {
     emit OnAfterChangeSkinData();
+}
+
+void TbsSkinForm::WMSkinDataResStrings(TbsSkinData* sender)
+{
+    if (sender != m_skinData)
+        return;
+    UpdateObjectVisibility();
+    UpdateTrayMenuCaptions();
 }
 
 void TbsSkinForm::WMSkinDataSkinnableForm(TbsSkinData* sender)

@@ -2,6 +2,8 @@
 
 #include "skin/frame/frame_geometry.h"
 #include "skin/frame/frame_shape.h"
+#include "skin/frame/tray_icon.h"
+#include "skin/menus/skin_popup_menu.h"
 
 #include <QBasicTimer>
 #include <QFont>
@@ -113,6 +115,23 @@ public:
     void SetUseDefaultObjectHint(bool value) { m_useDefaultObjectHint = value; }
     bool AlwaysMinimizeToTray() const { return m_alwaysMinimizeToTray; }
     void SetAlwaysMinimizeToTray(bool value) { m_alwaysMinimizeToTray = value; }
+
+    // The tray. Without a tray icon the window has no way to the tray and
+    // the tray operations do nothing. The icon is the window's while it is
+    // set: a click on it brings the window back, and unless it has a menu
+    // of its own it shows TrayPopupMenu().
+    TbsTrayIcon* TrayIcon() const;
+    void SetTrayIcon(TbsTrayIcon* trayIcon);
+    // The icon stays in the tray while the window shows too.
+    bool AlwaysShowInTray() const { return m_alwaysShowInTray; }
+    void SetAlwaysShowInTray(bool value);
+    // Hides the window to the tray; where the desktop has no tray, minimizes
+    // it instead.
+    void MinimizeToTray();
+    // Brings the window back from the tray (or from being minimized).
+    void RestoreFromTray();
+    // "Restore", a separator and "Close", drawn by the skinned menu engine.
+    TbsSkinPopupMenu* TrayPopupMenu() const;
 
     // The look of the menus the window shows. The settings below are handed
     // to the window's menu engine as they change, so its system menu, its
@@ -238,6 +257,8 @@ signals:
     void OnChangeRollUpState();
     void OnSkinMenuOpen();
     void OnSkinMenuClose();
+    void OnMinimizeToTray();
+    void OnRestoreFromTray();
     void OnMouseEnterEvent(const QString& idName);
     void OnMouseLeaveEvent(const QString& idName);
     void OnMouseDownEvent(const QString& idName, int x, int y, const QRect& objectRect, int button);
@@ -261,6 +282,9 @@ private:
     void LayoutClientArea();
     // Hands the menu settings to the window's menu engine.
     void ForwardMenuSettings();
+    void CreateTrayPopupMenu();
+    // The tray menu's captions from the skin's texts.
+    void UpdateTrayMenuCaptions();
 
     // Message handlers.
     void WMSize();
@@ -282,6 +306,7 @@ private:
     void WMSkinDataChange(TbsSkinData* sender);
     void WMSkinDataAfterChange(TbsSkinData* sender);
     void WMSkinDataSkinnableForm(TbsSkinData* sender);
+    void WMSkinDataResStrings(TbsSkinData* sender);
     void WMWindowStateChange();
 
     // Painting.
@@ -360,6 +385,9 @@ private:
     bool m_showObjectHint { false };
     bool m_useDefaultObjectHint { true };
     bool m_alwaysMinimizeToTray { false };
+    bool m_alwaysShowInTray { false };
+    QPointer<TbsTrayIcon> m_trayIcon;
+    QPointer<TbsSkinPopupMenu> m_trayPopupMenu;
     QPointer<TbsSkinData> m_menusSkinData;
     int m_maxMenuItemsInWindow { 0 };
     int m_defMenuItemHeight { 20 };

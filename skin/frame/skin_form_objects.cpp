@@ -339,11 +339,17 @@ void TbsSkinForm::RunCommand(int command)
                                                                              : TbsWindowState::wsMaximized);
         break;
     case cmMinimize:
-        SetSkinWindowState(m_skinWindowState == TbsWindowState::wsMinimized ? TbsWindowState::wsNormal
-                                                                             : TbsWindowState::wsMinimized);
+        if (m_alwaysMinimizeToTray)
+            MinimizeToTray();
+        else
+            SetSkinWindowState(m_skinWindowState == TbsWindowState::wsMinimized ? TbsWindowState::wsNormal
+                                                                                 : TbsWindowState::wsMinimized);
         break;
     case cmRollUp:
         SetRolledUp(!m_rolledUp);
+        break;
+    case cmMinimizeToTray:
+        MinimizeToTray();
         break;
     default:
         break;

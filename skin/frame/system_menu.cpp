@@ -36,7 +36,7 @@ std::vector<std::unique_ptr<TbsMenuItem>> StateRows(TbsSkinForm& form, const std
         if (name == kMinimize && state != TbsWindowState::wsMinimized && (icons & biMinimize)) {
             rows.push_back(Row(form, name, QStringLiteral("MI_MINCAPTION"), [&form] {
                 if (form.AlwaysMinimizeToTray())
-                    form.RunCommand(cmMinimizeToTray);
+                    form.MinimizeToTray();
                 else
                     form.SetSkinWindowState(TbsWindowState::wsMinimized);
             }));
@@ -57,7 +57,7 @@ std::vector<std::unique_ptr<TbsMenuItem>> StateRows(TbsSkinForm& form, const std
             rows.push_back(Row(form, name, QStringLiteral("MI_ROLLUPCAPTION"), [&form] { form.SetRolledUp(true); }));
         } else if (name == kMinimizeToTray && (icons & biMinimizeToTray)) {
             rows.push_back(Row(form, name, QStringLiteral("MI_MINTOTRAYCAPTION"),
-                [&form] { form.RunCommand(cmMinimizeToTray); }));
+                [&form] { form.MinimizeToTray(); }));
         }
     }
     return rows;
