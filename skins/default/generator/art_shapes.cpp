@@ -90,7 +90,7 @@ QImage KeyOutside(const QImage& art, const QPainterPath& shape)
     for (int y = 0; y < keyed.height(); ++y) {
         for (int x = 0; x < keyed.width(); ++x) {
             if (qAlpha(coverage.pixel(x, y)) == 0)
-                keyed.setPixelColor(x, y, palette::kTransparentKey);
+                keyed.setPixelColor(x, y, kTransparentKey);
         }
     }
     return keyed;

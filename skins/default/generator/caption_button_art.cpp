@@ -62,15 +62,17 @@ void TrayGlyph(QImage& image, QPoint o, QColor color)
     art::FillRect(image, QRect(o + QPoint(0, 9), QSize(10, 1)), color);
 }
 
-// The program's mark: a blue tile with three shuffled lines of text.
-void SystemMenuGlyph(QImage& image, QPoint o, QColor color)
+// The program's mark: an accent tile with three shuffled lines of text.
+Glyph SystemMenuGlyph(const SkinPalette& colors)
 {
-    const bool dimmed = color == palette::kGlyphInactive || color == palette::kGlyphDisabled;
-    const QColor tile = dimmed ? color : palette::kAccent;
-    art::FillPath(image, art::RoundedPath(QRectF(o.x() - 2, o.y() - 2, 14, 14), 3), tile);
-    art::FillRect(image, QRect(o + QPoint(1, 1), QSize(8, 2)), palette::kWhite);
-    art::FillRect(image, QRect(o + QPoint(1, 4), QSize(5, 2)), palette::kWhite);
-    art::FillRect(image, QRect(o + QPoint(1, 7), QSize(7, 2)), palette::kWhite);
+    return [&colors](QImage& image, QPoint o, QColor color) {
+        const bool dimmed = color == colors.glyphInactive || color == colors.glyphDisabled;
+        const QColor tile = dimmed ? color : colors.accent;
+        art::FillPath(image, art::RoundedPath(QRectF(o.x() - 2, o.y() - 2, 14, 14), 3), tile);
+        art::FillRect(image, QRect(o + QPoint(1, 1), QSize(8, 2)), colors.onAccent);
+        art::FillRect(image, QRect(o + QPoint(1, 4), QSize(5, 2)), colors.onAccent);
+        art::FillRect(image, QRect(o + QPoint(1, 7), QSize(7, 2)), colors.onAccent);
+    };
 }
 
 struct FaceStyle {
@@ -88,13 +90,14 @@ QImage ButtonFace(QSize size, QColor surface, const FaceStyle& style, const Glyp
     return face;
 }
 
-ButtonFaces PlaceFaces(SpriteSheet& sheet, QSize size, QColor surface, const Glyph& glyph, bool danger = false)
+ButtonFaces PlaceFaces(SpriteSheet& sheet, const SkinPalette& colors, QSize size, QColor surface, const Glyph& glyph,
+    bool danger = false)
 {
-    const FaceStyle normal { surface, palette::kGlyph };
-    const FaceStyle hover = danger ? FaceStyle { palette::kDanger, palette::kWhite } : FaceStyle { palette::kHover, palette::kTextStrong };
-    const FaceStyle down = danger ? FaceStyle { palette::kDangerPressed, palette::kWhite } : FaceStyle { palette::kPressed, palette::kTextStrong };
-    const FaceStyle inactive { surface, palette::kGlyphInactive };
-    const FaceStyle disabled { surface, palette::kGlyphDisabled };
+    const FaceStyle normal { surface, colors.glyph };
+    const FaceStyle hover = danger ? FaceStyle { colors.danger, colors.onAccent } : FaceStyle { colors.hover, colors.textStrong };
+    const FaceStyle down = danger ? FaceStyle { colors.dangerPressed, colors.onAccent } : FaceStyle { colors.pressed, colors.textStrong };
+    const FaceStyle inactive { surface, colors.glyphInactive };
+    const FaceStyle disabled { surface, colors.glyphDisabled };
     ButtonFaces faces;
     faces.normal = sheet.Place(ButtonFace(size, surface, normal, glyph));
     faces.hover = sheet.Place(ButtonFace(size, surface, hover, glyph));
@@ -131,23 +134,23 @@ void SetRestoreFaces(IniSection& section, const ButtonFaces& faces)
 
 } // namespace
 
-CaptionButtonArt DrawCaptionButtons(SkinPictures& pictures)
+CaptionButtonArt DrawCaptionButtons(SkinPictures& pictures, const SkinPalette& colors)
 {
-    SpriteSheet sheet(5 * (kCaptionButton.width() + 2) + 2, palette::kCaption);
+    SpriteSheet sheet(5 * (kCaptionButton.width() + 2) + 2, colors.caption);
     CaptionButtonArt art;
-    art.close = PlaceFaces(sheet, kCaptionButton, palette::kCaption, CloseGlyph, true);
-    art.maximize = PlaceFaces(sheet, kCaptionButton, palette::kCaption, MaximizeGlyph);
-    art.restore = PlaceFaces(sheet, kCaptionButton, palette::kCaption, RestoreGlyph);
-    art.minimize = PlaceFaces(sheet, kCaptionButton, palette::kCaption, MinimizeGlyph);
-    art.rollUp = PlaceFaces(sheet, kCaptionButton, palette::kCaption, RollUpGlyph);
-    art.rollDown = PlaceFaces(sheet, kCaptionButton, palette::kCaption, RollDownGlyph);
-    art.tray = PlaceFaces(sheet, kCaptionButton, palette::kCaption, TrayGlyph);
-    art.systemMenu = PlaceFaces(sheet, kCaptionButton, palette::kCaption, SystemMenuGlyph);
+    art.close = PlaceFaces(sheet, colors, kCaptionButton, colors.caption, CloseGlyph, true);
+    art.maximize = PlaceFaces(sheet, colors, kCaptionButton, colors.caption, MaximizeGlyph);
+    art.restore = PlaceFaces(sheet, colors, kCaptionButton, colors.caption, RestoreGlyph);
+    art.minimize = PlaceFaces(sheet, colors, kCaptionButton, colors.caption, MinimizeGlyph);
+    art.rollUp = PlaceFaces(sheet, colors, kCaptionButton, colors.caption, RollUpGlyph);
+    art.rollDown = PlaceFaces(sheet, colors, kCaptionButton, colors.caption, RollDownGlyph);
+    art.tray = PlaceFaces(sheet, colors, kCaptionButton, colors.caption, TrayGlyph);
+    art.systemMenu = PlaceFaces(sheet, colors, kCaptionButton, colors.caption, SystemMenuGlyph(colors));
     // The menu bar lies on the client surface, not on the caption.
-    art.menuBarClose = PlaceFaces(sheet, kMenuBarButton, palette::kSurface, CloseGlyph);
-    art.menuBarRestore = PlaceFaces(sheet, kMenuBarButton, palette::kSurface, RestoreGlyph);
-    art.menuBarMinimize = PlaceFaces(sheet, kMenuBarButton, palette::kSurface, MinimizeGlyph);
-    art.menuBarSystemMenu = PlaceFaces(sheet, kMenuBarButton, palette::kSurface, SystemMenuGlyph);
+    art.menuBarClose = PlaceFaces(sheet, colors, kMenuBarButton, colors.surface, CloseGlyph);
+    art.menuBarRestore = PlaceFaces(sheet, colors, kMenuBarButton, colors.surface, RestoreGlyph);
+    art.menuBarMinimize = PlaceFaces(sheet, colors, kMenuBarButton, colors.surface, MinimizeGlyph);
+    art.menuBarSystemMenu = PlaceFaces(sheet, colors, kMenuBarButton, colors.surface, SystemMenuGlyph(colors));
     pictures.active[kButtonsPicture] = sheet.Render();
     return art;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "art_palette.h"
 #include "skin_ini_writer.h"
 #include "skin_pictures.h"
 
@@ -31,6 +32,6 @@ struct CaptionButtonArt {
     ButtonFaces menuBarSystemMenu;
 };
 
-CaptionButtonArt DrawCaptionButtons(SkinPictures& pictures);
+CaptionButtonArt DrawCaptionButtons(SkinPictures& pictures, const SkinPalette& colors);
 void AddCaptionButtonObjects(SkinIniWriter& ini, const CaptionButtonArt& art);
 void AddMenuBarButtonObjects(SkinIniWriter& ini, const CaptionButtonArt& art);

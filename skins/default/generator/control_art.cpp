@@ -1,7 +1,5 @@
 #include "control_art.h"
 
-#include "art_palette.h"
-
 IniSection& AddPictureControl(SkinIniWriter& ini, const QString& name, const QString& type, const QRect& skinRect,
     const PieceGeometry& geometry)
 {
@@ -27,12 +25,12 @@ IniSection& SetFont(IniSection& section, int height, const QString& style)
     return section.Set("fontname", "Arial").Set("fontheight", height).Set("fontstyle", style);
 }
 
-void DrawControls(SkinIniWriter& ini, SkinPictures& pictures)
+void DrawControls(SkinIniWriter& ini, SkinPictures& pictures, const SkinPalette& colors)
 {
-    SpriteSheet sheet(256, palette::kWhite);
-    AddTextControls(ini, sheet);
-    AddScrollControls(ini, sheet);
-    AddPageControls(ini, sheet);
-    AddGaugeControls(ini, sheet);
+    SpriteSheet sheet(256, colors.field);
+    AddTextControls(ini, sheet, colors);
+    AddScrollControls(ini, sheet, colors);
+    AddPageControls(ini, sheet, colors);
+    AddGaugeControls(ini, sheet, colors);
     pictures.active[kControlsPicture] = sheet.Render();
 }

@@ -1,6 +1,5 @@
 #include "frame_art.h"
 
-#include "art_palette.h"
 #include "art_shapes.h"
 
 namespace {
@@ -31,24 +30,24 @@ QPainterPath WindowShape()
     return art::RoundedPath(QRectF(0, 0, kWidth, kHeight), kTopRadius, kBottomRadius);
 }
 
-QImage FramePicture()
+QImage FramePicture(const SkinPalette& colors)
 {
     // Outside the shape the mask cuts the window away, so the outline colour
     // there keeps the edge pixels solid instead of blending with a colour
     // that never shows.
-    QImage frame = art::NewCell(kWidth, kHeight, palette::kWindowOutline);
+    QImage frame = art::NewCell(kWidth, kHeight, colors.windowOutline);
     art::FillPath(frame, art::RoundedPath(QRectF(1, 1, kWidth - 2, kHeight - 2), kTopRadius - 1, kBottomRadius - 1),
-        palette::kCaption);
-    art::FillRect(frame, QRect(1, kCaptionHeight - 1, kWidth - 2, 1), palette::kCaptionLine);
-    art::FillRect(frame, kClient, palette::kSurface);
+        colors.caption);
+    art::FillRect(frame, QRect(1, kCaptionHeight - 1, kWidth - 2, 1), colors.captionLine);
+    art::FillRect(frame, kClient, colors.surface);
     return frame;
 }
 
 } // namespace
 
-void DrawFrame(SkinIniWriter& ini, SkinPictures& pictures)
+void DrawFrame(SkinIniWriter& ini, SkinPictures& pictures, const SkinPalette& colors)
 {
-    pictures.frame = FramePicture();
+    pictures.frame = FramePicture(colors);
     pictures.frameMask = art::MaskOf(pictures.frame.size(), WindowShape());
 
     // The mask's rounded corners lie within 8 pixels of the top and within
@@ -83,7 +82,7 @@ void DrawFrame(SkinIniWriter& ini, SkinPictures& pictures)
         .Set("inactiveeffect", "iebrightness");
 }
 
-void AddCaptionObject(SkinIniWriter& ini)
+void AddCaptionObject(SkinIniWriter& ini, const SkinPalette& colors)
 {
     // Its rectangle reaches from the left corner area into the right one, so
     // it grows with the window; the layout then ends it at the buttons.
@@ -96,8 +95,8 @@ void AddCaptionObject(SkinIniWriter& ini)
         .Set("fontheight", 15)
         .Set("fontstyle", "")
         // The inactive title is muted but still reads well on the caption.
-        .SetColor("fontcolor", palette::kTextMuted)
-        .SetColor("activefontcolor", palette::kText)
+        .SetColor("fontcolor", colors.textMuted)
+        .SetColor("activefontcolor", colors.text)
         .Set("alignment", "taleftjustify")
         .SetBool("light", false)
         .SetBool("shadow", false)

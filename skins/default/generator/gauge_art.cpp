@@ -1,5 +1,4 @@
 // The horizontal and vertical gauges.
-#include "art_palette.h"
 #include "art_shapes.h"
 #include "control_art.h"
 
@@ -11,24 +10,24 @@ const QRect kProgressArea(8, 7, 24, 6);
 constexpr int kBarLength = 20;
 constexpr int kBarCap = 3;
 
-QImage GaugeFace()
+QImage GaugeFace(const SkinPalette& colors)
 {
-    QImage face = art::NewCell(kFace.width(), kFace.height(), palette::kSurface);
-    art::FillRect(face, QRect(0, 0, kFace.width(), 1), palette::kBorderLight);
-    art::FillPath(face, art::RoundedPath(QRectF(kProgressArea), kBarCap), palette::kGrooveLight);
+    QImage face = art::NewCell(kFace.width(), kFace.height(), colors.surface);
+    art::FillRect(face, QRect(0, 0, kFace.width(), 1), colors.borderLight);
+    art::FillPath(face, art::RoundedPath(QRectF(kProgressArea), kBarCap), colors.grooveLight);
     return face;
 }
 
-QImage ProgressBar()
+QImage ProgressBar(const SkinPalette& colors)
 {
-    QImage bar = art::NewCell(kBarLength, kProgressArea.height(), palette::kGrooveLight);
-    art::FillPath(bar, art::RoundedPath(QRectF(0, 0, kBarLength, kProgressArea.height()), kBarCap), palette::kAccent);
+    QImage bar = art::NewCell(kBarLength, kProgressArea.height(), colors.grooveLight);
+    art::FillPath(bar, art::RoundedPath(QRectF(0, 0, kBarLength, kProgressArea.height()), kBarCap), colors.accent);
     return bar;
 }
 
 QRect Transposed(const QRect& rect) { return QRect(rect.y(), rect.x(), rect.height(), rect.width()); }
 
-void AddGauge(SkinIniWriter& ini, const QString& name, bool vertical, const QRect& face, const QRect& bar)
+void AddGauge(SkinIniWriter& ini, const SkinPalette& colors, const QString& name, bool vertical, const QRect& face, const QRect& bar)
 {
     // The rounded ends of the groove stay fixed; its middle repeats.
     PieceGeometry geometry;
@@ -51,19 +50,19 @@ void AddGauge(SkinIniWriter& ini, const QString& name, bool vertical, const QRec
                 .Set("endoffset", kBarCap)
                 .SetBool("vertical", vertical),
         12)
-        .SetColor("fontcolor", palette::kText)
+        .SetColor("fontcolor", colors.text)
         .SetBool("progresstransparent", false)
         .SetBool("progressstretch", false);
 }
 
 } // namespace
 
-void AddGaugeControls(SkinIniWriter& ini, SpriteSheet& sheet)
+void AddGaugeControls(SkinIniWriter& ini, SpriteSheet& sheet, const SkinPalette& colors)
 {
-    const QRect face = sheet.Place(GaugeFace());
-    const QRect bar = sheet.Place(ProgressBar());
-    const QRect verticalFace = sheet.Place(art::Transposed(GaugeFace()));
-    const QRect verticalBar = sheet.Place(art::Transposed(ProgressBar()));
-    AddGauge(ini, "gauge", false, face, bar);
-    AddGauge(ini, "vgauge", true, verticalFace, verticalBar);
+    const QRect face = sheet.Place(GaugeFace(colors));
+    const QRect bar = sheet.Place(ProgressBar(colors));
+    const QRect verticalFace = sheet.Place(art::Transposed(GaugeFace(colors)));
+    const QRect verticalBar = sheet.Place(art::Transposed(ProgressBar(colors)));
+    AddGauge(ini, colors, "gauge", false, face, bar);
+    AddGauge(ini, colors, "vgauge", true, verticalFace, verticalBar);
 }

@@ -1,6 +1,5 @@
 #include "menu_art.h"
 
-#include "art_palette.h"
 #include "art_shapes.h"
 #include "sprite_sheet.h"
 
@@ -32,10 +31,10 @@ void SetEdgeStretch(IniSection& section, bool stretch)
         .SetBool("bottomstretch", stretch);
 }
 
-QImage ItemFace(QColor highlight)
+QImage ItemFace(QColor background, QColor highlight)
 {
-    QImage face = art::NewCell(kItem.width(), kItem.height(), palette::kWhite);
-    if (highlight != palette::kWhite)
+    QImage face = art::NewCell(kItem.width(), kItem.height(), background);
+    if (highlight != background)
         art::FillPath(face, art::RoundedPath(QRectF(4, 1, kItem.width() - 8, kItem.height() - 2), 4), highlight);
     return face;
 }
@@ -45,19 +44,19 @@ QImage Glyph(QSize size, QColor background)
     return art::NewCell(size.width(), size.height(), background);
 }
 
-QImage CheckGlyph(QColor background)
+QImage CheckGlyph(QColor background, QColor mark)
 {
     QImage glyph = Glyph({ 12, 12 }, background);
-    art::Stroke(glyph, { QPointF(1.5, 6.2), QPointF(4.6, 9.3), QPointF(10.5, 3) }, palette::kAccent, 1.7);
+    art::Stroke(glyph, { QPointF(1.5, 6.2), QPointF(4.6, 9.3), QPointF(10.5, 3) }, mark, 1.7);
     return glyph;
 }
 
-QImage RadioGlyph(QColor background)
+QImage RadioGlyph(QColor background, QColor mark)
 {
     QImage glyph = Glyph({ 12, 12 }, background);
     QPainterPath dot;
     dot.addEllipse(QRectF(3, 3, 6, 6));
-    art::FillPath(glyph, dot, palette::kAccent);
+    art::FillPath(glyph, dot, mark);
     return glyph;
 }
 
@@ -68,22 +67,22 @@ QImage ArrowGlyph(QColor background, QColor color)
     return glyph;
 }
 
-QImage BarItemFace(QColor highlight)
+QImage BarItemFace(QColor background, QColor highlight)
 {
-    QImage face = art::NewCell(kBarItem.width(), kBarItem.height(), palette::kSurface);
-    if (highlight != palette::kSurface)
+    QImage face = art::NewCell(kBarItem.width(), kBarItem.height(), background);
+    if (highlight != background)
         art::FillPath(face, art::RoundedPath(QRectF(1, 1, kBarItem.width() - 2, kBarItem.height() - 2), 4), highlight);
     return face;
 }
 
 } // namespace
 
-void DrawPopupAndHintWindows(SkinIniWriter& ini, SkinPictures& pictures)
+void DrawPopupAndHintWindows(SkinIniWriter& ini, SkinPictures& pictures, const SkinPalette& colors)
 {
     const QPainterPath popupShape = art::RoundedPath(QRectF(0, 0, kPopupSide, kPopupSide), kPopupRadius);
-    QImage popup = art::NewCell(kPopupSide, kPopupSide, palette::kBorder);
+    QImage popup = art::NewCell(kPopupSide, kPopupSide, colors.border);
     art::FillPath(popup, art::RoundedPath(QRectF(1, 1, kPopupSide - 2, kPopupSide - 2), kPopupRadius - 1),
-        palette::kWhite);
+        colors.menu);
     pictures.active[kPopupPicture] = popup;
     pictures.active[kPopupMaskPicture] = art::MaskOf(popup.size(), popupShape);
 
@@ -92,13 +91,13 @@ void DrawPopupAndHintWindows(SkinIniWriter& ini, SkinPictures& pictures)
                                    .Set("maskpictureindex", kPopupMaskPicture);
     SetCorners(popupSection, { 8, 8 }, popup.size());
     popupSection.SetRect("itemsrect", QRect(4, 4, kPopupSide - 8, kPopupSide - 8))
-        .SetColor("scrollmarkercolor", palette::kTextInactive)
-        .SetColor("scrollmarkeractivecolor", palette::kAccent);
+        .SetColor("scrollmarkercolor", colors.textInactive)
+        .SetColor("scrollmarkeractivecolor", colors.accent);
     SetEdgeStretch(popupSection, false);
     popupSection.SetBool("stretcheffect", false).Set("stretchtype", "stfull");
 
     const QPainterPath hintShape = art::RoundedPath(QRectF(QPointF(0, 0), QSizeF(kHint)), kHintRadius);
-    QImage hint = art::NewCell(kHint.width(), kHint.height(), palette::kHintBackground);
+    QImage hint = art::NewCell(kHint.width(), kHint.height(), colors.hintBackground);
     pictures.active[kHintPicture] = hint;
     pictures.active[kHintMaskPicture] = art::MaskOf(hint.size(), hintShape);
 
@@ -110,30 +109,31 @@ void DrawPopupAndHintWindows(SkinIniWriter& ini, SkinPictures& pictures)
         .Set("fontname", "Arial")
         .Set("fontheight", 13)
         .Set("fontstyle", "")
-        .SetColor("fontcolor", palette::kWhite);
+        .SetColor("fontcolor", colors.hintText);
     SetEdgeStretch(hintSection, false);
     hintSection.SetBool("stretcheffect", false).Set("stretchtype", "stfull");
 }
 
-void DrawMenuItems(SkinIniWriter& ini, SkinPictures& pictures)
+void DrawMenuItems(SkinIniWriter& ini, SkinPictures& pictures, const SkinPalette& colors)
 {
-    SpriteSheet sheet(2 * (kItem.width() + 2) + 2, palette::kWhite);
-    const QRect item = sheet.Place(ItemFace(palette::kWhite));
-    const QRect activeItem = sheet.Place(ItemFace(palette::kAccentTint));
-    QImage divider = art::NewCell(kItem.width(), 7, palette::kWhite);
-    art::FillRect(divider, QRect(kItemEnd, 3, kItem.width() - 2 * kItemEnd, 1), palette::kBorderLight);
+    const QColor menu = colors.menu;
+    SpriteSheet sheet(2 * (kItem.width() + 2) + 2, menu);
+    const QRect item = sheet.Place(ItemFace(menu, menu));
+    const QRect activeItem = sheet.Place(ItemFace(menu, colors.accentTint));
+    QImage divider = art::NewCell(kItem.width(), 7, menu);
+    art::FillRect(divider, QRect(kItemEnd, 3, kItem.width() - 2 * kItemEnd, 1), colors.borderLight);
     const QRect dividerRect = sheet.Place(divider);
     sheet.NewRow();
-    const QRect check = sheet.Place(CheckGlyph(palette::kWhite));
-    const QRect activeCheck = sheet.Place(CheckGlyph(palette::kAccentTint));
-    const QRect radio = sheet.Place(RadioGlyph(palette::kWhite));
-    const QRect activeRadio = sheet.Place(RadioGlyph(palette::kAccentTint));
-    const QRect arrow = sheet.Place(ArrowGlyph(palette::kWhite, palette::kTextMuted));
-    const QRect activeArrow = sheet.Place(ArrowGlyph(palette::kAccentTint, palette::kAccentText));
+    const QRect check = sheet.Place(CheckGlyph(menu, colors.accent));
+    const QRect activeCheck = sheet.Place(CheckGlyph(colors.accentTint, colors.accent));
+    const QRect radio = sheet.Place(RadioGlyph(menu, colors.accent));
+    const QRect activeRadio = sheet.Place(RadioGlyph(colors.accentTint, colors.accent));
+    const QRect arrow = sheet.Place(ArrowGlyph(menu, colors.textMuted));
+    const QRect activeArrow = sheet.Place(ArrowGlyph(colors.accentTint, colors.accentText));
     sheet.NewRow();
-    const QRect barItem = sheet.Place(BarItemFace(palette::kSurface));
-    const QRect activeBarItem = sheet.Place(BarItemFace(palette::kHover));
-    const QRect downBarItem = sheet.Place(BarItemFace(palette::kAccentTint));
+    const QRect barItem = sheet.Place(BarItemFace(colors.surface, colors.surface));
+    const QRect activeBarItem = sheet.Place(BarItemFace(colors.surface, colors.hover));
+    const QRect downBarItem = sheet.Place(BarItemFace(colors.surface, colors.accentTint));
     pictures.active[kMenuItemsPicture] = sheet.Render();
 
     ini.AddObject("menuitem", "menuitem")
@@ -152,9 +152,9 @@ void DrawMenuItems(SkinIniWriter& ini, SkinPictures& pictures)
         .Set("fontname", "Arial")
         .Set("fontheight", 13)
         .Set("fontstyle", "")
-        .SetColor("fontcolor", palette::kText)
-        .SetColor("activefontcolor", palette::kAccentText)
-        .SetColor("unenabledfontcolor", palette::kTextDisabled)
+        .SetColor("fontcolor", colors.text)
+        .SetColor("activefontcolor", colors.accentText)
+        .SetColor("unenabledfontcolor", colors.textDisabled)
         .SetBool("stretcheffect", true)
         .SetBool("inactivestretcheffect", true)
         .SetBool("dividerstretcheffect", true)
@@ -180,9 +180,9 @@ void DrawMenuItems(SkinIniWriter& ini, SkinPictures& pictures)
         .Set("fontname", "Arial")
         .Set("fontheight", 13)
         .Set("fontstyle", "")
-        .SetColor("fontcolor", palette::kText)
-        .SetColor("activefontcolor", palette::kTextStrong)
-        .SetColor("downfontcolor", palette::kAccentText)
-        .SetColor("unenabledfontcolor", palette::kTextDisabled)
+        .SetColor("fontcolor", colors.text)
+        .SetColor("activefontcolor", colors.textStrong)
+        .SetColor("downfontcolor", colors.accentText)
+        .SetColor("unenabledfontcolor", colors.textDisabled)
         .SetBool("stretcheffect", true);
 }

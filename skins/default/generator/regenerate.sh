@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Rebuilds the default skin's pictures and skin.ini with lumeno-skin-art.
+# Rebuilds the built-in skins' pictures and skin.ini files with lumeno-skin-art:
+# the light skin into skins/default/, the dark one into skins/dark/.
 #   regenerate.sh [--check] [build folder]
-# Without --check the files in skins/default/ are rewritten; with it they are
-# drawn into a scratch folder and compared byte for byte with the committed
-# ones (exit status 1 when any differs).
+# Without --check the files are rewritten; with it they are drawn into a
+# scratch folder and compared byte for byte with the committed ones (exit
+# status 1 when any differs).
 set -euo pipefail
 
 check=0
@@ -12,26 +13,31 @@ if [[ "${1:-}" == "--check" ]]; then
   shift
 fi
 here="$(cd "$(dirname "$0")" && pwd)"
-skin_folder="$(dirname "$here")"
+skins="$(dirname "$(dirname "$here")")"
 build="${1:-$here/../../../build-skin-art}"
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --target lumeno-skin-art >/dev/null
 
-if [[ $check -eq 0 ]]; then
-  "$build/lumeno-skin-art" "$skin_folder"
-  exit 0
-fi
-
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
-"$build/lumeno-skin-art" "$scratch"
 status=0
-for drawn in "$scratch"/*; do
-  name="$(basename "$drawn")"
-  if ! cmp -s "$drawn" "$skin_folder/$name"; then
-    echo "differs from the committed file: $name" >&2
-    status=1
+for skin in light:default dark:dark; do
+  theme="${skin%%:*}"
+  skin_folder="$skins/${skin#*:}"
+  if [[ $check -eq 0 ]]; then
+    mkdir -p "$skin_folder"
+    "$build/lumeno-skin-art" "$theme" "$skin_folder"
+    continue
   fi
+  mkdir "$scratch/$theme"
+  "$build/lumeno-skin-art" "$theme" "$scratch/$theme"
+  for drawn in "$scratch/$theme"/*; do
+    name="$(basename "$drawn")"
+    if ! cmp -s "$drawn" "$skin_folder/$name"; then
+      echo "differs from the committed file: ${skin#*:}/$name" >&2
+      status=1
+    fi
+  done
 done
 exit $status

@@ -1,5 +1,4 @@
 // Scroll bars and the slider.
-#include "art_palette.h"
 #include "art_shapes.h"
 #include "control_art.h"
 
@@ -16,38 +15,38 @@ constexpr int kBarLength = 2 * kArrowLength + kTrackLength;
 constexpr int kThumbLength = 24;
 constexpr int kThumbEnd = 6;
 
-QImage TrackPiece(int length)
+QImage TrackPiece(const SkinPalette& colors, int length)
 {
-    QImage piece = art::NewCell(kBarWidth, length, palette::kTrack);
-    art::FillRect(piece, QRect(0, 0, 1, length), palette::kBorderLight);
+    QImage piece = art::NewCell(kBarWidth, length, colors.track);
+    art::FillRect(piece, QRect(0, 0, 1, length), colors.borderLight);
     return piece;
 }
 
-QImage ArrowButton(art::Direction direction, QColor background, QColor glyph)
+QImage ArrowButton(const SkinPalette& colors, art::Direction direction, QColor background, QColor glyph)
 {
-    QImage button = TrackPiece(kArrowLength);
-    if (background != palette::kTrack)
+    QImage button = TrackPiece(colors, kArrowLength);
+    if (background != colors.track)
         art::FillPath(button, art::RoundedPath(QRectF(3, 2, 14, 14), 3), background);
     art::Chevron(button, QPointF(10, 9), direction, glyph);
     return button;
 }
 
-QImage BarFace(bool withCorner)
+QImage BarFace(const SkinPalette& colors, bool withCorner)
 {
-    QImage face = TrackPiece(kBarLength + (withCorner ? kBarWidth : 0));
-    QImage upper = ArrowButton(art::Direction::Up, palette::kTrack, palette::kTextMuted);
-    QImage lower = ArrowButton(art::Direction::Down, palette::kTrack, palette::kTextMuted);
+    QImage face = TrackPiece(colors, kBarLength + (withCorner ? kBarWidth : 0));
+    QImage upper = ArrowButton(colors, art::Direction::Up, colors.track, colors.textMuted);
+    QImage lower = ArrowButton(colors, art::Direction::Down, colors.track, colors.textMuted);
     QPainter painter(&face);
     painter.drawImage(0, 0, upper);
     painter.drawImage(0, kBarLength - kArrowLength, lower);
     if (withCorner)
-        painter.fillRect(QRect(0, kBarLength, kBarWidth, 1), palette::kBorderLight);
+        painter.fillRect(QRect(0, kBarLength, kBarWidth, 1), colors.borderLight);
     return face;
 }
 
-QImage Thumb(QColor color)
+QImage Thumb(const SkinPalette& colors, QColor color)
 {
-    QImage thumb = TrackPiece(kThumbLength);
+    QImage thumb = TrackPiece(colors, kThumbLength);
     art::FillPath(thumb, art::RoundedPath(QRectF(6, 2, 8, kThumbLength - 4), 4), color);
     return thumb;
 }
@@ -56,20 +55,20 @@ struct BarArt {
     QRect face, upHover, upDown, downHover, downDown, thumb, thumbHover, thumbDown;
 };
 
-BarArt PlaceBar(SpriteSheet& sheet, bool horizontal, bool withCorner)
+BarArt PlaceBar(SpriteSheet& sheet, const SkinPalette& colors, bool horizontal, bool withCorner)
 {
     const auto place = [&](const QImage& upright) { return sheet.Place(horizontal ? art::Transposed(upright) : upright); };
     using art::Direction;
     BarArt bar;
-    bar.face = place(BarFace(withCorner));
+    bar.face = place(BarFace(colors, withCorner));
     // The "up" button raises the position and sits at the far end.
-    bar.upHover = place(ArrowButton(Direction::Down, palette::kHover, palette::kTextStrong));
-    bar.upDown = place(ArrowButton(Direction::Down, palette::kPressed, palette::kTextStrong));
-    bar.downHover = place(ArrowButton(Direction::Up, palette::kHover, palette::kTextStrong));
-    bar.downDown = place(ArrowButton(Direction::Up, palette::kPressed, palette::kTextStrong));
-    bar.thumb = place(Thumb(palette::kThumb));
-    bar.thumbHover = place(Thumb(palette::kThumbHover));
-    bar.thumbDown = place(Thumb(palette::kAccent));
+    bar.upHover = place(ArrowButton(colors, Direction::Down, colors.hover, colors.textStrong));
+    bar.upDown = place(ArrowButton(colors, Direction::Down, colors.pressed, colors.textStrong));
+    bar.downHover = place(ArrowButton(colors, Direction::Up, colors.hover, colors.textStrong));
+    bar.downDown = place(ArrowButton(colors, Direction::Up, colors.pressed, colors.textStrong));
+    bar.thumb = place(Thumb(colors, colors.thumb));
+    bar.thumbHover = place(Thumb(colors, colors.thumbHover));
+    bar.thumbDown = place(Thumb(colors, colors.accent));
     return bar;
 }
 
@@ -113,10 +112,10 @@ void AddScrollBar(SkinIniWriter& ini, const QString& name, bool horizontal, cons
 
 constexpr int kKnob = 14;
 
-QImage SliderThumbs()
+QImage SliderThumbs(const SkinPalette& colors)
 {
-    QImage thumbs = art::NewCell(2 * kKnob, kKnob, palette::kSurface);
-    const QColor states[] = { palette::kAccent, palette::kAccentPressed };
+    QImage thumbs = art::NewCell(2 * kKnob, kKnob, colors.surface);
+    const QColor states[] = { colors.accent, colors.accentPressed };
     for (int i = 0; i < 2; ++i) {
         QPainterPath knob;
         knob.addEllipse(QRectF(i * kKnob, 0, kKnob, kKnob));
@@ -124,39 +123,39 @@ QImage SliderThumbs()
         QPainterPath centre;
         const qreal inner = i == 0 ? 6 : 4;
         centre.addEllipse(QRectF(i * kKnob + (kKnob - inner) / 2, (kKnob - inner) / 2, inner, inner));
-        art::FillPath(thumbs, centre, palette::kWhite);
+        art::FillPath(thumbs, centre, colors.onAccent);
     }
     return thumbs;
 }
 
-void AddSlider(SkinIniWriter& ini, SpriteSheet& sheet)
+void AddSlider(SkinIniWriter& ini, SpriteSheet& sheet, const SkinPalette& colors)
 {
-    QImage horizontalRuler = art::NewCell(16, 8, palette::kSurface);
-    art::FillPath(horizontalRuler, art::RoundedPath(QRectF(0, 2, 16, 4), 2), palette::kGroove);
+    QImage horizontalRuler = art::NewCell(16, 8, colors.surface);
+    art::FillPath(horizontalRuler, art::RoundedPath(QRectF(0, 2, 16, 4), 2), colors.groove);
     const QRect hRuler = sheet.Place(horizontalRuler);
     const QRect vRuler = sheet.Place(art::Transposed(horizontalRuler));
-    const QRect hThumb = sheet.Place(SliderThumbs());
-    const QRect vThumb = sheet.Place(SliderThumbs());
+    const QRect hThumb = sheet.Place(SliderThumbs(colors));
+    const QRect vThumb = sheet.Place(SliderThumbs(colors));
 
     ini.AddControl("slider", "slider")
         .Set("pictureindex", kControlsPicture)
         .Set("maskpictureindex", -1)
         .SetRect("skinrect", QRect())
-        .SetColor("bgcolor", palette::kSurface)
+        .SetColor("bgcolor", colors.surface)
         .SetRect("hrulerrect", hRuler)
         .SetRect("hthumbrect", hThumb)
         .SetRect("vrulerrect", vRuler)
         .SetRect("vthumbrect", vThumb)
         .Set("edgesize", 3)
-        .SetColor("pointscolor", palette::kTicks);
+        .SetColor("pointscolor", colors.ticks);
 }
 
 } // namespace
 
-void AddScrollControls(SkinIniWriter& ini, SpriteSheet& sheet)
+void AddScrollControls(SkinIniWriter& ini, SpriteSheet& sheet, const SkinPalette& colors)
 {
-    AddScrollBar(ini, "vscrollbar", false, PlaceBar(sheet, false, false));
-    AddScrollBar(ini, "hscrollbar", true, PlaceBar(sheet, true, false));
-    AddScrollBar(ini, "bothhscrollbar", true, PlaceBar(sheet, true, true));
-    AddSlider(ini, sheet);
+    AddScrollBar(ini, "vscrollbar", false, PlaceBar(sheet, colors, false, false));
+    AddScrollBar(ini, "hscrollbar", true, PlaceBar(sheet, colors, true, false));
+    AddScrollBar(ini, "bothhscrollbar", true, PlaceBar(sheet, colors, true, true));
+    AddSlider(ini, sheet, colors);
 }

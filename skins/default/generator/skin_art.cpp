@@ -1,7 +1,8 @@
-// Draws the default skin "Lumeno Light" and writes its pictures and skin.ini
-// into the folder given on the command line. Nothing but this program and
-// Qt's painter shapes the output (no fonts, no clock, no environment), so a
-// second run reproduces the committed files byte for byte.
+// Draws one of the built-in skins, "Lumeno Light" or "Lumeno Dark", and
+// writes its pictures and skin.ini into the folder given on the command line.
+// Both come from the same drawing code in their own palettes. Nothing but
+// this program and Qt's painter shapes the output (no fonts, no clock, no
+// environment), so a second run reproduces the committed files byte for byte.
 #include "art_palette.h"
 #include "bmp_writer.h"
 #include "caption_button_art.h"
@@ -15,18 +16,40 @@
 #include <QFile>
 #include <QString>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 
 namespace {
 
-void AddDescription(SkinIniWriter& ini)
+struct SkinTheme {
+    const char* id;
+    const char* name;
+    const char* comments;
+    const SkinPalette& colors;
+};
+
+const SkinTheme kThemes[] = {
+    { "light", "Lumeno Light", "Light surfaces, one blue accent; drawn by lumeno-skin-art", LightPalette() },
+    { "dark", "Lumeno Dark", "Graphite surfaces, light text, one blue accent; drawn by lumeno-skin-art", DarkPalette() },
+};
+
+const SkinTheme* FindTheme(const char* id)
+{
+    for (const SkinTheme& theme : kThemes) {
+        if (std::strcmp(theme.id, id) == 0)
+            return &theme;
+    }
+    return nullptr;
+}
+
+void AddDescription(SkinIniWriter& ini, const SkinTheme& theme)
 {
     ini.Section("VERSION")
-        .Set("skinname", "Lumeno Light")
+        .Set("skinname", theme.name)
         .Set("skinauthor", "Lumeno")
         .Set("authoremail", "")
         .Set("authorurl", "")
-        .Set("skincomments", "Light surfaces, one blue accent; drawn by lumeno-skin-art");
+        .Set("skincomments", theme.comments);
 
     IniSection& pictures = ini.Section("PICTURES")
                                .Set("picture", kFramePictureFile)
@@ -37,17 +60,17 @@ void AddDescription(SkinIniWriter& ini)
         pictures.Set(QString::number(i), kActivePictureFiles[i]);
 }
 
-void AddColors(SkinIniWriter& ini)
+void AddColors(SkinIniWriter& ini, const SkinPalette& colors)
 {
     ini.Section("SKINCOLORS")
-        .SetColor("cbtnface", palette::kSurface)
-        .SetColor("cbtntext", palette::kText)
-        .SetColor("cwindow", palette::kWhite)
-        .SetColor("cwindowtext", palette::kTextStrong)
-        .SetColor("chighlight", palette::kAccent)
-        .SetColor("chighlighttext", palette::kWhite)
-        .SetColor("cbtnhighlight", palette::kWhite)
-        .SetColor("cbtnshadow", palette::kBorder);
+        .SetColor("cbtnface", colors.surface)
+        .SetColor("cbtntext", colors.text)
+        .SetColor("cwindow", colors.field)
+        .SetColor("cwindowtext", colors.textStrong)
+        .SetColor("chighlight", colors.accent)
+        .SetColor("chighlighttext", colors.onAccent)
+        .SetColor("cbtnhighlight", colors.bevelHighlight)
+        .SetColor("cbtnshadow", colors.border);
 }
 
 // The texts of the system menu, the caption button hints and the edit
@@ -88,32 +111,33 @@ bool IsMask(int activePicture) { return activePicture == kPopupMaskPicture || ac
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: lumeno-skin-art <output folder>\n");
+    const SkinTheme* theme = argc == 3 ? FindTheme(argv[1]) : nullptr;
+    if (!theme) {
+        std::fprintf(stderr, "usage: lumeno-skin-art light|dark <output folder>\n");
         return 2;
     }
     try {
-        const QDir folder(QString::fromLocal8Bit(argv[1]));
+        const QDir folder(QString::fromLocal8Bit(argv[2]));
         if (!folder.exists())
             throw std::runtime_error("no such folder: " + folder.path().toStdString());
 
+        const SkinPalette& colors = theme->colors;
         SkinIniWriter ini;
         SkinPictures pictures;
-        AddDescription(ini);
-        DrawFrame(ini, pictures);
-        DrawPopupAndHintWindows(ini, pictures);
-        AddColors(ini);
+        AddDescription(ini, *theme);
+        DrawFrame(ini, pictures, colors);
+        DrawPopupAndHintWindows(ini, pictures, colors);
+        AddColors(ini, colors);
 
         // [SKINOBJECTS] lists the definitions in the order they are added.
-        const CaptionButtonArt buttons = DrawCaptionButtons(pictures);
+        const CaptionButtonArt buttons = DrawCaptionButtons(pictures, colors);
         AddCaptionButtonObjects(ini, buttons);
-        AddCaptionObject(ini);
-        DrawMenuItems(ini, pictures);
+        AddCaptionObject(ini, colors);
+        DrawMenuItems(ini, pictures, colors);
         AddMenuBarButtonObjects(ini, buttons);
 
-        DrawControls(ini, pictures);
+        DrawControls(ini, pictures, colors);
         AddResourceStrings(ini);
-
         Save(EncodeBmp24(pictures.frame), folder, kFramePictureFile);
         Save(EncodeBmpMask(pictures.frameMask), folder, kFrameMaskFile);
         for (int i = 0; i < kActivePictureCount; ++i) {

@@ -1,5 +1,4 @@
 // The page control's frame and tabs, and the up-down that scrolls its tabs.
-#include "art_palette.h"
 #include "art_shapes.h"
 #include "control_art.h"
 
@@ -10,46 +9,46 @@ constexpr int kTabWidth = 64;
 constexpr int kTabHeight = 24;
 constexpr int kTabEnd = 6;
 
-QImage PageFrame()
+QImage PageFrame(const SkinPalette& colors)
 {
-    QImage frame = art::NewCell(kFrameSide, kFrameSide, palette::kPageLine);
-    art::FillRect(frame, QRect(1, 1, kFrameSide - 2, kFrameSide - 2), palette::kWhite);
+    QImage frame = art::NewCell(kFrameSide, kFrameSide, colors.pageLine);
+    art::FillRect(frame, QRect(1, 1, kFrameSide - 2, kFrameSide - 2), colors.field);
     return frame;
 }
 
-QImage InactiveTab()
+QImage InactiveTab(const SkinPalette& colors)
 {
-    QImage tab = art::NewCell(kTabWidth, kTabHeight, palette::kSurface);
-    art::FillRect(tab, QRect(kTabWidth - 1, 6, 1, kTabHeight - 11), palette::kBorderLight);
+    QImage tab = art::NewCell(kTabWidth, kTabHeight, colors.surface);
+    art::FillRect(tab, QRect(kTabWidth - 1, 6, 1, kTabHeight - 11), colors.borderLight);
     return tab;
 }
 
-QImage HoveredTab()
+QImage HoveredTab(const SkinPalette& colors)
 {
-    QImage tab = art::NewCell(kTabWidth, kTabHeight, palette::kSurface);
-    art::FillPath(tab, art::RoundedPath(QRectF(1, 3, kTabWidth - 2, kTabHeight - 3), 4, 0), palette::kHover);
+    QImage tab = art::NewCell(kTabWidth, kTabHeight, colors.surface);
+    art::FillPath(tab, art::RoundedPath(QRectF(1, 3, kTabWidth - 2, kTabHeight - 3), 4, 0), colors.hover);
     return tab;
 }
 
 // One pixel taller than the other tabs: its last row covers the page frame's
 // top line, so the tab opens into its page.
-QImage ActiveTab()
+QImage ActiveTab(const SkinPalette& colors)
 {
     const int height = kTabHeight + 1;
-    QImage tab = art::NewCell(kTabWidth, height, palette::kSurface);
-    art::FillPath(tab, art::RoundedPath(QRectF(0, 0, kTabWidth, height), 5, 0), palette::kPageLine);
-    art::FillPath(tab, art::RoundedPath(QRectF(1, 1, kTabWidth - 2, height - 1), 4, 0), palette::kAccent);
-    art::FillRect(tab, QRect(1, 3, kTabWidth - 2, height - 3), palette::kWhite);
+    QImage tab = art::NewCell(kTabWidth, height, colors.surface);
+    art::FillPath(tab, art::RoundedPath(QRectF(0, 0, kTabWidth, height), 5, 0), colors.pageLine);
+    art::FillPath(tab, art::RoundedPath(QRectF(1, 1, kTabWidth - 2, height - 1), 4, 0), colors.accent);
+    art::FillRect(tab, QRect(1, 3, kTabWidth - 2, height - 3), colors.field);
     return tab;
 }
 
-void AddTab(SkinIniWriter& ini, SpriteSheet& sheet)
+void AddTab(SkinIniWriter& ini, SpriteSheet& sheet, const SkinPalette& colors)
 {
-    const QRect frame = sheet.Place(PageFrame());
-    const QRect tab = sheet.Place(InactiveTab());
-    const QRect hovered = sheet.Place(HoveredTab());
-    const QRect active = sheet.Place(ActiveTab());
-    const QRect strip = sheet.Place(art::NewCell(16, 16, palette::kSurface));
+    const QRect frame = sheet.Place(PageFrame(colors));
+    const QRect tab = sheet.Place(InactiveTab(colors));
+    const QRect hovered = sheet.Place(HoveredTab(colors));
+    const QRect active = sheet.Place(ActiveTab(colors));
+    const QRect strip = sheet.Place(art::NewCell(16, 16, colors.surface));
 
     // The tab keys follow their own order, not that of the other picture
     // controls, so the section is written here in full.
@@ -78,38 +77,38 @@ void AddTab(SkinIniWriter& ini, SpriteSheet& sheet)
                 .SetBool("stretcheffect", false)
                 .Set("stretchtype", "stfull"),
         13)
-        .SetColor("fontcolor", palette::kTextMuted)
-        .SetColor("activefontcolor", palette::kTextStrong)
-        .SetColor("focusfontcolor", palette::kTextStrong)
-        .SetColor("mouseinfontcolor", palette::kText)
+        .SetColor("fontcolor", colors.textMuted)
+        .SetColor("activefontcolor", colors.textStrong)
+        .SetColor("focusfontcolor", colors.textStrong)
+        .SetColor("mouseinfontcolor", colors.text)
         .Set("updown", "hupdown")
         .SetBool("showfocus", false);
 }
 
 constexpr QSize kStepButton(18, 20);
 
-QImage StepButton(art::Direction direction, QColor fill, QColor glyph)
+QImage StepButton(const SkinPalette& colors, art::Direction direction, QColor fill, QColor glyph)
 {
-    QImage button = art::NewCell(kStepButton.width(), kStepButton.height(), palette::kSurface);
-    art::FillFramedBox(button, QRect(QPoint(0, 0), kStepButton), 3, palette::kBorder, fill);
+    QImage button = art::NewCell(kStepButton.width(), kStepButton.height(), colors.surface);
+    art::FillFramedBox(button, QRect(QPoint(0, 0), kStepButton), 3, colors.border, fill);
     art::Chevron(button, QPointF(9, 10), direction, glyph);
     return button;
 }
 
-void AddUpDown(SkinIniWriter& ini, SpriteSheet& sheet)
+void AddUpDown(SkinIniWriter& ini, SpriteSheet& sheet, const SkinPalette& colors)
 {
-    QImage face = art::NewCell(2 * kStepButton.width(), kStepButton.height(), palette::kSurface);
-    art::FillFramedBox(face, QRect(QPoint(0, 0), face.size()), 3, palette::kBorder, palette::kWhite);
-    art::FillRect(face, QRect(kStepButton.width(), 1, 1, kStepButton.height() - 2), palette::kBorderLight);
-    art::Chevron(face, QPointF(9, 10), art::Direction::Left, palette::kTextMuted);
-    art::Chevron(face, QPointF(27, 10), art::Direction::Right, palette::kTextMuted);
+    QImage face = art::NewCell(2 * kStepButton.width(), kStepButton.height(), colors.surface);
+    art::FillFramedBox(face, QRect(QPoint(0, 0), face.size()), 3, colors.border, colors.buttonFill);
+    art::FillRect(face, QRect(kStepButton.width(), 1, 1, kStepButton.height() - 2), colors.borderLight);
+    art::Chevron(face, QPointF(9, 10), art::Direction::Left, colors.textMuted);
+    art::Chevron(face, QPointF(27, 10), art::Direction::Right, colors.textMuted);
 
     using art::Direction;
     const QRect faceRect = sheet.Place(face);
-    const QRect upHover = sheet.Place(StepButton(Direction::Right, palette::kHover, palette::kTextStrong));
-    const QRect upDown = sheet.Place(StepButton(Direction::Right, palette::kPressed, palette::kTextStrong));
-    const QRect downHover = sheet.Place(StepButton(Direction::Left, palette::kHover, palette::kTextStrong));
-    const QRect downDown = sheet.Place(StepButton(Direction::Left, palette::kPressed, palette::kTextStrong));
+    const QRect upHover = sheet.Place(StepButton(colors, Direction::Right, colors.hover, colors.textStrong));
+    const QRect upDown = sheet.Place(StepButton(colors, Direction::Right, colors.pressed, colors.textStrong));
+    const QRect downHover = sheet.Place(StepButton(colors, Direction::Left, colors.hover, colors.textStrong));
+    const QRect downDown = sheet.Place(StepButton(colors, Direction::Left, colors.pressed, colors.textStrong));
 
     // No corner points: the up-down keeps the size of its face.
     const PieceGeometry geometry { {}, {}, {}, {}, QRect(1, 1, face.width() - 2, face.height() - 2) };
@@ -124,8 +123,8 @@ void AddUpDown(SkinIniWriter& ini, SpriteSheet& sheet)
 
 } // namespace
 
-void AddPageControls(SkinIniWriter& ini, SpriteSheet& sheet)
+void AddPageControls(SkinIniWriter& ini, SpriteSheet& sheet, const SkinPalette& colors)
 {
-    AddTab(ini, sheet);
-    AddUpDown(ini, sheet);
+    AddTab(ini, sheet, colors);
+    AddUpDown(ini, sheet, colors);
 }
