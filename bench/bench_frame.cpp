@@ -5,7 +5,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/draw/engine_bitmap.h"
 #include "skin/frame/skin_form.h"
-#include "skins/default_skin.h"
+#include "skins/built_in_skins.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -31,7 +31,7 @@ QApplication& Application()
 struct FramedWindow {
     FramedWindow()
     {
-        stored.SetCompressedData(DefaultSkinCompressedData());
+        stored.SetCompressedData(BuiltInSkinCompressedData(kDefaultBuiltInSkinName));
         skin.LoadCompressedStoredSkin(stored);
         controller->SetSkinData(&skin);
         form.setWindowTitle(QStringLiteral("Lumeno文章顺序随机打乱工具 V1.0"));

@@ -10,7 +10,7 @@
 #include "skin/data/skin_text_codec.h"
 
 #ifdef LUMENO_HAVE_DEFAULT_SKIN
-#include "skins/default_skin.h"
+#include "skins/built_in_skins.h"
 #endif
 
 #include <benchmark/benchmark.h>
@@ -72,7 +72,7 @@ QByteArray SyntheticSkin()
 const QByteArray& CompressedSkin()
 {
 #ifdef LUMENO_HAVE_DEFAULT_SKIN
-    static const QByteArray bytes = DefaultSkinCompressedData();
+    static const QByteArray bytes = BuiltInSkinCompressedData(kDefaultBuiltInSkinName);
 #else
     static const QByteArray bytes = SyntheticSkin();
 #endif

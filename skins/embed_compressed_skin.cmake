@@ -1,6 +1,10 @@
 # Writes the zlib stream of a compressed skin file (int32 version 3, int32
-# length, data) into a C++ source as a byte array.
-#   cmake -DINPUT=file.skn -DOUTPUT=bytes.cpp -P embed_compressed_skin.cmake
+# length, data) into a C++ source as the byte array k<SYMBOL>SkinCompressedBytes
+# and its size k<SYMBOL>SkinCompressedSize.
+#   cmake -DINPUT=file.skn -DOUTPUT=bytes.cpp -DSYMBOL=Light -P embed_compressed_skin.cmake
+if(NOT SYMBOL MATCHES "^[A-Z][A-Za-z]*$")
+  message(FATAL_ERROR "SYMBOL must be a capitalised word, not '${SYMBOL}'")
+endif()
 file(SIZE ${INPUT} file_size)
 if(file_size LESS 8)
   message(FATAL_ERROR "${INPUT} is too short for a compressed skin file")
@@ -22,6 +26,6 @@ string(REGEX REPLACE "((0x..,){24})" "\\1\n" data "${data}")
 file(WRITE ${OUTPUT}.tmp
   "// Generated from ${INPUT} at build time.\n"
   "#include <cstddef>\n\n"
-  "extern const unsigned char kDefaultSkinCompressedBytes[] = {\n${data}\n};\n"
-  "extern const std::size_t kDefaultSkinCompressedSize = ${length};\n")
+  "extern const unsigned char k${SYMBOL}SkinCompressedBytes[] = {\n${data}\n};\n"
+  "extern const std::size_t k${SYMBOL}SkinCompressedSize = ${length};\n")
 file(RENAME ${OUTPUT}.tmp ${OUTPUT})

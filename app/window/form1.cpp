@@ -23,7 +23,7 @@
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/skin_form.h"
-#include "skins/default_skin.h"
+#include "skins/built_in_skins.h"
 
 #include <QGuiApplication>
 #include <exception>
@@ -300,7 +300,7 @@ void TForm1::BindSkin()
 void TForm1::LoadStoredSkin()
 {
     bsCompressedStoredSkin1->SetFileName(QStringLiteral("skin.ini"));
-    bsCompressedStoredSkin1->SetCompressedData(DefaultSkinCompressedData());
+    bsCompressedStoredSkin1->SetCompressedData(BuiltInSkinCompressedData(kDefaultBuiltInSkinName));
     // A skin that fails to load leaves the window with its plain looks; the
     // tool works the same.
     try {

@@ -1,4 +1,4 @@
-#include "skins/default_skin.h"
+#include "skins/built_in_skins.h"
 
 #include "menu_test_skin.h"
 
@@ -45,7 +45,7 @@ TEST(PopupLook, EachPartTheSkinCannotDrawFallsBackToThePlainLook)
 TEST(PopupLook, TheBuiltInSkinDrawsEveryPart)
 {
     TbsCompressedStoredSkin stored;
-    stored.SetCompressedData(DefaultSkinCompressedData());
+    stored.SetCompressedData(BuiltInSkinCompressedData(kDefaultBuiltInSkinName));
     TbsSkinData skin;
     skin.LoadCompressedStoredSkin(stored);
     const PopupLook look = LookUpPopupLook(&skin, PopupLookOptions { true, DefaultMenuItemFont(), 20 });

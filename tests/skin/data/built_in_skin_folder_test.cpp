@@ -1,6 +1,6 @@
-// Checks the committed default skin (skins/default): its definition text, the
-// pictures it names, and that every rectangle and point it gives lies inside
-// the picture (or the face) it refers to.
+// Checks each committed built-in skin folder (skins/default, skins/dark): its
+// definition text, the pictures it names, and that every rectangle and point
+// it gives lies inside the picture (or the face) it refers to.
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/data_skin_control.h"
 #include "skin/data/data_skin_object.h"
@@ -15,11 +15,17 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
 #include <optional>
 
 namespace {
 
-QString SkinFolder() { return QDir::cleanPath(QStringLiteral(LUMENO_TEST_DATA_DIR "/../../../../skins/default")); }
+struct BuiltInFolder {
+    const char* folder;
+    const char* skinName;
+};
+
+void PrintTo(const BuiltInFolder& skin, std::ostream* out) { *out << skin.folder; }
 
 QByteArray ReadFile(const QString& path)
 {
@@ -94,8 +100,13 @@ struct Definition {
     QString type;
 };
 
-class DefaultSkin : public testing::Test {
+class BuiltInSkinFolder : public testing::TestWithParam<BuiltInFolder> {
 protected:
+    static QString SkinFolder()
+    {
+        return QDir::cleanPath(QStringLiteral(LUMENO_TEST_DATA_DIR "/../../../../skins/") + GetParam().folder);
+    }
+
     void SetUp() override
     {
         m_text = ReadFile(SkinFolder() + "/skin.ini");
@@ -160,7 +171,7 @@ protected:
     std::vector<QImage> m_active;
 };
 
-TEST_F(DefaultSkin, TextUsesCrLfLowerCaseKeysAndDescribesTheSkin)
+TEST_P(BuiltInSkinFolder, TextUsesCrLfLowerCaseKeysAndDescribesTheSkin)
 {
     EXPECT_TRUE(m_text.endsWith("\r\n"));
     for (qsizetype i = 0; i < m_text.size(); ++i) {
@@ -177,11 +188,11 @@ TEST_F(DefaultSkin, TextUsesCrLfLowerCaseKeysAndDescribesTheSkin)
     }
     for (const char* section : { "VERSION", "PICTURES", "FORMINFO", "POPUPWINDOW", "HINTWINDOW", "SKINCOLORS", "SKINOBJECTS", "SKINCONTROLS" })
         EXPECT_TRUE(m_ini.SectionExists(section)) << section;
-    EXPECT_EQ(m_ini.ReadString("VERSION", "skinname"), "Lumeno Light");
+    EXPECT_EQ(m_ini.ReadString("VERSION", "skinname"), GetParam().skinName);
     EXPECT_EQ(m_ini.ReadString("VERSION", "skinauthor"), "Lumeno");
 }
 
-TEST_F(DefaultSkin, NamesEveryPictureAsAReadableBmpOfTheRightDepth)
+TEST_P(BuiltInSkinFolder, NamesEveryPictureAsAReadableBmpOfTheRightDepth)
 {
     ASSERT_FALSE(m_frame.isNull());
     const QByteArray mask = ReadFile(PicturePath(m_ini.ReadString("PICTURES", "mask")));
@@ -203,7 +214,7 @@ TEST_F(DefaultSkin, NamesEveryPictureAsAReadableBmpOfTheRightDepth)
     EXPECT_LT(totalBytes, 1024 * 1024) << "the pictures should stay small";
 }
 
-TEST_F(DefaultSkin, ListsEveryDefinitionTheWindowUsesEachWithItsSection)
+TEST_P(BuiltInSkinFolder, ListsEveryDefinitionTheWindowUsesEachWithItsSection)
 {
     QSet<QString> names;
     std::map<QString, QString> controls;
@@ -228,7 +239,7 @@ TEST_F(DefaultSkin, ListsEveryDefinitionTheWindowUsesEachWithItsSection)
         EXPECT_EQ(m_ini.ReadString(name, "command"), command) << name.toStdString();
 }
 
-TEST_F(DefaultSkin, PictureIndexesNameExistingPictures)
+TEST_P(BuiltInSkinFolder, PictureIndexesNameExistingPictures)
 {
     const int count = static_cast<int>(m_active.size());
     for (const QString& section : m_ini.Sections()) {
@@ -251,7 +262,7 @@ TEST_F(DefaultSkin, PictureIndexesNameExistingPictures)
     }
 }
 
-TEST_F(DefaultSkin, EveryControlRectangleLiesInsideItsPictureOrFace)
+TEST_P(BuiltInSkinFolder, EveryControlRectangleLiesInsideItsPictureOrFace)
 {
     const QSet<QString> relative { "clientrect", "trackarea", "checkimagearea", "textarea", "progressarea", "captionrect", "frametextrect" };
     for (const Definition& entry : Entries("SKINCONTROLS")) {
@@ -268,7 +279,7 @@ TEST_F(DefaultSkin, EveryControlRectangleLiesInsideItsPictureOrFace)
     }
 }
 
-TEST_F(DefaultSkin, EveryFrameRectangleLiesInsideItsPicture)
+TEST_P(BuiltInSkinFolder, EveryFrameRectangleLiesInsideItsPicture)
 {
     ASSERT_FALSE(m_frame.isNull());
     for (const Definition& entry : Entries("SKINOBJECTS")) {
@@ -311,7 +322,7 @@ TEST_F(DefaultSkin, EveryFrameRectangleLiesInsideItsPicture)
     }
 }
 
-TEST_F(DefaultSkin, FrameMaskCutsOnlyTheRoundedCorners)
+TEST_P(BuiltInSkinFolder, FrameMaskCutsOnlyTheRoundedCorners)
 {
     const QImage mask = QImage(PicturePath(m_ini.ReadString("PICTURES", "mask"))).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(mask.size(), m_frame.size());
@@ -334,7 +345,7 @@ TEST_F(DefaultSkin, FrameMaskCutsOnlyTheRoundedCorners)
 }
 
 // Sizes that the main window's layout depends on.
-TEST_F(DefaultSkin, ControlFacesFitTheMainWindow)
+TEST_P(BuiltInSkinFolder, ControlFacesFitTheMainWindow)
 {
     const SkinRect button = ReadSkinRect(m_ini, "button", "skinrect");
     EXPECT_NE(ReadSkinPoint(m_ini, "button", "righttoppoint"), QPoint()); // horizontal composition
@@ -373,7 +384,7 @@ TEST_F(DefaultSkin, ControlFacesFitTheMainWindow)
 
 // The pieces between the corner points repeat to any size, so each must be
 // the same in every column (or row) that repeats, or seams would show.
-TEST_F(DefaultSkin, RepeatedBandsTileWithoutSeams)
+TEST_P(BuiltInSkinFolder, RepeatedBandsTileWithoutSeams)
 {
     const auto uniformColumns = [](const QImage& picture, const QRect& band) {
         for (int x = band.left() + 1; x <= band.right(); ++x) {
@@ -431,7 +442,7 @@ TEST_F(DefaultSkin, RepeatedBandsTileWithoutSeams)
     }
 }
 
-TEST_F(DefaultSkin, PacksAndLoadsIntoTheSkinData)
+TEST_P(BuiltInSkinFolder, PacksAndLoadsIntoTheSkinData)
 {
     TbsCompressedStoredSkin stored;
     stored.LoadFromSkinFile(SkinFolder() + "/skin.ini");
@@ -441,7 +452,7 @@ TEST_F(DefaultSkin, PacksAndLoadsIntoTheSkinData)
     TbsSkinData skin;
     skin.LoadCompressedStoredSkin(stored);
     ASSERT_FALSE(skin.Empty());
-    EXPECT_EQ(skin.SkinName(), "Lumeno Light");
+    EXPECT_EQ(skin.SkinName(), GetParam().skinName);
     EXPECT_EQ(skin.Picture().size(), m_frame.size());
     EXPECT_EQ(skin.MaskPicture().size(), m_frame.size());
     EXPECT_EQ(skin.ActivePictures().size(), static_cast<qsizetype>(m_active.size()));
@@ -464,5 +475,9 @@ TEST_F(DefaultSkin, PacksAndLoadsIntoTheSkinData)
     for (const auto& [name, text] : texts)
         EXPECT_EQ(SkinResStr(&skin, name), text) << name.toStdString();
 }
+
+INSTANTIATE_TEST_SUITE_P(BuiltIn, BuiltInSkinFolder,
+    testing::Values(BuiltInFolder { "default", "Lumeno Light" }, BuiltInFolder { "dark", "Lumeno Dark" }),
+    [](const testing::TestParamInfo<BuiltInFolder>& info) { return std::string(info.param.folder); });
 
 } // namespace
