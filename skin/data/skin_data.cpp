@@ -84,9 +84,11 @@ void TbsSkinData::SetSkinnableForm(bool value)
 
 void TbsSkinData::SetCompressedStoredSkin(TbsCompressedStoredSkin* value)
 {
-    m_compressedStoredSkin = value;
+    // Taken only once its skin is in: a refused skin leaves the data pointing
+    // at the skin that is still shown.
     if (value)
         LoadCompressedStoredSkin(*value);
+    m_compressedStoredSkin = value;
 }
 
 TbsResourceStrData* TbsSkinData::ResourceStrData() const
