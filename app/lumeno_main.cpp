@@ -2,8 +2,9 @@
 #include "app/window/font_substitutes.h"
 #include "app/window/form1.h"
 #include "app/window/lumeno_command_line.h"
-#include "app/window/skin_file_option.h"
+#include "app/window/skin_choice.h"
 #include "skin/accessibility/skin_accessibility.h"
+#include "skins/built_in_skins.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -79,16 +80,19 @@ QStringList ArgumentsOf(int argc, char** argv)
     return arguments;
 }
 
-// Reports a skin file that could not be used; the window goes on with its
-// built-in skin. The message box does not wait: the window stays usable.
-void ReportSkinFileError(TForm1& form, const QString& path, const QString& reason, bool interactive)
+// Reports a skin that could not be used at start; the window goes on with the
+// built-in light skin. Only a choice made on this command line gets a message
+// box, which does not wait: the window stays usable. A remembered skin that
+// is gone gets one line.
+void ReportStartSkinError(TForm1& form, const StartSkin& start, bool interactive)
 {
-    std::fprintf(stderr, "lumeno: cannot use the skin %s: %s; using the built-in skin\n", qPrintable(path),
-        qPrintable(reason));
-    if (!interactive)
+    std::fprintf(stderr, "lumeno: cannot use the %sskin %s: %s; using the built-in skin \"%s\"\n",
+        start.fromCommandLine ? "" : "remembered ", qPrintable(start.choice), qPrintable(start.error),
+        kDefaultBuiltInSkinName);
+    if (!interactive || !start.fromCommandLine)
         return;
     auto* box = new QMessageBox(QMessageBox::Warning, TForm1::Caption(),
-        QStringLiteral("The skin %1 cannot be used: %2\nLumeno uses its built-in skin.").arg(path, reason),
+        QStringLiteral("The skin %1 cannot be used: %2\nLumeno uses its built-in skin.").arg(start.choice, start.error),
         QMessageBox::Ok, &form);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
@@ -113,7 +117,7 @@ int main(int argc, char** argv)
     if (const std::optional<int> status = commandLine.Parse(QApplication::arguments(), options, stderr))
         return *status;
 
-    const QSettings settings(QStringLiteral("Lumeno"), QStringLiteral("Lumeno"));
+    QSettings settings(QStringLiteral("Lumeno"), QStringLiteral("Lumeno"));
     const AdHostSetting ad = ResolveAdHost(options.adHost ? &*options.adHost : nullptr, qEnvironmentVariable(kAdHostEnvironmentVariable), settings);
     if (!ad.error.isEmpty()) {
         std::fprintf(stderr, "lumeno: %s: %s\n", qPrintable(ad.source), qPrintable(ad.error));
@@ -122,13 +126,12 @@ int main(int argc, char** argv)
     }
 
     TForm1 Form1(nullptr, ad.host);
-    QString skinError;
-    if (options.skinFile)
-        skinError = UseSkinFile(Form1, *options.skinFile);
+    // A screenshot is a look at the window, not a choice the user made.
+    const StartSkin skin = ApplyStartSkin(Form1, options.skin, settings, !options.screenshot);
     Form1.show();
     Form1.activateWindow();
-    if (!skinError.isEmpty())
-        ReportSkinFileError(Form1, *options.skinFile, skinError, !options.screenshot);
+    if (!skin.error.isEmpty())
+        ReportStartSkinError(Form1, skin, !options.screenshot);
     if (options.screenshot)
         new ScreenshotAfterFirstShow(Form1, *options.screenshot);
     return QApplication::exec();

@@ -22,10 +22,10 @@ LumenoCommandLine::LumenoCommandLine()
                          "settings."),
           QStringLiteral("host"))
     , m_skin(QStringLiteral("skin"),
-          QStringLiteral("Start with the skin of <file> (a compressed skin file, or the skin.ini of a skin folder) "
-                         "instead of the built-in one; a file that cannot be used is reported and the built-in "
-                         "skin is kept."),
-          QStringLiteral("file"))
+          QStringLiteral("Start with this skin: light or dark, the built-in ones, or a file (a compressed skin file, "
+                         "or the skin.ini of a skin folder). The choice is remembered for the next start without "
+                         "--skin; a skin that cannot be used is reported and the built-in light skin is kept."),
+          QStringLiteral("light|dark|file"))
 {
     m_parser.setApplicationDescription(QStringLiteral("Lumeno文章顺序随机打乱工具 V1.0: shuffles the sentences of an article."));
     m_parser.addOption(m_help);
@@ -67,6 +67,6 @@ std::optional<int> LumenoCommandLine::Parse(const QStringList& arguments, Lumeno
     };
     options.screenshot = value(m_screenshot);
     options.adHost = value(m_adHost);
-    options.skinFile = value(m_skin);
+    options.skin = value(m_skin);
     return std::nullopt;
 }

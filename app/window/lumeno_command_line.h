@@ -10,7 +10,7 @@
 struct LumenoOptions {
     std::optional<QString> screenshot;
     std::optional<QString> adHost;
-    std::optional<QString> skinFile;
+    std::optional<QString> skin;
 };
 
 // The window program's command line. --help and --version are answered

@@ -25,6 +25,8 @@ export LC_ALL=C.UTF-8
 unset QT_QPA_PLATFORM
 wm=${LUMENO_E2E_WM:-none}
 work=$(mktemp -d)
+# The user's settings (a remembered skin) stay out of the test.
+export XDG_CONFIG_HOME="$work/config"
 lumeno_pid=
 wm_pid=
 cleanup() {

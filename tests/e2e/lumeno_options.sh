@@ -11,11 +11,13 @@ lumeno="$bin_dir/lumeno"
 skin_tool="$bin_dir/lumeno-skin"
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
+# The user's settings (a remembered skin) stay out of the test.
+export XDG_CONFIG_HOME="$work/config"
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$lumeno" --help) || fail "--help failed without a display"
-grep -q -- '--skin <file>' <<<"$help" || fail "--help does not document --skin"
+grep -q -- '--skin <light|dark|file>' <<<"$help" || fail "--help does not document --skin"
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$lumeno" --version) || fail "--version failed without a display"
 [ "$version" = "lumeno 1.0" ] || fail "--version printed '$version'"
 

@@ -23,6 +23,8 @@ fi
 export LC_ALL=C.UTF-8
 unset QT_QPA_PLATFORM
 work=$(mktemp -d)
+# The user's settings (a remembered skin) stay out of the test.
+export XDG_CONFIG_HOME="$work/config"
 artifacts="${LUMENO_E2E_ARTIFACTS:-$work}"
 lumeno_pid=
 window=

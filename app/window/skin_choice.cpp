@@ -1,0 +1,105 @@
+#include "app/window/skin_choice.h"
+
+#include "app/window/form1.h"
+#include "skin/data/compressed_stored_skin.h"
+#include "skin/data/skin_data.h"
+#include "skins/built_in_skins.h"
+
+#include <QFileInfo>
+#include <QSettings>
+#include <exception>
+#include <memory>
+
+namespace {
+
+constexpr char kChoiceProperty[] = "lumenoSkinChoice";
+constexpr char kFileSkinName[] = "skinFromFile";
+
+QString ReasonOf(const std::exception& error)
+{
+    const QString reason = QString::fromUtf8(error.what());
+    return reason.isEmpty() ? QStringLiteral("unknown error") : reason;
+}
+
+// The built-in skins share the form's own stored skin; its bytes change only
+// when the skin data took the new ones.
+QString ApplyBuiltInSkin(TForm1& form, const QString& name)
+{
+    TbsCompressedStoredSkin& stored = *form.bsCompressedStoredSkin1;
+    const QByteArray previous = stored.CompressedData();
+    stored.SetCompressedData(BuiltInSkinCompressedData(name));
+    try {
+        form.bsSkinData1->SetCompressedStoredSkin(&stored);
+    } catch (const std::exception& error) {
+        stored.SetCompressedData(previous);
+        return ReasonOf(error);
+    }
+    return {};
+}
+
+// A file's skin gets a stored skin of its own, which replaces that of the
+// file shown before, so switching back and forth keeps one at most.
+QString ApplySkinFile(TForm1& form, const QString& path)
+{
+    auto stored = std::make_unique<TbsCompressedStoredSkin>();
+    try {
+        if (path.endsWith(QStringLiteral(".ini"), Qt::CaseInsensitive))
+            stored->LoadFromSkinFile(path);
+        else
+            stored->LoadFromCompressedFile(path);
+        form.bsSkinData1->SetCompressedStoredSkin(stored.get());
+    } catch (const std::exception& error) {
+        return ReasonOf(error);
+    }
+    delete form.findChild<TbsCompressedStoredSkin*>(QLatin1String(kFileSkinName), Qt::FindDirectChildrenOnly);
+    stored->setObjectName(QLatin1String(kFileSkinName));
+    stored.release()->setParent(&form);
+    return {};
+}
+
+} // namespace
+
+QString ApplySkinChoice(TForm1& form, const QString& choice)
+{
+    if (choice.trimmed().isEmpty())
+        return QStringLiteral("no skin was named");
+    const QString reason = IsBuiltInSkinName(choice) ? ApplyBuiltInSkin(form, choice) : ApplySkinFile(form, choice);
+    if (reason.isEmpty())
+        form.setProperty(kChoiceProperty, choice);
+    return reason;
+}
+
+QString CurrentSkinChoice(const TForm1& form)
+{
+    const QString choice = form.property(kChoiceProperty).toString();
+    return choice.isEmpty() ? QString::fromLatin1(kDefaultBuiltInSkinName) : choice;
+}
+
+void RememberSkinChoice(QSettings& settings, const QString& choice)
+{
+    settings.setValue(QLatin1String(kSkinSettingsKey),
+        IsBuiltInSkinName(choice) ? choice : QFileInfo(choice).absoluteFilePath());
+    // Written now: a program that is killed still starts with it next time.
+    settings.sync();
+}
+
+QString RememberedSkinChoice(const QSettings& settings)
+{
+    return settings.value(QLatin1String(kSkinSettingsKey)).toString().trimmed();
+}
+
+StartSkin ApplyStartSkin(TForm1& form, const std::optional<QString>& commandLineChoice, QSettings& settings,
+    bool remember)
+{
+    StartSkin start;
+    start.fromCommandLine = commandLineChoice.has_value();
+    start.choice = start.fromCommandLine ? *commandLineChoice : RememberedSkinChoice(settings);
+    if (start.choice.isEmpty() && !start.fromCommandLine)
+        return start;
+    // A built-in skin that the window shows already is not loaded twice.
+    if (!IsBuiltInSkinName(start.choice) || start.choice != CurrentSkinChoice(form))
+        start.error = ApplySkinChoice(form, start.choice);
+    if (start.error.isEmpty() && start.fromCommandLine && remember)
+        RememberSkinChoice(settings, start.choice);
+    return start;
+}
