@@ -16,12 +16,15 @@
 namespace {
 
 // What the window shows, cut to its shape: pixels outside it are transparent.
+// The picture has the screen's device pixels; the shape, in window pixels, is
+// cut at that ratio.
 QImage WindowPicture(QWidget& form)
 {
     const QImage shown = form.grab().toImage();
     if (form.mask().isEmpty())
         return shown;
     QImage shaped(shown.size(), QImage::Format_ARGB32);
+    shaped.setDevicePixelRatio(shown.devicePixelRatio());
     shaped.fill(Qt::transparent);
     QPainter painter(&shaped);
     painter.setClipRegion(form.mask());

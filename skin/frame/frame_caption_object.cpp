@@ -10,6 +10,7 @@
 #include "skin/draw/pixel_effects.h"
 #include "skin/draw/engine_bitmap.h"
 #include "skin/draw/text_ellipsis.h"
+#include "skin/draw/whole_pixel_scaling.h"
 #include "skin/frame/skin_form.h"
 
 #include <QFontMetrics>
@@ -121,7 +122,11 @@ void TbsSkinCaptionObject::Draw(QPainter& painter, bool)
     const bool animation = AnimationPossible();
     const QImage* activePicture = ActivePicture();
     const QPoint origin = ObjectRect.TopLeft();
-    const auto drawWithText = [&](QImage image, bool activeColours) {
+    // Faces that take the caption text are enlarged to the device's whole
+    // ratio first, so the text is drawn at the device's resolution.
+    const int ratio = WholePixelRatio(*painter.device());
+    const auto drawWithText = [&](const QImage& face, bool activeColours) {
+        QImage image = ScaleByWholePixels(face, ratio);
         QPainter imagePainter(&image);
         DrawText(imagePainter, QPoint(), activeColours);
         imagePainter.end();
@@ -143,12 +148,12 @@ void TbsSkinCaptionObject::Draw(QPainter& painter, bool)
     }
     const bool autoInactive = Parent.SkinData()->FormInfo().autoRenderingInactiveImage;
     if (morph && activePicture && EndMorphPending()) {
-        QImage normal = ObjectImage(Picture(), SkinRect);
+        QImage normal = ScaleByWholePixels(ObjectImage(Picture(), SkinRect), ratio);
         {
             QPainter normalPainter(&normal);
             DrawText(normalPainter, QPoint(), false);
         }
-        QImage activeImage = ObjectImage(*activePicture, ActiveSkinRect);
+        QImage activeImage = ScaleByWholePixels(ObjectImage(*activePicture, ActiveSkinRect), ratio);
         {
             QPainter activePainter(&activeImage);
             DrawText(activePainter, QPoint(), true);

@@ -4,6 +4,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/draw/morph.h"
 #include "skin/draw/engine_bitmap.h"
+#include "skin/draw/whole_pixel_scaling.h"
 #include "skin/frame/skin_form.h"
 
 #include <QPainter>
@@ -55,7 +56,7 @@ void TbsActiveSkinObject::DrawFace(QPainter& painter, const QImage* picture, con
 {
     if (!picture || picture->isNull() || face.IsEmpty() || ObjectRect.IsEmpty())
         return;
-    painter.drawImage(ObjectRect.ToQRect(), *picture, face.ToQRect());
+    DrawPicturePiece(painter, ObjectRect.ToQRect(), *picture, face.ToQRect(), Parent.ScaledPictures());
 }
 
 void TbsActiveSkinObject::DrawMorph(QPainter& painter, const QImage* fromPicture, const ::SkinRect& from,

@@ -369,6 +369,7 @@ void TbsSkinForm::WMSkinDataBeforeChange(TbsSkinData* sender)
     StopTimers();
     m_hotObject = m_oldHotObject = m_captureObject = -1;
     m_objects.clear();
+    m_scaledPictures.Clear();
     for (TbsSkinControl* control : m_form->findChildren<TbsSkinControl*>()) {
         if (control->SkinData() == sender)
             control->BeforeChangeSkinData();

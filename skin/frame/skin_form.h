@@ -2,6 +2,7 @@
 
 #include "skin/frame/frame_geometry.h"
 #include "skin/frame/frame_shape.h"
+#include "skin/draw/whole_pixel_scaling.h"
 #include "skin/frame/tray_icon.h"
 #include "skin/menus/skin_popup_menu.h"
 
@@ -217,6 +218,8 @@ public:
     void StartAnimationTimer();
     bool MorphingPossible(bool morphing) const;
     const QImage* ActivePicture(int index) const;
+    // The frame pictures enlarged for the screen's whole pixel ratio.
+    ScaledPictureCache& ScaledPictures() const { return m_scaledPictures; }
 
     // Where the system menu is shown. The controller calls the hook with the
     // rectangle (screen coordinates) the menu should open below or at, for the
@@ -375,6 +378,7 @@ private:
     QFont m_defCaptionFont;
     QFont m_defInActiveCaptionFont;
     QImage m_logoBitMap;
+    mutable ScaledPictureCache m_scaledPictures;
     bool m_logoBitMapTransparent { false };
     int m_minWidth { 0 };
     int m_minHeight { 0 };

@@ -9,6 +9,7 @@
 #include "skin/draw/pixel_effects.h"
 #include "skin/draw/engine_bitmap.h"
 #include "skin/draw/text_ellipsis.h"
+#include "skin/draw/whole_pixel_scaling.h"
 #include "skin/frame/client_background.h"
 #include "skin/frame/frame_button_objects.h"
 #include "skin/frame/frame_object.h"
@@ -29,6 +30,12 @@ void DrawStrip(QPainter& painter, const QImage& strip, int x, int y)
 {
     if (!strip.isNull())
         painter.drawImage(x, y, strip);
+}
+
+// A strip's size in window pixels, whatever the ratio it was drawn at.
+QSize LogicalSize(const QImage& image)
+{
+    return image.deviceIndependentSize().toSize();
 }
 
 } // namespace
@@ -109,6 +116,11 @@ void TbsSkinForm::PaintSkinFrame(QPainter& painter, bool active) const
     }
     SkinBorderStrips strips = ComposeSkinBorders(source, FramePiece(info, picture.size(), info.clientRect),
         FrameTarget(m_geometry, m_geometry.nClient));
+    // The skin's art is enlarged by whole pixels once; objects and caption
+    // text are then painted on the enlarged strips at the device's resolution.
+    const int ratio = WholePixelRatio(*painter.device());
+    for (QImage* strip : { &strips.top, &strips.left, &strips.right, &strips.bottom })
+        *strip = ScaleByWholePixels(*strip, ratio);
 
     for (const auto& object : m_objects) {
         if (!object->Visible)
@@ -129,11 +141,11 @@ void TbsSkinForm::PaintSkinFrame(QPainter& painter, bool active) const
                 ApplyInactiveEffect(*strip, info.inactiveEffect);
         }
     }
-    const int topHeight = strips.top.isNull() ? 0 : strips.top.height();
+    const int topHeight = LogicalSize(strips.top).height();
     DrawStrip(painter, strips.top, 0, 0);
     DrawStrip(painter, strips.left, 0, topHeight);
-    DrawStrip(painter, strips.right, width - strips.right.width(), topHeight);
-    DrawStrip(painter, strips.bottom, 0, height - strips.bottom.height());
+    DrawStrip(painter, strips.right, width - LogicalSize(strips.right).width(), topHeight);
+    DrawStrip(painter, strips.bottom, 0, height - LogicalSize(strips.bottom).height());
 }
 
 void TbsSkinForm::LayoutDefaultButtons()
@@ -172,7 +184,9 @@ void TbsSkinForm::PaintDefaultFrame(QPainter& painter, bool active) const
     const int captionHeight = DefaultCaptionHeight();
     const SkinRect& caption = m_defaultCaptionRect;
 
-    QImage bar = MakeSkinBitmap(std::max(0, width - 6), captionHeight, SkinColorToQColor(clBtnFace).rgb());
+    QImage bar = ScaleByWholePixels(
+        MakeSkinBitmap(std::max(0, width - 6), captionHeight, SkinColorToQColor(clBtnFace).rgb()),
+        WholePixelRatio(*painter.device()));
     if (!bar.isNull()) {
         QPainter barPainter(&bar);
         if (captionHeight - 4 > 1) {
