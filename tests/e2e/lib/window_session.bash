@@ -4,7 +4,8 @@
 # a virtual display of its own, and gives it a scratch folder ($work), a
 # folder for screenshots ($artifacts, LUMENO_E2E_ARTIFACTS when set), fail,
 # and start_lumeno, which starts the program and sets $window; lumeno is
-# stopped when the script ends.
+# stopped when the script ends. A script that needs a larger display sets
+# e2e_screen (WIDTHxHEIGHTxDEPTH) before sourcing.
 
 e2e_script=$1
 bin_dir=${2:?usage: $(basename "$e2e_script") BINDIR}
@@ -17,7 +18,7 @@ done
 
 if [ -z "${LUMENO_E2E_INSIDE:-}" ]; then
   export LUMENO_E2E_INSIDE=1
-  exec timeout 150 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$e2e_script" "$bin_dir"
+  exec timeout 150 xvfb-run -a -s "-screen 0 ${e2e_screen:-1280x1024x24}" bash "$e2e_script" "$bin_dir"
 fi
 
 export LC_ALL=C.UTF-8
