@@ -18,12 +18,22 @@ for source in fuzz/fuzz_*.cpp; do
 done
 [ ${#targets[@]} -gt 0 ] || exit 0
 cmake --build build-fuzz -j2 "${targets[@]}"
+mkdir -p build-fuzz/logs build-fuzz/findings
+status=0
 for target in build-fuzz/bin/fuzz_*; do
-  corpus="build-fuzz/corpus/$(basename "$target")"
+  name=$(basename "$target")
+  corpus="build-fuzz/corpus/$name"
   mkdir -p "$corpus"
-  seeds="fuzz/seeds/$(basename "$target")"
+  seeds="fuzz/seeds/$name"
   [ -d "$seeds" ] || seeds=
-  echo "Fuzzing $(basename "$target") for ${seconds}s"
-  "$target" -max_total_time="$seconds" -rss_limit_mb="$rss_limit_mb" -timeout="$timeout_seconds" \
-    -print_final_stats=0 "$corpus" $seeds 2>&1 | tail -n 3
+  log="build-fuzz/logs/$name.log"
+  echo "Fuzzing $name for ${seconds}s"
+  if ! "$target" -max_total_time="$seconds" -rss_limit_mb="$rss_limit_mb" -timeout="$timeout_seconds" \
+    -artifact_prefix="build-fuzz/findings/$name-" "$corpus" $seeds >"$log" 2>&1; then
+    status=1
+    grep -E "ERROR|SUMMARY|Test unit written" "$log" >&2 || tail -n 20 "$log" >&2
+  fi
+  # The last status line: executions, coverage, corpus and speed.
+  grep -E "^#[0-9]+" "$log" | tail -n 1
 done
+exit $status
