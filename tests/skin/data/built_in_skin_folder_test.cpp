@@ -14,6 +14,8 @@
 #include <QSet>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <ostream>
 #include <optional>
@@ -474,6 +476,81 @@ TEST_P(BuiltInSkinFolder, PacksAndLoadsIntoTheSkinData)
         { "EDIT_SELECTALL", "全选" } };
     for (const auto& [name, text] : texts)
         EXPECT_EQ(SkinResStr(&skin, name), text) << name.toStdString();
+}
+
+// The contrast ratio of two colours as the web's accessibility guidelines
+// define it: 1 for equal colours, 21 for black on white.
+double ContrastRatio(QRgb a, QRgb b)
+{
+    const auto luminance = [](QRgb colour) {
+        const auto linear = [](int channel) {
+            const double c = channel / 255.0;
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) + 0.0722 * linear(qBlue(colour));
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QRgb FromSkinColor(SkinColor colour) { return qRgb(colour & 0xFF, colour >> 8 & 0xFF, colour >> 16 & 0xFF); }
+
+// Every text the window shows in a normal, hovered, pressed or selected
+// state stands out from the face it is drawn on by at least 4.5 : 1, the
+// guidelines' level for body text; only disabled texts may be fainter.
+TEST_P(BuiltInSkinFolder, EveryTextReadsWellOnItsFace)
+{
+    struct Pair {
+        const char* section;
+        const char* colourKey;
+        const char* faceKey;
+    };
+    const Pair pairs[] = {
+        { "button", "fontcolor", "skinrect" },
+        { "button", "activefontcolor", "activeskinrect" },
+        { "button", "downfontcolor", "downskinrect" },
+        { "button", "fontcolor", "focusedskinrect" },
+        { "checkbox", "fontcolor", "skinrect" },
+        { "checkbox", "activefontcolor", "activeskinrect" },
+        { "label", "fontcolor", "skinrect" },
+        { "panel", "fontcolor", "skinrect" },
+        { "edit", "fontcolor", "skinrect" },
+        { "edit", "activefontcolor", "activeskinrect" },
+        { "memo", "fontcolor", "skinrect" },
+        { "tab", "fontcolor", "tabrect" },
+        { "tab", "activefontcolor", "activetabrect" },
+        { "tab", "mouseinfontcolor", "mouseintabrect" },
+        { "menuitem", "fontcolor", "skinrect" },
+        { "menuitem", "activefontcolor", "activeskinrect" },
+        { "mainmenubaritem", "fontcolor", "skinrect" },
+        { "mainmenubaritem", "activefontcolor", "activeskinrect" },
+        { "mainmenubaritem", "downfontcolor", "downrect" },
+    };
+    const auto faceCentre = [&](const QString& section, const QString& key, const QString& pictureKey) {
+        const QImage& picture = m_active.at(ReadPictureIndex(m_ini, section, pictureKey));
+        const QPoint centre = ReadSkinRect(m_ini, section, key).ToQRect().center();
+        return picture.pixel(centre);
+    };
+    for (const Pair& pair : pairs) {
+        const bool isObject = m_ini.ReadString(pair.section, "activepictureindex").size() > 0;
+        const QRgb face = faceCentre(pair.section, pair.faceKey, isObject ? "activepictureindex" : "pictureindex");
+        const QRgb text = FromSkinColor(ReadSkinColor(m_ini, pair.section, pair.colourKey, 0));
+        EXPECT_GE(ContrastRatio(text, face), 4.5) << "[" << pair.section << "] " << pair.colourKey << " on " << pair.faceKey;
+    }
+    // The labels without a picture stand on the tool strip's panel.
+    const QRgb panel = faceCentre("panel", "skinrect", "pictureindex");
+    EXPECT_GE(ContrastRatio(FromSkinColor(ReadSkinColor(m_ini, "stdlabel", "fontcolor", 0)), panel), 4.5);
+    EXPECT_GE(ContrastRatio(FromSkinColor(ReadSkinColor(m_ini, "memo", "fontcolor", 0)),
+                  FromSkinColor(ReadSkinColor(m_ini, "memo", "bgcolor", 0))),
+        4.5);
+    // The title on the caption, active and inactive, and the hint's text.
+    const SkinRect caption = ReadSkinRect(m_ini, "caption", "skinrect");
+    const QRgb captionFace = m_frame.pixel(caption.ToQRect().center());
+    for (const char* key : { "activefontcolor", "fontcolor" })
+        EXPECT_GE(ContrastRatio(FromSkinColor(ReadSkinColor(m_ini, "caption", key, 0)), captionFace), 4.5) << key;
+    const QImage& hint = m_active.at(ReadPictureIndex(m_ini, "HINTWINDOW", "windowpictureindex"));
+    EXPECT_GE(ContrastRatio(FromSkinColor(ReadSkinColor(m_ini, "HINTWINDOW", "fontcolor", 0)), hint.pixel(hint.rect().center())), 4.5);
 }
 
 INSTANTIATE_TEST_SUITE_P(BuiltIn, BuiltInSkinFolder,
