@@ -70,8 +70,14 @@ void TbsSkinButtonObject::MouseDown(int button, int x, int y)
 {
     if (!Enabled)
         return;
-    if (button == 0 && !m_down)
+    if (button == 0 && !m_down) {
         SetDown(true);
+        if (PopupMenu && PopupMenu->Items().Count() > 0) {
+            MenuShown = true;
+            const QRect rect = ObjectRect.ToQRect();
+            PopupMenu->PopupAtRect(QRect(Parent.Form()->mapToGlobal(rect.topLeft()), rect.size()), PopupUp);
+        }
+    }
     TbsActiveSkinObject::MouseDown(button, x, y);
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "skin/frame/frame_object.h"
+#include "skin/menus/skin_popup_menu.h"
+
+#include <QPointer>
 
 class TbsDataSkinButton;
 class TbsDataSkinStdButton;
@@ -21,6 +24,9 @@ public:
     bool Down() const { return m_down; }
     // The button stays down while a menu it opened is showing.
     bool MenuShown { false };
+    // The drop-down a left press opens, above the button with PopupUp.
+    QPointer<TbsSkinPopupMenu> PopupMenu;
+    bool PopupUp { false };
 
     ::SkinRect DownRect;
     ::SkinRect DisableSkinRect;

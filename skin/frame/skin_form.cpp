@@ -6,10 +6,12 @@
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
 #include "skin/frame/form_client_area.h"
+#include "skin/frame/form_requests.h"
 #include "skin/frame/frame_hit_test.h"
 #include "skin/frame/frame_move_size_loop.h"
 #include "skin/frame/frame_object.h"
 #include "skin/frame/system_menu.h"
+#include "skin/menus/skin_menu.h"
 #include "skin/menus/skin_popup_menu.h"
 #include "skin/menus/popup_look.h"
 
@@ -17,7 +19,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QShortcut>
 #include <QWidget>
 #include <QWindow>
 
@@ -50,8 +51,11 @@ TbsSkinForm::~TbsSkinForm()
 {
     StopTimers();
     m_fadeTimer.stop();
-    if (m_form)
+    if (m_form) {
         m_form->removeEventFilter(this);
+        if (auto* engine = m_form->findChild<TbsSkinMenu*>(QString(), Qt::FindDirectChildrenOnly))
+            engine->SetFrameLink({});
+    }
 }
 
 void TbsSkinForm::Attach()
@@ -62,9 +66,7 @@ void TbsSkinForm::Attach()
         m_form->setWindowFlag(Qt::FramelessWindowHint, true);
     m_form->setMouseTracking(true);
     m_form->installEventFilter(this);
-    auto* systemMenuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), m_form);
-    systemMenuKey->setContext(Qt::WindowShortcut);
-    connect(systemMenuKey, &QShortcut::activated, this, &TbsSkinForm::ShowSystemMenuUnderObjects);
+    InstallKeyFilter();
     auto* systemMenu = new TbsSystemMenu(*this);
     m_systemMenuHook = [systemMenu](TbsSkinForm&, const QRect& screenAnchor) { systemMenu->Show(screenAnchor); };
     ForwardMenuSettings();
@@ -302,6 +304,12 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event)
         WMSkinDataSkinnableForm(static_cast<TbsSkinDataEvent*>(event)->Sender());
     else if (type == WM_SKINMENU_CLOSED)
         MenuClosed();
+    else if (type == WM_SKINFORM_QUERY)
+        WMSkinFormQuery(static_cast<TbsFormRequestEvent&>(*event));
+    else if (type == WM_SKINFORM_PAINTFRAME)
+        WMSkinFormPaintFrame(static_cast<TbsFormRequestEvent&>(*event));
+    else if (type == WM_SKINFORM_PAINTFRAME_KEYED)
+        WMSkinFormPaintFrameKeyed(static_cast<TbsFormRequestEvent&>(*event));
     else if (type == WM_SKINDATA_RESSTRINGS)
         WMSkinDataResStrings(static_cast<TbsSkinDataEvent*>(event)->Sender());
     // The form sees every other message too.

@@ -17,7 +17,9 @@
 #include <optional>
 #include <vector>
 
+class QKeyEvent;
 class QPainter;
+class TbsFormRequestEvent;
 class QWidget;
 class TbsActiveSkinObject;
 class TbsFormClientArea;
@@ -234,6 +236,11 @@ public:
     void MenuClosed();
     // Alt+Space: the system menu below every enabled system-menu object.
     void ShowSystemMenuUnderObjects();
+    // The drop-down of the frame button named idName (a plain button of the
+    // skin): a press opens it below the button (above with popupUp) and the
+    // button stays down until it closes. Kept across skin changes; null
+    // removes it.
+    void SetObjectPopupMenu(const QString& idName, TbsSkinPopupMenu* menu, bool popupUp = false);
 
     // Forces the controller's own move and size loop even where the window
     // system could move the window, so that tests behave the same everywhere.
@@ -247,6 +254,9 @@ public:
     std::function<void(const QString& idName, QPainter& painter, const QRect& objectRect)> OnPaintEvent;
     // Draws the caption text instead of the frame.
     std::function<void(QPainter& painter, const QRect& rect, bool active)> OnCaptionPaint;
+    // Sees every key pressed in the window first; setting handled keeps the
+    // key from the frame's own short cuts and from the focused control.
+    std::function<void(QKeyEvent& key, bool& handled)> OnShortCut;
 
 signals:
     void OnBeforeChangeSkinData();
@@ -285,6 +295,7 @@ private:
     void LayoutClientArea();
     // Hands the menu settings to the window's menu engine.
     void ForwardMenuSettings();
+    void AttachObjectPopupMenus();
     void CreateTrayPopupMenu();
     // The tray menu's captions from the skin's texts.
     void UpdateTrayMenuCaptions();
@@ -311,6 +322,12 @@ private:
     void WMSkinDataSkinnableForm(TbsSkinData* sender);
     void WMSkinDataResStrings(TbsSkinData* sender);
     void WMWindowStateChange();
+    void WMSysCommandKeyMenu();
+    bool WMShortCut(QKeyEvent& key);
+    void WMSkinFormQuery(TbsFormRequestEvent& request);
+    void WMSkinFormPaintFrame(TbsFormRequestEvent& request);
+    void WMSkinFormPaintFrameKeyed(TbsFormRequestEvent& request);
+    void InstallKeyFilter();
 
     // Painting.
     void CalcResizeGeometry();
@@ -392,6 +409,12 @@ private:
     bool m_alwaysShowInTray { false };
     QPointer<TbsTrayIcon> m_trayIcon;
     QPointer<TbsSkinPopupMenu> m_trayPopupMenu;
+    struct ObjectPopupMenu {
+        QString idName;
+        QPointer<TbsSkinPopupMenu> menu;
+        bool popupUp { false };
+    };
+    std::vector<ObjectPopupMenu> m_objectPopupMenus;
     QPointer<TbsSkinData> m_menusSkinData;
     int m_maxMenuItemsInWindow { 0 };
     int m_defMenuItemHeight { 20 };
@@ -415,6 +438,8 @@ private:
     bool m_ncActive { false };
     bool m_firstShow { true };
     bool m_inSizeMove { false };
+    // Alt is down and no other key or button came since it went down.
+    bool m_altAlone { false };
     std::optional<bool> m_forcedActive;
     QMargins m_appliedMargins;
 

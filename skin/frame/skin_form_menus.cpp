@@ -1,5 +1,6 @@
 #include "skin/data/skin_data.h"
 #include "skin/frame/skin_form.h"
+#include "skin/frame/frame_button_objects.h"
 #include "skin/menus/popup_look.h"
 #include "skin/menus/skin_menu.h"
 
@@ -78,6 +79,32 @@ void TbsSkinForm::ForwardMenuSettings()
     engine->SetAlphaBlend(m_menusAlphaBlend);
     engine->SetAlphaBlendAnimation(m_menusAlphaBlendAnimation);
     engine->SetAlphaBlendValue(m_menusAlphaBlendValue);
+    // The window's popup menu components open and close as the frame's own.
+    engine->SetFrameLink({ [this] { MenuOpening(); }, [this] { return MenuSkin(); } });
+}
+
+void TbsSkinForm::SetObjectPopupMenu(const QString& idName, TbsSkinPopupMenu* menu, bool popupUp)
+{
+    std::erase_if(m_objectPopupMenus, [&idName](const ObjectPopupMenu& entry) { return entry.idName == idName; });
+    if (menu)
+        m_objectPopupMenus.push_back({ idName, menu, popupUp });
+    AttachObjectPopupMenus();
+}
+
+void TbsSkinForm::AttachObjectPopupMenus()
+{
+    for (const auto& object : m_objects) {
+        auto* button = dynamic_cast<TbsSkinButtonObject*>(object.get());
+        if (!button || dynamic_cast<TbsSkinStdButtonObject*>(button))
+            continue;
+        button->PopupMenu = nullptr;
+        for (const ObjectPopupMenu& entry : m_objectPopupMenus) {
+            if (entry.idName == button->IDName) {
+                button->PopupMenu = entry.menu;
+                button->PopupUp = entry.popupUp;
+            }
+        }
+    }
 }
 
 void TbsSkinForm::MenuOpening()

@@ -76,6 +76,7 @@ void TbsSkinForm::CreateObjects()
         if (auto object = MakeObject(*this, *definition))
             m_objects.push_back(std::move(object));
     }
+    AttachObjectPopupMenus();
 }
 
 void TbsSkinForm::CreateDefaultButtons()

@@ -3,6 +3,7 @@
 // skin, the window shape and the client background.
 #include "skin/frame/skin_form.h"
 
+#include "skin/frame/form_requests.h"
 #include "skin/draw/system_colors.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/compose_skin_image.h"
@@ -293,4 +294,26 @@ QImage TbsSkinForm::RenderWindow(std::optional<bool> active)
     painter.drawImage(0, 0, window);
     painter.end();
     return shaped;
+}
+
+void TbsSkinForm::WMSkinFormQuery(TbsFormRequestEvent& request)
+{
+    request.SetResult(m_skinnableFrame ? kFormFrameTakenOver : kFormFrameOwnedBySystem);
+}
+
+void TbsSkinForm::WMSkinFormPaintFrame(TbsFormRequestEvent& request)
+{
+    if (!m_skinnableFrame || !request.Painter() || m_formBorderStyle == TFormBorderStyle::bsNone)
+        return;
+    WMNCPaint(*request.Painter(), m_form->rect());
+    request.SetResult(kFramePainted);
+}
+
+void TbsSkinForm::WMSkinFormPaintFrameKeyed(TbsFormRequestEvent& request)
+{
+    if (!m_skinnableFrame || request.Key() != kPaintFrameKey)
+        return;
+    if (request.Painter() && m_formBorderStyle != TFormBorderStyle::bsNone)
+        WMNCPaint(*request.Painter(), m_form->rect());
+    request.SetResult(kPaintFrameKey);
 }

@@ -3,10 +3,13 @@
 #include <QImage>
 #include <QKeySequence>
 #include <QList>
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <memory>
 #include <vector>
+
+class QPainter;
 
 // One entry of a menu that the skinned menu engine shows: a command, a
 // separator (caption "-"), a header (a disabled caption framed by dashes) or
@@ -46,6 +49,10 @@ public:
     void SetImages(const QList<QImage>& images) { m_images = images; }
 
     std::function<void()> OnClick;
+    // Draws the row instead of the menu: its caption, short cut, image and
+    // arrow, over the row's face, inside textRect; active is the
+    // highlighted look. The painter comes with the row's font and text colour.
+    std::function<void(QPainter& painter, const QRect& textRect, bool active)> OnDrawItem;
 
     bool IsSeparator() const { return m_caption == QStringLiteral("-"); }
     bool IsHeader() const;

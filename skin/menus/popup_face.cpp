@@ -73,7 +73,7 @@ QImage PopupFace::Render(PopupScrollCode scrolling) const
     for (const TbsSkinMenuItem& item : m_items) {
         if (!item.visible)
             continue;
-        const PopupRowState state { item.active || item.submenuOpen, item.morph };
+        const PopupRowState state { item.active || item.submenuOpen, item.morph, item.frame };
         PaintPopupRow(face, background, m_look, m_metrics, *item.menuItem, item.rect, state);
     }
     if (!m_size.scroll)

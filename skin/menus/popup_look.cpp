@@ -54,6 +54,7 @@ void LookUpItem(const TbsSkinData& skin, PopupLook& look)
         look.itemPicture = picture;
         look.itemDivider = Inside(item->dividerRect, picture);
         look.itemMorphing = item->morphing && skin.EnableSkinEffects();
+        look.itemAnimated = item->frameCount > 0 && Inside(item->animateSkinRect, picture) && skin.EnableSkinEffects();
         return;
     }
 }

@@ -25,6 +25,8 @@ struct PopupLook {
     QImage itemPicture;
     bool itemDivider { false };
     bool itemMorphing { false };
+    // The rows play the definition's animation strip when highlighted.
+    bool itemAnimated { false };
 
     // The "menuheader" (else "label") definition that headers are drawn on.
     const TbsDataSkinLabelControl* header { nullptr };

@@ -12,6 +12,7 @@
 #include "skin/draw/skin_font.h"
 #include "skin/draw/system_colors.h"
 #include "skin/menus/menu_item.h"
+#include "skin/menus/popup_item_animation.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -161,6 +162,18 @@ void DrawHeaderText(QImage& image, const QFont& font, const QColor& color, const
     painter.drawText(image.rect(), Qt::AlignCenter | Qt::TextSingleLine, text);
 }
 
+// A row its item draws itself, over the row's face, in the row's font and
+// text colour.
+void DrawOwnerRow(QImage& row, const QFont& font, const QColor& color, const TbsMenuItem& item, const QRect& textRect,
+    bool active)
+{
+    QPainter painter(&row);
+    painter.setFont(font);
+    painter.setPen(color);
+    painter.setBrush(Qt::NoBrush);
+    item.OnDrawItem(painter, textRect, active);
+}
+
 QString HeaderText(const TbsMenuItem& item)
 {
     return item.Caption().mid(1, item.Caption().size() - 2);
@@ -205,13 +218,15 @@ QImage SkinRow(const QImage& background, const PopupLook& look, const PopupMetri
     } else {
         row = SkinRowFace(look, state.active, width);
     }
-    if (look.itemMorphing && state.morph > 0 && state.morph < 1) {
+    const SkinRect animationFrame = look.itemAnimated
+        ? MenuItemAnimationFrame(definition.animateSkinRect, definition.skinRect, definition.frameCount, state.frame)
+        : SkinRect {};
+    if (!animationFrame.IsEmpty()) {
+        ComposeSkinImageHorz(row, look.itemPicture, animationFrame, definition.itemLeftOffset,
+            definition.itemRightOffset, width, definition.stretchEffect);
+    } else if (look.itemMorphing && state.morph > 0 && state.morph < 1) {
         row = SkinRowFace(look, false, width);
         Morph(row, SkinRowFace(look, true, width), state.morph, definition.morphKind);
-    }
-    if (item.IsHeader()) {
-        DrawHeaderText(row, look.font, Color(definition.unenabledFontColor), HeaderText(item));
-        return row;
     }
 
     // The text rectangle follows the row's width; without an image rectangle
@@ -219,6 +234,17 @@ QImage SkinRow(const QImage& background, const PopupLook& look, const PopupMetri
     const SkinRect& skinText = definition.textRect;
     const QRect textRect = RectFromEdges(skinText.left, skinText.top,
         skinText.right + width - definition.skinRect.Width(), skinText.bottom);
+    if (item.OnDrawItem) {
+        const SkinColor textColor = !item.Enabled() ? definition.unenabledFontColor
+            : state.active                          ? definition.activeFontColor
+                                                    : definition.fontColor;
+        DrawOwnerRow(row, look.font, Color(textColor), item, textRect, state.active);
+        return row;
+    }
+    if (item.IsHeader()) {
+        DrawHeaderText(row, look.font, Color(definition.unenabledFontColor), HeaderText(item));
+        return row;
+    }
     const bool imageColumn = definition.imageRect.IsEmpty();
     const int imageWidth = item.MenuImages().isEmpty() ? 16 : item.MenuImages().first().width();
     const int g = imageColumn ? imageWidth : 0;
@@ -264,6 +290,10 @@ QImage PlainRow(const PopupMetrics& metrics, const PopupLook& look, const TbsMen
     painter.end();
     const QRect textRect(2, 2, width - 4, height - 4);
     const QColor color = Color(item.Enabled() ? clWindowText : clBtnShadow);
+    if (item.OnDrawItem) {
+        DrawOwnerRow(row, look.font, color, item, textRect, active);
+        return row;
+    }
     const RowContent content { item, textRect, QRect(textRect.left() + 2, textRect.top(), column - 4, textRect.height()),
         column + 4, kPlainTextRightRoom, color, active };
     DrawRowContent(row, look, content);

@@ -20,6 +20,9 @@ struct PopupRowState {
     // 0 for the normal face, 1 for the highlighted one, between them while
     // a morphing skin blends.
     double morph { 0 };
+    // The frame of the row's animation, for skins with one; the faces at
+    // either end.
+    int frame { 0 };
 };
 
 // The window picture as a nine-piece geometry with the items rectangle as

@@ -179,6 +179,17 @@ void TbsSkinMenu::CloseFrom(int level)
     }
 }
 
+void TbsSkinMenu::FrameMenuOpening() const
+{
+    if (m_frameLink.menuOpening)
+        m_frameLink.menuOpening();
+}
+
+TbsSkinData* TbsSkinMenu::FrameMenuSkin() const
+{
+    return m_frameLink.menuSkin ? m_frameLink.menuSkin() : nullptr;
+}
+
 void TbsSkinMenu::CloseMenus()
 {
     CloseFrom(0);
@@ -270,6 +281,14 @@ bool TbsSkinMenu::eventFilter(QObject* watched, QEvent* event)
 {
     if (!m_visible)
         return false;
+    // System keys (Alt, keys pressed with it, F10) are the window's, not
+    // the menu's: Alt alone and F10 close a menu of the window's frame.
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress
+        || event->type() == QEvent::KeyRelease) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Alt || key->key() == Qt::Key_F10 || (key->modifiers() & Qt::AltModifier))
+            return false;
+    }
     switch (event->type()) {
     case QEvent::ShortcutOverride:
     case QEvent::KeyRelease:

@@ -72,6 +72,20 @@ public:
     // Runs once when the open menu closes, then is cleared.
     std::function<void()> OnMenuClose;
 
+    // The window's frame controller, when it has one: it hears of the menus
+    // that popup menu components open in its window as of its own (the
+    // menu-closed notification reaches it through the window), and lends
+    // them its menu skin when they have none.
+    struct FrameLink {
+        std::function<void()> menuOpening;
+        std::function<TbsSkinData*()> menuSkin;
+    };
+    void SetFrameLink(FrameLink link) { m_frameLink = std::move(link); }
+    // Tells the frame that a menu of its window is about to open.
+    void FrameMenuOpening() const;
+    // The frame's menu skin; null without a frame.
+    TbsSkinData* FrameMenuSkin() const;
+
     // What the popup windows ask of the engine.
     int LevelOf(const TbsSkinPopupWindow* window) const;
     // Frees the windows from level on; level 0 closes the menu.
@@ -113,4 +127,5 @@ private:
     bool m_alphaBlend { false };
     bool m_alphaBlendAnimation { false };
     int m_alphaBlendValue { 150 };
+    FrameLink m_frameLink;
 };

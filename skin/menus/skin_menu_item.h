@@ -19,4 +19,7 @@ struct TbsSkinMenuItem {
     bool submenuOpen { false };
     // 0 normal face .. 1 highlighted face, for skins that morph.
     double morph { 0 };
+    // The frame of the row's animation: 0 the normal face, the strip's
+    // frame count + 1 the highlighted one.
+    int frame { 0 };
 };

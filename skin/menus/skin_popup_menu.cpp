@@ -30,13 +30,25 @@ void TbsSkinPopupMenu::SetSkinData(TbsSkinData* skinData)
 
 void TbsSkinPopupMenu::Popup(int x, int y, bool upward)
 {
+    PopupAtRect(QRect(x, y, 0, 0), upward);
+}
+
+void TbsSkinPopupMenu::PopupAtRect(const QRect& screenRect, bool upward)
+{
     if (OnPopup)
         OnPopup();
     m_engine = TbsSkinMenu::Of(m_owner);
-    // The menu open before closes with its own notifications first.
+    // The menu open before closes with its own notifications first, the
+    // frame's menu-closed handling among them.
     if (m_engine->Visible())
         m_engine->CloseMenus();
-    m_engine->PopupAt(this, m_skinData, upward, &m_items, SkinRect { x, y, x, y });
+    TbsSkinData* skin = m_skinData ? m_skinData.data() : m_engine->FrameMenuSkin();
+    m_engine->FrameMenuOpening();
+    const SkinRect anchor { screenRect.left(), screenRect.top(), screenRect.left() + screenRect.width(),
+        screenRect.top() + screenRect.height() };
+    m_engine->PopupAt(this, skin, upward, &m_items, anchor);
     if (m_engine->Visible())
         m_engine->OnMenuClose = OnMenuClose;
+    else
+        m_engine->CloseMenus(); // nothing to show: the frame hears the menu closed
 }

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <functional>
 
 class QWidget;
@@ -12,7 +13,9 @@ class TbsSkinMenu;
 
 // A popup menu a window offers of its own (a button's drop-down, a list's
 // context menu): its rows, shown by the skinned menu engine of the window
-// that owns it, drawn from SkinData (the plain look without one).
+// that owns it, drawn from SkinData (without one, the menu skin of the
+// window's frame, else the plain look). The window's frame counts the menu
+// as one of its own while it is open, as it does its system menu.
 class TbsSkinPopupMenu : public QObject {
     Q_OBJECT
 
@@ -33,6 +36,9 @@ public:
 
     // Shows the menu at the screen point (x, y); upward opens it above.
     void Popup(int x, int y, bool upward = false);
+    // Shows the menu below (or, upward, above) a screen rectangle, as a
+    // button shows its drop-down.
+    void PopupAtRect(const QRect& screenRect, bool upward = false);
 
 private:
     QWidget* m_owner;

@@ -1,7 +1,9 @@
 #include "skin/menus/skin_popup_window.h"
 
+#include "skin/data/menu_item_definitions.h"
 #include "skin/data/skin_messages.h"
 #include "skin/menus/menu_item.h"
+#include "skin/menus/popup_item_animation.h"
 #include "skin/menus/skin_menu.h"
 
 #include <QCursor>
@@ -48,6 +50,7 @@ void TbsSkinPopupWindow::PopupAt(const SkinRect& anchor, PopupOpening opening)
             m_face.Items()[i].active = true;
             m_face.Items()[i].keySelected = true;
             m_face.Items()[i].morph = 1;
+            m_face.Items()[i].frame = AnimationFrameCount() + 1;
             break;
         }
     }
@@ -109,10 +112,16 @@ void TbsSkinPopupWindow::RepaintItem(int index)
     StartMorph();
 }
 
+int TbsSkinPopupWindow::AnimationFrameCount() const
+{
+    return m_face.Look().itemAnimated ? m_face.Look().item->frameCount : 0;
+}
+
 void TbsSkinPopupWindow::EnterItem(int index, bool byKeyboard)
 {
     TbsSkinMenuItem& item = Row(index);
     item.active = true;
+    item.frame = 0;
     const int level = m_menu.LevelOf(this);
     for (std::size_t i = 0; i < m_face.Items().size(); ++i) {
         if (static_cast<int>(i) != index && m_face.Items()[i].submenuOpen) {
@@ -135,6 +144,8 @@ void TbsSkinPopupWindow::LeaveItem(int index)
     TbsSkinMenuItem& item = Row(index);
     item.active = false;
     item.keySelected = false;
+    if (m_face.Look().itemAnimated)
+        item.frame = MenuItemAnimationFrameOnLeave(item.frame, AnimationFrameCount(), m_face.Look().item->inactiveAnimation);
     if (!item.submenuOpen)
         RepaintItem(index);
     m_menu.StopWait(*this, index);
@@ -142,19 +153,36 @@ void TbsSkinPopupWindow::LeaveItem(int index)
 
 void TbsSkinPopupWindow::StartMorph()
 {
-    if (m_face.Look().itemMorphing && !m_morphTimer.isActive())
-        m_morphTimer.start();
+    const PopupLook& look = m_face.Look();
+    if (!(look.itemMorphing || look.itemAnimated) || m_morphTimer.isActive())
+        return;
+    // An animation steps at the skin's pace, within reason.
+    m_morphTimer.setInterval(look.itemAnimated ? std::clamp(look.item->animateInterval, kMorphInterval, 1000)
+                                               : kMorphInterval);
+    m_morphTimer.start();
 }
 
 void TbsSkinPopupWindow::MorphTick()
 {
+    const bool animated = m_face.Look().itemAnimated;
+    const int frameCount = AnimationFrameCount();
     bool moved = false;
     for (std::size_t i = 0; i < m_face.Items().size(); ++i) {
         TbsSkinMenuItem& item = m_face.Items()[i];
-        const double target = item.active || item.submenuOpen ? 1.0 : 0.0;
-        if (item.morph == target)
-            continue;
-        item.morph = target > item.morph ? std::min(1.0, item.morph + 0.2) : std::max(0.0, item.morph - 0.2);
+        const bool highlighted = item.active || item.submenuOpen;
+        const double target = highlighted ? 1.0 : 0.0;
+        if (animated) {
+            // The animation's frames take the place of the blend.
+            item.morph = target;
+            const int next = NextMenuItemAnimationFrame(item.frame, highlighted, frameCount);
+            if (next == item.frame)
+                continue;
+            item.frame = next;
+        } else {
+            if (item.morph == target)
+                continue;
+            item.morph = target > item.morph ? std::min(1.0, item.morph + 0.2) : std::max(0.0, item.morph - 0.2);
+        }
         update(item.rect.ToQRect());
         moved = true;
     }

@@ -64,6 +64,8 @@ private:
     void EnterItem(int index, bool byKeyboard);
     void LeaveItem(int index);
     void RepaintItem(int index);
+    // The frames of the rows' animation; 0 without one.
+    int AnimationFrameCount() const;
     void StartMorph();
     void MorphTick();
     bool HoverScrollMarkers(const QPoint& point);

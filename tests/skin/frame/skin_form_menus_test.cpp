@@ -99,13 +99,15 @@ TEST(SkinFormMenus, OpenAndCloseAreReportedOncePerFrameMenu)
     EXPECT_EQ(opened.count(), 2);
     EXPECT_EQ(closed.count(), 2);
 
-    // A control's menu is not the frame's.
+    // A popup menu component of the window opens and closes as a frame menu.
     TbsSkinPopupMenu contextMenu(&window.form);
     contextMenu.Items().Add(std::make_unique<TbsMenuItem>(QStringLiteral("Item"), [] {}));
     contextMenu.Popup(10, 10);
     ASSERT_TRUE(window.Engine()->Visible());
+    EXPECT_TRUE(window.skinForm->SkinMenuOpen());
+    EXPECT_EQ(opened.count(), 3);
     window.Engine()->CloseMenus();
     EXPECT_FALSE(window.skinForm->SkinMenuOpen());
-    EXPECT_EQ(opened.count(), 2);
-    EXPECT_EQ(closed.count(), 2);
+    EXPECT_EQ(opened.count(), 3);
+    EXPECT_EQ(closed.count(), 3);
 }
