@@ -3,6 +3,7 @@
 #include "app/window/form1.h"
 #include "app/window/lumeno_command_line.h"
 #include "app/window/skin_choice.h"
+#include "base/lumeno_version.h"
 #include "skin/accessibility/skin_accessibility.h"
 #include "skins/built_in_skins.h"
 
@@ -105,7 +106,7 @@ void ReportStartSkinError(TForm1& form, const StartSkin& start, bool interactive
 
 int main(int argc, char** argv)
 {
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(LumenoVersion()));
     LumenoCommandLine commandLine;
     // Help and version need no window system.
     if (const std::optional<int> status = commandLine.Answer(ArgumentsOf(argc, argv), stdout))
