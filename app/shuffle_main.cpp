@@ -2,6 +2,7 @@
 
 #include "app/text/article_shuffle.h"
 #include "app/text/shuffle_command_line.h"
+#include "base/lumeno_version.h"
 #include "base/random_generator.h"
 
 #include <QByteArray>
@@ -73,13 +74,19 @@ int main(int argc, char** argv)
     }
     if (commandLine.showHelp)
         return WriteOutput(ShuffleUsage().toUtf8()) ? 0 : Fail("cannot write to standard output");
+    if (commandLine.showVersion) {
+        auto const version = QByteArray("lumeno-shuffle ") + LumenoVersion() + '\n';
+        return WriteOutput(version) ? 0 : Fail("cannot write to standard output");
+    }
 
     try {
         auto const article = ReadInput(commandLine.inputPath);
         auto fixedGenerator = RandomGenerator::Deterministic(commandLine.seed.value_or(0));
         auto& generator = commandLine.seed ? fixedGenerator : RandomGenerator::ProcessWide();
+        // The article is the window's result byte for byte; the line break
+        // after it only ends the output's last line, as text tools do.
         auto const result = ShuffleUtf8Article(article, commandLine.options, generator);
-        if (!result.isEmpty() && !WriteOutput(result))
+        if (!result.isEmpty() && !WriteOutput(result + '\n'))
             return Fail("cannot write to standard output");
     } catch (std::exception const& error) {
         return Fail(error.what());

@@ -69,6 +69,11 @@ ShuffleCommandLine ParseShuffleCommandLine(const QStringList& arguments)
             commandLine.showHelp = true;
             return commandLine;
         }
+        if (option == u"--version" || option == u"-v") {
+            noValue();
+            commandLine.showVersion = true;
+            return commandLine;
+        }
         if (option == u"--seed") {
             commandLine.seed = std::uint32_t(ParseNumber(option, value(), 0, std::numeric_limits<std::uint32_t>::max()));
         } else if (option == u"--keyword") {
@@ -99,7 +104,8 @@ QString ShuffleUsage()
         "missing or \"-\", and writes the shuffled article to standard output with LF\n"
         "line breaks. The article is cut into pieces at , ， : . 。 ! ！ ； and ;\n"
         "the pieces are put in random order and the delimiters come back in reverse\n"
-        "order; the result ends with \"。\". Nothing is written when the result is empty.\n"
+        "order; the result ends with \"。\" and the output with a line break, which is\n"
+        "not part of the article. Nothing is written when the result is empty.\n"
         "\n"
         "Options:\n"
         "  --seed N              start the generator at state N (0 to 4294967295) and\n"
@@ -115,6 +121,7 @@ QString ShuffleUsage()
         "  --remove-line-breaks  remove line breaks and the spaces and control\n"
         "                        characters around each piece (by default they stay)\n"
         "  -h, --help            show this help and exit\n"
+        "  -v, --version         show the version and exit\n"
         "\n"
         "Options may also be written --option=VALUE; \"--\" ends the options.\n"
         "\n"

@@ -24,6 +24,7 @@ struct ShuffleCommandLine {
     // Empty for standard input.
     QString inputPath;
     bool showHelp { false };
+    bool showVersion { false };
 };
 
 // Parses the arguments after the program name. "--option VALUE" and

@@ -33,19 +33,19 @@ expect_error() {
 }
 
 # From state 0 the partner draws are 1, 1, 2: pieces 乙 / 甲 / line break.
-expect_output "seed 0" $'乙。甲，\n。[exit 0]' --seed 0 <<<'甲，乙。'
+expect_output "seed 0" $'乙。甲，\n。\n[exit 0]' --seed 0 <<<'甲，乙。'
 printf '甲，乙。' >"$work/article.txt"
-expect_output "seed 0 from a file" $'乙。甲，\n。[exit 0]' --seed 0 "$work/article.txt" </dev/null
-expect_output "line breaks removed" '乙。甲，。[exit 0]' --seed=0 --remove-line-breaks "$work/article.txt"
-expect_output "two pieces always exchange" $'\n。甲。[exit 0]' < <(printf '甲。')
-expect_output "spaces kept" $'\n。甲 乙。[exit 0]' --keep-spaces < <(printf '甲 乙。')
-expect_output "spaces removed" $'\n。甲乙。[exit 0]' < <(printf '甲 \t乙。')
+expect_output "seed 0 from a file" $'乙。甲，\n。\n[exit 0]' --seed 0 "$work/article.txt" </dev/null
+expect_output "line breaks removed" $'乙。甲，。\n[exit 0]' --seed=0 --remove-line-breaks "$work/article.txt"
+expect_output "two pieces always exchange" $'\n。甲。\n[exit 0]' < <(printf '甲。')
+expect_output "spaces kept" $'\n。甲 乙。\n[exit 0]' --keep-spaces < <(printf '甲 乙。')
+expect_output "spaces removed" $'\n。甲乙。\n[exit 0]' < <(printf '甲 \t乙。')
 # From state 7 the shuffle gives 乙 / 甲 / line break.
-expect_output "keyword after every piece of a short article" '乙词。甲词，词。[exit 0]' \
+expect_output "keyword after every piece of a short article" $'乙词。甲词，词。\n[exit 0]' \
   --seed 7 --keyword 词 --remove-line-breaks "$work/article.txt"
 expect_output "empty input writes nothing" '[exit 0]' </dev/null
 expect_output "only line breaks, removed, writes nothing" '[exit 0]' --remove-line-breaks < <(printf '\r\n\n')
-expect_output "byte order mark dropped" $'\n。甲。[exit 0]' < <(printf '\xef\xbb\xbf甲。')
+expect_output "byte order mark dropped" $'\n。甲。\n[exit 0]' < <(printf '\xef\xbb\xbf甲。')
 
 # A long article comes out the same for the same seed, differently for another.
 for i in $(seq 1 200); do printf '第%d句，' "$i"; done >"$work/long.txt"
