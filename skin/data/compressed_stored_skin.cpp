@@ -23,21 +23,36 @@ qint32 ReadFrameInt32(QIODevice& stream, const QString& source, const char* fiel
     return qFromLittleEndian<qint32>(bytes);
 }
 
+// No revision of the format will come near this; a larger "version" is the
+// first bytes of some other file (text reads as a number of at least 0x09090909).
+constexpr qint32 kMaxPlausibleVersion = 0xFFFF;
+
+[[noreturn]] void FailNotASkin(const QString& source)
+{
+    Fail(QStringLiteral("%1 is not a skin package").arg(source));
+}
+
 // version, length, data; the length is checked against what the stream holds
-// before anything is allocated for it.
+// before anything is allocated for it. What cannot be a skin frame at all (a
+// text file, a picture) is called so, rather than reported by the field that
+// happened to look wrong first.
 QByteArray ReadFrame(QIODevice& stream, const QString& source)
 {
     const qint32 version = ReadFrameInt32(stream, source, "version");
+    if (version < 0 || version > kMaxPlausibleVersion)
+        FailNotASkin(source);
     if (version > kSkinPackageVersion)
         throw UnsupportedSkinVersionError(version);
     const qint32 length = ReadFrameInt32(stream, source, "length");
     if (length < 0)
-        Fail(QStringLiteral("%1 has a negative length (%2)").arg(source).arg(length));
+        FailNotASkin(source);
     if (!stream.isSequential() && length > stream.size() - stream.pos())
         Fail(QStringLiteral("%1 announces %2 compressed bytes but holds %3")
                  .arg(source)
                  .arg(length)
                  .arg(stream.size() - stream.pos()));
+    if (length > 0 && !StartsWithZlibHeader(stream.peek(2)))
+        FailNotASkin(source);
     // A stream whose size is unknown is read piece by piece, so that a wild
     // length costs no more memory than the bytes really there.
     QByteArray data;

@@ -58,6 +58,13 @@ void Decompress(QIODevice& destination, QIODevice& compressed, qint64 maxSize)
     CheckStreamEnded(decompressor);
 }
 
+bool StartsWithZlibHeader(const QByteArray& head)
+{
+    if (head.size() < 2 || quint8(head[0]) != 0x78)
+        return false;
+    return ((quint8(head[0]) << 8) | quint8(head[1])) % 31 == 0;
+}
+
 QByteArray CompressSkinPackage(const QByteArray& package)
 {
     QByteArray source = package;

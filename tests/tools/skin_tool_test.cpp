@@ -1,3 +1,4 @@
+#include "base/lumeno_version.h"
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/skin_compression.h"
 #include "skin/data/skin_package.h"
@@ -141,6 +142,16 @@ TEST_F(SkinTool, FailuresExitWithStatusTwoAndAMessage)
     ASSERT_TRUE(test_skin::WriteFile(Path("cut.skn"), ReadAll(packed).left(200)));
     expectFailure({ "unpack", Path("cut.skn"), Path("cut") }, "unpack: ");
 
+    // Files of another kind are called so, whatever their first bytes read as.
+    ASSERT_TRUE(test_skin::WriteFile(Path("notes.txt"), "Shopping list: apples, pears.\n"));
+    expectFailure({ "info", Path("notes.txt") }, "is not a skin package");
+    ASSERT_TRUE(test_skin::WriteFile(Path("article.txt"), "今天天气很好，我们去公园散步。\n"));
+    expectFailure({ "info", Path("article.txt") }, "is not a skin package");
+    QByteArray notZlib = ReadAll(packed);
+    notZlib[8] = 'P';
+    ASSERT_TRUE(test_skin::WriteFile(Path("frame-of-other-data.skn"), notZlib));
+    expectFailure({ "info", Path("frame-of-other-data.skn") }, "is not a skin package");
+
     QByteArray newer = ReadAll(packed);
     newer[0] = 4;
     ASSERT_TRUE(test_skin::WriteFile(Path("newer.skn"), newer));
@@ -166,6 +177,19 @@ TEST_F(SkinTool, FailuresExitWithStatusTwoAndAMessage)
 
 // A failed unpack leaves no folder and no half of one behind; a folder that
 // already holds files is refused rather than mixed with another skin.
+TEST_F(SkinTool, HelpAndVersionAnswerOnStandardOutput)
+{
+    for (const char* option : { "--help", "-h", "help" }) {
+        const ToolRun run = RunTool({ option });
+        EXPECT_EQ(run.status, 0) << option;
+        EXPECT_TRUE(run.out.contains("lumeno-skin render-frame FILE")) << option << ": " << run.out.toStdString();
+        EXPECT_TRUE(run.err.isEmpty()) << option;
+    }
+    const ToolRun version = RunTool({ "--version" });
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, QStringLiteral("lumeno-skin %1\n").arg(LumenoVersion()));
+}
+
 TEST_F(SkinTool, UnpackWritesAllOrNothing)
 {
     PackTestSkin();

@@ -10,14 +10,6 @@
 
 namespace {
 
-// CMF 0x78 (deflate, 32 KiB window) and a header check that divides by 31.
-bool StartsWithZlibHeader(const QByteArray& head)
-{
-    if (head.size() < 2 || quint8(head[0]) != 0x78)
-        return false;
-    return ((quint8(head[0]) << 8) | quint8(head[1])) % 31 == 0;
-}
-
 QByteArray ReadCompressedData(const QString& path)
 {
     QFile file(path);

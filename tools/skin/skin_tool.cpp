@@ -1,17 +1,19 @@
 #include "tools/skin/skin_tool.h"
 
+#include "base/lumeno_version.h"
 #include "tools/skin/skin_tool_command.h"
 
 #include <exception>
 
 namespace {
 
-void PrintUsage(QTextStream& err)
+void PrintUsage(QTextStream& stream)
 {
-    err << "usage:\n";
+    stream << "usage:\n";
     for (const SkinToolCommand& command : SkinToolCommands())
-        err << "  lumeno-skin " << command.name << ' ' << command.usage << '\n';
-    err << "FILE is a compressed skin file or a bare zlib stream of a skin package.\n";
+        stream << "  lumeno-skin " << command.name << ' ' << command.usage << '\n';
+    stream << "  lumeno-skin --help | --version\n"
+           << "FILE is a compressed skin file or a bare zlib stream of a skin package.\n";
 }
 
 const SkinToolCommand* FindCommand(const QString& name)
@@ -30,6 +32,15 @@ int RunSkinTool(const QStringList& arguments, QTextStream& out, QTextStream& err
     if (arguments.isEmpty()) {
         PrintUsage(err);
         return kSkinToolFailure;
+    }
+    const QString& first = arguments.first();
+    if (first == QStringLiteral("--help") || first == QStringLiteral("-h") || first == QStringLiteral("help")) {
+        PrintUsage(out);
+        return 0;
+    }
+    if (first == QStringLiteral("--version") || first == QStringLiteral("-v")) {
+        out << "lumeno-skin " << LumenoVersion() << '\n';
+        return 0;
     }
     const SkinToolCommand* command = FindCommand(arguments.first());
     if (!command) {
