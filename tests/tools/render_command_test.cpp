@@ -115,7 +115,7 @@ TEST_F(RenderCommand, HorizontalButtonKeepsItsSkinHeight)
 {
     const RenderRun run = RunSkinToolWith({ "render", Path("skin.skn"), "button", "121", "25", Path("normal.png") });
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, "121 x 22\n");
+    EXPECT_EQ(run.out, "121 x 22 (asked for 121 x 25: a horizontal face keeps its skin height)\n");
     const QImage face(Path("normal.png"));
     ASSERT_EQ(face.size(), QSize(121, 22));
     EXPECT_TRUE(IsButtonFace(face, 5));
@@ -123,8 +123,11 @@ TEST_F(RenderCommand, HorizontalButtonKeepsItsSkinHeight)
     const RenderRun active
         = RunSkinToolWith({ "render", Path("skin.skn"), "button", "60", "10", Path("active.png"), "--face", "active" });
     ASSERT_EQ(active.status, 0) << active.err.toStdString();
-    EXPECT_EQ(active.out, "60 x 22\n");
+    EXPECT_EQ(active.out, "60 x 22 (asked for 60 x 10: a horizontal face keeps its skin height)\n");
     EXPECT_TRUE(IsButtonFace(QImage(Path("active.png")), 30));
+
+    const RenderRun asked = RunSkinToolWith({ "render", Path("skin.skn"), "button", "40", "22", Path("kept.png") });
+    EXPECT_EQ(asked.out, "40 x 22\n") << "a size the face can keep needs no explanation";
 }
 
 TEST_F(RenderCommand, RefusesWhatItCannotDrawWithStatusTwo)
@@ -160,7 +163,7 @@ TEST_F(RenderCommand, SkinRectFarPastItsPictureRendersNoMoreThanThePicture)
     // and wrote a picture of gigabytes for a 1 x 1 request.
     const RenderRun run = RunSkinToolWith({ "render", Path("skin.skn"), "huge", "1", "1", Path("huge.png") });
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, "50 x 60\n");
+    EXPECT_EQ(run.out, "50 x 60 (asked for 1 x 1: a fixed face keeps its skin size)\n");
     const QImage face(Path("huge.png"));
     ASSERT_EQ(face.size(), QSize(50, 60));
     EXPECT_EQ(face.pixel(49, 59) & 0xffffff, qRgb(49, 59, 7) & 0xffffff);

@@ -76,6 +76,23 @@ QString FaceKey(const QString& face)
     throw SkinToolError(message.toStdString());
 }
 
+// Why a face came out at another size than asked, in the user's terms.
+QString WhyResized(CompositionMode mode)
+{
+    switch (mode) {
+    case CompositionMode::Horizontal:
+        return QStringLiteral("a horizontal face keeps its skin height");
+    case CompositionMode::Vertical:
+        return QStringLiteral("a vertical face keeps its skin width");
+    case CompositionMode::Fixed:
+        return QStringLiteral("a fixed face keeps its skin size");
+    case CompositionMode::Full:
+    case CompositionMode::None:
+        break;
+    }
+    return QStringLiteral("the face is cut to what its picture holds");
+}
+
 } // namespace
 
 void RunRenderCommand(const QStringList& arguments, QTextStream& out)
@@ -117,5 +134,8 @@ void RunRenderCommand(const QStringList& arguments, QTextStream& out)
         Fail(QStringLiteral("definition '%1' composes to an empty picture").arg(request.name));
     if (!face.save(request.output, "PNG"))
         Fail(QStringLiteral("cannot write '%1'").arg(request.output));
-    out << face.width() << " x " << face.height() << '\n';
+    out << face.width() << " x " << face.height();
+    if (face.size() != QSize(request.width, request.height))
+        out << " (asked for " << request.width << " x " << request.height << ": " << WhyResized(mode) << ')';
+    out << '\n';
 }
