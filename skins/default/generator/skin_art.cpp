@@ -3,6 +3,8 @@
 // Both come from the same drawing code in their own palettes. Nothing but
 // this program and Qt's painter shapes the output (no fonts, no clock, no
 // environment), so a second run reproduces the committed files byte for byte.
+// With --icons it draws the application icon instead.
+#include "app_icon_art.h"
 #include "art_palette.h"
 #include "bmp_writer.h"
 #include "caption_button_art.h"
@@ -111,6 +113,8 @@ bool IsMask(int activePicture) { return activePicture == kPopupMaskPicture || ac
 
 int main(int argc, char** argv)
 {
+    if (argc == 3 && std::strcmp(argv[1], "--icons") == 0)
+        return WriteAppIcons(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     const SkinTheme* theme = argc == 3 ? FindTheme(argv[1]) : nullptr;
     if (!theme) {
         std::fprintf(stderr, "usage: lumeno-skin-art light|dark <output folder>\n");
