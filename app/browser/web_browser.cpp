@@ -3,6 +3,8 @@
 #include "app/browser/browser_module.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QOpenGLContext>
 #include <QPluginLoader>
 #include <QTimer>
@@ -58,7 +60,13 @@ TWebBrowser::~TWebBrowser() = default;
 
 QString TWebBrowser::DefaultModulePath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/lumeno-browser.so");
+    // Built, the module sits beside the program; installed, in the program's
+    // library folder.
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const QString beside = programFolder.filePath(QStringLiteral("lumeno-browser.so"));
+    if (QFileInfo::exists(beside))
+        return beside;
+    return QDir::cleanPath(programFolder.filePath(QStringLiteral(LUMENO_INSTALLED_MODULE_DIR "/lumeno-browser.so")));
 }
 
 void TWebBrowser::Navigate(const QUrl& address)

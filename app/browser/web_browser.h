@@ -22,7 +22,8 @@ public:
     explicit TWebBrowser(QWidget* parent = nullptr);
     ~TWebBrowser() override;
 
-    // The browser module next to the program, or the one given for tests.
+    // The browser module next to the program (in the build tree) or in the
+    // installed program's library folder, or the one given for tests.
     static QString DefaultModulePath();
     void SetModulePath(const QString& path) { m_modulePath = path; }
 
