@@ -8,6 +8,8 @@
 #include "skins/built_in_skins.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPainter>
 #include <QSettings>
@@ -76,6 +78,17 @@ private:
     bool m_saved = false;
 };
 
+// Every size of the program's icon that is built into it; the window system
+// takes the one that fits each place it shows the icon.
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    const QDir folder(QStringLiteral(":/icon"));
+    for (const QString& name : folder.entryList(QDir::Files))
+        icon.addFile(folder.filePath(name));
+    return icon;
+}
+
 QStringList ArgumentsOf(int argc, char** argv)
 {
     QStringList arguments;
@@ -115,6 +128,8 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     InstallSkinAccessibility();
     QApplication::setApplicationDisplayName(TForm1::Caption());
+    QApplication::setWindowIcon(ProgramIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("lumeno"));
     InstallFontSubstitutes();
 
     LumenoOptions options;
