@@ -4,6 +4,7 @@
 #include "skin/frame/frame_shape.h"
 #include "skin/draw/whole_pixel_scaling.h"
 #include "skin/frame/tray_icon.h"
+#include "skin/hints/skin_hint.h"
 #include "skin/menus/skin_popup_menu.h"
 
 #include <QBasicTimer>
@@ -112,6 +113,9 @@ public:
     void SetMagnetic(bool value) { m_magnetic = value; }
     int MagneticSize() const { return m_magneticSize; }
     void SetMagneticSize(int value) { m_magneticSize = value; }
+    // The hint component that shows the objects' hints, with ShowObjectHint.
+    TbsSkinHint* SkinHint() const { return m_skinHint; }
+    void SetSkinHint(TbsSkinHint* hint) { m_skinHint = hint; }
     bool ShowObjectHint() const { return m_showObjectHint; }
     void SetShowObjectHint(bool value) { m_showObjectHint = value; }
     bool UseDefaultObjectHint() const { return m_useDefaultObjectHint; }
@@ -403,6 +407,7 @@ private:
     int m_maxHeight { 0 };
     bool m_magnetic { false };
     int m_magneticSize { 5 };
+    QPointer<TbsSkinHint> m_skinHint;
     bool m_showObjectHint { false };
     bool m_useDefaultObjectHint { true };
     bool m_alwaysMinimizeToTray { false };

@@ -16,7 +16,6 @@
 #include <QCursor>
 #include <QMetaObject>
 #include <QTimerEvent>
-#include <QToolTip>
 #include <QWidget>
 
 namespace {
@@ -193,17 +192,17 @@ void TbsSkinForm::TrackHover(const QPoint& point, bool canBeHot)
 
 void TbsSkinForm::ShowObjectHintFor(int index, bool show)
 {
-    if (!m_showObjectHint || index < 0 || index >= int(m_objects.size()))
+    if (!m_showObjectHint || !m_skinHint || index < 0 || index >= int(m_objects.size()))
         return;
     const TbsActiveSkinObject& object = *m_objects[index];
     if (object.Hint.isEmpty())
         return;
     if (!show) {
-        QToolTip::hideText();
+        m_skinHint->HideHint();
         return;
     }
     const QRect rect = object.ObjectRect.ToQRect();
-    QToolTip::showText(m_form->mapToGlobal(rect.bottomLeft() + QPoint(0, 2)), object.Hint, m_form, rect);
+    m_skinHint->ActivateHint(m_form->mapToGlobal(rect.bottomLeft() + QPoint(0, 2)), object.Hint);
 }
 
 void TbsSkinForm::HoverTimerStep()

@@ -2,6 +2,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/frame/frame_object.h"
 #include "skin/frame/skin_form.h"
+#include "skin/hints/skin_hint_window.h"
 #include "tests/skin/frame/frame_test_skin.h"
 
 #include <QGuiApplication>
@@ -171,6 +172,29 @@ TEST(SkinFormFrame, CaptionButtonFacesFollowTheMouseAndOnlyAReleaseOverItRunsThe
     QTest::mouseRelease(&framed.form, Qt::LeftButton, {}, close);
     QCoreApplication::processEvents();
     EXPECT_FALSE(framed.form.isVisible()) << "released over it: the form closes";
+}
+
+TEST(SkinFormFrame, CaptionButtonHintShowsInTheSkinHintBelowTheButtonWithShowObjectHint)
+{
+    FramedForm framed;
+    TbsSkinHint hint(&framed.form);
+    hint.SetSkinData(framed.skin.get());
+    framed.controller->SetSkinHint(&hint);
+    framed.ShowActive();
+    const QPoint close = framed.Centre(QStringLiteral("closebutton"));
+    const QPoint caption(300, 12);
+    QTest::mouseMove(&framed.form, close);
+    EXPECT_FALSE(hint.HintVisible()) << "ShowObjectHint is off";
+
+    QTest::mouseMove(&framed.form, caption);
+    framed.controller->SetShowObjectHint(true);
+    QTest::mouseMove(&framed.form, close);
+    ASSERT_TRUE(hint.HintVisible());
+    EXPECT_EQ(hint.HintText(), QStringLiteral("Close"));
+    const QRect button = framed.Object(QStringLiteral("closebutton")).ObjectRect.ToQRect();
+    EXPECT_EQ(hint.HintWindow()->geometry().top(), framed.form.mapToGlobal(button.bottomLeft()).y() + 2);
+    QTest::mouseMove(&framed.form, caption);
+    EXPECT_FALSE(hint.HintVisible()) << "left with the mouse";
 }
 
 TEST(SkinFormFrame, InactiveWindowShowsInactiveFacesAndNothingBecomesHot)
