@@ -18,6 +18,7 @@
 #include "skin/draw/keyed_copy.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -827,8 +828,42 @@ void TbsSkinPageControl::leaveEvent(QEvent* event)
     TbsSkinCustomControl::leaveEvent(event);
 }
 
+void TbsSkinPageControl::SelectNextPage(bool goForward)
+{
+    const int count = VisibleTabCount();
+    if (count < 2)
+        return;
+    TbsSkinTabSheet* const previous = m_activePage;
+    const bool focusWasOnPage = previous && previous->isAncestorOf(QApplication::focusWidget());
+    const int current = VisibleIndexOfActivePage();
+    const int next = current < 0 ? 0 : (current + (goForward ? 1 : count - 1)) % count;
+    SelectByUser(PageOfVisibleTab(next));
+    if (focusWasOnPage && m_activePage != previous)
+        FocusFirstControlOf(m_activePage);
+}
+
+void TbsSkinPageControl::FocusFirstControlOf(TbsSkinTabSheet* page)
+{
+    // The focus chain is a ring through every widget of the window, so the
+    // walk ends at the page at the latest.
+    for (QWidget* widget = page->nextInFocusChain(); widget && widget != page; widget = widget->nextInFocusChain()) {
+        if (page->isAncestorOf(widget) && widget->isVisible() && widget->isEnabled()
+            && (widget->focusPolicy() & Qt::TabFocus)) {
+            widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
 void TbsSkinPageControl::keyPressEvent(QKeyEvent* event)
 {
+    // Ctrl+Tab and Ctrl+Shift+Tab come here from the page's controls too,
+    // as the editors leave them alone.
+    if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) && (event->modifiers() & Qt::ControlModifier)) {
+        SelectNextPage(event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
+        event->accept();
+        return;
+    }
     const bool across = IsHorizontalSide(m_tabPosition);
     const int back = across ? Qt::Key_Left : Qt::Key_Up;
     const int forward = across ? Qt::Key_Right : Qt::Key_Down;

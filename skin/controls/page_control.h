@@ -45,6 +45,11 @@ public:
     // Makes page active as a click on its tab does: OnChanging may refuse,
     // OnChange follows the switch.
     void SelectByUser(TbsSkinTabSheet* page);
+    // The next (or previous) page with a visible tab, round the ends, as a
+    // user selects it; the focus, when it was on the page left, goes to the
+    // first control of the page shown. Ctrl+Tab and Ctrl+Shift+Tab do this
+    // while the focus is on the control or its pages.
+    void SelectNextPage(bool goForward);
 
     // Tab height: TabHeight when positive, else the height of the skin's tab
     // image, or DefaultItemHeight without a skin. TabWidth 0 sizes every tab
@@ -155,6 +160,7 @@ private:
     void TrackCloseButton(const QPoint& point);
     void ClearCloseButtons();
     void CloseActivePage();
+    void FocusFirstControlOf(TbsSkinTabSheet* page);
     int VisibleIndexOfActivePage() const;
     // The band along the tab side, between the control's edge and the frame.
     QRect TabsBand() const;
