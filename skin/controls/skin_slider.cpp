@@ -2,6 +2,7 @@
 
 #include "skin/controls/fallback_drawing.h"
 #include "skin/controls/slider_pictures.h"
+#include "skin/controls/slider_value_hint.h"
 #include "skin/data/control_definitions_sliders.h"
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/glyphs.h"
@@ -23,6 +24,7 @@ constexpr int kMinTickSpacing = 4;
 
 TbsSkinSlider::TbsSkinSlider(QWidget* parent)
     : TbsSkinControl(parent)
+    , m_valueHint(new SliderValueHint(*this))
 {
     SetSkinDataName(QStringLiteral("slider"));
     setFocusPolicy(Qt::StrongFocus);
@@ -65,6 +67,16 @@ void TbsSkinSlider::SetValue(int value)
     QAccessibleValueChangeEvent valueChange(this, m_value);
     QAccessible::updateAccessibility(&valueChange);
     emit OnChange();
+}
+
+TbsSkinHint* TbsSkinSlider::SkinHint() const
+{
+    return m_valueHint->Hint();
+}
+
+void TbsSkinSlider::SetSkinHint(TbsSkinHint* hint)
+{
+    m_valueHint->SetHint(hint);
 }
 
 void TbsSkinSlider::SetIncrement(int increment)
@@ -250,6 +262,8 @@ void TbsSkinSlider::PlaceThumb(int position)
         m_value = snappedValue;
         emit OnChange();
     }
+    if (m_dragging)
+        m_valueHint->ShowWhileDragging(m_thumbRect, m_value, IsHorizontal());
 }
 
 void TbsSkinSlider::StepTo(std::int64_t value)
@@ -414,6 +428,7 @@ void TbsSkinSlider::mousePressEvent(QMouseEvent* event)
         m_dragging = true;
         m_grabOffset = IsHorizontal() ? point.x() - m_thumbRect.left() : point.y() - m_thumbRect.top();
         update(m_thumbRect);
+        m_valueHint->ShowWhileDragging(m_thumbRect, m_value, IsHorizontal());
         return;
     }
     const QRect hitArea = IsHorizontal() ? RulerRect().adjusted(0, -kRulerHitMargin, 0, kRulerHitMargin)
@@ -457,6 +472,7 @@ void TbsSkinSlider::mouseReleaseEvent(QMouseEvent* event)
     if (m_dragging) {
         m_dragging = false;
         update(m_thumbRect);
+        m_valueHint->Hide();
         emit OnChanged();
     }
 }
@@ -494,6 +510,7 @@ void TbsSkinSlider::keyPressEvent(QKeyEvent* event)
         TbsSkinControl::keyPressEvent(event);
         return;
     }
+    m_valueHint->ShowAfterKey(m_thumbRect, m_value, IsHorizontal());
     emit OnChanged();
 }
 
@@ -507,6 +524,7 @@ void TbsSkinSlider::focusInEvent(QFocusEvent* event)
 void TbsSkinSlider::focusOutEvent(QFocusEvent* event)
 {
     TbsSkinControl::focusOutEvent(event);
+    m_valueHint->Hide();
     if (m_options & soShowFocus)
         update();
 }

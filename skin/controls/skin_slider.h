@@ -7,7 +7,9 @@
 
 #include <cstdint>
 
+class SliderValueHint;
 class TbsDataSkinSlider;
+class TbsSkinHint;
 
 enum TbsSliderOrientation { soHorizontal, soVertical };
 
@@ -23,7 +25,8 @@ using TbsSliderOptions = unsigned;
 // A ruler with a thumb that selects an integer between MinValue and MaxValue:
 // dragged with the mouse, paged by pressing on the ruler (one step at once,
 // then one every 400 ms until the thumb reaches the mouse), or stepped with the
-// arrow, Home and End keys.
+// arrow, Home and End keys. With a hint component it shows its value in a
+// hint while the thumb is dragged or moved by a key.
 class TbsSkinSlider : public TbsSkinControl {
     Q_OBJECT
 
@@ -59,6 +62,9 @@ public:
     void SetUseSkinThumb(bool use);
     SkinColor Color() const { return m_color; }
     void SetColor(SkinColor color);
+
+    TbsSkinHint* SkinHint() const;
+    void SetSkinHint(TbsSkinHint* hint);
 
     // Where the thumb is now, and the ruler picture's place, in the control.
     QRect ThumbRect() const { return m_thumbRect; }
@@ -139,4 +145,5 @@ private:
     PageDirection m_pageDirection { PageDirection::None };
     QPoint m_lastMousePoint;
     QTimer m_pageTimer;
+    SliderValueHint* const m_valueHint;
 };
