@@ -4,6 +4,7 @@
 #include "app/text/article_shuffle.h"
 #include "app/text/delimiter_scan.h"
 #include "app/window/background_shuffle.h"
+#include "app/window/command_shortcut.h"
 #include "base/random_generator.h"
 #include "skin/accessibility/accessible_names.h"
 #include "skin/controls/align_layout.h"
@@ -23,6 +24,7 @@
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/skin_form.h"
+#include "skin/hints/skin_hint.h"
 #include "skins/built_in_skins.h"
 
 #include <QGuiApplication>
@@ -150,6 +152,7 @@ TForm1::TForm1(QWidget* parent, const QString& adHost)
     , bsSkinForm1(new TbsSkinForm(this))
     , bsSkinData1(new TbsSkinData(this))
     , bsCompressedStoredSkin1(new TbsCompressedStoredSkin(this))
+    , bsSkinHint1(new TbsSkinHint(this))
     , m_adHost(adHost)
     , m_shuffle(new BackgroundShuffle(this))
     , m_errorReporter(MessageBoxReporter(this))
@@ -179,6 +182,7 @@ TForm1::TForm1(QWidget* parent, const QString& adHost)
     LoadStoredSkin();
     ConnectHandlers();
     SetTabOrder();
+    AddShortcuts();
     NameSkinnedEditors(*this);
     FormCreate();
 }
@@ -286,6 +290,10 @@ void TForm1::BindSkin()
     bsSkinForm1->SetUseSkinFontInMenu(true);
     bsSkinData1->setObjectName(QStringLiteral("bsSkinData1"));
     bsCompressedStoredSkin1->setObjectName(QStringLiteral("bsCompressedStoredSkin1"));
+    bsSkinHint1->setObjectName(QStringLiteral("bsSkinHint1"));
+    bsSkinHint1->SetSkinData(bsSkinData1);
+    bsSkinForm1->SetSkinHint(bsSkinHint1);
+    bsknsldr1->SetSkinHint(bsSkinHint1);
 
     // Bound while the skin is still empty, the controls keep their plain faces
     // until the load below tells them to take the skin.
@@ -329,6 +337,22 @@ void TForm1::SetTabOrder()
     QWidget::setTabOrder(bsknsldr1, bsSkinPageControl1);
     QWidget::setTabOrder(bsSkinPageControl1, Memo1);
     QWidget::setTabOrder(Memo1, Memo2);
+}
+
+void TForm1::AddShortcuts()
+{
+    // The command buttons take no focus, so the keyboard reaches them only
+    // through these; each button's hint names its keys. Clearing cannot be
+    // undone, so it takes a chord no one presses by chance.
+    AddCommandShortcut(*bsSkinXFormButton2, { QKeySequence(Qt::CTRL | Qt::Key_Enter), QKeySequence(Qt::CTRL | Qt::Key_Return) });
+    AddCommandShortcut(*bsSkinXFormButton1, { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C) });
+    AddCommandShortcut(*bsSkinButton1, { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete) });
+}
+
+void TForm1::FocusArticle()
+{
+    TbsSkinMemo* const memo = bsSkinPageControl1->ActivePage() == bsSkinTabSheet2 ? Memo2 : Memo1;
+    memo->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::FormCreate()
@@ -407,6 +431,7 @@ void TForm1::bsSkinButton1Click()
     Memo1->Clear();
     Memo2->Clear();
     bsSkinPageControl1->SetActivePage(bsSkinTabSheet1);
+    FocusArticle();
 }
 
 void TForm1::bsSkinXFormButton1Click()
@@ -463,8 +488,7 @@ void TForm1::showEvent(QShowEvent* event)
     if (m_shown)
         return;
     m_shown = true;
-    // Like a form without an active control, the first control of the tab
-    // order takes the focus.
+    // The article is what a user comes to paste.
     if (!focusWidget())
-        bschck1->setFocus(Qt::OtherFocusReason);
+        FocusArticle();
 }

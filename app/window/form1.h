@@ -16,6 +16,7 @@ class TbsSkinData;
 class TbsSkinEdit;
 class TbsSkinForm;
 class TbsSkinGauge;
+class TbsSkinHint;
 class TbsSkinMemo;
 class TbsSkinPageControl;
 class TbsSkinPanel;
@@ -70,6 +71,8 @@ public:
     TbsSkinForm* const bsSkinForm1;
     TbsSkinData* const bsSkinData1;
     TbsCompressedStoredSkin* const bsCompressedStoredSkin1;
+    // Shows the window's hints in the skin's hint window.
+    TbsSkinHint* const bsSkinHint1;
 
     // The delimiters of the last shuffled article, in the order they appeared;
     // created by FormCreate.
@@ -108,6 +111,9 @@ private:
     void LoadStoredSkin();
     void ConnectHandlers();
     void SetTabOrder();
+    void AddShortcuts();
+    // Puts the keyboard focus into the article memo of the page shown.
+    void FocusArticle();
     void ShowShuffleResult();
     void SetShuffling(bool shuffling);
     void AbandonShuffle();
