@@ -336,6 +336,8 @@ void TbsSkinForm::WMMove()
 
 void TbsSkinForm::WMActivate(bool active)
 {
+    // The hot object is forgotten below; its hint goes with it.
+    ShowObjectHintFor(m_hotObject, false);
     if (!m_skinnableFrame)
         return;
     m_ncActive = active;

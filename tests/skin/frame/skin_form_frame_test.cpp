@@ -195,6 +195,14 @@ TEST(SkinFormFrame, CaptionButtonHintShowsInTheSkinHintBelowTheButtonWithShowObj
     EXPECT_EQ(hint.HintWindow()->geometry().top(), framed.form.mapToGlobal(button.bottomLeft()).y() + 2);
     QTest::mouseMove(&framed.form, caption);
     EXPECT_FALSE(hint.HintVisible()) << "left with the mouse";
+
+    QTest::mouseMove(&framed.form, close);
+    ASSERT_TRUE(hint.HintVisible());
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_FALSE(hint.HintVisible()) << "the window went inactive";
 }
 
 TEST(SkinFormFrame, InactiveWindowShowsInactiveFacesAndNothingBecomesHot)
