@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Choosing a skin on the real program, on a virtual display: --skin dark
 # shows the dark skin's frame, tool strip and memo; a screenshot run leaves
-# the remembered skin alone; a window started with --skin dark remembers it
+# the remembered skin alone; at a device pixel ratio of 2 the dark skin's art
+# is the one enlarged; a window started with --skin dark remembers it
 # for the next start; a remembered skin file that is gone gives the light
 # skin and one line on standard error, and the program still starts.
 #
 # Usage: skin_choice.sh BINDIR
 # Set LUMENO_E2E_ARTIFACTS to a folder to keep the screenshots there.
 set -euo pipefail
-
+# At a ratio of 2 the window needs a screen of twice its size.
+e2e_screen=2560x2048x24
 source "$(dirname "$0")/lib/window_session.bash" "$0" "${1:-}" convert
 
 # The luma (0-255) of one pixel of a picture.
@@ -19,10 +21,11 @@ luma_at() { # picture x y
 # The caption's middle, the tool strip left of the buttons, and the memo.
 points=("376 4" "20 60" "300 400")
 
-expect_skin() { # picture light|dark
-  local point luma
+expect_skin() { # picture light|dark [device pixel ratio]
+  local point luma x y ratio=${3:-1}
   for point in "${points[@]}"; do
-    luma=$(luma_at "$1" $point)
+    read -r x y <<<"$point"
+    luma=$(luma_at "$1" $((x * ratio)) $((y * ratio)))
     if [ "$2" = dark ]; then
       [ "$luma" -lt 70 ] || fail "$(basename "$1"): the pixel at $point has luma $luma, not the dark skin's"
     else
@@ -34,6 +37,9 @@ expect_skin() { # picture light|dark
 timeout 30 "$lumeno" --skin dark --screenshot "$artifacts/skin-dark.png" 2>"$work/err" \
   || fail "--skin dark failed: $(cat "$work/err")"
 expect_skin "$artifacts/skin-dark.png" dark
+QT_SCALE_FACTOR=2 timeout 30 "$lumeno" --skin dark --screenshot "$work/skin-dark-2x.png" 2>"$work/err" \
+  || fail "--skin dark at twice the pixel ratio failed: $(cat "$work/err")"
+expect_skin "$work/skin-dark-2x.png" dark 2
 
 # The screenshot run did not change what the next start shows.
 timeout 30 "$lumeno" --screenshot "$artifacts/skin-light.png" 2>"$work/err" || fail "a plain start failed: $(cat "$work/err")"
