@@ -59,9 +59,15 @@ void EditContextMenu::Show(const EditMenuCommands& commands, TbsSkinData* skinDa
 {
     std::unique_ptr<TbsMenuItem> menu = CreateEditContextMenu(commands, skinData);
     m_engine = TbsSkinMenu::Of(&m_control);
-    // Opening closes the menu shown before, so the old items go only after.
+    // The menu shown before closes with its notifications, so the window's
+    // frame hears of it; the old items go only after.
+    if (m_engine->Visible())
+        m_engine->CloseMenus();
+    m_engine->FrameMenuOpening();
     m_engine->PopupAt(this, skinData, false, menu.get(), SkinRect { globalPos.x(), globalPos.y(), globalPos.x(), globalPos.y() });
     m_menu = std::move(menu);
+    if (!m_engine->Visible())
+        m_engine->CloseMenus();
 }
 
 bool EditContextMenu::event(QEvent* event)

@@ -256,7 +256,7 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event)
         WMSetText();
         return false;
     case QEvent::WindowStateChange:
-        WMWindowStateChange();
+        WMWindowStateChange(static_cast<QWindowStateChangeEvent&>(*event));
         return false;
     case QEvent::Paint:
         if (!m_skinnableFrame)
@@ -362,12 +362,17 @@ void TbsSkinForm::WMShowWindow(bool shown)
         StartFadeIn();
 }
 
-void TbsSkinForm::WMWindowStateChange()
+void TbsSkinForm::WMWindowStateChange(const QWindowStateChangeEvent& event)
 {
     // The window system minimized or restored the form (its task bar entry,
     // a key of the window manager): the frame follows.
-    if (!(m_form->windowState() & Qt::WindowMinimized))
-        m_form->update();
+    if (m_form->windowState() & Qt::WindowMinimized)
+        return;
+    m_form->update();
+    // SC_RESTORE: a form the window system brought back is restored. A
+    // restore of the frame's own minimized state reports itself.
+    if ((event.oldState() & Qt::WindowMinimized) && m_skinWindowState == TbsWindowState::wsNormal)
+        emit OnRestore();
 }
 
 void TbsSkinForm::WMSkinDataBeforeChange(TbsSkinData* sender)

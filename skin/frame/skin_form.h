@@ -19,6 +19,7 @@
 #include <vector>
 
 class QKeyEvent;
+class QWindowStateChangeEvent;
 class QPainter;
 class TbsFormRequestEvent;
 class QWidget;
@@ -325,7 +326,7 @@ private:
     void WMSkinDataAfterChange(TbsSkinData* sender);
     void WMSkinDataSkinnableForm(TbsSkinData* sender);
     void WMSkinDataResStrings(TbsSkinData* sender);
-    void WMWindowStateChange();
+    void WMWindowStateChange(const QWindowStateChangeEvent& event);
     void WMSysCommandKeyMenu();
     bool WMShortCut(QKeyEvent& key);
     void WMSkinFormQuery(TbsFormRequestEvent& request);

@@ -137,9 +137,11 @@ void TbsSkinForm::Restore()
         SetRolledUp(false);
     m_rolledUpAtMaximize = false;
     m_rolledUpWhileMaximized = false;
-    m_skinWindowState = TbsWindowState::wsNormal;
+    // Brought back while the state is still the old one, so that the window
+    // system's restore is not reported as a second one.
     if (m_form->isMinimized())
         m_form->showNormal();
+    m_skinWindowState = TbsWindowState::wsNormal;
     ApplySizeLimits();
     if (!m_restoreBounds.isEmpty()) {
         QRect bounds = m_restoreBounds;

@@ -1,3 +1,4 @@
+#include "skin/controls/edit_context_menu.h"
 #include "skin/frame/skin_form.h"
 #include "skin/frame/system_menu.h"
 #include "skin/menus/menu_item.h"
@@ -110,4 +111,26 @@ TEST(SkinFormMenus, OpenAndCloseAreReportedOncePerFrameMenu)
     EXPECT_FALSE(window.skinForm->SkinMenuOpen());
     EXPECT_EQ(opened.count(), 3);
     EXPECT_EQ(closed.count(), 3);
+}
+
+TEST(SkinFormMenus, AnEditsContextMenuOpensAndClosesAsAFrameMenu)
+{
+    FormWithMenu window(1);
+    QSignalSpy opened(window.skinForm, &TbsSkinForm::OnSkinMenuOpen);
+    QSignalSpy closed(window.skinForm, &TbsSkinForm::OnSkinMenuClose);
+    QWidget* edit = new QWidget(window.skinForm->ClientArea());
+    EditContextMenu contextMenu(*edit);
+    EditMenuCommands commands;
+    commands.canSelectAll = true;
+
+    contextMenu.Show(commands, nullptr, window.form.mapToGlobal(QPoint(60, 60)));
+    ASSERT_TRUE(window.Engine()->Visible());
+    EXPECT_TRUE(window.skinForm->SkinMenuOpen());
+    // Showing it again replaces it: the frame hears the first one close.
+    contextMenu.Show(commands, nullptr, window.form.mapToGlobal(QPoint(80, 80)));
+    EXPECT_EQ(opened.count(), 2);
+    EXPECT_EQ(closed.count(), 1);
+    window.Engine()->Popups().front()->KeyDown(Qt::Key_Escape, QString());
+    EXPECT_FALSE(window.skinForm->SkinMenuOpen());
+    EXPECT_EQ(closed.count(), 2);
 }

@@ -3,6 +3,7 @@
 #include "skin/frame/skin_form.h"
 #include "tests/skin/data/test_skin_package.h"
 
+#include <QSignalSpy>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <vector>
@@ -104,3 +105,27 @@ TEST(SkinForm, AFailedLoadLeavesTheFormAsItWas)
 }
 
 } // namespace
+
+TEST(SkinForm, ARestoreByTheWindowSystemIsReportedOnce)
+{
+    QWidget main;
+    auto* mainController = new TbsSkinForm(&main);
+    main.show();
+    QSignalSpy mainRestored(mainController, &TbsSkinForm::OnRestore);
+    // The main form minimizes the application; its task bar entry brings it back.
+    mainController->SetSkinWindowState(TbsWindowState::wsMinimized);
+    ASSERT_TRUE(main.isMinimized());
+    main.showNormal();
+    EXPECT_EQ(mainRestored.count(), 1);
+
+    QWidget dialog(nullptr, Qt::Dialog);
+    auto* dialogController = new TbsSkinForm(&dialog);
+    dialog.show();
+    QSignalSpy dialogRestored(dialogController, &TbsSkinForm::OnRestore);
+    dialogController->SetSkinWindowState(TbsWindowState::wsMinimized);
+    dialog.showMinimized();
+    EXPECT_EQ(dialogRestored.count(), 0);
+    dialogController->SetSkinWindowState(TbsWindowState::wsNormal);
+    EXPECT_FALSE(dialog.isMinimized());
+    EXPECT_EQ(dialogRestored.count(), 1);
+}
