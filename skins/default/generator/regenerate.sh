@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Rebuilds the built-in skins' pictures and skin.ini files with lumeno-skin-art:
-# the light skin into skins/default/, the dark one into skins/dark/.
+# the light skin into skins/default/, the dark one into skins/dark/, and the
+# application icon into desktop/icons/.
 #   regenerate.sh [--check] [build folder]
 # Without --check the files are rewritten; with it they are drawn into a
 # scratch folder and compared byte for byte with the committed ones (exit
@@ -39,5 +40,20 @@ for skin in light:default dark:dark; do
       status=1
     fi
   done
+done
+
+# The application icon, drawn by the same program.
+icons="$(dirname "$skins")/desktop/icons"
+if [[ $check -eq 0 ]]; then
+  "$build/lumeno-skin-art" --icons "$icons"
+  exit 0
+fi
+mkdir "$scratch/icons"
+"$build/lumeno-skin-art" --icons "$scratch/icons"
+for drawn in "$scratch/icons"/*; do
+  if ! cmp -s "$drawn" "$icons/$(basename "$drawn")"; then
+    echo "differs from the committed file: desktop/icons/$(basename "$drawn")" >&2
+    status=1
+  fi
 done
 exit $status
