@@ -1,3 +1,4 @@
+#include "app/window/skin_choice.h"
 #include "skin/controls/page_control.h"
 #include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_memo.h"
@@ -130,24 +131,29 @@ TEST_F(Form1KeyboardTest, ShortcutsClickTheCommandButtonsAndTheirHintsNameThem)
     EXPECT_EQ(reportedMessages[0], QStringLiteral("时钟不可用."));
 }
 
-TEST_F(Form1KeyboardTest, AButtonsHintShowsInTheSkinsHintWindow)
+TEST_F(Form1KeyboardTest, AButtonsHintShowsInTheHintWindowOfTheSkinInUse)
 {
     const QPoint at = form.bsSkinXFormButton2->mapToGlobal(QPoint(5, 5));
     QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), at);
-    QApplication::sendEvent(form.bsSkinXFormButton2, &help);
-    ASSERT_TRUE(Hint().HintVisible());
-    EXPECT_FALSE(QToolTip::isVisible());
-    EXPECT_EQ(Hint().HintText(), QStringLiteral("打乱文章顺序 (Ctrl+Enter)"));
-    EXPECT_EQ(QApplication::activeWindow(), &form) << "the hint never takes the window's place";
+    for (const QString& skin : { QStringLiteral("light"), QStringLiteral("dark") }) {
+        SCOPED_TRACE(skin.toStdString());
+        QApplication::sendEvent(form.bsSkinXFormButton2, &help);
+        ASSERT_TRUE(Hint().HintVisible());
+        ASSERT_EQ(ApplySkinChoice(form, skin), QString());
+        EXPECT_FALSE(Hint().HintVisible()) << "a hint of the skin before does not linger";
 
-    // The hint's client piece, whatever the skin paints there, shows at the
-    // left of the text.
-    const TbsDataSkinHintWindow& definition = form.bsSkinData1->HintWindow();
-    const QImage picture = form.bsSkinData1->ActivePictures().at(definition.windowPictureIndex);
-    const QImage window = Hint().HintWindow()->grab().toImage();
-    const QPoint client(definition.clientRect.left, definition.clientRect.top);
-    EXPECT_EQ(window.pixel(client) & 0xFFFFFF, picture.pixel(client) & 0xFFFFFF);
-
+        QApplication::sendEvent(form.bsSkinXFormButton2, &help);
+        ASSERT_TRUE(Hint().HintVisible());
+        EXPECT_FALSE(QToolTip::isVisible());
+        EXPECT_EQ(Hint().HintText(), QStringLiteral("打乱文章顺序 (Ctrl+Enter)"));
+        EXPECT_EQ(QApplication::activeWindow(), &form) << "the hint never takes the window's place";
+        // The skin's client piece shows at the left of the text.
+        const TbsDataSkinHintWindow& definition = form.bsSkinData1->HintWindow();
+        const QImage picture = form.bsSkinData1->ActivePictures().at(definition.windowPictureIndex);
+        const QImage window = Hint().HintWindow()->grab().toImage();
+        const QPoint client(definition.clientRect.left, definition.clientRect.top);
+        EXPECT_EQ(window.pixel(client) & 0xFFFFFF, picture.pixel(client) & 0xFFFFFF);
+    }
     QTest::mouseClick(form.Memo1->Editor()->viewport(), Qt::LeftButton);
     EXPECT_FALSE(Hint().HintVisible()) << "a click ends the hint";
 }
