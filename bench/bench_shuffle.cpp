@@ -6,8 +6,8 @@
 
 #include "app/text/article_shuffle.h"
 #include "app/text/delimiter_scan.h"
-#include "app/text/line_list.h"
 #include "app/text/utf8_input.h"
+#include "base/line_breaks.h"
 #include "base/random_generator.h"
 #include "bench/article/long_article.h"
 

@@ -5,8 +5,8 @@
 // may go, line breaks are rewritten, the sentence marker "[@]" is dropped, and
 // the keyword is added after some pieces.
 #include "app/text/article_shuffle.h"
-#include "app/text/line_list.h"
 #include "app/text/utf8_input.h"
+#include "base/line_breaks.h"
 #include "base/random_generator.h"
 
 #include <QHash>

@@ -2,9 +2,9 @@
 
 #include "app/text/cut_map.h"
 #include "app/text/delimiter_scan.h"
-#include "app/text/line_list.h"
 #include "app/text/piece_cutter.h"
 #include "app/text/utf8_input.h"
+#include "base/line_breaks.h"
 #include "base/random_generator.h"
 
 #include <cstdint>

@@ -12,6 +12,3 @@ QStringList SplitIntoLines(const QString& text);
 // Every line followed by CR LF, the last one included.
 QString JoinLines(const QStringList& lines);
 
-// Turns each CR LF into LF, for showing text in Qt editors and writing it on
-// Unix; a lone CR stays as it is.
-QString WithLfLineBreaks(const QString& text);

@@ -1,5 +1,6 @@
 #include "skin/controls/skin_memo.h"
 
+#include "base/line_breaks.h"
 #include "skin/controls/edit_context_menu.h"
 #include "skin/controls/edit_skin_definition.h"
 #include "skin/controls/fallback_drawing.h"
@@ -75,9 +76,7 @@ QString TbsSkinMemo::Text() const
 
 void TbsSkinMemo::SetText(const QString& text)
 {
-    QString plain = text;
-    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    m_editor->setPlainText(plain);
+    m_editor->setPlainText(WithLfLineBreaks(text));
 }
 
 QStringList TbsSkinMemo::Lines() const

@@ -3,6 +3,7 @@
 #include "app/text/line_list.h"
 #include "app/text/sentence_marker.h"
 #include "app/text/utf8_input.h"
+#include "base/line_breaks.h"
 
 #include "text_test_support.h"
 
