@@ -10,7 +10,7 @@ constexpr std::array<const char*, 7> kCommandWords {
 
 }
 
-TbsStdCommand ParseStdCommand(const QString& word)
+TbsStdCommand ParseStdCommand(QStringView word)
 {
     for (int i = cmClose; i < cmMinimizeToTray; ++i) {
         if (word == QLatin1String(kCommandWords[i]))

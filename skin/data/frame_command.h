@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 // What a caption button or animated frame element does when clicked. The
 // numbers are the command codes the frame dispatches on.
@@ -17,5 +18,5 @@ enum TbsStdCommand {
 // The command words compare exactly; every unknown word (miscased ones
 // included) means the tray command, which is what skins in the wild rely on
 // for "cmminimizetotray".
-TbsStdCommand ParseStdCommand(const QString& word);
+TbsStdCommand ParseStdCommand(QStringView word);
 QString StdCommandWord(TbsStdCommand command);

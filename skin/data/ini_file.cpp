@@ -3,7 +3,7 @@
 #include "skin/data/skin_values.h"
 
 #include <QRandomGenerator>
-#include <QStringView>
+#include <algorithm>
 
 namespace {
 
@@ -20,58 +20,141 @@ QStringView TrimPadding(QStringView text)
     return text.sliced(begin, end - begin);
 }
 
-// Names are compared in case-folded form. Nearly every name is lower-case
-// ASCII, which is its own folded form and needs no copy.
-QString LookupKey(const QString& name)
+// A hash of the case-folded name, folded code point by code point as Qt's
+// case-insensitive comparison folds them, so that names that compare equal
+// hash alike. Nearly every name is ASCII, which needs no table look-up.
+// One seed for every kind of name, drawn once per process.
+quint64 HashSeed()
 {
-    for (const QChar c : name) {
-        if (c.unicode() >= 0x80 || (c >= u'A' && c <= u'Z'))
-            return name.toCaseFolded();
+    static const quint64 seed = QRandomGenerator::system()->generate64();
+    return seed;
+}
+
+template<typename Name>
+quint32 FoldedHash(Name name)
+{
+    quint64 hash = HashSeed();
+    const qsizetype size = name.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        char32_t c = name[i].unicode();
+        if (c < 0x80) {
+            if (c >= 'A' && c <= 'Z')
+                c += 'a' - 'A';
+        } else {
+            if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(name[i + 1].unicode()))
+                c = QChar::surrogateToUcs4(char16_t(c), name[++i].unicode());
+            c = QChar::toCaseFolded(c);
+        }
+        hash = (hash ^ c) * 0x100000001b3ull;
     }
-    return name;
+    return static_cast<quint32>(hash ^ (hash >> 32));
+}
+
+constexpr char16_t AsciiLower(char16_t c)
+{
+    return c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
+}
+
+// Names are compared as Qt compares them without regard to case; ASCII names,
+// nearly all of them, are compared here without Qt's folding tables.
+template<typename Name>
+bool SameName(QStringView stored, Name name)
+{
+    const qsizetype size = std::min(stored.size(), name.size());
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t a = stored[i].unicode();
+        const char16_t b = name[i].unicode();
+        if (a >= 0x80 || b >= 0x80)
+            return stored.compare(name, Qt::CaseInsensitive) == 0;
+        if (AsciiLower(a) != AsciiLower(b))
+            return false;
+    }
+    return stored.size() == name.size() || stored.compare(name, Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
 
-std::size_t TbsIniFile::NameHash::operator()(const QString& name) const noexcept
+template<typename Name, typename NameAt>
+std::size_t TbsIniFile::NameTable::Probe(quint32 hash, Name name, NameAt nameAt) const
 {
-    static const quint64 seed = QRandomGenerator::system()->generate64();
-    quint64 hash = seed;
-    for (const QChar c : name)
-        hash = (hash ^ c.unicode()) * 0x100000001b3ull;
-    return static_cast<std::size_t>(hash ^ (hash >> 29));
-}
-
-const TbsIniFile::Entry* TbsIniFile::Section::Find(const QString& key) const
-{
-    const auto it = entryIndex.find(LookupKey(key));
-    return it == entryIndex.end() ? nullptr : &entries[it->second];
-}
-
-void TbsIniFile::Section::Put(const QString& key, const QString& value)
-{
-    const QString lookup = LookupKey(key);
-    const auto [it, added] = entryIndex.try_emplace(lookup, entries.size());
-    if (!added) {
-        entries[it->second].value = value;
-        return;
+    const std::size_t mask = m_slots.size() - 1;
+    std::size_t i = hash & mask;
+    while (m_slots[i].position != 0) {
+        if (m_slots[i].hash == hash && SameName(nameAt(m_slots[i].position - 1), name))
+            return i;
+        i = (i + 1) & mask;
     }
-    entries.push_back({ key, value });
+    return i;
+}
+
+template<typename Name, typename NameAt>
+qsizetype TbsIniFile::NameTable::Find(Name name, NameAt nameAt) const
+{
+    if (m_slots.empty())
+        return -1;
+    return qsizetype(m_slots[Probe(FoldedHash(name), name, nameAt)].position) - 1;
+}
+
+template<typename NameAt>
+qsizetype TbsIniFile::NameTable::Add(QStringView name, qsizetype position, NameAt nameAt)
+{
+    const quint32 hash = FoldedHash(name);
+    if (!m_slots.empty()) {
+        const Slot& slot = m_slots[Probe(hash, name, nameAt)];
+        if (slot.position != 0)
+            return slot.position - 1;
+    }
+    // At most half the slots in use keeps every run of probes short.
+    if (2 * (m_count + 1) > qsizetype(m_slots.size()))
+        Grow();
+    const std::size_t mask = m_slots.size() - 1;
+    std::size_t i = hash & mask;
+    while (m_slots[i].position != 0)
+        i = (i + 1) & mask;
+    m_slots[i] = { static_cast<quint32>(position + 1), hash };
+    ++m_count;
+    return position;
+}
+
+void TbsIniFile::NameTable::Clear()
+{
+    m_slots.clear();
+    m_count = 0;
+}
+
+void TbsIniFile::NameTable::Grow()
+{
+    std::vector<Slot> old = std::move(m_slots);
+    m_slots.assign(old.empty() ? 8 : old.size() * 2, Slot {});
+    const std::size_t mask = m_slots.size() - 1;
+    for (const Slot& slot : old) {
+        if (slot.position == 0)
+            continue;
+        std::size_t i = slot.hash & mask;
+        while (m_slots[i].position != 0)
+            i = (i + 1) & mask;
+        m_slots[i] = slot;
+    }
 }
 
 TbsIniFile TbsIniFile::FromText(const QString& text)
 {
     TbsIniFile ini;
+    // Shared with the caller: the spans point into the text as it was read.
+    ini.m_chars = text;
+    const QStringView chars(ini.m_chars);
+    const auto spanOf = [&chars](QStringView part) { return Span { part.data() - chars.data(), part.size() }; };
+
     Section* current = nullptr;
     qsizetype lineStart = 0;
-    const qsizetype length = text.size();
+    const qsizetype length = chars.size();
     while (lineStart <= length) {
         qsizetype lineEnd = lineStart;
-        while (lineEnd < length && text[lineEnd] != u'\r' && text[lineEnd] != u'\n')
+        while (lineEnd < length && chars[lineEnd] != u'\r' && chars[lineEnd] != u'\n')
             ++lineEnd;
-        const QStringView line = TrimPadding(QStringView(text).sliced(lineStart, lineEnd - lineStart));
+        const QStringView line = TrimPadding(chars.sliced(lineStart, lineEnd - lineStart));
 
-        if (lineEnd < length && text[lineEnd] == u'\r' && lineEnd + 1 < length && text[lineEnd + 1] == u'\n')
+        if (lineEnd < length && chars[lineEnd] == u'\r' && lineEnd + 1 < length && chars[lineEnd + 1] == u'\n')
             lineStart = lineEnd + 2;
         else
             lineStart = lineEnd + 1;
@@ -79,8 +162,7 @@ TbsIniFile TbsIniFile::FromText(const QString& text)
         if (line.isEmpty() || line.startsWith(u';'))
             continue;
         if (line.startsWith(u'[') && line.endsWith(u']')) {
-            const QStringView name = TrimPadding(line.sliced(1, line.size() - 2));
-            current = &ini.FreshSection(name.toString());
+            current = &ini.FreshSection(spanOf(TrimPadding(line.sliced(1, line.size() - 2))));
             continue;
         }
         if (!current)
@@ -88,7 +170,7 @@ TbsIniFile TbsIniFile::FromText(const QString& text)
         const qsizetype equals = line.indexOf(u'=');
         if (equals < 0)
             continue;
-        current->Put(TrimPadding(line.first(equals)).toString(), TrimPadding(line.sliced(equals + 1)).toString());
+        ini.Put(*current, spanOf(TrimPadding(line.first(equals))), spanOf(TrimPadding(line.sliced(equals + 1))));
     }
     return ini;
 }
@@ -97,22 +179,22 @@ QString TbsIniFile::ToText() const
 {
     QString text;
     for (const Section& section : m_sections) {
-        text += u'[' + section.name + QStringLiteral("]\r\n");
+        text.append(u'[').append(View(section.name)).append(u"]\r\n");
         for (const Entry& entry : section.entries)
-            text += entry.key + u'=' + entry.value + QStringLiteral("\r\n");
-        text += QStringLiteral("\r\n");
+            text.append(View(entry.key)).append(u'=').append(View(entry.value)).append(u"\r\n");
+        text.append(u"\r\n");
     }
     return text;
 }
 
 bool TbsIniFile::SectionExists(const QString& section) const
 {
-    return FindSection(section) != nullptr;
+    return FindSection(section) >= 0;
 }
 
 bool TbsIniFile::ValueExists(const QString& section, const QString& key) const
 {
-    return FindEntry(section, key) != nullptr;
+    return Value(section, key).has_value();
 }
 
 QStringList TbsIniFile::Sections() const
@@ -120,53 +202,97 @@ QStringList TbsIniFile::Sections() const
     QStringList names;
     names.reserve(static_cast<qsizetype>(m_sections.size()));
     for (const Section& section : m_sections)
-        names.append(section.name);
+        names.append(View(section.name).toString());
     return names;
 }
 
 QStringList TbsIniFile::Keys(const QString& section) const
 {
     QStringList keys;
-    if (const Section* found = FindSection(section)) {
-        for (const Entry& entry : found->entries)
-            keys.append(entry.key);
-    }
+    const int found = FindSection(section);
+    for (qsizetype i = 0; i < KeyCount(found); ++i)
+        keys.append(KeyAt(found, i).toString());
     return keys;
 }
 
-const QString* TbsIniFile::Value(const QString& section, const QString& key) const
+int TbsIniFile::FindSection(QStringView section) const
+{
+    return static_cast<int>(m_sectionTable.Find(section, SectionNameAt()));
+}
+
+template<typename Name>
+const TbsIniFile::Entry* TbsIniFile::FindEntry(int section, Name key) const
+{
+    if (section < 0)
+        return nullptr;
+    const Section& found = m_sections[section];
+    const qsizetype position = found.keyTable.Find(key, [this, &found](qsizetype i) { return View(found.entries[i].key); });
+    return position < 0 ? nullptr : &found.entries[position];
+}
+
+std::optional<QStringView> TbsIniFile::Value(int section, QLatin1StringView key) const
 {
     const Entry* entry = FindEntry(section, key);
-    return entry ? &entry->value : nullptr;
+    return entry ? std::optional(View(entry->value)) : std::nullopt;
+}
+
+std::optional<QStringView> TbsIniFile::Value(int section, QStringView key) const
+{
+    const Entry* entry = FindEntry(section, key);
+    return entry ? std::optional(View(entry->value)) : std::nullopt;
+}
+
+std::optional<QStringView> TbsIniFile::Value(const QString& section, const QString& key) const
+{
+    return Value(FindSection(section), QStringView(key));
+}
+
+qsizetype TbsIniFile::KeyCount(int section) const
+{
+    return section < 0 ? 0 : static_cast<qsizetype>(m_sections[section].entries.size());
+}
+
+QStringView TbsIniFile::KeyAt(int section, qsizetype index) const
+{
+    return View(m_sections[section].entries[index].key);
 }
 
 QString TbsIniFile::ReadString(const QString& section, const QString& key, const QString& fallback) const
 {
-    const Entry* entry = FindEntry(section, key);
-    return entry ? entry->value : fallback;
+    const std::optional<QStringView> value = Value(section, key);
+    return value ? value->toString() : fallback;
 }
 
 int TbsIniFile::ReadInteger(const QString& section, const QString& key, int fallback) const
 {
-    const Entry* entry = FindEntry(section, key);
+    const std::optional<QStringView> text = Value(section, key);
     int value = 0;
-    if (entry && ParseSkinInteger(entry->value, value))
+    if (text && ParseSkinInteger(*text, value))
         return value;
     return fallback;
 }
 
 bool TbsIniFile::ReadBool(const QString& section, const QString& key, bool fallback) const
 {
-    const Entry* entry = FindEntry(section, key);
-    if (!entry)
+    const std::optional<QStringView> text = Value(section, key);
+    if (!text)
         return fallback;
     int value = 0;
-    return ParseSkinInteger(entry->value, value) && value == 1;
+    return ParseSkinInteger(*text, value) && value == 1;
+}
+
+TbsIniFile::Span TbsIniFile::Append(QStringView text)
+{
+    const Span span { m_chars.size(), text.size() };
+    m_chars.append(text);
+    return span;
 }
 
 void TbsIniFile::WriteString(const QString& section, const QString& key, const QString& value)
 {
-    SectionForWriting(section).Put(key, value);
+    Section& target = SectionForWriting(section);
+    const Span keySpan = Append(key);
+    Put(target, keySpan, Append(value));
 }
 
 void TbsIniFile::WriteInteger(const QString& section, const QString& key, int value)
@@ -181,48 +307,44 @@ void TbsIniFile::WriteBool(const QString& section, const QString& key, bool valu
 
 void TbsIniFile::EraseSection(const QString& section)
 {
-    const auto it = m_sectionIndex.find(LookupKey(section));
-    if (it == m_sectionIndex.end())
+    const int found = FindSection(section);
+    if (found < 0)
         return;
-    m_sections.erase(m_sections.begin() + static_cast<std::ptrdiff_t>(it->second));
-    m_sectionIndex.clear();
+    m_sections.erase(m_sections.begin() + found);
+    m_sectionTable.Clear();
     for (std::size_t i = 0; i < m_sections.size(); ++i)
-        m_sectionIndex.emplace(LookupKey(m_sections[i].name), i);
+        m_sectionTable.Add(View(m_sections[i].name), static_cast<qsizetype>(i), SectionNameAt());
 }
 
-TbsIniFile::Section* TbsIniFile::FindSection(const QString& name)
+void TbsIniFile::Put(Section& section, Span key, Span value)
 {
-    const auto it = m_sectionIndex.find(LookupKey(name));
-    return it == m_sectionIndex.end() ? nullptr : &m_sections[it->second];
+    const auto keyAt = [this, &section](qsizetype i) { return View(section.entries[i].key); };
+    const qsizetype added = static_cast<qsizetype>(section.entries.size());
+    const qsizetype position = section.keyTable.Add(View(key), added, keyAt);
+    if (position != added)
+        section.entries[position].value = value;
+    else
+        section.entries.push_back({ key, value });
 }
 
-const TbsIniFile::Section* TbsIniFile::FindSection(const QString& name) const
+TbsIniFile::Section& TbsIniFile::FreshSection(Span name)
 {
-    const auto it = m_sectionIndex.find(LookupKey(name));
-    return it == m_sectionIndex.end() ? nullptr : &m_sections[it->second];
-}
-
-TbsIniFile::Section& TbsIniFile::FreshSection(const QString& name)
-{
-    if (Section* existing = FindSection(name)) {
-        existing->entries.clear();
-        existing->entryIndex.clear();
-        return *existing;
+    const qsizetype added = static_cast<qsizetype>(m_sections.size());
+    const qsizetype position = m_sectionTable.Add(View(name), added, SectionNameAt());
+    if (position != added) {
+        Section& section = m_sections[position];
+        section.entries.clear();
+        section.keyTable.Clear();
+        return section;
     }
-    m_sectionIndex.emplace(LookupKey(name), m_sections.size());
     m_sections.push_back({ name, {}, {} });
     return m_sections.back();
 }
 
 TbsIniFile::Section& TbsIniFile::SectionForWriting(const QString& name)
 {
-    if (Section* existing = FindSection(name))
-        return *existing;
-    return FreshSection(name);
-}
-
-const TbsIniFile::Entry* TbsIniFile::FindEntry(const QString& section, const QString& key) const
-{
-    const Section* found = FindSection(section);
-    return found ? found->Find(key) : nullptr;
+    const int existing = FindSection(name);
+    if (existing >= 0)
+        return m_sections[existing];
+    return FreshSection(Append(name));
 }

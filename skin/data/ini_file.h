@@ -1,13 +1,19 @@
 #pragma once
 
+#include <QLatin1StringView>
 #include <QString>
 #include <QStringList>
-#include <unordered_map>
+#include <QStringView>
+#include <optional>
 #include <vector>
 
 // The in-memory INI text of a skin definition. Section names and keys match
 // without regard to letter case; a later key in a section wins over an earlier
 // one, and a later section of the same name replaces the earlier one whole.
+//
+// Names and values are spans of one character buffer: the text read is kept
+// whole (shared, not copied) and every line costs no allocation of its own;
+// written names and values are appended to the buffer.
 class TbsIniFile {
 public:
     TbsIniFile() = default;
@@ -21,8 +27,19 @@ public:
     QStringList Sections() const;
     QStringList Keys(const QString& section) const;
 
-    // The raw trimmed value text, or null when the key is missing.
-    const QString* Value(const QString& section, const QString& key) const;
+    // The position of a section among Sections(), or -1 when there is no such
+    // section. Readers of many keys of one section look it up once with this
+    // and pass the position to the overloads below. Valid until the next write.
+    int FindSection(QStringView section) const;
+    // The raw trimmed value text, or nullopt when the key (or the section, for
+    // -1) is missing. The view lives until the next write.
+    std::optional<QStringView> Value(int section, QLatin1StringView key) const;
+    std::optional<QStringView> Value(int section, QStringView key) const;
+    std::optional<QStringView> Value(const QString& section, const QString& key) const;
+    // The keys of the section at that position, in order; none for -1.
+    qsizetype KeyCount(int section) const;
+    QStringView KeyAt(int section, qsizetype index) const;
+
     // The raw trimmed value text, or fallback when the key is missing.
     QString ReadString(const QString& section, const QString& key, const QString& fallback = {}) const;
     // Integer text as the skin values take it; fallback when missing or malformed.
@@ -36,32 +53,65 @@ public:
     void EraseSection(const QString& section);
 
 private:
-    // Hashes folded names with a seed drawn once per process, so that no skin
-    // can be written to pile its names into one bucket; cheaper than qHash.
-    struct NameHash {
-        std::size_t operator()(const QString& name) const noexcept;
+    // Where a name or value lies in m_chars.
+    struct Span {
+        qsizetype offset = 0;
+        qsizetype size = 0;
     };
-    using NameIndex = std::unordered_map<QString, std::size_t, NameHash>;
+
+    // Positions of names, open-addressed; each slot keeps the name's hash so
+    // that growing never hashes a name again and most misses compare no text.
+    // Hashes are seeded once per process, so that no skin can be written to
+    // pile its names into one run of slots.
+    class NameTable {
+    public:
+        // The position whose name matches, or -1. nameAt(position) gives
+        // the name stored at a position.
+        template<typename Name, typename NameAt>
+        qsizetype Find(Name name, NameAt nameAt) const;
+        // The position of the name when it is there already; otherwise adds
+        // it at position and returns position.
+        template<typename NameAt>
+        qsizetype Add(QStringView name, qsizetype position, NameAt nameAt);
+        void Clear();
+
+    private:
+        struct Slot {
+            quint32 position = 0;  // position + 1; 0 for a free slot
+            quint32 hash = 0;
+        };
+        // The slot holding the name, or else the free slot where it would go.
+        template<typename Name, typename NameAt>
+        std::size_t Probe(quint32 hash, Name name, NameAt nameAt) const;
+        void Grow();
+        std::vector<Slot> m_slots;
+        qsizetype m_count = 0;
+    };
 
     struct Entry {
-        QString key;
-        QString value;
+        Span key;
+        Span value;
     };
     struct Section {
-        QString name;
+        Span name;
         std::vector<Entry> entries;
-        NameIndex entryIndex;
-
-        const Entry* Find(const QString& key) const;
-        void Put(const QString& key, const QString& value);
+        NameTable keyTable;
     };
-    Section* FindSection(const QString& name);
-    const Section* FindSection(const QString& name) const;
-    // An existing section of that name emptied, or a new one at the end.
-    Section& FreshSection(const QString& name);
-    Section& SectionForWriting(const QString& name);
-    const Entry* FindEntry(const QString& section, const QString& key) const;
 
+    QStringView View(Span span) const { return QStringView(m_chars).sliced(span.offset, span.size); }
+    auto SectionNameAt() const
+    {
+        return [this](qsizetype i) { return View(m_sections[i].name); };
+    }
+    Span Append(QStringView text);
+    template<typename Name>
+    const Entry* FindEntry(int section, Name key) const;
+    void Put(Section& section, Span key, Span value);
+    // An existing section of that name emptied, or a new one at the end.
+    Section& FreshSection(Span name);
+    Section& SectionForWriting(const QString& name);
+
+    QString m_chars;
     std::vector<Section> m_sections;
-    NameIndex m_sectionIndex;
+    NameTable m_sectionTable;
 };

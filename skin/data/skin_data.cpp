@@ -22,9 +22,10 @@ void ReadDefinitionList(const TbsIniFile& ini, const QString& section, Factory c
 {
     // An entry whose key is missing reads as empty and creates nothing, so only
     // the entries present need a look; a huge count then costs nothing.
-    const int count = ReadSkinInteger(ini, section, QStringLiteral("count"));
+    const int found = ini.FindSection(section);
+    const int count = SkinIntegerValue(ini.Value(found, QLatin1StringView("count")));
     for (const int index : PresentListIndexes(ini, section, count)) {
-        const DefinitionEntry entry = SplitDefinitionEntry(ReadSkinString(ini, section, QString::number(index)));
+        const DefinitionEntry entry = SplitDefinitionEntry(SkinStringValue(ini.Value(found, QStringView(QString::number(index)))));
         std::unique_ptr<Definition> definition = create(entry.type, entry.name);
         if (!definition)
             continue;

@@ -6,22 +6,23 @@ QString Key(const char* key) { return QString::fromLatin1(key); }
 
 }
 
-void SkinKeyReader::Integer(const char* key, int& value, int fallback) { value = ReadSkinInteger(m_ini, m_section, Key(key), fallback); }
-void SkinKeyReader::Bool(const char* key, bool& value) { value = ReadSkinBool(m_ini, m_section, Key(key)); }
-void SkinKeyReader::Color(const char* key, SkinColor& value, SkinColor fallback) { value = ReadSkinColor(m_ini, m_section, Key(key), fallback); }
-void SkinKeyReader::String(const char* key, QString& value, const QString& fallback) { value = ReadSkinString(m_ini, m_section, Key(key), fallback); }
-void SkinKeyReader::Rect(const char* key, SkinRect& value) { value = ReadSkinRect(m_ini, m_section, Key(key)); }
-void SkinKeyReader::Point(const char* key, QPoint& value) { value = ReadSkinPoint(m_ini, m_section, Key(key)); }
-void SkinKeyReader::PictureIndex(const char* key, int& value) { value = ReadPictureIndex(m_ini, m_section, Key(key)); }
-void SkinKeyReader::Font(const char* key, FontStyles& value) { value = ReadFontStyles(m_ini, m_section, Key(key)); }
-void SkinKeyReader::Align(const char* key, Alignment& value) { value = ReadAlignment(m_ini, m_section, Key(key)); }
-void SkinKeyReader::Stretch(const char* key, StretchType& value) { value = ReadStretchType(m_ini, m_section, Key(key)); }
-void SkinKeyReader::Morph(const char* key, MorphKind& value) { value = ReadMorphKind(m_ini, m_section, Key(key)); }
-void SkinKeyReader::Effect(const char* key, InactiveEffect& value) { value = ReadInactiveEffect(m_ini, m_section, Key(key)); }
+void SkinKeyReader::Integer(const char* key, int& value, int fallback) { value = SkinIntegerValue(Value(key), fallback); }
+void SkinKeyReader::Bool(const char* key, bool& value) { value = SkinBoolValue(Value(key)); }
+void SkinKeyReader::Color(const char* key, SkinColor& value, SkinColor fallback) { value = static_cast<SkinColor>(SkinIntegerValue(Value(key), static_cast<int>(fallback))); }
+void SkinKeyReader::String(const char* key, QString& value, const QString& fallback) { value = SkinStringValue(Value(key), fallback); }
+void SkinKeyReader::Rect(const char* key, SkinRect& value) { value = SkinRectValue(Value(key)); }
+void SkinKeyReader::Point(const char* key, QPoint& value) { value = SkinPointValue(Value(key)); }
+void SkinKeyReader::PictureIndex(const char* key, int& value) { value = SkinIntegerValue(Value(key), -1); }
+void SkinKeyReader::Font(const char* key, FontStyles& value) { value = FontStylesValue(Value(key)); }
+void SkinKeyReader::Align(const char* key, Alignment& value) { value = AlignmentValue(Value(key)); }
+void SkinKeyReader::Stretch(const char* key, StretchType& value) { value = StretchTypeValue(Value(key)); }
+void SkinKeyReader::Morph(const char* key, MorphKind& value) { value = MorphKindValue(Value(key)); }
+void SkinKeyReader::Effect(const char* key, InactiveEffect& value) { value = InactiveEffectValue(Value(key)); }
 
 void SkinKeyReader::Command(const char* key, TbsStdCommand& value)
 {
-    value = ParseStdCommand(ReadSkinString(m_ini, m_section, Key(key), StdCommandWord(cmDefault)));
+    const std::optional<QStringView> word = Value(key);
+    value = word ? ParseStdCommand(*word) : cmDefault;
 }
 
 void SkinKeyWriter::Integer(const char* key, int& value, int) { WriteSkinInteger(m_ini, m_section, Key(key), value); }

@@ -32,12 +32,13 @@ public:
 };
 
 // Sets every visited field from its key in one section, or from its fallback.
-// Rectangles and points throw SkinConversionError on a malformed value.
+// Rectangles and points throw SkinConversionError on a malformed value. The
+// section is looked up once, and each key by its Latin-1 name as it stands.
 class SkinKeyReader final : public SkinKeyVisitor {
 public:
     SkinKeyReader(const TbsIniFile& ini, const QString& section)
         : m_ini(ini)
-        , m_section(section)
+        , m_section(ini.FindSection(section))
     {
     }
 
@@ -56,8 +57,10 @@ public:
     void Command(const char* key, TbsStdCommand& value) override;
 
 private:
+    std::optional<QStringView> Value(const char* key) const { return m_ini.Value(m_section, QLatin1StringView(key)); }
+
     const TbsIniFile& m_ini;
-    QString m_section;
+    int m_section;
 };
 
 // Writes every visited field under its key into one section; it never changes

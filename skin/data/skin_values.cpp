@@ -53,11 +53,11 @@ QString FieldDigits(QStringView text, std::size_t index)
 }
 
 // The first count fields of the value in one pass; fields after them are
-// ignored. A field without digits, or too large for an int, fails.
-std::array<int, 4> ReadCoordinates(const TbsIniFile& ini, const QString& section, const QString& key, std::size_t count)
+// ignored. A field without digits, or too large for an int, fails. A missing
+// value reads as zeros.
+std::array<int, 4> ReadCoordinates(std::optional<QStringView> text, std::size_t count)
 {
     std::array<int, 4> values {};
-    const QString* text = ini.Value(section, key);
     if (!text)
         return values;
     std::array<std::int64_t, 4> fields;
@@ -89,7 +89,7 @@ QString WordOf(const std::array<std::string_view, N>& words, Enum value)
 // Exact-case look-up: the enumeration words of a definition are lower case,
 // and any other spelling is as good as an unknown word.
 template<std::size_t N>
-int IndexOfWord(const std::array<std::string_view, N>& words, const QString& text)
+int IndexOfWord(const std::array<std::string_view, N>& words, QStringView text)
 {
     for (std::size_t i = 0; i < N; ++i) {
         if (text == QLatin1StringView(words[i].data(), static_cast<qsizetype>(words[i].size())))
@@ -109,9 +109,9 @@ constexpr std::array<std::string_view, 6> kInactiveEffectWords { "iebrightness",
 
 } // namespace
 
-bool ParseSkinInteger(const QString& text, int& value)
+bool ParseSkinInteger(QStringView text, int& value)
 {
-    QStringView rest(text);
+    QStringView rest = text;
     bool negative = false;
     if (rest.startsWith(u'-') || rest.startsWith(u'+')) {
         negative = rest.front() == u'-';
@@ -136,85 +136,136 @@ bool ParseSkinInteger(const QString& text, int& value)
     return true;
 }
 
-int ReadSkinInteger(const TbsIniFile& ini, const QString& section, const QString& key, int fallback)
+int SkinIntegerValue(std::optional<QStringView> text, int fallback)
 {
-    return ini.ReadInteger(section, key, fallback);
+    int value = 0;
+    return text && ParseSkinInteger(*text, value) ? value : fallback;
 }
 
-bool ReadSkinBool(const TbsIniFile& ini, const QString& section, const QString& key)
+bool SkinBoolValue(std::optional<QStringView> text)
 {
-    return ini.ReadBool(section, key, false);
+    return SkinIntegerValue(text, 0) == 1;
 }
 
-SkinColor ReadSkinColor(const TbsIniFile& ini, const QString& section, const QString& key, SkinColor fallback)
+QString SkinStringValue(std::optional<QStringView> text, const QString& fallback)
 {
-    return static_cast<SkinColor>(ini.ReadInteger(section, key, static_cast<int>(fallback)));
+    return text ? text->toString() : fallback;
 }
 
-QString ReadSkinString(const TbsIniFile& ini, const QString& section, const QString& key, const QString& fallback)
+SkinRect SkinRectValue(std::optional<QStringView> text)
 {
-    return ini.ReadString(section, key, fallback);
-}
-
-SkinRect ReadSkinRect(const TbsIniFile& ini, const QString& section, const QString& key)
-{
-    const std::array<int, 4> v = ReadCoordinates(ini, section, key, 4);
+    const std::array<int, 4> v = ReadCoordinates(text, 4);
     return { v[0], v[1], v[2], v[3] };
 }
 
-QPoint ReadSkinPoint(const TbsIniFile& ini, const QString& section, const QString& key)
+QPoint SkinPointValue(std::optional<QStringView> text)
 {
-    const std::array<int, 4> v = ReadCoordinates(ini, section, key, 2);
+    const std::array<int, 4> v = ReadCoordinates(text, 2);
     return { v[0], v[1] };
 }
 
-FontStyles ReadFontStyles(const TbsIniFile& ini, const QString& section, const QString& key)
+FontStyles FontStylesValue(std::optional<QStringView> text)
 {
-    const QString text = ini.ReadString(section, key);
     FontStyles styles = 0;
+    if (!text)
+        return styles;
     for (std::size_t i = 0; i < kFontStyleWords.size(); ++i) {
         const QLatin1StringView word(kFontStyleWords[i].data(), static_cast<qsizetype>(kFontStyleWords[i].size()));
-        if (text.contains(word, Qt::CaseSensitive))
+        if (text->contains(word, Qt::CaseSensitive))
             styles |= kFontStyleFlags[i];
     }
     return styles;
 }
 
-Alignment ReadAlignment(const TbsIniFile& ini, const QString& section, const QString& key)
+Alignment AlignmentValue(std::optional<QStringView> text)
 {
-    const QString text = ini.ReadString(section, key, QStringLiteral("tacenter"));
-    if (text == u"taleftjustify")
-        return Alignment::taLeftJustify;
-    if (text == u"tacenter")
+    if (!text || *text == u"tacenter")
         return Alignment::taCenter;
+    if (*text == u"taleftjustify")
+        return Alignment::taLeftJustify;
     return Alignment::taRightJustify;
 }
 
-StretchType ReadStretchType(const TbsIniFile& ini, const QString& section, const QString& key)
+StretchType StretchTypeValue(std::optional<QStringView> text)
 {
-    const QString text = ini.ReadString(section, key, QStringLiteral("stfull"));
-    if (text == u"stfull")
+    if (!text || *text == u"stfull")
         return StretchType::stFull;
-    if (text == u"stvert")
+    if (*text == u"stvert")
         return StretchType::stVert;
     return StretchType::stHorz;
 }
 
+MorphKind MorphKindValue(std::optional<QStringView> text)
+{
+    const int index = text ? IndexOfWord(kMorphKindWords, *text) : 0;
+    return index < 0 ? MorphKind::mkDefault : static_cast<MorphKind>(index);
+}
+
+InactiveEffect InactiveEffectValue(std::optional<QStringView> text)
+{
+    const int index = text ? IndexOfWord(kInactiveEffectWords, *text) : 0;
+    return index < 0 ? InactiveEffect::ieGrayScale : static_cast<InactiveEffect>(index);
+}
+
+int ReadSkinInteger(const TbsIniFile& ini, const QString& section, const QString& key, int fallback)
+{
+    return SkinIntegerValue(ini.Value(section, key), fallback);
+}
+
+bool ReadSkinBool(const TbsIniFile& ini, const QString& section, const QString& key)
+{
+    return SkinBoolValue(ini.Value(section, key));
+}
+
+SkinColor ReadSkinColor(const TbsIniFile& ini, const QString& section, const QString& key, SkinColor fallback)
+{
+    return static_cast<SkinColor>(SkinIntegerValue(ini.Value(section, key), static_cast<int>(fallback)));
+}
+
+QString ReadSkinString(const TbsIniFile& ini, const QString& section, const QString& key, const QString& fallback)
+{
+    return SkinStringValue(ini.Value(section, key), fallback);
+}
+
+SkinRect ReadSkinRect(const TbsIniFile& ini, const QString& section, const QString& key)
+{
+    return SkinRectValue(ini.Value(section, key));
+}
+
+QPoint ReadSkinPoint(const TbsIniFile& ini, const QString& section, const QString& key)
+{
+    return SkinPointValue(ini.Value(section, key));
+}
+
+FontStyles ReadFontStyles(const TbsIniFile& ini, const QString& section, const QString& key)
+{
+    return FontStylesValue(ini.Value(section, key));
+}
+
+Alignment ReadAlignment(const TbsIniFile& ini, const QString& section, const QString& key)
+{
+    return AlignmentValue(ini.Value(section, key));
+}
+
+StretchType ReadStretchType(const TbsIniFile& ini, const QString& section, const QString& key)
+{
+    return StretchTypeValue(ini.Value(section, key));
+}
+
 MorphKind ReadMorphKind(const TbsIniFile& ini, const QString& section, const QString& key)
 {
-    const int index = IndexOfWord(kMorphKindWords, ini.ReadString(section, key, QStringLiteral("mkdefault")));
-    return index < 0 ? MorphKind::mkDefault : static_cast<MorphKind>(index);
+    return MorphKindValue(ini.Value(section, key));
 }
 
 InactiveEffect ReadInactiveEffect(const TbsIniFile& ini, const QString& section, const QString& key)
 {
-    const int index = IndexOfWord(kInactiveEffectWords, ini.ReadString(section, key, QStringLiteral("iebrightness")));
-    return index < 0 ? InactiveEffect::ieGrayScale : static_cast<InactiveEffect>(index);
+    return InactiveEffectValue(ini.Value(section, key));
 }
 
 QStringList ReadSkinStringList(const TbsIniFile& ini, const QString& section, const QString& name)
 {
-    const int count = ini.ReadInteger(section, name + QStringLiteral("count"), 0);
+    const int found = ini.FindSection(section);
+    const int count = SkinIntegerValue(ini.Value(found, QStringView(name + QStringLiteral("count"))), 0);
     const std::vector<int> present = PresentListIndexes(ini, section, std::min(count, kMaxStringListItems));
     if (present.empty())
         return {};
@@ -222,14 +273,16 @@ QStringList ReadSkinStringList(const TbsIniFile& ini, const QString& section, co
     QStringList items;
     items.reserve(size);
     for (qsizetype i = 0; i < size; ++i)
-        items.append(ini.ReadString(section, QString::number(i)));
+        items.append(SkinStringValue(ini.Value(found, QStringView(QString::number(i)))));
     return items;
 }
 
 std::vector<int> PresentListIndexes(const TbsIniFile& ini, const QString& section, int count)
 {
     std::vector<int> indexes;
-    for (const QString& key : ini.Keys(section)) {
+    const int found = ini.FindSection(section);
+    for (qsizetype i = 0; i < ini.KeyCount(found); ++i) {
+        const QStringView key = ini.KeyAt(found, i);
         int index = 0;
         // Only the plain decimal spelling names an item: "07" and "+7" do not.
         if (ParseSkinInteger(key, index) && index >= 0 && index < count && key == QString::number(index))
@@ -241,7 +294,7 @@ std::vector<int> PresentListIndexes(const TbsIniFile& ini, const QString& sectio
 
 int ReadPictureIndex(const TbsIniFile& ini, const QString& section, const QString& key)
 {
-    return ini.ReadInteger(section, key, -1);
+    return SkinIntegerValue(ini.Value(section, key), -1);
 }
 
 void WriteSkinInteger(TbsIniFile& ini, const QString& section, const QString& key, int value)

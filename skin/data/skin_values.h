@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -38,7 +39,21 @@ enum class InactiveEffect { ieBrightness, ieDarkness, ieGrayScale, ieNoise, ieSp
 
 // Integer text: decimal with optional sign, or hexadecimal after "$" or "0x".
 // Returns false for anything else.
-bool ParseSkinInteger(const QString& text, int& value);
+bool ParseSkinInteger(QStringView text, int& value);
+
+// Each value kind from its raw text as TbsIniFile::Value gives it (nullopt
+// for a missing key), for readers that look their section up once. The
+// Read... functions below read the same way by section and key name.
+int SkinIntegerValue(std::optional<QStringView> text, int fallback = 0);
+bool SkinBoolValue(std::optional<QStringView> text);
+QString SkinStringValue(std::optional<QStringView> text, const QString& fallback = {});
+SkinRect SkinRectValue(std::optional<QStringView> text);
+QPoint SkinPointValue(std::optional<QStringView> text);
+FontStyles FontStylesValue(std::optional<QStringView> text);
+Alignment AlignmentValue(std::optional<QStringView> text);
+StretchType StretchTypeValue(std::optional<QStringView> text);
+MorphKind MorphKindValue(std::optional<QStringView> text);
+InactiveEffect InactiveEffectValue(std::optional<QStringView> text);
 
 int ReadSkinInteger(const TbsIniFile& ini, const QString& section, const QString& key, int fallback = 0);
 bool ReadSkinBool(const TbsIniFile& ini, const QString& section, const QString& key);

@@ -97,3 +97,30 @@ TEST(IniFile, WritesAndErasesAndRoundTripsThroughText)
     ini.WriteString("first", "again", "x");
     EXPECT_EQ(ini.Sections(), (QStringList { "Second", "first" }));
 }
+
+TEST(IniFile, FindsByPositionWithLatin1AndUtf16NamesAlikeAcrossThousandsOfKeys)
+{
+    QString text = QStringLiteral("[Ärger]\r\nÖl=oil\r\n");
+    for (int i = 0; i < 3000; ++i)
+        text += QStringLiteral("Key%1=%1\r\n").arg(i);
+    TbsIniFile ini = TbsIniFile::FromText(text);
+
+    const int section = ini.FindSection(u"äRGER");
+    ASSERT_EQ(section, 0);
+    EXPECT_EQ(ini.FindSection(u"arger"), -1);
+    EXPECT_EQ(ini.Value(section, QStringView(u"öL")), QStringView(u"oil"));
+    EXPECT_EQ(ini.Value(section, QLatin1StringView("key2999")), QStringView(u"2999"));
+    EXPECT_EQ(ini.Value(section, QStringView(u"KEY0")), QStringView(u"0"));
+    EXPECT_FALSE(ini.Value(section, QLatin1StringView("key3000")).has_value());
+    EXPECT_FALSE(ini.Value(-1, QLatin1StringView("key0")).has_value());
+    ASSERT_EQ(ini.KeyCount(section), 3001);
+    EXPECT_EQ(ini.KeyAt(section, 1), QStringView(u"Key0"));
+
+    // A write appends to the text the other names and values point into.
+    ini.WriteString(QStringLiteral("ärger"), QStringLiteral("KEY5"), QStringLiteral("five"));
+    ini.WriteString(QStringLiteral("new"), QStringLiteral("k"), QString());
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Ärger"), QStringLiteral("key5")), QStringLiteral("five"));
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Ärger"), QStringLiteral("key6")), QStringLiteral("6"));
+    EXPECT_EQ(ini.Value(ini.FindSection(u"NEW"), QLatin1StringView("K")), QStringView(u""));
+    EXPECT_EQ(ini.KeyCount(section), 3001);
+}
