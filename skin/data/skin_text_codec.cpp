@@ -21,7 +21,26 @@ QString DecodeSkinText(const QByteArray& bytes)
     QStringDecoder decoder(kSkinTextEncoding);
     if (!decoder.isValid())
         return QString::fromLatin1(bytes);
-    return decoder.decode(bytes);
+    // Definition text is nearly all ASCII, which GB18030 leaves as it is, so
+    // ASCII lines are widened here and only the others go through the
+    // decoder. Each piece ends with its LF, a byte no multi-byte character
+    // holds, so the decoder never carries part of a character from one piece
+    // into a line it does not see.
+    QString text;
+    text.reserve(bytes.size());
+    const QByteArrayView all(bytes);
+    qsizetype start = 0;
+    while (start < all.size()) {
+        const qsizetype newline = all.indexOf('\n', start);
+        const qsizetype end = newline < 0 ? all.size() : newline + 1;
+        const QByteArrayView line = all.sliced(start, end - start);
+        if (QtPrivate::isAscii(QLatin1StringView(line)))
+            text.append(QLatin1StringView(line));
+        else
+            text.append(decoder.decode(line));
+        start = end;
+    }
+    return text;
 }
 
 QByteArray EncodeSkinText(const QString& text)

@@ -6,6 +6,8 @@
 
 #include <QBuffer>
 #include <QtEndian>
+#include <QStringDecoder>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -191,6 +193,10 @@ TEST(SkinTextCodec, DecodesCodePage936AndSplitsLinesAtAnyBreak)
     const QByteArray bytes("\xC4\xE3\xBA\xC3=\xCE\xC4\xD5\xC2");
     EXPECT_EQ(DecodeSkinText(bytes), QString::fromUtf8("你好=文章"));
     EXPECT_EQ(EncodeSkinText(DecodeSkinText(bytes)), bytes);
+    // ASCII lines skip the decoder; the whole text still reads as one decoding
+    // would read it, a line break after a cut character and a lone CR included.
+    const QByteArray mixed("[s]\r\n\xC4\xE3=\xBA\xC3\r\nkey=value\n\xC4\n\x81\x30\x81\x30 x\rtail\xCE");
+    EXPECT_EQ(DecodeSkinText(mixed), QStringDecoder("GB18030").decode(mixed));
 
     EXPECT_EQ(SplitSkinTextLines("a\r\nb\rc\nd"), (QList<QByteArray> { "a", "b", "c", "d" }));
     EXPECT_EQ(SplitSkinTextLines("a\r\n\r\n"), (QList<QByteArray> { "a", "" }));
