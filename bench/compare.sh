@@ -5,8 +5,10 @@
 #     characters;
 #   - lumeno-shuffle on 30 MB of commas, whose memory must stay a small
 #     multiple of the file;
-#   - lumeno --screenshot against a bare Qt Widgets window of the same size
-#     doing the same, which this script builds.
+#   - lumeno --screenshot against a bare Qt Widgets window doing the same,
+#     which this script builds: it takes the outer size of Lumeno's own
+#     picture and, like Lumeno's window cut to its shape, saves a picture with
+#     an alpha channel, so both sides encode the same number of bytes.
 # Prints wall times, their ratio and peak resident sizes.
 #
 # Usage: bench/compare.sh [RUNS] [BINDIR]
@@ -30,8 +32,11 @@ commas=$work/commas-30mb.txt
 bare=$work/bare-window
 if [ ! -x "$bare" ] || [ "$0" -nt "$bare" ]; then
   cat >"$work/bare_window.cpp" <<'CPP'
-// A bare Qt Widgets window of Lumeno's size that saves a picture of itself
-// after it is first shown, as lumeno --screenshot does.
+// A bare Qt Widgets window of the given outer size that saves a picture of
+// itself with an alpha channel after it is first shown, as lumeno
+// --screenshot does with its shaped window.
+//
+// Usage: bare-window WIDTH HEIGHT FILE
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
@@ -39,11 +44,16 @@ if [ ! -x "$bare" ] || [ "$0" -nt "$bare" ]; then
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    if (argc != 4)
+        return 2;
     QWidget window;
-    window.resize(745, 528);
+    window.resize(QString::fromLocal8Bit(argv[1]).toInt(), QString::fromLocal8Bit(argv[2]).toInt());
     window.show();
-    const QString path = QString::fromLocal8Bit(argv[argc - 1]);
-    QTimer::singleShot(0, &window, [&] { QCoreApplication::exit(window.grab().save(path) ? 0 : 1); });
+    const QString path = QString::fromLocal8Bit(argv[3]);
+    QTimer::singleShot(0, &window, [&] {
+        const QImage picture = window.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        QCoreApplication::exit(picture.save(path) ? 0 : 1);
+    });
     return QApplication::exec();
 }
 CPP
@@ -104,5 +114,14 @@ compare "lumeno-shuffle against wc -m on a 20 MB Chinese article" "$article" \
   -- wc -m "$article" -- "$bin/lumeno-shuffle" --seed 7 --keyword 关键 "$article"
 compare "lumeno-shuffle on 30 MB of commas against wc -m" "$commas" \
   -- wc -m "$commas" -- "$bin/lumeno-shuffle" --seed 7 "$commas"
-compare "lumeno --screenshot against a bare Qt window of the same size" /dev/null \
-  -- "$bare" "$work/bare.png" -- "$bin/lumeno" --screenshot "$work/lumeno.png"
+# The outer size of Lumeno's window is whatever its skin makes it: read it
+# from the width and height of the PNG header of one picture taken first.
+if ! "$bin/lumeno" --screenshot "$work/lumeno.png" >/dev/null 2>"$work/stderr"; then
+  echo "compare: lumeno --screenshot failed:" >&2
+  cat "$work/stderr" >&2
+  exit 1
+fi
+read -r width height < <(od -An -tu1 -j16 -N8 "$work/lumeno.png" |
+  awk '{ print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4, $5 * 16777216 + $6 * 65536 + $7 * 256 + $8 }')
+compare "lumeno --screenshot against a bare Qt window of its size (${width}x${height}, with alpha)" /dev/null \
+  -- "$bare" "$width" "$height" "$work/bare.png" -- "$bin/lumeno" --screenshot "$work/lumeno.png"
