@@ -67,8 +67,10 @@ void TbsSkinForm::Attach()
     m_form->setMouseTracking(true);
     m_form->installEventFilter(this);
     InstallKeyFilter();
-    auto* systemMenu = new TbsSystemMenu(*this);
-    m_systemMenuHook = [systemMenu](TbsSkinForm&, const QRect& screenAnchor) { systemMenu->Show(screenAnchor); };
+    m_systemMenu = new TbsSystemMenu(*this);
+    m_systemMenuHook = [systemMenu = m_systemMenu](TbsSkinForm&, const QRect& screenAnchor) {
+        systemMenu->Show(screenAnchor);
+    };
     ForwardMenuSettings();
     CreateTrayPopupMenu();
     m_appliedMargins = FrameMargins();

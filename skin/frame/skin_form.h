@@ -27,7 +27,9 @@ class TbsActiveSkinObject;
 class TbsFormClientArea;
 class TbsFrameMoveSizeLoop;
 class TbsSkinControl;
+class TbsMenuItem;
 class TbsSkinData;
+class TbsSystemMenu;
 
 enum TbsBorderIcon { biSystemMenu = 1 << 0, biMinimize = 1 << 1, biMaximize = 1 << 2, biRollUp = 1 << 3, biMinimizeToTray = 1 << 4 };
 using TbsBorderIcons = unsigned;
@@ -170,6 +172,13 @@ public:
     void SetMenusAlphaBlendValue(int value);
     // A menu the frame opened is showing.
     bool SkinMenuOpen() const { return m_skinMenuOpen; }
+    // A menu of the form's own shown as its system menu (it must outlive the
+    // controller or be taken back with null); null for the standard rows.
+    // With UseDefaultSysMenu the standard rows are put around its own.
+    TbsMenuItem* SystemMenu() const;
+    void SetSystemMenu(TbsMenuItem* menu);
+    bool UseDefaultSysMenu() const;
+    void SetUseDefaultSysMenu(bool value);
 
     // The frame is taken over at all; off, the window system's frame comes
     // back and only the client background stays skinned.
@@ -382,6 +391,7 @@ private:
     QWidget* m_clientArea { nullptr };
     std::unique_ptr<TbsFrameMoveSizeLoop> m_moveSizeLoop;
     QPointer<TbsSkinData> m_skinData;
+    TbsSystemMenu* m_systemMenu { nullptr };
     SystemMenuHook m_systemMenuHook;
 
     TbsBorderIcons m_borderIcons { biSystemMenu | biMinimize | biMaximize | biRollUp };

@@ -1,6 +1,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/frame/skin_form.h"
 #include "skin/frame/frame_button_objects.h"
+#include "skin/frame/system_menu.h"
 #include "skin/menus/popup_look.h"
 #include "skin/menus/skin_menu.h"
 
@@ -14,6 +15,26 @@ TbsSkinData* TbsSkinForm::MenusSkinData() const
 void TbsSkinForm::SetMenusSkinData(TbsSkinData* skinData)
 {
     m_menusSkinData = skinData;
+}
+
+TbsMenuItem* TbsSkinForm::SystemMenu() const
+{
+    return m_systemMenu->SystemMenu();
+}
+
+void TbsSkinForm::SetSystemMenu(TbsMenuItem* menu)
+{
+    m_systemMenu->SetSystemMenu(menu);
+}
+
+bool TbsSkinForm::UseDefaultSysMenu() const
+{
+    return m_systemMenu->UseDefaultSysMenu();
+}
+
+void TbsSkinForm::SetUseDefaultSysMenu(bool value)
+{
+    m_systemMenu->SetUseDefaultSysMenu(value);
 }
 
 TbsSkinData* TbsSkinForm::MenuSkin() const

@@ -140,3 +140,51 @@ TEST(SystemMenu, AUserMenuTakesTheStandardRowsAroundItsOwn)
     window.Engine()->CloseMenus();
     window.systemMenu->SetSystemMenu(nullptr);
 }
+
+TEST(SystemMenu, ASubmenuOfTheFormsOwnMenuOpensBesideItAndItsRowsRunTheirCommands)
+{
+    SkinnedForm window;
+    TbsMenuItem user;
+    user.AddSeparator();
+    TbsMenuItem* looks = user.Add(QStringLiteral("Looks"));
+    int chosen = -1;
+    looks->Add(QStringLiteral("Light"), [&chosen] { chosen = 0; })->SetChecked(true);
+    looks->Add(QStringLiteral("Dark"), [&chosen] { chosen = 1; });
+    window.skinForm->SetSystemMenu(&user);
+    EXPECT_EQ(window.skinForm->SystemMenu(), &user);
+    EXPECT_TRUE(window.skinForm->UseDefaultSysMenu());
+
+    // The standard rows stay where they were; the submenu sits between them and close.
+    window.skinForm->ShowSystemMenuAt(QRect(window.form.mapToGlobal(QPoint(50, 10)), QSize()));
+    EXPECT_EQ(Rows(user), (QStringList { kMinimize, kMaximize, "-", " Looks", kClose }));
+    ASSERT_TRUE(window.Engine()->Visible());
+    TbsSkinPopupWindow* first = window.Engine()->Popups().front();
+    const QRect looksRow = first->Items()[3].rect.ToQRect();
+    first->HoverAt(looksRow.center());
+    QTest::mouseClick(first, Qt::LeftButton, {}, looksRow.center());
+    ASSERT_EQ(window.Engine()->Popups().size(), 2u);
+    TbsSkinPopupWindow* second = window.Engine()->Popups().back();
+    EXPECT_EQ(&second->ParentItem(), looks);
+    EXPECT_GE(second->geometry().left(), first->geometry().right() - 8) << "the submenu does not open beside its row";
+    EXPECT_TRUE(window.skinForm->SkinMenuOpen());
+
+    // Left closes the submenu alone; Right opens it again from the keyboard.
+    QTest::keyClick(&window.form, Qt::Key_Left);
+    ASSERT_EQ(window.Engine()->Popups().size(), 1u);
+    QTest::keyClick(&window.form, Qt::Key_Right);
+    ASSERT_EQ(window.Engine()->Popups().size(), 2u);
+    second = window.Engine()->Popups().back();
+    QTest::mouseClick(second, Qt::LeftButton, {}, second->Items()[1].rect.ToQRect().center());
+    EXPECT_EQ(chosen, 1);
+    EXPECT_FALSE(window.Engine()->Visible());
+    EXPECT_FALSE(window.skinForm->SkinMenuOpen());
+
+    // Resting on the row opens the submenu after the delay.
+    window.skinForm->ShowSystemMenuAt(QRect(window.form.mapToGlobal(QPoint(50, 10)), QSize()));
+    first = window.Engine()->Popups().front();
+    first->HoverAt(looksRow.center());
+    EXPECT_EQ(window.Engine()->Popups().size(), 1u);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.Engine()->Popups().size() == 2u; }, 2000));
+    window.Engine()->CloseMenus();
+    window.skinForm->SetSystemMenu(nullptr);
+}
