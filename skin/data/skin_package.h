@@ -27,6 +27,12 @@ public:
     using SkinPackageError::SkinPackageError;
 };
 
+// A picture that a skin definition names but that is missing or unreadable.
+class MissingSkinPictureError : public SkinPackageError {
+public:
+    using SkinPackageError::SkinPackageError;
+};
+
 // A package or compressed skin of a version newer than the reader knows.
 class UnsupportedSkinVersionError : public SkinPackageError {
 public:

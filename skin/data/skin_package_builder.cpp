@@ -46,7 +46,8 @@ QImage LoadPicture(const QDir& folder, const QString& name)
     QImageReader reader(path);
     QImage image = reader.read();
     if (image.isNull())
-        Fail(QStringLiteral("cannot load picture '%1': %2").arg(path, reader.errorString()));
+        throw MissingSkinPictureError(
+            QStringLiteral("cannot load picture '%1': %2").arg(path, reader.errorString()).toStdString());
     return image;
 }
 

@@ -204,6 +204,10 @@ TEST(SkinData, FailedLoadsKeepTheSkinInUse)
     ExpectKept(data, "Good");
     data.LoadCompressedStoredSkin(*good);
     ExpectLoaded(data, "Good");
+    // Handed over as the stored skin, a refused one is not taken either.
+    data.SetCompressedStoredSkin(good.get());
+    EXPECT_THROW(data.SetCompressedStoredSkin(&corrupt), EDecompressionError);
+    EXPECT_EQ(data.CompressedStoredSkin(), good.get());
 
     TbsCompressedStoredSkin truncated;
     truncated.SetCompressedData(good->CompressedData().first(good->CompressedData().size() / 3));
