@@ -3,6 +3,7 @@
 #include "app/window/form1.h"
 #include "app/window/lumeno_command_line.h"
 #include "app/window/skin_choice.h"
+#include "app/window/skin_load_failure.h"
 #include "base/lumeno_version.h"
 #include "skin/accessibility/skin_accessibility.h"
 #include "skins/built_in_skins.h"
@@ -108,8 +109,7 @@ void ReportStartSkinError(TForm1& form, const StartSkin& start, bool interactive
         kDefaultBuiltInSkinName);
     if (!interactive || !start.fromCommandLine)
         return;
-    auto* box = new QMessageBox(QMessageBox::Warning, TForm1::Caption(),
-        QStringLiteral("The skin %1 cannot be used: %2\nLumeno uses its built-in skin.").arg(start.choice, start.error),
+    auto* box = new QMessageBox(QMessageBox::Warning, TForm1::Caption(), SkinLoadFailureMessage(start.choice, start.error),
         QMessageBox::Ok, &form);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();

@@ -5,6 +5,9 @@
 #include "app/text/delimiter_scan.h"
 #include "app/window/background_shuffle.h"
 #include "app/window/command_shortcut.h"
+#include "app/window/skin_file_drop.h"
+#include "app/window/skin_switch.h"
+#include "app/window/skin_system_menu.h"
 #include "base/random_generator.h"
 #include "skin/accessibility/accessible_names.h"
 #include "skin/controls/align_layout.h"
@@ -180,6 +183,7 @@ TForm1::TForm1(QWidget* parent, const QString& adHost)
 
     BindSkin();
     LoadStoredSkin();
+    OfferSkinChoice();
     ConnectHandlers();
     SetTabOrder();
     AddShortcuts();
@@ -316,6 +320,12 @@ void TForm1::LoadStoredSkin()
     } catch (const std::exception& error) {
         ReportError(QString::fromUtf8(error.what()));
     }
+}
+
+void TForm1::OfferSkinChoice()
+{
+    new SkinSystemMenu(*this);
+    new SkinFileDrop(*this, [this](const QString& path) { SwitchSkin(*this, path); });
 }
 
 void TForm1::ConnectHandlers()
@@ -478,8 +488,13 @@ void TForm1::RunHandler(void (TForm1::*handler)())
 
 void TForm1::ReportError(const QString& message)
 {
+    ShowErrorBox(ErrorBoxText(message));
+}
+
+void TForm1::ShowErrorBox(const QString& text)
+{
     if (m_errorReporter)
-        m_errorReporter(QGuiApplication::applicationDisplayName(), ErrorBoxText(message));
+        m_errorReporter(QGuiApplication::applicationDisplayName(), text);
 }
 
 void TForm1::showEvent(QShowEvent* event)

@@ -95,6 +95,8 @@ public:
     void RunHandler(void (TForm1::*handler)());
     void SetErrorReporter(ErrorReporter reporter) { m_errorReporter = std::move(reporter); }
     void ReportError(const QString& message);
+    // Shows text in the window's error box as it stands.
+    void ShowErrorBox(const QString& text);
 
     // The shuffle runs off the user-interface thread; until its result is in
     // place the commands are disabled and the cursor shows that work goes on.
@@ -109,6 +111,8 @@ private:
     void BuildStrips();
     void BindSkin();
     void LoadStoredSkin();
+    // The skin can be changed from the system menu and by dropping a skin file.
+    void OfferSkinChoice();
     void ConnectHandlers();
     void SetTabOrder();
     void AddShortcuts();

@@ -1,6 +1,7 @@
 #include "app/window/skin_choice.h"
 
 #include "app/window/form1.h"
+#include "app/window/skin_load_failure.h"
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/skin_data.h"
 #include "skins/built_in_skins.h"
@@ -15,11 +16,6 @@ namespace {
 constexpr char kChoiceProperty[] = "lumenoSkinChoice";
 constexpr char kFileSkinName[] = "skinFromFile";
 
-QString ReasonOf(const std::exception& error)
-{
-    const QString reason = QString::fromUtf8(error.what());
-    return reason.isEmpty() ? QStringLiteral("unknown error") : reason;
-}
 
 // The built-in skins share the form's own stored skin; its bytes change only
 // when the skin data took the new ones.
@@ -32,7 +28,7 @@ QString ApplyBuiltInSkin(TForm1& form, const QString& name)
         form.bsSkinData1->SetCompressedStoredSkin(&stored);
     } catch (const std::exception& error) {
         stored.SetCompressedData(previous);
-        return ReasonOf(error);
+        return SkinLoadFailureReason(error);
     }
     return {};
 }
@@ -41,6 +37,9 @@ QString ApplyBuiltInSkin(TForm1& form, const QString& name)
 // file shown before, so switching back and forth keeps one at most.
 QString ApplySkinFile(TForm1& form, const QString& path)
 {
+    const QFileInfo file(path);
+    if (!file.isFile() || !file.isReadable())
+        return QStringLiteral("文件不存在或无法读取");
     auto stored = std::make_unique<TbsCompressedStoredSkin>();
     try {
         if (path.endsWith(QStringLiteral(".ini"), Qt::CaseInsensitive))
@@ -49,7 +48,7 @@ QString ApplySkinFile(TForm1& form, const QString& path)
             stored->LoadFromCompressedFile(path);
         form.bsSkinData1->SetCompressedStoredSkin(stored.get());
     } catch (const std::exception& error) {
-        return ReasonOf(error);
+        return SkinLoadFailureReason(error);
     }
     delete form.findChild<TbsCompressedStoredSkin*>(QLatin1String(kFileSkinName), Qt::FindDirectChildrenOnly);
     stored->setObjectName(QLatin1String(kFileSkinName));
@@ -62,7 +61,7 @@ QString ApplySkinFile(TForm1& form, const QString& path)
 QString ApplySkinChoice(TForm1& form, const QString& choice)
 {
     if (choice.trimmed().isEmpty())
-        return QStringLiteral("no skin was named");
+        return QStringLiteral("没有指定皮肤");
     const QString reason = IsBuiltInSkinName(choice) ? ApplyBuiltInSkin(form, choice) : ApplySkinFile(form, choice);
     if (reason.isEmpty())
         form.setProperty(kChoiceProperty, choice);

@@ -14,7 +14,8 @@ class TForm1;
 // Gives the window the chosen skin at once: the frame, its objects and
 // region, every control and any open menu follow, and the articles, their
 // selections and scroll positions stay. Returns an empty string on success,
-// else why the skin cannot be used; the window then keeps the skin it has.
+// else why the skin cannot be used (in the window's language, see
+// skin_load_failure.h); the window then keeps the skin it has.
 QString ApplySkinChoice(TForm1& form, const QString& choice);
 
 // The choice the window's skin came from; the default built-in name until

@@ -1,0 +1,325 @@
+#include "app/window/form1.h"
+#include "app/window/skin_choice.h"
+#include "app/window/skin_switch.h"
+#include "app/window/skin_system_menu.h"
+#include "skin/controls/scroll_bar.h"
+#include "skin/controls/skin_memo.h"
+#include "skin/data/compressed_stored_skin.h"
+#include "skin/data/skin_compression.h"
+#include "skin/data/skin_data.h"
+#include "skin/data/skin_package.h"
+#include "skin/frame/skin_form.h"
+#include "skin/menus/skin_menu.h"
+#include "skin/menus/skin_popup_window.h"
+#include "skins/built_in_skins.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTest>
+#include <QUrl>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The built-in skin with another name and a larger memo font, so that a
+// switch visibly relays out the memos.
+QByteArray VariantSkinFile()
+{
+    SkinPackage package = ReadSkinPackage(DecompressSkinPackage(BuiltInSkinCompressedData(kDefaultBuiltInSkinName)));
+    QByteArray& text = package.definitionText;
+    text.replace("skinname=Lumeno Light", "skinname=Variant");
+    const qsizetype memo = text.indexOf("[memo]");
+    const qsizetype height = text.indexOf("fontheight=14", memo);
+    EXPECT_TRUE(memo >= 0 && height > memo);
+    text.replace(height, 13, "fontheight=23");
+    TbsCompressedStoredSkin stored;
+    stored.SetCompressedData(CompressSkinPackage(WriteSkinPackage(package)));
+    QByteArray file;
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::WriteOnly);
+    stored.WriteFramed(buffer);
+    return file;
+}
+
+QStringList Captions(const TbsMenuItem& menu)
+{
+    QStringList captions;
+    for (int i = 0; i < menu.Count(); ++i)
+        captions << (menu.Items(i)->Checked() ? QStringLiteral("✓") : QString()) + menu.Items(i)->Caption();
+    return captions;
+}
+
+// Where a memo's view stands: the text position at its top-left corner and
+// the selection.
+struct MemoView {
+    int top;
+    int anchor;
+    int position;
+    bool operator==(const MemoView&) const = default;
+};
+
+MemoView ViewOf(const TbsSkinMemo& memo)
+{
+    QPlainTextEdit* editor = memo.Editor();
+    const QTextCursor cursor = editor->textCursor();
+    return { editor->cursorForPosition(QPoint(1, 1)).position(), cursor.anchor(), cursor.position() };
+}
+
+class SkinSwitchTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QApplication::setApplicationDisplayName(TForm1::Caption());
+        form.SetErrorReporter([this](const QString&, const QString& message) { messages << message; });
+        menu = form.findChild<SkinSystemMenu*>();
+        ASSERT_NE(menu, nullptr);
+        menu->AskForSkinFile = [this] { return fileToOpen; };
+        ASSERT_TRUE(folder.isValid());
+        // Choices are remembered in this test's own settings.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+
+    static QString Remembered() { return RememberedSkinChoice(QSettings(QStringLiteral("Lumeno"), QStringLiteral("Lumeno"))); }
+
+    QString Write(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    TbsSkinMenu* Engine() { return TbsSkinMenu::Of(&form); }
+
+    // Opens the system menu on the caption and, from it, the "皮肤" submenu.
+    TbsSkinPopupWindow* OpenSkinsSubmenu()
+    {
+        form.bsSkinForm1->ShowSystemMenuAt(QRect(form.mapToGlobal(QPoint(120, 12)), QSize()));
+        if (!Engine()->Visible())
+            return nullptr;
+        TbsSkinPopupWindow* first = Engine()->Popups().front();
+        for (std::size_t i = 0; i < first->Items().size(); ++i) {
+            if (first->Items()[i].menuItem == &menu->Skins()) {
+                const QPoint row = first->Items()[i].rect.ToQRect().center();
+                first->HoverAt(row);
+                QTest::mouseClick(first, Qt::LeftButton, {}, row);
+            }
+        }
+        return Engine()->Popups().size() == 2 ? Engine()->Popups().back() : nullptr;
+    }
+
+    // Chooses a row of the "皮肤" submenu and lets the window carry it out.
+    void ChooseSkinRow(int index)
+    {
+        TbsSkinPopupWindow* skins = OpenSkinsSubmenu();
+        ASSERT_NE(skins, nullptr);
+        QTest::mouseClick(skins, Qt::LeftButton, {}, skins->Items()[static_cast<std::size_t>(index)].rect.ToQRect().center());
+        EXPECT_FALSE(Engine()->Visible());
+        QCoreApplication::processEvents();
+    }
+
+    // Sends a drag of data over point of the window and drops it there.
+    void Drop(QMimeData* data, const QPoint& point)
+    {
+        QWindow* window = form.windowHandle();
+        QDragEnterEvent enter(point, Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(window, &enter);
+        QDragMoveEvent move(point, Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(window, &move);
+        QDropEvent drop(point, Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(window, &drop);
+        QCoreApplication::processEvents();
+    }
+
+    void DropFile(const QString& path)
+    {
+        QMimeData data;
+        data.setUrls({ QUrl::fromLocalFile(path) });
+        data.setText(path);
+        Drop(&data, form.Memo1->mapTo(&form, form.Memo1->rect().center()));
+    }
+
+    TForm1 form;
+    SkinSystemMenu* menu { nullptr };
+    QString fileToOpen;
+    QStringList messages;
+    QTemporaryDir folder;
+};
+
+} // namespace
+
+TEST_F(SkinSwitchTest, TheSystemMenuListsTheSkinsAndAFileAndChoosingSwitchesAndIsRemembered)
+{
+    TbsSkinPopupWindow* skins = OpenSkinsSubmenu();
+    ASSERT_NE(skins, nullptr);
+    // The frame's standard rows stay as they are, around the window's own.
+    EXPECT_EQ(Captions(*form.bsSkinForm1->SystemMenu()),
+        (QStringList { "最小化(&N)", "最大化(&X)", "-", "皮肤", "-", "关闭(&C)" }));
+    EXPECT_EQ(Captions(menu->Skins()), (QStringList { "✓Lumeno Light", "Lumeno Dark", "-", "打开皮肤文件…" }));
+    Engine()->CloseMenus();
+
+    ChooseSkinRow(1);
+    EXPECT_EQ(form.bsSkinData1->SkinName(), "Lumeno Dark");
+    EXPECT_EQ(Remembered(), "dark");
+    ASSERT_NE(OpenSkinsSubmenu(), nullptr);
+    EXPECT_EQ(Captions(menu->Skins()), (QStringList { "Lumeno Light", "✓Lumeno Dark", "-", "打开皮肤文件…" }));
+    Engine()->CloseMenus();
+
+    const int objects = static_cast<int>(form.bsSkinForm1->Objects().size());
+    fileToOpen = Write("variant.skn", VariantSkinFile());
+    ChooseSkinRow(3);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+    EXPECT_EQ(form.bsSkinData1->SkinName(), "Variant");
+    EXPECT_EQ(Remembered(), fileToOpen);
+    EXPECT_TRUE(form.bsSkinForm1->Skinned());
+    EXPECT_EQ(static_cast<int>(form.bsSkinForm1->Objects().size()), objects);
+    EXPECT_FALSE(form.mask().isEmpty());
+    EXPECT_EQ(form.bsSkinForm1->ClientArea()->size(), QSize(745, 528));
+    for (TbsSkinMemo* memo : { form.Memo1, form.Memo2 })
+        EXPECT_EQ(memo->Editor()->font().pixelSize(), 23) << memo->objectName().toStdString();
+    // A file in use leaves no built-in skin checked.
+    ASSERT_NE(OpenSkinsSubmenu(), nullptr);
+    EXPECT_EQ(Captions(menu->Skins()), (QStringList { "Lumeno Light", "Lumeno Dark", "-", "打开皮肤文件…" }));
+    Engine()->CloseMenus();
+
+    ChooseSkinRow(0);
+    EXPECT_EQ(form.bsSkinData1->SkinName(), "Lumeno Light");
+    EXPECT_EQ(Remembered(), "light");
+    EXPECT_NE(form.Memo1->Editor()->font().pixelSize(), 23);
+    ASSERT_NE(OpenSkinsSubmenu(), nullptr);
+    EXPECT_EQ(Captions(menu->Skins()).first(), "✓Lumeno Light");
+    Engine()->CloseMenus();
+
+    // A cancelled dialog changes nothing.
+    fileToOpen.clear();
+    ChooseSkinRow(3);
+    EXPECT_EQ(form.bsSkinData1->SkinName(), "Lumeno Light");
+    EXPECT_EQ(Remembered(), "light");
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(SkinSwitchTest, ASkinThatFailsToLoadIsReportedWithItsFileAndReasonAndTheSkinInUseStays)
+{
+    fileToOpen = Write("variant.skn", VariantSkinFile());
+    ChooseSkinRow(3);
+    ASSERT_EQ(form.bsSkinData1->SkinName(), "Variant");
+    TbsCompressedStoredSkin* inUse = form.bsSkinData1->CompressedStoredSkin();
+
+    const QByteArray good = VariantSkinFile();
+    QByteArray newer = good;
+    newer[0] = 4;
+    QDir(folder.path()).mkdir("nopictures");
+    const QString noPictures = Write("nopictures/skin.ini",
+        "[VERSION]\nskinname=x\n[PICTURES]\npicture=frame.bmp\n[FORMINFO]\n[SKINOBJECTS]\n[SKINCONTROLS]\n");
+    const struct {
+        QString path;
+        QString reason;
+    } failures[] = {
+        { Write("corrupt.skn", "not a skin at all"), "文件不是皮肤文件" },
+        { Write("truncated.skn", good.first(good.size() / 2)), "文件不是皮肤文件，或已损坏、不完整" },
+        { Write("newer.skn", newer), "皮肤的版本 4 比本程序能读的版本 3 新" },
+        { noPictures, "皮肤缺少图片" },
+        { folder.filePath("gone.skn"), "文件不存在或无法读取" },
+    };
+    for (const auto& failure : failures) {
+        messages.clear();
+        fileToOpen = failure.path;
+        ChooseSkinRow(3);
+        ASSERT_EQ(messages.size(), 1) << failure.path.toStdString();
+        EXPECT_TRUE(messages[0].startsWith(QStringLiteral("无法使用皮肤文件“%1”：").arg(failure.path))) << messages[0].toStdString();
+        EXPECT_TRUE(messages[0].contains(failure.reason)) << messages[0].toStdString();
+        EXPECT_TRUE(messages[0].endsWith("当前的皮肤保持不变。")) << messages[0].toStdString();
+        EXPECT_EQ(form.bsSkinData1->SkinName(), "Variant");
+        EXPECT_EQ(form.bsSkinData1->CompressedStoredSkin(), inUse);
+        EXPECT_TRUE(form.bsSkinForm1->Skinned());
+        EXPECT_EQ(Remembered(), folder.filePath("variant.skn"));
+    }
+
+    // Dropped on the window, a file that is no skin is refused the same way.
+    messages.clear();
+    DropFile(Write("article.txt", "一篇文章。"));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains("article.txt"));
+    EXPECT_EQ(form.bsSkinData1->CompressedStoredSkin(), inUse);
+    EXPECT_EQ(form.Memo1->Text(), "") << "the dropped file's name went into the memo";
+}
+
+TEST_F(SkinSwitchTest, ASkinFileDroppedOnTheWindowIsTakenAndTextDropsStillReachTheMemo)
+{
+    DropFile(Write("variant.skn", VariantSkinFile()));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+    EXPECT_EQ(form.bsSkinData1->SkinName(), "Variant");
+    EXPECT_EQ(form.Memo1->Text(), "");
+
+    QMimeData text;
+    text.setText(QStringLiteral("拖进来的文章。"));
+    Drop(&text, form.Memo1->mapTo(&form, form.Memo1->rect().center()));
+    EXPECT_EQ(form.Memo1->Text(), QStringLiteral("拖进来的文章。"));
+    EXPECT_EQ(form.bsSkinData1->SkinName(), "Variant");
+}
+
+TEST_F(SkinSwitchTest, ASwitchKeepsTextSelectionAndScrollPositionsAndPaintsOnlyTheFinishedWindow)
+{
+    QString article;
+    for (int i = 0; i < 400; ++i)
+        article += QStringLiteral("第%1句，这是一篇很长的文章中的一句话，用来把备忘录撑满。\n").arg(i);
+    form.Memo1->SetText(article);
+    form.Memo2->SetText(article + article);
+    for (TbsSkinMemo* memo : { form.Memo1, form.Memo2 }) {
+        QPlainTextEdit* editor = memo->Editor();
+        QTextCursor cursor = editor->textCursor();
+        cursor.setPosition(article.size() / 2);
+        cursor.setPosition(article.size() / 2 + 40, QTextCursor::KeepAnchor);
+        editor->setTextCursor(cursor);
+        editor->verticalScrollBar()->setValue(editor->verticalScrollBar()->maximum() / 3);
+    }
+    QCoreApplication::processEvents();
+    const MemoView before1 = ViewOf(*form.Memo1);
+    const MemoView before2 = ViewOf(*form.Memo2);
+    ASSERT_GT(before1.top, 0);
+
+    // Nothing of the window is painted while the skin changes under it.
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    qApp->installEventFilter(&counter);
+    ASSERT_TRUE(SwitchSkin(form, Write("variant.skn", VariantSkinFile())));
+    qApp->removeEventFilter(&counter);
+    EXPECT_EQ(counter.paints, 0);
+    ASSERT_EQ(form.Memo1->Editor()->font().pixelSize(), 23);
+    QCoreApplication::processEvents();
+
+    for (const auto& [memo, before] : { std::pair { form.Memo1, before1 }, std::pair { form.Memo2, before2 } }) {
+        const QString name = memo->objectName();
+        EXPECT_EQ(memo->Text(), name == "Memo1" ? article : article + article);
+        const MemoView after = ViewOf(*memo);
+        EXPECT_EQ(after.anchor, before.anchor) << name.toStdString();
+        EXPECT_EQ(after.position, before.position) << name.toStdString();
+        // The line that was at the top is at the top again.
+        const QTextBlock block = memo->Editor()->document()->findBlock(before.top);
+        EXPECT_EQ(memo->Editor()->document()->findBlock(after.top).blockNumber(), block.blockNumber()) << name.toStdString();
+        // The linked bar follows the editor.
+        EXPECT_EQ(memo->VScrollBar()->Position(), memo->Editor()->verticalScrollBar()->value()) << name.toStdString();
+    }
+
+    ASSERT_TRUE(SwitchSkin(form, QStringLiteral("light")));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ViewOf(*form.Memo1), before1);
+    EXPECT_EQ(ViewOf(*form.Memo2), before2);
+}
