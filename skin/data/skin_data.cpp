@@ -5,12 +5,11 @@
 #include "skin/data/skin_compression.h"
 #include "skin/data/skin_budgets.h"
 #include "skin/data/skin_messages.h"
+#include "skin/data/skin_message_route.h"
 #include "skin/data/skin_package.h"
 #include "skin/data/skin_text_codec.h"
 #include "skin/data/skin_values.h"
 
-#include <QApplication>
-#include <QWidget>
 #include <algorithm>
 #include <new>
 
@@ -242,24 +241,6 @@ void TbsSkinData::FreeDefinitions()
 
 void TbsSkinData::SendSkinDataMessage(QEvent::Type message)
 {
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
-        return;
-
-    auto* const owner = qobject_cast<QWidget*>(parent());
-    QWidget* const ownerForm = owner && owner->isWindow() ? owner : nullptr;
-    // A receiver may close other windows while it handles the message.
-    QList<QPointer<QWidget>> recipients;
-    if (ownerForm)
-        recipients.append(ownerForm);
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget != ownerForm)
-            recipients.append(widget);
-    }
-
-    for (const QPointer<QWidget>& recipient : recipients) {
-        if (!recipient)
-            continue;
-        TbsSkinDataEvent event(message, this);
-        QCoreApplication::sendEvent(recipient, &event);
-    }
+    if (const SkinMessageRoute route = CurrentSkinMessageRoute())
+        route(*this, message);
 }

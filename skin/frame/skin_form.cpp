@@ -1,7 +1,5 @@
 #include "skin/frame/skin_form.h"
 
-#include "skin/menus/popup_look.h"
-
 #include "skin/controls/skin_control.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
@@ -10,6 +8,7 @@
 #include "skin/frame/frame_hit_test.h"
 #include "skin/frame/frame_move_size_loop.h"
 #include "skin/frame/frame_object.h"
+#include "skin/frame/skin_message_broadcast.h"
 #include "skin/frame/system_menu.h"
 #include "skin/menus/skin_menu.h"
 #include "skin/menus/skin_popup_menu.h"
@@ -44,6 +43,7 @@ TbsSkinForm::TbsSkinForm(QWidget* form)
     , m_defMenuItemFont(DefaultMenuItemFont())
 {
     Q_ASSERT(form);
+    InstallSkinMessageBroadcast();
     Attach();
 }
 

@@ -294,8 +294,8 @@ TEST(SkinFormFrame, OpacityAndFadeIn)
     framed.form.hide();
     framed.controller->SetAlphaBlendAnimation(true);
     framed.form.show();
-    QTest::qWait(20);
-    EXPECT_NEAR(framed.form.windowOpacity(), 200 / 255.0, 0.01) << "the fade ends at the window's opacity";
+    const auto faded = [&framed] { return qAbs(framed.form.windowOpacity() - 200 / 255.0) < 0.01; };
+    EXPECT_TRUE(QTest::qWaitFor(faded, 2000)) << "the fade ends at the window's opacity";
 }
 
 TEST(SkinFormFrame, FixedSizeFormRollsUpOnACaptionDoubleClick)

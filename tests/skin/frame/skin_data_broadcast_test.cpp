@@ -3,6 +3,7 @@
 #include "skin/data/resource_str_data.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
+#include "skin/frame/skin_message_broadcast.h"
 #include "tests/skin/data/test_skin_package.h"
 
 #include <QWidget>
@@ -55,6 +56,7 @@ class SkinDataMessages : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        InstallSkinMessageBroadcast();
         for (auto* window : { &other, &owner, &last })
             log.Watch(window);
     }
