@@ -250,11 +250,11 @@ SkinBorderStrips ComposeSkinBorders(const QImage& picture, const SkinPieceGeomet
 
 void DrawSkinBorders(QPainter& painter, const QRect& frame, const SkinBorderStrips& strips)
 {
-    const int sideTop = frame.top() + strips.top.height();
+    const int sideTop = frame.top() + LogicalSize(strips.top).height();
     painter.drawImage(frame.topLeft(), strips.top);
     painter.drawImage(frame.left(), sideTop, strips.left);
-    painter.drawImage(frame.left() + frame.width() - strips.right.width(), sideTop, strips.right);
-    painter.drawImage(frame.left(), frame.top() + frame.height() - strips.bottom.height(), strips.bottom);
+    painter.drawImage(frame.left() + frame.width() - LogicalSize(strips.right).width(), sideTop, strips.right);
+    painter.drawImage(frame.left(), frame.top() + frame.height() - LogicalSize(strips.bottom).height(), strips.bottom);
 }
 
 void FillSkinBackground(QImage& destination, const QImage& picture, const SkinRect& piece, const SkinRect& origin,

@@ -1,5 +1,9 @@
 #include "skin/draw/engine_bitmap.h"
 
+#include "skin/draw/whole_pixel_scaling.h"
+
+#include <QPainter>
+
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -65,7 +69,57 @@ int StretchedIndex(int targetIndex, int from, int to)
     return static_cast<int>((2 * static_cast<qint64>(targetIndex) + 1) * from / (2 * static_cast<qint64>(to)));
 }
 
+// Destination or source at a higher pixel ratio: the visible part of the
+// target is drawn at 1x (stretched or tiled by draw1x on a bitmap whose origin
+// is the visible part's top-left) and enlarged by whole pixels, so the result
+// is the 1x one with every pixel repeated.
+template <typename Draw1x>
+void DrawThrough1x(QImage& destination, const QRect& target, Draw1x draw1x)
+{
+    QRect const visible = target & LogicalRect(destination);
+    if (visible.isEmpty())
+        return;
+    QImage logical = MakeSkinBitmap(visible.width(), visible.height());
+    draw1x(logical, target.translated(-visible.topLeft()));
+    QPainter painter(&destination);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(visible.topLeft(), ScaleByWholePixels(logical, WholePixelRatio(destination.devicePixelRatio())));
+}
+
+// A source face of a higher ratio read in logical pixels.
+QImage SourceAt1x(const QImage& source)
+{
+    if (source.devicePixelRatio() == 1.0)
+        return source;
+    QImage logical = source.scaled(LogicalSize(source));
+    logical.setDevicePixelRatio(1);
+    return logical;
+}
+
+bool AtHigherRatio(const QImage& image)
+{
+    return image.devicePixelRatio() != 1.0;
+}
+
 } // namespace
+
+QSize LogicalSize(const QImage& image)
+{
+    return image.deviceIndependentSize().toSize();
+}
+
+QRect LogicalRect(const QImage& image)
+{
+    return QRect(QPoint(0, 0), LogicalSize(image));
+}
+
+QImage LogicalCopy(const QImage& image, const QRect& area)
+{
+    const int ratio = WholePixelRatio(image.devicePixelRatio());
+    QImage part = image.copy(QRect(area.topLeft() * ratio, area.size() * ratio));
+    part.setDevicePixelRatio(image.devicePixelRatio());
+    return part;
+}
 
 QImage MakeSkinBitmap(int width, int height, QRgb fill)
 {
@@ -78,9 +132,9 @@ QImage MakeSkinBitmap(int width, int height, QRgb fill)
 
 void SetSkinBitmapSize(QImage& image, int width, int height)
 {
-    if (image.width() == width && image.height() == height && image.format() == kSkinBitmapFormat)
+    if (LogicalSize(image) == QSize(width, height) && image.format() == kSkinBitmapFormat)
         return;
-    image = MakeSkinBitmap(width, height);
+    image = ScaleByWholePixels(MakeSkinBitmap(width, height), WholePixelRatio(image.devicePixelRatio()));
 }
 
 QImage ToSkinBitmap(const QImage& picture)
@@ -100,6 +154,20 @@ void DrawPiece(QImage& destination, const QRect& target, const QImage& source, c
 {
     if (target.isEmpty() || piece.isEmpty() || source.isNull())
         return;
+    if (AtHigherRatio(destination) || AtHigherRatio(source)) {
+        if (source.devicePixelRatio() == destination.devicePixelRatio() && target.size() == piece.size()) {
+            // A face of the same ratio is copied pixel for pixel.
+            const int ratio = WholePixelRatio(source.devicePixelRatio());
+            QPainter painter(&destination);
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.drawImage(QRectF(target), source, QRectF(QRect(piece.topLeft() * ratio, piece.size() * ratio)));
+            return;
+        }
+        const QImage logicalSource = SourceAt1x(source);
+        DrawThrough1x(destination, target,
+            [&](QImage& logical, const QRect& at) { DrawPiece(logical, at, logicalSource, piece); });
+        return;
+    }
     QRect const visible = target & destination.rect();
     if (visible.isEmpty())
         return;
@@ -135,6 +203,12 @@ void TilePiece(QImage& destination, const QRect& area, const QImage& source, con
 {
     if (area.isEmpty() || piece.isEmpty() || source.isNull())
         return;
+    if (AtHigherRatio(destination) || AtHigherRatio(source)) {
+        const QImage logicalSource = SourceAt1x(source);
+        DrawThrough1x(destination, area,
+            [&](QImage& logical, const QRect& at) { TilePiece(logical, at, logicalSource, piece); });
+        return;
+    }
     QRect const visible = area & destination.rect();
     if (visible.isEmpty())
         return;

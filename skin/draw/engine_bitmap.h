@@ -11,9 +11,10 @@
 // A fresh bitmap of the given size, every pixel set to fill (0x00RRGGBB).
 QImage MakeSkinBitmap(int width, int height, QRgb fill = 0);
 
-// Gives image the size width x height in the engine's format. An image that
-// already has that size and format keeps its pixels (callers rely on this to
-// draw over a prepared background); otherwise it is replaced by a black one.
+// Gives image the logical size width x height in the engine's format. An
+// image that already has that size and format keeps its pixels (callers rely
+// on this to draw over a prepared background); otherwise it is replaced by a
+// black one of the same pixel ratio.
 void SetSkinBitmapSize(QImage& image, int width, int height);
 
 // The picture in the engine's format (no copy when it already is).
@@ -27,6 +28,18 @@ inline QRect RectFromEdges(int left, int top, int right, int bottom)
 {
     return QRect(left, top, right - left, bottom - top);
 }
+
+// A face drawn for a screen of a higher whole pixel ratio carries that ratio
+// (QImage::devicePixelRatio) and has ratio x ratio pixels for each logical
+// pixel. Every routine here takes rectangles and positions in logical pixels
+// and gives such a face the 1x result with each pixel repeated; the pixel
+// rows (SkinRow) are the device pixels.
+
+// The bitmap's size and rectangle in logical pixels.
+QSize LogicalSize(const QImage& image);
+QRect LogicalRect(const QImage& image);
+// The part of image under the logical rectangle area, at image's ratio.
+QImage LogicalCopy(const QImage& image, const QRect& area);
 
 // The pixels of a row of a skin bitmap (one in the engine's format), without
 // the per-pixel checks of QImage::pixel().

@@ -15,6 +15,7 @@ QImage TurnLeft(const QImage& source)
         for (int x = 0; x < width; ++x)
             SkinRow(turned, width - 1 - x)[y] = row[x];
     }
+    turned.setDevicePixelRatio(from.devicePixelRatio());
     return turned;
 }
 
@@ -29,6 +30,7 @@ QImage TurnRight(const QImage& source)
         for (int x = 0; x < width; ++x)
             SkinRow(turned, x)[height - 1 - y] = row[x];
     }
+    turned.setDevicePixelRatio(from.devicePixelRatio());
     return turned;
 }
 
@@ -38,5 +40,6 @@ QImage FlipVertically(const QImage& source)
     QImage flipped = MakeSkinBitmap(from.width(), from.height());
     for (int y = 0; y < from.height(); ++y)
         std::memcpy(SkinRow(flipped, from.height() - 1 - y), SkinRow(from, y), sizeof(QRgb) * from.width());
+    flipped.setDevicePixelRatio(from.devicePixelRatio());
     return flipped;
 }

@@ -1,8 +1,12 @@
 #include "skin/draw/whole_pixel_scaling.h"
 
 #include "gui_application.h"
+#include "skin/draw/compose_skin_image.h"
+#include "skin/draw/engine_bitmap.h"
+#include "skin/draw/keyed_copy.h"
 
 #include <QPainter>
+#include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -115,4 +119,34 @@ TEST(WholePixelScaling, PiecesLandPixelForPixelOnAnEnlargedDevice)
     EXPECT_EQ(device.pixel(5, 6) & 0xFFFFFFu, 0u) << "nothing left of the piece";
     EXPECT_EQ(device.pixel(12, 9) & 0xFFFFFFu, 0u) << "nothing right of or below the piece";
     EXPECT_EQ(cache.Count(), 1) << "the piece came from the cached enlargement";
+}
+
+// The engine's copies onto a face of ratio 2 give the 1x result with every
+// pixel doubled: unstretched, stretched, tiled, keyed, and a whole nine-piece
+// face sized in place.
+TEST(WholePixelScaling, EngineCopiesOntoA2xFaceAreThe1xResultDoubled)
+{
+    EnsureGuiApplication();
+    const QImage picture = Numbered(9, 7);
+    const auto both = [](const std::function<void(QImage&)>& draw) {
+        QImage one = Numbered(12, 10);
+        QImage two = ScaleByWholePixels(one, 2);
+        draw(one);
+        draw(two);
+        EXPECT_EQ(two.deviceIndependentSize(), QSizeF(12, 10)) << "the face keeps its logical size";
+        return FirstUndoubled(two, QPoint(), one, 2);
+    };
+    EXPECT_EQ(both([&](QImage& face) { DrawPiece(face, QRect(-2, 3, 6, 4), picture, QRect(1, 1, 6, 4)); }), "");
+    EXPECT_EQ(both([&](QImage& face) { DrawPiece(face, QRect(1, 2, 11, 9), picture, QRect(2, 1, 5, 4)); }), "")
+        << "stretched";
+    EXPECT_EQ(both([&](QImage& face) { TilePiece(face, QRect(-1, 1, 14, 8), picture, QRect(3, 2, 4, 3)); }), "")
+        << "tiled";
+    EXPECT_EQ(both([&](QImage& face) { DrawKeyed(face, QPoint(2, -1), picture, picture.pixel(4, 4) & 0xFFFFFFu); }),
+        "")
+        << "keyed";
+    EXPECT_EQ(both([&](QImage& face) {
+        ComposeSkinImageStretched(face, picture, { 0, 0, 9, 7 }, { 2, 2, 6, 5 }, 12, 10, true);
+    }),
+        "")
+        << "nine pieces";
 }
