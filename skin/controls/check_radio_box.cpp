@@ -338,8 +338,8 @@ void TbsSkinCheckRadioBox::CreateControlDefaultImage(QImage& image)
     {
         QPainter painter(&image);
         if (!m_flat && (focused || m_mouseInside))
-            fallback::FrameRect(painter, image.rect(), SkinColorToQColor(clBtnShadow));
-        const QRect box(kBoxLeft, image.height() / 2 - kBoxSize / 2, kBoxSize, kBoxSize);
+            fallback::FrameRect(painter, LogicalRect(image), SkinColorToQColor(clBtnShadow));
+        const QRect box(kBoxLeft, LogicalSize(image).height() / 2 - kBoxSize / 2, kBoxSize, kBoxSize);
         fallback::FrameRect(painter, box, SkinColorToQColor(m_mouseInside ? clNavy : clBtnShadow));
 
         const QRect captionRect = CaptionRect();

@@ -1,16 +1,27 @@
 #include "skin/controls/fallback_drawing.h"
 
 #include "skin/controls/plain_look_colors.h"
+#include "skin/draw/engine_bitmap.h"
+#include "skin/draw/outline.h"
 #include "skin/draw/system_colors.h"
+#include "skin/draw/whole_pixel_scaling.h"
 
 #include <QPainter>
 
 namespace {
 
+// Inverts logical pixel (x, y): all its device pixels on a face of a higher ratio.
 void InvertPixel(QImage& image, int x, int y)
 {
-    if (image.rect().contains(x, y))
-        image.setPixel(x, y, image.pixel(x, y) ^ 0x00FFFFFFu);
+    if (!LogicalRect(image).contains(x, y))
+        return;
+    const int ratio = WholePixelRatio(image.devicePixelRatio());
+    for (int dy = 0; dy < ratio; ++dy) {
+        for (int dx = 0; dx < ratio; ++dx) {
+            const QPoint at(x * ratio + dx, y * ratio + dy);
+            image.setPixel(at, image.pixel(at) ^ 0x00FFFFFFu);
+        }
+    }
 }
 
 } // namespace
@@ -28,21 +39,12 @@ void PlainButtonFace(QPainter& painter, const QRect& rect, PlainLook look)
 
 void FrameRect(QPainter& painter, const QRect& rect, const QColor& color)
 {
-    Frame3D(painter, rect, color, color);
+    DrawOutline(painter, rect, color);
 }
 
 void Frame3D(QPainter& painter, const QRect& rect, const QColor& topLeft, const QColor& bottomRight)
 {
-    if (rect.width() <= 0 || rect.height() <= 0)
-        return;
-    const int left = rect.left();
-    const int top = rect.top();
-    const int right = rect.left() + rect.width();
-    const int bottom = rect.top() + rect.height();
-    painter.fillRect(QRect(left, top, rect.width(), 1), topLeft);
-    painter.fillRect(QRect(left, top, 1, rect.height()), topLeft);
-    painter.fillRect(QRect(left, bottom - 1, rect.width(), 1), bottomRight);
-    painter.fillRect(QRect(right - 1, top, 1, rect.height()), bottomRight);
+    DrawOutline3D(painter, rect, topLeft, bottomRight);
 }
 
 void DrawFocusRect(QImage& image, const QRect& rect)

@@ -2,6 +2,7 @@
 
 #include "skin/controls/fallback_drawing.h"
 #include "skin/controls/plain_look_colors.h"
+#include "skin/draw/whole_pixel_scaling.h"
 #include "skin/draw/skin_font.h"
 #include "skin/controls/skin_up_down.h"
 #include "skin/draw/system_colors.h"
@@ -444,7 +445,7 @@ QRect TbsSkinPageControl::TabsBand() const
 void TbsSkinPageControl::CreateControlDefaultImage(QImage& image)
 {
     QPainter painter(&image);
-    painter.fillRect(image.rect(), SkinColorToQColor(clBtnFace));
+    painter.fillRect(LogicalRect(image), SkinColorToQColor(clBtnFace));
     fallback::FrameRect(painter, PageArea().adjusted(-1, -1, 1, 1), SkinColorToQColor(clBtnShadow));
     painter.end();
     const int count = VisibleTabCount();
@@ -494,15 +495,15 @@ bool TbsSkinPageControl::DrawPageBackground(QImage& image) const
     image.fill(SkinColorToQColor(clBtnFace));
     const QImage background = SkinPicture(definition->bgPictureIndex);
     if (!background.isNull()) {
-        FillWithPiece(
-            image, image.rect(), background, background.rect(), definition->stretchEffect, definition->stretchType);
+        FillWithPiece(image, LogicalRect(image), background, background.rect(), definition->stretchEffect,
+            definition->stretchType);
         return true;
     }
     const SkinRect& skin = definition->skinRect;
     const QRect piece = definition->clientRect.Translated(skin.left, skin.top).ToQRect();
     // A stretched piece spans the whole control, so every page shows the same
     // part of it from its own top-left.
-    const QRect area = definition->stretchEffect ? QRect(QPoint(0, 0), size()) : image.rect();
+    const QRect area = definition->stretchEffect ? QRect(QPoint(0, 0), size()) : LogicalRect(image);
     FillWithPiece(
         image, area, SkinPicture(definition->pictureIndex), piece, definition->stretchEffect, definition->stretchType);
     return true;
@@ -519,10 +520,11 @@ void TbsSkinPageControl::CreateControlSkinImage(QImage& image)
     const QRect activeArea = active == -1 ? QRect() : TabFaceArea(active);
     // The selected tab covers the frame and the strip, so it is drawn last and
     // nothing under it is drawn at all.
-    const QRegion outsideActive = QRegion(image.rect()).subtracted(activeArea);
+    const QRegion outsideActive = QRegion(LogicalRect(image)).subtracted(activeArea);
     DrawSkinFrame(image, outsideActive);
     const QRect band = TabsBand();
-    QImage strip = TabsBackground();
+    // The tabs take captions: their strip is drawn at the face's ratio.
+    QImage strip = ScaleByWholePixels(TabsBackground(), WholePixelRatio(image.devicePixelRatio()));
     const int count = VisibleTabCount();
     for (int i = 0; i < count; ++i) {
         if (i != active)
@@ -595,7 +597,7 @@ QImage TbsSkinPageControl::UprightTabFace(int visibleIndex, const QSize& size) c
     }
     QImage face = MakeSkinBitmap(size.width(), size.height());
     QPainter painter(&face);
-    const QRect area = face.rect();
+    const QRect area = LogicalRect(face);
     if (active) {
         painter.fillRect(area, SkinColorToQColor(hasFocus() ? kPlainDownFill : kPlainHotFill));
         fallback::FrameRect(painter, area, SkinColorToQColor(clNavy));
@@ -618,7 +620,9 @@ void TbsSkinPageControl::DrawTab(QImage& target, const QPoint& origin, int visib
     QImage face = UprightTabFace(visibleIndex, UprightTabSize(m_tabPosition, rect));
     if (m_tabPosition == tpBottom)
         face = FlipVertically(face);
-    QRect content = face.rect();
+    // The caption is written at the ratio of the face the tab lands on.
+    face = ScaleByWholePixels(face, WholePixelRatio(target.devicePixelRatio()));
+    QRect content = LogicalRect(face);
     if (definition && !active && ActiveTabGrowth(*definition) != 0)
         content.translate(0, m_tabPosition == tpBottom ? -kInactiveCaptionDrop : kInactiveCaptionDrop);
     if (m_showCloseButtons) {
@@ -646,7 +650,7 @@ void TbsSkinPageControl::DrawTab(QImage& target, const QPoint& origin, int visib
     if (definition && definition->showFocus && active && hasFocus()) {
         const int dx = definition->focusOffsetX;
         const int dy = definition->focusOffsetY;
-        fallback::DrawFocusRect(face, face.rect().adjusted(dx, dy, -dx, -dy));
+        fallback::DrawFocusRect(face, LogicalRect(face).adjusted(dx, dy, -dx, -dy));
     }
     QPainter(&target).drawImage(rect.topLeft() - origin, face);
 }

@@ -239,10 +239,10 @@ void TbsSkinButton::CreateControlDefaultImage(QImage& image)
     const bool pressed = ShowsPressed();
     QPainter painter(&image);
     fallback::PlainButtonFace(
-        painter, image.rect(), pressed ? PlainLook::Down : ShowsActive() ? PlainLook::Hot : PlainLook::Normal);
+        painter, LogicalRect(image), pressed ? PlainLook::Down : ShowsActive() ? PlainLook::Hot : PlainLook::Normal);
     painter.setFont(DefaultFont());
     painter.setPen(SkinColorToQColor(isEnabled() ? DefaultFontColor() : clBtnShadow));
-    DrawCaptionAndGlyph(painter, image.rect(), pressed || ShowsActive(), pressed);
+    DrawCaptionAndGlyph(painter, LogicalRect(image), pressed || ShowsActive(), pressed);
 }
 
 void TbsSkinButton::CreateControlSkinImage(QImage& image)
@@ -299,7 +299,7 @@ void TbsSkinButton::CreateButtonImage(QImage& image, const SkinRect& faceRect, b
     if (m_useSkinSize || Mode() == CompositionMode::Full)
         CreateSkinFace(image, faceRect);
     else if (Mode() == CompositionMode::Fixed)
-        DrawPiece(image, image.rect(), m_picture, faceRect.ToQRect());
+        DrawPiece(image, LogicalRect(image), m_picture, faceRect.ToQRect());
     else
         ComposeSkinImageStretched(image, m_picture, faceRect, Piece().clientRect, width(), height(), true);
 

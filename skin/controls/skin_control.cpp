@@ -3,6 +3,7 @@
 #include "skin/draw/system_colors.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
+#include "skin/draw/whole_pixel_scaling.h"
 
 #include <QCoreApplication>
 #include <QPaintEvent>
@@ -117,7 +118,11 @@ QImage TbsSkinControl::RenderFace()
     // A skin data component that went away leaves nothing to draw from.
     if (!SkinDefinition())
         m_skinIndex = -1;
-    QImage face(size(), kFaceFormat);
+    // The face has the screen's whole pixel ratio: the skin's art enlarged by
+    // whole pixels, text drawn at the device's resolution.
+    const int ratio = WholePixelRatio(devicePixelRatio());
+    QImage face(size() * ratio, kFaceFormat);
+    face.setDevicePixelRatio(ratio);
     face.fill(Qt::black);
     PaintFace(face);
     return face;

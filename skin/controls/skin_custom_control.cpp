@@ -1,5 +1,6 @@
 #include "skin/controls/skin_custom_control.h"
 
+#include "skin/draw/whole_pixel_scaling.h"
 #include "skin/draw/system_colors.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/skin_font.h"
@@ -175,6 +176,8 @@ void TbsSkinCustomControl::PaintForcedBackground(QImage& face)
 void TbsSkinCustomControl::DrawSkinBorders(QImage& face)
 {
     SkinBorderStrips strips = ComposeSkinBorders(m_picture, m_piece, Target());
+    // The top strip may take a caption: it is drawn at the face's ratio.
+    strips.top = ScaleByWholePixels(strips.top, WholePixelRatio(face.devicePixelRatio()));
     CreateControlSkinImage(strips.top);
     QPainter painter(&face);
     ::DrawSkinBorders(painter, rect(), strips);
@@ -199,7 +202,7 @@ void TbsSkinCustomControl::CreateSkinFace(QImage& image, const SkinRect& faceRec
     if (face.isNull())
         return;
     if (m_mode == CompositionMode::Fixed) {
-        image = face;
+        image = ScaleByWholePixels(face, WholePixelRatio(image.devicePixelRatio()));
         return;
     }
     QPainter painter(&image);

@@ -3,6 +3,7 @@
 #include "skin/controls/edit_context_menu.h"
 #include "skin/controls/edit_skin_definition.h"
 #include "skin/controls/fallback_drawing.h"
+#include "skin/draw/engine_bitmap.h"
 #include "skin/draw/skin_font.h"
 #include "skin/draw/system_colors.h"
 #include "skin/data/control_definitions_edits.h"
@@ -240,9 +241,9 @@ void TbsSkinEdit::resizeEvent(QResizeEvent* event)
 void TbsSkinEdit::CreateControlDefaultImage(QImage& image)
 {
     QPainter painter(&image);
-    painter.fillRect(image.rect(), SkinColorToQColor(m_defaultColor));
-    fallback::FrameRect(painter, image.rect(), SkinColorToQColor(clBtnShadow));
-    fallback::FrameRect(painter, image.rect().adjusted(1, 1, -1, -1), SkinColorToQColor(clBtnFace));
+    painter.fillRect(LogicalRect(image), SkinColorToQColor(m_defaultColor));
+    fallback::FrameRect(painter, LogicalRect(image), SkinColorToQColor(clBtnShadow));
+    fallback::FrameRect(painter, LogicalRect(image).adjusted(1, 1, -1, -1), SkinColorToQColor(clBtnFace));
     const QRect button = ButtonRect();
     if (button.isEmpty())
         return;

@@ -238,7 +238,7 @@ void TbsSkinGauge::CreateControlDefaultImage(QImage& image)
 {
     image.fill(SkinColorToQColor(clWindow));
     QPainter painter(&image);
-    fallback::FrameRect(painter, image.rect(), SkinColorToQColor(clBtnShadow));
+    fallback::FrameRect(painter, LogicalRect(image), SkinColorToQColor(clBtnShadow));
     const QRect filled = FilledPart(ProgressArea(width(), height()));
     if (filled.width() > 0 && filled.height() > 0)
         painter.fillRect(filled, SkinColorToQColor(kPlainHotFill));
@@ -299,14 +299,14 @@ void TbsSkinGauge::CreateControlSkinImage(QImage& image)
         = ControlFont(definition->fontName, definition->fontHeight, definition->fontStyle);
     if (m_useSkinSize) {
         CreateSkinFace(image, definition->skinRect);
-        DrawBar(image, FilledPart(ProgressArea(image.width(), image.height())));
+        DrawBar(image, FilledPart(ProgressArea(LogicalSize(image).width(), LogicalSize(image).height())));
     } else {
         // The face is built at the size its mode allows and then stretched.
         QImage face = ComposeSkinFace(m_picture, Piece(), Mode(), definition->skinRect, width(), height());
         if (face.isNull())
             return;
-        DrawBar(face, FilledPart(ProgressArea(face.width(), face.height())));
-        DrawPiece(image, image.rect(), face, face.rect());
+        DrawBar(face, FilledPart(ProgressArea(LogicalSize(face).width(), LogicalSize(face).height())));
+        DrawPiece(image, LogicalRect(image), face, LogicalRect(face));
     }
     QPainter painter(&image);
     DrawText(painter, font, definition->fontColor);

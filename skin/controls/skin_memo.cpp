@@ -6,6 +6,7 @@
 #include "skin/controls/fallback_drawing.h"
 #include "skin/controls/scroll_bar.h"
 #include "skin/controls/scroll_state_probe.h"
+#include "skin/draw/engine_bitmap.h"
 #include "skin/draw/skin_font.h"
 #include "skin/draw/system_colors.h"
 #include "skin/data/control_definitions_edits.h"
@@ -318,10 +319,10 @@ void TbsSkinMemo::DrawSkinFrame(QImage& image, const TbsDataSkinMemoControl& def
 void TbsSkinMemo::CreateControlDefaultImage(QImage& image)
 {
     QPainter painter(&image);
-    painter.fillRect(image.rect(), SkinColorToQColor(clWindow));
+    painter.fillRect(LogicalRect(image), SkinColorToQColor(clWindow));
     if (m_borderStyle == TBorderStyle::bsSingle) {
-        fallback::FrameRect(painter, image.rect(), SkinColorToQColor(clBtnShadow));
-        fallback::FrameRect(painter, image.rect().adjusted(1, 1, -1, -1), SkinColorToQColor(clBtnFace));
+        fallback::FrameRect(painter, LogicalRect(image), SkinColorToQColor(clBtnShadow));
+        fallback::FrameRect(painter, LogicalRect(image).adjusted(1, 1, -1, -1), SkinColorToQColor(clBtnFace));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "skin/controls/skin_panel.h"
 
 #include "skin/controls/fallback_drawing.h"
+#include "skin/draw/engine_bitmap.h"
 #include "skin/draw/skin_font.h"
 #include "skin/data/control_definitions_panels.h"
 #include "skin/draw/compose_skin_image.h"
@@ -141,7 +142,7 @@ void TbsSkinPanel::PaintPanelFace(QImage& face)
     const SkinPieceGeometry& piece = Piece();
     if (FillsWholePanel()) {
         const QRect client = piece.clientRect.Translated(piece.skinRect.left, piece.skinRect.top).ToQRect();
-        FillWithPiece(face, face.rect(), m_picture, client, piece.stretchEffect, piece.stretchType);
+        FillWithPiece(face, LogicalRect(face), m_picture, client, piece.stretchEffect, piece.stretchType);
         return;
     }
     const QImage background = BackgroundPicture();
@@ -164,13 +165,13 @@ void TbsSkinPanel::CreateControlDefaultImage(QImage& image)
     const QColor shadow = SkinColorToQColor(clBtnShadow);
     switch (m_borderStyle) {
     case bvFrame:
-        fallback::FrameRect(painter, image.rect(), shadow);
+        fallback::FrameRect(painter, LogicalRect(image), shadow);
         break;
     case bvRaised:
-        fallback::Frame3D(painter, image.rect(), highlight, shadow);
+        fallback::Frame3D(painter, LogicalRect(image), highlight, shadow);
         break;
     case bvLowered:
-        fallback::Frame3D(painter, image.rect(), shadow, highlight);
+        fallback::Frame3D(painter, LogicalRect(image), shadow, highlight);
         break;
     case bvNone:
         break;

@@ -4,6 +4,7 @@
 #include "skin/controls/slider_pictures.h"
 #include "skin/controls/slider_value_hint.h"
 #include "skin/data/control_definitions_sliders.h"
+#include "skin/draw/engine_bitmap.h"
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/glyphs.h"
 #include "skin/draw/round_half_even.h"
@@ -408,7 +409,7 @@ void TbsSkinSlider::DrawFace(QImage& image)
     painter.end();
 
     if ((m_options & soShowFocus) && hasFocus())
-        fallback::DrawFocusRect(image, image.rect().adjusted(2, 2, -2, -2));
+        fallback::DrawFocusRect(image, LogicalRect(image).adjusted(2, 2, -2, -2));
 }
 
 void TbsSkinSlider::resizeEvent(QResizeEvent* event)

@@ -84,7 +84,7 @@ void TbsSkinUpDown::CreateControlDefaultImage(QImage& image)
 {
     using fallback::PlainLook;
     QPainter painter(&image);
-    painter.fillRect(image.rect(), SkinColorToQColor(clBtnFace));
+    painter.fillRect(LogicalRect(image), SkinColorToQColor(clBtnFace));
     const auto look = [this](Button button) {
         return m_pressed == button && m_hot == button ? PlainLook::Down
             : m_hot == button                         ? PlainLook::Hot

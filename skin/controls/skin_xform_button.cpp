@@ -1,5 +1,6 @@
 #include "skin/controls/skin_xform_button.h"
 
+#include "skin/draw/engine_bitmap.h"
 #include "skin/draw/mask_region.h"
 
 #include <QPainter>
@@ -101,9 +102,9 @@ void TbsSkinXFormButton::CreateControlDefaultImage(QImage& image)
         captionColor = m_defActiveFontColor;
 
     QPainter painter(&image);
-    painter.fillRect(image.rect(), SkinColorToQColor(clBtnFace));
+    painter.fillRect(LogicalRect(image), SkinColorToQColor(clBtnFace));
     painter.drawImage(0, 0, *picture);
     painter.setFont(DefaultFont());
     painter.setPen(SkinColorToQColor(isEnabled() ? captionColor : clBtnShadow));
-    DrawCaptionAndGlyph(painter, image.rect(), pressed || active, pressed);
+    DrawCaptionAndGlyph(painter, LogicalRect(image), pressed || active, pressed);
 }

@@ -1,5 +1,6 @@
 #include "skin/frame/frame_button_objects.h"
 
+#include "skin/draw/outline.h"
 #include "skin/draw/system_colors.h"
 #include "skin/data/data_skin_object.h"
 #include "skin/draw/glyphs.h"
@@ -209,10 +210,8 @@ void TbsSkinStdButtonObject::DrawDefaultFace(QPainter& painter) const
     if (MouseIn)
         fill = QColor::fromRgb(pressed ? kDefaultDownFill : kDefaultHotFill);
     painter.fillRect(rect, fill);
-    if (MouseIn) {
-        painter.setPen(QColor::fromRgb(kDefaultHotFrame));
-        painter.drawRect(rect.adjusted(0, 0, -1, -1));
-    }
+    if (MouseIn)
+        DrawOutline(painter, rect, QColor::fromRgb(kDefaultHotFrame));
     if (ShowsIcon()) {
         const QIcon icon = Parent.Form()->windowIcon();
         if (!icon.isNull())

@@ -9,6 +9,7 @@
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/pixel_effects.h"
 #include "skin/draw/engine_bitmap.h"
+#include "skin/draw/outline.h"
 #include "skin/draw/text_ellipsis.h"
 #include "skin/draw/whole_pixel_scaling.h"
 #include "skin/frame/client_background.h"
@@ -31,12 +32,6 @@ void DrawStrip(QPainter& painter, const QImage& strip, int x, int y)
 {
     if (!strip.isNull())
         painter.drawImage(x, y, strip);
-}
-
-// A strip's size in window pixels, whatever the ratio it was drawn at.
-QSize LogicalSize(const QImage& image)
-{
-    return image.deviceIndependentSize().toSize();
 }
 
 } // namespace
@@ -191,9 +186,11 @@ void TbsSkinForm::PaintDefaultFrame(QPainter& painter, bool active) const
     if (!bar.isNull()) {
         QPainter barPainter(&bar);
         if (captionHeight - 4 > 1) {
+            // Filled rows rather than pen lines, which land off the pixel
+            // grid on a face of a higher ratio.
             for (int i = 0; i < captionHeight - 5; ++i) {
-                barPainter.setPen(SkinColorToQColor(i % 2 == 0 ? clBtnHighlight : clBtnShadow));
-                barPainter.drawLine(caption.left - 1, 2 + i, caption.right - 7, 2 + i);
+                const QRect row = QRect(QPoint(caption.left - 1, 2 + i), QPoint(caption.right - 7, 2 + i)).normalized();
+                barPainter.fillRect(row, SkinColorToQColor(i % 2 == 0 ? clBtnHighlight : clBtnShadow));
             }
         }
         const QFont& font = active ? m_defCaptionFont : m_defInActiveCaptionFont;
@@ -226,12 +223,7 @@ void TbsSkinForm::PaintDefaultFrame(QPainter& painter, bool active) const
     for (const auto& [topLeft, bottomRight] : frames) {
         if (outline.width() <= 0 || outline.height() <= 0)
             break;
-        painter.setPen(SkinColorToQColor(topLeft));
-        painter.drawLine(outline.left(), outline.top(), outline.right(), outline.top());
-        painter.drawLine(outline.left(), outline.top(), outline.left(), outline.bottom());
-        painter.setPen(SkinColorToQColor(bottomRight));
-        painter.drawLine(outline.left(), outline.bottom(), outline.right(), outline.bottom());
-        painter.drawLine(outline.right(), outline.top(), outline.right(), outline.bottom());
+        DrawOutline3D(painter, outline, SkinColorToQColor(topLeft), SkinColorToQColor(bottomRight));
         outline.adjust(1, 1, -1, -1);
     }
 }
