@@ -1,5 +1,6 @@
 #include "skin/menus/popup_face.h"
 
+#include "skin/draw/whole_pixel_scaling.h"
 #include "skin/draw/mask_region.h"
 #include "skin/draw/engine_bitmap.h"
 #include "skin/menus/menu_item.h"
@@ -65,9 +66,9 @@ std::optional<QRegion> PopupFace::Region() const
         PopupWindowTarget(m_frame, m_size.width, m_size.height));
 }
 
-QImage PopupFace::Render(PopupScrollCode scrolling) const
+QImage PopupFace::Render(PopupScrollCode scrolling, int ratio) const
 {
-    QImage background = MakeSkinBitmap(m_size.width, m_size.height);
+    QImage background = ScaleByWholePixels(MakeSkinBitmap(m_size.width, m_size.height), ratio);
     PaintPopupWindow(background, m_look, m_metrics, m_frame, m_menuHasImages);
     QImage face = background;
     for (const TbsSkinMenuItem& item : m_items) {

@@ -34,7 +34,8 @@ public:
     void Relayout(int firstVisible);
     // The window's shape from the skin's mask; none without one.
     std::optional<QRegion> Region() const;
-    QImage Render(PopupScrollCode scrolling) const;
+    // The face at the whole pixel ratio given (see whole_pixel_scaling.h).
+    QImage Render(PopupScrollCode scrolling, int ratio = 1) const;
 
 private:
     std::vector<int> ItemHeights() const;

@@ -3,6 +3,8 @@
 #include "skin/data/control_definitions_labels.h"
 #include "skin/data/menu_item_definitions.h"
 #include "skin/data/popup_window_definition.h"
+#include "skin/draw/outline.h"
+#include "skin/draw/whole_pixel_scaling.h"
 #include "skin/draw/compose_skin_face.h"
 #include "skin/draw/accelerator_text.h"
 #include "skin/draw/compose_skin_image.h"
@@ -102,11 +104,8 @@ void DrawImageOrMark(QImage& image, const PopupLook& look, const RowContent& row
     if (!picture.isNull()) {
         const QRect place(centre - QPoint(picture.width() / 2, picture.height() / 2), picture.size());
         painter.drawImage(place.topLeft(), picture);
-        if (item.Checked()) {
-            painter.setPen(row.color);
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRect(place.adjusted(-1, -1, 0, 0));
-        }
+        if (item.Checked())
+            DrawOutline(painter, place.adjusted(-1, -1, 1, 1), row.color);
     } else if (const std::optional<CaptionGlyph> glyph = FrameGlyphOf(item.Name())) {
         DrawCaptionGlyph(painter, *glyph, centre - QPoint(5, 5), row.color);
     } else if (item.Checked() && item.RadioItem()) {
@@ -159,7 +158,7 @@ void DrawHeaderText(QImage& image, const QFont& font, const QColor& color, const
     QPainter painter(&image);
     painter.setFont(font);
     painter.setPen(color);
-    painter.drawText(image.rect(), Qt::AlignCenter | Qt::TextSingleLine, text);
+    painter.drawText(LogicalRect(image), Qt::AlignCenter | Qt::TextSingleLine, text);
 }
 
 // A row its item draws itself, over the row's face, in the row's font and
@@ -179,22 +178,22 @@ QString HeaderText(const TbsMenuItem& item)
     return item.Caption().mid(1, item.Caption().size() - 2);
 }
 
-QImage SkinHeaderRow(const PopupLook& look, const TbsMenuItem& item, QSize size)
+QImage SkinHeaderRow(const PopupLook& look, const TbsMenuItem& item, QSize size, int ratio)
 {
-    QImage row = MakeSkinBitmap(size.width(), size.height());
+    QImage row = ScaleByWholePixels(MakeSkinBitmap(size.width(), size.height()), ratio);
     const TbsDataSkinLabelControl& header = *look.header;
     const SkinPieceGeometry piece = PieceGeometryOf(header);
     const QImage face = ComposeSkinFace(look.headerPicture, piece, CompositionModeOf(piece), header.skinRect,
         size.width(), size.height());
     if (!face.isNull())
-        DrawPiece(row, row.rect(), face, face.rect());
+        DrawPiece(row, LogicalRect(row), face, face.rect());
     DrawHeaderText(row, SkinFont(header.fontName, header.fontHeight, header.fontStyle), Color(header.fontColor),
         HeaderText(item));
     return row;
 }
 
 QImage SkinRow(const QImage& background, const PopupLook& look, const PopupMetrics& metrics,
-    const TbsMenuItem& item, const SkinRect& rect, const PopupRowState& state)
+    const TbsMenuItem& item, const SkinRect& rect, const PopupRowState& state, int ratio)
 {
     const TbsDataSkinMenuItem& definition = *look.item;
     const int width = rect.Width();
@@ -210,11 +209,11 @@ QImage SkinRow(const QImage& background, const PopupLook& look, const PopupMetri
         return row;
     }
     if (item.IsHeader() && look.header)
-        return SkinHeaderRow(look, item, QSize(width, rect.Height()));
+        return SkinHeaderRow(look, item, QSize(width, rect.Height()), ratio);
 
     QImage row;
     if (!state.active && definition.inactiveTransparent) {
-        row = background.copy(rect.ToQRect());
+        row = LogicalCopy(background, rect.ToQRect());
     } else {
         row = SkinRowFace(look, state.active, width);
     }
@@ -228,6 +227,8 @@ QImage SkinRow(const QImage& background, const PopupLook& look, const PopupMetri
         row = SkinRowFace(look, false, width);
         Morph(row, SkinRowFace(look, true, width), state.morph, definition.morphKind);
     }
+    // Text and marks are drawn at the window's ratio.
+    row = ScaleByWholePixels(row, ratio);
 
     // The text rectangle follows the row's width; without an image rectangle
     // the image column sits at the text's left.
@@ -262,24 +263,23 @@ QImage SkinRow(const QImage& background, const PopupLook& look, const PopupMetri
 }
 
 QImage PlainRow(const PopupMetrics& metrics, const PopupLook& look, const TbsMenuItem& item, const SkinRect& rect,
-    const PopupRowState& state)
+    const PopupRowState& state, int ratio)
 {
     const int width = rect.Width();
     const int height = rect.Height();
     const int column = metrics.glyphWidth;
-    QImage row = MakeSkinBitmap(width, height, SkinColorToRgb(clWindow));
+    QImage row = ScaleByWholePixels(MakeSkinBitmap(width, height, SkinColorToRgb(clWindow)), ratio);
     QPainter painter(&row);
     if (item.IsHeader()) {
-        painter.fillRect(row.rect(), Color(clBtnShadow));
+        painter.fillRect(LogicalRect(row), Color(clBtnShadow));
         painter.end();
         DrawHeaderText(row, look.font, Color(clBtnHighlight), HeaderText(item));
         return row;
     }
     const bool active = state.active && !item.IsSeparator();
     if (active) {
-        painter.fillRect(row.rect(), Color(kPlainActiveFill));
-        painter.setPen(Color(kPlainActiveFrame));
-        painter.drawRect(QRect(0, 0, width - 1, height - 1));
+        painter.fillRect(LogicalRect(row), Color(kPlainActiveFill));
+        DrawOutline(painter, LogicalRect(row), Color(kPlainActiveFrame));
     } else {
         painter.fillRect(QRect(0, 0, column, height), Color(clBtnFace));
     }
@@ -340,19 +340,17 @@ void PaintPopupWindow(QImage& image, const PopupLook& look, const PopupMetrics& 
 {
     if (look.window) {
         ComposeSkinImage(image, look.windowPicture, PopupWindowPiece(look, metrics),
-            PopupWindowTarget(frame, image.width(), image.height()), true);
+            PopupWindowTarget(frame, LogicalSize(image).width(), LogicalSize(image).height()), true);
         return;
     }
-    const int width = image.width();
-    const int height = image.height();
+    const int width = LogicalSize(image).width();
+    const int height = LogicalSize(image).height();
     QPainter painter(&image);
     const int column = menuHasImages ? metrics.glyphWidth + 2 : 21;
     painter.fillRect(QRect(0, 0, column, height), Color(clBtnFace));
     painter.fillRect(QRect(column, 0, width - column, height), Color(clWindow));
-    painter.setPen(Color(clBtnShadow));
-    painter.drawRect(QRect(0, 0, width - 1, height - 1));
-    painter.setPen(Color(clWindow));
-    painter.drawRect(QRect(1, 1, width - 3, height - 3));
+    DrawOutline(painter, QRect(0, 0, width, height), Color(clBtnShadow));
+    DrawOutline(painter, QRect(1, 1, width - 2, height - 2), Color(clWindow));
 }
 
 void PaintPopupRow(QImage& image, const QImage& background, const PopupLook& look, const PopupMetrics& metrics,
@@ -360,9 +358,10 @@ void PaintPopupRow(QImage& image, const QImage& background, const PopupLook& loo
 {
     if (rect.IsEmpty())
         return;
-    const QImage row = look.item ? SkinRow(background, look, metrics, item, rect, state)
-                                 : PlainRow(metrics, look, item, rect, state);
-    DrawPiece(image, rect.ToQRect(), row, row.rect());
+    const int ratio = WholePixelRatio(image.devicePixelRatio());
+    const QImage row = look.item ? SkinRow(background, look, metrics, item, rect, state, ratio)
+                                 : PlainRow(metrics, look, item, rect, state, ratio);
+    DrawPiece(image, rect.ToQRect(), row, LogicalRect(row));
 }
 
 void PaintPopupRowGround(QImage& image, const QImage& background, const PopupLook& look,
@@ -388,8 +387,9 @@ void PaintPopupRowGround(QImage& image, const QImage& background, const PopupLoo
 void PaintScrollMarkers(QImage& image, const QImage& background, const PopupLook& look,
     const PopupMetrics& metrics, const PopupFrame& frame, PopupScrollCode scrolling)
 {
-    const SkinRect top = TopScrollMarker(metrics, frame, image.width());
-    const SkinRect bottom = BottomScrollMarker(metrics, frame, image.width(), image.height());
+    const QSize size = LogicalSize(image);
+    const SkinRect top = TopScrollMarker(metrics, frame, size.width());
+    const SkinRect bottom = BottomScrollMarker(metrics, frame, size.width(), size.height());
     PaintPopupRowGround(image, background, look, metrics, top);
     PaintPopupRowGround(image, background, look, metrics, bottom);
     const SkinColor idle = look.window ? look.window->scrollMarkerColor : clBtnShadow;

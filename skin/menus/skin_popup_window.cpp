@@ -2,6 +2,7 @@
 
 #include "skin/data/menu_item_definitions.h"
 #include "skin/data/skin_messages.h"
+#include "skin/draw/whole_pixel_scaling.h"
 #include "skin/menus/menu_item.h"
 #include "skin/menus/popup_item_animation.h"
 #include "skin/menus/skin_menu.h"
@@ -382,7 +383,7 @@ void TbsSkinPopupWindow::KeyDown(int key, const QString& text)
 
 QImage TbsSkinPopupWindow::RenderFace() const
 {
-    return m_face.Render(m_scrollCode);
+    return m_face.Render(m_scrollCode, WholePixelRatio(devicePixelRatio()));
 }
 
 void TbsSkinPopupWindow::paintEvent(QPaintEvent*)
