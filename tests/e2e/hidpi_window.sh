@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # The window at a device pixel ratio of 2 (QT_SCALE_FACTOR=2) on a virtual
-# display: the screenshot has twice the pixels across and down, the frame's art
-# (caption strip, borders, the rounded corners cut by the shape) is the 1x
-# frame with every pixel doubled, and the caption text is drawn at the device's
-# resolution rather than enlarged from the 1x text. A ratio of 1.5 draws at 1
-# and is scaled once.
+# display: the screenshot has twice the pixels across and down, the skin's art
+# (the frame's caption strip, borders and rounded corners cut by the shape, and
+# every control's face) is the 1x window with every pixel doubled, and text is
+# drawn at the device's resolution rather than enlarged from the 1x text. A
+# ratio of 1.5 draws at 1 and is scaled once.
 #
-# Usage: hidpi_frame.sh BINDIR
+# Usage: hidpi_window.sh BINDIR
 set -euo pipefail
 # At a ratio of 2 the window needs a screen of twice its size.
 e2e_screen=2560x2048x24
@@ -65,6 +65,26 @@ text_one=$(convert "$one" -crop 244x21+12+6 +repage -colorspace Gray -threshold 
 text_two=$(convert "$two" -crop 488x42+24+12 +repage -colorspace Gray -threshold 50% -format '%[fx:mean]' info:)
 awk -v a="$text_one" -v b="$text_two" 'BEGIN { d = a - b; if (d < 0) d = -d; exit !(a < 0.97 && d < 0.03) }' \
   || fail "the caption text differs in amount between 1x ($text_one light) and 2x ($text_two light)"
+
+# The controls: the tool strip, the page tabs, the memo's scroll bar and the
+# gauge are their 1x faces doubled, except where text is written (masked: the
+# button and check box captions, the two labels, the tab captions). The memo's
+# own editor is left out: it is no skin art and may show a blinking caret.
+text_masks=(90x25+68+40 77x25+210+40 38x25+366+40 60x25+474+41 60x25+557+42 76x25+45+72 38x25+331+73
+  90x26+6+185 90x26+100+186)
+compare_controls() {
+  local what=$1 wrong
+  shift
+  wrong=$(doubled_mismatch_outside "$one" "$two" "$work" "$@" "${text_masks[@]}")
+  [ -z "$wrong" ] || fail "$what is not the 1x one doubled: first wrong pixel $wrong"
+}
+compare_controls "the tool strip (buttons, check boxes, edit, slider)" 4 32 745 74
+compare_controls "the page tabs" 4 180 745 30
+compare_controls "the memo's scroll bar" 728 210 21 330
+compare_controls "the gauge" 4 540 745 20
+undoubled=$(undoubled_pixels "$two" 136 80 180 50)
+[ "$undoubled" -gt 100 ] \
+  || fail "the 2x button caption is the 1x text enlarged ($undoubled pixels differ from their block)"
 
 # A fractional ratio: the window's 1x art scaled once to 1.5x.
 shot 1.5 "$artifacts/window-1.5x.png"

@@ -35,3 +35,21 @@ undoubled_pixels() {
       print n
     }'
 }
+
+#   doubled_mismatch_outside ONE TWO SCRATCH X Y W H [MASK...]
+# doubled_mismatch over the region, leaving out the masks (each WxH+X+Y in
+# 1x pixels, the places where text is drawn); SCRATCH is a folder for the
+# masked copies.
+doubled_mismatch_outside() {
+  local one=$1 two=$2 scratch=$3 x=$4 y=$5 w=$6 h=$7
+  shift 7
+  local draw1=() draw2=() mask mw mh mx my
+  for mask in "$@"; do
+    IFS='x+' read -r mw mh mx my <<<"$mask"
+    draw1+=(-draw "rectangle $mx,$my $((mx + mw - 1)),$((my + mh - 1))")
+    draw2+=(-draw "rectangle $((2 * mx)),$((2 * my)) $((2 * (mx + mw) - 1)),$((2 * (my + mh) - 1))")
+  done
+  convert "$one" -alpha on -fill '#FF00FF' "${draw1[@]}" "$scratch/masked-1x.png"
+  convert "$two" -alpha on -fill '#FF00FF' "${draw2[@]}" "$scratch/masked-2x.png"
+  doubled_mismatch "$scratch/masked-1x.png" "$scratch/masked-2x.png" "$x" "$y" "$w" "$h"
+}
