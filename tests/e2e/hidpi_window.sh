@@ -3,8 +3,8 @@
 # display: the screenshot has twice the pixels across and down, the skin's art
 # (the frame's caption strip, borders and rounded corners cut by the shape, and
 # every control's face) is the 1x window with every pixel doubled, and text is
-# drawn at the device's resolution rather than enlarged from the 1x text. A
-# ratio of 1.5 draws at 1 and is scaled once.
+# drawn at the device's resolution rather than enlarged from the 1x text; for
+# both built-in skins. A ratio of 1.5 draws at 1 and is scaled once.
 #
 # Usage: hidpi_window.sh BINDIR
 set -euo pipefail
@@ -18,7 +18,8 @@ export XDG_CONFIG_HOME="$work/config"
 
 shot() {
   local scale=$1 file=$2
-  QT_SCALE_FACTOR=$scale timeout 30 "$lumeno" --screenshot "$file" >"$work/lumeno.log" 2>&1 \
+  shift 2
+  QT_SCALE_FACTOR=$scale timeout 30 "$lumeno" "$@" --screenshot "$file" >"$work/lumeno.log" 2>&1 \
     || fail "the screenshot at scale $scale failed"
 }
 shot 1 "$artifacts/window-1x.png"
@@ -40,17 +41,20 @@ check_doubled() {
   wrong=$(doubled_mismatch "$one" "$two" "$@")
   [ -z "$wrong" ] || fail "$what is not the 1x one doubled: first wrong pixel $wrong"
 }
-check_doubled "the top-left corner" 0 0 12 12
-check_doubled "the top-right corner" 737 0 16 16
-check_doubled "the bottom-left corner" 0 560 16 4
-check_doubled "the bottom-right corner" 737 560 16 4
-check_doubled "the caption strip above the text" 0 0 753 6
-check_doubled "the caption strip below the text" 0 27 753 5
-check_doubled "the caption strip left of the text" 0 0 12 32
-check_doubled "the caption strip and buttons right of the text" 256 0 497 32
-check_doubled "the left border" 0 32 4 532
-check_doubled "the right border" 749 32 4 532
-check_doubled "the bottom border" 0 560 753 4
+check_frame_art() {
+  check_doubled "the top-left corner" 0 0 12 12
+  check_doubled "the top-right corner" 737 0 16 16
+  check_doubled "the bottom-left corner" 0 560 16 4
+  check_doubled "the bottom-right corner" 737 560 16 4
+  check_doubled "the caption strip above the text" 0 0 753 6
+  check_doubled "the caption strip below the text" 0 27 753 5
+  check_doubled "the caption strip left of the text" 0 0 12 32
+  check_doubled "the caption strip and buttons right of the text" 256 0 497 32
+  check_doubled "the left border" 0 32 4 532
+  check_doubled "the right border" 749 32 4 532
+  check_doubled "the bottom border" 0 560 753 4
+}
+check_frame_art
 
 # The shape is cut at 2x as at 1x: the corner pixel is transparent.
 corner_alpha=$(convert "$two" -alpha on -crop 1x1+1+1 -depth 8 txt:- | tail -n 1 | awk '{print $3}')
@@ -78,13 +82,24 @@ compare_controls() {
   wrong=$(doubled_mismatch_outside "$one" "$two" "$work" "$@" "${text_masks[@]}")
   [ -z "$wrong" ] || fail "$what is not the 1x one doubled: first wrong pixel $wrong"
 }
-compare_controls "the tool strip (buttons, check boxes, edit, slider)" 4 32 745 74
-compare_controls "the page tabs" 4 180 745 30
-compare_controls "the memo's scroll bar" 728 210 21 330
-compare_controls "the gauge" 4 540 745 20
+check_controls_art() {
+  compare_controls "the tool strip (buttons, check boxes, edit, slider)" 4 32 745 74
+  compare_controls "the page tabs" 4 180 745 30
+  compare_controls "the memo's scroll bar" 728 210 21 330
+  compare_controls "the gauge" 4 540 745 20
+}
+check_controls_art
 undoubled=$(undoubled_pixels "$two" 136 80 180 50)
 [ "$undoubled" -gt 100 ] \
   || fail "the 2x button caption is the 1x text enlarged ($undoubled pixels differ from their block)"
+
+# The dark skin's art is doubled as well.
+shot 1 "$artifacts/dark-1x.png" --skin dark
+shot 2 "$artifacts/dark-2x.png" --skin dark
+one="$artifacts/dark-1x.png"
+two="$artifacts/dark-2x.png"
+check_frame_art
+check_controls_art
 
 # A fractional ratio: the window's 1x art scaled once to 1.5x.
 shot 1.5 "$artifacts/window-1.5x.png"
