@@ -21,7 +21,7 @@ int WholePixelRatio(const QPaintDevice& device)
 
 QImage ScaleByWholePixels(const QImage& image, int ratio)
 {
-    if (ratio <= 1 || image.isNull())
+    if (ratio <= 1 || image.isNull() || image.devicePixelRatio() != 1.0)
         return image;
     ratio = std::min(ratio, kMaxWholePixelRatio);
     // Indexed pictures are widened first, so each row is an array of pixels.

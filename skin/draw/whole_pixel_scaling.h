@@ -25,9 +25,9 @@ int WholePixelRatio(qreal deviceRatio);
 // The whole ratio for faces painted on device.
 int WholePixelRatio(const QPaintDevice& device);
 
-// image with every pixel repeated ratio times across and down, tagged with
-// that device pixel ratio so it covers the same logical area. A ratio of 1 or
-// a null image gives image itself.
+// image (of ratio 1) with every pixel repeated ratio times across and down,
+// tagged with that device pixel ratio so it covers the same logical area. A
+// ratio of 1, a null image or one already at a higher ratio gives image itself.
 QImage ScaleByWholePixels(const QImage& image, int ratio);
 
 // The enlargements of pictures that are drawn again and again, kept per

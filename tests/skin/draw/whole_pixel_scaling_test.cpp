@@ -65,6 +65,8 @@ TEST(WholePixelScaling, EveryPixelBecomesASquareOfTheRatio)
     }
     const QImage picture = Numbered(2, 2);
     EXPECT_EQ(ScaleByWholePixels(picture, 1).cacheKey(), picture.cacheKey()) << "ratio 1 is the picture itself";
+    const QImage twice = ScaleByWholePixels(picture, 2);
+    EXPECT_EQ(ScaleByWholePixels(twice, 2).cacheKey(), twice.cacheKey()) << "a face already enlarged stays as it is";
 }
 
 TEST(WholePixelScaling, CacheKeepsOneEnlargementPerPictureAndRatio)
