@@ -3,7 +3,9 @@
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/engine_bitmap.h"
 #include "skin/draw/mask_region.h"
+#include "skin/draw/outline.h"
 #include "skin/draw/system_colors.h"
+#include "skin/draw/whole_pixel_scaling.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -67,16 +69,15 @@ HintGeometry CalcHintGeometry(const HintLook& look, const QSize& textSize)
     return geometry;
 }
 
-QImage RenderHintFace(const HintLook& look, const HintGeometry& geometry, const QString& text)
+QImage RenderHintFace(const HintLook& look, const HintGeometry& geometry, const QString& text, int ratio)
 {
-    QImage face = MakeSkinBitmap(geometry.size.width(), geometry.size.height(), SkinColorToRgb(clInfoBk));
+    QImage face = ScaleByWholePixels(
+        MakeSkinBitmap(geometry.size.width(), geometry.size.height(), SkinColorToRgb(clInfoBk)), ratio);
     if (look.Skinned())
         ComposeSkinImage(face, look.picture, look.piece, geometry.target, true);
     QPainter painter(&face);
-    if (!look.Skinned()) {
-        painter.setPen(SkinColorToQColor(clInfoText));
-        painter.drawRect(face.rect().adjusted(0, 0, -1, -1));
-    }
+    if (!look.Skinned())
+        DrawOutline(painter, LogicalRect(face), SkinColorToQColor(clInfoText));
     painter.setFont(look.font);
     painter.setPen(QColor::fromRgb(look.textColor));
     painter.setClipRect(geometry.textRect);

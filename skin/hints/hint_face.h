@@ -35,8 +35,9 @@ QSize HintTextSize(const QFont& font, const QString& text);
 HintGeometry CalcHintGeometry(const HintLook& look, const QSize& textSize);
 
 // The window's picture: the skin's hint picture composed to the window's
-// size, or the plain tooltip box, with the text on it.
-QImage RenderHintFace(const HintLook& look, const HintGeometry& geometry, const QString& text);
+// size, or the plain tooltip box, with the text on it; at the whole pixel
+// ratio given (the art doubled, the text drawn at the device's resolution).
+QImage RenderHintFace(const HintLook& look, const HintGeometry& geometry, const QString& text, int ratio = 1);
 
 // The window's shape from the skin's mask; none without one.
 std::optional<QRegion> HintRegion(const HintLook& look, const HintGeometry& geometry);

@@ -1,6 +1,7 @@
 #include "skin/hints/skin_hint_window.h"
 
 #include "skin/data/skin_messages.h"
+#include "skin/draw/whole_pixel_scaling.h"
 
 #include <QPainter>
 
@@ -18,7 +19,8 @@ void TbsSkinHintWindow::SetHint(const HintLook& look, const QString& text)
 {
     m_text = text;
     const HintGeometry geometry = CalcHintGeometry(look, HintTextSize(look.font, text));
-    m_face = RenderHintFace(look, geometry, text);
+    // At the screen's whole pixel ratio: the art doubled, the text at device resolution.
+    m_face = RenderHintFace(look, geometry, text, WholePixelRatio(devicePixelRatio()));
     resize(geometry.size);
     if (const std::optional<QRegion> region = HintRegion(look, geometry))
         setMask(*region);

@@ -1,43 +1,11 @@
 #include "../controls/built_in_skin.h"
+#include "../../support/doubled_pixels.h"
 
 #include "skin/menus/menu_item.h"
 #include "skin/menus/popup_face.h"
 
 #include <QRegion>
 #include <gtest/gtest.h>
-#include <string>
-
-namespace {
-
-std::string Where(const QPoint& at)
-{
-    return "(" + std::to_string(at.x()) + ", " + std::to_string(at.y()) + ")";
-}
-
-// The first pixel of two (at twice one's size) inside area (logical pixels)
-// that is not one's pixel doubled; empty when there is none.
-std::string FirstUndoubled(const QImage& one, const QImage& two, const QRegion& area)
-{
-    for (const QRect& rect : area) {
-        for (int y = rect.top() * 2; y <= rect.bottom() * 2 + 1; ++y)
-            for (int x = rect.left() * 2; x <= rect.right() * 2 + 1; ++x)
-                if (two.pixel(x, y) != one.pixel(x / 2, y / 2))
-                    return "device pixel " + Where({ x, y }) + " differs from 1x pixel " + Where({ x / 2, y / 2 });
-    }
-    return {};
-}
-
-// Pixels of two that differ from the top-left one of their 2 x 2 block.
-int PixelsUnlikeTheirBlock(const QImage& two)
-{
-    int count = 0;
-    for (int y = 0; y < two.height(); ++y)
-        for (int x = 0; x < two.width(); ++x)
-            count += two.pixel(x, y) != two.pixel(x - x % 2, y - y % 2);
-    return count;
-}
-
-} // namespace
 
 // At a ratio of 2 a popup is its 1x face with every pixel doubled, but for the
 // row captions, which are written at the device's resolution.
