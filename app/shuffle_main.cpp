@@ -84,9 +84,10 @@ int main(int argc, char** argv)
         auto fixedGenerator = RandomGenerator::Deterministic(commandLine.seed.value_or(0));
         auto& generator = commandLine.seed ? fixedGenerator : RandomGenerator::ProcessWide();
         // The article is the window's result byte for byte; the line break
-        // after it only ends the output's last line, as text tools do.
+        // after it only ends the output's last line, as text tools do. It is
+        // written on its own so the result is never copied.
         auto const result = ShuffleUtf8Article(article, commandLine.options, generator);
-        if (!result.isEmpty() && !WriteOutput(result + '\n'))
+        if (!result.isEmpty() && !(WriteOutput(result) && WriteOutput(QByteArrayLiteral("\n"))))
             return Fail("cannot write to standard output");
     } catch (std::exception const& error) {
         return Fail(error.what());
