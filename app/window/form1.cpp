@@ -46,10 +46,11 @@ void SetUpLabel(TbsSkinStdLabel* label, const QString& name, const QRect& placem
 {
     label->setObjectName(name);
     label->setGeometry(placement);
-    label->SetCaption(caption);
     label->SetSkinDataName(QStringLiteral("stdlabel"));
     label->SetUseSkinColor(true);
     label->SetDefaultFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
+    // Last, so that the caption is measured once in the font it is shown in.
+    label->SetCaption(caption);
 }
 
 void SetUpCommandButton(TbsSkinButton* button, const QString& name, const QRect& placement, const QString& caption)
@@ -170,6 +171,11 @@ TForm1::TForm1(QWidget* parent, const QString& adHost)
     setAutoFillBackground(true);
     bsSkinForm1->SetFormClientSize(QSize(kClientWidth, kClientHeight));
 
+    // The skin comes first, so that each control is set up with the skin it
+    // shows: a label measured in a font the skin then replaces would load
+    // that font, and its fallbacks, for nothing.
+    BindSkin();
+    LoadStoredSkin();
     BuildToolStrip();
     BuildPages();
     BuildStrips();
@@ -181,8 +187,6 @@ TForm1::TForm1(QWidget* parent, const QString& adHost)
     layout->AddControl(bsSkinGauge1, TAlign::alBottom);
     layout->AddControl(bsSkinPageControl1, TAlign::alClient);
 
-    BindSkin();
-    LoadStoredSkin();
     OfferSkinChoice();
     ConnectHandlers();
     SetTabOrder();
@@ -300,7 +304,7 @@ void TForm1::BindSkin()
     bsknsldr1->SetSkinHint(bsSkinHint1);
 
     // Bound while the skin is still empty, the controls keep their plain faces
-    // until the load below tells them to take the skin.
+    // until the load that follows tells them to take the skin.
     for (TbsSkinControl* control : findChildren<TbsSkinControl*>())
         control->SetSkinData(bsSkinData1);
     bsSkinForm1->SetSkinData(bsSkinData1);
