@@ -9,6 +9,8 @@
 #     which this script builds: it takes the outer size of Lumeno's own
 #     picture and, like Lumeno's window cut to its shape, saves a picture with
 #     an alpha channel, so both sides encode the same number of bytes.
+#   - a skin load (bench_skin_load) against the bare inflate of the same
+#     package, in CPU time.
 # Prints wall times, their ratio and peak resident sizes.
 #
 # Usage: bench/compare.sh [RUNS] [BINDIR]
@@ -17,7 +19,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-5}
 bin=${2:-build/bin}
-bash scripts/build.sh --target lumeno lumeno-shuffle write-long-article >/dev/null
+bash scripts/build.sh --target lumeno lumeno-shuffle write-long-article bench_skin_load >/dev/null
 
 work=build/compare
 mkdir -p "$work"
@@ -125,3 +127,9 @@ read -r width height < <(od -An -tu1 -j16 -N8 "$work/lumeno.png" |
   awk '{ print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4, $5 * 16777216 + $6 * 65536 + $7 * 256 + $8 }')
 compare "lumeno --screenshot against a bare Qt window of its size (${width}x${height}, with alpha)" /dev/null \
   -- "$bare" "$width" "$height" "$work/bare.png" -- "$bin/lumeno" --screenshot "$work/lumeno.png"
+
+echo "skin load against the bare inflate of the same package (bench_skin_load, CPU time)"
+"$bin/bench_skin_load" --benchmark_filter='LoadStoredSkin|BareInflate' --benchmark_repetitions="$runs" \
+  --benchmark_report_aggregates_only=true 2>/dev/null |
+  awk '/_median/ { sub(/_median/, "", $1); t[$1] = $4 }
+    END { printf "  load %.3f ms   inflate %.3f ms\n  time ratio %.2f\n", t["BM_LoadStoredSkin"], t["BM_BareInflate"], t["BM_LoadStoredSkin"] / t["BM_BareInflate"] }'
