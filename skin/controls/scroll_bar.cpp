@@ -5,7 +5,6 @@
 #include "skin/draw/glyphs.h"
 #include "skin/draw/round_half_even.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
@@ -14,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <tuple>
 
 namespace {
 
@@ -69,40 +69,50 @@ void TbsSkinScrollBar::SetPosition(int position)
         return;
     m_position = clamped;
     update();
-    QAccessibleValueChangeEvent valueChange(this, m_position);
-    QAccessible::updateAccessibility(&valueChange);
+    ReportValueChange(m_position);
     emit OnChange();
 }
 
 void TbsSkinScrollBar::SetRange(int min, int max, int pageSize, int position)
 {
+    const auto before = std::tuple(m_min, m_max, m_pageSize, m_position);
     m_min = min;
     m_max = max;
     m_pageSize = pageSize;
     m_position = ClampPosition(position);
     update();
+    if (std::tuple(m_min, m_max, m_pageSize, m_position) != before)
+        ReportValueChange(m_position);
 }
 
 void TbsSkinScrollBar::SetMin(int min)
 {
+    if (min == m_min)
+        return;
     m_min = min;
     if (m_position < m_min)
         m_position = m_min;
     update();
+    ReportValueChange(m_position);
 }
 
 void TbsSkinScrollBar::SetMax(int max)
 {
+    if (max == m_max)
+        return;
     m_max = max;
     // A position the new end leaves outside becomes the last one that fits.
     m_position = ClampPosition(m_position);
     update();
+    ReportValueChange(m_position);
 }
 
 void TbsSkinScrollBar::SetPageSize(int pageSize)
 {
-    if (std::int64_t { m_max } - m_min + 1 >= std::int64_t { pageSize } + m_position)
+    if (pageSize != m_pageSize && std::int64_t { m_max } - m_min + 1 >= std::int64_t { pageSize } + m_position) {
         m_pageSize = pageSize;
+        ReportValueChange(m_position);
+    }
     update();
 }
 

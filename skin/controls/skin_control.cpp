@@ -5,6 +5,7 @@
 #include "skin/data/skin_messages.h"
 #include "skin/draw/whole_pixel_scaling.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
@@ -183,4 +184,10 @@ void SendBackgroundChanged(QWidget* container)
         QEvent message(WM_BACKGROUND_CHANGED);
         QCoreApplication::sendEvent(child, &message);
     }
+}
+
+void TbsSkinControl::ReportValueChange(int value)
+{
+    QAccessibleValueChangeEvent valueChange(this, value);
+    QAccessible::updateAccessibility(&valueChange);
 }

@@ -78,6 +78,9 @@ protected:
     // Paints what lies under the control (the parent's face or background)
     // into image, for controls that let their parent show through.
     void DrawParentBackground(QImage& image) const;
+    // Tells assistive technology that the control's value or its range
+    // changed; it reads value, minimum and maximum again.
+    void ReportValueChange(int value);
 
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

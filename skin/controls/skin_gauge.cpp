@@ -9,7 +9,6 @@
 #include "skin/draw/keyed_copy.h"
 #include "skin/draw/engine_bitmap.h"
 
-#include <QAccessible>
 #include <QPainter>
 #include <QTransform>
 #include <algorithm>
@@ -27,16 +26,22 @@ TbsSkinGauge::TbsSkinGauge(QWidget* parent)
 
 void TbsSkinGauge::SetMinValue(int value)
 {
+    if (value == m_minValue)
+        return;
     m_minValue = value;
     PullValueIntoRange();
     update();
+    ReportValueChange(m_value);
 }
 
 void TbsSkinGauge::SetMaxValue(int value)
 {
+    if (value == m_maxValue)
+        return;
     m_maxValue = value;
     PullValueIntoRange();
     update();
+    ReportValueChange(m_value);
 }
 
 void TbsSkinGauge::PullValueIntoRange()
@@ -56,8 +61,7 @@ void TbsSkinGauge::SetValue(int value)
     if (m_value == old)
         return;
     update();
-    QAccessibleValueChangeEvent valueChange(this, m_value);
-    QAccessible::updateAccessibility(&valueChange);
+    ReportValueChange(m_value);
 }
 
 void TbsSkinGauge::SetVertical(bool vertical)

@@ -9,7 +9,6 @@
 #include "skin/draw/glyphs.h"
 #include "skin/draw/round_half_even.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -37,24 +36,30 @@ TbsSkinSlider::TbsSkinSlider(QWidget* parent)
 
 void TbsSkinSlider::SetMinValue(int value)
 {
-    if (value >= m_maxValue)
+    if (value >= m_maxValue || value == m_minValue)
         return;
+    const int valueBefore = m_value;
     m_minValue = value;
     if (Range() < m_increment)
         m_increment = static_cast<int>(Range());
     update();
     SetValue(m_value);
+    if (m_value == valueBefore)
+        ReportValueChange(m_value);
 }
 
 void TbsSkinSlider::SetMaxValue(int value)
 {
-    if (value <= m_minValue)
+    if (value <= m_minValue || value == m_maxValue)
         return;
+    const int valueBefore = m_value;
     m_maxValue = value;
     if (Range() < m_increment)
         m_increment = static_cast<int>(Range());
     update();
     SetValue(m_value);
+    if (m_value == valueBefore)
+        ReportValueChange(m_value);
 }
 
 void TbsSkinSlider::SetValue(int value)
@@ -65,8 +70,7 @@ void TbsSkinSlider::SetValue(int value)
     PlaceThumb(ValueToPosition(value));
     if (!changed)
         return;
-    QAccessibleValueChangeEvent valueChange(this, m_value);
-    QAccessible::updateAccessibility(&valueChange);
+    ReportValueChange(m_value);
     emit OnChange();
 }
 
