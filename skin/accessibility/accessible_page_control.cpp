@@ -66,3 +66,15 @@ int AccessiblePageControl::indexOfChild(const QAccessibleInterface* child) const
     const int widgetIndex = QAccessibleWidget::indexOfChild(child);
     return widgetIndex < 0 ? -1 : tabs + widgetIndex;
 }
+
+QAccessibleInterface* AccessiblePageControl::focusChild() const
+{
+    const TbsSkinPageControl* control = Control();
+    if (control->hasFocus()) {
+        for (int i = 0; i < control->VisibleTabCount(); ++i) {
+            if (control->PageOfVisibleTab(i) == control->ActivePage())
+                return child(i);
+        }
+    }
+    return QAccessibleWidget::focusChild();
+}

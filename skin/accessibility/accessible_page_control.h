@@ -17,6 +17,8 @@ public:
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
+    // The selected tab while the control has the focus.
+    QAccessibleInterface* focusChild() const override;
 
 private:
     TbsSkinPageControl* Control() const;

@@ -62,6 +62,8 @@ QAccessible::State AccessiblePageTab::state() const
     }
     state.selectable = true;
     state.selected = m_control->ActivePage() == m_page;
+    state.focusable = m_control->focusPolicy() != Qt::NoFocus;
+    state.focused = state.selected && m_control->hasFocus();
     state.invisible = VisibleIndex() < 0 || !m_control->isVisible();
     state.disabled = !m_control->isEnabled();
     return state;

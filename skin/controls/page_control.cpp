@@ -119,6 +119,19 @@ void TbsSkinPageControl::SetActivePage(TbsSkinTabSheet* page)
     if (const int tab = VisibleIndexOfActivePage(); tab >= 0)
         selection.setChild(tab);
     QAccessible::updateAccessibility(&selection);
+    if (hasFocus())
+        ReportFocusedTab();
+}
+
+void TbsSkinPageControl::ReportFocusedTab()
+{
+    // The focus follows the selected tab, as it does in a tab bar.
+    const int tab = VisibleIndexOfActivePage();
+    if (tab < 0)
+        return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(tab);
+    QAccessible::updateAccessibility(&focus);
 }
 
 void TbsSkinPageControl::SetActivePageIndex(int index)
@@ -647,11 +660,8 @@ void TbsSkinPageControl::DrawTab(QImage& target, const QPoint& origin, int visib
                 SkinColorToQColor(page->m_closeMouseIn ? clWhite : clBlack));
         }
     }
-    if (definition && definition->showFocus && active && hasFocus()) {
-        const int dx = definition->focusOffsetX;
-        const int dy = definition->focusOffsetY;
-        fallback::DrawFocusRect(face, LogicalRect(face).adjusted(dx, dy, -dx, -dy));
-    }
+    if (definition && active && hasFocus())
+        fallback::DrawFocusRect(face, TabFocusMarkRect(*definition, LogicalSize(face)));
     QPainter(&target).drawImage(rect.topLeft() - origin, face);
 }
 
@@ -887,6 +897,7 @@ void TbsSkinPageControl::focusInEvent(QFocusEvent* event)
 {
     TbsSkinCustomControl::focusInEvent(event);
     update();
+    ReportFocusedTab();
 }
 
 void TbsSkinPageControl::focusOutEvent(QFocusEvent* event)

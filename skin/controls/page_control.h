@@ -162,6 +162,8 @@ private:
     void CloseActivePage();
     void FocusFirstControlOf(TbsSkinTabSheet* page);
     int VisibleIndexOfActivePage() const;
+    // Tells assistive technology that the focus is on the selected tab.
+    void ReportFocusedTab();
     // The band along the tab side, between the control's edge and the frame.
     QRect TabsBand() const;
     // Skin face parts; they need the definition.

@@ -34,6 +34,18 @@ SkinColor TabFontColor(const TbsDataSkinTabControl& definition, const TabLook& l
     return look.active ? definition.activeFontColor : definition.fontColor;
 }
 
+QRect TabFocusMarkRect(const TbsDataSkinTabControl& definition, const QSize& faceSize)
+{
+    constexpr int kInset = 3;
+    const QRect face(QPoint(), faceSize);
+    if (definition.showFocus)
+        return face.adjusted(definition.focusOffsetX, definition.focusOffsetY, -definition.focusOffsetX,
+            -definition.focusOffsetY);
+    const bool ownFocusLook
+        = FocusTabRect(definition) != ActiveTabRect(definition) || definition.focusFontColor != definition.activeFontColor;
+    return ownFocusLook ? QRect() : face.adjusted(kInset, kInset, -kInset, -kInset);
+}
+
 int ActiveTabGrowth(const TbsDataSkinTabControl& definition)
 {
     return ActiveTabRect(definition).Height() - definition.tabRect.Height();

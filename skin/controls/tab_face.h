@@ -4,6 +4,7 @@
 #include "skin/data/skin_values.h"
 
 #include <QImage>
+#include <QRect>
 
 class TbsDataSkinTabControl;
 
@@ -19,6 +20,12 @@ struct TabLook {
 SkinRect ActiveTabRect(const TbsDataSkinTabControl& definition);
 // The selected tab's image while the control has focus.
 SkinRect FocusTabRect(const TbsDataSkinTabControl& definition);
+
+// Where the dotted focus mark goes on a selected tab's face of faceSize, or
+// an empty rectangle where none is drawn: the skin's own mark where it asks
+// for one; an inset mark where its focused tab would otherwise look just like
+// the selected one, so the focus can always be seen.
+QRect TabFocusMarkRect(const TbsDataSkinTabControl& definition, const QSize& faceSize);
 
 // The image a tab in this state is composed from.
 SkinRect TabFaceRect(const TbsDataSkinTabControl& definition, const TabLook& look);
