@@ -8,6 +8,15 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
+
+QString AccessibleCaption(const QString& caption)
+{
+    static const QRegularExpression acceleratorKey(QStringLiteral("\\(&[^&()]\\)"));
+    QString text = caption;
+    text.remove(acceleratorKey);
+    return WithoutAccelerator(text);
+}
 
 QString LabelTextOf(const TbsSkinStdLabel& label)
 {

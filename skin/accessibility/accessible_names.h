@@ -5,6 +5,10 @@
 class QWidget;
 class TbsSkinStdLabel;
 
+// A caption as it is read out: without the accelerator marks, and without
+// the "(&X)" that names the accelerator key after a Chinese caption.
+QString AccessibleCaption(const QString& caption);
+
 // What a label reads as.
 QString LabelTextOf(const TbsSkinStdLabel& label);
 

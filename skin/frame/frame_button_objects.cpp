@@ -249,11 +249,29 @@ void TbsSkinStdButtonObject::MouseDown(int button, int, int)
     if (!Enabled || button != 0 || m_down)
         return;
     SetDown(true);
-    if (Command == cmSysMenu) {
-        MenuShown = true;
-        const QRect rect = ObjectRect.ToQRect();
-        Parent.ShowSystemMenuAt(QRect(Parent.Form()->mapToGlobal(rect.topLeft()), rect.size()));
+    if (Command == cmSysMenu)
+        OpenSystemMenu();
+}
+
+void TbsSkinStdButtonObject::OpenSystemMenu()
+{
+    MenuShown = true;
+    const QRect rect = ObjectRect.ToQRect();
+    Parent.ShowSystemMenuAt(QRect(Parent.Form()->mapToGlobal(rect.topLeft()), rect.size()));
+}
+
+void TbsSkinStdButtonObject::Click()
+{
+    if (!Enabled)
+        return;
+    if (Command != cmSysMenu) {
+        Parent.RunCommand(Command);
+        return;
     }
+    // The button stays down while its menu shows, as after a press.
+    if (!m_down)
+        SetDown(true);
+    OpenSystemMenu();
 }
 
 void TbsSkinStdButtonObject::MouseUp(int button, int x, int y)

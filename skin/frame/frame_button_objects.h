@@ -55,6 +55,9 @@ public:
     // The window is in the state this button's command toggles (maximized
     // for maximize, minimized for minimize, rolled up for roll up).
     bool CommandStateInForce() const;
+    // What a whole click on the button does: opens the system menu for the
+    // system-menu button, runs the command otherwise; nothing while disabled.
+    void Click();
 
     TbsStdCommand Command { cmDefault };
     ::SkinRect RestoreRect;
@@ -64,6 +67,7 @@ public:
     const bool FromDefinition;
 
 private:
+    void OpenSystemMenu();
     void DrawDefaultFace(QPainter& painter) const;
     void DrawRestoreFace(QPainter& painter) const;
     bool ShowsIcon() const;
