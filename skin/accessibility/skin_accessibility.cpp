@@ -4,8 +4,10 @@
 #include "skin/accessibility/accessible_names.h"
 #include "skin/accessibility/accessible_named_widget.h"
 #include "skin/accessibility/accessible_page_control.h"
+#include "skin/accessibility/accessible_popup_menu.h"
 #include "skin/accessibility/accessible_scroll_bar.h"
 #include "skin/accessibility/accessible_skin_button.h"
+#include "skin/accessibility/accessible_skin_form.h"
 #include "skin/accessibility/accessible_skin_gauge.h"
 #include "skin/accessibility/accessible_skin_slider.h"
 #include "skin/controls/check_radio_box.h"
@@ -19,6 +21,7 @@
 #include "skin/controls/skin_slider.h"
 #include "skin/controls/std_label.h"
 #include "skin/controls/tab_sheet.h"
+#include "skin/menus/skin_popup_window.h"
 
 namespace {
 
@@ -46,6 +49,13 @@ QAccessibleInterface* SkinAccessibleFactory(const QString& className, QObject* o
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
+    // A window speaks for the frame its skin form controller paints; it is
+    // asked once, for the window's own class.
+    if (widget->isWindow() && className == QLatin1StringView(widget->metaObject()->className())
+        && AccessibleSkinForm::SkinFormOf(*widget))
+        return new AccessibleSkinForm(widget);
+    if (className == u"TbsSkinPopupWindow")
+        return new AccessiblePopupMenu(static_cast<TbsSkinPopupWindow*>(widget));
     if (className == u"TbsSkinButton")
         return new AccessibleSkinButton(static_cast<TbsSkinButton*>(widget));
     if (className == u"TbsSkinCheckRadioBox")

@@ -7,6 +7,7 @@
 #include "skin/menus/popup_item_animation.h"
 #include "skin/menus/skin_menu.h"
 
+#include <QAccessible>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -56,8 +57,18 @@ void TbsSkinPopupWindow::PopupAt(const SkinRect& anchor, PopupOpening opening)
         }
     }
     show();
+    ReportActiveItem();
     m_lastCursor = QCursor::pos();
     m_mouseTimer.start();
+}
+
+void TbsSkinPopupWindow::ReportActiveItem()
+{
+    if (m_activeItem < 0 || !isVisible())
+        return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(m_activeItem);
+    QAccessible::updateAccessibility(&focus);
 }
 
 SkinRect TbsSkinPopupWindow::ItemScreenRect(int index) const
@@ -123,6 +134,7 @@ void TbsSkinPopupWindow::EnterItem(int index, bool byKeyboard)
     TbsSkinMenuItem& item = Row(index);
     item.active = true;
     item.frame = 0;
+    ReportActiveItem();
     const int level = m_menu.LevelOf(this);
     for (std::size_t i = 0; i < m_face.Items().size(); ++i) {
         if (static_cast<int>(i) != index && m_face.Items()[i].submenuOpen) {
@@ -400,7 +412,13 @@ bool TbsSkinPopupWindow::event(QEvent* event)
             m_menu.CloseMenus();
         return true;
     }
+    if (event->type() == QEvent::Show) {
+        QAccessibleEvent opened(this, QAccessible::PopupMenuStart);
+        QAccessible::updateAccessibility(&opened);
+    }
     if (event->type() == QEvent::Hide) {
+        QAccessibleEvent closed(this, QAccessible::PopupMenuEnd);
+        QAccessible::updateAccessibility(&closed);
         m_mouseTimer.stop();
         m_scrollTimer.stop();
         m_morphTimer.stop();

@@ -30,6 +30,7 @@ public:
     // first enabled row selected.
     void PopupAt(const SkinRect& anchor, PopupOpening opening);
 
+    TbsSkinMenu& Menu() const { return m_menu; }
     TbsMenuItem& ParentItem() const { return m_parentItem; }
     const std::vector<TbsSkinMenuItem>& Items() const { return m_face.Items(); }
     int ActiveItem() const { return m_activeItem; }
@@ -76,6 +77,8 @@ private:
     void StepSelection(int direction);
     void EnsureVisible(int index);
     void RunItem(int index);
+    // Tells assistive technology which row is highlighted, as the focus.
+    void ReportActiveItem();
 
     TbsSkinMenu& m_menu;
     TbsMenuItem& m_parentItem;
