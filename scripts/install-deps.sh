@@ -23,6 +23,7 @@ test=(
   clang libclang-rt-14-dev
   xdotool xclip imagemagick x11-utils openbox time
   desktop-file-utils appstream
+  at-spi2-core dbus-daemon python3-pyatspi gir1.2-atspi-2.0
 )
 
 case "${1:-test}" in
