@@ -52,13 +52,6 @@ TbsSkinStdButtonObject* AccessibleCaptionButton::Button() const
     return nullptr;
 }
 
-void* AccessibleCaptionButton::interface_cast(QAccessible::InterfaceType type)
-{
-    if (type == QAccessible::ActionInterface)
-        return static_cast<QAccessibleActionInterface*>(this);
-    return nullptr;
-}
-
 bool AccessibleCaptionButton::isValid() const
 {
     return Button() != nullptr;

@@ -18,13 +18,6 @@ const TbsMenuItem* AccessibleMenuRow::Item() const
     return m_window->Items()[static_cast<std::size_t>(m_index)].menuItem;
 }
 
-void* AccessibleMenuRow::interface_cast(QAccessible::InterfaceType type)
-{
-    if (type == QAccessible::ActionInterface)
-        return static_cast<QAccessibleActionInterface*>(this);
-    return nullptr;
-}
-
 bool AccessibleMenuRow::isValid() const
 {
     return Item() != nullptr;

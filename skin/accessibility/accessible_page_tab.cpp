@@ -9,13 +9,6 @@ AccessiblePageTab::AccessiblePageTab(TbsSkinPageControl* control, TbsSkinTabShee
 {
 }
 
-void* AccessiblePageTab::interface_cast(QAccessible::InterfaceType type)
-{
-    if (type == QAccessible::ActionInterface)
-        return static_cast<QAccessibleActionInterface*>(this);
-    return nullptr;
-}
-
 bool AccessiblePageTab::isValid() const
 {
     return m_control && m_page && m_page->PageControl() == m_control;
