@@ -6,6 +6,7 @@
 #include "skin/controls/skin_memo.h"
 #include "skin/controls/skin_slider.h"
 #include "skin/controls/tab_sheet.h"
+#include "tests/support/accessible_tree.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -28,20 +29,7 @@ protected:
     // The first node of the tree with this role and name, depth first.
     QAccessibleInterface* Find(QAccessible::Role role, const QString& name) const
     {
-        return FindUnder(QAccessible::queryAccessibleInterface(const_cast<TForm1*>(&form)), role, name, 0);
-    }
-
-    static QAccessibleInterface* FindUnder(QAccessibleInterface* node, QAccessible::Role role, const QString& name, int depth)
-    {
-        if (!node || depth > 32)
-            return nullptr;
-        if (node->role() == role && node->text(QAccessible::Name) == name)
-            return node;
-        for (int i = 0; i < node->childCount(); ++i) {
-            if (QAccessibleInterface* found = FindUnder(node->child(i), role, name, depth + 1))
-                return found;
-        }
-        return nullptr;
+        return FindAccessible(QAccessible::queryAccessibleInterface(const_cast<TForm1*>(&form)), role, name);
     }
 
     TForm1 form;
