@@ -1,8 +1,10 @@
 #include "app/window/form1.h"
+#include "app/window/skin_choice.h"
 #include "skin/controls/page_control.h"
 #include "skin/frame/skin_form.h"
 #include "skin/menus/skin_menu.h"
 #include "skin/menus/skin_popup_window.h"
+#include "skins/built_in_skins.h"
 #include "tests/support/accessible_tree.h"
 
 #include <QAccessible>
@@ -28,6 +30,44 @@ protected:
     void TearDown() override { TbsSkinMenu::Of(&form)->CloseMenus(); }
 
     QAccessibleInterface* Window() { return QAccessible::queryAccessibleInterface(&form); }
+
+    // Each control of the tab chain drawn once without and once with the
+    // focus: the two pictures must differ, and the control must read as
+    // focused.
+    void ExpectVisibleFocusMarks()
+    {
+        std::vector<QWidget*> focusable;
+        for (QWidget* widget : form.findChildren<QWidget*>()) {
+            if (widget->isVisibleTo(&form) && (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy())
+                focusable.push_back(widget);
+        }
+        ASSERT_GE(focusable.size(), 6u) << "options, keyword, slider, tabs and the memo";
+        form.setFocus();
+        for (QWidget* widget : focusable) {
+            QWidget* control = widget->parentWidget()->focusProxy() == widget ? widget->parentWidget() : widget;
+            const QImage before = control->grab().toImage();
+            widget->setFocus(Qt::TabFocusReason);
+            ASSERT_TRUE(widget->hasFocus()) << qPrintable(control->objectName());
+            EXPECT_TRUE(QAccessible::queryAccessibleInterface(widget)->state().focused) << qPrintable(control->objectName());
+            EXPECT_NE(control->grab().toImage(), before) << qPrintable(control->objectName()) << ": no visible focus mark";
+            form.setFocus();
+        }
+
+        // The selected tab carries a dotted mark inset by 3 pixels where the
+        // skin's focused tab looks like the selected one, and holds the focus.
+        TbsSkinPageControl* pages = form.bsSkinPageControl1;
+        const QImage unfocused = pages->grab().toImage();
+        pages->setFocus(Qt::TabFocusReason);
+        const QImage focused = pages->grab().toImage();
+        const QPoint corner = pages->TabRect(0).topLeft() + QPoint(3, 3);
+        EXPECT_EQ(focused.pixel(corner) & 0xFFFFFFu, ~unfocused.pixel(corner) & 0xFFFFFFu)
+            << "pixel (" << corner.x() << ", " << corner.y() << ") of the focused tab is not inverted";
+        QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(pages);
+        EXPECT_EQ(tabs->focusChild(), tabs->child(0));
+        EXPECT_TRUE(tabs->child(0)->state().focused);
+        EXPECT_FALSE(tabs->child(1)->state().focused);
+        form.setFocus();
+    }
 
     TForm1 form;
 };
@@ -105,40 +145,13 @@ TEST_F(Form1FrameAccessibilityTest, SystemMenuIsAPopupMenuOfNamedRowsWithShortCu
     EXPECT_FALSE(engine->Visible());
 }
 
-TEST_F(Form1FrameAccessibilityTest, EveryControlThatTakesFocusShowsAMark)
+TEST_F(Form1FrameAccessibilityTest, EveryControlThatTakesFocusShowsAMarkInEveryBuiltInSkin)
 {
-    // The controls of the tab chain, each drawn once without and once with
-    // the focus: the two pictures must differ.
-    std::vector<QWidget*> focusable;
-    for (QWidget* widget : form.findChildren<QWidget*>()) {
-        if (widget->isVisibleTo(&form) && (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy())
-            focusable.push_back(widget);
+    for (const QString& skin : BuiltInSkinNames()) {
+        SCOPED_TRACE(qPrintable(skin));
+        ASSERT_EQ(ApplySkinChoice(form, skin), QString());
+        ExpectVisibleFocusMarks();
     }
-    ASSERT_GE(focusable.size(), 6u) << "options, keyword, slider, tabs and the memo";
-    form.setFocus();
-    for (QWidget* widget : focusable) {
-        QWidget* control = widget->parentWidget()->focusProxy() == widget ? widget->parentWidget() : widget;
-        const QImage before = control->grab().toImage();
-        widget->setFocus(Qt::TabFocusReason);
-        ASSERT_TRUE(widget->hasFocus()) << qPrintable(control->objectName());
-        EXPECT_TRUE(QAccessible::queryAccessibleInterface(widget)->state().focused) << qPrintable(control->objectName());
-        EXPECT_NE(control->grab().toImage(), before) << qPrintable(control->objectName()) << ": no visible focus mark";
-        form.setFocus();
-    }
-
-    // The selected tab carries a dotted mark inset by 3 pixels even though the
-    // skin's focused tab looks like the selected one, and holds the focus.
-    TbsSkinPageControl* pages = form.bsSkinPageControl1;
-    const QImage unfocused = pages->grab().toImage();
-    pages->setFocus(Qt::TabFocusReason);
-    const QImage focused = pages->grab().toImage();
-    const QPoint corner = pages->TabRect(0).topLeft() + QPoint(3, 3);
-    EXPECT_EQ(focused.pixel(corner) & 0xFFFFFFu, ~unfocused.pixel(corner) & 0xFFFFFFu)
-        << "pixel (" << corner.x() << ", " << corner.y() << ") of the focused tab is not inverted";
-    QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(pages);
-    EXPECT_EQ(tabs->focusChild(), tabs->child(0));
-    EXPECT_TRUE(tabs->child(0)->state().focused);
-    EXPECT_FALSE(tabs->child(1)->state().focused);
 }
 
 } // namespace
