@@ -12,12 +12,26 @@
 AccessibleTitleBar::AccessibleTitleBar(TbsSkinForm* skinForm)
     : m_skinForm(skinForm)
 {
+    // The window's state and skin decide what the buttons read as.
+    for (const auto signal : { &TbsSkinForm::OnMaximize, &TbsSkinForm::OnMinimize, &TbsSkinForm::OnRestore,
+             &TbsSkinForm::OnChangeRollUpState, &TbsSkinForm::OnChangeSkinData })
+        m_watches.push_back(QObject::connect(skinForm, signal, skinForm, [this] { ReportButtonNames(); }));
 }
 
 AccessibleTitleBar::~AccessibleTitleBar()
 {
+    for (const QMetaObject::Connection& watch : m_watches)
+        QObject::disconnect(watch);
     for (const auto& [name, id] : m_buttons)
         QAccessible::deleteAccessibleInterface(id);
+}
+
+void AccessibleTitleBar::ReportButtonNames() const
+{
+    for (const auto& [name, id] : m_buttons) {
+        QAccessibleEvent renamed(QAccessible::accessibleInterface(id), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
 }
 
 bool AccessibleTitleBar::isValid() const

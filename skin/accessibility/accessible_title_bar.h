@@ -1,15 +1,18 @@
 #pragma once
 
 #include <QAccessibleInterface>
+#include <QMetaObject>
 #include <QPointer>
 #include <map>
+#include <vector>
 
 class AccessibleCaptionButton;
 class TbsSkinForm;
 
 // The title bar of a skinned frame: named by the window's caption, with the
-// frame's visible caption buttons as its children, in the frame's order. It
-// owns the buttons' interfaces, registered with QAccessible.
+// frame's visible caption buttons as its children, left to right. It owns the
+// buttons' interfaces, registered with QAccessible, and tells assistive
+// technology when they read differently (maximize becomes restore).
 class AccessibleTitleBar : public QAccessibleInterface {
 public:
     explicit AccessibleTitleBar(TbsSkinForm* skinForm);
@@ -32,7 +35,9 @@ private:
     // The names of the caption buttons shown now.
     QStringList ButtonNames() const;
     AccessibleCaptionButton* ButtonOf(const QString& idName) const;
+    void ReportButtonNames() const;
 
     QPointer<TbsSkinForm> m_skinForm;
     mutable std::map<QString, QAccessible::Id> m_buttons;
+    std::vector<QMetaObject::Connection> m_watches;
 };

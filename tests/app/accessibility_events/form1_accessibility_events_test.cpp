@@ -25,13 +25,14 @@ struct HeardEvent {
     QAccessible::Event type;
     QObject* object;
     int child;
+    QAccessibleInterface* interface;
 };
 
 std::vector<HeardEvent> g_heard;
 
 void Record(QAccessibleEvent* event)
 {
-    g_heard.push_back({ event->type(), event->object(), event->child() });
+    g_heard.push_back({ event->type(), event->object(), event->child(), event->accessibleInterface() });
 }
 
 // The main window with assistive technology listening: every event the
@@ -101,6 +102,19 @@ TEST_F(Form1AccessibilityEventsTest, MenusAnnounceOpeningClosingAndTheirHighligh
     QTest::keyClick(&form, Qt::Key_Escape);
     EXPECT_FALSE(engine->Visible());
     EXPECT_TRUE(Heard(QAccessible::PopupMenuEnd, popup)) << "the menu closed silently";
+}
+
+TEST_F(Form1AccessibilityEventsTest, CaptionButtonsAnnounceTheirNewNamesWhenTheWindowStateChanges)
+{
+    QAccessibleInterface* titleBar = QAccessible::queryAccessibleInterface(&form)->child(0);
+    QAccessibleInterface* maximize = titleBar->child(1);
+    ASSERT_EQ(maximize->text(QAccessible::Name), QStringLiteral("最大化"));
+    g_heard.clear();
+    maximize->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(maximize->text(QAccessible::Name), QStringLiteral("还原"));
+    EXPECT_TRUE(std::any_of(g_heard.begin(), g_heard.end(), [maximize](const HeardEvent& event) {
+        return event.type == QAccessible::NameChanged && event.interface == maximize;
+    })) << "the button was renamed silently";
 }
 
 TEST_F(Form1AccessibilityEventsTest, ValueAndRangeChangesAreReported)
