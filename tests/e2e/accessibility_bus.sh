@@ -19,10 +19,15 @@ done
 [ -x /usr/libexec/at-spi-bus-launcher ] \
   || { echo "FAIL: the accessibility bus is missing (at-spi2-core)" >&2; exit 1; }
 
-# A private session bus of its own, so no other session is touched.
+# A private session bus of its own, so no other session is touched, and a
+# runtime folder of its own, where the accessibility bus keeps its socket.
 if [ -z "${LUMENO_E2E_SESSION_BUS:-}" ]; then
   export LUMENO_E2E_SESSION_BUS=1
-  exec dbus-run-session -- bash "$0" "$@"
+  runtime=$(mktemp -d)
+  status=0
+  XDG_RUNTIME_DIR=$runtime dbus-run-session -- bash "$0" "$@" || status=$?
+  rm -rf "$runtime"
+  exit "$status"
 fi
 
 # Asking for its address starts the accessibility bus, as a desktop with a

@@ -11,9 +11,15 @@ done
 [ -x /usr/libexec/at-spi-bus-launcher ] \
   || { echo "FAIL: the accessibility bus is missing (at-spi2-core)" >&2; exit 1; }
 
+# The accessibility bus keeps its socket in the runtime folder: one of its
+# own, so that runs side by side do not share or remove each other's bus.
 if [ -z "${LUMENO_ACCESSIBILITY_SESSION:-}" ]; then
   export LUMENO_ACCESSIBILITY_SESSION=1
-  exec timeout 240 dbus-run-session -- bash "$0" "$@"
+  runtime=$(mktemp -d)
+  status=0
+  XDG_RUNTIME_DIR=$runtime timeout 240 dbus-run-session -- bash "$0" "$@" || status=$?
+  rm -rf "$runtime"
+  exit "$status"
 fi
 
 # Asking for its address starts the accessibility bus.
