@@ -119,16 +119,18 @@ TEST_F(Form1FrameAccessibilityTest, SystemMenuIsAPopupMenuOfNamedRowsWithShortCu
     QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(engine->Popups().front());
     ASSERT_EQ(menu->role(), QAccessible::PopupMenu);
     EXPECT_EQ(AccessibleChildNames(menu),
-        (QStringList { QStringLiteral("最小化"), QStringLiteral("最大化"), QString(), QStringLiteral("关闭") }));
+        (QStringList { QStringLiteral("最小化"), QStringLiteral("最大化"), QString(), QStringLiteral("皮肤"), QString(),
+            QStringLiteral("关闭") }));
     EXPECT_EQ(menu->child(2)->role(), QAccessible::Separator);
     EXPECT_TRUE(menu->child(2)->actionInterface()->actionNames().isEmpty());
-    QAccessibleInterface* close = menu->child(3);
+    EXPECT_TRUE(menu->child(3)->state().hasPopup) << "the skin row opens a submenu";
+    QAccessibleInterface* close = menu->child(5);
     EXPECT_EQ(close->role(), QAccessible::MenuItem);
     EXPECT_EQ(close->text(QAccessible::Accelerator), QStringLiteral("Alt+F4"));
     EXPECT_EQ(close->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
         QStringList { QStringLiteral("Alt+F4") });
     EXPECT_EQ(close->parent(), menu);
-    EXPECT_EQ(menu->indexOfChild(close), 3);
+    EXPECT_EQ(menu->indexOfChild(close), 5);
     EXPECT_TRUE(menu->rect().contains(close->rect()));
     EXPECT_EQ(menu->childAt(close->rect().center().x(), close->rect().center().y()), close);
 
