@@ -3,6 +3,7 @@
 // composed at a few sizes the way the controls and the skin tool compose
 // them. Whatever the skin's rectangles say, a face is never larger than its
 // request or its picture, and nothing costs more than that.
+#include "fuzz/fuzz_support.h"
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/compose_skin_face.h"
@@ -13,40 +14,16 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <stdexcept>
-#include <zlib.h>
 
 namespace {
 
-// The package as the stored skin takes it, compressed at the fastest level:
-// the load, not the compression, is under test.
-QByteArray QuicklyCompressed(const QByteArray& package)
-{
-    uLongf length = compressBound(static_cast<uLong>(package.size()));
-    QByteArray compressed(static_cast<qsizetype>(length), Qt::Uninitialized);
-    compress2(reinterpret_cast<Bytef*>(compressed.data()), &length,
-        reinterpret_cast<const Bytef*>(package.constData()), static_cast<uLong>(package.size()), Z_BEST_SPEED);
-    compressed.resize(static_cast<qsizetype>(length));
-    return compressed;
-}
-
-struct Size {
-    int width;
-    int height;
-};
-constexpr Size kSizes[] = { { 1, 1 }, { 121, 25 }, { 745, 73 } };
+constexpr QSize kSizes[] = { { 1, 1 }, { 121, 25 }, { 745, 73 } };
 
 QImage PictureAt(const TbsSkinData& skin, int index)
 {
     const QList<QImage>& pictures = skin.ActivePictures();
     return index >= 0 && index < pictures.size() ? pictures.at(index) : QImage();
-}
-
-void Require(bool condition)
-{
-    if (!condition)
-        std::abort();
 }
 
 void ComposeDefinition(const TbsSkinData& skin, const TbsDataSkinCustomControl& definition)
@@ -57,14 +34,14 @@ void ComposeDefinition(const TbsSkinData& skin, const TbsDataSkinCustomControl& 
     const SkinPieceGeometry piece = ClipToPicture(PieceGeometryOf(definition), picture.size());
     const CompositionMode mode = CompositionModeOf(piece);
     const QImage mask = PictureAt(skin, definition.maskPictureIndex);
-    for (const Size size : kSizes) {
-        const QImage face = ComposeSkinFace(picture, piece, mode, definition.skinRect, size.width, size.height);
-        Require(face.width() <= std::max(size.width, picture.width()));
-        Require(face.height() <= std::max(size.height, picture.height()));
-        const SkinTargetGeometry target = CalcTargetGeometry(mode, piece, size.width, size.height);
+    for (const QSize size : kSizes) {
+        const QImage face = ComposeSkinFace(picture, piece, mode, definition.skinRect, size.width(), size.height());
+        Require(face.width() <= std::max(size.width(), picture.width()));
+        Require(face.height() <= std::max(size.height(), picture.height()));
+        const SkinTargetGeometry target = CalcTargetGeometry(mode, piece, size.width(), size.height());
         if (mode == CompositionMode::Full) {
             const SkinBorderStrips strips = ComposeSkinBorders(picture, piece, target);
-            Require(strips.top.width() <= size.width && strips.bottom.width() <= size.width);
+            Require(strips.top.width() <= size.width() && strips.bottom.width() <= size.width());
             QImage image;
             ComposeSkinImage(image, picture, piece, target, true);
         }

@@ -4,6 +4,7 @@
 // few sizes, from smaller than any skin's corners to larger than its
 // pictures. A skin that fails to load must leave the window as it was.
 #include "app/window/form1.h"
+#include "fuzz/fuzz_support.h"
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/skin_data.h"
 
@@ -12,39 +13,15 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 #include <stdexcept>
-#include <zlib.h>
 
 namespace {
 
-// The package as the stored skin takes it, compressed at the fastest level:
-// the load and what follows it, not the compression, are under test.
-QByteArray QuicklyCompressed(const QByteArray& package)
-{
-    uLongf length = compressBound(static_cast<uLong>(package.size()));
-    QByteArray compressed(static_cast<qsizetype>(length), Qt::Uninitialized);
-    compress2(reinterpret_cast<Bytef*>(compressed.data()), &length,
-        reinterpret_cast<const Bytef*>(package.constData()), static_cast<uLong>(package.size()), Z_BEST_SPEED);
-    compressed.resize(static_cast<qsizetype>(length));
-    return compressed;
-}
-
-struct Size {
-    int width;
-    int height;
-};
-constexpr Size kSizes[] = { { 1, 1 }, { 745, 528 }, { 1600, 1000 } };
+constexpr QSize kSizes[] = { { 1, 1 }, { 745, 528 }, { 1600, 1000 } };
 
 TForm1* g_form = nullptr;
 TbsCompressedStoredSkin* g_stored = nullptr;
-
-void Require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 } // namespace
 
@@ -72,8 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(!g_form->bsSkinData1->Empty() && g_form->size() == before);
         return 0;
     }
-    for (const Size wanted : kSizes) {
-        g_form->resize(wanted.width, wanted.height);
+    for (const QSize wanted : kSizes) {
+        g_form->resize(wanted);
         QApplication::processEvents();
         const QImage shown = g_form->grab().toImage();
         Require(!shown.isNull() || g_form->width() == 0 || g_form->height() == 0);

@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int kTickGap = 7;
 constexpr int kRulerHitMargin = 3;
 constexpr int kMinTickSpacing = 4;
 
