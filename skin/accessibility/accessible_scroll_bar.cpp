@@ -3,53 +3,18 @@
 #include "skin/controls/scroll_bar.h"
 
 AccessibleScrollBar::AccessibleScrollBar(TbsSkinScrollBar* bar)
-    : QAccessibleWidget(bar, QAccessible::ScrollBar)
+    : AccessibleRangeControl(bar, QAccessible::ScrollBar)
 {
 }
 
-TbsSkinScrollBar* AccessibleScrollBar::Bar() const
-{
-    return static_cast<TbsSkinScrollBar*>(widget());
-}
+TbsSkinScrollBar* AccessibleScrollBar::Bar() const { return static_cast<TbsSkinScrollBar*>(widget()); }
 
-void* AccessibleScrollBar::interface_cast(QAccessible::InterfaceType type)
-{
-    if (type == QAccessible::ValueInterface)
-        return static_cast<QAccessibleValueInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
-}
+int AccessibleScrollBar::Value() const { return Bar()->Position(); }
 
-QString AccessibleScrollBar::text(QAccessible::Text t) const
-{
-    if (t == QAccessible::Value)
-        return QString::number(Bar()->Position());
-    return QAccessibleWidget::text(t);
-}
+void AccessibleScrollBar::SetValue(int value) { Bar()->SetPosition(value); }
 
-QVariant AccessibleScrollBar::currentValue() const
-{
-    return Bar()->Position();
-}
+int AccessibleScrollBar::Minimum() const { return Bar()->Min(); }
 
-void AccessibleScrollBar::setCurrentValue(const QVariant& value)
-{
-    bool isNumber = false;
-    const int number = value.toInt(&isNumber);
-    if (isNumber && Bar()->isEnabled())
-        Bar()->SetPosition(number);
-}
+int AccessibleScrollBar::Maximum() const { return Bar()->Max(); }
 
-QVariant AccessibleScrollBar::maximumValue() const
-{
-    return Bar()->Max();
-}
-
-QVariant AccessibleScrollBar::minimumValue() const
-{
-    return Bar()->Min();
-}
-
-QVariant AccessibleScrollBar::minimumStepSize() const
-{
-    return Bar()->SmallChange();
-}
+int AccessibleScrollBar::Step() const { return Bar()->SmallChange(); }

@@ -1,23 +1,21 @@
 #pragma once
 
-#include <QAccessibleWidget>
+#include "skin/accessibility/accessible_range_control.h"
 
 class TbsSkinScrollBar;
 
-// A skinned scroll bar: its position and range through the value interface;
-// setting the value moves the bar as dragging its thumb does.
-class AccessibleScrollBar : public QAccessibleWidget, public QAccessibleValueInterface {
+// A skinned scroll bar: its position and range; setting the value moves the
+// bar as dragging its thumb does.
+class AccessibleScrollBar : public AccessibleRangeControl {
 public:
     explicit AccessibleScrollBar(TbsSkinScrollBar* bar);
 
-    void* interface_cast(QAccessible::InterfaceType type) override;
-    QString text(QAccessible::Text t) const override;
-
-    QVariant currentValue() const override;
-    void setCurrentValue(const QVariant& value) override;
-    QVariant maximumValue() const override;
-    QVariant minimumValue() const override;
-    QVariant minimumStepSize() const override;
+protected:
+    int Value() const override;
+    void SetValue(int value) override;
+    int Minimum() const override;
+    int Maximum() const override;
+    int Step() const override;
 
 private:
     TbsSkinScrollBar* Bar() const;

@@ -4,58 +4,25 @@
 #include "skin/controls/skin_slider.h"
 
 AccessibleSkinSlider::AccessibleSkinSlider(TbsSkinSlider* slider)
-    : QAccessibleWidget(slider, QAccessible::Slider)
+    : AccessibleRangeControl(slider, QAccessible::Slider)
 {
 }
 
-TbsSkinSlider* AccessibleSkinSlider::Slider() const
-{
-    return static_cast<TbsSkinSlider*>(widget());
-}
-
-void* AccessibleSkinSlider::interface_cast(QAccessible::InterfaceType type)
-{
-    if (type == QAccessible::ValueInterface)
-        return static_cast<QAccessibleValueInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
-}
+TbsSkinSlider* AccessibleSkinSlider::Slider() const { return static_cast<TbsSkinSlider*>(widget()); }
 
 QString AccessibleSkinSlider::text(QAccessible::Text t) const
 {
-    switch (t) {
-    case QAccessible::Name:
+    if (t == QAccessible::Name)
         return LabelledNameOf(*widget());
-    case QAccessible::Value:
-        return QString::number(Slider()->Value());
-    default:
-        return QAccessibleWidget::text(t);
-    }
+    return AccessibleRangeControl::text(t);
 }
 
-QVariant AccessibleSkinSlider::currentValue() const
-{
-    return Slider()->Value();
-}
+int AccessibleSkinSlider::Value() const { return Slider()->Value(); }
 
-void AccessibleSkinSlider::setCurrentValue(const QVariant& value)
-{
-    bool isNumber = false;
-    const int number = value.toInt(&isNumber);
-    if (isNumber && Slider()->isEnabled())
-        Slider()->SetValue(number);
-}
+void AccessibleSkinSlider::SetValue(int value) { Slider()->SetValue(value); }
 
-QVariant AccessibleSkinSlider::maximumValue() const
-{
-    return Slider()->MaxValue();
-}
+int AccessibleSkinSlider::Minimum() const { return Slider()->MinValue(); }
 
-QVariant AccessibleSkinSlider::minimumValue() const
-{
-    return Slider()->MinValue();
-}
+int AccessibleSkinSlider::Maximum() const { return Slider()->MaxValue(); }
 
-QVariant AccessibleSkinSlider::minimumStepSize() const
-{
-    return Slider()->Increment();
-}
+int AccessibleSkinSlider::Step() const { return Slider()->Increment(); }

@@ -1,23 +1,22 @@
 #pragma once
 
-#include <QAccessibleWidget>
+#include "skin/accessibility/accessible_range_control.h"
 
 class TbsSkinSlider;
 
-// A skinned slider: its value, range and step, settable through the value
-// interface; named by its label.
-class AccessibleSkinSlider : public QAccessibleWidget, public QAccessibleValueInterface {
+// A skinned slider: its value, range and step, settable; named by its label.
+class AccessibleSkinSlider : public AccessibleRangeControl {
 public:
     explicit AccessibleSkinSlider(TbsSkinSlider* slider);
 
-    void* interface_cast(QAccessible::InterfaceType type) override;
     QString text(QAccessible::Text t) const override;
 
-    QVariant currentValue() const override;
-    void setCurrentValue(const QVariant& value) override;
-    QVariant maximumValue() const override;
-    QVariant minimumValue() const override;
-    QVariant minimumStepSize() const override;
+protected:
+    int Value() const override;
+    void SetValue(int value) override;
+    int Minimum() const override;
+    int Maximum() const override;
+    int Step() const override;
 
 private:
     TbsSkinSlider* Slider() const;
