@@ -5,7 +5,13 @@
 #include "skin/menus/menu_item.h"
 #include "skin/menus/skin_menu.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QWidget>
 
 namespace {
@@ -18,7 +24,58 @@ void AddItem(TbsMenuItem& menu, const TbsSkinData* skinData, const QString& text
     item->SetEnabled(enabled && action);
 }
 
+// The few reads and the one command in which the two editors differ.
+bool HasSelection(const QLineEdit& editor) { return editor.hasSelectedText(); }
+bool HasSelection(const QPlainTextEdit& editor) { return editor.textCursor().hasSelection(); }
+bool CanUndo(const QLineEdit& editor) { return editor.isUndoAvailable(); }
+bool CanUndo(const QPlainTextEdit& editor) { return editor.document()->isUndoAvailable(); }
+bool AllSelected(const QLineEdit& editor) { return editor.selectedText() == editor.text(); }
+bool AllSelected(const QPlainTextEdit& editor)
+{
+    QString selected = editor.textCursor().selectedText();
+    selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return selected == editor.toPlainText();
+}
+void DeleteSelection(QLineEdit& editor) { editor.del(); }
+void DeleteSelection(QPlainTextEdit& editor)
+{
+    if (!editor.isReadOnly())
+        editor.textCursor().removeSelectedText();
+}
+
+template <typename Editor> EditMenuCommands CommandsOf(Editor& editor, bool readOnlyGreysChanges)
+{
+    const bool hasSelection = HasSelection(editor);
+    const bool changeable = !(readOnlyGreysChanges && editor.isReadOnly());
+    const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
+    EditMenuCommands commands;
+    commands.canUndo = CanUndo(editor);
+    commands.canCut = hasSelection && changeable;
+    commands.canCopy = hasSelection;
+    commands.canPaste = clipboard && clipboard->hasText() && changeable;
+    commands.canDelete = hasSelection && changeable;
+    commands.canSelectAll = !AllSelected(editor);
+    Editor* target = &editor;
+    commands.undo = [target] { target->undo(); };
+    commands.cut = [target] { target->cut(); };
+    commands.copy = [target] { target->copy(); };
+    commands.paste = [target] { target->paste(); };
+    commands.deleteSelection = [target] { DeleteSelection(*target); };
+    commands.selectAll = [target] { target->selectAll(); };
+    return commands;
+}
+
 } // namespace
+
+EditMenuCommands EditorMenuCommands(QLineEdit& editor)
+{
+    return CommandsOf(editor, true);
+}
+
+EditMenuCommands EditorMenuCommands(QPlainTextEdit& editor)
+{
+    return CommandsOf(editor, false);
+}
 
 std::unique_ptr<TbsMenuItem> CreateEditContextMenu(const EditMenuCommands& commands, const TbsSkinData* skinData)
 {
@@ -42,9 +99,28 @@ bool IsContextMenuShortcut(const QEvent& event)
     return key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier;
 }
 
-EditContextMenu::EditContextMenu(QWidget& control)
+std::optional<QPoint> ContextMenuRequestPos(const QEvent& event, const QWidget& control)
+{
+    const QPoint centre = control.mapToGlobal(control.rect().center());
+    if (IsContextMenuShortcut(event))
+        return centre;
+    if (event.type() != QEvent::ContextMenu)
+        return std::nullopt;
+    const auto& request = static_cast<const QContextMenuEvent&>(event);
+    return request.reason() == QContextMenuEvent::Keyboard ? centre : request.globalPos();
+}
+
+EditContextMenu::EditContextMenu(QWidget& control, QLineEdit& editor)
     : QObject(&control)
     , m_control(control)
+    , m_commands([&editor] { return EditorMenuCommands(editor); })
+{
+}
+
+EditContextMenu::EditContextMenu(QWidget& control, QPlainTextEdit& editor)
+    : QObject(&control)
+    , m_control(control)
+    , m_commands([&editor] { return EditorMenuCommands(editor); })
 {
 }
 
@@ -53,6 +129,14 @@ EditContextMenu::~EditContextMenu()
     // An open menu must not outlive its items.
     if (m_engine)
         m_engine->CloseIfShowing(m_menu.get());
+}
+
+bool EditContextMenu::ShowOnRequest(const QEvent& event, TbsSkinData* skinData)
+{
+    const std::optional<QPoint> pos = ContextMenuRequestPos(event, m_control);
+    if (pos)
+        Show(m_commands(), skinData, *pos);
+    return pos.has_value();
 }
 
 void EditContextMenu::Show(const EditMenuCommands& commands, TbsSkinData* skinData, const QPoint& globalPos)

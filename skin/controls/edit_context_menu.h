@@ -5,7 +5,10 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <optional>
 
+class QLineEdit;
+class QPlainTextEdit;
 class QWidget;
 class TbsMenuItem;
 class TbsSkinData;
@@ -32,9 +35,20 @@ struct EditMenuCommands {
 // skin's texts (the program's own without them).
 std::unique_ptr<TbsMenuItem> CreateEditContextMenu(const EditMenuCommands& commands, const TbsSkinData* skinData);
 
+// What an editor's menu can do now. The single-line edit greys Cut, Paste and
+// Delete while read-only; the memo leaves them to its editor, which refuses
+// them then.
+EditMenuCommands EditorMenuCommands(QLineEdit& editor);
+EditMenuCommands EditorMenuCommands(QPlainTextEdit& editor);
+
 // Shift+F10, the keyboard's second way to ask for a context menu (the menu
 // key arrives as a context menu event of its own).
 bool IsContextMenuShortcut(const QEvent& event);
+
+// Where a context menu asked for by event opens, in screen coordinates: at
+// the mouse, or at the control's centre when the keyboard asked; nothing when
+// event asks for no menu.
+std::optional<QPoint> ContextMenuRequestPos(const QEvent& event, const QWidget& control);
 
 // The context menu of one edit control, shown by the skinned menu engine of
 // the control's window. It stands for the control towards the engine: the
@@ -43,9 +57,13 @@ class EditContextMenu : public QObject {
     Q_OBJECT
 
 public:
-    explicit EditContextMenu(QWidget& control);
+    // The menu of control, whose typing is done by editor.
+    EditContextMenu(QWidget& control, QLineEdit& editor);
+    EditContextMenu(QWidget& control, QPlainTextEdit& editor);
     ~EditContextMenu() override;
 
+    // Shows the menu when event asks for one and tells whether it did.
+    bool ShowOnRequest(const QEvent& event, TbsSkinData* skinData);
     // Replaces any menu shown before; skinData may be null (the plain look).
     void Show(const EditMenuCommands& commands, TbsSkinData* skinData, const QPoint& globalPos);
     const TbsMenuItem* Menu() const { return m_menu.get(); }
@@ -55,6 +73,7 @@ protected:
 
 private:
     QWidget& m_control;
+    std::function<EditMenuCommands()> m_commands;
     QPointer<TbsSkinMenu> m_engine;
     std::unique_ptr<TbsMenuItem> m_menu;
 };

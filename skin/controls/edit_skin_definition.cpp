@@ -3,6 +3,9 @@
 #include "skin/data/control_definitions_edits.h"
 #include "skin/draw/composition_mode.h"
 
+#include <QPalette>
+#include <QWidget>
+
 bool IsUsableEditDefinition(const TbsDataSkinEditControl& definition)
 {
     return !definition.skinRect.IsEmpty() && IsDrawable(PieceGeometryOf(definition))
@@ -12,4 +15,25 @@ bool IsUsableEditDefinition(const TbsDataSkinEditControl& definition)
 const SkinRect& EditFaceRect(const TbsDataSkinEditControl& definition, bool active)
 {
     return active && !definition.activeSkinRect.IsEmpty() ? definition.activeSkinRect : definition.skinRect;
+}
+
+SkinColor EditFontColor(const TbsDataSkinEditControl* definition, bool active, SkinColor fallback)
+{
+    if (!definition)
+        return fallback;
+    return active ? definition->activeFontColor : definition->fontColor;
+}
+
+SkinColor EditDisabledFontColor(const TbsDataSkinEditControl* definition)
+{
+    return definition ? definition->disabledFontColor : clGrayText;
+}
+
+void SetEditorTextColors(QWidget& editor, SkinColor text, SkinColor disabled)
+{
+    QPalette palette = editor.palette();
+    palette.setColor(QPalette::Base, Qt::transparent);
+    palette.setColor(QPalette::Text, SkinColorToQColor(text));
+    palette.setColor(QPalette::Disabled, QPalette::Text, SkinColorToQColor(disabled));
+    editor.setPalette(palette);
 }

@@ -11,11 +11,7 @@
 #include "skin/draw/glyphs.h"
 #include "skin/draw/text_alignment.h"
 
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QGuiApplication>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -31,7 +27,7 @@ constexpr int kDefaultInset = 2;
 TbsSkinEdit::TbsSkinEdit(QWidget* parent)
     : TbsSkinCustomControl(parent)
     , m_editor(new QLineEdit(this))
-    , m_contextMenu(new EditContextMenu(*this))
+    , m_contextMenu(new EditContextMenu(*this, *m_editor))
     , m_defaultColor(clWindow)
     , m_defaultFontColor(clBlack)
 {
@@ -150,19 +146,8 @@ void TbsSkinEdit::ApplyFont()
 void TbsSkinEdit::ApplyColors()
 {
     const auto* definition = Definition<TbsDataSkinEditControl>();
-    SkinColor text = m_defaultFontColor;
-    SkinColor disabled = clGrayText;
-    if (definition) {
-        text = IsActive() ? definition->activeFontColor : definition->fontColor;
-        disabled = definition->disabledFontColor;
-    }
-    // The editor draws only the text; the control has painted what lies
-    // behind it.
-    QPalette palette = m_editor->palette();
-    palette.setColor(QPalette::Base, Qt::transparent);
-    palette.setColor(QPalette::Text, SkinColorToQColor(text));
-    palette.setColor(QPalette::Disabled, QPalette::Text, SkinColorToQColor(disabled));
-    m_editor->setPalette(palette);
+    SetEditorTextColors(*m_editor, EditFontColor(definition, IsActive(), m_defaultFontColor),
+        EditDisabledFontColor(definition));
 }
 
 int TbsSkinEdit::RequiredHeight(int proposed)
@@ -349,37 +334,7 @@ bool TbsSkinEdit::eventFilter(QObject* watched, QEvent* event)
         ActiveStateChanged();
         return false;
     }
-    if (watched == m_editor && IsContextMenuShortcut(*event)) {
-        ShowContextMenu(mapToGlobal(rect().center()));
+    if (watched == m_editor && m_contextMenu->ShowOnRequest(*event, SkinData()))
         return true;
-    }
-    if (watched == m_editor && event->type() == QEvent::ContextMenu) {
-        auto* menuEvent = static_cast<QContextMenuEvent*>(event);
-        const bool fromKeyboard = menuEvent->reason() == QContextMenuEvent::Keyboard;
-        ShowContextMenu(fromKeyboard ? mapToGlobal(rect().center()) : menuEvent->globalPos());
-        return true;
-    }
     return TbsSkinCustomControl::eventFilter(watched, event);
-}
-
-void TbsSkinEdit::ShowContextMenu(const QPoint& globalPos)
-{
-    QLineEdit* editor = m_editor;
-    const bool hasSelection = editor->hasSelectedText();
-    const bool writable = !editor->isReadOnly();
-    const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
-    EditMenuCommands commands;
-    commands.canUndo = editor->isUndoAvailable();
-    commands.canCut = hasSelection && writable;
-    commands.canCopy = hasSelection;
-    commands.canPaste = clipboard && clipboard->hasText() && writable;
-    commands.canDelete = hasSelection && writable;
-    commands.canSelectAll = editor->selectedText() != editor->text();
-    commands.undo = [editor] { editor->undo(); };
-    commands.cut = [editor] { editor->cut(); };
-    commands.copy = [editor] { editor->copy(); };
-    commands.paste = [editor] { editor->paste(); };
-    commands.deleteSelection = [editor] { editor->del(); };
-    commands.selectAll = [editor] { editor->selectAll(); };
-    m_contextMenu->Show(commands, SkinData(), globalPos);
 }

@@ -82,7 +82,6 @@ private:
     // room.
     QRect SkinClientArea(const TbsDataSkinEditControl& definition) const;
     void DrawSkinButton(QImage& image, const TbsDataSkinEditControl& definition) const;
-    void ShowContextMenu(const QPoint& globalPos);
 
     QLineEdit* m_editor;
     EditContextMenu* m_contextMenu;

@@ -13,10 +13,6 @@
 #include "skin/data/skin_data.h"
 #include "skin/draw/compose_skin_image.h"
 
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QGuiApplication>
-#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -34,7 +30,7 @@ constexpr int kBorderInset = 2;
 TbsSkinMemo::TbsSkinMemo(QWidget* parent)
     : TbsSkinCustomControl(parent)
     , m_editor(new QPlainTextEdit(this))
-    , m_contextMenu(new EditContextMenu(*this))
+    , m_contextMenu(new EditContextMenu(*this, *m_editor))
     , m_vSource(new ScrollStateProbe(Qt::Vertical))
     , m_hSource(new ScrollStateProbe(Qt::Horizontal))
     , m_defaultFontColor(clBlack)
@@ -178,29 +174,8 @@ void TbsSkinMemo::ApplyFont()
 
 void TbsSkinMemo::ApplyColors()
 {
-    const auto* definition = Definition<TbsDataSkinMemoControl>();
-    SkinColor text = m_defaultFontColor;
-    if (definition && m_useSkinFontColor)
-        text = IsActive() ? definition->activeFontColor : definition->fontColor;
-    // The editor draws only the text; the control has painted what lies
-    // behind it.
-    QPalette palette = m_editor->palette();
-    palette.setColor(QPalette::Base, Qt::transparent);
-    palette.setColor(QPalette::Text, SkinColorToQColor(text));
-    palette.setColor(QPalette::Disabled, QPalette::Text, SkinColorToQColor(DisabledFontColor()));
-    m_editor->setPalette(palette);
-}
-
-SkinColor TbsSkinMemo::DisabledFontColor() const
-{
-    const TbsSkinData* const skinData = SkinData();
-    if (!HasSkinDefinition() || !skinData)
-        return clGrayText;
-    const int index = skinData->FindControlIndex(QStringLiteral("edit"));
-    if (index < 0)
-        return clGrayText;
-    const auto* edit = dynamic_cast<const TbsDataSkinEditControl*>(skinData->ControlDefinitions().at(index).get());
-    return edit ? edit->disabledFontColor : clGrayText;
+    const auto* definition = m_useSkinFontColor ? Definition<TbsDataSkinMemoControl>() : nullptr;
+    SetEditorTextColors(*m_editor, EditFontColor(definition, IsActive(), m_defaultFontColor), m_disabledFontColor);
 }
 
 void TbsSkinMemo::ActiveStateChanged()
@@ -227,6 +202,11 @@ void TbsSkinMemo::SetControlRegion()
 void TbsSkinMemo::ChangeSkinData()
 {
     TbsSkinCustomControl::ChangeSkinData();
+    // A skin gives the disabled text colour of both text controls once, in
+    // its "edit" definition.
+    const TbsSkinData* const skinData = SkinData();
+    m_disabledFontColor = EditDisabledFontColor(
+        HasSkinDefinition() && skinData ? skinData->FindControl<TbsDataSkinEditControl>(QStringLiteral("edit")) : nullptr);
     ApplyFont();
     UpdateScrollBars();
     PlaceEditor();
@@ -397,39 +377,5 @@ bool TbsSkinMemo::eventFilter(QObject* watched, QEvent* event)
         ActiveStateChanged();
         return false;
     }
-    if (IsContextMenuShortcut(*event)) {
-        ShowContextMenu(mapToGlobal(rect().center()));
-        return true;
-    }
-    if (event->type() == QEvent::ContextMenu) {
-        auto* menuEvent = static_cast<QContextMenuEvent*>(event);
-        const bool fromKeyboard = menuEvent->reason() == QContextMenuEvent::Keyboard;
-        ShowContextMenu(fromKeyboard ? mapToGlobal(rect().center()) : menuEvent->globalPos());
-        return true;
-    }
-    return false;
-}
-
-void TbsSkinMemo::ShowContextMenu(const QPoint& globalPos)
-{
-    QPlainTextEdit* editor = m_editor;
-    const bool hasSelection = editor->textCursor().hasSelection();
-    const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
-    EditMenuCommands commands;
-    commands.canUndo = editor->document()->isUndoAvailable();
-    commands.canCut = hasSelection;
-    commands.canCopy = hasSelection;
-    commands.canPaste = clipboard && clipboard->hasText();
-    commands.canDelete = hasSelection;
-    commands.canSelectAll = SelText() != Text();
-    commands.undo = [editor] { editor->undo(); };
-    commands.cut = [editor] { editor->cut(); };
-    commands.copy = [editor] { editor->copy(); };
-    commands.paste = [editor] { editor->paste(); };
-    commands.deleteSelection = [editor] {
-        if (!editor->isReadOnly())
-            editor->textCursor().removeSelectedText();
-    };
-    commands.selectAll = [editor] { editor->selectAll(); };
-    m_contextMenu->Show(commands, SkinData(), globalPos);
+    return m_contextMenu->ShowOnRequest(*event, SkinData());
 }

@@ -108,12 +108,8 @@ private:
     void ApplyFont();
     void ApplyColors();
     void ActiveStateChanged();
-    // The colour of disabled text, which the skin gives in its "edit"
-    // definition.
-    SkinColor DisabledFontColor() const;
     void DrawSkinFrame(QImage& image, const TbsDataSkinMemoControl& definition, const SkinRect& faceRect);
     void PlaceEditor();
-    void ShowContextMenu(const QPoint& globalPos);
 
     QPlainTextEdit* m_editor;
     EditContextMenu* m_contextMenu;
@@ -125,6 +121,8 @@ private:
     TScrollStyle m_scrollBars { TScrollStyle::ssBoth };
     TBorderStyle m_borderStyle { TBorderStyle::bsSingle };
     SkinColor m_defaultFontColor;
+    // Taken from the skin's "edit" definition at each skin change.
+    SkinColor m_disabledFontColor { clGrayText };
     bool m_wordWrap { true };
     bool m_bitMapBG { true };
     bool m_useSkinFontColor { true };

@@ -86,6 +86,13 @@ public:
     // included), or -1.
     int FindObjectIndex(const QString& name) const;
     int FindControlIndex(const QString& name) const;
+    // The first control definition named name when it is of kind T, else
+    // null.
+    template <typename T> const T* FindControl(const QString& name) const
+    {
+        const int index = FindControlIndex(name);
+        return index < 0 ? nullptr : dynamic_cast<const T*>(ControlDefinitions()[static_cast<std::size_t>(index)].get());
+    }
 
     // Does nothing for a stored skin without data. Throws what the package,
     // its decompression, its budgets (skin_budgets.h) or a malformed rectangle

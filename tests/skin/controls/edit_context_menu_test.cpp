@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -85,4 +86,27 @@ TEST(EditContextMenu, TheMemoShowsTheSkinsTextsAndSelectsAllThroughTheEngine)
     ASSERT_TRUE(engine->Visible());
     EXPECT_EQ(engine->Popups().front()->pos(), memo->mapToGlobal(memo->rect().center()));
     QTest::keyClick(&form, Qt::Key_Escape);
+}
+
+TEST(EditContextMenu, OpensAtTheMouseOrAtTheCentreForTheKeyboardAndOnlyWhenAsked)
+{
+    QWidget control;
+    control.setGeometry(40, 30, 120, 60);
+    control.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&control));
+    const QPoint centre = control.mapToGlobal(control.rect().center());
+
+    const QContextMenuEvent mouse(QContextMenuEvent::Mouse, QPoint(3, 4), QPoint(503, 604));
+    EXPECT_EQ(ContextMenuRequestPos(mouse, control), QPoint(503, 604));
+    const QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(3, 4), QPoint(503, 604));
+    EXPECT_EQ(ContextMenuRequestPos(menuKey, control), centre);
+    const QKeyEvent shiftF10(QEvent::KeyPress, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(ContextMenuRequestPos(shiftF10, control), centre);
+
+    const QKeyEvent plainF10(QEvent::KeyPress, Qt::Key_F10, Qt::NoModifier);
+    const QKeyEvent ctrlShiftF10(QEvent::KeyPress, Qt::Key_F10, Qt::ShiftModifier | Qt::ControlModifier);
+    const QKeyEvent shiftF10Release(QEvent::KeyRelease, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_FALSE(ContextMenuRequestPos(plainF10, control));
+    EXPECT_FALSE(ContextMenuRequestPos(ctrlShiftF10, control));
+    EXPECT_FALSE(ContextMenuRequestPos(shiftF10Release, control));
 }
