@@ -116,15 +116,18 @@ std::optional<QRegion> ComposeMaskRegion(const QImage& mask, const SkinPieceGeom
     if (!IsDrawable(piece) || !IsDrawable(target) || target.rightTop.x() < target.leftTop.x()
         || target.leftBottom.y() < target.leftTop.y() || mask.isNull())
         return std::nullopt;
-    SkinBorderStrips const strips = ComposeMaskBorders(mask, piece, target);
-    SkinRect const& ncl = target.clientRect;
+    return RegionOfMaskBorders(ComposeMaskBorders(mask, piece, target), target.clientRect);
+}
+
+QRegion RegionOfMaskBorders(const SkinBorderStrips& strips, const SkinRect& client)
+{
     QRegion shape;
-    if (!ncl.IsEmpty())
-        shape = QRegion(ncl.ToQRect());
+    if (!client.IsEmpty())
+        shape = QRegion(client.ToQRect());
     AddStrip(shape, strips.top, 0, 0);
-    AddStrip(shape, strips.bottom, 0, ncl.bottom);
-    AddStrip(shape, strips.left, 0, ncl.top);
-    AddStrip(shape, strips.right, ncl.right, ncl.top);
+    AddStrip(shape, strips.bottom, 0, client.bottom);
+    AddStrip(shape, strips.left, 0, client.top);
+    AddStrip(shape, strips.right, client.right, client.top);
     return shape;
 }
 

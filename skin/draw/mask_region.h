@@ -41,6 +41,10 @@ std::optional<QRegion> RegionFromMask(const QImage& mask);
 SkinBorderStrips ComposeMaskBorders(const QImage& mask, const SkinPieceGeometry& piece,
     const SkinTargetGeometry& target);
 
+// The client rectangle united with the four mask strips of
+// ComposeMaskBorders laid at their places around it.
+QRegion RegionOfMaskBorders(const SkinBorderStrips& strips, const SkinRect& client);
+
 // The shape of a nine-piece element at the target size: the target client
 // rectangle united with the four border strips cut from the mask (whose own
 // size is the skin size), their bands always repeated. None when the target is

@@ -11,13 +11,6 @@ bool PointInPicture(const QPoint& point, const QSize& size)
     return point.x() >= 0 && point.y() >= 0 && point.x() <= size.width() && point.y() <= size.height();
 }
 
-void AddStrip(QRegion& shape, const QImage& strip, int x, int y)
-{
-    if (strip.isNull() || strip.width() <= 0 || strip.height() <= 0)
-        return;
-    shape += MaskToRegionData(strip, x, y).ToRegion();
-}
-
 bool BlackAt(const QImage& strip, int x, int y)
 {
     if (strip.isNull() || x < 0 || y < 0 || x >= strip.width() || y >= strip.height())
@@ -84,14 +77,7 @@ std::optional<QRegion> TbsFrameShape::Region() const
 {
     if (!m_hasMask)
         return std::nullopt;
-    QRegion shape;
-    if (!m_mask.IsEmpty())
-        shape = QRegion(m_mask.ToQRect());
-    AddStrip(shape, m_strips.top, 0, 0);
-    AddStrip(shape, m_strips.bottom, 0, m_mask.bottom);
-    AddStrip(shape, m_strips.left, 0, m_mask.top);
-    AddStrip(shape, m_strips.right, m_mask.right, m_mask.top);
-    return shape;
+    return RegionOfMaskBorders(m_strips, m_mask);
 }
 
 bool TbsFrameShape::PointInFrameShape(const QPoint& point) const
