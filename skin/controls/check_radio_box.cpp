@@ -184,7 +184,7 @@ QRect TbsSkinCheckRadioBox::CaptionRect()
 {
     if (m_caption.isEmpty())
         return {};
-    if (const auto* definition = Definition<TbsDataSkinCheckRadioControl>()) {
+    if (const auto* definition = m_definition.get()) {
         if (m_flat)
             return FlatCaptionRect(CheckImage(*definition).width() + 7, CaptionFont());
         return MapSkinRect(definition->textArea).ToQRect();
@@ -196,7 +196,7 @@ QRect TbsSkinCheckRadioBox::CaptionRect()
 
 QFont TbsSkinCheckRadioBox::CaptionFont() const
 {
-    return ControlFont(Definition<TbsDataSkinCheckRadioControl>());
+    return ControlFont(m_definition.get());
 }
 
 QImage TbsSkinCheckRadioBox::CheckImage(const TbsDataSkinCheckRadioControl& definition) const
@@ -226,11 +226,7 @@ QImage TbsSkinCheckRadioBox::CheckImage(const TbsDataSkinCheckRadioControl& defi
 
 void TbsSkinCheckRadioBox::CreateControlSkinImage(QImage& image)
 {
-    const auto* definition = Definition<TbsDataSkinCheckRadioControl>();
-    if (!definition) {
-        CreateControlDefaultImage(image);
-        return;
-    }
+    const auto* definition = m_definition.get();
     if (m_flat) {
         DrawFlatSkinFace(image, *definition);
         return;
@@ -247,7 +243,7 @@ void TbsSkinCheckRadioBox::CreateControlSkinImage(QImage& image)
 
 SkinColor TbsSkinCheckRadioBox::SkinCaptionColor(SkinColor enabledColor) const
 {
-    const auto* definition = Definition<TbsDataSkinCheckRadioControl>();
+    const auto* definition = m_definition.get();
     if (!isEnabled())
         return definition->unenabledFontColor;
     return m_useSkinFontColor ? enabledColor : DefaultFontColor();
@@ -300,8 +296,7 @@ void TbsSkinCheckRadioBox::DrawSkinFace(QImage& image, const TbsDataSkinCheckRad
 
 bool TbsSkinCheckRadioBox::MorphEnabled() const
 {
-    const auto* definition = Definition<TbsDataSkinCheckRadioControl>();
-    return !m_flat && definition && definition->morphing && SkinData() && SkinData()->EnableSkinEffects();
+    return !m_flat && MorphEnabledBy(m_definition.get());
 }
 
 void TbsSkinCheckRadioBox::StartMorph()
@@ -449,7 +444,7 @@ void TbsSkinCheckRadioBox::changeEvent(QEvent* event)
     TbsSkinCustomControl::changeEvent(event);
 }
 
-bool TbsSkinCheckRadioBox::AcceptsDefinition(const TbsDataSkinControl& definition) const
+bool TbsSkinCheckRadioBox::TakeDefinition(const TbsDataSkinControl* definition)
 {
-    return dynamic_cast<const TbsDataSkinCheckRadioControl*>(&definition) != nullptr;
+    return m_definition.Take(definition) != nullptr;
 }

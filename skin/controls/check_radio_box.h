@@ -65,7 +65,7 @@ signals:
     void OnClick();
 
 protected:
-    bool AcceptsDefinition(const TbsDataSkinControl& definition) const override;
+    bool TakeDefinition(const TbsDataSkinControl* definition) override;
     void CreateControlDefaultImage(QImage& image) override;
     void CreateControlSkinImage(QImage& image) override;
 
@@ -112,4 +112,5 @@ private:
     bool m_canFocused { true };
     bool m_mouseInside { false };
     FaceMorph m_morph { *this, [this] { return m_mouseInside || hasFocus(); } };
+    KeptDefinition<TbsDataSkinCheckRadioControl> m_definition { *this };
 };

@@ -167,7 +167,7 @@ int TbsSkinPageControl::ItemHeight() const
 {
     if (m_tabHeight > 0)
         return m_tabHeight;
-    if (const auto* definition = Definition<TbsDataSkinTabControl>())
+    if (const auto* definition = m_definition.get())
         return definition->tabRect.Height();
     return m_defaultItemHeight;
 }
@@ -178,9 +178,12 @@ void TbsSkinPageControl::SetTabsBGTransparent(bool transparent)
     update();
 }
 
-bool TbsSkinPageControl::AcceptsDefinition(const TbsDataSkinControl& definition) const
+bool TbsSkinPageControl::TakeDefinition(const TbsDataSkinControl* definition)
 {
-    return dynamic_cast<const TbsDataSkinTabControl*>(&definition) != nullptr;
+    // A skin without close button images lends the small tool button's faces.
+    const TbsSkinData* const skinData = SkinData();
+    m_toolButton.Take(skinData ? skinData->FindControl<TbsDataSkinButtonControl>(QStringLiteral("resizetoolbutton")) : nullptr);
+    return m_definition.Take(definition) != nullptr;
 }
 
 void TbsSkinPageControl::CalcSize(int&, int&)
@@ -195,7 +198,7 @@ void TbsSkinPageControl::ParentBackgroundChanged()
 
 QFont TbsSkinPageControl::TabFont() const
 {
-    return ControlFont(Definition<TbsDataSkinTabControl>());
+    return ControlFont(m_definition.get());
 }
 
 void TbsSkinPageControl::SetDefaultFontColor(SkinColor color)
@@ -286,7 +289,7 @@ void TbsSkinPageControl::UpdateTabScroller()
 
 void TbsSkinPageControl::BindTabScroller()
 {
-    const auto* definition = Definition<TbsDataSkinTabControl>();
+    const auto* definition = m_definition.get();
     m_scroller->SetSkinDataName(definition ? definition->upDown : QString());
     m_scroller->SetSkinData(SkinData());
 }
@@ -369,7 +372,7 @@ QRect TbsSkinPageControl::CloseButtonRect(int visibleIndex) const
     const QRect tab = TabRect(visibleIndex);
     if (!m_showCloseButtons || tab.isEmpty())
         return {};
-    const auto* definition = Definition<TbsDataSkinTabControl>();
+    const auto* definition = m_definition.get();
     const int width = CloseButtonWidth();
     const int height = definition && !definition->closeButtonRect.IsEmpty() ? definition->closeButtonRect.Height()
                                                                             : kCloseButtonSize;
@@ -384,7 +387,7 @@ QRect TbsSkinPageControl::CloseButtonRect(int visibleIndex) const
 
 int TbsSkinPageControl::CloseButtonWidth() const
 {
-    const auto* definition = Definition<TbsDataSkinTabControl>();
+    const auto* definition = m_definition.get();
     if (definition && !definition->closeButtonRect.IsEmpty())
         return definition->closeButtonRect.Width();
     return kCloseButtonSize;
@@ -405,7 +408,7 @@ QRect TbsSkinPageControl::PageArea() const
     // The page frame's borders keep their skin widths around the pages (one
     // pixel without a skin), and the tabs take their height on their side.
     SkinRect area { 1, 1, width() - 1, height() - 1 };
-    if (const auto* definition = Definition<TbsDataSkinTabControl>()) {
+    if (const auto* definition = m_definition.get()) {
         const SkinRect& client = definition->clientRect;
         area = { client.left, client.top, width() - (definition->skinRect.Width() - client.right),
             height() - (definition->skinRect.Height() - client.bottom) };
@@ -431,7 +434,7 @@ QRect TbsSkinPageControl::PageArea() const
 QRect TbsSkinPageControl::TabsBand() const
 {
     QRect frame = PageArea();
-    if (const auto* definition = Definition<TbsDataSkinTabControl>()) {
+    if (const auto* definition = m_definition.get()) {
         const SkinRect& client = definition->clientRect;
         frame.adjust(-client.left, -client.top, definition->skinRect.Width() - client.right,
             definition->skinRect.Height() - client.bottom);
@@ -475,7 +478,7 @@ int TbsSkinPageControl::VisibleIndexOfActivePage() const
 QRect TbsSkinPageControl::TabFaceArea(int visibleIndex) const
 {
     QRect area = TabRect(visibleIndex);
-    const auto* definition = Definition<TbsDataSkinTabControl>();
+    const auto* definition = m_definition.get();
     if (!definition || area.isEmpty() || PageOfVisibleTab(visibleIndex) != m_activePage)
         return area;
     // The selected tab reaches toward the page. A corrupt skin cannot grow
@@ -501,7 +504,7 @@ QRect TbsSkinPageControl::TabFaceArea(int visibleIndex) const
 
 bool TbsSkinPageControl::DrawPageBackground(QImage& image) const
 {
-    const auto* definition = Definition<TbsDataSkinTabControl>();
+    const auto* definition = m_definition.get();
     if (!definition)
         return false;
     // Whatever the skin leaves undrawn shows the form's colour.
@@ -524,10 +527,6 @@ bool TbsSkinPageControl::DrawPageBackground(QImage& image) const
 
 void TbsSkinPageControl::CreateControlSkinImage(QImage& image)
 {
-    if (!Definition<TbsDataSkinTabControl>()) {
-        CreateControlDefaultImage(image);
-        return;
-    }
     DrawPageBackground(image);
     const int active = VisibleIndexOfActivePage();
     const QRect activeArea = active == -1 ? QRect() : TabFaceArea(active);
@@ -554,24 +553,11 @@ void TbsSkinPageControl::CreateControlSkinImage(QImage& image)
 
 void TbsSkinPageControl::DrawSkinFrame(QImage& face, const QRegion& clip) const
 {
-    const auto& definition = *Definition<TbsDataSkinTabControl>();
+    const auto& definition = *m_definition.get();
     const SkinRect& client = definition.clientRect;
     const QRect frame = PageArea().adjusted(-client.left, -client.top, definition.skinRect.Width() - client.right,
         definition.skinRect.Height() - client.bottom);
-    const SkinPieceGeometry piece {
-        .skinRect = definition.skinRect,
-        .leftTop = definition.leftTopPoint,
-        .rightTop = definition.rightTopPoint,
-        .leftBottom = definition.leftBottomPoint,
-        .rightBottom = definition.rightBottomPoint,
-        .clientRect = client,
-        .leftStretch = definition.leftStretch,
-        .topStretch = definition.topStretch,
-        .rightStretch = definition.rightStretch,
-        .bottomStretch = definition.bottomStretch,
-        .stretchEffect = definition.stretchEffect,
-        .stretchType = definition.stretchType,
-    };
+    const SkinPieceGeometry piece = PieceGeometryOf(definition);
     const SkinTargetGeometry target = CalcTargetGeometry(CompositionMode::Full, piece, frame.width(), frame.height());
     const SkinBorderStrips strips = ComposeSkinBorders(SkinPicture(definition.pictureIndex), piece, target);
     QPainter painter(&face);
@@ -581,7 +567,7 @@ void TbsSkinPageControl::DrawSkinFrame(QImage& face, const QRegion& clip) const
 
 QImage TbsSkinPageControl::TabsBackground() const
 {
-    const auto& definition = *Definition<TbsDataSkinTabControl>();
+    const auto& definition = *m_definition.get();
     const QRect band = TabsBand();
     QImage strip = MakeSkinBitmap(band.width(), band.height(), SkinColorToQColor(clBtnFace).rgb());
     if (strip.isNull())
@@ -602,7 +588,7 @@ QImage TbsSkinPageControl::TabsBackground() const
 QImage TbsSkinPageControl::UprightTabFace(int visibleIndex, const QSize& size) const
 {
     const bool active = PageOfVisibleTab(visibleIndex) == m_activePage;
-    if (const auto* definition = Definition<TbsDataSkinTabControl>()) {
+    if (const auto* definition = m_definition.get()) {
         const TabLook look { .active = active, .mouseIn = !active && visibleIndex == m_hotTab, .focused = hasFocus() };
         const int thickness = IsHorizontalSide(m_tabPosition) ? height() : width();
         return ComposeTabFace(SkinPicture(definition->pictureIndex), *definition, TabFaceRect(*definition, look),
@@ -625,7 +611,7 @@ void TbsSkinPageControl::DrawTab(QImage& target, const QPoint& origin, int visib
     if (rect.isEmpty())
         return;
     const TbsSkinTabSheet* page = PageOfVisibleTab(visibleIndex);
-    const auto* definition = Definition<TbsDataSkinTabControl>();
+    const auto* definition = m_definition.get();
     const bool active = page == m_activePage;
     const TabLook look { .active = active, .mouseIn = !active && visibleIndex == m_hotTab, .focused = hasFocus() };
     // Composed upright; a bottom tab's face is flipped before its caption is
@@ -668,7 +654,7 @@ void TbsSkinPageControl::DrawTab(QImage& target, const QPoint& origin, int visib
 void TbsSkinPageControl::DrawSkinCloseButton(
     QImage& face, const TbsSkinTabSheet& page, const QRect& button, SkinColor glyphColor) const
 {
-    const auto& definition = *Definition<TbsDataSkinTabControl>();
+    const auto& definition = *m_definition.get();
     if (definition.closeButtonRect.IsEmpty()) {
         QPainter painter(&face);
         DrawToolCloseButton(painter, page, button, glyphColor);
@@ -689,12 +675,7 @@ void TbsSkinPageControl::DrawSkinCloseButton(
 void TbsSkinPageControl::DrawToolCloseButton(
     QPainter& painter, const TbsSkinTabSheet& page, const QRect& button, SkinColor glyphColor) const
 {
-    // A skin without close button images lends the small tool button's faces.
-    const TbsSkinData* skinData = SkinData();
-    const int index = skinData ? skinData->FindControlIndex(QStringLiteral("resizetoolbutton")) : -1;
-    const auto* tool = index < 0
-        ? nullptr
-        : dynamic_cast<const TbsDataSkinButtonControl*>(skinData->ControlDefinitions()[index].get());
+    const TbsDataSkinButtonControl* tool = m_toolButton.get();
     if (tool) {
         const SkinRect& normal = tool->skinRect;
         const SkinRect& hot = tool->activeSkinRect.IsEmpty() ? normal : tool->activeSkinRect;

@@ -8,6 +8,8 @@
 #include <QRect>
 #include <vector>
 
+class TbsDataSkinButtonControl;
+class TbsDataSkinTabControl;
 class TbsSkinTabSheet;
 class TbsSkinUpDown;
 
@@ -122,7 +124,7 @@ signals:
     void OnAfterClose();
 
 protected:
-    bool AcceptsDefinition(const TbsDataSkinControl& definition) const override;
+    bool TakeDefinition(const TbsDataSkinControl* definition) override;
     void CreateControlDefaultImage(QImage& image) override;
     void CreateControlSkinImage(QImage& image) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -195,4 +197,7 @@ private:
     bool m_freeOnClose { false };
     SkinColor m_defaultFontColor;
     int m_hotTab { -1 };
+    KeptDefinition<TbsDataSkinTabControl> m_definition { *this };
+    // The faces close buttons borrow when the tab definition has none.
+    KeptDefinition<TbsDataSkinButtonControl> m_toolButton { *this };
 };

@@ -178,7 +178,7 @@ double TbsSkinScrollBar::ThumbFraction() const
 
 TbsSkinScrollBar::Layout TbsSkinScrollBar::CalcLayout() const
 {
-    if (const auto* definition = Definition<TbsDataSkinScrollBarControl>())
+    if (const auto* definition = m_definition.get())
         return CalcSkinLayout(*definition);
     return CalcDefaultLayout();
 }
@@ -333,7 +333,7 @@ ScrollBarPartLook TbsSkinScrollBar::ThumbLook() const
 void TbsSkinScrollBar::CreateControlSkinImage(QImage& image)
 {
     TbsSkinCustomControl::CreateControlSkinImage(image);
-    const auto* definition = Definition<TbsDataSkinScrollBarControl>();
+    const auto* definition = m_definition.get();
     if (!definition)
         return;
     const Layout layout = CalcLayout();
@@ -351,10 +351,9 @@ void TbsSkinScrollBar::CreateControlSkinImage(QImage& image)
     DrawScrollBarSkinParts(image, m_picture, *definition, parts);
 }
 
-bool TbsSkinScrollBar::AcceptsDefinition(const TbsDataSkinControl& definition) const
+bool TbsSkinScrollBar::TakeDefinition(const TbsDataSkinControl* definition)
 {
-    const auto* scrollBar = dynamic_cast<const TbsDataSkinScrollBarControl*>(&definition);
-    return scrollBar && IsDrawableScrollBar(*scrollBar);
+    return m_definition.Take(definition, [](const TbsDataSkinScrollBarControl& kind) { return IsDrawableScrollBar(kind); }) != nullptr;
 }
 
 void TbsSkinScrollBar::SetHoveredPart(int part)

@@ -15,6 +15,7 @@ enum class TScrollBarKind { sbHorizontal, sbVertical };
 // with Position kept between Min and Max (Max - PageSize + 1 when the thumb is
 // proportional). The "up" button is the one that increases Position: at the
 // bottom of a vertical bar and at the right of a horizontal one.
+class TbsDataSkinScrollBarControl;
 class TbsSkinScrollBar : public TbsSkinCustomControl {
     Q_OBJECT
 
@@ -85,7 +86,7 @@ signals:
     void OnPageDown();
 
 protected:
-    bool AcceptsDefinition(const TbsDataSkinControl& definition) const override;
+    bool TakeDefinition(const TbsDataSkinControl* definition) override;
     void CreateControlDefaultImage(QImage& image) override;
     void CreateControlSkinImage(QImage& image) override;
 
@@ -161,4 +162,5 @@ private:
     QTimer m_repeatTimer;
     RepeatMode m_repeatMode { RepeatMode::None };
     bool m_waiting { false };
+    KeptDefinition<TbsDataSkinScrollBarControl> m_definition { *this };
 };

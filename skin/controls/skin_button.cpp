@@ -97,8 +97,7 @@ void TbsSkinButton::SetGroupIndex(int index)
 
 bool TbsSkinButton::MorphEnabled() const
 {
-    const auto* definition = Definition<TbsDataSkinButtonControl>();
-    return definition && definition->morphing && SkinData() && SkinData()->EnableSkinEffects();
+    return MorphEnabledBy(m_definition.get());
 }
 
 void TbsSkinButton::StartMorph()
@@ -111,16 +110,15 @@ void TbsSkinButton::StartMorph()
 
 bool TbsSkinButton::AnimationEnabled() const
 {
-    const auto* definition = Definition<TbsDataSkinButtonControl>();
-    return definition && !definition->animateSkinRect.IsEmpty() && definition->frameCount > 0 && SkinData()
-        && SkinData()->EnableSkinEffects();
+    const auto* definition = m_definition.get();
+    return definition && !definition->animateSkinRect.IsEmpty() && definition->frameCount > 0 && SkinEffectsEnabled();
 }
 
 void TbsSkinButton::StartAnimation(bool forward)
 {
     if (!AnimationEnabled())
         return;
-    const auto* definition = Definition<TbsDataSkinButtonControl>();
+    const auto* definition = m_definition.get();
     m_animationForward = forward;
     m_animationFrame = forward ? 1 : definition->frameCount;
     m_animationTimer.start(std::max(1, definition->animateInterval));
@@ -129,7 +127,7 @@ void TbsSkinButton::StartAnimation(bool forward)
 
 void TbsSkinButton::AnimationTick()
 {
-    const auto* definition = Definition<TbsDataSkinButtonControl>();
+    const auto* definition = m_definition.get();
     if (!definition) {
         m_animationTimer.stop();
         return;
@@ -150,7 +148,7 @@ void TbsSkinButton::AnimationTick()
 
 SkinRect TbsSkinButton::AnimationFrameRect() const
 {
-    const auto* definition = Definition<TbsDataSkinButtonControl>();
+    const auto* definition = m_definition.get();
     return AnimationFrame(
         definition->animateSkinRect, definition->frameCount, m_animationFrame, definition->skinRect.Width());
 }
@@ -247,11 +245,7 @@ void TbsSkinButton::CreateControlDefaultImage(QImage& image)
 
 void TbsSkinButton::CreateControlSkinImage(QImage& image)
 {
-    const auto* definition = Definition<TbsDataSkinButtonControl>();
-    if (!definition) {
-        CreateControlDefaultImage(image);
-        return;
-    }
+    const auto* definition = m_definition.get();
     const bool animating = m_animationTimer.isActive();
     SkinRect normal = definition->skinRect;
     SkinRect active = definition->activeSkinRect.IsEmpty() ? normal : definition->activeSkinRect;
@@ -295,7 +289,7 @@ QRect TbsSkinButton::SkinCaptionArea() const
 
 void TbsSkinButton::CreateButtonImage(QImage& image, const SkinRect& faceRect, bool active, bool down)
 {
-    const auto* definition = Definition<TbsDataSkinButtonControl>();
+    const auto* definition = m_definition.get();
     if (m_useSkinSize || Mode() == CompositionMode::Full)
         CreateSkinFace(image, faceRect);
     else if (Mode() == CompositionMode::Fixed)
@@ -504,7 +498,7 @@ void TbsSkinButton::RepeatTick()
     ButtonClick();
 }
 
-bool TbsSkinButton::AcceptsDefinition(const TbsDataSkinControl& definition) const
+bool TbsSkinButton::TakeDefinition(const TbsDataSkinControl* definition)
 {
-    return dynamic_cast<const TbsDataSkinButtonControl*>(&definition) != nullptr;
+    return m_definition.Take(definition) != nullptr;
 }

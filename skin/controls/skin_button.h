@@ -10,6 +10,7 @@
 // (or space released, or Enter while it has focus); with RepeatMode it also
 // clicks while held, first after 500 ms + RepeatInterval, then every
 // RepeatInterval ms. A grouped button clicks when pressed and stays down.
+class TbsDataSkinButtonControl;
 class TbsSkinButton : public TbsSkinCustomControl {
     Q_OBJECT
 
@@ -82,7 +83,7 @@ signals:
     void OnClick();
 
 protected:
-    bool AcceptsDefinition(const TbsDataSkinControl& definition) const override;
+    bool TakeDefinition(const TbsDataSkinControl* definition) override;
     // The pressed face shows while Down and either the mouse is over the
     // button or it was pressed from the keyboard.
     bool ShowsPressed() const;
@@ -149,4 +150,5 @@ private:
     bool m_animationForward { true };
     int m_animationFrame { 0 };
     QTimer m_animationTimer;
+    KeptDefinition<TbsDataSkinButtonControl> m_definition { *this };
 };

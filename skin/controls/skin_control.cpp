@@ -46,13 +46,24 @@ void TbsSkinControl::GetSkinData()
     m_skinIndex = -1;
     if (m_skinData && !m_skinData->Empty())
         m_skinIndex = m_skinData->FindControlIndex(m_skinDataName);
-    if (const TbsDataSkinControl* definition = SkinDefinition(); definition && !AcceptsDefinition(*definition))
+    m_definitionsGeneration = m_skinData ? m_skinData->DefinitionsGeneration() : 0;
+    if (!TakeDefinition(SkinDefinition()))
         m_skinIndex = -1;
 }
 
-bool TbsSkinControl::AcceptsDefinition(const TbsDataSkinControl&) const
+bool TbsSkinControl::TakeDefinition(const TbsDataSkinControl* definition)
 {
-    return true;
+    return definition != nullptr;
+}
+
+bool TbsSkinControl::SkinEffectsEnabled() const
+{
+    return m_skinData && m_skinData->EnableSkinEffects();
+}
+
+bool TbsSkinControl::IsDefinitionCurrent() const
+{
+    return m_skinIndex != -1 && m_skinData && m_skinData->DefinitionsGeneration() == m_definitionsGeneration;
 }
 
 const TbsDataSkinControl* TbsSkinControl::SkinDefinition() const
@@ -116,8 +127,9 @@ QImage TbsSkinControl::RenderFace()
 {
     if (width() <= 0 || height() <= 0)
         return {};
-    // A skin data component that went away leaves nothing to draw from.
-    if (!SkinDefinition())
+    // A skin data component that went away, or replaced its definitions
+    // unannounced, leaves nothing to draw from.
+    if (!IsDefinitionCurrent())
         m_skinIndex = -1;
     // The face has the screen's whole pixel ratio: the skin's art enlarged by
     // whole pixels, text drawn at the device's resolution.

@@ -42,6 +42,19 @@ public:
     int SkinIndex() const { return m_skinIndex; }
     bool HasSkinDefinition() const { return m_skinIndex != -1; }
 
+    // Whether the definition kept at the last lookup still belongs to the
+    // skin in use: the skin data lives and has not replaced its definitions
+    // since.
+    bool IsDefinitionCurrent() const;
+
+    // Morphing and animation run only while the skin data allows effects.
+    bool SkinEffectsEnabled() const;
+    // Whether a face morphs: its definition asks for it and effects run.
+    template <typename Definition> bool MorphEnabledBy(const Definition* definition) const
+    {
+        return definition && definition->morphing && SkinEffectsEnabled();
+    }
+
     // True only while a paint event is being handled.
     bool IsPainting() const { return m_painting; }
 
@@ -59,17 +72,18 @@ signals:
     void OnMouseLeave();
 
 protected:
-    // The definition in use, or null; Definition<T>() also checks its kind.
+    // The definition in use, or null.
     const TbsDataSkinControl* SkinDefinition() const;
-    template <typename T> const T* Definition() const { return dynamic_cast<const T*>(SkinDefinition()); }
-    // Whether a definition is of the kind this control draws from; one of
-    // another kind counts as no definition.
-    virtual bool AcceptsDefinition(const TbsDataSkinControl& definition) const;
+    // Called at every lookup with the definition found (null for none): a
+    // control keeps it in its own kind when it draws from it, and tells
+    // whether it does; one of another kind counts as no definition.
+    virtual bool TakeDefinition(const TbsDataSkinControl* definition);
     // A picture of the skin by index; null for -1 or past the list's end.
     QImage SkinPicture(int index) const;
 
     // Fills face, which has the control's size: the fallback face without a
-    // definition, the skin face with one.
+    // definition, the skin face with one. This is the one place that chooses:
+    // CreateControlSkinImage runs only while the kept definition is current.
     virtual void PaintFace(QImage& face);
 
     virtual void CreateControlDefaultImage(QImage& image);
@@ -91,6 +105,7 @@ protected:
     int m_skinIndex { -1 };
 
 private:
+    quint64 m_definitionsGeneration { 0 };
     // Cleared by Qt when the skin data component is destroyed.
     QPointer<TbsSkinData> m_skinData;
     QString m_skinDataName;
@@ -102,3 +117,33 @@ private:
 // Tells every direct child of container that the background it shows through
 // has been redrawn, so children that draw their parent's background repaint.
 void SendBackgroundChanged(QWidget* container);
+
+// The definition a control draws from, kept in its own kind at the last
+// lookup so that paints neither search nor cast; reads null once the skin it
+// came from has changed or gone.
+template <typename T> class KeptDefinition {
+public:
+    explicit KeptDefinition(const TbsSkinControl& owner)
+        : m_owner(owner)
+    {
+    }
+
+    // Keeps definition when it is a T that usable accepts; returns what it
+    // keeps.
+    template <typename Usable> const T* Take(const TbsDataSkinControl* definition, Usable usable)
+    {
+        const auto* kind = dynamic_cast<const T*>(definition);
+        m_kept = kind && usable(*kind) ? kind : nullptr;
+        return m_kept;
+    }
+    const T* Take(const TbsDataSkinControl* definition)
+    {
+        return Take(definition, [](const T&) { return true; });
+    }
+
+    const T* get() const { return m_owner.IsDefinitionCurrent() ? m_kept : nullptr; }
+
+private:
+    const TbsSkinControl& m_owner;
+    const T* m_kept { nullptr };
+};

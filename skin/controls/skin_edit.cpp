@@ -98,7 +98,7 @@ QRect TbsSkinEdit::SkinClientArea(const TbsDataSkinEditControl& definition) cons
 
 QRect TbsSkinEdit::TextRect() const
 {
-    if (const auto* definition = Definition<TbsDataSkinEditControl>()) {
+    if (const auto* definition = m_definition.get()) {
         QRect area = SkinClientArea(*definition);
         if (const QRect button = ButtonRect(); !button.isEmpty())
             area.setRight(std::max(area.left(), button.left()) - 1);
@@ -114,7 +114,7 @@ QRect TbsSkinEdit::ButtonRect() const
 {
     if (!m_buttonMode)
         return {};
-    if (const auto* definition = Definition<TbsDataSkinEditControl>()) {
+    if (const auto* definition = m_definition.get()) {
         // The skin's button image sits at the right end of the text area,
         // centred on it.
         const SkinRect& image = definition->buttonRect;
@@ -137,7 +137,7 @@ void TbsSkinEdit::DefaultFontChanged()
 
 void TbsSkinEdit::ApplyFont()
 {
-    m_editor->setFont(ControlFont(Definition<TbsDataSkinEditControl>()));
+    m_editor->setFont(ControlFont(m_definition.get()));
     ApplyColors();
     // The room the text needs depends on the font.
     PlaceEditor();
@@ -145,14 +145,14 @@ void TbsSkinEdit::ApplyFont()
 
 void TbsSkinEdit::ApplyColors()
 {
-    const auto* definition = Definition<TbsDataSkinEditControl>();
+    const auto* definition = m_definition.get();
     SetEditorTextColors(*m_editor, EditFontColor(definition, IsActive(), m_defaultFontColor),
         EditDisabledFontColor(definition));
 }
 
 int TbsSkinEdit::RequiredHeight(int proposed)
 {
-    const auto* definition = Definition<TbsDataSkinEditControl>();
+    const auto* definition = m_definition.get();
     if (UseSkinFont())
         return definition ? definition->skinRect.Height() : proposed;
     const int textHeight = QFontMetrics(DefaultFont()).height();
@@ -189,10 +189,9 @@ void TbsSkinEdit::ChangeSkinData()
     update();
 }
 
-bool TbsSkinEdit::AcceptsDefinition(const TbsDataSkinControl& definition) const
+bool TbsSkinEdit::TakeDefinition(const TbsDataSkinControl* definition)
 {
-    const auto* edit = dynamic_cast<const TbsDataSkinEditControl*>(&definition);
-    return edit && IsUsableEditDefinition(*edit);
+    return m_definition.Take(definition, [](const TbsDataSkinEditControl& kind) { return IsUsableEditDefinition(kind); }) != nullptr;
 }
 
 void TbsSkinEdit::ActiveStateChanged()
@@ -241,11 +240,7 @@ void TbsSkinEdit::CreateControlDefaultImage(QImage& image)
 
 void TbsSkinEdit::CreateControlSkinImage(QImage& image)
 {
-    const auto* definition = Definition<TbsDataSkinEditControl>();
-    if (!definition) {
-        CreateControlDefaultImage(image);
-        return;
-    }
+    const auto* definition = m_definition.get();
     // Whatever the picture leaves uncovered shows the edit's colour, not the
     // black of a fresh image.
     image.fill(SkinColorToQColor(m_defaultColor));

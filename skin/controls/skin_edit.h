@@ -60,7 +60,7 @@ signals:
     void OnButtonClick();
 
 protected:
-    bool AcceptsDefinition(const TbsDataSkinControl& definition) const override;
+    bool TakeDefinition(const TbsDataSkinControl* definition) override;
     void CreateControlDefaultImage(QImage& image) override;
     void CreateControlSkinImage(QImage& image) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -91,4 +91,5 @@ private:
     bool m_buttonMode { false };
     bool m_buttonDown { false };
     bool m_mouseInside { false };
+    KeptDefinition<TbsDataSkinEditControl> m_definition { *this };
 };

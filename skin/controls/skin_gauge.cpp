@@ -114,7 +114,7 @@ void TbsSkinGauge::RestartAnimation()
     m_pauseTimer.stop();
     m_animationTimer.stop();
     m_animationFrame = 0;
-    const auto* definition = Definition<TbsDataSkinGaugeControl>();
+    const auto* definition = m_definition.get();
     if (!definition || definition->progressAnimationSkinRect.IsEmpty() || definition->progressAnimationCountFrames <= 0)
         return;
     m_animationTimer.setInterval(std::max(1, definition->progressAnimationTimerInterval));
@@ -130,7 +130,7 @@ void TbsSkinGauge::PauseTick()
 
 void TbsSkinGauge::AnimationTick()
 {
-    const auto* definition = Definition<TbsDataSkinGaugeControl>();
+    const auto* definition = m_definition.get();
     ++m_animationFrame;
     if (!definition || m_animationFrame > definition->progressAnimationCountFrames) {
         m_animationFrame = 0;
@@ -143,7 +143,7 @@ void TbsSkinGauge::AnimationTick()
 
 SkinRect TbsSkinGauge::AnimationFrameRect() const
 {
-    const auto* definition = Definition<TbsDataSkinGaugeControl>();
+    const auto* definition = m_definition.get();
     return ::AnimationFrame(definition->progressAnimationSkinRect, definition->progressAnimationCountFrames,
         m_animationFrame, definition->progressRect.Width());
 }
@@ -169,7 +169,7 @@ QString TbsSkinGauge::GaugeText() const
 void TbsSkinGauge::GetSkinData()
 {
     TbsSkinCustomControl::GetSkinData();
-    if (const auto* definition = Definition<TbsDataSkinGaugeControl>())
+    if (const auto* definition = m_definition.get())
         m_vertical = definition->vertical;
     // A face stretched to any size no longer fits the mask's shape.
     if (!m_useSkinSize)
@@ -178,7 +178,7 @@ void TbsSkinGauge::GetSkinData()
 
 QRect TbsSkinGauge::ProgressArea(int width, int height) const
 {
-    const auto* definition = Definition<TbsDataSkinGaugeControl>();
+    const auto* definition = m_definition.get();
     if (!definition)
         return QRect(0, 0, width, height).adjusted(1, 1, -1, -1);
     SkinRect area = definition->progressArea;
@@ -251,7 +251,7 @@ void TbsSkinGauge::CreateControlDefaultImage(QImage& image)
 
 void TbsSkinGauge::DrawBar(QImage& face, const QRect& filled) const
 {
-    const auto* definition = Definition<TbsDataSkinGaugeControl>();
+    const auto* definition = m_definition.get();
     const SkinRect& source = definition->progressRect;
     const int length = m_vertical ? filled.height() : filled.width();
     const int begin = definition->beginOffset;
@@ -294,11 +294,7 @@ void TbsSkinGauge::DrawBar(QImage& face, const QRect& filled) const
 
 void TbsSkinGauge::CreateControlSkinImage(QImage& image)
 {
-    const auto* definition = Definition<TbsDataSkinGaugeControl>();
-    if (!definition) {
-        CreateControlDefaultImage(image);
-        return;
-    }
+    const auto* definition = m_definition.get();
     const QFont font
         = ControlFont(definition->fontName, definition->fontHeight, definition->fontStyle);
     if (m_useSkinSize) {
@@ -316,7 +312,7 @@ void TbsSkinGauge::CreateControlSkinImage(QImage& image)
     DrawText(painter, font, definition->fontColor);
 }
 
-bool TbsSkinGauge::AcceptsDefinition(const TbsDataSkinControl& definition) const
+bool TbsSkinGauge::TakeDefinition(const TbsDataSkinControl* definition)
 {
-    return dynamic_cast<const TbsDataSkinGaugeControl*>(&definition) != nullptr;
+    return m_definition.Take(definition) != nullptr;
 }

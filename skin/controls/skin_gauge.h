@@ -4,6 +4,7 @@
 
 #include <QTimer>
 
+class TbsDataSkinGaugeControl;
 class QPainter;
 
 // A progress bar: the part of its progress area that Value fills, with the
@@ -54,7 +55,7 @@ public:
     void CalcSize(int& width, int& height) override;
 
 protected:
-    bool AcceptsDefinition(const TbsDataSkinControl& definition) const override;
+    bool TakeDefinition(const TbsDataSkinControl* definition) override;
     void CreateControlDefaultImage(QImage& image) override;
     void CreateControlSkinImage(QImage& image) override;
 
@@ -83,4 +84,5 @@ private:
     int m_animationFrame { 0 };
     QTimer m_pauseTimer;
     QTimer m_animationTimer;
+    KeptDefinition<TbsDataSkinGaugeControl> m_definition { *this };
 };

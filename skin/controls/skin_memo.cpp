@@ -168,13 +168,13 @@ void TbsSkinMemo::DefaultFontChanged()
 
 void TbsSkinMemo::ApplyFont()
 {
-    m_editor->setFont(ControlFont(Definition<TbsDataSkinMemoControl>()));
+    m_editor->setFont(ControlFont(m_definition.get()));
     ApplyColors();
 }
 
 void TbsSkinMemo::ApplyColors()
 {
-    const auto* definition = m_useSkinFontColor ? Definition<TbsDataSkinMemoControl>() : nullptr;
+    const auto* definition = m_useSkinFontColor ? m_definition.get() : nullptr;
     SetEditorTextColors(*m_editor, EditFontColor(definition, IsActive(), m_defaultFontColor), m_disabledFontColor);
 }
 
@@ -184,10 +184,9 @@ void TbsSkinMemo::ActiveStateChanged()
     update();
 }
 
-bool TbsSkinMemo::AcceptsDefinition(const TbsDataSkinControl& definition) const
+bool TbsSkinMemo::TakeDefinition(const TbsDataSkinControl* definition)
 {
-    const auto* memo = dynamic_cast<const TbsDataSkinMemoControl*>(&definition);
-    return memo && IsUsableEditDefinition(*memo);
+    return m_definition.Take(definition, [](const TbsDataSkinMemoControl& kind) { return IsUsableEditDefinition(kind); }) != nullptr;
 }
 
 void TbsSkinMemo::CalcSize(int&, int&)
@@ -216,7 +215,7 @@ QRect TbsSkinMemo::TextRect() const
 {
     if (m_borderStyle == TBorderStyle::bsNone)
         return rect();
-    const auto* definition = Definition<TbsDataSkinMemoControl>();
+    const auto* definition = m_definition.get();
     if (!definition)
         return rect().adjusted(kBorderInset, kBorderInset, -kBorderInset, -kBorderInset);
     // Inside the skin's frame, with a little air; a plain coloured background
@@ -264,11 +263,7 @@ void TbsSkinMemo::leaveEvent(QEvent* event)
 
 void TbsSkinMemo::CreateControlSkinImage(QImage& image)
 {
-    const auto* definition = Definition<TbsDataSkinMemoControl>();
-    if (!definition) {
-        CreateControlDefaultImage(image);
-        return;
-    }
+    const auto* definition = m_definition.get();
     const bool active = IsActive();
     // The colour also shows wherever the picture leaves a gap.
     image.fill(SkinColorToQColor(active ? definition->activeBgColor : definition->bgColor));

@@ -87,7 +87,7 @@ public:
     void SetControlRegion() override;
 
 protected:
-    bool AcceptsDefinition(const TbsDataSkinControl& definition) const override;
+    bool TakeDefinition(const TbsDataSkinControl* definition) override;
     void CreateControlDefaultImage(QImage& image) override;
     void CreateControlSkinImage(QImage& image) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -127,4 +127,5 @@ private:
     bool m_bitMapBG { true };
     bool m_useSkinFontColor { true };
     bool m_mouseInside { false };
+    KeptDefinition<TbsDataSkinMemoControl> m_definition { *this };
 };

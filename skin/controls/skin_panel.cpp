@@ -53,7 +53,7 @@ void TbsSkinPanel::SetDefaultAlignment(Alignment alignment)
 
 QImage TbsSkinPanel::BackgroundPicture() const
 {
-    const auto* definition = Definition<TbsDataSkinPanelControl>();
+    const auto* definition = m_definition.get();
     return definition ? SkinPicture(definition->bgPictureIndex) : QImage();
 }
 
@@ -120,7 +120,7 @@ void TbsSkinPanel::PaintFace(QImage& face)
 
 void TbsSkinPanel::DrawSkinCaption(QImage& face)
 {
-    const auto* definition = Definition<TbsDataSkinPanelControl>();
+    const auto* definition = m_definition.get();
     if (!definition || definition->captionRect.IsEmpty() || m_caption.isEmpty())
         return;
     const QRect area = MapSkinRect(definition->captionRect).ToQRect();
@@ -192,7 +192,7 @@ void TbsSkinPanel::CreateControlDefaultImage(QImage& image)
     painter.drawText(textArea, flags, m_caption);
 }
 
-bool TbsSkinPanel::AcceptsDefinition(const TbsDataSkinControl& definition) const
+bool TbsSkinPanel::TakeDefinition(const TbsDataSkinControl* definition)
 {
-    return dynamic_cast<const TbsDataSkinPanelControl*>(&definition) != nullptr;
+    return m_definition.Take(definition) != nullptr;
 }

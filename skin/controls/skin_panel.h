@@ -8,6 +8,7 @@ enum TbsSkinBorderStyle { bvFrame, bvRaised, bvLowered, bvNone };
 // button-face area with the frame BorderStyle names and, in CaptionMode, a
 // caption bar at the top. Its contents margins follow its client area, so
 // children laid out inside it keep clear of border and caption bar.
+class TbsDataSkinPanelControl;
 class TbsSkinPanel : public TbsSkinCustomControl {
     Q_OBJECT
 
@@ -35,7 +36,7 @@ public:
     void ChangeSkinData() override;
 
 protected:
-    bool AcceptsDefinition(const TbsDataSkinControl& definition) const override;
+    bool TakeDefinition(const TbsDataSkinControl* definition) override;
     void PaintFace(QImage& face) override;
     void CreateControlDefaultImage(QImage& image) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -57,4 +58,5 @@ private:
     Alignment m_defaultAlignment { Alignment::taLeftJustify };
     int m_realHeight { -1 };
     bool m_updatingClientArea { false };
+    KeptDefinition<TbsDataSkinPanelControl> m_definition { *this };
 };

@@ -141,7 +141,7 @@ void TbsSkinSlider::SetColor(SkinColor color)
 
 const TbsDataSkinSlider* TbsSkinSlider::SkinSlider() const
 {
-    return m_useSkinThumb ? Definition<TbsDataSkinSlider>() : nullptr;
+    return m_useSkinThumb ? m_definition.get() : nullptr;
 }
 
 QImage TbsSkinSlider::ThumbPicture() const
@@ -540,7 +540,7 @@ void TbsSkinSlider::moveEvent(QMoveEvent* event)
         update();
 }
 
-bool TbsSkinSlider::AcceptsDefinition(const TbsDataSkinControl& definition) const
+bool TbsSkinSlider::TakeDefinition(const TbsDataSkinControl* definition)
 {
-    return dynamic_cast<const TbsDataSkinSlider*>(&definition) != nullptr;
+    return m_definition.Take(definition) != nullptr;
 }

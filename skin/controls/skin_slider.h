@@ -86,7 +86,7 @@ signals:
     void OnChanged();
 
 protected:
-    bool AcceptsDefinition(const TbsDataSkinControl& definition) const override;
+    bool TakeDefinition(const TbsDataSkinControl* definition) override;
     void CreateControlDefaultImage(QImage& image) override;
     void CreateControlSkinImage(QImage& image) override;
 
@@ -146,4 +146,5 @@ private:
     QPoint m_lastMousePoint;
     QTimer m_pageTimer;
     SliderValueHint* const m_valueHint;
+    KeptDefinition<TbsDataSkinSlider> m_definition { *this };
 };

@@ -47,14 +47,14 @@ void TbsSkinUpDown::SetOrientation(Qt::Orientation orientation)
     update();
 }
 
-bool TbsSkinUpDown::AcceptsDefinition(const TbsDataSkinControl& definition) const
+bool TbsSkinUpDown::TakeDefinition(const TbsDataSkinControl* definition)
 {
-    return dynamic_cast<const TbsDataSkinUpDownControl*>(&definition) != nullptr;
+    return m_definition.Take(definition) != nullptr;
 }
 
 QRect TbsSkinUpDown::UpButtonRect() const
 {
-    if (const auto* definition = Definition<TbsDataSkinUpDownControl>())
+    if (const auto* definition = m_definition.get())
         return MapSkinRect(definition->upButtonRect).ToQRect();
     // Right half across, top half upright.
     if (m_orientation == Qt::Horizontal)
@@ -64,7 +64,7 @@ QRect TbsSkinUpDown::UpButtonRect() const
 
 QRect TbsSkinUpDown::DownButtonRect() const
 {
-    if (const auto* definition = Definition<TbsDataSkinUpDownControl>())
+    if (const auto* definition = m_definition.get())
         return MapSkinRect(definition->downButtonRect).ToQRect();
     if (m_orientation == Qt::Horizontal)
         return QRect(0, 0, width() / 2, height());
@@ -104,7 +104,7 @@ void TbsSkinUpDown::CreateControlDefaultImage(QImage& image)
 void TbsSkinUpDown::CreateControlSkinImage(QImage& image)
 {
     TbsSkinCustomControl::CreateControlSkinImage(image);
-    const auto* definition = Definition<TbsDataSkinUpDownControl>();
+    const auto* definition = m_definition.get();
     if (!definition)
         return;
     // The composed face shows both buttons at rest; a hot or pressed button

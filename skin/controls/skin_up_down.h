@@ -9,6 +9,7 @@
 // bottom) subtracts. A held button repeats, first after 500 ms and then every
 // 100 ms. Drawn from an "updown" definition (the page control's tab scroller
 // uses "hupdown"); without one, two plain buttons with arrows.
+class TbsDataSkinUpDownControl;
 class TbsSkinUpDown : public TbsSkinCustomControl {
     Q_OBJECT
 
@@ -39,7 +40,7 @@ signals:
     void OnChange();
 
 protected:
-    bool AcceptsDefinition(const TbsDataSkinControl& definition) const override;
+    bool TakeDefinition(const TbsDataSkinControl* definition) override;
     void CreateControlDefaultImage(QImage& image) override;
     void CreateControlSkinImage(QImage& image) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -63,4 +64,5 @@ private:
     Button m_hot { Button::None };
     Button m_pressed { Button::None };
     QTimer m_repeatTimer;
+    KeptDefinition<TbsDataSkinUpDownControl> m_definition { *this };
 };

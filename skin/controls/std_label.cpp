@@ -118,14 +118,14 @@ QFont TbsSkinStdLabel::TextFont() const
 {
     if (!m_useSkinFont)
         return font();
-    if (const auto* definition = Definition<TbsDataSkinStdLabelControl>())
+    if (const auto* definition = m_definition.get())
         return SkinFont(definition->fontName, definition->fontHeight, definition->fontStyle);
     return m_defaultFont;
 }
 
 SkinColor TbsSkinStdLabel::TextColor() const
 {
-    if (const auto* definition = Definition<TbsDataSkinStdLabelControl>())
+    if (const auto* definition = m_definition.get())
         return m_useSkinColor ? definition->fontColor : m_fontColor;
     return m_useSkinFont ? m_defaultFontColor : m_fontColor;
 }
@@ -188,7 +188,7 @@ void TbsSkinStdLabel::paintEvent(QPaintEvent*)
     painter.drawText(rect(), flags, text);
 }
 
-bool TbsSkinStdLabel::AcceptsDefinition(const TbsDataSkinControl& definition) const
+bool TbsSkinStdLabel::TakeDefinition(const TbsDataSkinControl* definition)
 {
-    return dynamic_cast<const TbsDataSkinStdLabelControl*>(&definition) != nullptr;
+    return m_definition.Take(definition) != nullptr;
 }

@@ -17,6 +17,7 @@ QString PathWithEllipsis(const QFontMetrics& metrics, const QString& text, int l
 // draws no background, so its parent shows through. Disabled, it shows its
 // text embossed: once one pixel down and right in the highlight colour, then
 // in the shadow colour.
+class TbsDataSkinStdLabelControl;
 class TbsSkinStdLabel : public TbsSkinControl {
     Q_OBJECT
 
@@ -65,7 +66,7 @@ public:
     void ChangeSkinData() override;
 
 protected:
-    bool AcceptsDefinition(const TbsDataSkinControl& definition) const override;
+    bool TakeDefinition(const TbsDataSkinControl* definition) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -87,4 +88,5 @@ private:
     bool m_useSkinColor { true };
     bool m_autoSize { true };
     QPointer<QWidget> m_focusControl;
+    KeptDefinition<TbsDataSkinStdLabelControl> m_definition { *this };
 };

@@ -67,7 +67,7 @@ void TbsSkinTabSheet::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     // A stretched background looks different at every size, so children that
     // show their parent's background must repaint.
-    const auto* definition = m_pageControl ? m_pageControl->Definition<TbsDataSkinTabControl>() : nullptr;
+    const auto* definition = m_pageControl ? m_pageControl->m_definition.get() : nullptr;
     if (!definition || !definition->stretchEffect)
         return;
     SendBackgroundChanged(this);

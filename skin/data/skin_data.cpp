@@ -161,6 +161,7 @@ void TbsSkinData::LoadCompressedStoredSkin(const TbsCompressedStoredSkin& stored
     m_skinChanging = true;
     SendSkinDataMessage(WM_SKINDATA_BEFORE_CHANGE);
     m_skin = std::move(next);
+    ++m_definitionsGeneration;
     m_empty = false;
     SendSkinDataMessage(WM_SKINDATA_CHANGE);
     m_skinChanging = false;
@@ -230,6 +231,7 @@ void TbsSkinData::ClearSkin()
 
 void TbsSkinData::FreeDefinitions()
 {
+    ++m_definitionsGeneration;
     m_skin.objectDefinitions.clear();
     m_skin.controlDefinitions.clear();
     m_skin.activePictures.clear();

@@ -99,6 +99,9 @@ public:
     // or point raise, and SkinPackageError when memory runs out; the skin in
     // use then stays as it was.
     void LoadCompressedStoredSkin(const TbsCompressedStoredSkin& storedSkin);
+    // Changes whenever the definitions are replaced or freed, so a control can
+    // tell that what it kept from them is gone.
+    quint64 DefinitionsGeneration() const { return m_definitionsGeneration; }
     void ClearSkin();
     void FreeDefinitions();
     // Sends one of the skin data messages synchronously to the owner form,
@@ -116,6 +119,7 @@ private:
     int m_skinIndex { 0 };
 
     bool m_empty { true };
+    quint64 m_definitionsGeneration { 0 };
     bool m_skinChanging { false };
 
     // Everything a load reads: built aside and taken over whole once the

@@ -30,24 +30,6 @@ bool IsDrawable(const SkinTargetGeometry& target)
         && IsDrawable(target.rightBottom);
 }
 
-SkinPieceGeometry PieceGeometryOf(const TbsDataSkinCustomControl& definition)
-{
-    SkinPieceGeometry piece;
-    piece.skinRect = definition.skinRect;
-    piece.leftTop = definition.leftTopPoint;
-    piece.rightTop = definition.rightTopPoint;
-    piece.leftBottom = definition.leftBottomPoint;
-    piece.rightBottom = definition.rightBottomPoint;
-    piece.clientRect = definition.clientRect;
-    piece.leftStretch = definition.leftStretch;
-    piece.topStretch = definition.topStretch;
-    piece.rightStretch = definition.rightStretch;
-    piece.bottomStretch = definition.bottomStretch;
-    piece.stretchEffect = definition.stretchEffect;
-    piece.stretchType = definition.stretchType;
-    return piece;
-}
-
 CompositionMode CompositionModeOf(const SkinPieceGeometry& piece)
 {
     if (!IsDrawable(piece) || piece.skinRect.IsEmpty())

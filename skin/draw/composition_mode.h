@@ -58,8 +58,25 @@ bool IsDrawable(const SkinRect& rect);
 bool IsDrawable(const SkinPieceGeometry& piece);
 bool IsDrawable(const SkinTargetGeometry& target);
 
-// The geometry a custom-control definition gives its skin rectangle.
-SkinPieceGeometry PieceGeometryOf(const TbsDataSkinCustomControl& definition);
+// The geometry a definition with the nine-piece keys (a custom control's, a
+// tab control's frame) gives its skin rectangle.
+template <typename Definition> SkinPieceGeometry PieceGeometryOf(const Definition& definition)
+{
+    SkinPieceGeometry piece;
+    piece.skinRect = definition.skinRect;
+    piece.leftTop = definition.leftTopPoint;
+    piece.rightTop = definition.rightTopPoint;
+    piece.leftBottom = definition.leftBottomPoint;
+    piece.rightBottom = definition.rightBottomPoint;
+    piece.clientRect = definition.clientRect;
+    piece.leftStretch = definition.leftStretch;
+    piece.topStretch = definition.topStretch;
+    piece.rightStretch = definition.rightStretch;
+    piece.bottomStretch = definition.bottomStretch;
+    piece.stretchEffect = definition.stretchEffect;
+    piece.stretchType = definition.stretchType;
+    return piece;
+}
 
 CompositionMode CompositionModeOf(const SkinPieceGeometry& piece);
 
