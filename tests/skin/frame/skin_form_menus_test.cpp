@@ -6,6 +6,7 @@
 #include "skin/menus/skin_popup_menu.h"
 #include "skin/menus/skin_popup_window.h"
 
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -118,8 +119,8 @@ TEST(SkinFormMenus, AnEditsContextMenuOpensAndClosesAsAFrameMenu)
     FormWithMenu window(1);
     QSignalSpy opened(window.skinForm, &TbsSkinForm::OnSkinMenuOpen);
     QSignalSpy closed(window.skinForm, &TbsSkinForm::OnSkinMenuClose);
-    QWidget* edit = new QWidget(window.skinForm->ClientArea());
-    EditContextMenu contextMenu(*edit);
+    auto* edit = new QLineEdit(window.skinForm->ClientArea());
+    EditContextMenu contextMenu(*edit, *edit);
     EditMenuCommands commands;
     commands.canSelectAll = true;
 
