@@ -1,7 +1,8 @@
 #include "skin/draw/morph.h"
 
-#include "skin/draw/round_half_even.h"
 #include "skin/draw/engine_bitmap.h"
+#include "skin/draw/pixel_loops.h"
+#include "skin/draw/round_half_even.h"
 
 #include <algorithm>
 #include <cstring>
@@ -37,43 +38,25 @@ void Blend(QImage& current, const QImage& target, double progress)
             for (int t = 0; t < 256; ++t)
                 table[c * 256 + t] = static_cast<quint8>(MixChannel(c, t, 1 - progress, progress));
     }
-    for (int y = 0; y < height; ++y) {
-        QRgb* row = SkinRow(current, y);
-        const QRgb* to = SkinRow(target, y);
-        for (int x = 0; x < width; ++x) {
-            QRgb const c = row[x], t = to[x];
-            row[x] = useTable ? qRgb(table[qRed(c) * 256 + qRed(t)], table[qGreen(c) * 256 + qGreen(t)],
-                                    table[qBlue(c) * 256 + qBlue(t)])
-                              : Mix(c, t, 1 - progress, progress);
-        }
-    }
+    MixEachPixel(current, target, [&](QRgb c, QRgb t, int, int) {
+        return useTable ? qRgb(table[qRed(c) * 256 + qRed(t)], table[qGreen(c) * 256 + qGreen(t)],
+                              table[qBlue(c) * 256 + qBlue(t)])
+                        : Mix(c, t, 1 - progress, progress);
+    });
 }
 
 // Weights of the current image per column (or row): 0 shows the target,
 // 1 keeps the current image.
 void MixColumns(QImage& current, const QImage& target, const std::vector<double>& weights)
 {
-    int const width = current.width();
-    int const height = current.height();
-    for (int y = 0; y < height; ++y) {
-        QRgb* row = SkinRow(current, y);
-        const QRgb* to = SkinRow(target, y);
-        for (int x = 0; x < width; ++x)
-            row[x] = Mix(row[x], to[x], weights[x], 1 - weights[x]);
-    }
+    MixEachPixel(current, target,
+        [&weights](QRgb c, QRgb t, int x, int) { return Mix(c, t, weights[x], 1 - weights[x]); });
 }
 
 void MixRows(QImage& current, const QImage& target, const std::vector<double>& weights)
 {
-    int const width = current.width();
-    int const height = current.height();
-    for (int y = 0; y < height; ++y) {
-        QRgb* row = SkinRow(current, y);
-        const QRgb* to = SkinRow(target, y);
-        double const weight = weights[y];
-        for (int x = 0; x < width; ++x)
-            row[x] = Mix(row[x], to[x], weight, 1 - weight);
-    }
+    MixEachPixel(current, target,
+        [&weights](QRgb c, QRgb t, int, int y) { return Mix(c, t, weights[y], 1 - weights[y]); });
 }
 
 // The target fills a band around the middle that widens with progress; on

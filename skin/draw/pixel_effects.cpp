@@ -1,8 +1,9 @@
 #include "skin/draw/pixel_effects.h"
 
 #include "base/random_generator.h"
-#include "skin/draw/round_half_even.h"
 #include "skin/draw/engine_bitmap.h"
+#include "skin/draw/pixel_loops.h"
+#include "skin/draw/round_half_even.h"
 
 #include <algorithm>
 #include <array>
@@ -20,16 +21,7 @@ QRgb Pack(int red, int green, int blue)
 
 void ApplyChannelTable(QImage& image, const ChannelTable& table)
 {
-    ConvertToSkinBitmap(image);
-    int const width = image.width();
-    int const height = image.height();
-    for (int y = 0; y < height; ++y) {
-        QRgb* row = SkinRow(image, y);
-        for (int x = 0; x < width; ++x) {
-            QRgb const p = row[x];
-            row[x] = Pack(table[qRed(p)], table[qGreen(p)], table[qBlue(p)]);
-        }
-    }
+    ChangeEachPixel(image, [&table](QRgb p) { return Pack(table[qRed(p)], table[qGreen(p)], table[qBlue(p)]); });
 }
 
 // Amounts are taken in thousandths so the rounding of (1 - a) c + k a is
@@ -69,34 +61,20 @@ void ApplyGrayScale(QImage& image)
             table[sum] = static_cast<quint8>(DivideRoundHalfEven(sum, 100));
         return table;
     }();
-    ConvertToSkinBitmap(image);
-    int const width = image.width();
-    int const height = image.height();
-    for (int y = 0; y < height; ++y) {
-        QRgb* row = SkinRow(image, y);
-        for (int x = 0; x < width; ++x) {
-            QRgb const p = row[x];
-            int const gray = levels[30 * qRed(p) + 59 * qGreen(p) + 11 * qBlue(p)];
-            row[x] = Pack(gray, gray, gray);
-        }
-    }
+    ChangeEachPixel(image, [](QRgb p) {
+        int const gray = levels[30 * qRed(p) + 59 * qGreen(p) + 11 * qBlue(p)];
+        return Pack(gray, gray, gray);
+    });
 }
 
 void ApplyNoise(QImage& image, int amount, RandomGenerator& random)
 {
     if (amount < 1)
         return;
-    ConvertToSkinBitmap(image);
-    int const width = image.width();
-    int const height = image.height();
-    for (int y = 0; y < height; ++y) {
-        QRgb* row = SkinRow(image, y);
-        for (int x = 0; x < width; ++x) {
-            int const noise = static_cast<int>(random.Draw(static_cast<std::uint32_t>(amount))) - amount / 2;
-            QRgb const p = row[x];
-            row[x] = Pack(ClampChannel(qRed(p) + noise), ClampChannel(qGreen(p) + noise), ClampChannel(qBlue(p) + noise));
-        }
-    }
+    ChangeEachPixel(image, [amount, &random](QRgb p) {
+        int const noise = static_cast<int>(random.Draw(static_cast<std::uint32_t>(amount))) - amount / 2;
+        return Pack(ClampChannel(qRed(p) + noise), ClampChannel(qGreen(p) + noise), ClampChannel(qBlue(p) + noise));
+    });
 }
 
 void ApplySplitBlur(QImage& image, int amount)
@@ -125,14 +103,7 @@ void ApplySplitBlur(QImage& image, int amount)
 
 void ApplyInvert(QImage& image)
 {
-    ConvertToSkinBitmap(image);
-    int const width = image.width();
-    int const height = image.height();
-    for (int y = 0; y < height; ++y) {
-        QRgb* row = SkinRow(image, y);
-        for (int x = 0; x < width; ++x)
-            row[x] ^= 0x00ffffffu;
-    }
+    ChangeEachPixel(image, [](QRgb p) { return p ^ 0x00ffffffu; });
 }
 
 void ApplyInactiveEffect(QImage& image, InactiveEffect effect)
