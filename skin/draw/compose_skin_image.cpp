@@ -1,5 +1,6 @@
 #include "skin/draw/compose_skin_image.h"
 
+#include "skin/draw/axis.h"
 #include "skin/draw/engine_bitmap.h"
 
 #include <QPainter>
@@ -135,45 +136,42 @@ bool IsThreePieceDrawable(const SkinRect& skinRect, int head, int tail, int leng
     return IsDrawable(skinRect) && IsSkinCoordinate(head) && IsSkinCoordinate(tail) && IsSkinCoordinate(length);
 }
 
+// Three pieces along axis: the head and the tail of the skin rectangle
+// copied to the ends of length, the middle stretched or repeated between
+// them; across the axis the image keeps the skin's size.
+void ComposeThreePieces(QImage& destination, const QImage& picture, const SkinRect& skinRect, Axis axis, int head,
+    int tail, int length, bool stretch)
+{
+    QSize const skinSize(skinRect.Width(), skinRect.Height());
+    int const skinLength = Along(axis, skinSize);
+    int const thickness = Across(axis, skinSize);
+    QSize const size = SizeOnAxis(axis, length, thickness);
+    SetSkinBitmapSize(destination, size.width(), size.height());
+    if (picture.isNull() || destination.isNull() || skinRect.IsEmpty()
+        || !IsThreePieceDrawable(skinRect, head, tail, length))
+        return;
+    QImage const source = ToSkinBitmap(picture);
+    auto const span = [&](int start, int end) { return RectOnAxis(axis, start, end, 0, thickness); };
+    auto const skinSpan = [&](int start, int end) { return span(start, end).translated(skinRect.left, skinRect.top); };
+    if (head != 0)
+        DrawPiece(destination, span(0, head), source, skinSpan(0, head));
+    if (tail != 0)
+        DrawPiece(destination, span(length - tail, length), source, skinSpan(skinLength - tail, skinLength));
+    DrawBand(destination, span(head, length - tail), source, skinSpan(head, skinLength - tail), stretch);
+}
+
 } // namespace
 
 void ComposeSkinImageHorz(QImage& destination, const QImage& picture, const SkinRect& skinRect, int leftWidth,
     int rightWidth, int width, bool stretch)
 {
-    int const sw = skinRect.Width();
-    int const sh = skinRect.Height();
-    SetSkinBitmapSize(destination, width, sh);
-    if (picture.isNull() || destination.isNull() || skinRect.IsEmpty()
-        || !IsThreePieceDrawable(skinRect, leftWidth, rightWidth, width))
-        return;
-    QImage const source = ToSkinBitmap(picture);
-    SkinPieces const skin { skinRect };
-    if (leftWidth != 0)
-        DrawPiece(destination, RectFromEdges(0, 0, leftWidth, sh), source, skin(0, 0, leftWidth, sh));
-    if (rightWidth != 0)
-        DrawPiece(destination, RectFromEdges(width - rightWidth, 0, width, sh), source, skin(sw - rightWidth, 0, sw, sh));
-    DrawBand(destination, RectFromEdges(leftWidth, 0, width - rightWidth, sh), source,
-        skin(leftWidth, 0, sw - rightWidth, sh), stretch);
+    ComposeThreePieces(destination, picture, skinRect, Axis::Horizontal, leftWidth, rightWidth, width, stretch);
 }
 
 void ComposeSkinImageVert(QImage& destination, const QImage& picture, const SkinRect& skinRect, int topHeight,
     int bottomHeight, int height, bool stretch)
 {
-    int const sw = skinRect.Width();
-    int const sh = skinRect.Height();
-    SetSkinBitmapSize(destination, sw, height);
-    if (picture.isNull() || destination.isNull() || skinRect.IsEmpty()
-        || !IsThreePieceDrawable(skinRect, topHeight, bottomHeight, height))
-        return;
-    QImage const source = ToSkinBitmap(picture);
-    SkinPieces const skin { skinRect };
-    if (topHeight != 0)
-        DrawPiece(destination, RectFromEdges(0, 0, sw, topHeight), source, skin(0, 0, sw, topHeight));
-    if (bottomHeight != 0)
-        DrawPiece(destination, RectFromEdges(0, height - bottomHeight, sw, height), source,
-            skin(0, sh - bottomHeight, sw, sh));
-    DrawBand(destination, RectFromEdges(0, topHeight, sw, height - bottomHeight), source,
-        skin(0, topHeight, sw, sh - bottomHeight), stretch);
+    ComposeThreePieces(destination, picture, skinRect, Axis::Vertical, topHeight, bottomHeight, height, stretch);
 }
 
 namespace {

@@ -1,7 +1,8 @@
 #include "skin/draw/glyph_text_layout.h"
 
-#include "skin/draw/glyphs.h"
+#include "skin/draw/axis.h"
 #include "skin/draw/engine_bitmap.h"
+#include "skin/draw/glyphs.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -11,40 +12,31 @@ GlyphTextPositions LayoutGlyphAndText(TbsButtonLayout layout, const SkinRect& re
 {
     if (glyphWidth == 0)
         spacing = 0;
+    // The pair lies along the axis the glyph is beside the caption on, the
+    // glyph at its start or its end; across it both are centred.
+    Axis const axis = layout == blGlyphLeft || layout == blGlyphRight ? Axis::Horizontal : Axis::Vertical;
+    bool const glyphFirst = layout == blGlyphLeft || layout == blGlyphTop;
+    QSize const glyph(glyphWidth, glyphHeight);
+    QSize const text(textWidth, textHeight);
+    QPoint const start = rect.TopLeft();
+    QPoint const end(rect.right, rect.bottom);
+    QPoint const centre(rect.left + rect.Width() / 2, rect.top + rect.Height() / 2);
+    int const middle = Along(axis, centre);
+    int const span = Along(axis, glyph) + Along(axis, text) + spacing;
     bool const centred = margin == -1;
-    int const cx = rect.left + rect.Width() / 2;
-    int const cy = rect.top + rect.Height() / 2;
-    int const rowSpan = glyphWidth + textWidth + spacing;
-    int const columnSpan = textHeight + glyphHeight + spacing;
-    GlyphTextPositions at;
 
-    switch (layout) {
-    case blGlyphLeft:
-    case blGlyphRight:
-        at.glyph.setY(cy - glyphHeight / 2);
-        at.text.setY(cy - textHeight / 2);
-        if (layout == blGlyphLeft) {
-            at.glyph.setX(centred ? cx - rowSpan / 2 : rect.left + margin);
-            at.text.setX(centred ? cx + rowSpan / 2 - textWidth : at.glyph.x() + glyphWidth + spacing);
-        } else {
-            at.glyph.setX(centred ? cx + rowSpan / 2 - glyphWidth : rect.right - glyphWidth - margin);
-            at.text.setX(centred ? cx - rowSpan / 2 : at.glyph.x() - spacing - textWidth);
-        }
-        break;
-    case blGlyphTop:
-    case blGlyphBottom:
-        at.glyph.setX(cx - glyphWidth / 2);
-        at.text.setX(cx - textWidth / 2);
-        if (layout == blGlyphTop) {
-            at.glyph.setY(centred ? cy - columnSpan / 2 : rect.top + margin);
-            at.text.setY(centred ? cy + columnSpan / 2 - textHeight : at.glyph.y() + glyphHeight + spacing);
-        } else {
-            at.glyph.setY(centred ? cy + columnSpan / 2 - glyphHeight : rect.bottom - glyphHeight - margin);
-            at.text.setY(centred ? cy - columnSpan / 2 : at.glyph.y() - spacing - textHeight);
-        }
-        break;
+    int glyphAt = 0;
+    int textAt = 0;
+    if (glyphFirst) {
+        glyphAt = centred ? middle - span / 2 : Along(axis, start) + margin;
+        textAt = centred ? middle + span / 2 - Along(axis, text) : glyphAt + Along(axis, glyph) + spacing;
+    } else {
+        glyphAt = centred ? middle + span / 2 - Along(axis, glyph) : Along(axis, end) - Along(axis, glyph) - margin;
+        textAt = centred ? middle - span / 2 : glyphAt - spacing - Along(axis, text);
     }
-    return at;
+    int const crossMiddle = Across(axis, centre);
+    return { PointOnAxis(axis, glyphAt, crossMiddle - Across(axis, glyph) / 2),
+        PointOnAxis(axis, textAt, crossMiddle - Across(axis, text) / 2) };
 }
 
 namespace {
