@@ -14,20 +14,15 @@ constexpr int kThumbHeight = 15;
 constexpr int kRulerLength = 12;
 constexpr int kRulerThickness = 6;
 
-QRgb Rgb(SkinColor color)
-{
-    return SkinColorToRgb(color);
-}
-
 // One thumb state: a raised (or, pressed, sunken) block with cut corners.
 void DrawThumbState(QImage& image, int left, bool pressed)
 {
     QPainter painter(&image);
     const QRect block(left, 0, kThumbWidth, kThumbHeight);
-    painter.fillRect(block, QColor::fromRgb(Rgb(pressed ? clBtnHighlight : clBtnFace)));
-    const QColor outerLight = QColor::fromRgb(Rgb(pressed ? cl3DDkShadow : clBtnHighlight));
-    const QColor outerDark = QColor::fromRgb(Rgb(pressed ? clBtnHighlight : cl3DDkShadow));
-    const QColor innerDark = QColor::fromRgb(Rgb(clBtnShadow));
+    painter.fillRect(block, SkinColorToQColor(pressed ? clBtnHighlight : clBtnFace));
+    const QColor outerLight = SkinColorToQColor(pressed ? cl3DDkShadow : clBtnHighlight);
+    const QColor outerDark = SkinColorToQColor(pressed ? clBtnHighlight : cl3DDkShadow);
+    const QColor innerDark = SkinColorToQColor(clBtnShadow);
     const int right = left + kThumbWidth - 1;
     const int bottom = kThumbHeight - 1;
     painter.fillRect(QRect(left, 0, kThumbWidth, 1), outerLight);
@@ -38,7 +33,7 @@ void DrawThumbState(QImage& image, int left, bool pressed)
     painter.fillRect(QRect(right - 1, 1, 1, kThumbHeight - 2), innerDark);
     // A grip line down the middle.
     painter.fillRect(QRect(left + kThumbWidth / 2 - 1, 4, 1, kThumbHeight - 8), innerDark);
-    painter.fillRect(QRect(left + kThumbWidth / 2, 4, 1, kThumbHeight - 8), QColor::fromRgb(Rgb(clBtnHighlight)));
+    painter.fillRect(QRect(left + kThumbWidth / 2, 4, 1, kThumbHeight - 8), SkinColorToQColor(clBtnHighlight));
     for (const QPoint corner : { QPoint(left, 0), QPoint(right, 0), QPoint(left, bottom), QPoint(right, bottom) })
         image.setPixel(corner, kTransparentKey);
 }
@@ -55,16 +50,16 @@ QImage MakeHorizontalThumb()
 QImage MakeHorizontalRuler()
 {
     QImage ruler(kRulerLength, kRulerThickness, QImage::Format_RGB32);
-    const QRgb rows[kRulerThickness]
-        = { Rgb(clBtnShadow), Rgb(cl3DDkShadow), Rgb(clWindow), Rgb(clWindow), Rgb(cl3DLight), Rgb(clBtnHighlight) };
+    const QRgb rows[kRulerThickness] = { SkinColorToRgb(clBtnShadow), SkinColorToRgb(cl3DDkShadow),
+        SkinColorToRgb(clWindow), SkinColorToRgb(clWindow), SkinColorToRgb(cl3DLight), SkinColorToRgb(clBtnHighlight) };
     for (int y = 0; y < kRulerThickness; ++y)
         for (int x = 0; x < kRulerLength; ++x)
             ruler.setPixel(x, y, rows[y]);
     for (int y = 1; y < kRulerThickness - 1; ++y) {
-        ruler.setPixel(0, y, Rgb(clBtnShadow));
-        ruler.setPixel(1, y, Rgb(cl3DDkShadow));
-        ruler.setPixel(kRulerLength - 2, y, Rgb(cl3DLight));
-        ruler.setPixel(kRulerLength - 1, y, Rgb(clBtnHighlight));
+        ruler.setPixel(0, y, SkinColorToRgb(clBtnShadow));
+        ruler.setPixel(1, y, SkinColorToRgb(cl3DDkShadow));
+        ruler.setPixel(kRulerLength - 2, y, SkinColorToRgb(cl3DLight));
+        ruler.setPixel(kRulerLength - 1, y, SkinColorToRgb(clBtnHighlight));
     }
     for (const int x : { 0, kRulerLength - 1 }) {
         ruler.setPixel(x, 0, kTransparentKey);

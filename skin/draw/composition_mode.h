@@ -58,23 +58,24 @@ bool IsDrawable(const SkinRect& rect);
 bool IsDrawable(const SkinPieceGeometry& piece);
 bool IsDrawable(const SkinTargetGeometry& target);
 
-// The geometry a definition with the nine-piece keys (a custom control's, a
-// tab control's frame) gives its skin rectangle.
-template <typename Definition> SkinPieceGeometry PieceGeometryOf(const Definition& definition)
+// The stretch keys of a resizable definition, as a piece takes them.
+template <typename Definition> void TakeStretchKeys(const Definition& definition, SkinPieceGeometry& piece)
 {
-    SkinPieceGeometry piece;
-    piece.skinRect = definition.skinRect;
-    piece.leftTop = definition.leftTopPoint;
-    piece.rightTop = definition.rightTopPoint;
-    piece.leftBottom = definition.leftBottomPoint;
-    piece.rightBottom = definition.rightBottomPoint;
-    piece.clientRect = definition.clientRect;
     piece.leftStretch = definition.leftStretch;
     piece.topStretch = definition.topStretch;
     piece.rightStretch = definition.rightStretch;
     piece.bottomStretch = definition.bottomStretch;
     piece.stretchEffect = definition.stretchEffect;
     piece.stretchType = definition.stretchType;
+}
+
+// The geometry a definition with the nine-piece keys (a custom control's, a
+// tab control's frame) gives its skin rectangle.
+template <typename Definition> SkinPieceGeometry PieceGeometryOf(const Definition& definition)
+{
+    SkinPieceGeometry piece { definition.skinRect, definition.leftTopPoint, definition.rightTopPoint,
+        definition.leftBottomPoint, definition.rightBottomPoint, definition.clientRect };
+    TakeStretchKeys(definition, piece);
     return piece;
 }
 

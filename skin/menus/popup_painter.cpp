@@ -23,17 +23,13 @@
 
 namespace {
 
-// The plain look's highlighted row: a navy frame around a pale blue fill.
-constexpr SkinColor kPlainActiveFrame = 8388608;
-constexpr SkinColor kPlainActiveFill = 13811126;
+// The plain look's highlighted row: a navy frame around a pale blue fill
+// (0x00BBGGRR, as skin colours are kept).
+constexpr SkinColor kPlainActiveFrame = clNavy;
+constexpr SkinColor kPlainActiveFill = 0xD2BDB6;
 // Room the plain rows keep right of the text for the submenu arrow.
 constexpr int kPlainTextRightRoom = 19;
 constexpr int kSkinTextRightRoom = 16;
-
-QColor Color(SkinColor color)
-{
-    return SkinColorToQColor(color);
-}
 
 std::optional<CaptionGlyph> FrameGlyphOf(const QString& name)
 {
@@ -187,8 +183,8 @@ QImage SkinHeaderRow(const PopupLook& look, const TbsMenuItem& item, QSize size,
         size.width(), size.height());
     if (!face.isNull())
         DrawPiece(row, LogicalRect(row), face, face.rect());
-    DrawHeaderText(row, SkinFont(header.fontName, header.fontHeight, header.fontStyle), Color(header.fontColor),
-        HeaderText(item));
+    DrawHeaderText(row, SkinFont(header.fontName, header.fontHeight, header.fontStyle),
+        SkinColorToQColor(header.fontColor), HeaderText(item));
     return row;
 }
 
@@ -204,7 +200,8 @@ QImage SkinRow(const QImage& background, const PopupLook& look, const PopupMetri
                 definition.dividerRightOffset, width, definition.dividerStretchEffect);
         } else {
             DrawPiece(row, row.rect(), SkinRowFace(look, false, width), QRect(0, 0, width, metrics.itemHeight));
-            QPainter(&row).fillRect(QRect(0, rect.Height() / 2, width, 1), Color(definition.unenabledFontColor));
+            QPainter(&row).fillRect(
+                QRect(0, rect.Height() / 2, width, 1), SkinColorToQColor(definition.unenabledFontColor));
         }
         return row;
     }
@@ -239,11 +236,11 @@ QImage SkinRow(const QImage& background, const PopupLook& look, const PopupMetri
         const SkinColor textColor = !item.Enabled() ? definition.unenabledFontColor
             : state.active                          ? definition.activeFontColor
                                                     : definition.fontColor;
-        DrawOwnerRow(row, look.font, Color(textColor), item, textRect, state.active);
+        DrawOwnerRow(row, look.font, SkinColorToQColor(textColor), item, textRect, state.active);
         return row;
     }
     if (item.IsHeader()) {
-        DrawHeaderText(row, look.font, Color(definition.unenabledFontColor), HeaderText(item));
+        DrawHeaderText(row, look.font, SkinColorToQColor(definition.unenabledFontColor), HeaderText(item));
         return row;
     }
     const bool imageColumn = definition.imageRect.IsEmpty();
@@ -256,8 +253,8 @@ QImage SkinRow(const QImage& background, const PopupLook& look, const PopupMetri
         color = definition.unenabledFontColor;
     if (definition.useImageColor && item.Enabled())
         color = state.active ? definition.activeImageColor : definition.imageColor;
-    const RowContent content { item, textRect, imageArea, textRect.left() + g, kSkinTextRightRoom, Color(color),
-        state.active };
+    const RowContent content { item, textRect, imageArea, textRect.left() + g, kSkinTextRightRoom,
+        SkinColorToQColor(color), state.active };
     DrawRowContent(row, look, content);
     return row;
 }
@@ -271,25 +268,25 @@ QImage PlainRow(const PopupMetrics& metrics, const PopupLook& look, const TbsMen
     QImage row = ScaleByWholePixels(MakeSkinBitmap(width, height, SkinColorToRgb(clWindow)), ratio);
     QPainter painter(&row);
     if (item.IsHeader()) {
-        painter.fillRect(LogicalRect(row), Color(clBtnShadow));
+        painter.fillRect(LogicalRect(row), SkinColorToQColor(clBtnShadow));
         painter.end();
-        DrawHeaderText(row, look.font, Color(clBtnHighlight), HeaderText(item));
+        DrawHeaderText(row, look.font, SkinColorToQColor(clBtnHighlight), HeaderText(item));
         return row;
     }
     const bool active = state.active && !item.IsSeparator();
     if (active) {
-        painter.fillRect(LogicalRect(row), Color(kPlainActiveFill));
-        DrawOutline(painter, LogicalRect(row), Color(kPlainActiveFrame));
+        painter.fillRect(LogicalRect(row), SkinColorToQColor(kPlainActiveFill));
+        DrawOutline(painter, LogicalRect(row), SkinColorToQColor(kPlainActiveFrame));
     } else {
-        painter.fillRect(QRect(0, 0, column, height), Color(clBtnFace));
+        painter.fillRect(QRect(0, 0, column, height), SkinColorToQColor(clBtnFace));
     }
     if (item.IsSeparator()) {
-        painter.fillRect(QRect(column, height / 2, width - column, 1), Color(clBtnShadow));
+        painter.fillRect(QRect(column, height / 2, width - column, 1), SkinColorToQColor(clBtnShadow));
         return row;
     }
     painter.end();
     const QRect textRect(2, 2, width - 4, height - 4);
-    const QColor color = Color(item.Enabled() ? clWindowText : clBtnShadow);
+    const QColor color = SkinColorToQColor(item.Enabled() ? clWindowText : clBtnShadow);
     if (item.OnDrawItem) {
         DrawOwnerRow(row, look.font, color, item, textRect, active);
         return row;
@@ -304,35 +301,16 @@ QImage PlainRow(const PopupMetrics& metrics, const PopupLook& look, const TbsMen
 
 SkinPieceGeometry PopupWindowPiece(const PopupLook& look, const PopupMetrics& metrics)
 {
-    SkinPieceGeometry piece;
-    piece.skinRect = { 0, 0, metrics.pictureWidth, metrics.pictureHeight };
-    piece.leftTop = metrics.leftTop;
-    piece.rightTop = metrics.rightTop;
-    piece.leftBottom = metrics.leftBottom;
-    piece.rightBottom = metrics.rightBottom;
-    piece.clientRect = metrics.itemsRect;
-    if (look.window) {
-        piece.leftStretch = look.window->leftStretch;
-        piece.topStretch = look.window->topStretch;
-        piece.rightStretch = look.window->rightStretch;
-        piece.bottomStretch = look.window->bottomStretch;
-        piece.stretchEffect = look.window->stretchEffect;
-        piece.stretchType = look.window->stretchType;
-    }
+    SkinPieceGeometry piece { { 0, 0, metrics.pictureWidth, metrics.pictureHeight }, metrics.leftTop,
+        metrics.rightTop, metrics.leftBottom, metrics.rightBottom, metrics.itemsRect };
+    if (look.window)
+        TakeStretchKeys(*look.window, piece);
     return piece;
 }
 
 SkinTargetGeometry PopupWindowTarget(const PopupFrame& frame, int width, int height)
 {
-    SkinTargetGeometry target;
-    target.width = width;
-    target.height = height;
-    target.leftTop = frame.leftTop;
-    target.rightTop = frame.rightTop;
-    target.leftBottom = frame.leftBottom;
-    target.rightBottom = frame.rightBottom;
-    target.clientRect = frame.itemsRect;
-    return target;
+    return { width, height, frame.leftTop, frame.rightTop, frame.leftBottom, frame.rightBottom, frame.itemsRect };
 }
 
 void PaintPopupWindow(QImage& image, const PopupLook& look, const PopupMetrics& metrics, const PopupFrame& frame,
@@ -347,10 +325,10 @@ void PaintPopupWindow(QImage& image, const PopupLook& look, const PopupMetrics& 
     const int height = LogicalSize(image).height();
     QPainter painter(&image);
     const int column = menuHasImages ? metrics.glyphWidth + 2 : 21;
-    painter.fillRect(QRect(0, 0, column, height), Color(clBtnFace));
-    painter.fillRect(QRect(column, 0, width - column, height), Color(clWindow));
-    DrawOutline(painter, QRect(0, 0, width, height), Color(clBtnShadow));
-    DrawOutline(painter, QRect(1, 1, width - 2, height - 2), Color(clWindow));
+    painter.fillRect(QRect(0, 0, column, height), SkinColorToQColor(clBtnFace));
+    painter.fillRect(QRect(column, 0, width - column, height), SkinColorToQColor(clWindow));
+    DrawOutline(painter, QRect(0, 0, width, height), SkinColorToQColor(clBtnShadow));
+    DrawOutline(painter, QRect(1, 1, width - 2, height - 2), SkinColorToQColor(clWindow));
 }
 
 void PaintPopupRow(QImage& image, const QImage& background, const PopupLook& look, const PopupMetrics& metrics,
@@ -372,8 +350,9 @@ void PaintPopupRowGround(QImage& image, const QImage& background, const PopupLoo
     if (!look.item) {
         QPainter painter(&image);
         const int column = std::min(metrics.glyphWidth, rect.Width());
-        painter.fillRect(QRect(rect.left, rect.top, column, rect.Height()), Color(clBtnFace));
-        painter.fillRect(QRect(rect.left + column, rect.top, rect.Width() - column, rect.Height()), Color(clWindow));
+        painter.fillRect(QRect(rect.left, rect.top, column, rect.Height()), SkinColorToQColor(clBtnFace));
+        painter.fillRect(
+            QRect(rect.left + column, rect.top, rect.Width() - column, rect.Height()), SkinColorToQColor(clWindow));
         return;
     }
     if (look.item->inactiveTransparent) {
@@ -395,9 +374,10 @@ void PaintScrollMarkers(QImage& image, const QImage& background, const PopupLook
     const SkinColor idle = look.window ? look.window->scrollMarkerColor : clBtnShadow;
     const SkinColor busy = look.window ? look.window->scrollMarkerActiveColor : clBtnText;
     QPainter painter(&image);
-    DrawArrowGlyph(painter, top.ToQRect(), ArrowDirection::Up, Color(scrolling == PopupScrollCode::Up ? busy : idle));
+    DrawArrowGlyph(
+        painter, top.ToQRect(), ArrowDirection::Up, SkinColorToQColor(scrolling == PopupScrollCode::Up ? busy : idle));
     DrawArrowGlyph(painter, bottom.ToQRect(), ArrowDirection::Down,
-        Color(scrolling == PopupScrollCode::Down ? busy : idle));
+        SkinColorToQColor(scrolling == PopupScrollCode::Down ? busy : idle));
 }
 
 int WidestMenuText(const PopupLook& look, const std::vector<const TbsMenuItem*>& items)
