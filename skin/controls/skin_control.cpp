@@ -1,5 +1,6 @@
 #include "skin/controls/skin_control.h"
 
+#include "skin/controls/face_buffer.h"
 #include "skin/draw/system_colors.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
@@ -125,20 +126,25 @@ void TbsSkinControl::DrawParentBackground(QImage& image) const
 
 QImage TbsSkinControl::RenderFace()
 {
+    QImage face;
+    BuildFace(face);
+    return face;
+}
+
+bool TbsSkinControl::BuildFace(QImage& face)
+{
     if (width() <= 0 || height() <= 0)
-        return {};
+        return false;
     // A skin data component that went away, or replaced its definitions
     // unannounced, leaves nothing to draw from.
     if (!IsDefinitionCurrent())
         m_skinIndex = -1;
     // The face has the screen's whole pixel ratio: the skin's art enlarged by
     // whole pixels, text drawn at the device's resolution.
-    const int ratio = WholePixelRatio(devicePixelRatio());
-    QImage face(size() * ratio, kFaceFormat);
-    face.setDevicePixelRatio(ratio);
+    FitFaceBuffer(face, size(), WholePixelRatio(devicePixelRatio()));
     face.fill(Qt::black);
     PaintFace(face);
-    return face;
+    return true;
 }
 
 void TbsSkinControl::PaintFace(QImage& face)
@@ -149,15 +155,21 @@ void TbsSkinControl::PaintFace(QImage& face)
         CreateControlSkinImage(face);
 }
 
-void TbsSkinControl::paintEvent(QPaintEvent*)
+void TbsSkinControl::paintEvent(QPaintEvent* event)
 {
     m_painting = true;
-    const QImage face = RenderFace();
-    if (!face.isNull()) {
+    if (BuildFace(m_face)) {
         QPainter painter(this);
-        painter.drawImage(0, 0, face);
+        DrawExposedFace(painter, m_face, event->region());
     }
     m_painting = false;
+}
+
+void TbsSkinControl::hideEvent(QHideEvent* event)
+{
+    // A hidden control holds no face; the next paint builds one again.
+    m_face = {};
+    QWidget::hideEvent(event);
 }
 
 bool TbsSkinControl::event(QEvent* event)

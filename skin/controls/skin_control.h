@@ -13,7 +13,7 @@ class TbsSkinData;
 // The skin binding every windowed skinned control shares: it names its
 // definition by SkinDataName, looks it up when the skin, the skin data or the
 // name changes (never per paint), builds its whole face in an off-screen image
-// and copies it to the screen in one step.
+// it keeps between paints, and copies to the screen the parts a paint exposes.
 //
 // A derived control draws its face in CreateControlDefaultImage (no
 // definition) and CreateControlSkinImage (with a definition); the image they
@@ -64,7 +64,8 @@ public:
     virtual void AfterChangeSkinData();
     virtual void ParentBackgroundChanged();
 
-    // Builds the face the next paint would show, at the control's size.
+    // Builds the face the next paint would show, at the control's size, in
+    // an image of its own.
     QImage RenderFace();
 
 signals:
@@ -98,6 +99,7 @@ protected:
 
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -105,6 +107,10 @@ protected:
     int m_skinIndex { -1 };
 
 private:
+    // Builds the face into face, reusing its memory when it already has the
+    // control's size and ratio; false, and nothing built, for an empty control.
+    bool BuildFace(QImage& face);
+
     quint64 m_definitionsGeneration { 0 };
     // Cleared by Qt when the skin data component is destroyed.
     QPointer<TbsSkinData> m_skinData;
@@ -112,6 +118,8 @@ private:
     QString m_hintTitle;
     int m_hintImageIndex { 0 };
     bool m_painting { false };
+    // The face of the last paint.
+    QImage m_face;
 };
 
 // Tells every direct child of container that the background it shows through

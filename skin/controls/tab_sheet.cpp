@@ -1,11 +1,12 @@
 #include "skin/controls/tab_sheet.h"
 
+#include "skin/controls/face_buffer.h"
 #include "skin/controls/page_control.h"
 #include "skin/controls/skin_control.h"
 #include "skin/draw/system_colors.h"
 #include "skin/data/control_definitions_tab.h"
-#include "skin/draw/engine_bitmap.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 TbsSkinTabSheet::TbsSkinTabSheet(TbsSkinPageControl* pageControl)
@@ -49,17 +50,28 @@ void TbsSkinTabSheet::SetWallPaper(const QImage& wallPaper)
     update();
 }
 
-void TbsSkinTabSheet::paintEvent(QPaintEvent*)
+void TbsSkinTabSheet::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     if (!m_wallPaper.isNull()) {
-        painter.drawTiledPixmap(rect(), QPixmap::fromImage(m_wallPaper));
+        // The brush tiles from the page's top-left wherever a part is exposed.
+        const QBrush tiles(m_wallPaper);
+        for (const QRect& exposed : event->region())
+            painter.fillRect(exposed, tiles);
         return;
     }
-    QImage background = MakeSkinBitmap(width(), height(), SkinColorToQColor(clBtnFace).rgb());
+    FitFaceBuffer(m_background, size(), 1);
+    m_background.fill(SkinColorToQColor(clBtnFace));
     if (m_pageControl)
-        m_pageControl->DrawPageBackground(background);
-    painter.drawImage(0, 0, background);
+        m_pageControl->DrawPageBackground(m_background);
+    DrawExposedFace(painter, m_background, event->region());
+}
+
+void TbsSkinTabSheet::hideEvent(QHideEvent* event)
+{
+    // Only the active page shows; the others hold no background.
+    m_background = {};
+    QWidget::hideEvent(event);
 }
 
 void TbsSkinTabSheet::resizeEvent(QResizeEvent* event)

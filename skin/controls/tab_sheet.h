@@ -33,6 +33,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     friend class TbsSkinPageControl;
@@ -40,6 +41,8 @@ private:
     TbsSkinPageControl* m_pageControl;
     QString m_caption;
     QImage m_wallPaper;
+    // The page background of the last paint.
+    QImage m_background;
     bool m_tabVisible { true };
     // The state of the close button on this page's tab.
     bool m_closeMouseIn { false };

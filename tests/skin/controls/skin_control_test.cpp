@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -18,6 +19,34 @@ public:
     int backgroundChanges { 0 };
     int fontChanges { 0 };
 };
+
+// A face whose every pixel tells its place and the face's generation, so a
+// part copied to the wrong place, or from a stale face, shows.
+class PlaceFaceControl : public TbsSkinControl {
+public:
+    static QRgb Expected(int x, int y, int generation) { return Rgb(x * 5 % 256, y * 7 % 256, generation * 90); }
+    int generation { 0 };
+
+protected:
+    void CreateControlDefaultImage(QImage& image) override
+    {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, 0xFF000000u | Expected(x, y, generation));
+    }
+};
+
+// The first pixel of area on screen that does not show generation's face;
+// "" when all do.
+std::string WrongPixel(const QImage& screen, const QRegion& area, int generation)
+{
+    for (const QRect& rect : area)
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            for (int x = rect.left(); x <= rect.right(); ++x)
+                if (PixelAt(screen, x, y) != PlaceFaceControl::Expected(x, y, generation))
+                    return QStringLiteral("(%1, %2)").arg(x).arg(y).toStdString();
+    return {};
+}
 
 } // namespace
 
@@ -89,4 +118,26 @@ TEST(SkinControlBase, DefaultFontIsArialFourteenPixelsAndChangesAreAnnounced)
     control.SetDefaultFontColor(clRed);
     EXPECT_EQ(control.fontChanges, 2);
     EXPECT_EQ(control.DefaultFont().pixelSize(), 11);
+}
+
+TEST(SkinControlBase, PartialPaintCopiesTheExposedPartsInPlaceAndFollowsResizes)
+{
+    PlaceFaceControl control;
+    control.resize(40, 30);
+    QImage screen(60, 45, QImage::Format_RGB32);
+    control.render(&screen);
+    EXPECT_EQ(WrongPixel(screen, control.rect(), 0), "");
+
+    control.generation = 1;
+    const QRegion exposed = QRegion(10, 5, 8, 6).united(QRect(30, 20, 5, 5));
+    // A region renders with its bounding rectangle's corner at the offset.
+    control.render(&screen, exposed.boundingRect().topLeft(), exposed);
+    EXPECT_EQ(WrongPixel(screen, exposed, 1), "") << "the exposed parts show the new face in their places";
+    EXPECT_EQ(WrongPixel(screen, QRegion(control.rect()).subtracted(exposed), 0), "")
+        << "the rest keeps the old face";
+
+    control.generation = 2;
+    control.resize(60, 45);
+    control.render(&screen);
+    EXPECT_EQ(WrongPixel(screen, control.rect(), 2), "") << "a larger control gets a face of its new size";
 }
