@@ -25,7 +25,7 @@ constexpr int kPlainCaptionLeft = 19;
 } // namespace
 
 TbsSkinCheckRadioBox::TbsSkinCheckRadioBox(QWidget* parent)
-    : TbsSkinCustomControl(parent)
+    : TbsSkinActiveControl(parent)
 {
     SetSkinDataName(QStringLiteral("checkbox"));
     resize(150, 25);
@@ -105,20 +105,6 @@ void TbsSkinCheckRadioBox::SetRadio(bool radio)
     update();
 }
 
-void TbsSkinCheckRadioBox::SetCanFocused(bool can)
-{
-    m_canFocused = can;
-    SetTabStop(can);
-}
-
-void TbsSkinCheckRadioBox::SetTabStop(bool stop)
-{
-    if (!m_canFocused)
-        setFocusPolicy(Qt::NoFocus);
-    else
-        setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
-}
-
 void TbsSkinCheckRadioBox::Toggle()
 {
     if (!m_radio)
@@ -129,7 +115,7 @@ void TbsSkinCheckRadioBox::Toggle()
 
 void TbsSkinCheckRadioBox::GetSkinData()
 {
-    TbsSkinCustomControl::GetSkinData();
+    TbsSkinActiveControl::GetSkinData();
     // A flat box shows its parent around the mark, so it takes no shape.
     if (m_flat)
         m_maskPicture = {};
@@ -143,13 +129,13 @@ void TbsSkinCheckRadioBox::ChangeSkinData()
         update();
         return;
     }
-    TbsSkinCustomControl::ChangeSkinData();
+    TbsSkinActiveControl::ChangeSkinData();
 }
 
 void TbsSkinCheckRadioBox::CalcSize(int& width, int& height)
 {
     if (!m_flat)
-        TbsSkinCustomControl::CalcSize(width, height);
+        TbsSkinActiveControl::CalcSize(width, height);
 }
 
 void TbsSkinCheckRadioBox::ParentBackgroundChanged()
@@ -207,7 +193,7 @@ QImage TbsSkinCheckRadioBox::CheckImage(const TbsDataSkinCheckRadioControl& defi
     if (!isEnabled()) {
         checked = orElse(definition.unenabledCheckImageRect, checked);
         unchecked = orElse(definition.unenabledUncheckImageRect, unchecked);
-    } else if (m_mouseInside) {
+    } else if (MouseInside()) {
         checked = orElse(definition.activeCheckImageRect, checked);
         unchecked = orElse(definition.activeUncheckImageRect, unchecked);
     }
@@ -219,7 +205,7 @@ QImage TbsSkinCheckRadioBox::CheckImage(const TbsDataSkinCheckRadioControl& defi
         ApplyBrightness(image, 0.5);
         return image;
     }
-    const bool hovered = isEnabled() && m_mouseInside && !definition.activeGrayedCheckImageRect.IsEmpty();
+    const bool hovered = isEnabled() && MouseInside() && !definition.activeGrayedCheckImageRect.IsEmpty();
     return m_picture.copy(
         (hovered ? definition.activeGrayedCheckImageRect : definition.grayedCheckImageRect).ToQRect());
 }
@@ -238,7 +224,7 @@ void TbsSkinCheckRadioBox::CreateControlSkinImage(QImage& image)
         Morph(image, target, m_morph.Progress(), definition->morphKind);
         return;
     }
-    DrawSkinFace(image, *definition, m_mouseInside || hasFocus());
+    DrawSkinFace(image, *definition, IsActive());
 }
 
 SkinColor TbsSkinCheckRadioBox::SkinCaptionColor(SkinColor enabledColor) const
@@ -272,7 +258,7 @@ void TbsSkinCheckRadioBox::DrawFlatSkinFace(QImage& image, const TbsDataSkinChec
         DrawGlyphFrame(painter, QPoint(3, height() / 2 - check.height() / 2), check, 1, 1);
         DrawSkinCaption(painter, captionRect, SkinCaptionColor(definition.frameFontColor));
     }
-    if (hasFocus() && m_canFocused && !captionRect.isEmpty())
+    if (hasFocus() && CanFocused() && !captionRect.isEmpty())
         fallback::DrawFocusRect(image, captionRect.adjusted(-2, -1, 3, 1));
 }
 
@@ -299,14 +285,6 @@ bool TbsSkinCheckRadioBox::MorphEnabled() const
     return !m_flat && MorphEnabledBy(m_definition.get());
 }
 
-void TbsSkinCheckRadioBox::StartMorph()
-{
-    if (MorphEnabled())
-        m_morph.Start();
-    else
-        update();
-}
-
 void TbsSkinCheckRadioBox::DrawDefaultMark(QPainter& painter) const
 {
     const int middle = height() / 2;
@@ -329,13 +307,13 @@ void TbsSkinCheckRadioBox::CreateControlDefaultImage(QImage& image)
         DrawParentBackground(image);
     else
         image.fill(SkinColorToQColor(clBtnFace));
-    const bool focused = hasFocus() && m_canFocused;
+    const bool focused = hasFocus() && CanFocused();
     {
         QPainter painter(&image);
-        if (!m_flat && (focused || m_mouseInside))
+        if (!m_flat && (focused || MouseInside()))
             fallback::FrameRect(painter, LogicalRect(image), SkinColorToQColor(clBtnShadow));
         const QRect box(kBoxLeft, LogicalSize(image).height() / 2 - kBoxSize / 2, kBoxSize, kBoxSize);
-        fallback::FrameRect(painter, box, SkinColorToQColor(m_mouseInside ? clNavy : clBtnShadow));
+        fallback::FrameRect(painter, box, SkinColorToQColor(MouseInside() ? clNavy : clBtnShadow));
 
         const QRect captionRect = CaptionRect();
         if (!captionRect.isEmpty()) {
@@ -351,24 +329,16 @@ void TbsSkinCheckRadioBox::CreateControlDefaultImage(QImage& image)
         fallback::DrawFocusRect(image, CaptionRect().adjusted(-2, -1, 3, 1));
 }
 
-void TbsSkinCheckRadioBox::SetMouseInside(bool inside)
-{
-    if (m_mouseInside == inside)
-        return;
-    m_mouseInside = inside;
-    StartMorph();
-}
-
 void TbsSkinCheckRadioBox::mousePressEvent(QMouseEvent* event)
 {
     SetMouseInside(true);
-    TbsSkinCustomControl::mousePressEvent(event);
+    TbsSkinActiveControl::mousePressEvent(event);
 }
 
 void TbsSkinCheckRadioBox::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
-        TbsSkinCustomControl::mouseReleaseEvent(event);
+        TbsSkinActiveControl::mouseReleaseEvent(event);
         return;
     }
     const bool inside = rect().contains(event->position().toPoint());
@@ -387,61 +357,39 @@ void TbsSkinCheckRadioBox::mouseReleaseEvent(QMouseEvent* event)
 
 void TbsSkinCheckRadioBox::enterEvent(QEnterEvent* event)
 {
-    TbsSkinCustomControl::enterEvent(event);
+    TbsSkinActiveControl::enterEvent(event);
     SetMouseInside(true);
 }
 
 void TbsSkinCheckRadioBox::leaveEvent(QEvent* event)
 {
-    TbsSkinCustomControl::leaveEvent(event);
+    TbsSkinActiveControl::leaveEvent(event);
     SetMouseInside(false);
 }
 
 void TbsSkinCheckRadioBox::keyPressEvent(QKeyEvent* event)
 {
-    if (m_canFocused && event->key() == Qt::Key_Space)
+    if (CanFocused() && event->key() == Qt::Key_Space)
         return;
-    TbsSkinCustomControl::keyPressEvent(event);
+    TbsSkinActiveControl::keyPressEvent(event);
 }
 
 void TbsSkinCheckRadioBox::keyReleaseEvent(QKeyEvent* event)
 {
-    if (m_canFocused && event->key() == Qt::Key_Space) {
+    if (CanFocused() && event->key() == Qt::Key_Space) {
         if (!event->isAutoRepeat())
             Toggle();
         return;
     }
-    TbsSkinCustomControl::keyReleaseEvent(event);
-}
-
-void TbsSkinCheckRadioBox::focusInEvent(QFocusEvent* event)
-{
-    TbsSkinCustomControl::focusInEvent(event);
-    StartMorph();
-}
-
-void TbsSkinCheckRadioBox::focusOutEvent(QFocusEvent* event)
-{
-    TbsSkinCustomControl::focusOutEvent(event);
-    StartMorph();
+    TbsSkinActiveControl::keyReleaseEvent(event);
 }
 
 void TbsSkinCheckRadioBox::moveEvent(QMoveEvent* event)
 {
-    TbsSkinCustomControl::moveEvent(event);
+    TbsSkinActiveControl::moveEvent(event);
     // What shows through a flat box depends on where it sits.
     if (m_flat)
         update();
-}
-
-void TbsSkinCheckRadioBox::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::EnabledChange) {
-        m_mouseInside = false;
-        m_morph.Stop();
-        m_morph.SetComplete(false);
-    }
-    TbsSkinCustomControl::changeEvent(event);
 }
 
 bool TbsSkinCheckRadioBox::TakeDefinition(const TbsDataSkinControl* definition)

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "skin/controls/face_morph.h"
-#include "skin/controls/skin_custom_control.h"
+#include "skin/controls/skin_active_control.h"
 
 class QPainter;
 class TbsDataSkinCheckRadioControl;
@@ -13,7 +12,7 @@ enum TCheckBoxState { cbUnchecked = 0, cbChecked = 1, cbGrayed = 2 };
 // only turns on); with AllowGrayed a check box cycles unchecked, grayed,
 // checked. In Flat mode only the box and the caption are drawn, over the
 // parent's background.
-class TbsSkinCheckRadioBox : public TbsSkinCustomControl {
+class TbsSkinCheckRadioBox : public TbsSkinActiveControl {
     Q_OBJECT
 
 public:
@@ -43,14 +42,6 @@ public:
     int GroupIndex() const { return m_groupIndex; }
     void SetGroupIndex(int index) { m_groupIndex = index; }
 
-    // Whether the box takes focus; setting it also sets TabStop.
-    bool CanFocused() const { return m_canFocused; }
-    void SetCanFocused(bool can);
-    bool TabStop() const { return focusPolicy() == Qt::StrongFocus; }
-    void SetTabStop(bool stop);
-
-    bool MouseInside() const { return m_mouseInside; }
-
     void Toggle();
 
     void GetSkinData() override;
@@ -75,13 +66,9 @@ protected:
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
-    void SetMouseInside(bool inside);
     // Tells assistive technology that the checked or grayed state changed.
     void ReportCheckStateChange();
     void DrawDefaultMark(QPainter& painter) const;
@@ -97,8 +84,7 @@ private:
     // Not flat: the whole face, normal or active, with image and caption.
     void DrawSkinFace(QImage& image, const TbsDataSkinCheckRadioControl& definition, bool active);
     // Only a box that is not flat blends between its faces.
-    bool MorphEnabled() const;
-    void StartMorph();
+    bool MorphEnabled() const override;
 
     QString m_caption;
     bool m_flat { true };
@@ -109,8 +95,5 @@ private:
     bool m_checked { false };
     bool m_radio { false };
     int m_groupIndex { 0 };
-    bool m_canFocused { true };
-    bool m_mouseInside { false };
-    FaceMorph m_morph { *this, [this] { return m_mouseInside || hasFocus(); } };
     KeptDefinition<TbsDataSkinCheckRadioControl> m_definition { *this };
 };

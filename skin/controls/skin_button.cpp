@@ -16,7 +16,7 @@
 #include <algorithm>
 
 TbsSkinButton::TbsSkinButton(QWidget* parent)
-    : TbsSkinCustomControl(parent)
+    : TbsSkinActiveControl(parent)
 {
     SetSkinDataName(QStringLiteral("button"));
     resize(75, 25);
@@ -47,21 +47,6 @@ void TbsSkinButton::SetRepeatInterval(int interval)
 {
     if (interval > 0)
         m_repeatInterval = interval;
-}
-
-void TbsSkinButton::SetCanFocused(bool can)
-{
-    m_canFocused = can;
-    SetTabStop(can);
-}
-
-void TbsSkinButton::SetTabStop(bool stop)
-{
-    // Without TabStop a focusable button still takes focus by a click.
-    if (!m_canFocused)
-        setFocusPolicy(Qt::NoFocus);
-    else
-        setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void TbsSkinButton::SetDown(bool down)
@@ -98,14 +83,6 @@ void TbsSkinButton::SetGroupIndex(int index)
 bool TbsSkinButton::MorphEnabled() const
 {
     return MorphEnabledBy(m_definition.get());
-}
-
-void TbsSkinButton::StartMorph()
-{
-    if (MorphEnabled())
-        m_morph.Start();
-    else
-        update();
 }
 
 bool TbsSkinButton::AnimationEnabled() const
@@ -157,8 +134,8 @@ void TbsSkinButton::ChangeSkinData()
 {
     m_morph.Stop();
     m_animationTimer.stop();
-    TbsSkinCustomControl::ChangeSkinData();
-    m_morph.SetComplete(m_mouseInside || hasFocus());
+    TbsSkinActiveControl::ChangeSkinData();
+    m_morph.SetComplete(IsActive());
 }
 
 void TbsSkinButton::SetMargin(int margin)
@@ -171,7 +148,7 @@ void TbsSkinButton::SetMargin(int margin)
 
 void TbsSkinButton::GetSkinData()
 {
-    TbsSkinCustomControl::GetSkinData();
+    TbsSkinActiveControl::GetSkinData();
     // A face stretched to any size no longer fits the mask's shape.
     if (!m_useSkinSize)
         m_maskPicture = {};
@@ -211,7 +188,7 @@ void TbsSkinButton::DrawCaptionAndGlyph(QPainter& painter, const QRect& area, bo
 void TbsSkinButton::CalcSize(int& width, int& height)
 {
     if (m_useSkinSize)
-        TbsSkinCustomControl::CalcSize(width, height);
+        TbsSkinActiveControl::CalcSize(width, height);
 }
 
 void TbsSkinButton::ButtonClick()
@@ -223,12 +200,7 @@ bool TbsSkinButton::ShowsPressed() const
 {
     if (m_groupIndex != 0)
         return m_down;
-    return m_down && (m_mouseInside || (hasFocus() && !m_pressedWithMouse));
-}
-
-bool TbsSkinButton::ShowsActive() const
-{
-    return m_mouseInside || hasFocus();
+    return m_down && (MouseInside() || (hasFocus() && !m_pressedWithMouse));
 }
 
 void TbsSkinButton::CreateControlDefaultImage(QImage& image)
@@ -237,10 +209,10 @@ void TbsSkinButton::CreateControlDefaultImage(QImage& image)
     const bool pressed = ShowsPressed();
     QPainter painter(&image);
     fallback::PlainButtonFace(
-        painter, LogicalRect(image), pressed ? PlainLook::Down : ShowsActive() ? PlainLook::Hot : PlainLook::Normal);
+        painter, LogicalRect(image), pressed ? PlainLook::Down : IsActive() ? PlainLook::Hot : PlainLook::Normal);
     painter.setFont(DefaultFont());
     painter.setPen(SkinColorToQColor(isEnabled() ? DefaultFontColor() : clBtnShadow));
-    DrawCaptionAndGlyph(painter, LogicalRect(image), pressed || ShowsActive(), pressed);
+    DrawCaptionAndGlyph(painter, LogicalRect(image), pressed || IsActive(), pressed);
 }
 
 void TbsSkinButton::CreateControlSkinImage(QImage& image)
@@ -268,9 +240,9 @@ void TbsSkinButton::CreateControlSkinImage(QImage& image)
         CreateButtonImage(image, definition->disabledSkinRect, false, false);
     else if (ShowsPressed())
         CreateButtonImage(image, down, true, true);
-    else if (hasFocus() && m_canFocused && !definition->focusedSkinRect.IsEmpty() && !animating)
+    else if (hasFocus() && CanFocused() && !definition->focusedSkinRect.IsEmpty() && !animating)
         CreateButtonImage(image, definition->focusedSkinRect, true, false);
-    else if (ShowsActive() || (morphing && m_morph.Complete()) || (animating && m_animationForward))
+    else if (IsActive() || (morphing && m_morph.Complete()) || (animating && m_animationForward))
         CreateButtonImage(image, active, true, false);
     else
         CreateButtonImage(image, normal, false, false);
@@ -318,18 +290,10 @@ void TbsSkinButton::CreateButtonImage(QImage& image, const SkinRect& faceRect, b
     DrawCaptionAndGlyph(painter, captionArea, active, down);
 }
 
-void TbsSkinButton::SetMouseInside(bool inside)
-{
-    if (m_mouseInside == inside)
-        return;
-    m_mouseInside = inside;
-    StartMorph();
-}
-
 void TbsSkinButton::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
-        TbsSkinCustomControl::mousePressEvent(event);
+        TbsSkinActiveControl::mousePressEvent(event);
         return;
     }
     m_pressedWithMouse = true;
@@ -352,7 +316,7 @@ void TbsSkinButton::mouseMoveEvent(QMouseEvent* event)
     // pointer's place decides which face shows and whether release clicks.
     if (m_pressedWithMouse) {
         const bool inside = rect().contains(event->position().toPoint());
-        if (inside != m_mouseInside) {
+        if (inside != MouseInside()) {
             SetMouseInside(inside);
             if (!inside)
                 StopRepeat();
@@ -360,13 +324,13 @@ void TbsSkinButton::mouseMoveEvent(QMouseEvent* event)
                 StartRepeat();
         }
     }
-    TbsSkinCustomControl::mouseMoveEvent(event);
+    TbsSkinActiveControl::mouseMoveEvent(event);
 }
 
 void TbsSkinButton::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || !m_pressedWithMouse) {
-        TbsSkinCustomControl::mouseReleaseEvent(event);
+        TbsSkinActiveControl::mouseReleaseEvent(event);
         return;
     }
     m_pressedWithMouse = false;
@@ -390,7 +354,7 @@ void TbsSkinButton::mouseReleaseEvent(QMouseEvent* event)
 
 void TbsSkinButton::enterEvent(QEnterEvent* event)
 {
-    TbsSkinCustomControl::enterEvent(event);
+    TbsSkinActiveControl::enterEvent(event);
     if (!m_down && !hasFocus())
         StartAnimation(true);
     SetMouseInside(true);
@@ -400,8 +364,8 @@ void TbsSkinButton::enterEvent(QEnterEvent* event)
 
 void TbsSkinButton::leaveEvent(QEvent* event)
 {
-    TbsSkinCustomControl::leaveEvent(event);
-    if (m_mouseInside && !m_down && !hasFocus())
+    TbsSkinActiveControl::leaveEvent(event);
+    if (MouseInside() && !m_down && !hasFocus())
         StartAnimation(false);
     SetMouseInside(false);
     StopRepeat();
@@ -409,8 +373,8 @@ void TbsSkinButton::leaveEvent(QEvent* event)
 
 void TbsSkinButton::keyPressEvent(QKeyEvent* event)
 {
-    if (!m_canFocused) {
-        TbsSkinCustomControl::keyPressEvent(event);
+    if (!CanFocused()) {
+        TbsSkinActiveControl::keyPressEvent(event);
         return;
     }
     switch (event->key()) {
@@ -426,54 +390,47 @@ void TbsSkinButton::keyPressEvent(QKeyEvent* event)
         ButtonClick();
         return;
     default:
-        TbsSkinCustomControl::keyPressEvent(event);
+        TbsSkinActiveControl::keyPressEvent(event);
     }
 }
 
 void TbsSkinButton::keyReleaseEvent(QKeyEvent* event)
 {
-    if (m_canFocused && event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+    if (CanFocused() && event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
         if (m_down) {
             SetDown(false);
             ButtonClick();
         }
         return;
     }
-    TbsSkinCustomControl::keyReleaseEvent(event);
+    TbsSkinActiveControl::keyReleaseEvent(event);
 }
 
 void TbsSkinButton::focusInEvent(QFocusEvent* event)
 {
-    TbsSkinCustomControl::focusInEvent(event);
-    if (!m_mouseInside)
+    TbsSkinActiveControl::focusInEvent(event);
+    if (!MouseInside())
         StartAnimation(true);
-    StartMorph();
 }
 
 void TbsSkinButton::focusOutEvent(QFocusEvent* event)
 {
-    TbsSkinCustomControl::focusOutEvent(event);
+    TbsSkinActiveControl::focusOutEvent(event);
     // A key press whose release goes elsewhere must not leave the button down.
     if (m_down && !m_pressedWithMouse)
         SetDown(false);
-    if (!m_mouseInside)
+    if (!MouseInside())
         StartAnimation(false);
-    StartMorph();
 }
 
 void TbsSkinButton::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::EnabledChange) {
-        m_mouseInside = false;
-        m_morph.Stop();
-        m_morph.SetComplete(false);
-        if (!isEnabled()) {
-            m_pressedWithMouse = false;
-            SetDown(false);
-            StopRepeat();
-        }
+    TbsSkinActiveControl::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+        m_pressedWithMouse = false;
+        SetDown(false);
+        StopRepeat();
     }
-    TbsSkinCustomControl::changeEvent(event);
 }
 
 void TbsSkinButton::StartRepeat()

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "skin/controls/face_morph.h"
-#include "skin/controls/skin_custom_control.h"
+#include "skin/controls/skin_active_control.h"
 #include "skin/draw/glyph_text_layout.h"
 
 #include <QTimer>
@@ -11,7 +10,7 @@
 // clicks while held, first after 500 ms + RepeatInterval, then every
 // RepeatInterval ms. A grouped button clicks when pressed and stays down.
 class TbsDataSkinButtonControl;
-class TbsSkinButton : public TbsSkinCustomControl {
+class TbsSkinButton : public TbsSkinActiveControl {
     Q_OBJECT
 
 public:
@@ -31,12 +30,6 @@ public:
     void SetRepeatMode(bool repeat) { m_repeatMode = repeat; }
     int RepeatInterval() const { return m_repeatInterval; }
     void SetRepeatInterval(int interval);
-
-    // Whether the button takes focus; setting it also sets TabStop.
-    bool CanFocused() const { return m_canFocused; }
-    void SetCanFocused(bool can);
-    bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
-    void SetTabStop(bool stop);
 
     bool Down() const { return m_down; }
     // Putting a grouped button down releases the others of its group unless
@@ -67,7 +60,6 @@ public:
     TbsButtonLayout Layout() const { return m_layout; }
     void SetLayout(TbsButtonLayout layout);
 
-    bool MouseInside() const { return m_mouseInside; }
     // How far the face has blended from normal towards mouse-over, 0 to 1.
     double MorphProgress() const { return m_morph.Progress(); }
 
@@ -87,8 +79,6 @@ protected:
     // The pressed face shows while Down and either the mouse is over the
     // button or it was pressed from the keyboard.
     bool ShowsPressed() const;
-    // The mouse-over face also shows while the button has focus.
-    bool ShowsActive() const;
     // Caption and glyph laid out in area, the glyph frame chosen by the
     // face's state.
     void DrawCaptionAndGlyph(QPainter& painter, const QRect& area, bool active, bool down) const;
@@ -111,10 +101,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // Whether the definition asks for a blend between normal and
-    // mouse-over faces and the skin allows effects.
-    bool MorphEnabled() const;
-    void StartMorph();
+    bool MorphEnabled() const override;
     // The frame animation the skin may give the mouse-over transition.
     bool AnimationEnabled() const;
     void StartAnimation(bool forward);
@@ -125,14 +112,12 @@ private:
     void StartRepeat();
     void StopRepeat();
     void RepeatTick();
-    void SetMouseInside(bool inside);
 
     QString m_caption;
     bool m_useSkinSize { true };
     bool m_useSkinFontColor { true };
     bool m_repeatMode { false };
     int m_repeatInterval { 100 };
-    bool m_canFocused { true };
     bool m_down { false };
     int m_groupIndex { 0 };
     bool m_allowAllUp { false };
@@ -142,11 +127,9 @@ private:
     QImage m_glyph;
     int m_numGlyphs { 1 };
     TbsButtonLayout m_layout { blGlyphLeft };
-    bool m_mouseInside { false };
     bool m_pressedWithMouse { false };
     bool m_repeatDelayOver { false };
     QTimer m_repeatTimer;
-    FaceMorph m_morph { *this, [this] { return m_mouseInside || hasFocus(); } };
     bool m_animationForward { true };
     int m_animationFrame { 0 };
     QTimer m_animationTimer;

@@ -89,7 +89,7 @@ void TbsSkinXFormButton::CreateControlDefaultImage(QImage& image)
         return;
     }
     const bool pressed = ShowsPressed();
-    const bool active = ShowsActive();
+    const bool active = IsActive();
     const QImage* picture = &m_defImage;
     SkinColor captionColor = DefaultFontColor();
     if (pressed && !m_defDownImage.isNull())

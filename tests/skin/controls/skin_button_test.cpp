@@ -159,6 +159,12 @@ TEST(SkinButton, KeyboardClicksOnlyWhenItCanTakeFocus)
     EXPECT_EQ(clicks.count(), 2);
     EXPECT_EQ(PixelAt(GrabFace(button), 30, 10), kHotFill) << "focused shows the mouse-over face";
 
+    button.SetTabStop(false);
+    EXPECT_EQ(button.focusPolicy(), Qt::ClickFocus) << "without TabStop a click still focuses it";
+    EXPECT_FALSE(button.TabStop());
+    button.SetTabStop(true);
+    EXPECT_TRUE(button.TabStop());
+
     button.SetCanFocused(false);
     EXPECT_EQ(button.focusPolicy(), Qt::NoFocus);
     QTest::keyClick(&button, Qt::Key_Space);
