@@ -26,19 +26,19 @@ TbsSkinGauge::TbsSkinGauge(QWidget* parent)
 
 void TbsSkinGauge::SetMinValue(int value)
 {
-    if (value == m_minValue)
-        return;
-    m_minValue = value;
-    PullValueIntoRange();
-    update();
-    ReportValueChange(m_value);
+    MoveBound(m_minValue, value);
 }
 
 void TbsSkinGauge::SetMaxValue(int value)
 {
-    if (value == m_maxValue)
+    MoveBound(m_maxValue, value);
+}
+
+void TbsSkinGauge::MoveBound(int& bound, int value)
+{
+    if (value == bound)
         return;
-    m_maxValue = value;
+    bound = value;
     PullValueIntoRange();
     update();
     ReportValueChange(m_value);

@@ -65,6 +65,8 @@ private:
     QRect FilledPart(const QRect& area) const;
     void DrawBar(QImage& face, const QRect& filled) const;
     void DrawText(QPainter& painter, const QFont& font, SkinColor color) const;
+    // Sets one end of the range and brings the value inside it.
+    void MoveBound(int& bound, int value);
     void PullValueIntoRange();
     void RestartAnimation();
     void PauseTick();

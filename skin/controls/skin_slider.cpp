@@ -35,28 +35,27 @@ TbsSkinSlider::TbsSkinSlider(QWidget* parent)
 
 void TbsSkinSlider::SetMinValue(int value)
 {
-    if (value >= m_maxValue || value == m_minValue)
-        return;
-    const int valueBefore = m_value;
-    m_minValue = value;
-    if (Range() < m_increment)
-        m_increment = static_cast<int>(Range());
-    update();
-    SetValue(m_value);
-    if (m_value == valueBefore)
-        ReportValueChange(m_value);
+    if (value < m_maxValue)
+        MoveBound(m_minValue, value);
 }
 
 void TbsSkinSlider::SetMaxValue(int value)
 {
-    if (value <= m_minValue || value == m_maxValue)
+    if (value > m_minValue)
+        MoveBound(m_maxValue, value);
+}
+
+void TbsSkinSlider::MoveBound(int& bound, int value)
+{
+    if (value == bound)
         return;
     const int valueBefore = m_value;
-    m_maxValue = value;
+    bound = value;
     if (Range() < m_increment)
         m_increment = static_cast<int>(Range());
     update();
     SetValue(m_value);
+    // A value the new range leaves alone is still read again with the range.
     if (m_value == valueBefore)
         ReportValueChange(m_value);
 }

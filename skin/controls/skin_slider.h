@@ -106,6 +106,9 @@ private:
     bool IsHorizontal() const { return m_orientation == soHorizontal; }
     // MaxValue - MinValue, which need not fit an int.
     std::int64_t Range() const { return std::int64_t { m_maxValue } - m_minValue; }
+    // Sets one end of the range (already checked against the other) and
+    // brings the increment and the value inside it.
+    void MoveBound(int& bound, int value);
     // The slider definition when the skin gives ruler and thumb.
     const TbsDataSkinSlider* SkinSlider() const;
     QImage ThumbPicture() const;
