@@ -106,11 +106,6 @@ QAccessible::State AccessibleCaptionButton::state() const
     return state;
 }
 
-QStringList AccessibleCaptionButton::actionNames() const
-{
-    return { pressAction() };
-}
-
 void AccessibleCaptionButton::doAction(const QString& actionName)
 {
     TbsSkinStdButtonObject* button = Button();

@@ -27,7 +27,6 @@ public:
     QAccessible::Role role() const override { return QAccessible::PushButton; }
     QAccessible::State state() const override;
 
-    QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
 
 private:

@@ -17,5 +17,7 @@ public:
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     void setText(QAccessible::Text, const QString&) override { }
+    // Pressing is the one action; a part that cannot be pressed now says so.
+    QStringList actionNames() const override { return { pressAction() }; }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 };

@@ -62,11 +62,6 @@ QAccessible::State AccessiblePageTab::state() const
     return state;
 }
 
-QStringList AccessiblePageTab::actionNames() const
-{
-    return { pressAction() };
-}
-
 void AccessiblePageTab::doAction(const QString& actionName)
 {
     if (actionName == pressAction() && VisibleIndex() >= 0 && m_control->isEnabled())

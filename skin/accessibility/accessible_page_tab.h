@@ -24,7 +24,6 @@ public:
     QAccessible::Role role() const override { return QAccessible::PageTab; }
     QAccessible::State state() const override;
 
-    QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
 
 private:

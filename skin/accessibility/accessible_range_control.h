@@ -2,10 +2,10 @@
 
 #include <QAccessibleWidget>
 
-// A skinned control that holds a value in a range (slider, scroll bar): its
-// value, range and step through the value interface. Setting the value goes
-// through the control's own setter, as the user's input does, and only while
-// the control is enabled.
+// A skinned control that holds a value in a range (slider, scroll bar,
+// gauge): its value, range and step through the value interface. Setting the
+// value goes through the control's own setter, as the user's input does, and
+// only while the control is enabled.
 class AccessibleRangeControl : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
     AccessibleRangeControl(QWidget* control, QAccessible::Role role);

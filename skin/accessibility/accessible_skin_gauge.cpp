@@ -5,21 +5,11 @@
 #include <cmath>
 
 AccessibleSkinGauge::AccessibleSkinGauge(TbsSkinGauge* gauge)
-    : QAccessibleWidget(gauge, QAccessible::ProgressBar)
+    : AccessibleRangeControl(gauge, QAccessible::ProgressBar)
 {
 }
 
-TbsSkinGauge* AccessibleSkinGauge::Gauge() const
-{
-    return static_cast<TbsSkinGauge*>(widget());
-}
-
-void* AccessibleSkinGauge::interface_cast(QAccessible::InterfaceType type)
-{
-    if (type == QAccessible::ValueInterface)
-        return static_cast<QAccessibleValueInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
-}
+TbsSkinGauge* AccessibleSkinGauge::Gauge() const { return static_cast<TbsSkinGauge*>(widget()); }
 
 QString AccessibleSkinGauge::text(QAccessible::Text t) const
 {
@@ -27,20 +17,11 @@ QString AccessibleSkinGauge::text(QAccessible::Text t) const
         return QStringLiteral("%1%").arg(static_cast<int>(std::floor(Gauge()->Fraction() * 100)));
     if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
         return Gauge()->ProgressText();
-    return QAccessibleWidget::text(t);
+    return AccessibleRangeControl::text(t);
 }
 
-QVariant AccessibleSkinGauge::currentValue() const
-{
-    return Gauge()->Value();
-}
+int AccessibleSkinGauge::Value() const { return Gauge()->Value(); }
 
-QVariant AccessibleSkinGauge::maximumValue() const
-{
-    return Gauge()->MaxValue();
-}
+int AccessibleSkinGauge::Minimum() const { return Gauge()->MinValue(); }
 
-QVariant AccessibleSkinGauge::minimumValue() const
-{
-    return Gauge()->MinValue();
-}
+int AccessibleSkinGauge::Maximum() const { return Gauge()->MaxValue(); }

@@ -1,23 +1,24 @@
 #pragma once
 
-#include <QAccessibleWidget>
+#include "skin/accessibility/accessible_range_control.h"
 
 class TbsSkinGauge;
 
 // A skinned gauge as a progress bar: its value and range, read-only; its
 // value text is the percentage done.
-class AccessibleSkinGauge : public QAccessibleWidget, public QAccessibleValueInterface {
+class AccessibleSkinGauge : public AccessibleRangeControl {
 public:
     explicit AccessibleSkinGauge(TbsSkinGauge* gauge);
 
-    void* interface_cast(QAccessible::InterfaceType type) override;
     QString text(QAccessible::Text t) const override;
 
-    QVariant currentValue() const override;
-    void setCurrentValue(const QVariant&) override { }
-    QVariant maximumValue() const override;
-    QVariant minimumValue() const override;
-    QVariant minimumStepSize() const override { return 0; }
+protected:
+    int Value() const override;
+    // A progress bar is only read.
+    void SetValue(int) override { }
+    int Minimum() const override;
+    int Maximum() const override;
+    int Step() const override { return 0; }
 
 private:
     TbsSkinGauge* Gauge() const;
