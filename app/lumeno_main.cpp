@@ -1,4 +1,5 @@
 #include "app/browser/ad_host.h"
+#include "app/window/folder_icon.h"
 #include "app/window/font_substitutes.h"
 #include "app/window/form1.h"
 #include "app/window/lumeno_command_line.h"
@@ -9,8 +10,6 @@
 #include "skins/built_in_skins.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QIcon>
 #include <QMessageBox>
 #include <QPainter>
 #include <QSettings>
@@ -79,17 +78,6 @@ private:
     bool m_saved = false;
 };
 
-// Every size of the program's icon that is built into it; the window system
-// takes the one that fits each place it shows the icon.
-QIcon ProgramIcon()
-{
-    QIcon icon;
-    const QDir folder(QStringLiteral(":/icon"));
-    for (const QString& name : folder.entryList(QDir::Files))
-        icon.addFile(folder.filePath(name));
-    return icon;
-}
-
 QStringList ArgumentsOf(int argc, char** argv)
 {
     QStringList arguments;
@@ -128,7 +116,9 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     InstallSkinAccessibility();
     QApplication::setApplicationDisplayName(TForm1::Caption());
-    QApplication::setWindowIcon(ProgramIcon());
+    // Every size of the program's icon that is built into it; the window
+    // system takes the one that fits each place it shows the icon.
+    QApplication::setWindowIcon(FolderIcon(QStringLiteral(":/icon")));
     QGuiApplication::setDesktopFileName(QStringLiteral("lumeno"));
     InstallFontSubstitutes();
 
