@@ -121,6 +121,12 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(FolderIcon(QStringLiteral(":/icon")));
     QGuiApplication::setDesktopFileName(QStringLiteral("lumeno"));
     InstallFontSubstitutes();
+    // Message boxes show in the window's own text font, with its CJK
+    // fallback, rather than in the desktop's. An editor also lays out its
+    // empty text in the application font as it is made, before it takes its
+    // own: in this one the keyword edit loads no font besides the one it is
+    // given next.
+    QApplication::setFont(TForm1::TextFont());
 
     LumenoOptions options;
     if (const std::optional<int> status = commandLine.Parse(QApplication::arguments(), options, stderr))

@@ -84,6 +84,7 @@ int main(int argc, char** argv)
         window->resize(TForm1::kClientWidth, TForm1::kClientHeight);
     } else if (mode == QLatin1String("window") || mode == QLatin1String("window-with-ad")) {
         InstallFontSubstitutes();
+        QApplication::setFont(TForm1::TextFont());
         QString host;
         if (mode == QLatin1String("window-with-ad")) {
             server = std::make_unique<LoopbackHttpServer>();

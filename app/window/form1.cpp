@@ -86,7 +86,7 @@ void SetUpMemo(TbsSkinMemo* memo, const QString& name, TbsSkinScrollBar* bar)
     memo->SetUseSkinFontColor(true);
     memo->SetScrollBars(TScrollStyle::ssVertical);
     memo->SetBorderStyle(TBorderStyle::bsNone);
-    memo->SetDefaultFont(PixelFont(QStringLiteral("Arial"), 14));
+    memo->SetDefaultFont(TForm1::TextFont());
     memo->SetDefaultFontColor(clBlack);
     memo->SetVScrollBar(bar);
 }
@@ -128,6 +128,11 @@ void SetUpPanel(TbsSkinPanel* panel, const QString& name, const QRect& placement
 QString TForm1::Caption()
 {
     return QStringLiteral("Lumeno文章顺序随机打乱工具 V1.0");
+}
+
+QFont TForm1::TextFont()
+{
+    return PixelFont(QStringLiteral("Arial"), 14);
 }
 
 TForm1::TForm1(QWidget* parent, const QString& adHost)
@@ -226,7 +231,7 @@ void TForm1::BuildToolStrip()
     edt1->setGeometry(120, 42, 185, 18);
     edt1->SetSkinDataName(QStringLiteral("edit"));
     edt1->SetDefaultColor(clWindow);
-    edt1->SetDefaultFont(PixelFont(QStringLiteral("Arial"), 14));
+    edt1->SetDefaultFont(TForm1::TextFont());
     edt1->SetDefaultFontColor(clBlack);
     edt1->SetButtonMode(false);
 
@@ -249,7 +254,7 @@ void TForm1::BuildPages()
     bsSkinPageControl1->SetTabsBGTransparent(false);
     bsSkinPageControl1->SetShowCloseButtons(false);
     bsSkinPageControl1->SetFreeOnClose(false);
-    bsSkinPageControl1->SetDefaultFont(PixelFont(QStringLiteral("Arial"), 14));
+    bsSkinPageControl1->SetDefaultFont(TForm1::TextFont());
     bsSkinPageControl1->SetDefaultFontColor(clBtnText);
 
     bsSkinTabSheet1->setObjectName(QStringLiteral("bsSkinTabSheet1"));

@@ -37,6 +37,9 @@ public:
     static constexpr int kClientHeight = 528;
 
     static QString Caption();
+    // The font of the keyword, the article and the page tabs where the skin
+    // gives them none.
+    static QFont TextFont();
 
     // adHost is the advertisement pane's HOST[:PORT]; without one the pane
     // stays empty and no browser is loaded.
