@@ -5,10 +5,7 @@
 void TbsDataSkinButtonControl::VisitKeys(SkinKeyVisitor& keys)
 {
     TbsDataSkinCustomControl::VisitKeys(keys);
-    keys.String("fontname", fontName, kDefaultFontName);
-    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
-    keys.Font("fontstyle", fontStyle);
-    keys.Color("fontcolor", fontColor);
+    VisitFontKeys(keys);
     keys.Color("activefontcolor", activeFontColor);
     keys.Color("downfontcolor", downFontColor);
     keys.Color("disabledfontcolor", disabledFontColor);
@@ -18,9 +15,7 @@ void TbsDataSkinButtonControl::VisitKeys(SkinKeyVisitor& keys)
     keys.Rect("disabledskinrect", disabledSkinRect);
     keys.Bool("morphing", morphing);
     keys.Morph("morphkind", morphKind);
-    keys.Rect("animateskinrect", animateSkinRect);
-    keys.Integer("framecount", frameCount);
-    keys.Integer("animateinterval", animateInterval, kDefaultAnimateInterval);
+    VisitAnimationKeys(keys);
     keys.Bool("showfocus", showFocus);
     keys.Rect("menumarkerflatrect", menuMarkerFlatRect);
     keys.Rect("menumarkerrect", menuMarkerRect);

@@ -2,15 +2,11 @@
 
 #include "skin/data/data_skin_control.h"
 
-class TbsDataSkinButtonControl : public TbsDataSkinCustomControl {
+class TbsDataSkinButtonControl : public TbsDataSkinCustomControl, public FontKeys, public AnimationKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
     QString TypeName() const override { return QStringLiteral("button"); }
 
-    QString fontName { kDefaultFontName };
-    int fontHeight { kDefaultFontHeight };
-    FontStyles fontStyle { 0 };
-    SkinColor fontColor { 0 };
     SkinColor activeFontColor { 0 };
     SkinColor downFontColor { 0 };
     SkinColor disabledFontColor { 0 };
@@ -20,9 +16,6 @@ public:
     SkinRect disabledSkinRect;
     bool morphing { false };
     MorphKind morphKind { MorphKind::mkDefault };
-    SkinRect animateSkinRect;
-    int frameCount { 0 };
-    int animateInterval { kDefaultAnimateInterval };
     bool showFocus { false };
     SkinRect menuMarkerFlatRect;
     SkinRect menuMarkerRect;

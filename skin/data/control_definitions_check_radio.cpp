@@ -5,10 +5,7 @@
 void TbsDataSkinCheckRadioControl::VisitKeys(SkinKeyVisitor& keys)
 {
     TbsDataSkinCustomControl::VisitKeys(keys);
-    keys.String("fontname", fontName, kDefaultFontName);
-    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
-    keys.Font("fontstyle", fontStyle);
-    keys.Color("fontcolor", fontColor);
+    VisitFontKeys(keys);
     keys.Color("activefontcolor", activeFontColor);
     keys.Color("unenabledfontcolor", unenabledFontColor);
     keys.Color("framefontcolor", frameFontColor);

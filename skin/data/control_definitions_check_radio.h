@@ -4,15 +4,11 @@
 
 // Check boxes and radio buttons: a background image plus a mark image per
 // state, placed in checkImageArea.
-class TbsDataSkinCheckRadioControl : public TbsDataSkinCustomControl {
+class TbsDataSkinCheckRadioControl : public TbsDataSkinCustomControl, public FontKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
     QString TypeName() const override { return QStringLiteral("checkradio"); }
 
-    QString fontName { kDefaultFontName };
-    int fontHeight { kDefaultFontHeight };
-    FontStyles fontStyle { 0 };
-    SkinColor fontColor { 0 };
     SkinColor activeFontColor { 0 };
     SkinColor unenabledFontColor { 0 };
     SkinColor frameFontColor { 0 };

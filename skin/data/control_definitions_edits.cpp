@@ -6,10 +6,7 @@ void TbsDataSkinEditControl::VisitKeys(SkinKeyVisitor& keys)
 {
     TbsDataSkinCustomControl::VisitKeys(keys);
     keys.Rect("activeskinrect", activeSkinRect);
-    keys.String("fontname", fontName, kDefaultFontName);
-    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
-    keys.Font("fontstyle", fontStyle);
-    keys.Color("fontcolor", fontColor);
+    VisitFontKeys(keys);
     keys.Color("disabledfontcolor", disabledFontColor);
     keys.Color("activefontcolor", activeFontColor);
     keys.Rect("buttonrect", buttonRect);
@@ -29,16 +26,8 @@ void TbsDataSkinSpinEditControl::VisitKeys(SkinKeyVisitor& keys)
 {
     TbsDataSkinCustomControl::VisitKeys(keys);
     keys.Rect("activeskinrect", activeSkinRect);
-    keys.String("fontname", fontName, kDefaultFontName);
-    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
-    keys.Font("fontstyle", fontStyle);
-    keys.Color("fontcolor", fontColor);
+    VisitFontKeys(keys);
     keys.Color("activefontcolor", activeFontColor);
     keys.Color("disabledfontcolor", disabledFontColor);
-    keys.Rect("upbuttonrect", upButtonRect);
-    keys.Rect("activeupbuttonrect", activeUpButtonRect);
-    keys.Rect("downupbuttonrect", downUpButtonRect);
-    keys.Rect("downbuttonrect", downButtonRect);
-    keys.Rect("activedownbuttonrect", activeDownButtonRect);
-    keys.Rect("downdownbuttonrect", downDownButtonRect);
+    VisitUpDownButtonKeys(keys);
 }

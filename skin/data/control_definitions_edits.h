@@ -3,16 +3,12 @@
 #include "skin/data/data_skin_control.h"
 
 // A one-line edit, optionally with a button inside it.
-class TbsDataSkinEditControl : public TbsDataSkinCustomControl {
+class TbsDataSkinEditControl : public TbsDataSkinCustomControl, public FontKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
     QString TypeName() const override { return QStringLiteral("edit"); }
 
     SkinRect activeSkinRect;
-    QString fontName { kDefaultFontName };
-    int fontHeight { kDefaultFontHeight };
-    FontStyles fontStyle { 0 };
-    SkinColor fontColor { 0 };
     SkinColor disabledFontColor { 0 };
     SkinColor activeFontColor { 0 };
     SkinRect buttonRect;
@@ -37,24 +33,14 @@ protected:
 };
 
 // An edit with up and down buttons beside it.
-class TbsDataSkinSpinEditControl : public TbsDataSkinCustomControl {
+class TbsDataSkinSpinEditControl : public TbsDataSkinCustomControl, public FontKeys, public UpDownButtonKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
     QString TypeName() const override { return QStringLiteral("spinedit"); }
 
     SkinRect activeSkinRect;
-    QString fontName { kDefaultFontName };
-    int fontHeight { kDefaultFontHeight };
-    FontStyles fontStyle { 0 };
-    SkinColor fontColor { 0 };
     SkinColor activeFontColor { 0 };
     SkinColor disabledFontColor { 0 };
-    SkinRect upButtonRect;
-    SkinRect activeUpButtonRect;
-    SkinRect downUpButtonRect;
-    SkinRect downButtonRect;
-    SkinRect activeDownButtonRect;
-    SkinRect downDownButtonRect;
 
 protected:
     void VisitKeys(SkinKeyVisitor& keys) override;

@@ -10,10 +10,7 @@ void TbsDataSkinGaugeControl::VisitKeys(SkinKeyVisitor& keys)
     keys.Integer("beginoffset", beginOffset);
     keys.Integer("endoffset", endOffset);
     keys.Bool("vertical", vertical);
-    keys.String("fontname", fontName, kDefaultFontName);
-    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
-    keys.Font("fontstyle", fontStyle);
-    keys.Color("fontcolor", fontColor);
+    VisitFontKeys(keys);
     keys.Bool("progresstransparent", progressTransparent);
     keys.Color("progresstransparentcolor", progressTransparentColor);
     keys.Bool("progressstretch", progressStretch);

@@ -3,7 +3,7 @@
 #include "skin/data/data_skin_control.h"
 
 // A progress gauge, optionally with animated background and progress strips.
-class TbsDataSkinGaugeControl : public TbsDataSkinCustomControl {
+class TbsDataSkinGaugeControl : public TbsDataSkinCustomControl, public FontKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
     QString TypeName() const override { return QStringLiteral("gauge"); }
@@ -13,10 +13,6 @@ public:
     int beginOffset { 0 };
     int endOffset { 0 };
     bool vertical { false };
-    QString fontName { kDefaultFontName };
-    int fontHeight { kDefaultFontHeight };
-    FontStyles fontStyle { 0 };
-    SkinColor fontColor { 0 };
     bool progressTransparent { false };
     SkinColor progressTransparentColor { 0 };
     bool progressStretch { false };

@@ -17,10 +17,7 @@ void TbsDataSkinGridControl::VisitKeys(SkinKeyVisitor& keys)
     keys.PictureIndex("bgpictureindex", bgPictureIndex);
     keys.Color("linescolor", linesColor);
     keys.Color("bgcolor", bgColor);
-    keys.String("fontname", fontName, kDefaultFontName);
-    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
-    keys.Font("fontstyle", fontStyle);
-    keys.Color("fontcolor", fontColor);
+    VisitFontKeys(keys);
     keys.Color("selectfontcolor", selectFontColor);
     keys.Color("focusfontcolor", focusFontColor);
     keys.String("fixedfontname", fixedFontName, kDefaultFontName);

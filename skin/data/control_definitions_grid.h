@@ -3,7 +3,7 @@
 #include "skin/data/data_skin_control.h"
 
 // A grid: fixed (heading) cells and ordinary cells, each with its own font.
-class TbsDataSkinGridControl : public TbsDataSkinControl {
+class TbsDataSkinGridControl : public TbsDataSkinControl, public FontKeys {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
     QString TypeName() const override { return QStringLiteral("grid"); }
@@ -20,10 +20,6 @@ public:
     int bgPictureIndex { -1 };
     SkinColor linesColor { 0 };
     SkinColor bgColor { 0 };
-    QString fontName { kDefaultFontName };
-    int fontHeight { kDefaultFontHeight };
-    FontStyles fontStyle { 0 };
-    SkinColor fontColor { 0 };
     SkinColor selectFontColor { 0 };
     SkinColor focusFontColor { 0 };
     QString fixedFontName { kDefaultFontName };

@@ -5,19 +5,13 @@
 void TbsDataSkinLabelControl::VisitKeys(SkinKeyVisitor& keys)
 {
     TbsDataSkinCustomControl::VisitKeys(keys);
-    keys.String("fontname", fontName, kDefaultFontName);
-    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
-    keys.Font("fontstyle", fontStyle);
-    keys.Color("fontcolor", fontColor);
+    VisitFontKeys(keys);
 }
 
 void TbsDataSkinStdLabelControl::VisitKeys(SkinKeyVisitor& keys)
 {
     TbsDataSkinControl::VisitKeys(keys);
-    keys.String("fontname", fontName, kDefaultFontName);
-    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
-    keys.Font("fontstyle", fontStyle);
-    keys.Color("fontcolor", fontColor);
+    VisitFontKeys(keys);
     keys.Color("activefontcolor", activeFontColor, kDefaultActiveFontColor);
 }
 

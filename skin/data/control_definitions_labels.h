@@ -3,30 +3,22 @@
 #include "skin/data/data_skin_control.h"
 
 // A label drawn on a skin image.
-class TbsDataSkinLabelControl : public TbsDataSkinCustomControl {
+class TbsDataSkinLabelControl : public TbsDataSkinCustomControl, public FontKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
     QString TypeName() const override { return QStringLiteral("label"); }
 
-    QString fontName { kDefaultFontName };
-    int fontHeight { kDefaultFontHeight };
-    FontStyles fontStyle { 0 };
-    SkinColor fontColor { 0 };
 
 protected:
     void VisitKeys(SkinKeyVisitor& keys) override;
 };
 
 // A text-only label; it has no picture geometry.
-class TbsDataSkinStdLabelControl : public TbsDataSkinControl {
+class TbsDataSkinStdLabelControl : public TbsDataSkinControl, public FontKeys {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
     QString TypeName() const override { return QStringLiteral("stdlabel"); }
 
-    QString fontName { kDefaultFontName };
-    int fontHeight { kDefaultFontHeight };
-    FontStyles fontStyle { 0 };
-    SkinColor fontColor { 0 };
     SkinColor activeFontColor { kDefaultActiveFontColor };
 
     static constexpr SkinColor kDefaultActiveFontColor = 0x00FF0000; // pure blue

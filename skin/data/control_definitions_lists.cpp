@@ -5,16 +5,8 @@
 void TbsDataSkinListBox::VisitKeys(SkinKeyVisitor& keys)
 {
     TbsDataSkinCustomControl::VisitKeys(keys);
-    keys.Rect("itemrect", itemRect);
-    keys.Rect("activeitemrect", activeItemRect);
-    keys.Rect("focusitemrect", focusItemRect);
-    keys.Integer("itemleftoffset", itemLeftOffset);
-    keys.Integer("itemrightoffset", itemRightOffset);
-    keys.Rect("itemtextrect", itemTextRect);
-    keys.String("fontname", fontName, kDefaultFontName);
-    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
-    keys.Font("fontstyle", fontStyle);
-    keys.Color("fontcolor", fontColor);
+    VisitListItemKeys(keys);
+    VisitFontKeys(keys);
     keys.Color("activefontcolor", activeFontColor);
     keys.Color("focusfontcolor", focusFontColor);
     keys.Rect("captionrect", captionRect);
@@ -22,12 +14,7 @@ void TbsDataSkinListBox::VisitKeys(SkinKeyVisitor& keys)
     keys.Integer("captionfontheight", captionFontHeight, kDefaultFontHeight);
     keys.Font("captionfontstyle", captionFontStyle);
     keys.Color("captionfontcolor", captionFontColor);
-    keys.Rect("upbuttonrect", upButtonRect);
-    keys.Rect("activeupbuttonrect", activeUpButtonRect);
-    keys.Rect("downupbuttonrect", downUpButtonRect);
-    keys.Rect("downbuttonrect", downButtonRect);
-    keys.Rect("activedownbuttonrect", activeDownButtonRect);
-    keys.Rect("downdownbuttonrect", downDownButtonRect);
+    VisitUpDownButtonKeys(keys);
     keys.Rect("checkbuttonrect", checkButtonRect);
     keys.Rect("activecheckbuttonrect", activeCheckButtonRect);
     keys.Rect("downcheckbuttonrect", downCheckButtonRect);
@@ -49,16 +36,8 @@ void TbsDataSkinComboBox::VisitKeys(SkinKeyVisitor& keys)
 {
     TbsDataSkinCustomControl::VisitKeys(keys);
     keys.Rect("activeskinrect", activeSkinRect);
-    keys.Rect("itemrect", itemRect);
-    keys.Rect("activeitemrect", activeItemRect);
-    keys.Rect("focusitemrect", focusItemRect);
-    keys.Integer("itemleftoffset", itemLeftOffset);
-    keys.Integer("itemrightoffset", itemRightOffset);
-    keys.Rect("itemtextrect", itemTextRect);
-    keys.String("fontname", fontName, kDefaultFontName);
-    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
-    keys.Font("fontstyle", fontStyle);
-    keys.Color("fontcolor", fontColor);
+    VisitListItemKeys(keys);
+    VisitFontKeys(keys);
     keys.Color("focusfontcolor", focusFontColor);
     keys.Color("activefontcolor", activeFontColor);
     keys.String("listboxname", listBoxName);

@@ -3,21 +3,11 @@
 #include "skin/data/data_skin_control.h"
 
 // A list box; its scroll bars use the definitions named here.
-class TbsDataSkinListBox : public TbsDataSkinCustomControl {
+class TbsDataSkinListBox : public TbsDataSkinCustomControl, public ListItemKeys, public FontKeys, public UpDownButtonKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
     QString TypeName() const override { return QStringLiteral("listbox"); }
 
-    SkinRect itemRect;
-    SkinRect activeItemRect;
-    SkinRect focusItemRect;
-    int itemLeftOffset { 0 };
-    int itemRightOffset { 0 };
-    SkinRect itemTextRect;
-    QString fontName { kDefaultFontName };
-    int fontHeight { kDefaultFontHeight };
-    FontStyles fontStyle { 0 };
-    SkinColor fontColor { 0 };
     SkinColor activeFontColor { 0 };
     SkinColor focusFontColor { 0 };
     SkinRect captionRect;
@@ -25,12 +15,6 @@ public:
     int captionFontHeight { kDefaultFontHeight };
     FontStyles captionFontStyle { 0 };
     SkinColor captionFontColor { 0 };
-    SkinRect upButtonRect;
-    SkinRect activeUpButtonRect;
-    SkinRect downUpButtonRect;
-    SkinRect downButtonRect;
-    SkinRect activeDownButtonRect;
-    SkinRect downDownButtonRect;
     SkinRect checkButtonRect;
     SkinRect activeCheckButtonRect;
     SkinRect downCheckButtonRect;
@@ -57,22 +41,12 @@ protected:
 };
 
 // A combo box; its drop-down list uses the list box definition listBoxName.
-class TbsDataSkinComboBox : public TbsDataSkinCustomControl {
+class TbsDataSkinComboBox : public TbsDataSkinCustomControl, public ListItemKeys, public FontKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
     QString TypeName() const override { return QStringLiteral("combobox"); }
 
     SkinRect activeSkinRect;
-    SkinRect itemRect;
-    SkinRect activeItemRect;
-    SkinRect focusItemRect;
-    int itemLeftOffset { 0 };
-    int itemRightOffset { 0 };
-    SkinRect itemTextRect;
-    QString fontName { kDefaultFontName };
-    int fontHeight { kDefaultFontHeight };
-    FontStyles fontStyle { 0 };
-    SkinColor fontColor { 0 };
     SkinColor focusFontColor { 0 };
     SkinColor activeFontColor { 0 };
     QString listBoxName;

@@ -8,10 +8,7 @@ void TbsDataSkinPanelControl::VisitKeys(SkinKeyVisitor& keys)
     keys.PictureIndex("bgpictureindex", bgPictureIndex);
     keys.Rect("captionrect", captionRect);
     keys.Align("alignment", alignment);
-    keys.String("fontname", fontName, kDefaultFontName);
-    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
-    keys.Font("fontstyle", fontStyle);
-    keys.Color("fontcolor", fontColor);
+    VisitFontKeys(keys);
     keys.Rect("checkimagerect", checkImageRect);
     keys.Rect("uncheckimagerect", uncheckImageRect);
     keys.Rect("markframerect", markFrameRect);
@@ -51,10 +48,7 @@ void TbsDataSkinExPanelControl::VisitKeys(SkinKeyVisitor& keys)
     keys.Rect("vrestorebuttonactiverect", vRestoreButtonActiveRect);
     keys.Rect("vrestorebuttondownrect", vRestoreButtonDownRect);
     keys.Rect("captionrect", captionRect);
-    keys.String("fontname", fontName, kDefaultFontName);
-    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
-    keys.Font("fontstyle", fontStyle);
-    keys.Color("fontcolor", fontColor);
+    VisitFontKeys(keys);
     keys.Bool("buttonstransparent", buttonsTransparent);
     keys.Color("buttonstransparentcolor", buttonsTransparentColor);
 }

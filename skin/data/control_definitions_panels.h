@@ -3,7 +3,7 @@
 #include "skin/data/data_skin_control.h"
 
 // A container with an optional caption, caption frame, check mark and gripper.
-class TbsDataSkinPanelControl : public TbsDataSkinCustomControl {
+class TbsDataSkinPanelControl : public TbsDataSkinCustomControl, public FontKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
     QString TypeName() const override { return QStringLiteral("panel"); }
@@ -11,10 +11,6 @@ public:
     int bgPictureIndex { -1 };
     SkinRect captionRect;
     Alignment alignment { Alignment::taCenter };
-    QString fontName { kDefaultFontName };
-    int fontHeight { kDefaultFontHeight };
-    FontStyles fontStyle { 0 };
-    SkinColor fontColor { 0 };
     SkinRect checkImageRect;
     SkinRect uncheckImageRect;
     SkinRect markFrameRect;
@@ -31,7 +27,7 @@ protected:
 };
 
 // A panel that rolls up to a horizontal or vertical caption strip.
-class TbsDataSkinExPanelControl : public TbsDataSkinCustomControl {
+class TbsDataSkinExPanelControl : public TbsDataSkinCustomControl, public FontKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
     QString TypeName() const override { return QStringLiteral("expanel"); }
@@ -60,10 +56,6 @@ public:
     SkinRect vRestoreButtonActiveRect;
     SkinRect vRestoreButtonDownRect;
     SkinRect captionRect;
-    QString fontName { kDefaultFontName };
-    int fontHeight { kDefaultFontHeight };
-    FontStyles fontStyle { 0 };
-    SkinColor fontColor { 0 };
     bool buttonsTransparent { false };
     SkinColor buttonsTransparentColor { 0 };
 

@@ -6,12 +6,7 @@ void TbsDataSkinScrollBarControl::VisitKeys(SkinKeyVisitor& keys)
 {
     TbsDataSkinCustomControl::VisitKeys(keys);
     keys.Rect("trackarea", trackArea);
-    keys.Rect("upbuttonrect", upButtonRect);
-    keys.Rect("activeupbuttonrect", activeUpButtonRect);
-    keys.Rect("downupbuttonrect", downUpButtonRect);
-    keys.Rect("downbuttonrect", downButtonRect);
-    keys.Rect("activedownbuttonrect", activeDownButtonRect);
-    keys.Rect("downdownbuttonrect", downDownButtonRect);
+    VisitUpDownButtonKeys(keys);
     keys.Rect("thumbrect", thumbRect);
     keys.Rect("activethumbrect", activeThumbRect);
     keys.Rect("downthumbrect", downThumbRect);
@@ -32,10 +27,5 @@ void TbsDataSkinScrollBarControl::VisitKeys(SkinKeyVisitor& keys)
 void TbsDataSkinUpDownControl::VisitKeys(SkinKeyVisitor& keys)
 {
     TbsDataSkinCustomControl::VisitKeys(keys);
-    keys.Rect("upbuttonrect", upButtonRect);
-    keys.Rect("activeupbuttonrect", activeUpButtonRect);
-    keys.Rect("downupbuttonrect", downUpButtonRect);
-    keys.Rect("downbuttonrect", downButtonRect);
-    keys.Rect("activedownbuttonrect", activeDownButtonRect);
-    keys.Rect("downdownbuttonrect", downDownButtonRect);
+    VisitUpDownButtonKeys(keys);
 }

@@ -5,18 +5,12 @@
 // A scroll bar: two arrow buttons, a track between them and a thumb. The
 // button rectangles give both the button's place inside skinRect and the
 // image that is drawn there.
-class TbsDataSkinScrollBarControl : public TbsDataSkinCustomControl {
+class TbsDataSkinScrollBarControl : public TbsDataSkinCustomControl, public UpDownButtonKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
     QString TypeName() const override { return QStringLiteral("scrollbar"); }
 
     SkinRect trackArea;
-    SkinRect upButtonRect;
-    SkinRect activeUpButtonRect;
-    SkinRect downUpButtonRect;
-    SkinRect downButtonRect;
-    SkinRect activeDownButtonRect;
-    SkinRect downDownButtonRect;
     SkinRect thumbRect;
     SkinRect activeThumbRect;
     SkinRect downThumbRect;
@@ -38,17 +32,11 @@ protected:
 };
 
 // A pair of up and down buttons, placed inside skinRect like a scroll bar's.
-class TbsDataSkinUpDownControl : public TbsDataSkinCustomControl {
+class TbsDataSkinUpDownControl : public TbsDataSkinCustomControl, public UpDownButtonKeys {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
     QString TypeName() const override { return QStringLiteral("updown"); }
 
-    SkinRect upButtonRect;
-    SkinRect activeUpButtonRect;
-    SkinRect downUpButtonRect;
-    SkinRect downButtonRect;
-    SkinRect activeDownButtonRect;
-    SkinRect downDownButtonRect;
 
 protected:
     void VisitKeys(SkinKeyVisitor& keys) override;

@@ -5,7 +5,7 @@
 // A page control: a row of tabs above a page frame. skinRect is the frame
 // image, cut by its own corner points; it is not a custom control because
 // its keys come in a different order.
-class TbsDataSkinTabControl : public TbsDataSkinControl {
+class TbsDataSkinTabControl : public TbsDataSkinControl, public CornerPointKeys, public EdgeStretchKeys, public FontKeys {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
     QString TypeName() const override { return QStringLiteral("tab"); }
@@ -16,24 +16,10 @@ public:
     SkinRect mouseInTabRect;
     SkinRect clientRect;
     int bgPictureIndex { -1 };
-    QPoint leftTopPoint;
-    QPoint rightTopPoint;
-    QPoint leftBottomPoint;
-    QPoint rightBottomPoint;
     int tabLeftOffset { 0 };
     int tabRightOffset { 0 };
     SkinRect tabsBgRect;
     bool tabStretchEffect { false };
-    bool leftStretch { false };
-    bool topStretch { false };
-    bool rightStretch { false };
-    bool bottomStretch { false };
-    bool stretchEffect { false };
-    StretchType stretchType { StretchType::stFull };
-    QString fontName { kDefaultFontName };
-    int fontHeight { kDefaultFontHeight };
-    FontStyles fontStyle { 0 };
-    SkinColor fontColor { 0 };
     SkinColor activeFontColor { 0 };
     SkinColor focusFontColor { 0 };
     SkinColor mouseInFontColor { 0 };

@@ -5,9 +5,6 @@
 void TbsDataSkinTextViewControl::VisitKeys(SkinKeyVisitor& keys)
 {
     TbsDataSkinControl::VisitKeys(keys);
-    keys.String("fontname", fontName, kDefaultFontName);
-    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
-    keys.Font("fontstyle", fontStyle);
-    keys.Color("fontcolor", fontColor);
+    VisitFontKeys(keys);
     keys.Color("bgcolor", bgColor);
 }

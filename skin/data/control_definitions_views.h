@@ -4,14 +4,10 @@
 
 // The common part of the tree view, list view and rich edit definitions: the
 // skin gives them only a font and a background colour.
-class TbsDataSkinTextViewControl : public TbsDataSkinControl {
+class TbsDataSkinTextViewControl : public TbsDataSkinControl, public FontKeys {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
-    QString fontName { kDefaultFontName };
-    int fontHeight { kDefaultFontHeight };
-    FontStyles fontStyle { 0 };
-    SkinColor fontColor { 0 };
     SkinColor bgColor { 0 };
 
 protected:

@@ -2,22 +2,6 @@
 
 #include "skin/data/skin_key_visitor.h"
 
-TbsDataSkinObject::TbsDataSkinObject(const QString& idName)
-    : m_idName(idName)
-{
-}
-
-void TbsDataSkinObject::ReadFromIni(const TbsIniFile& ini)
-{
-    SkinKeyReader reader(ini, m_idName);
-    VisitKeys(reader);
-}
-
-void TbsDataSkinObject::WriteToIni(TbsIniFile& ini) const
-{
-    WriteKeysToSection(ini, m_idName, *this, &TbsDataSkinObject::VisitKeys);
-}
-
 void TbsDataSkinObject::VisitKeys(SkinKeyVisitor& keys)
 {
     keys.String("hint", hint);
@@ -48,15 +32,11 @@ void TbsDataSkinStdButton::VisitKeys(SkinKeyVisitor& keys)
 {
     TbsDataSkinButton::VisitKeys(keys);
     keys.Command("command", command);
-    keys.Rect("restorerect", restoreRect);
-    keys.Rect("restoreactiverect", restoreActiveRect);
-    keys.Rect("restoredownrect", restoreDownRect);
-    keys.Rect("restoreinactiverect", restoreInactiveRect);
+    VisitRestoreFaceKeys(keys);
 }
 
-void TbsDataSkinAnimate::ReadFromIni(const TbsIniFile& ini)
+void TbsDataSkinAnimate::CompleteAfterReading()
 {
-    TbsDataSkinObject::ReadFromIni(ini);
     // An animation steps through its own frames instead of morphing.
     morphing = false;
 }
@@ -70,20 +50,14 @@ void TbsDataSkinAnimate::VisitKeys(SkinKeyVisitor& keys)
     keys.Integer("timerinterval", timerInterval, 50);
     keys.Command("command", command);
     keys.Rect("downskinrect", downSkinRect);
-    keys.Rect("restorerect", restoreRect);
-    keys.Rect("restoreactiverect", restoreActiveRect);
-    keys.Rect("restoredownrect", restoreDownRect);
-    keys.Rect("restoreinactiverect", restoreInactiveRect);
+    VisitRestoreFaceKeys(keys);
 }
 
 void TbsDataSkinCaption::VisitKeys(SkinKeyVisitor& keys)
 {
     TbsDataSkinObject::VisitKeys(keys);
     keys.Rect("textrect", textRect);
-    keys.String("fontname", fontName, kDefaultFontName);
-    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
-    keys.Font("fontstyle", fontStyle);
-    keys.Color("fontcolor", fontColor);
+    VisitFontKeys(keys);
     keys.Color("activefontcolor", activeFontColor);
     keys.Align("alignment", alignment);
     keys.Bool("light", light);
@@ -98,9 +72,7 @@ void TbsDataSkinCaption::VisitKeys(SkinKeyVisitor& keys)
     keys.Integer("frameleftoffset", frameLeftOffset);
     keys.Integer("framerightoffset", frameRightOffset);
     keys.Bool("stretcheffect", stretchEffect);
-    keys.Rect("animateskinrect", animateSkinRect);
-    keys.Integer("framecount", frameCount);
-    keys.Integer("animateinterval", animateInterval, kDefaultAnimateInterval);
+    VisitAnimationKeys(keys);
     keys.Bool("inactiveanimation", inactiveAnimation);
     keys.Bool("fullframe", fullFrame);
 }

@@ -1,35 +1,15 @@
 #pragma once
 
+#include "skin/data/definition_key_groups.h"
 #include "skin/data/frame_command.h"
-#include "skin/data/definition_defaults.h"
-#include "skin/data/ini_file.h"
-#include "skin/data/skin_rect.h"
-#include "skin/data/skin_values.h"
-
-#include <QString>
-
-class SkinKeyVisitor;
+#include "skin/data/named_definition.h"
 
 // The definition of one frame object (caption button, caption, animation,
 // menu item), read from the section named by its IDName. Fields carry the
 // name of their key in camel case and start at the key's default.
-class TbsDataSkinObject {
+class TbsDataSkinObject : public NamedDefinition {
 public:
-    explicit TbsDataSkinObject(const QString& idName);
-    virtual ~TbsDataSkinObject() = default;
-    TbsDataSkinObject(const TbsDataSkinObject&) = delete;
-    TbsDataSkinObject& operator=(const TbsDataSkinObject&) = delete;
-
-    // Reads every key, the parent class's first; a missing key takes its
-    // default. Throws SkinConversionError for a malformed rectangle or point.
-    virtual void ReadFromIni(const TbsIniFile& ini);
-    // Erases the section and writes the keys that ReadFromIni reads, in the
-    // same order.
-    virtual void WriteToIni(TbsIniFile& ini) const;
-
-    // The [SKINOBJECTS] type word that creates this class ("stdbutton", ...).
-    virtual QString TypeName() const = 0;
-    const QString& IDName() const { return m_idName; }
+    using NamedDefinition::NamedDefinition;
 
     QString hint;
     int activePictureIndex { -1 };
@@ -43,12 +23,7 @@ public:
     MorphKind morphKind { MorphKind::mkDefault };
 
 protected:
-    // Visits the keys in reading order; overrides visit their parent's keys
-    // first.
-    virtual void VisitKeys(SkinKeyVisitor& keys);
-
-private:
-    QString m_idName;
+    void VisitKeys(SkinKeyVisitor& keys) override;
 };
 
 // A user-defined area of the frame; only its place (skinRect) is read.
@@ -74,18 +49,12 @@ protected:
 };
 
 // A caption button that runs a frame command.
-class TbsDataSkinStdButton : public TbsDataSkinButton {
+class TbsDataSkinStdButton : public TbsDataSkinButton, public RestoreFaceKeys {
 public:
     using TbsDataSkinButton::TbsDataSkinButton;
     QString TypeName() const override { return QStringLiteral("stdbutton"); }
 
     TbsStdCommand command { cmDefault };
-    // Faces while the command's state is in force (a maximised window's
-    // maximise button shows restore).
-    SkinRect restoreRect;
-    SkinRect restoreActiveRect;
-    SkinRect restoreDownRect;
-    SkinRect restoreInactiveRect;
 
 protected:
     void VisitKeys(SkinKeyVisitor& keys) override;
@@ -98,11 +67,10 @@ public:
 };
 
 // An animated frame element; it never morphs, whatever its section says.
-class TbsDataSkinAnimate : public TbsDataSkinObject {
+class TbsDataSkinAnimate : public TbsDataSkinObject, public RestoreFaceKeys {
 public:
     using TbsDataSkinObject::TbsDataSkinObject;
     QString TypeName() const override { return QStringLiteral("animate"); }
-    void ReadFromIni(const TbsIniFile& ini) override;
 
     int countFrames { 1 };
     bool cycle { false };
@@ -110,26 +78,19 @@ public:
     int timerInterval { 50 };
     TbsStdCommand command { cmDefault };
     SkinRect downSkinRect;
-    SkinRect restoreRect;
-    SkinRect restoreActiveRect;
-    SkinRect restoreDownRect;
-    SkinRect restoreInactiveRect;
 
 protected:
     void VisitKeys(SkinKeyVisitor& keys) override;
+    void CompleteAfterReading() override;
 };
 
 // The caption text area of the frame.
-class TbsDataSkinCaption : public TbsDataSkinObject {
+class TbsDataSkinCaption : public TbsDataSkinObject, public FontKeys, public AnimationKeys {
 public:
     using TbsDataSkinObject::TbsDataSkinObject;
     QString TypeName() const override { return QStringLiteral("caption"); }
 
     SkinRect textRect;
-    QString fontName { kDefaultFontName };
-    int fontHeight { kDefaultFontHeight };
-    FontStyles fontStyle { 0 };
-    SkinColor fontColor { 0 };
     SkinColor activeFontColor { 0 };
     Alignment alignment { Alignment::taCenter };
     bool light { false };
@@ -144,9 +105,6 @@ public:
     int frameLeftOffset { 0 };
     int frameRightOffset { 0 };
     bool stretchEffect { false };
-    SkinRect animateSkinRect;
-    int frameCount { 0 };
-    int animateInterval { kDefaultAnimateInterval };
     bool inactiveAnimation { false };
     bool fullFrame { false };
 

@@ -6,8 +6,6 @@
 
 namespace {
 
-const QString kSection = QStringLiteral("FORMINFO");
-
 void TakeCornerWhenUnset(QPoint& hitTestPoint, const QPoint& corner)
 {
     if (hitTestPoint.x() == 0 || hitTestPoint.y() == 0)
@@ -18,16 +16,10 @@ void TakeCornerWhenUnset(QPoint& hitTestPoint, const QPoint& corner)
 
 void TbsFormInfo::ReadFromIni(const TbsIniFile& ini, bool skinHasMask)
 {
-    SkinKeyReader reader(ini, kSection);
-    VisitKeys(reader);
+    KeyedSection::ReadFromIni(ini);
     if (skinHasMask)
         CompleteMaskGeometry();
     ClampCornersToClientArea();
-}
-
-void TbsFormInfo::WriteToIni(TbsIniFile& ini) const
-{
-    WriteKeysToSection(ini, kSection, *this, &TbsFormInfo::VisitKeys);
 }
 
 void TbsFormInfo::CompleteMaskGeometry()
@@ -61,19 +53,11 @@ void TbsFormInfo::ClampCornersToClientArea()
 
 void TbsFormInfo::VisitKeys(SkinKeyVisitor& keys)
 {
-    keys.Point("lefttoppoint", leftTopPoint);
-    keys.Point("righttoppoint", rightTopPoint);
-    keys.Point("leftbottompoint", leftBottomPoint);
-    keys.Point("rightbottompoint", rightBottomPoint);
+    VisitCornerPointKeys(keys);
     keys.Rect("clientrect", clientRect);
     keys.PictureIndex("bgpictureindex", bgPictureIndex);
     keys.PictureIndex("mdibgpictureindex", mdiBgPictureIndex);
-    keys.Bool("leftstretch", leftStretch);
-    keys.Bool("rightstretch", rightStretch);
-    keys.Bool("topstretch", topStretch);
-    keys.Bool("bottomstretch", bottomStretch);
-    keys.Bool("stretcheffect", stretchEffect);
-    keys.Stretch("stretchtype", stretchType);
+    VisitEdgeStretchKeys(keys, EdgeOrder::SidesFirst);
     keys.Bool("mdibgstretcheffect", mdiBgStretchEffect);
     keys.Stretch("mdibgstretchtype", mdiBgStretchType);
     keys.Rect("maskrectarea", maskRectArea);

@@ -1,42 +1,30 @@
 #pragma once
 
-#include "skin/data/ini_file.h"
-#include "skin/data/skin_rect.h"
-#include "skin/data/skin_values.h"
-
-#include <QPoint>
-
-class SkinKeyVisitor;
+#include "skin/data/definition_key_groups.h"
+#include "skin/data/keyed_section.h"
 
 // The geometry of the window frame, read from [FORMINFO]. Coordinates are
 // pixels of the skin's main picture. Fields carry the name of their key in
-// camel case and start at the key's default.
-class TbsFormInfo {
+// camel case and start at the key's default. Here stretchEffect means the
+// bgPictureIndex picture is stretched over the client area (how:
+// stretchType) instead of drawn at its own size.
+class TbsFormInfo : public KeyedSection, public CornerPointKeys, public EdgeStretchKeys {
 public:
+    TbsFormInfo()
+        : KeyedSection(QStringLiteral("FORMINFO"))
+    {
+    }
+
     // Reads every key, then completes the geometry: with a mask picture the
     // mask area grows to cover the client area and unset hit-test corners take
     // the frame's corners; the corner points are then moved onto the client
     // side of their corners. Throws SkinConversionError for a malformed
     // rectangle or point.
     void ReadFromIni(const TbsIniFile& ini, bool skinHasMask);
-    // Erases [FORMINFO] and writes every key in reading order.
-    void WriteToIni(TbsIniFile& ini) const;
 
-    QPoint leftTopPoint;
-    QPoint rightTopPoint;
-    QPoint leftBottomPoint;
-    QPoint rightBottomPoint;
     SkinRect clientRect;
     int bgPictureIndex { -1 };
     int mdiBgPictureIndex { -1 };
-    bool leftStretch { false };
-    bool rightStretch { false };
-    bool topStretch { false };
-    bool bottomStretch { false };
-    // The bgPictureIndex picture is stretched over the client area (how:
-    // stretchType) instead of drawn at its own size.
-    bool stretchEffect { false };
-    StretchType stretchType { StretchType::stFull };
     bool mdiBgStretchEffect { false };
     StretchType mdiBgStretchType { StretchType::stFull };
     // The part of the mask picture that shapes the window.
@@ -59,8 +47,10 @@ public:
     bool autoRenderingInactiveImage { false };
     InactiveEffect inactiveEffect { InactiveEffect::ieBrightness };
 
+protected:
+    void VisitKeys(SkinKeyVisitor& keys) override;
+
 private:
-    void VisitKeys(SkinKeyVisitor& keys);
     void CompleteMaskGeometry();
     void ClampCornersToClientArea();
 };

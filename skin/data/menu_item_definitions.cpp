@@ -12,9 +12,8 @@ void FallBackWhenEmpty(SkinRect& rect, const SkinRect& fallback)
 
 }
 
-void TbsDataSkinMenuItem::ReadFromIni(const TbsIniFile& ini)
+void TbsDataSkinMenuItem::CompleteAfterReading()
 {
-    TbsDataSkinObject::ReadFromIni(ini);
     FallBackWhenEmpty(activeCheckImageRect, checkImageRect);
     FallBackWhenEmpty(activeRadioImageRect, radioImageRect);
     FallBackWhenEmpty(activeArrowImageRect, arrowImageRect);
@@ -30,18 +29,13 @@ void TbsDataSkinMenuItem::VisitKeys(SkinKeyVisitor& keys)
     keys.Integer("dividerrightoffset", dividerRightOffset);
     keys.Rect("textrect", textRect);
     keys.Rect("imagerect", imageRect);
-    keys.String("fontname", fontName, kDefaultFontName);
-    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
-    keys.Font("fontstyle", fontStyle);
-    keys.Color("fontcolor", fontColor);
+    VisitFontKeys(keys);
     keys.Color("activefontcolor", activeFontColor);
     keys.Color("unenabledfontcolor", unenabledFontColor);
     keys.Bool("stretcheffect", stretchEffect);
     keys.Bool("inactivestretcheffect", inactiveStretchEffect);
     keys.Bool("dividerstretcheffect", dividerStretchEffect);
-    keys.Rect("animateskinrect", animateSkinRect);
-    keys.Integer("framecount", frameCount);
-    keys.Integer("animateinterval", animateInterval, kDefaultAnimateInterval);
+    VisitAnimationKeys(keys);
     keys.Bool("inactiveanimation", inactiveAnimation);
     keys.Bool("useimagecolor", useImageColor);
     keys.Color("imagecolor", imageColor);
@@ -62,16 +56,11 @@ void TbsDataSkinMainMenuItem::VisitKeys(SkinKeyVisitor& keys)
     keys.Integer("itemrightoffset", itemRightOffset);
     keys.Rect("downrect", downRect);
     keys.Rect("textrect", textRect);
-    keys.String("fontname", fontName, kDefaultFontName);
-    keys.Integer("fontheight", fontHeight, kDefaultFontHeight);
-    keys.Font("fontstyle", fontStyle);
-    keys.Color("fontcolor", fontColor);
+    VisitFontKeys(keys);
     keys.Color("activefontcolor", activeFontColor);
     keys.Color("downfontcolor", downFontColor);
     keys.Color("unenabledfontColor", unenabledFontColor);
     keys.Bool("stretcheffect", stretchEffect);
-    keys.Rect("animateskinrect", animateSkinRect);
-    keys.Integer("framecount", frameCount);
-    keys.Integer("animateinterval", animateInterval, kDefaultAnimateInterval);
+    VisitAnimationKeys(keys);
     keys.Bool("inactiveanimation", inactiveAnimation);
 }

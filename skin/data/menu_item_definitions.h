@@ -3,13 +3,10 @@
 #include "skin/data/data_skin_object.h"
 
 // An item of a skinned popup menu.
-class TbsDataSkinMenuItem : public TbsDataSkinObject {
+class TbsDataSkinMenuItem : public TbsDataSkinObject, public FontKeys, public AnimationKeys {
 public:
     using TbsDataSkinObject::TbsDataSkinObject;
     QString TypeName() const override { return QStringLiteral("menuitem"); }
-    // After reading, an empty active mark image takes the plain one, so a skin
-    // that draws one check mark needs to give it only once.
-    void ReadFromIni(const TbsIniFile& ini) override;
 
     int itemLeftOffset { 0 };
     int itemRightOffset { 0 };
@@ -18,18 +15,11 @@ public:
     int dividerRightOffset { 0 };
     SkinRect textRect;
     SkinRect imageRect;
-    QString fontName { kDefaultFontName };
-    int fontHeight { kDefaultFontHeight };
-    FontStyles fontStyle { 0 };
-    SkinColor fontColor { 0 };
     SkinColor activeFontColor { 0 };
     SkinColor unenabledFontColor { 0 };
     bool stretchEffect { false };
     bool inactiveStretchEffect { false };
     bool dividerStretchEffect { false };
-    SkinRect animateSkinRect;
-    int frameCount { 0 };
-    int animateInterval { kDefaultAnimateInterval };
     bool inactiveAnimation { false };
     bool useImageColor { false };
     SkinColor imageColor { 0 };
@@ -44,10 +34,13 @@ public:
 
 protected:
     void VisitKeys(SkinKeyVisitor& keys) override;
+    // An empty active mark image takes the plain one, so a skin that draws
+    // one check mark needs to give it only once.
+    void CompleteAfterReading() override;
 };
 
 // An item of the skinned main menu bar. Only its descendant has a type word.
-class TbsDataSkinMainMenuItem : public TbsDataSkinObject {
+class TbsDataSkinMainMenuItem : public TbsDataSkinObject, public FontKeys, public AnimationKeys {
 public:
     using TbsDataSkinObject::TbsDataSkinObject;
 
@@ -55,17 +48,10 @@ public:
     int itemRightOffset { 0 };
     SkinRect downRect;
     SkinRect textRect;
-    QString fontName { kDefaultFontName };
-    int fontHeight { kDefaultFontHeight };
-    FontStyles fontStyle { 0 };
-    SkinColor fontColor { 0 };
     SkinColor activeFontColor { 0 };
     SkinColor downFontColor { 0 };
     SkinColor unenabledFontColor { 0 };
     bool stretchEffect { false };
-    SkinRect animateSkinRect;
-    int frameCount { 0 };
-    int animateInterval { kDefaultAnimateInterval };
     bool inactiveAnimation { false };
 
 protected:

@@ -2,33 +2,11 @@
 
 #include "skin/data/skin_key_visitor.h"
 
-namespace {
-
-const QString kSection = QStringLiteral("SKINCOLORS");
-
-}
-
-void TbsSkinColors::ReadFromIni(const TbsIniFile& ini)
-{
-    SkinKeyReader reader(ini, kSection);
-    VisitKeys(reader);
-}
-
-void TbsSkinColors::WriteToIni(TbsIniFile& ini) const
-{
-    WriteKeysToSection(ini, kSection, *this, &TbsSkinColors::VisitKeys);
-}
-
 void TbsSkinColors::ResetToDefaults()
 {
-    cBtnFace = kDefaultBtnFace;
-    cBtnText = kDefaultBtnText;
-    cWindow = kDefaultWindow;
-    cWindowText = kDefaultWindowText;
-    cHighlight = kDefaultHighlight;
-    cHighlightText = kDefaultHighlightText;
-    cBtnHighlight = kDefaultBtnHighlight;
-    cBtnShadow = kDefaultBtnShadow;
+    // Every missing key reads as its role's system colour, so reading a skin
+    // without colours is the reset.
+    ReadFromIni(TbsIniFile());
 }
 
 void TbsSkinColors::VisitKeys(SkinKeyVisitor& keys)

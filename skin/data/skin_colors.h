@@ -1,19 +1,18 @@
 #pragma once
 
-#include "skin/data/ini_file.h"
+#include "skin/data/keyed_section.h"
 #include "skin/data/skin_values.h"
-
-class SkinKeyVisitor;
 
 // The eight colours a skin gives for drawing that is not done from pictures,
 // read from [SKINCOLORS]. A missing key takes the system colour of the same
-// role.
-class TbsSkinColors {
+// role. Reading throws nothing: colours never fail to read.
+class TbsSkinColors : public KeyedSection {
 public:
-    // Throws nothing: colours never fail to read.
-    void ReadFromIni(const TbsIniFile& ini);
-    // Erases [SKINCOLORS] and writes every key in reading order.
-    void WriteToIni(TbsIniFile& ini) const;
+    TbsSkinColors()
+        : KeyedSection(QStringLiteral("SKINCOLORS"))
+    {
+    }
+
     // Sets every colour to the system colour of its role, as a cleared skin
     // has them.
     void ResetToDefaults();
@@ -37,6 +36,6 @@ public:
     static constexpr SkinColor kDefaultBtnHighlight = SystemColor(20);
     static constexpr SkinColor kDefaultBtnShadow = SystemColor(16);
 
-private:
-    void VisitKeys(SkinKeyVisitor& keys);
+protected:
+    void VisitKeys(SkinKeyVisitor& keys) override;
 };

@@ -91,14 +91,3 @@ private:
     TbsIniFile& m_ini;
     QString m_section;
 };
-
-// Erases section and writes under it every key that visit walks, in its order.
-// The writer only reads the fields; the visit is shared with the reader, which
-// is why it takes them by non-const reference.
-template <typename Keyed>
-void WriteKeysToSection(TbsIniFile& ini, const QString& section, const Keyed& keyed, void (Keyed::*visit)(SkinKeyVisitor&))
-{
-    ini.EraseSection(section);
-    SkinKeyWriter writer(ini, section);
-    (const_cast<Keyed&>(keyed).*visit)(writer);
-}
