@@ -34,6 +34,13 @@ quint16 ReadUInt16(const uchar* p)
     return quint16(p[0] | p[1] << 8);
 }
 
+// The opaque colour of a blue, green, red byte triple, as palettes and 24-bit
+// rows store them.
+QRgb ReadBgr(const uchar* p)
+{
+    return kOpaque | quint32(p[2]) << 16 | quint32(p[1]) << 8 | p[0];
+}
+
 [[noreturn]] void Fail(const QString& what, const QString& problem)
 {
     throw SkinPackageError(QStringLiteral("%1: %2").arg(what, problem).toStdString());
@@ -83,10 +90,8 @@ Palette ReadPalette(const uchar* file, const BmpHeader& header)
     const quint32 room = header.pixelOffset > start ? (header.pixelOffset - start) / entrySize : 0;
     const quint32 wanted = header.colorsUsed != 0 ? header.colorsUsed : 1u << header.bitsPerPixel;
     palette.count = int(std::min({ wanted, room, quint32(palette.colours.size()) }));
-    for (int i = 0; i < palette.count; ++i) {
-        const uchar* entry = file + start + i * entrySize;
-        palette.colours[i] = kOpaque | quint32(entry[2]) << 16 | quint32(entry[1]) << 8 | entry[0];
-    }
+    for (int i = 0; i < palette.count; ++i)
+        palette.colours[i] = ReadBgr(file + start + i * entrySize);
     return palette;
 }
 
@@ -116,6 +121,9 @@ struct BitFields {
     Channel red;
     Channel green;
     Channel blue;
+
+    // The opaque colour of one packed 16- or 32-bit pixel.
+    quint32 Colour(quint32 pixel) const { return kOpaque | red(pixel) << 16 | green(pixel) << 8 | blue(pixel); }
 };
 
 BitFields ReadBitFields(const uchar* file, const BmpHeader& header)
@@ -149,10 +157,8 @@ void DecodeRow(const uchar* in, Out* out, const BmpHeader& header, IndexPut put,
             put(out, x, in[x]);
         break;
     case 16:
-        for (int x = 0; x < width; ++x) {
-            const quint32 pixel = ReadUInt16(in + 2 * x);
-            out[x] = kOpaque | fields.red(pixel) << 16 | fields.green(pixel) << 8 | fields.blue(pixel);
-        }
+        for (int x = 0; x < width; ++x)
+            out[x] = fields.Colour(ReadUInt16(in + 2 * x));
         break;
     case 24: {
         // Four pixels from three little-endian words at a time: B G R B | G R B G | R B G R.
@@ -167,14 +173,12 @@ void DecodeRow(const uchar* in, Out* out, const BmpHeader& header, IndexPut put,
             out[x + 3] = kOpaque | c >> 8;
         }
         for (; x < width; ++x, in += 3)
-            out[x] = kOpaque | quint32(in[2]) << 16 | quint32(in[1]) << 8 | in[0];
+            out[x] = ReadBgr(in);
         break;
     }
     case 32:
-        for (int x = 0; x < width; ++x) {
-            const quint32 pixel = ReadUInt32(in + 4 * x);
-            out[x] = kOpaque | fields.red(pixel) << 16 | fields.green(pixel) << 8 | fields.blue(pixel);
-        }
+        for (int x = 0; x < width; ++x)
+            out[x] = fields.Colour(ReadUInt32(in + 4 * x));
         break;
     }
 }

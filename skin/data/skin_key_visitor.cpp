@@ -8,11 +8,11 @@ QString Key(const char* key) { return QString::fromLatin1(key); }
 
 void SkinKeyReader::Integer(const char* key, int& value, int fallback) { value = SkinIntegerValue(Value(key), fallback); }
 void SkinKeyReader::Bool(const char* key, bool& value) { value = SkinBoolValue(Value(key)); }
-void SkinKeyReader::Color(const char* key, SkinColor& value, SkinColor fallback) { value = static_cast<SkinColor>(SkinIntegerValue(Value(key), static_cast<int>(fallback))); }
+void SkinKeyReader::Color(const char* key, SkinColor& value, SkinColor fallback) { value = SkinColorValue(Value(key), fallback); }
 void SkinKeyReader::String(const char* key, QString& value, const QString& fallback) { value = SkinStringValue(Value(key), fallback); }
 void SkinKeyReader::Rect(const char* key, SkinRect& value) { value = SkinRectValue(Value(key)); }
 void SkinKeyReader::Point(const char* key, QPoint& value) { value = SkinPointValue(Value(key)); }
-void SkinKeyReader::PictureIndex(const char* key, int& value) { value = SkinIntegerValue(Value(key), -1); }
+void SkinKeyReader::PictureIndex(const char* key, int& value) { value = PictureIndexValue(Value(key)); }
 void SkinKeyReader::Font(const char* key, FontStyles& value) { value = FontStylesValue(Value(key)); }
 void SkinKeyReader::Align(const char* key, Alignment& value) { value = AlignmentValue(Value(key)); }
 void SkinKeyReader::Stretch(const char* key, StretchType& value) { value = StretchTypeValue(Value(key)); }

@@ -147,6 +147,16 @@ bool SkinBoolValue(std::optional<QStringView> text)
     return SkinIntegerValue(text, 0) == 1;
 }
 
+SkinColor SkinColorValue(std::optional<QStringView> text, SkinColor fallback)
+{
+    return static_cast<SkinColor>(SkinIntegerValue(text, static_cast<int>(fallback)));
+}
+
+int PictureIndexValue(std::optional<QStringView> text)
+{
+    return SkinIntegerValue(text, -1);
+}
+
 QString SkinStringValue(std::optional<QStringView> text, const QString& fallback)
 {
     return text ? text->toString() : fallback;
@@ -219,7 +229,7 @@ bool ReadSkinBool(const TbsIniFile& ini, const QString& section, const QString& 
 
 SkinColor ReadSkinColor(const TbsIniFile& ini, const QString& section, const QString& key, SkinColor fallback)
 {
-    return static_cast<SkinColor>(SkinIntegerValue(ini.Value(section, key), static_cast<int>(fallback)));
+    return SkinColorValue(ini.Value(section, key), fallback);
 }
 
 QString ReadSkinString(const TbsIniFile& ini, const QString& section, const QString& key, const QString& fallback)
@@ -294,7 +304,7 @@ std::vector<int> PresentListIndexes(const TbsIniFile& ini, const QString& sectio
 
 int ReadPictureIndex(const TbsIniFile& ini, const QString& section, const QString& key)
 {
-    return SkinIntegerValue(ini.Value(section, key), -1);
+    return PictureIndexValue(ini.Value(section, key));
 }
 
 void WriteSkinInteger(TbsIniFile& ini, const QString& section, const QString& key, int value)

@@ -46,6 +46,9 @@ bool ParseSkinInteger(QStringView text, int& value);
 // Read... functions below read the same way by section and key name.
 int SkinIntegerValue(std::optional<QStringView> text, int fallback = 0);
 bool SkinBoolValue(std::optional<QStringView> text);
+SkinColor SkinColorValue(std::optional<QStringView> text, SkinColor fallback);
+// -1, "no picture", when missing or malformed.
+int PictureIndexValue(std::optional<QStringView> text);
 QString SkinStringValue(std::optional<QStringView> text, const QString& fallback = {});
 SkinRect SkinRectValue(std::optional<QStringView> text);
 QPoint SkinPointValue(std::optional<QStringView> text);
