@@ -17,14 +17,6 @@ struct SkinPieces {
     }
 };
 
-void DrawBand(QImage& destination, const QRect& target, const QImage& picture, const QRect& band, bool stretch)
-{
-    if (stretch)
-        DrawPiece(destination, target, picture, band);
-    else
-        TilePiece(destination, target, picture, band);
-}
-
 // A piece copied unscaled with its top-left at position.
 void DrawAt(QImage& destination, const QPoint& position, const QImage& picture, const QRect& piece)
 {

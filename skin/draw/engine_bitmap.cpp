@@ -69,23 +69,6 @@ int StretchedIndex(int targetIndex, int from, int to)
     return static_cast<int>((2 * static_cast<qint64>(targetIndex) + 1) * from / (2 * static_cast<qint64>(to)));
 }
 
-// Destination or source at a higher pixel ratio: the visible part of the
-// target is drawn at 1x (stretched or tiled by draw1x on a bitmap whose origin
-// is the visible part's top-left) and enlarged by whole pixels, so the result
-// is the 1x one with every pixel repeated.
-template <typename Draw1x>
-void DrawThrough1x(QImage& destination, const QRect& target, Draw1x draw1x)
-{
-    QRect const visible = target & LogicalRect(destination);
-    if (visible.isEmpty())
-        return;
-    QImage logical = MakeSkinBitmap(visible.width(), visible.height());
-    draw1x(logical, target.translated(-visible.topLeft()));
-    QPainter painter(&destination);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(visible.topLeft(), ScaleByWholePixels(logical, WholePixelRatio(destination.devicePixelRatio())));
-}
-
 // A source face of a higher ratio read in logical pixels.
 QImage SourceAt1x(const QImage& source)
 {
@@ -99,6 +82,43 @@ QImage SourceAt1x(const QImage& source)
 bool AtHigherRatio(const QImage& image)
 {
     return image.devicePixelRatio() != 1.0;
+}
+
+using PieceCopy = void (*)(QImage& destination, const QRect& target, const QImage& source, const QRect& piece);
+
+// Destination or source at a higher pixel ratio: the visible part of the
+// target is drawn at 1x by copy (from the source read in logical pixels, on a
+// bitmap whose origin is the visible part's top-left) and enlarged by whole
+// pixels, so the result is the 1x one with every pixel repeated. False, with
+// nothing drawn, when both are at 1x.
+bool CopiedThrough1x(QImage& destination, const QRect& target, const QImage& source, const QRect& piece, PieceCopy copy)
+{
+    if (!AtHigherRatio(destination) && !AtHigherRatio(source))
+        return false;
+    QRect const visible = target & LogicalRect(destination);
+    if (visible.isEmpty())
+        return true;
+    QImage logical = MakeSkinBitmap(visible.width(), visible.height());
+    copy(logical, target.translated(-visible.topLeft()), SourceAt1x(source), piece);
+    QPainter painter(&destination);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(visible.topLeft(), ScaleByWholePixels(logical, WholePixelRatio(destination.devicePixelRatio())));
+    return true;
+}
+
+// What DrawPiece and TilePiece do before their own pixel loops: nothing to
+// copy without a piece, a source and a target; a copy involving a higher
+// ratio made through 1x; otherwise destination made a skin bitmap and the
+// part of target it shows returned. Empty when nothing is left to copy.
+QRect VisibleAt1x(QImage& destination, const QRect& target, const QImage& source, const QRect& piece, PieceCopy copy)
+{
+    if (target.isEmpty() || piece.isEmpty() || source.isNull()
+        || CopiedThrough1x(destination, target, source, piece, copy))
+        return {};
+    QRect const visible = target & destination.rect();
+    if (!visible.isEmpty())
+        ConvertToSkinBitmap(destination);
+    return visible;
 }
 
 } // namespace
@@ -152,26 +172,18 @@ void ConvertToSkinBitmap(QImage& image)
 
 void DrawPiece(QImage& destination, const QRect& target, const QImage& source, const QRect& piece)
 {
-    if (target.isEmpty() || piece.isEmpty() || source.isNull())
-        return;
-    if (AtHigherRatio(destination) || AtHigherRatio(source)) {
-        if (source.devicePixelRatio() == destination.devicePixelRatio() && target.size() == piece.size()) {
-            // A face of the same ratio is copied pixel for pixel.
-            const int ratio = WholePixelRatio(source.devicePixelRatio());
-            QPainter painter(&destination);
-            painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.drawImage(QRectF(target), source, QRectF(QRect(piece.topLeft() * ratio, piece.size() * ratio)));
-            return;
-        }
-        const QImage logicalSource = SourceAt1x(source);
-        DrawThrough1x(destination, target,
-            [&](QImage& logical, const QRect& at) { DrawPiece(logical, at, logicalSource, piece); });
+    if (!target.isEmpty() && AtHigherRatio(source) && source.devicePixelRatio() == destination.devicePixelRatio()
+        && target.size() == piece.size()) {
+        // A face of the same ratio is copied pixel for pixel.
+        const int ratio = WholePixelRatio(source.devicePixelRatio());
+        QPainter painter(&destination);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(QRectF(target), source, QRectF(QRect(piece.topLeft() * ratio, piece.size() * ratio)));
         return;
     }
-    QRect const visible = target & destination.rect();
+    QRect const visible = VisibleAt1x(destination, target, source, piece, DrawPiece);
     if (visible.isEmpty())
         return;
-    ConvertToSkinBitmap(destination);
     PieceReader const from(source, piece);
 
     if (target.size() == piece.size()) {
@@ -201,18 +213,9 @@ void DrawPiece(QImage& destination, const QRect& target, const QImage& source, c
 
 void TilePiece(QImage& destination, const QRect& area, const QImage& source, const QRect& piece)
 {
-    if (area.isEmpty() || piece.isEmpty() || source.isNull())
-        return;
-    if (AtHigherRatio(destination) || AtHigherRatio(source)) {
-        const QImage logicalSource = SourceAt1x(source);
-        DrawThrough1x(destination, area,
-            [&](QImage& logical, const QRect& at) { TilePiece(logical, at, logicalSource, piece); });
-        return;
-    }
-    QRect const visible = area & destination.rect();
+    QRect const visible = VisibleAt1x(destination, area, source, piece, TilePiece);
     if (visible.isEmpty())
         return;
-    ConvertToSkinBitmap(destination);
     PieceReader const from(source, piece);
     int const tileWidth = piece.width();
     int const tileHeight = piece.height();
@@ -241,6 +244,14 @@ void TilePiece(QImage& destination, const QRect& area, const QImage& source, con
             x += count;
         }
     }
+}
+
+void DrawBand(QImage& destination, const QRect& target, const QImage& source, const QRect& piece, bool stretch)
+{
+    if (stretch)
+        DrawPiece(destination, target, source, piece);
+    else
+        TilePiece(destination, target, source, piece);
 }
 
 QImage StretchedPiece(const QImage& source, const QRect& piece, int width, int height)

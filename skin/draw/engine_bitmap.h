@@ -60,5 +60,9 @@ void DrawPiece(QImage& destination, const QRect& target, const QImage& source, c
 // destination is skipped. An empty piece or area draws nothing.
 void TilePiece(QImage& destination, const QRect& area, const QImage& source, const QRect& piece);
 
+// DrawPiece when stretch is set, TilePiece otherwise: how the bands of a
+// skin face follow their stretch keys.
+void DrawBand(QImage& destination, const QRect& target, const QImage& source, const QRect& piece, bool stretch);
+
 // The piece of source stretched to width x height.
 QImage StretchedPiece(const QImage& source, const QRect& piece, int width, int height);
