@@ -1,6 +1,7 @@
 #include "skin/draw/compose_skin_image.h"
 
 #include "skin/draw/axis.h"
+#include "skin/draw/border_strip.h"
 #include "skin/draw/engine_bitmap.h"
 
 #include <QPainter>
@@ -16,12 +17,6 @@ struct SkinPieces {
         return RectFromEdges(left, top, right, bottom).translated(skin.left, skin.top);
     }
 };
-
-// A piece copied unscaled with its top-left at position.
-void DrawAt(QImage& destination, const QPoint& position, const QImage& picture, const QRect& piece)
-{
-    DrawPiece(destination, QRect(position, piece.size()), picture, piece);
-}
 
 } // namespace
 
@@ -168,30 +163,16 @@ void ComposeSkinImageVert(QImage& destination, const QImage& picture, const Skin
 
 namespace {
 
-// One border strip: its middle band laid from the strip's origin (or
-// stretched over stretchTarget), then its two end pieces copied over it.
-struct StripPlan {
-    QSize size;
-    QRect band;
-    bool stretch;
-    QRect stretchTarget;
-    QRect startPiece;
-    QPoint startAt;
-    QRect endPiece;
-    QPoint endAt;
-};
-
-QImage ComposeStrip(const QImage& source, const StripPlan& plan)
+// A skin strip is not composed when its band is empty (the side strips then
+// take its room), and a band that is not stretched is laid from the strip's
+// own origin over the whole strip.
+QImage ComposeSkinStrip(const QImage& source, BorderStripPlan plan)
 {
     if (plan.band.isEmpty())
         return {};
-    QImage strip = MakeSkinBitmap(plan.size.width(), plan.size.height());
-    if (strip.isNull())
-        return strip;
-    DrawBand(strip, plan.stretch ? plan.stretchTarget : strip.rect(), source, plan.band, plan.stretch);
-    DrawAt(strip, plan.startAt, source, plan.startPiece);
-    DrawAt(strip, plan.endAt, source, plan.endPiece);
-    return strip;
+    if (!plan.stretch)
+        plan.bandArea = QRect(QPoint(0, 0), plan.size);
+    return ComposeBorderStrip(source, plan);
 }
 
 } // namespace
@@ -213,11 +194,11 @@ SkinBorderStrips ComposeSkinBorders(const QImage& picture, const SkinPieceGeomet
     int const h = target.height;
     SkinPieces const skin { piece.skinRect };
 
-    strips.top = ComposeStrip(source,
+    strips.top = ComposeSkinStrip(source,
         { { w, cl.top }, skin(lt.x(), 0, rt.x(), cl.top), piece.topStretch, RectFromEdges(nlt.x(), 0, nrt.x(), cl.top),
             skin(0, 0, lt.x(), cl.top), { 0, 0 }, skin(rt.x(), 0, sw, cl.top), { nrt.x(), 0 } });
     int const bottomHeight = h - ncl.bottom;
-    strips.bottom = ComposeStrip(source,
+    strips.bottom = ComposeSkinStrip(source,
         { { w, bottomHeight }, skin(lb.x(), cl.bottom, rb.x(), sh), piece.bottomStretch,
             RectFromEdges(nlb.x(), 0, nrb.x(), bottomHeight), skin(0, cl.bottom, lb.x(), sh), { 0, 0 },
             skin(rb.x(), cl.bottom, sw, sh), { nrb.x(), 0 } });
@@ -226,12 +207,12 @@ SkinBorderStrips ComposeSkinBorders(const QImage& picture, const SkinPieceGeomet
     // was not composed leaves its room to them.
     int const sideHeight = h - strips.top.height() - strips.bottom.height();
     int const leftWidth = ncl.left;
-    strips.left = ComposeStrip(source,
+    strips.left = ComposeSkinStrip(source,
         { { leftWidth, sideHeight }, skin(0, lt.y(), cl.left, lb.y()), piece.leftStretch,
             RectFromEdges(0, lt.y() - cl.top, leftWidth, sideHeight + lb.y() - cl.bottom), skin(0, cl.top, cl.left, lt.y()),
             { 0, 0 }, skin(0, lb.y(), cl.left, cl.bottom), { 0, sideHeight - (cl.bottom - lb.y()) } });
     int const rightWidth = w - ncl.right;
-    strips.right = ComposeStrip(source,
+    strips.right = ComposeSkinStrip(source,
         { { rightWidth, sideHeight }, skin(cl.right, rt.y(), sw, rb.y()), piece.rightStretch,
             RectFromEdges(0, rt.y() - cl.top, rightWidth, sideHeight + rb.y() - cl.bottom), skin(cl.right, cl.top, sw, rt.y()),
             { 0, 0 }, skin(cl.right, rb.y(), sw, cl.bottom), { 0, sideHeight - (cl.bottom - rb.y()) } });

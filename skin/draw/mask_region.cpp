@@ -1,5 +1,6 @@
 #include "skin/draw/mask_region.h"
 
+#include "skin/draw/border_strip.h"
 #include "skin/draw/engine_bitmap.h"
 
 namespace {
@@ -82,31 +83,25 @@ SkinBorderStrips ComposeMaskBorders(const QImage& mask, const SkinPieceGeometry&
     int const w = target.width;
     int const sideHeight = target.clientRect.Height();
 
-    strips.top = MakeSkinBitmap(w, cl.top, kOutside);
-    TilePiece(strips.top, RectFromEdges(nlt.x(), 0, nrt.x(), cl.top), source, RectFromEdges(lt.x(), 0, rt.x(), cl.top));
-    DrawPiece(strips.top, RectFromEdges(0, 0, lt.x(), cl.top), source, RectFromEdges(0, 0, lt.x(), cl.top));
-    DrawPiece(strips.top, RectFromEdges(nrt.x(), 0, nrt.x() + mw - rt.x(), cl.top), source, RectFromEdges(rt.x(), 0, mw, cl.top));
-
+    // Mask bands are always repeated, laid from where they land in the target.
+    strips.top = ComposeBorderStrip(source,
+        { { w, cl.top }, RectFromEdges(lt.x(), 0, rt.x(), cl.top), false, RectFromEdges(nlt.x(), 0, nrt.x(), cl.top),
+            RectFromEdges(0, 0, lt.x(), cl.top), { 0, 0 }, RectFromEdges(rt.x(), 0, mw, cl.top), { nrt.x(), 0 },
+            kOutside });
     int const bottomHeight = mh - cl.bottom;
-    strips.bottom = MakeSkinBitmap(w, bottomHeight, kOutside);
-    TilePiece(strips.bottom, RectFromEdges(nlb.x(), 0, nrb.x(), bottomHeight), source,
-        RectFromEdges(lb.x(), cl.bottom, rb.x(), mh));
-    DrawPiece(strips.bottom, RectFromEdges(0, 0, lb.x(), bottomHeight), source, RectFromEdges(0, cl.bottom, lb.x(), mh));
-    DrawPiece(strips.bottom, RectFromEdges(nrb.x(), 0, nrb.x() + mw - rb.x(), bottomHeight), source,
-        RectFromEdges(rb.x(), cl.bottom, mw, mh));
-
-    strips.left = MakeSkinBitmap(cl.left, sideHeight, kOutside);
-    TilePiece(strips.left, strips.left.rect(), source, RectFromEdges(0, lt.y(), cl.left, lb.y()));
-    DrawPiece(strips.left, RectFromEdges(0, 0, cl.left, lt.y() - cl.top), source, RectFromEdges(0, cl.top, cl.left, lt.y()));
-    DrawPiece(strips.left, RectFromEdges(0, sideHeight - (cl.bottom - lb.y()), cl.left, sideHeight), source,
-        RectFromEdges(0, lb.y(), cl.left, cl.bottom));
-
+    strips.bottom = ComposeBorderStrip(source,
+        { { w, bottomHeight }, RectFromEdges(lb.x(), cl.bottom, rb.x(), mh), false,
+            RectFromEdges(nlb.x(), 0, nrb.x(), bottomHeight), RectFromEdges(0, cl.bottom, lb.x(), mh), { 0, 0 },
+            RectFromEdges(rb.x(), cl.bottom, mw, mh), { nrb.x(), 0 }, kOutside });
+    strips.left = ComposeBorderStrip(source,
+        { { cl.left, sideHeight }, RectFromEdges(0, lt.y(), cl.left, lb.y()), false, QRect(0, 0, cl.left, sideHeight),
+            RectFromEdges(0, cl.top, cl.left, lt.y()), { 0, 0 }, RectFromEdges(0, lb.y(), cl.left, cl.bottom),
+            { 0, sideHeight - (cl.bottom - lb.y()) }, kOutside });
     int const rightWidth = mw - cl.right;
-    strips.right = MakeSkinBitmap(rightWidth, sideHeight, kOutside);
-    TilePiece(strips.right, strips.right.rect(), source, RectFromEdges(cl.right, rt.y(), mw, rb.y()));
-    DrawPiece(strips.right, RectFromEdges(0, 0, rightWidth, rt.y() - cl.top), source, RectFromEdges(cl.right, cl.top, mw, rt.y()));
-    DrawPiece(strips.right, RectFromEdges(0, sideHeight - (cl.bottom - rb.y()), rightWidth, sideHeight), source,
-        RectFromEdges(cl.right, rb.y(), mw, cl.bottom));
+    strips.right = ComposeBorderStrip(source,
+        { { rightWidth, sideHeight }, RectFromEdges(cl.right, rt.y(), mw, rb.y()), false,
+            QRect(0, 0, rightWidth, sideHeight), RectFromEdges(cl.right, cl.top, mw, rt.y()), { 0, 0 },
+            RectFromEdges(cl.right, rb.y(), mw, cl.bottom), { 0, sideHeight - (cl.bottom - rb.y()) }, kOutside });
     return strips;
 }
 
