@@ -31,20 +31,29 @@ constexpr SkinColor kPlainActiveFill = 0xD2BDB6;
 constexpr int kPlainTextRightRoom = 19;
 constexpr int kSkinTextRightRoom = 16;
 
+// The rows of a frame's menus are told apart by name; those standing for a
+// caption button show its glyph.
+struct FrameRowGlyph {
+    QLatin1String name;
+    CaptionGlyph glyph;
+};
+constexpr FrameRowGlyph kFrameRowGlyphs[] = {
+    { QLatin1String("BSF_CLOSE"), CaptionGlyph::Close },
+    { QLatin1String("TRAY_BSF_CLOSE"), CaptionGlyph::Close },
+    { QLatin1String("BSF_MINITEM"), CaptionGlyph::Minimize },
+    { QLatin1String("BSF_MAXITEM"), CaptionGlyph::Maximize },
+    { QLatin1String("BSF_RESTORE"), CaptionGlyph::Restore },
+    { QLatin1String("TRAY_BSF_RESTORE"), CaptionGlyph::Restore },
+    { QLatin1String("BSF_ROLLUP"), CaptionGlyph::UpTriangle },
+    { QLatin1String("BSF_MINTOTRAY"), CaptionGlyph::FlatRectangle },
+};
+
 std::optional<CaptionGlyph> FrameGlyphOf(const QString& name)
 {
-    if (name == QStringLiteral("BSF_CLOSE") || name == QStringLiteral("TRAY_BSF_CLOSE"))
-        return CaptionGlyph::Close;
-    if (name == QStringLiteral("BSF_MINITEM"))
-        return CaptionGlyph::Minimize;
-    if (name == QStringLiteral("BSF_MAXITEM"))
-        return CaptionGlyph::Maximize;
-    if (name == QStringLiteral("BSF_RESTORE") || name == QStringLiteral("TRAY_BSF_RESTORE"))
-        return CaptionGlyph::Restore;
-    if (name == QStringLiteral("BSF_ROLLUP"))
-        return CaptionGlyph::UpTriangle;
-    if (name == QStringLiteral("BSF_MINTOTRAY"))
-        return CaptionGlyph::FlatRectangle;
+    for (const FrameRowGlyph& row : kFrameRowGlyphs) {
+        if (name == row.name)
+            return row.glyph;
+    }
     return std::nullopt;
 }
 
