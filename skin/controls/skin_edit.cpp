@@ -25,7 +25,7 @@ constexpr int kDefaultInset = 2;
 } // namespace
 
 TbsSkinEdit::TbsSkinEdit(QWidget* parent)
-    : TbsSkinCustomControl(parent)
+    : TbsSkinEditorControl(parent)
     , m_editor(new QLineEdit(this))
     , m_contextMenu(new EditContextMenu(*this, *m_editor))
     , m_defaultColor(clWindow)
@@ -194,12 +194,6 @@ bool TbsSkinEdit::TakeDefinition(const TbsDataSkinControl* definition)
     return m_definition.Take(definition, [](const TbsDataSkinEditControl& kind) { return IsUsableEditDefinition(kind); }) != nullptr;
 }
 
-void TbsSkinEdit::ActiveStateChanged()
-{
-    ApplyColors();
-    update();
-}
-
 void TbsSkinEdit::PlaceEditor()
 {
     // A text area lower than a line of the font would cut the descenders off;
@@ -218,7 +212,7 @@ void TbsSkinEdit::resizeEvent(QResizeEvent* event)
         resize(event->size().width(), required);
         return;
     }
-    TbsSkinCustomControl::resizeEvent(event);
+    TbsSkinEditorControl::resizeEvent(event);
     PlaceEditor();
 }
 
@@ -273,30 +267,16 @@ void TbsSkinEdit::DrawSkinButton(QImage& image, const TbsDataSkinEditControl& de
             source = definition.unenabledButtonRect;
     } else if (m_buttonDown && !definition.downButtonRect.IsEmpty()) {
         source = definition.downButtonRect;
-    } else if (m_mouseInside && !definition.activeButtonRect.IsEmpty()) {
+    } else if (MouseInside() && !definition.activeButtonRect.IsEmpty()) {
         source = definition.activeButtonRect;
     }
     QPainter painter(&image);
     painter.drawImage(button.topLeft(), m_picture, source.ToQRect());
 }
 
-void TbsSkinEdit::enterEvent(QEnterEvent* event)
-{
-    m_mouseInside = true;
-    ActiveStateChanged();
-    TbsSkinCustomControl::enterEvent(event);
-}
-
-void TbsSkinEdit::leaveEvent(QEvent* event)
-{
-    m_mouseInside = false;
-    ActiveStateChanged();
-    TbsSkinCustomControl::leaveEvent(event);
-}
-
 void TbsSkinEdit::changeEvent(QEvent* event)
 {
-    TbsSkinCustomControl::changeEvent(event);
+    TbsSkinEditorControl::changeEvent(event);
     if (event->type() == QEvent::EnabledChange)
         ActiveStateChanged();
 }
@@ -308,7 +288,7 @@ void TbsSkinEdit::mousePressEvent(QMouseEvent* event)
         update();
         return;
     }
-    TbsSkinCustomControl::mousePressEvent(event);
+    TbsSkinEditorControl::mousePressEvent(event);
 }
 
 void TbsSkinEdit::mouseReleaseEvent(QMouseEvent* event)
@@ -320,7 +300,7 @@ void TbsSkinEdit::mouseReleaseEvent(QMouseEvent* event)
             emit OnButtonClick();
         return;
     }
-    TbsSkinCustomControl::mouseReleaseEvent(event);
+    TbsSkinEditorControl::mouseReleaseEvent(event);
 }
 
 bool TbsSkinEdit::eventFilter(QObject* watched, QEvent* event)
@@ -331,5 +311,5 @@ bool TbsSkinEdit::eventFilter(QObject* watched, QEvent* event)
     }
     if (watched == m_editor && m_contextMenu->ShowOnRequest(*event, SkinData()))
         return true;
-    return TbsSkinCustomControl::eventFilter(watched, event);
+    return TbsSkinEditorControl::eventFilter(watched, event);
 }

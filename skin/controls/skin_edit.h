@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/controls/skin_custom_control.h"
+#include "skin/controls/skin_editor_control.h"
 #include "skin/data/skin_values.h"
 
 #include <QRect>
@@ -17,7 +17,7 @@ class TbsDataSkinEditControl;
 // width (its active rectangle while the mouse is inside or the edit has the
 // focus) and the text area is the definition's client rectangle; with
 // UseSkinFont the skin also gives the font and the height.
-class TbsSkinEdit : public TbsSkinCustomControl {
+class TbsSkinEdit : public TbsSkinEditorControl {
     Q_OBJECT
 
 public:
@@ -46,10 +46,6 @@ public:
     QRect TextRect() const;
     QRect ButtonRect() const;
 
-    // The mouse is inside or the edit has the focus: the active face and
-    // font colour show.
-    bool IsActive() const { return m_mouseInside || hasFocus(); }
-
     void ChangeSkinData() override;
     void DefaultFontChanged() override;
     void CalcSize(int& width, int& height) override;
@@ -64,8 +60,6 @@ protected:
     void CreateControlDefaultImage(QImage& image) override;
     void CreateControlSkinImage(QImage& image) override;
     void resizeEvent(QResizeEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -75,8 +69,7 @@ private:
     // The height the current font and skin allow for a proposed one.
     int RequiredHeight(int proposed);
     void ApplyFont();
-    void ApplyColors();
-    void ActiveStateChanged();
+    void ApplyColors() override;
     void PlaceEditor();
     // The skin's text area at the current size, before the button takes its
     // room.
@@ -90,6 +83,5 @@ private:
     ::Alignment m_alignment { ::Alignment::taLeftJustify };
     bool m_buttonMode { false };
     bool m_buttonDown { false };
-    bool m_mouseInside { false };
     KeptDefinition<TbsDataSkinEditControl> m_definition { *this };
 };

@@ -28,7 +28,7 @@ constexpr int kBorderInset = 2;
 } // namespace
 
 TbsSkinMemo::TbsSkinMemo(QWidget* parent)
-    : TbsSkinCustomControl(parent)
+    : TbsSkinEditorControl(parent)
     , m_editor(new QPlainTextEdit(this))
     , m_contextMenu(new EditContextMenu(*this, *m_editor))
     , m_vSource(new ScrollStateProbe(Qt::Vertical))
@@ -178,12 +178,6 @@ void TbsSkinMemo::ApplyColors()
     SetEditorTextColors(*m_editor, EditFontColor(definition, IsActive(), m_defaultFontColor), m_disabledFontColor);
 }
 
-void TbsSkinMemo::ActiveStateChanged()
-{
-    ApplyColors();
-    update();
-}
-
 bool TbsSkinMemo::TakeDefinition(const TbsDataSkinControl* definition)
 {
     return m_definition.Take(definition, [](const TbsDataSkinMemoControl& kind) { return IsUsableEditDefinition(kind); }) != nullptr;
@@ -200,7 +194,7 @@ void TbsSkinMemo::SetControlRegion()
 
 void TbsSkinMemo::ChangeSkinData()
 {
-    TbsSkinCustomControl::ChangeSkinData();
+    TbsSkinEditorControl::ChangeSkinData();
     // A skin gives the disabled text colour of both text controls once, in
     // its "edit" definition.
     const TbsSkinData* const skinData = SkinData();
@@ -236,29 +230,15 @@ void TbsSkinMemo::PlaceEditor()
 
 void TbsSkinMemo::resizeEvent(QResizeEvent* event)
 {
-    TbsSkinCustomControl::resizeEvent(event);
+    TbsSkinEditorControl::resizeEvent(event);
     PlaceEditor();
 }
 
 void TbsSkinMemo::changeEvent(QEvent* event)
 {
-    TbsSkinCustomControl::changeEvent(event);
+    TbsSkinEditorControl::changeEvent(event);
     if (event->type() == QEvent::EnabledChange)
         UpdateScrollBars();
-}
-
-void TbsSkinMemo::enterEvent(QEnterEvent* event)
-{
-    m_mouseInside = true;
-    ActiveStateChanged();
-    TbsSkinCustomControl::enterEvent(event);
-}
-
-void TbsSkinMemo::leaveEvent(QEvent* event)
-{
-    m_mouseInside = false;
-    ActiveStateChanged();
-    TbsSkinCustomControl::leaveEvent(event);
 }
 
 void TbsSkinMemo::CreateControlSkinImage(QImage& image)
@@ -358,7 +338,7 @@ void TbsSkinMemo::MirrorInto(TbsSkinScrollBar* bar, const QScrollBar* source, bo
 bool TbsSkinMemo::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != m_editor && watched != m_editor->viewport())
-        return TbsSkinCustomControl::eventFilter(watched, event);
+        return TbsSkinEditorControl::eventFilter(watched, event);
     if (event->type() == QEvent::Wheel) {
         const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
         // A sideways wheel is not the vertical wheel's business.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "skin/controls/scroll_bar.h"
-#include "skin/controls/skin_custom_control.h"
+#include "skin/controls/skin_editor_control.h"
 #include "skin/controls/wheel_lines.h"
 #include "skin/data/skin_values.h"
 
@@ -28,7 +28,7 @@ enum class TBorderStyle { bsNone, bsSingle };
 // active rectangle while the mouse is inside or the memo has the focus), or
 // the definition's colour when BitMapBG is off; a single border adds the
 // skin's frame around it.
-class TbsSkinMemo : public TbsSkinCustomControl {
+class TbsSkinMemo : public TbsSkinEditorControl {
     Q_OBJECT
 
 public:
@@ -72,10 +72,6 @@ public:
     // text does not overflow is emptied and disabled.
     void UpdateScrollBars();
 
-    // The mouse is inside or the memo has the focus: the active face and
-    // colours show.
-    bool IsActive() const { return m_mouseInside || hasFocus(); }
-
     // Where the editor lays out its text.
     QRect TextRect() const;
 
@@ -92,8 +88,6 @@ protected:
     void CreateControlSkinImage(QImage& image) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -106,8 +100,7 @@ private:
     void LinkBar(Link& link, TbsSkinScrollBar* bar, QScrollBar* source);
     void MirrorInto(TbsSkinScrollBar* bar, const QScrollBar* source, bool vertical);
     void ApplyFont();
-    void ApplyColors();
-    void ActiveStateChanged();
+    void ApplyColors() override;
     void DrawSkinFrame(QImage& image, const TbsDataSkinMemoControl& definition, const SkinRect& faceRect);
     void PlaceEditor();
 
@@ -126,6 +119,5 @@ private:
     bool m_wordWrap { true };
     bool m_bitMapBG { true };
     bool m_useSkinFontColor { true };
-    bool m_mouseInside { false };
     KeptDefinition<TbsDataSkinMemoControl> m_definition { *this };
 };
