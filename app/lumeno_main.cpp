@@ -23,15 +23,17 @@ namespace {
 // cut at that ratio.
 QImage WindowPicture(QWidget& form)
 {
-    const QImage shown = form.grab().toImage();
-    if (form.mask().isEmpty())
+    QImage shown = form.grab().toImage();
+    const QRegion shape = form.mask();
+    if (shape.isEmpty())
         return shown;
-    QImage shaped(shown.size(), QImage::Format_ARGB32);
-    shaped.setDevicePixelRatio(shown.devicePixelRatio());
-    shaped.fill(Qt::transparent);
+    // Converted where it lies, and only the few rectangles outside the shape
+    // cleared, so that no second picture of the window is made.
+    QImage shaped = std::move(shown).convertToFormat(QImage::Format_ARGB32);
     QPainter painter(&shaped);
-    painter.setClipRegion(form.mask());
-    painter.drawImage(0, 0, shown);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect& outside : QRegion(form.rect()).subtracted(shape))
+        painter.fillRect(outside, Qt::transparent);
     return shaped;
 }
 
