@@ -59,22 +59,19 @@ PopupSize CalcPopupSize(const PopupMetrics& metrics, int widestText, const std::
     return size;
 }
 
+SkinPieceGeometry PopupPictureCuts(const PopupMetrics& metrics)
+{
+    return { { 0, 0, metrics.pictureWidth, metrics.pictureHeight }, metrics.leftTop, metrics.rightTop,
+        metrics.leftBottom, metrics.rightBottom, metrics.itemsRect };
+}
+
 PopupFrame CalcPopupFrame(const PopupMetrics& metrics, int width, int height)
 {
-    PopupFrame frame;
-    if (!metrics.skinnedWindow) {
-        frame.itemsRect = { 2, 2, width - 2, height - 2 };
-        return frame;
-    }
-    const int pw = metrics.pictureWidth;
-    const int ph = metrics.pictureHeight;
-    frame.leftTop = metrics.leftTop;
-    frame.rightTop = { width + metrics.rightTop.x() - pw, metrics.rightTop.y() };
-    frame.leftBottom = { metrics.leftBottom.x(), height + metrics.leftBottom.y() - ph };
-    frame.rightBottom = { width + metrics.rightBottom.x() - pw, height + metrics.rightBottom.y() - ph };
-    const SkinRect& items = metrics.itemsRect;
-    frame.itemsRect = { items.left, items.top, width + items.right - pw, height + items.bottom - ph };
-    return frame;
+    if (!metrics.skinnedWindow)
+        return { {}, {}, {}, {}, { 2, 2, width - 2, height - 2 } };
+    SkinTargetGeometry const target
+        = CalcTargetGeometry(CompositionMode::Full, PopupPictureCuts(metrics), width, height);
+    return { target.leftTop, target.rightTop, target.leftBottom, target.rightBottom, target.clientRect };
 }
 
 PopupItemLayout LayOutPopupItems(const SkinRect& itemsRect, const std::vector<int>& itemHeights, int firstVisible,

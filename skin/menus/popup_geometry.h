@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/data/skin_rect.h"
+#include "skin/draw/composition_mode.h"
 
 #include <QPoint>
 #include <QSize>
@@ -51,6 +52,10 @@ struct PopupSize {
 // maxItemsInWindow 0 means no limit.
 PopupSize CalcPopupSize(const PopupMetrics& metrics, int widestText, const std::vector<int>& itemHeights,
     int maxItemsInWindow, int workAreaHeight);
+
+// The window picture cut as a nine-piece face, its items rectangle the
+// client; without stretch keys, which only drawing needs.
+SkinPieceGeometry PopupPictureCuts(const PopupMetrics& metrics);
 
 // The picture's corner points and items rectangle at a window size.
 struct PopupFrame {

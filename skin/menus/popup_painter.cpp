@@ -310,8 +310,7 @@ QImage PlainRow(const PopupMetrics& metrics, const PopupLook& look, const TbsMen
 
 SkinPieceGeometry PopupWindowPiece(const PopupLook& look, const PopupMetrics& metrics)
 {
-    SkinPieceGeometry piece { { 0, 0, metrics.pictureWidth, metrics.pictureHeight }, metrics.leftTop,
-        metrics.rightTop, metrics.leftBottom, metrics.rightBottom, metrics.itemsRect };
+    SkinPieceGeometry piece = PopupPictureCuts(metrics);
     if (look.window)
         TakeStretchKeys(*look.window, piece);
     return piece;
