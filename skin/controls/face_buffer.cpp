@@ -22,6 +22,10 @@ void DrawExposedFace(QPainter& painter, const QImage& face, const QRegion& regio
         const QRect part = exposed.intersected(faceArea);
         if (part.isEmpty())
             continue;
+        // Clipped to the part, which the paint may cover whole, the copy is
+        // one block: under the paint's whole clip it would go span by span,
+        // a tall one split across threads.
+        painter.setClipRect(part);
         painter.drawImage(part, face, QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
     }
 }

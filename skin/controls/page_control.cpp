@@ -560,9 +560,13 @@ void TbsSkinPageControl::DrawSkinFrame(QImage& face, const QRegion& clip) const
     const SkinPieceGeometry piece = PieceGeometryOf(definition);
     const SkinTargetGeometry target = CalcTargetGeometry(CompositionMode::Full, piece, frame.width(), frame.height());
     const SkinBorderStrips strips = ComposeSkinBorders(SkinPicture(definition.pictureIndex), piece, target);
+    // A rectangle at a time: under a clip of many rectangles the strips
+    // would be copied span by span, a tall one split across threads.
     QPainter painter(&face);
-    painter.setClipRegion(clip);
-    ::DrawSkinBorders(painter, frame, strips);
+    for (const QRect& part : clip) {
+        painter.setClipRect(part);
+        ::DrawSkinBorders(painter, frame, strips);
+    }
 }
 
 QImage TbsSkinPageControl::TabsBackground() const

@@ -265,7 +265,7 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event)
             return false;
         {
             QPainter painter(m_form);
-            WMNCPaint(painter, static_cast<QPaintEvent*>(event)->rect());
+            WMNCPaint(painter, static_cast<QPaintEvent*>(event)->region());
         }
         return true;
     case QEvent::Leave:

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+#include <QRegion>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -320,7 +321,8 @@ private:
     void WMActivate(bool active);
     void WMSetText();
     void WMShowWindow(bool shown);
-    void WMNCPaint(QPainter& painter, const QRect& dirty);
+    // Paints the frame; of the strips only what lies in exposed is copied.
+    void WMNCPaint(QPainter& painter, const QRegion& exposed);
     void WMNCHitTestCursor(const QPoint& point);
     void WMNCMouseMove(const QPoint& point, const QPoint& globalPoint, Qt::MouseButtons buttons);
     void WMNCButtonDown(const QPoint& point, const QPoint& globalPoint, Qt::MouseButton button);
@@ -347,7 +349,7 @@ private:
     void CalcResizeGeometry();
     void UpdateFrame(bool layout);
     void UpdateRegion(bool rebuild);
-    void PaintSkinFrame(QPainter& painter, bool active) const;
+    void PaintSkinFrame(QPainter& painter, bool active, const QRegion& exposed) const;
     void PaintDefaultFrame(QPainter& painter, bool active) const;
     int DefaultCaptionHeight() const;
     int DefaultButtonSize() const;

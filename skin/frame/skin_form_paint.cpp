@@ -28,10 +28,20 @@ bool IsToolWindow(TFormBorderStyle style)
     return style == TFormBorderStyle::bsToolWindow || style == TFormBorderStyle::bsSizeToolWin;
 }
 
-void DrawStrip(QPainter& painter, const QImage& strip, int x, int y)
+// Copies the strip a rectangle of exposed at a time: each lies whole in the
+// paint's clip, so the copy is one block, where under the whole clip of a
+// shaped window it would go span by span, a tall strip split across threads.
+void DrawStrip(QPainter& painter, const QImage& strip, int x, int y, const QRegion& exposed)
 {
-    if (!strip.isNull())
+    if (strip.isNull())
+        return;
+    const QRect area(QPoint(x, y), LogicalSize(strip));
+    for (const QRect& part : exposed.intersected(area)) {
+        painter.save();
+        painter.setClipRect(part, Qt::IntersectClip);
         painter.drawImage(x, y, strip);
+        painter.restore();
+    }
 }
 
 } // namespace
@@ -84,18 +94,18 @@ void TbsSkinForm::UpdateRegion(bool rebuild)
         m_form->clearMask();
 }
 
-void TbsSkinForm::WMNCPaint(QPainter& painter, const QRect&)
+void TbsSkinForm::WMNCPaint(QPainter& painter, const QRegion& exposed)
 {
     if (m_formBorderStyle == TFormBorderStyle::bsNone)
         return;
     const bool active = IsActive();
     if (SkinFrame())
-        PaintSkinFrame(painter, active);
+        PaintSkinFrame(painter, active, exposed);
     else if (!m_changingSkin)
         PaintDefaultFrame(painter, active);
 }
 
-void TbsSkinForm::PaintSkinFrame(QPainter& painter, bool active) const
+void TbsSkinForm::PaintSkinFrame(QPainter& painter, bool active, const QRegion& exposed) const
 {
     const int width = m_form->width();
     const int height = m_form->height();
@@ -138,10 +148,10 @@ void TbsSkinForm::PaintSkinFrame(QPainter& painter, bool active) const
         }
     }
     const int topHeight = LogicalSize(strips.top).height();
-    DrawStrip(painter, strips.top, 0, 0);
-    DrawStrip(painter, strips.left, 0, topHeight);
-    DrawStrip(painter, strips.right, width - LogicalSize(strips.right).width(), topHeight);
-    DrawStrip(painter, strips.bottom, 0, height - LogicalSize(strips.bottom).height());
+    DrawStrip(painter, strips.top, 0, 0, exposed);
+    DrawStrip(painter, strips.left, 0, topHeight, exposed);
+    DrawStrip(painter, strips.right, width - LogicalSize(strips.right).width(), topHeight, exposed);
+    DrawStrip(painter, strips.bottom, 0, height - LogicalSize(strips.bottom).height(), exposed);
 }
 
 void TbsSkinForm::LayoutDefaultButtons()
