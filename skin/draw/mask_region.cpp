@@ -3,6 +3,8 @@
 #include "skin/draw/border_strip.h"
 #include "skin/draw/engine_bitmap.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr QRgb kOutside = 0xffffff;
@@ -44,18 +46,13 @@ MaskRegionData MaskToRegionData(const QImage& mask, int xOffset, int yOffset)
         return data;
     data.bounds = QRect(xOffset, yOffset, mask.width(), mask.height());
     QImage const pixels = ToSkinBitmap(mask);
-    int const width = pixels.width();
     for (int y = 0; y < pixels.height(); ++y) {
-        const QRgb* row = SkinRow(pixels, y);
-        for (int x = 0; x < width;) {
-            if (!IsInside(row[x])) {
-                ++x;
-                continue;
-            }
-            int const start = x;
-            while (x < width && IsInside(row[x]))
-                ++x;
-            data.rects.emplace_back(xOffset + start, yOffset + y, x - start, 1);
+        const QRgb* const row = SkinRow(pixels, y);
+        const QRgb* const end = row + pixels.width();
+        for (const QRgb* run = std::find_if(row, end, IsInside); run != end; run = std::find_if(run, end, IsInside)) {
+            const QRgb* const runEnd = std::find_if_not(run, end, IsInside);
+            data.rects.emplace_back(xOffset + static_cast<int>(run - row), yOffset + y, static_cast<int>(runEnd - run), 1);
+            run = runEnd;
         }
     }
     return data;
