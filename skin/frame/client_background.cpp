@@ -29,15 +29,26 @@ BackgroundTile TileOf(const TbsSkinData& skinData)
 
 } // namespace
 
-QImage ClientBackground(const TbsSkinData* skinData, const QSize& size)
+QImage ClientBackground(const TbsSkinData* skinData, const QSize& size, const QRect& area)
 {
-    QImage background = MakeSkinBitmap(size.width(), size.height(), SkinColorToQColor(clBtnFace).rgb());
-    if (!skinData || skinData->Empty())
-        return background;
-    const BackgroundTile tile = TileOf(*skinData);
+    const QRect shown = area.intersected(QRect(QPoint(), size));
+    const QRgb buttonFace = SkinColorToQColor(clBtnFace).rgb();
+    const BackgroundTile tile = skinData && !skinData->Empty() ? TileOf(*skinData) : BackgroundTile {};
     if (!tile.picture || tile.picture->isNull() || tile.piece.isEmpty())
-        return background;
+        return MakeSkinBitmap(shown.width(), shown.height(), buttonFace);
     const TbsFormInfo& info = skinData->FormInfo();
+    // A repeated piece starts at the client's top-left: composed from the
+    // piece's boundary at or before the part, the part has the pixels of the
+    // whole. A stretched piece depends on the whole size.
+    const QRect composed = info.stretchEffect
+        ? QRect(QPoint(), size)
+        : QRect(QPoint(shown.left() - shown.left() % tile.piece.width(), shown.top() - shown.top() % tile.piece.height()),
+            shown.bottomRight());
+    QImage background = MakeSkinBitmap(composed.width(), composed.height(), buttonFace);
+    if (background.isNull())
+        return background;
     FillWithPiece(background, background.rect(), *tile.picture, tile.piece, info.stretchEffect, info.stretchType);
-    return background;
+    if (composed == shown)
+        return background;
+    return background.copy(shown.translated(-composed.topLeft()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 
 class TbsSkinData;
@@ -9,4 +10,13 @@ class TbsSkinData;
 // else the client part of its frame picture, repeated from the top-left or
 // stretched as the skin says; the button face without a skin or where the skin
 // gives neither.
-QImage ClientBackground(const TbsSkinData* skinData, const QSize& size);
+//
+// Only the part of it within area (in client coordinates) is composed: a paint
+// that shows a strip of the client area composes that strip alone. The image
+// returned covers area cut to size, from its top-left.
+QImage ClientBackground(const TbsSkinData* skinData, const QSize& size, const QRect& area);
+
+inline QImage ClientBackground(const TbsSkinData* skinData, const QSize& size)
+{
+    return ClientBackground(skinData, size, QRect(QPoint(), size));
+}

@@ -15,10 +15,10 @@ TbsFormClientArea::TbsFormClientArea(TbsSkinForm& controller, QWidget* form)
     setCursor(Qt::ArrowCursor);
 }
 
-void TbsFormClientArea::paintEvent(QPaintEvent*)
+void TbsFormClientArea::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    m_controller.PaintClientBackground(painter, size());
+    m_controller.PaintClientBackground(painter, size(), event->rect());
 }
 
 void TbsFormClientArea::mousePressEvent(QMouseEvent* event)

@@ -225,7 +225,8 @@ public:
     QImage RenderWindow(std::optional<bool> active = std::nullopt);
     // Paints the client background into painter, whose origin is the client
     // area's top-left.
-    void PaintClientBackground(QPainter& painter, const QSize& clientSize) const;
+    // Paints the client background, composing only what lies in exposed.
+    void PaintClientBackground(QPainter& painter, const QSize& clientSize, const QRect& exposed) const;
 
     // Runs a frame command as a caption button does.
     void RunCommand(int command);

@@ -238,12 +238,14 @@ void TbsSkinForm::PaintDefaultFrame(QPainter& painter, bool active) const
     }
 }
 
-void TbsSkinForm::PaintClientBackground(QPainter& painter, const QSize& clientSize) const
+void TbsSkinForm::PaintClientBackground(QPainter& painter, const QSize& clientSize, const QRect& exposed) const
 {
     // Nothing of the old skin is left to draw while a new one loads.
     if (m_changingSkin)
         return;
-    painter.drawImage(0, 0, ClientBackground(m_skinned ? m_skinData.data() : nullptr, clientSize));
+    const QRect shown = exposed.intersected(QRect(QPoint(), clientSize));
+    if (!shown.isEmpty())
+        painter.drawImage(shown.topLeft(), ClientBackground(m_skinned ? m_skinData.data() : nullptr, clientSize, shown));
     if (m_logoBitMap.isNull())
         return;
     const QPoint at(std::max(0, clientSize.width() / 2 - m_logoBitMap.width() / 2),
@@ -278,7 +280,7 @@ QImage TbsSkinForm::RenderWindow(std::optional<bool> active)
         const QRect client = m_clientArea->isVisibleTo(m_form) ? m_clientArea->geometry() : QRect();
         if (!client.isEmpty()) {
             painter.translate(client.topLeft());
-            PaintClientBackground(painter, client.size());
+            PaintClientBackground(painter, client.size(), QRect(QPoint(), client.size()));
             painter.resetTransform();
         }
         if (m_skinnableFrame)

@@ -55,6 +55,26 @@ TEST(ClientBackground, PrefersTheSkinsBackgroundPictureAndStretchesItWhenAsked)
     EXPECT_EQ(background.pixel(2, 0), qRgb(10, 0, 7));
 }
 
+// A paint that shows part of the client area composes that part alone: it
+// has the pixels of the whole at its place, whether the piece repeats from
+// the top-left, is stretched over the whole or is missing; an area reaching
+// past the client is cut to it.
+TEST(ClientBackground, APartHasThePixelsOfTheWholeAtItsPlace)
+{
+    const QSize size(9, 7);
+    const auto tiled = LoadedSkin(QStringLiteral("clientrect=2,1,5,3"));
+    const auto stretched = LoadedSkin(QStringLiteral("clientrect=0,0,3,2\r\nstretcheffect=1\r\nstretchtype=stfull"));
+    for (const TbsSkinData* skin : std::initializer_list<const TbsSkinData*> { tiled.get(), stretched.get(), nullptr }) {
+        const QImage whole = ClientBackground(skin, size);
+        for (const QRect& area : { QRect(4, 3, 4, 3), QRect(0, 0, 1, 1), QRect(5, 2, 10, 10) }) {
+            const QRect shown = area.intersected(QRect(QPoint(), size));
+            EXPECT_EQ(ClientBackground(skin, size, area), whole.copy(shown))
+                << (skin == tiled.get() ? "repeated" : skin ? "stretched" : "no skin") << " part at " << area.x() << ","
+                << area.y();
+        }
+    }
+}
+
 TEST(ClientBackground, FallsBackToTheButtonFace)
 {
     const QRgb buttonFace = SkinColorToQColor(clBtnFace).rgb();
