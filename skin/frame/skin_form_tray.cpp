@@ -3,6 +3,7 @@
 #include "skin/frame/skin_form.h"
 
 #include "skin/data/frame_command.h"
+#include "skin/menus/frame_menu_row_names.h"
 #include "skin/menus/menu_item.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/tray_icon.h"
@@ -12,18 +13,11 @@
 #include <QStyle>
 #include <QWidget>
 
-namespace {
-
-const QString kTrayRestore = QStringLiteral("TRAY_BSF_RESTORE");
-const QString kTrayClose = QStringLiteral("TRAY_BSF_CLOSE");
-
-} // namespace
-
 void TbsSkinForm::CreateTrayPopupMenu()
 {
     m_trayPopupMenu = new TbsSkinPopupMenu(m_form);
     TbsMenuItem& items = m_trayPopupMenu->Items();
-    items.Add(QString(), [this] { RestoreFromTray(); })->SetName(kTrayRestore);
+    items.Add(QString(), [this] { RestoreFromTray(); })->SetName(kTrayRowRestore);
     items.AddSeparator();
     TbsMenuItem* close = items.Add(QString(), [this] {
         // A hidden window closes without ending the program; shown for the
@@ -35,7 +29,7 @@ void TbsSkinForm::CreateTrayPopupMenu()
         }
         RunCommand(cmClose);
     });
-    close->SetName(kTrayClose);
+    close->SetName(kTrayRowClose);
     close->SetShortCut(QKeySequence(Qt::ALT | Qt::Key_F4));
     m_trayPopupMenu->OnPopup = [this] { UpdateTrayMenuCaptions(); };
     UpdateTrayMenuCaptions();
@@ -46,9 +40,9 @@ void TbsSkinForm::UpdateTrayMenuCaptions()
     if (!m_trayPopupMenu)
         return;
     TbsMenuItem& items = m_trayPopupMenu->Items();
-    if (TbsMenuItem* restore = items.Find(kTrayRestore))
+    if (TbsMenuItem* restore = items.Find(kTrayRowRestore))
         restore->SetCaption(SkinResStr(m_skinData, QStringLiteral("MI_RESTORECAPTION")));
-    if (TbsMenuItem* close = items.Find(kTrayClose))
+    if (TbsMenuItem* close = items.Find(kTrayRowClose))
         close->SetCaption(SkinResStr(m_skinData, QStringLiteral("MI_CLOSECAPTION")));
 }
 

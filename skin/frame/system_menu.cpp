@@ -3,19 +3,13 @@
 #include "skin/data/frame_command.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/skin_form.h"
+#include "skin/menus/frame_menu_row_names.h"
 #include "skin/menus/menu_item.h"
 #include "skin/menus/skin_menu.h"
 
 #include <QWidget>
 
 namespace {
-
-const QString kMinimize = QStringLiteral("BSF_MINITEM");
-const QString kMaximize = QStringLiteral("BSF_MAXITEM");
-const QString kRestore = QStringLiteral("BSF_RESTORE");
-const QString kRollUp = QStringLiteral("BSF_ROLLUP");
-const QString kMinimizeToTray = QStringLiteral("BSF_MINTOTRAY");
-const QString kClose = QStringLiteral("BSF_CLOSE");
 
 std::unique_ptr<TbsMenuItem> Row(const TbsSkinForm& skinForm, const QString& name, const QString& textName,
     std::function<void()> onClick)
@@ -33,17 +27,17 @@ std::vector<std::unique_ptr<TbsMenuItem>> StateRows(TbsSkinForm& form, const std
     const TbsBorderIcons icons = form.BorderIcons();
     std::vector<std::unique_ptr<TbsMenuItem>> rows;
     for (const QString& name : order) {
-        if (name == kMinimize && state != TbsWindowState::wsMinimized && (icons & biMinimize)) {
+        if (name == kFrameRowMinimize && state != TbsWindowState::wsMinimized && (icons & biMinimize)) {
             rows.push_back(Row(form, name, QStringLiteral("MI_MINCAPTION"), [&form] {
                 if (form.AlwaysMinimizeToTray())
                     form.MinimizeToTray();
                 else
                     form.SetSkinWindowState(TbsWindowState::wsMinimized);
             }));
-        } else if (name == kMaximize && state != TbsWindowState::wsMaximized && (icons & biMaximize)) {
+        } else if (name == kFrameRowMaximize && state != TbsWindowState::wsMaximized && (icons & biMaximize)) {
             rows.push_back(Row(form, name, QStringLiteral("MI_MAXCAPTION"),
                 [&form] { form.SetSkinWindowState(TbsWindowState::wsMaximized); }));
-        } else if (name == kRestore && (state != TbsWindowState::wsNormal || form.RolledUp())) {
+        } else if (name == kFrameRowRestore && (state != TbsWindowState::wsNormal || form.RolledUp())) {
             rows.push_back(Row(form, name, QStringLiteral("MI_RESTORECAPTION"), [&form] {
                 const bool rolledDown = form.RolledUp()
                     && (form.RolledUpWhileMaximized() || form.SkinWindowState() == TbsWindowState::wsNormal);
@@ -52,10 +46,10 @@ std::vector<std::unique_ptr<TbsMenuItem>> StateRows(TbsSkinForm& form, const std
                 else
                     form.SetSkinWindowState(TbsWindowState::wsNormal);
             }));
-        } else if (name == kRollUp && (icons & biRollUp) && !form.RolledUp()
+        } else if (name == kFrameRowRollUp && (icons & biRollUp) && !form.RolledUp()
             && state != TbsWindowState::wsMinimized) {
             rows.push_back(Row(form, name, QStringLiteral("MI_ROLLUPCAPTION"), [&form] { form.SetRolledUp(true); }));
-        } else if (name == kMinimizeToTray && (icons & biMinimizeToTray)) {
+        } else if (name == kFrameRowMinimizeToTray && (icons & biMinimizeToTray)) {
             rows.push_back(Row(form, name, QStringLiteral("MI_MINTOTRAYCAPTION"),
                 [&form] { form.MinimizeToTray(); }));
         }
@@ -65,7 +59,7 @@ std::vector<std::unique_ptr<TbsMenuItem>> StateRows(TbsSkinForm& form, const std
 
 std::unique_ptr<TbsMenuItem> CloseRow(TbsSkinForm& form)
 {
-    auto close = Row(form, kClose, QStringLiteral("MI_CLOSECAPTION"), [&form] { form.RunCommand(cmClose); });
+    auto close = Row(form, kFrameRowClose, QStringLiteral("MI_CLOSECAPTION"), [&form] { form.RunCommand(cmClose); });
     close->SetShortCut(QKeySequence(Qt::ALT | Qt::Key_F4));
     return close;
 }
@@ -88,7 +82,7 @@ TbsSystemMenu::~TbsSystemMenu()
 std::unique_ptr<TbsMenuItem> TbsSystemMenu::BuildDefaultMenu() const
 {
     auto menu = std::make_unique<TbsMenuItem>();
-    for (auto& row : StateRows(m_skinForm, { kMinimize, kMaximize, kRestore, kRollUp, kMinimizeToTray }))
+    for (auto& row : StateRows(m_skinForm, { kFrameRowMinimize, kFrameRowMaximize, kFrameRowRestore, kFrameRowRollUp, kFrameRowMinimizeToTray }))
         menu->Add(std::move(row));
     if (menu->Count() > 0)
         menu->AddSeparator();
@@ -98,12 +92,12 @@ std::unique_ptr<TbsMenuItem> TbsSystemMenu::BuildDefaultMenu() const
 
 void TbsSystemMenu::MergeIntoSystemMenu()
 {
-    for (const QString& name : { kMinimize, kMaximize, kRestore, kRollUp, kMinimizeToTray, kClose }) {
+    for (const QString& name : { kFrameRowMinimize, kFrameRowMaximize, kFrameRowRestore, kFrameRowRollUp, kFrameRowMinimizeToTray, kFrameRowClose }) {
         while (TbsMenuItem* row = m_systemMenu->Find(name))
             m_systemMenu->Take(row);
     }
     int index = 0;
-    for (auto& row : StateRows(m_skinForm, { kMinimize, kRestore, kMaximize, kRollUp, kMinimizeToTray }))
+    for (auto& row : StateRows(m_skinForm, { kFrameRowMinimize, kFrameRowRestore, kFrameRowMaximize, kFrameRowRollUp, kFrameRowMinimizeToTray }))
         m_systemMenu->Insert(index++, std::move(row));
     m_systemMenu->Add(CloseRow(m_skinForm));
 }

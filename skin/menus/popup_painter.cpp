@@ -9,6 +9,7 @@
 #include "skin/draw/accelerator_text.h"
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/glyphs.h"
+#include "skin/menus/frame_menu_row_names.h"
 #include "skin/draw/morph.h"
 #include "skin/draw/engine_bitmap.h"
 #include "skin/draw/skin_font.h"
@@ -34,18 +35,18 @@ constexpr int kSkinTextRightRoom = 16;
 // The rows of a frame's menus are told apart by name; those standing for a
 // caption button show its glyph.
 struct FrameRowGlyph {
-    QLatin1String name;
+    QLatin1StringView name;
     CaptionGlyph glyph;
 };
 constexpr FrameRowGlyph kFrameRowGlyphs[] = {
-    { QLatin1String("BSF_CLOSE"), CaptionGlyph::Close },
-    { QLatin1String("TRAY_BSF_CLOSE"), CaptionGlyph::Close },
-    { QLatin1String("BSF_MINITEM"), CaptionGlyph::Minimize },
-    { QLatin1String("BSF_MAXITEM"), CaptionGlyph::Maximize },
-    { QLatin1String("BSF_RESTORE"), CaptionGlyph::Restore },
-    { QLatin1String("TRAY_BSF_RESTORE"), CaptionGlyph::Restore },
-    { QLatin1String("BSF_ROLLUP"), CaptionGlyph::UpTriangle },
-    { QLatin1String("BSF_MINTOTRAY"), CaptionGlyph::FlatRectangle },
+    { kFrameRowClose, CaptionGlyph::Close },
+    { kTrayRowClose, CaptionGlyph::Close },
+    { kFrameRowMinimize, CaptionGlyph::Minimize },
+    { kFrameRowMaximize, CaptionGlyph::Maximize },
+    { kFrameRowRestore, CaptionGlyph::Restore },
+    { kTrayRowRestore, CaptionGlyph::Restore },
+    { kFrameRowRollUp, CaptionGlyph::UpTriangle },
+    { kFrameRowMinimizeToTray, CaptionGlyph::FlatRectangle },
 };
 
 std::optional<CaptionGlyph> FrameGlyphOf(const QString& name)
