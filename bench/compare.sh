@@ -8,7 +8,8 @@
 #   - lumeno --screenshot against a bare Qt Widgets window doing the same,
 #     which this script builds: it takes the outer size of Lumeno's own
 #     picture and, like Lumeno's window cut to its shape, saves a picture with
-#     an alpha channel, so both sides encode the same number of bytes.
+#     an alpha channel, so both sides encode the same number of bytes; with
+#     valgrind installed, also their instructions;
 #   - a skin load (bench_skin_load) against the bare inflate of the same
 #     package, in CPU time.
 # Prints wall times, their ratio and peak resident sizes.
@@ -127,6 +128,18 @@ read -r width height < <(od -An -tu1 -j16 -N8 "$work/lumeno.png" |
   awk '{ print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4, $5 * 16777216 + $6 * 65536 + $7 * 256 + $8 }')
 compare "lumeno --screenshot against a bare Qt window of its size (${width}x${height}, with alpha)" /dev/null \
   -- "$bare" "$width" "$height" "$work/bare.png" -- "$bin/lumeno" --screenshot "$work/lumeno.png"
+# Instructions are what other work on a shared machine does not change: one
+# run of each under callgrind, where valgrind is installed.
+if command -v valgrind >/dev/null; then
+  instructions() {
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null | sed -n 's/.*Collected : //p'
+  }
+  base_instructions=$(instructions "$bare" "$width" "$height" "$work/bare.png")
+  subject_instructions=$(instructions "$bin/lumeno" --screenshot "$work/lumeno.png")
+  awk -v b="$base_instructions" -v s="$subject_instructions" 'BEGIN {
+    if (b > 0 && s > 0) printf "  instructions %.1f M against %.1f M (callgrind)\n  instruction ratio %.2f\n", s / 1e6, b / 1e6, s / b
+  }'
+fi
 
 echo "skin load against the bare inflate of the same package (bench_skin_load, CPU time)"
 "$bin/bench_skin_load" --benchmark_filter='LoadStoredSkin|BareInflate' --benchmark_repetitions="$runs" \
