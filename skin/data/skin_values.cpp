@@ -222,15 +222,6 @@ int ReadSkinInteger(const TbsIniFile& ini, const QString& section, const QString
     return SkinIntegerValue(ini.Value(section, key), fallback);
 }
 
-bool ReadSkinBool(const TbsIniFile& ini, const QString& section, const QString& key)
-{
-    return SkinBoolValue(ini.Value(section, key));
-}
-
-SkinColor ReadSkinColor(const TbsIniFile& ini, const QString& section, const QString& key, SkinColor fallback)
-{
-    return SkinColorValue(ini.Value(section, key), fallback);
-}
 
 QString ReadSkinString(const TbsIniFile& ini, const QString& section, const QString& key, const QString& fallback)
 {
@@ -247,30 +238,10 @@ QPoint ReadSkinPoint(const TbsIniFile& ini, const QString& section, const QStrin
     return SkinPointValue(ini.Value(section, key));
 }
 
-FontStyles ReadFontStyles(const TbsIniFile& ini, const QString& section, const QString& key)
-{
-    return FontStylesValue(ini.Value(section, key));
-}
 
-Alignment ReadAlignment(const TbsIniFile& ini, const QString& section, const QString& key)
-{
-    return AlignmentValue(ini.Value(section, key));
-}
 
-StretchType ReadStretchType(const TbsIniFile& ini, const QString& section, const QString& key)
-{
-    return StretchTypeValue(ini.Value(section, key));
-}
 
-MorphKind ReadMorphKind(const TbsIniFile& ini, const QString& section, const QString& key)
-{
-    return MorphKindValue(ini.Value(section, key));
-}
 
-InactiveEffect ReadInactiveEffect(const TbsIniFile& ini, const QString& section, const QString& key)
-{
-    return InactiveEffectValue(ini.Value(section, key));
-}
 
 QStringList ReadSkinStringList(const TbsIniFile& ini, const QString& section, const QString& name)
 {
@@ -300,11 +271,6 @@ std::vector<int> PresentListIndexes(const TbsIniFile& ini, const QString& sectio
     }
     std::sort(indexes.begin(), indexes.end());
     return indexes;
-}
-
-int ReadPictureIndex(const TbsIniFile& ini, const QString& section, const QString& key)
-{
-    return PictureIndexValue(ini.Value(section, key));
 }
 
 void WriteSkinInteger(TbsIniFile& ini, const QString& section, const QString& key, int value)

@@ -59,16 +59,9 @@ MorphKind MorphKindValue(std::optional<QStringView> text);
 InactiveEffect InactiveEffectValue(std::optional<QStringView> text);
 
 int ReadSkinInteger(const TbsIniFile& ini, const QString& section, const QString& key, int fallback = 0);
-bool ReadSkinBool(const TbsIniFile& ini, const QString& section, const QString& key);
-SkinColor ReadSkinColor(const TbsIniFile& ini, const QString& section, const QString& key, SkinColor fallback);
 QString ReadSkinString(const TbsIniFile& ini, const QString& section, const QString& key, const QString& fallback = {});
 SkinRect ReadSkinRect(const TbsIniFile& ini, const QString& section, const QString& key);
 QPoint ReadSkinPoint(const TbsIniFile& ini, const QString& section, const QString& key);
-FontStyles ReadFontStyles(const TbsIniFile& ini, const QString& section, const QString& key);
-Alignment ReadAlignment(const TbsIniFile& ini, const QString& section, const QString& key);
-StretchType ReadStretchType(const TbsIniFile& ini, const QString& section, const QString& key);
-MorphKind ReadMorphKind(const TbsIniFile& ini, const QString& section, const QString& key);
-InactiveEffect ReadInactiveEffect(const TbsIniFile& ini, const QString& section, const QString& key);
 // Missing items in between read as empty strings; missing items at the end are
 // left out, so a huge count costs nothing. Items from index 65536 on are
 // ignored.
@@ -76,7 +69,6 @@ QStringList ReadSkinStringList(const TbsIniFile& ini, const QString& section, co
 // The indexes below count whose numbered key ("0", "1", ...) the section
 // holds, ascending. The work is bounded by the section's size, not by count.
 std::vector<int> PresentListIndexes(const TbsIniFile& ini, const QString& section, int count);
-int ReadPictureIndex(const TbsIniFile& ini, const QString& section, const QString& key);
 
 void WriteSkinInteger(TbsIniFile& ini, const QString& section, const QString& key, int value);
 void WriteSkinBool(TbsIniFile& ini, const QString& section, const QString& key, bool value);

@@ -248,7 +248,7 @@ TEST_P(BuiltInSkinFolder, PictureIndexesNameExistingPictures)
         for (const QString& key : m_ini.Keys(section)) {
             if (!key.endsWith("pictureindex"))
                 continue;
-            const int index = ReadPictureIndex(m_ini, section, key);
+            const int index = PictureIndexValue(m_ini.Value(section, key));
             EXPECT_TRUE(index >= -1 && index < count) << "[" << section.toStdString() << "] " << key.toStdString();
         }
     }
@@ -257,7 +257,7 @@ TEST_P(BuiltInSkinFolder, PictureIndexesNameExistingPictures)
     for (const Definition& entry : Entries("SKINCONTROLS")) {
         if (entry.type == "stdlabel")
             continue;
-        EXPECT_TRUE(ActiveSize(ReadPictureIndex(m_ini, entry.name, "pictureindex"))) << entry.name.toStdString();
+        EXPECT_TRUE(ActiveSize(PictureIndexValue(m_ini.Value(entry.name, "pictureindex")))) << entry.name.toStdString();
         if (entry.type != "slider") {
             EXPECT_FALSE(ReadSkinRect(m_ini, entry.name, "skinrect").IsEmpty()) << entry.name.toStdString();
         }
@@ -268,7 +268,7 @@ TEST_P(BuiltInSkinFolder, EveryControlRectangleLiesInsideItsPictureOrFace)
 {
     const QSet<QString> relative { "clientrect", "trackarea", "checkimagearea", "textarea", "progressarea", "captionrect", "frametextrect" };
     for (const Definition& entry : Entries("SKINCONTROLS")) {
-        const std::optional<QSize> picture = ActiveSize(ReadPictureIndex(m_ini, entry.name, "pictureindex"));
+        const std::optional<QSize> picture = ActiveSize(PictureIndexValue(m_ini.Value(entry.name, "pictureindex")));
         if (!picture)
             continue;
         QSet<QString> relativeKeys = relative;
@@ -286,7 +286,7 @@ TEST_P(BuiltInSkinFolder, EveryFrameRectangleLiesInsideItsPicture)
     ASSERT_FALSE(m_frame.isNull());
     for (const Definition& entry : Entries("SKINOBJECTS")) {
         SCOPED_TRACE(entry.name.toStdString());
-        const std::optional<QSize> picture = ActiveSize(ReadPictureIndex(m_ini, entry.name, "activepictureindex"));
+        const std::optional<QSize> picture = ActiveSize(PictureIndexValue(m_ini.Value(entry.name, "activepictureindex")));
         const bool inPicture = m_ini.ReadBool(entry.name, "skinrectinapicture");
         const QSet<QString> relativeKeys { "textrect", "imagerect", "frametextrect" };
         if (inPicture) {
@@ -310,9 +310,9 @@ TEST_P(BuiltInSkinFolder, EveryFrameRectangleLiesInsideItsPicture)
 
     for (const char* window : { "POPUPWINDOW", "HINTWINDOW" }) {
         SCOPED_TRACE(window);
-        const std::optional<QSize> picture = ActiveSize(ReadPictureIndex(m_ini, window, "windowpictureindex"));
+        const std::optional<QSize> picture = ActiveSize(PictureIndexValue(m_ini.Value(window, "windowpictureindex")));
         ASSERT_TRUE(picture);
-        EXPECT_EQ(ActiveSize(ReadPictureIndex(m_ini, window, "maskpictureindex")), picture);
+        EXPECT_EQ(ActiveSize(PictureIndexValue(m_ini.Value(window, "maskpictureindex"))), picture);
         for (const QString& key : m_ini.Keys(window)) {
             if (IsRectKey(key)) {
                 EXPECT_TRUE(Inside(ReadSkinRect(m_ini, window, key), *picture)) << key.toStdString();
@@ -374,7 +374,7 @@ TEST_P(BuiltInSkinFolder, ControlFacesFitTheMainWindow)
     }
     // Check marks are drawn transparently with their bottom-left pixel as
     // the key, so that pixel must not belong to the mark.
-    const QImage& controls = m_active[ReadPictureIndex(m_ini, "checkbox", "pictureindex")];
+    const QImage& controls = m_active[PictureIndexValue(m_ini.Value("checkbox", "pictureindex"))];
     EXPECT_EQ(controls.pixel(check.left, check.bottom - 1), controls.pixel(check.left, check.top));
 
     // The selected tab is one pixel taller, to cover the page frame's edge.
@@ -425,7 +425,7 @@ TEST_P(BuiltInSkinFolder, RepeatedBandsTileWithoutSeams)
         { "bothhscrollbar", { "skinrect" } },
     };
     for (const auto& [name, faces] : horizontal) {
-        const QImage& picture = m_active[ReadPictureIndex(m_ini, name, "pictureindex")];
+        const QImage& picture = m_active[PictureIndexValue(m_ini.Value(name, "pictureindex"))];
         const int left = ReadSkinPoint(m_ini, name, "lefttoppoint").x();
         const int right = ReadSkinPoint(m_ini, name, "righttoppoint").x();
         for (const QString& face : faces) {
@@ -435,7 +435,7 @@ TEST_P(BuiltInSkinFolder, RepeatedBandsTileWithoutSeams)
         }
     }
     for (const QString name : { "vscrollbar", "vgauge" }) {
-        const QImage& picture = m_active[ReadPictureIndex(m_ini, name, "pictureindex")];
+        const QImage& picture = m_active[PictureIndexValue(m_ini.Value(name, "pictureindex"))];
         const SkinRect rect = ReadSkinRect(m_ini, name, "skinrect");
         const int top = ReadSkinPoint(m_ini, name, "lefttoppoint").y();
         const int bottom = ReadSkinPoint(m_ini, name, "leftbottompoint").y();
@@ -528,29 +528,29 @@ TEST_P(BuiltInSkinFolder, EveryTextReadsWellOnItsFace)
         { "mainmenubaritem", "downfontcolor", "downrect" },
     };
     const auto faceCentre = [&](const QString& section, const QString& key, const QString& pictureKey) {
-        const QImage& picture = m_active.at(ReadPictureIndex(m_ini, section, pictureKey));
+        const QImage& picture = m_active.at(PictureIndexValue(m_ini.Value(section, pictureKey)));
         const QPoint centre = ReadSkinRect(m_ini, section, key).ToQRect().center();
         return picture.pixel(centre);
     };
     for (const Pair& pair : pairs) {
         const bool isObject = m_ini.ReadString(pair.section, "activepictureindex").size() > 0;
         const QRgb face = faceCentre(pair.section, pair.faceKey, isObject ? "activepictureindex" : "pictureindex");
-        const QRgb text = FromSkinColor(ReadSkinColor(m_ini, pair.section, pair.colourKey, 0));
+        const QRgb text = FromSkinColor(SkinColorValue(m_ini.Value(pair.section, pair.colourKey), 0));
         EXPECT_GE(ContrastRatio(text, face), 4.5) << "[" << pair.section << "] " << pair.colourKey << " on " << pair.faceKey;
     }
     // The labels without a picture stand on the tool strip's panel.
     const QRgb panel = faceCentre("panel", "skinrect", "pictureindex");
-    EXPECT_GE(ContrastRatio(FromSkinColor(ReadSkinColor(m_ini, "stdlabel", "fontcolor", 0)), panel), 4.5);
-    EXPECT_GE(ContrastRatio(FromSkinColor(ReadSkinColor(m_ini, "memo", "fontcolor", 0)),
-                  FromSkinColor(ReadSkinColor(m_ini, "memo", "bgcolor", 0))),
+    EXPECT_GE(ContrastRatio(FromSkinColor(SkinColorValue(m_ini.Value("stdlabel", "fontcolor"), 0)), panel), 4.5);
+    EXPECT_GE(ContrastRatio(FromSkinColor(SkinColorValue(m_ini.Value("memo", "fontcolor"), 0)),
+                  FromSkinColor(SkinColorValue(m_ini.Value("memo", "bgcolor"), 0))),
         4.5);
     // The title on the caption, active and inactive, and the hint's text.
     const SkinRect caption = ReadSkinRect(m_ini, "caption", "skinrect");
     const QRgb captionFace = m_frame.pixel(caption.ToQRect().center());
     for (const char* key : { "activefontcolor", "fontcolor" })
-        EXPECT_GE(ContrastRatio(FromSkinColor(ReadSkinColor(m_ini, "caption", key, 0)), captionFace), 4.5) << key;
-    const QImage& hint = m_active.at(ReadPictureIndex(m_ini, "HINTWINDOW", "windowpictureindex"));
-    EXPECT_GE(ContrastRatio(FromSkinColor(ReadSkinColor(m_ini, "HINTWINDOW", "fontcolor", 0)), hint.pixel(hint.rect().center())), 4.5);
+        EXPECT_GE(ContrastRatio(FromSkinColor(SkinColorValue(m_ini.Value("caption", key), 0)), captionFace), 4.5) << key;
+    const QImage& hint = m_active.at(PictureIndexValue(m_ini.Value("HINTWINDOW", "windowpictureindex")));
+    EXPECT_GE(ContrastRatio(FromSkinColor(SkinColorValue(m_ini.Value("HINTWINDOW", "fontcolor"), 0)), hint.pixel(hint.rect().center())), 4.5);
 }
 
 INSTANTIATE_TEST_SUITE_P(BuiltIn, BuiltInSkinFolder,

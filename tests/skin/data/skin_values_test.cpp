@@ -68,20 +68,20 @@ TEST(SkinValues, IntegerBooleanColourAndPictureIndexFallBackWithoutFailing)
     EXPECT_EQ(ReadSkinInteger(ini, "s", "empty", 5), 5);
     EXPECT_EQ(ReadSkinInteger(ini, "s", "missing", 5), 5);
 
-    EXPECT_TRUE(ReadSkinBool(ini, "s", "b1"));
-    EXPECT_FALSE(ReadSkinBool(ini, "s", "b2"));
-    EXPECT_FALSE(ReadSkinBool(ini, "s", "btext"));
-    EXPECT_FALSE(ReadSkinBool(ini, "s", "missing"));
+    EXPECT_TRUE(SkinBoolValue(ini.Value("s", "b1")));
+    EXPECT_FALSE(SkinBoolValue(ini.Value("s", "b2")));
+    EXPECT_FALSE(SkinBoolValue(ini.Value("s", "btext")));
+    EXPECT_FALSE(SkinBoolValue(ini.Value("s", "missing")));
 
-    EXPECT_EQ(ReadSkinColor(ini, "s", "color", 0), 255u);
-    EXPECT_EQ(ReadSkinColor(ini, "s", "white", 0), 0x00FFFFFFu);
-    EXPECT_EQ(ReadSkinColor(ini, "s", "sys", 0), SystemColor(15));
-    EXPECT_EQ(ReadSkinColor(ini, "s", "missing", SystemColor(5)), 0xFF000005u);
-    EXPECT_EQ(ReadSkinColor(ini, "s", "bad", SystemColor(8)), SystemColor(8));
+    EXPECT_EQ(SkinColorValue(ini.Value("s", "color"), 0), 255u);
+    EXPECT_EQ(SkinColorValue(ini.Value("s", "white"), 0), 0x00FFFFFFu);
+    EXPECT_EQ(SkinColorValue(ini.Value("s", "sys"), 0), SystemColor(15));
+    EXPECT_EQ(SkinColorValue(ini.Value("s", "missing"), SystemColor(5)), 0xFF000005u);
+    EXPECT_EQ(SkinColorValue(ini.Value("s", "bad"), SystemColor(8)), SystemColor(8));
 
-    EXPECT_EQ(ReadPictureIndex(ini, "s", "pic"), 3);
-    EXPECT_EQ(ReadPictureIndex(ini, "s", "badpic"), -1);
-    EXPECT_EQ(ReadPictureIndex(ini, "s", "missing"), -1);
+    EXPECT_EQ(PictureIndexValue(ini.Value("s", "pic")), 3);
+    EXPECT_EQ(PictureIndexValue(ini.Value("s", "badpic")), -1);
+    EXPECT_EQ(PictureIndexValue(ini.Value("s", "missing")), -1);
 }
 
 TEST(SkinValues, Strings)
@@ -125,11 +125,11 @@ TEST(SkinValues, MalformedRectanglesAndPointsRaiseTheConversionError)
 TEST(SkinValues, FontStylesAreExactLowerCaseSubstrings)
 {
     const auto ini = Section("a=fsbold,fsunderline\r\nb=FSBOLD,FsItalic\r\nc=\r\nd=xxfsitalicyy fsstrikeout\r\n");
-    EXPECT_EQ(ReadFontStyles(ini, "s", "a"), FontStyles(fsBold | fsUnderline));
-    EXPECT_EQ(ReadFontStyles(ini, "s", "b"), FontStyles(0));
-    EXPECT_EQ(ReadFontStyles(ini, "s", "c"), FontStyles(0));
-    EXPECT_EQ(ReadFontStyles(ini, "s", "d"), FontStyles(fsItalic | fsStrikeOut));
-    EXPECT_EQ(ReadFontStyles(ini, "s", "missing"), FontStyles(0));
+    EXPECT_EQ(FontStylesValue(ini.Value("s", "a")), FontStyles(fsBold | fsUnderline));
+    EXPECT_EQ(FontStylesValue(ini.Value("s", "b")), FontStyles(0));
+    EXPECT_EQ(FontStylesValue(ini.Value("s", "c")), FontStyles(0));
+    EXPECT_EQ(FontStylesValue(ini.Value("s", "d")), FontStyles(fsItalic | fsStrikeOut));
+    EXPECT_EQ(FontStylesValue(ini.Value("s", "missing")), FontStyles(0));
 }
 
 TEST(SkinValues, EnumerationsMatchExactlyAndFallBackByKind)
@@ -138,29 +138,29 @@ TEST(SkinValues, EnumerationsMatchExactlyAndFallBackByKind)
                              "full=stfull\r\nvert=stvert\r\nhorz=sthorz\r\nodd=Stfull\r\n"
                              "push=mkpush\r\ngrad=mkgradient\r\nmkodd=MKPUSH\r\n"
                              "invert=ieinvert\r\ndark=iedarkness\r\nieodd=none\r\nempty=\r\n");
-    EXPECT_EQ(ReadAlignment(ini, "s", "left"), Alignment::taLeftJustify);
-    EXPECT_EQ(ReadAlignment(ini, "s", "right"), Alignment::taRightJustify);
-    EXPECT_EQ(ReadAlignment(ini, "s", "center"), Alignment::taCenter);
-    EXPECT_EQ(ReadAlignment(ini, "s", "mixed"), Alignment::taRightJustify);
-    EXPECT_EQ(ReadAlignment(ini, "s", "missing"), Alignment::taCenter);
+    EXPECT_EQ(AlignmentValue(ini.Value("s", "left")), Alignment::taLeftJustify);
+    EXPECT_EQ(AlignmentValue(ini.Value("s", "right")), Alignment::taRightJustify);
+    EXPECT_EQ(AlignmentValue(ini.Value("s", "center")), Alignment::taCenter);
+    EXPECT_EQ(AlignmentValue(ini.Value("s", "mixed")), Alignment::taRightJustify);
+    EXPECT_EQ(AlignmentValue(ini.Value("s", "missing")), Alignment::taCenter);
 
-    EXPECT_EQ(ReadStretchType(ini, "s", "full"), StretchType::stFull);
-    EXPECT_EQ(ReadStretchType(ini, "s", "vert"), StretchType::stVert);
-    EXPECT_EQ(ReadStretchType(ini, "s", "horz"), StretchType::stHorz);
-    EXPECT_EQ(ReadStretchType(ini, "s", "odd"), StretchType::stHorz);
-    EXPECT_EQ(ReadStretchType(ini, "s", "empty"), StretchType::stHorz);
-    EXPECT_EQ(ReadStretchType(ini, "s", "missing"), StretchType::stFull);
+    EXPECT_EQ(StretchTypeValue(ini.Value("s", "full")), StretchType::stFull);
+    EXPECT_EQ(StretchTypeValue(ini.Value("s", "vert")), StretchType::stVert);
+    EXPECT_EQ(StretchTypeValue(ini.Value("s", "horz")), StretchType::stHorz);
+    EXPECT_EQ(StretchTypeValue(ini.Value("s", "odd")), StretchType::stHorz);
+    EXPECT_EQ(StretchTypeValue(ini.Value("s", "empty")), StretchType::stHorz);
+    EXPECT_EQ(StretchTypeValue(ini.Value("s", "missing")), StretchType::stFull);
 
-    EXPECT_EQ(ReadMorphKind(ini, "s", "push"), MorphKind::mkPush);
-    EXPECT_EQ(ReadMorphKind(ini, "s", "grad"), MorphKind::mkGradient);
-    EXPECT_EQ(ReadMorphKind(ini, "s", "mkodd"), MorphKind::mkDefault);
-    EXPECT_EQ(ReadMorphKind(ini, "s", "missing"), MorphKind::mkDefault);
+    EXPECT_EQ(MorphKindValue(ini.Value("s", "push")), MorphKind::mkPush);
+    EXPECT_EQ(MorphKindValue(ini.Value("s", "grad")), MorphKind::mkGradient);
+    EXPECT_EQ(MorphKindValue(ini.Value("s", "mkodd")), MorphKind::mkDefault);
+    EXPECT_EQ(MorphKindValue(ini.Value("s", "missing")), MorphKind::mkDefault);
 
-    EXPECT_EQ(ReadInactiveEffect(ini, "s", "invert"), InactiveEffect::ieInvert);
-    EXPECT_EQ(ReadInactiveEffect(ini, "s", "dark"), InactiveEffect::ieDarkness);
-    EXPECT_EQ(ReadInactiveEffect(ini, "s", "ieodd"), InactiveEffect::ieGrayScale);
-    EXPECT_EQ(ReadInactiveEffect(ini, "s", "empty"), InactiveEffect::ieGrayScale);
-    EXPECT_EQ(ReadInactiveEffect(ini, "s", "missing"), InactiveEffect::ieBrightness);
+    EXPECT_EQ(InactiveEffectValue(ini.Value("s", "invert")), InactiveEffect::ieInvert);
+    EXPECT_EQ(InactiveEffectValue(ini.Value("s", "dark")), InactiveEffect::ieDarkness);
+    EXPECT_EQ(InactiveEffectValue(ini.Value("s", "ieodd")), InactiveEffect::ieGrayScale);
+    EXPECT_EQ(InactiveEffectValue(ini.Value("s", "empty")), InactiveEffect::ieGrayScale);
+    EXPECT_EQ(InactiveEffectValue(ini.Value("s", "missing")), InactiveEffect::ieBrightness);
 }
 
 TEST(SkinValues, StringLists)
@@ -210,15 +210,15 @@ TEST(SkinValues, WrittenValuesReadBackTheSame)
 
     const auto reread = TbsIniFile::FromText(ini.ToText());
     EXPECT_EQ(ReadSkinInteger(reread, "d", "int"), -3);
-    EXPECT_TRUE(ReadSkinBool(reread, "d", "bool"));
-    EXPECT_EQ(ReadSkinColor(reread, "d", "color", 0), SystemColor(15));
+    EXPECT_TRUE(SkinBoolValue(reread.Value("d", "bool")));
+    EXPECT_EQ(SkinColorValue(reread.Value("d", "color"), 0), SystemColor(15));
     EXPECT_EQ(ReadSkinString(reread, "d", "text"), "Arial");
     EXPECT_EQ(ReadSkinRect(reread, "d", "rect"), (SkinRect { 1, 2, 30, 40 }));
     EXPECT_EQ(ReadSkinPoint(reread, "d", "point"), QPoint(5, 6));
-    EXPECT_EQ(ReadFontStyles(reread, "d", "style"), FontStyles(fsBold | fsStrikeOut));
-    EXPECT_EQ(ReadAlignment(reread, "d", "align"), Alignment::taLeftJustify);
-    EXPECT_EQ(ReadStretchType(reread, "d", "stretch"), StretchType::stVert);
-    EXPECT_EQ(ReadMorphKind(reread, "d", "morph"), MorphKind::mkRightSlide);
-    EXPECT_EQ(ReadInactiveEffect(reread, "d", "effect"), InactiveEffect::ieNoise);
+    EXPECT_EQ(FontStylesValue(reread.Value("d", "style")), FontStyles(fsBold | fsStrikeOut));
+    EXPECT_EQ(AlignmentValue(reread.Value("d", "align")), Alignment::taLeftJustify);
+    EXPECT_EQ(StretchTypeValue(reread.Value("d", "stretch")), StretchType::stVert);
+    EXPECT_EQ(MorphKindValue(reread.Value("d", "morph")), MorphKind::mkRightSlide);
+    EXPECT_EQ(InactiveEffectValue(reread.Value("d", "effect")), InactiveEffect::ieNoise);
     EXPECT_EQ(ReadSkinStringList(reread, "d", "names"), (QStringList { "x.bmp", "y.bmp" }));
 }
