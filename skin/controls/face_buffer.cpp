@@ -1,9 +1,7 @@
 #include "skin/controls/face_buffer.h"
 
 #include "skin/draw/engine_bitmap.h"
-
-#include <QPainter>
-#include <QRegion>
+#include "skin/draw/exposed_parts.h"
 
 void FitFaceBuffer(QImage& face, const QSize& size, int ratio)
 {
@@ -17,15 +15,7 @@ void FitFaceBuffer(QImage& face, const QSize& size, int ratio)
 void DrawExposedFace(QPainter& painter, const QImage& face, const QRegion& region)
 {
     const qreal ratio = face.devicePixelRatio();
-    const QRect faceArea = LogicalRect(face);
-    for (const QRect& exposed : region) {
-        const QRect part = exposed.intersected(faceArea);
-        if (part.isEmpty())
-            continue;
-        // Clipped to the part, which the paint may cover whole, the copy is
-        // one block: under the paint's whole clip it would go span by span,
-        // a tall one split across threads.
-        painter.setClipRect(part);
+    DrawEachExposedPart(painter, region.intersected(LogicalRect(face)), [&](const QRect& part) {
         painter.drawImage(part, face, QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
-    }
+    });
 }

@@ -15,6 +15,7 @@
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/glyphs.h"
 #include "skin/draw/engine_bitmap.h"
+#include "skin/draw/exposed_parts.h"
 #include "skin/draw/image_turns.h"
 #include "skin/draw/keyed_copy.h"
 
@@ -560,13 +561,8 @@ void TbsSkinPageControl::DrawSkinFrame(QImage& face, const QRegion& clip) const
     const SkinPieceGeometry piece = PieceGeometryOf(definition);
     const SkinTargetGeometry target = CalcTargetGeometry(CompositionMode::Full, piece, frame.width(), frame.height());
     const SkinBorderStrips strips = ComposeSkinBorders(SkinPicture(definition.pictureIndex), piece, target);
-    // A rectangle at a time: under a clip of many rectangles the strips
-    // would be copied span by span, a tall one split across threads.
     QPainter painter(&face);
-    for (const QRect& part : clip) {
-        painter.setClipRect(part);
-        ::DrawSkinBorders(painter, frame, strips);
-    }
+    DrawEachExposedPart(painter, clip, [&](const QRect&) { ::DrawSkinBorders(painter, frame, strips); });
 }
 
 QImage TbsSkinPageControl::TabsBackground() const

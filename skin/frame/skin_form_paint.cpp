@@ -9,6 +9,7 @@
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/pixel_effects.h"
 #include "skin/draw/engine_bitmap.h"
+#include "skin/draw/exposed_parts.h"
 #include "skin/draw/outline.h"
 #include "skin/draw/text_ellipsis.h"
 #include "skin/draw/whole_pixel_scaling.h"
@@ -28,20 +29,12 @@ bool IsToolWindow(TFormBorderStyle style)
     return style == TFormBorderStyle::bsToolWindow || style == TFormBorderStyle::bsSizeToolWin;
 }
 
-// Copies the strip a rectangle of exposed at a time: each lies whole in the
-// paint's clip, so the copy is one block, where under the whole clip of a
-// shaped window it would go span by span, a tall strip split across threads.
 void DrawStrip(QPainter& painter, const QImage& strip, int x, int y, const QRegion& exposed)
 {
     if (strip.isNull())
         return;
     const QRect area(QPoint(x, y), LogicalSize(strip));
-    for (const QRect& part : exposed.intersected(area)) {
-        painter.save();
-        painter.setClipRect(part, Qt::IntersectClip);
-        painter.drawImage(x, y, strip);
-        painter.restore();
-    }
+    DrawEachExposedPart(painter, exposed.intersected(area), [&](const QRect&) { painter.drawImage(x, y, strip); });
 }
 
 } // namespace
