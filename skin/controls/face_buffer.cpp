@@ -3,12 +3,16 @@
 #include "skin/draw/engine_bitmap.h"
 #include "skin/draw/exposed_parts.h"
 
+bool FaceBufferFits(const QImage& face, const QSize& size, int ratio)
+{
+    return face.size() == size * ratio && face.format() == kSkinBitmapFormat && face.devicePixelRatio() == ratio;
+}
+
 void FitFaceBuffer(QImage& face, const QSize& size, int ratio)
 {
-    const QSize pixels = size * ratio;
-    if (face.size() == pixels && face.format() == kSkinBitmapFormat && face.devicePixelRatio() == ratio)
+    if (FaceBufferFits(face, size, ratio))
         return;
-    face = QImage(pixels, kSkinBitmapFormat);
+    face = QImage(size * ratio, kSkinBitmapFormat);
     face.setDevicePixelRatio(ratio);
 }
 

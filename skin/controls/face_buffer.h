@@ -11,6 +11,10 @@ class QSize;
 // ratio changes, and a paint copies only what it exposes, so a small update
 // (a caret, a hover) does not allocate or copy the whole face.
 
+// Whether face has the logical size at the whole pixel ratio in the engine's
+// format, so that it can be kept.
+bool FaceBufferFits(const QImage& face, const QSize& size, int ratio);
+
 // Gives face the logical size at the whole pixel ratio in the engine's
 // format. A face that has them already keeps its memory and its pixels;
 // otherwise it is replaced by a new one whose pixels are undefined.

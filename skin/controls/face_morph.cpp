@@ -1,8 +1,8 @@
 #include "skin/controls/face_morph.h"
 
-#include <QWidget>
+#include "skin/controls/skin_control.h"
 
-FaceMorph::FaceMorph(QWidget& owner, std::function<bool()> towardsActive)
+FaceMorph::FaceMorph(TbsSkinControl& owner, std::function<bool()> towardsActive)
     : m_owner(owner)
     , m_towardsActive(std::move(towardsActive))
 {

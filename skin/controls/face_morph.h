@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <functional>
 
-class QWidget;
+class TbsSkinControl;
 
 // The blend of a control's face between its normal and its mouse-over look:
 // every 20 ms a fifth of the way towards the mouse-over face while
@@ -14,7 +14,7 @@ public:
     static constexpr int kInterval = 20;
     static constexpr int kSteps = 5;
 
-    FaceMorph(QWidget& owner, std::function<bool()> towardsActive);
+    FaceMorph(TbsSkinControl& owner, std::function<bool()> towardsActive);
 
     // 0 for the normal face, 1 for the mouse-over face.
     double Progress() const { return static_cast<double>(m_step) / kSteps; }
@@ -30,7 +30,7 @@ public:
 private:
     void Tick();
 
-    QWidget& m_owner;
+    TbsSkinControl& m_owner;
     std::function<bool()> m_towardsActive;
     int m_step { 0 };
     QTimer m_timer;

@@ -155,10 +155,30 @@ void TbsSkinControl::PaintFace(QImage& face)
         CreateControlSkinImage(face);
 }
 
+void TbsSkinControl::update()
+{
+    m_faceStale = true;
+    QWidget::update();
+}
+
+void TbsSkinControl::update(const QRect& rect)
+{
+    m_faceStale = true;
+    QWidget::update(rect);
+}
+
+bool TbsSkinControl::FaceIsCurrent() const
+{
+    // A skin that replaced its definitions unannounced also ends the face.
+    return !m_faceStale && FaceBufferFits(m_face, size(), WholePixelRatio(devicePixelRatio()))
+        && (!HasSkinDefinition() || IsDefinitionCurrent());
+}
+
 void TbsSkinControl::paintEvent(QPaintEvent* event)
 {
     m_painting = true;
-    if (BuildFace(m_face)) {
+    if (FaceIsCurrent() || BuildFace(m_face)) {
+        m_faceStale = false;
         QPainter painter(this);
         DrawExposedFace(painter, m_face, event->region());
     }
@@ -174,6 +194,8 @@ void TbsSkinControl::hideEvent(QHideEvent* event)
 
 bool TbsSkinControl::event(QEvent* event)
 {
+    if (event->type() != QEvent::Paint)
+        m_faceStale = true;
     if (event->type() == WM_BACKGROUND_CHANGED) {
         ParentBackgroundChanged();
         return true;

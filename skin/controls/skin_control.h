@@ -14,6 +14,10 @@ class TbsSkinData;
 // definition by SkinDataName, looks it up when the skin, the skin data or the
 // name changes (never per paint), builds its whole face in an off-screen image
 // it keeps between paints, and copies to the screen the parts a paint exposes.
+// A paint builds the face again only after something may have changed it:
+// any event other than a paint, or the control asking to be repainted. A
+// paint that only exposes the control again (a menu closing over it, a
+// picture taken of the window) copies the face it has.
 //
 // A derived control draws its face in CreateControlDefaultImage (no
 // definition) and CreateControlSkinImage (with a definition); the image they
@@ -57,6 +61,11 @@ public:
 
     // True only while a paint event is being handled.
     bool IsPainting() const { return m_painting; }
+
+    // Hide QWidget's, so that every repaint a control asks for from its own
+    // code also tells its next paint to build the face again.
+    void update();
+    void update(const QRect& rect);
 
     virtual void GetSkinData();
     virtual void ChangeSkinData();
@@ -110,6 +119,8 @@ private:
     // Builds the face into face, reusing its memory when it already has the
     // control's size and ratio; false, and nothing built, for an empty control.
     bool BuildFace(QImage& face);
+    // Whether the kept face is still what the control shows.
+    bool FaceIsCurrent() const;
 
     quint64 m_definitionsGeneration { 0 };
     // Cleared by Qt when the skin data component is destroyed.
@@ -118,8 +129,10 @@ private:
     QString m_hintTitle;
     int m_hintImageIndex { 0 };
     bool m_painting { false };
-    // The face of the last paint.
+    // The face of the last paint, and whether it may no longer be what the
+    // control shows.
     QImage m_face;
+    bool m_faceStale { true };
 };
 
 // Tells every direct child of container that the background it shows through

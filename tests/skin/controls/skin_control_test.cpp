@@ -120,7 +120,7 @@ TEST(SkinControlBase, DefaultFontIsArialFourteenPixelsAndChangesAreAnnounced)
     EXPECT_EQ(control.DefaultFont().pixelSize(), 11);
 }
 
-TEST(SkinControlBase, PartialPaintCopiesTheExposedPartsInPlaceAndFollowsResizes)
+TEST(SkinControlBase, PartialPaintCopiesTheExposedPartsOfTheKeptFaceAndRebuildsItOnlyWhenAsked)
 {
     PlaceFaceControl control;
     control.resize(40, 30);
@@ -132,6 +132,10 @@ TEST(SkinControlBase, PartialPaintCopiesTheExposedPartsInPlaceAndFollowsResizes)
     const QRegion exposed = QRegion(10, 5, 8, 6).united(QRect(30, 20, 5, 5));
     // A region renders with its bounding rectangle's corner at the offset.
     control.render(&screen, exposed.boundingRect().topLeft(), exposed);
+    EXPECT_EQ(WrongPixel(screen, control.rect(), 0), "") << "a paint nobody asked for copies the kept face";
+
+    control.update();
+    control.render(&screen, exposed.boundingRect().topLeft(), exposed);
     EXPECT_EQ(WrongPixel(screen, exposed, 1), "") << "the exposed parts show the new face in their places";
     EXPECT_EQ(WrongPixel(screen, QRegion(control.rect()).subtracted(exposed), 0), "")
         << "the rest keeps the old face";
@@ -140,4 +144,9 @@ TEST(SkinControlBase, PartialPaintCopiesTheExposedPartsInPlaceAndFollowsResizes)
     control.resize(60, 45);
     control.render(&screen);
     EXPECT_EQ(WrongPixel(screen, control.rect(), 2), "") << "a larger control gets a face of its new size";
+
+    control.generation = 3;
+    control.setEnabled(false);
+    control.render(&screen);
+    EXPECT_EQ(WrongPixel(screen, control.rect(), 3), "") << "any event the control gets may change its face";
 }
