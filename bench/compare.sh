@@ -8,8 +8,13 @@
 #   - lumeno --screenshot against a bare Qt Widgets window doing the same,
 #     which this script builds: it takes the outer size of Lumeno's own
 #     picture and, like Lumeno's window cut to its shape, saves a picture with
-#     an alpha channel, so both sides encode the same number of bytes; with
-#     valgrind installed, also their instructions;
+#     an alpha channel, so both sides encode the same number of bytes; both
+#     whole processes and from exec to the saved picture (its modification
+#     time), since a bare window's Qt also starts fontconfig, but only as it
+#     exits; with valgrind installed, also their instructions;
+#   - the same against a bare window that also shows texts of Lumeno's window
+#     in its fonts and sizes: how much of the difference is the cost of
+#     showing Chinese text at all;
 #   - a skin load (bench_skin_load) against the bare inflate of the same
 #     package, in CPU time.
 # Prints wall times, their ratio and peak resident sizes.
@@ -37,20 +42,34 @@ if [ ! -x "$bare" ] || [ "$0" -nt "$bare" ]; then
   cat >"$work/bare_window.cpp" <<'CPP'
 // A bare Qt Widgets window of the given outer size that saves a picture of
 // itself with an alpha channel after it is first shown, as lumeno
-// --screenshot does with its shaped window.
+// --screenshot does with its shaped window. Given TEXT, it also shows it in
+// a label for each pixel size of Arial that Lumeno's window uses, with
+// Lumeno's substitutes for Arial.
 //
-// Usage: bare-window WIDTH HEIGHT FILE
+// Usage: bare-window WIDTH HEIGHT FILE [TEXT]
 #include <QApplication>
+#include <QLabel>
 #include <QTimer>
 #include <QWidget>
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    if (argc != 4)
+    if (argc != 4 && argc != 5)
         return 2;
     QWidget window;
     window.resize(QString::fromLocal8Bit(argv[1]).toInt(), QString::fromLocal8Bit(argv[2]).toInt());
+    if (argc == 5) {
+        QFont::insertSubstitutions(QStringLiteral("Arial"), { QStringLiteral("Liberation Sans"), QStringLiteral("WenQuanYi Zen Hei") });
+        int top = 0;
+        for (const int pixels : { 12, 13, 14, 15 }) {
+            auto* label = new QLabel(QString::fromUtf8(argv[4]), &window);
+            QFont font(QStringLiteral("Arial"));
+            font.setPixelSize(pixels);
+            label->setFont(font);
+            label->move(8, top += 2 * pixels);
+        }
+    }
     window.show();
     const QString path = QString::fromLocal8Bit(argv[3]);
     QTimer::singleShot(0, &window, [&] {
@@ -65,9 +84,11 @@ CPP
 fi
 
 # Runs a command with its output thrown away and prints its wall time in
-# microseconds and its peak resident size in KB.
+# microseconds, its peak resident size in KB and, where picture names the
+# file it writes, the microseconds from its start to that file's last change.
 measure() {
-  local start end
+  local start end saved=0
+  [ -z "${picture:-}" ] || rm -f "$picture"
   start=$(date +%s%N)
   if ! /usr/bin/time -f %M -o "$work/rss" "$@" >/dev/null 2>"$work/stderr"; then
     echo "compare: '$*' failed:" >&2
@@ -75,7 +96,8 @@ measure() {
     exit 1
   fi
   end=$(date +%s%N)
-  echo "$(((end - start) / 1000)) $(tail -n 1 "$work/rss")"
+  [ -z "${picture:-}" ] || saved=$((($(stat -c %.9Y "$picture" | tr -d .) - start) / 1000))
+  echo "$(((end - start) / 1000)) $(tail -n 1 "$work/rss") $saved"
 }
 
 median() {
@@ -83,6 +105,8 @@ median() {
 }
 
 # compare TITLE FILE -- BASELINE... -- SUBJECT...
+# With baseline_picture and subject_picture naming the pictures the two
+# write, also compares the times from exec to the saved picture.
 compare() {
   local title=$1 file=$2
   shift 3
@@ -90,25 +114,29 @@ compare() {
   while [ "$1" != -- ]; do baseline+=("$1"); shift; done
   shift
   subject=("$@")
-  local base_times=() base_rss=() subject_times=() subject_rss=() figures
+  local base_times=() base_rss=() base_saved=() subject_times=() subject_rss=() subject_saved=() figures
   for _ in $(seq "$runs"); do
-    read -r -a figures < <(measure "${baseline[@]}")
-    base_times+=("${figures[0]}"); base_rss+=("${figures[1]}")
-    read -r -a figures < <(measure "${subject[@]}")
-    subject_times+=("${figures[0]}"); subject_rss+=("${figures[1]}")
+    read -r -a figures < <(picture=${baseline_picture:-} measure "${baseline[@]}")
+    base_times+=("${figures[0]}"); base_rss+=("${figures[1]}"); base_saved+=("${figures[2]}")
+    read -r -a figures < <(picture=${subject_picture:-} measure "${subject[@]}")
+    subject_times+=("${figures[0]}"); subject_rss+=("${figures[1]}"); subject_saved+=("${figures[2]}")
   done
-  local bt br st sr size
+  local bt br bs st sr ss size
   bt=$(printf '%s\n' "${base_times[@]}" | median)
   br=$(printf '%s\n' "${base_rss[@]}" | median)
+  bs=$(printf '%s\n' "${base_saved[@]}" | median)
   st=$(printf '%s\n' "${subject_times[@]}" | median)
   sr=$(printf '%s\n' "${subject_rss[@]}" | median)
+  ss=$(printf '%s\n' "${subject_saved[@]}" | median)
   size=$(( $(stat -c %s "$file") / 1024 ))
   echo "$title"
-  awk -v bt="$bt" -v br="$br" -v st="$st" -v sr="$sr" -v size="$size" -v b="${baseline[0]##*/}" -v s="${subject[0]##*/}" 'BEGIN {
+  awk -v bt="$bt" -v br="$br" -v bs="$bs" -v st="$st" -v sr="$sr" -v ss="$ss" -v size="$size" -v b="${baseline[0]##*/}" -v s="${subject[0]##*/}" 'BEGIN {
     printf "  %-16s %9.3f s   peak %8.1f MB\n", b, bt / 1e6, br / 1024
     printf "  %-16s %9.3f s   peak %8.1f MB", s, st / 1e6, sr / 1024
     if (size > 0) printf " (%.2f x the input)", sr / size
     printf "\n  time ratio %.2f\n", st / bt
+    if (bs > 0 && ss > 0)
+      printf "  exec to saved picture %.3f s against %.3f s, ratio %.2f\n", ss / 1e6, bs / 1e6, ss / bs
   }'
 }
 
@@ -126,6 +154,7 @@ if ! "$bin/lumeno" --screenshot "$work/lumeno.png" >/dev/null 2>"$work/stderr"; 
 fi
 read -r width height < <(od -An -tu1 -j16 -N8 "$work/lumeno.png" |
   awk '{ print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4, $5 * 16777216 + $6 * 65536 + $7 * 256 + $8 }')
+baseline_picture=$work/bare.png subject_picture=$work/lumeno.png
 compare "lumeno --screenshot against a bare Qt window of its size (${width}x${height}, with alpha)" /dev/null \
   -- "$bare" "$width" "$height" "$work/bare.png" -- "$bin/lumeno" --screenshot "$work/lumeno.png"
 # Instructions are what other work on a shared machine does not change: one
@@ -140,6 +169,9 @@ if command -v valgrind >/dev/null; then
     if (b > 0 && s > 0) printf "  instructions %.1f M against %.1f M (callgrind)\n  instruction ratio %.2f\n", s / 1e6, b / 1e6, s / b
   }'
 fi
+compare "lumeno --screenshot against the bare window showing the window's caption in each of its text sizes" /dev/null \
+  -- "$bare" "$width" "$height" "$work/bare.png" "Lumeno文章顺序随机打乱工具 V1.0" -- "$bin/lumeno" --screenshot "$work/lumeno.png"
+unset baseline_picture subject_picture
 
 echo "skin load against the bare inflate of the same package (bench_skin_load, CPU time)"
 "$bin/bench_skin_load" --benchmark_filter='LoadStoredSkin|BareInflate' --benchmark_repetitions="$runs" \
