@@ -248,13 +248,9 @@ void TbsSkinMemo::CreateControlSkinImage(QImage& image)
     // The colour also shows wherever the picture leaves a gap.
     image.fill(SkinColorToQColor(active ? definition->activeBgColor : definition->bgColor));
     const SkinRect& faceRect = EditFaceRect(*definition, active);
-    if (m_bitMapBG && !m_picture.isNull()) {
-        QImage background;
-        FillSkinBackground(background, m_picture, definition->clientRect, faceRect,
-            SkinRect { 0, 0, width(), height() }, width(), height(), definition->stretchEffect,
-            definition->stretchType);
-        QPainter(&image).drawImage(0, 0, background);
-    }
+    if (m_bitMapBG && !m_picture.isNull())
+        FillSkinBackground(image, m_picture, definition->clientRect, faceRect, SkinRect { 0, 0, width(), height() },
+            width(), height(), definition->stretchEffect, definition->stretchType);
     if (m_borderStyle == TBorderStyle::bsSingle)
         DrawSkinFrame(image, *definition, faceRect);
 }
