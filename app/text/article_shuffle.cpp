@@ -3,24 +3,19 @@
 #include "app/text/cut_map.h"
 #include "app/text/delimiter_scan.h"
 #include "app/text/piece_cutter.h"
+#include "app/text/shuffle_steps.h"
 #include "app/text/utf8_input.h"
 #include "base/line_breaks.h"
 #include "base/random_generator.h"
 
 #include <cstdint>
-#include <limits>
+#include <functional>
 #include <stdexcept>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 namespace {
-
-void CheckFrequency(const ShuffleOptions& options)
-{
-    if (options.frequency < ShuffleOptions::kMinFrequency || options.frequency > ShuffleOptions::kMaxFrequency)
-        throw std::out_of_range("The keyword frequency must lie between 2 and 30");
-}
 
 std::u16string_view AsView(QStringView text)
 {
@@ -51,61 +46,6 @@ void ShuffleInPlace(Pieces& pieces, RandomGenerator& generator, const std::funct
     }
 }
 
-// Whether the keyword follows each piece of a shuffled list of count pieces.
-// These draws come after all the shuffle's draws and before any other, so
-// they can be made before the reassembly, which then knows its size.
-std::vector<bool> DrawKeywordPlaces(std::size_t count, const ShuffleOptions& options, RandomGenerator& generator)
-{
-    std::vector<bool> places;
-    if (options.keyword.isEmpty())
-        return places;
-    places.resize(count);
-    auto const chance = std::uint32_t((count - 1) / std::size_t(options.frequency));
-    for (std::size_t i = 0; i < count; ++i) {
-        generator.Reseed();
-        places[i] = generator.Draw(chance) == 0;
-    }
-    return places;
-}
-
-// Counts work done and tells the progress callback each time another
-// percent of the whole is reached.
-class ProgressMeter {
-public:
-    ProgressMeter(const ShuffleProgress& progress, std::size_t totalWork)
-        : m_progress(progress)
-        , m_totalWork(std::max<std::size_t>(totalWork, 1))
-    {
-    }
-
-    void Advance(std::size_t work)
-    {
-        m_done += work;
-        if (m_progress && m_done >= m_nextReport)
-            Report();
-    }
-
-    void Finish()
-    {
-        m_done = m_totalWork;
-        if (m_progress)
-            Report();
-    }
-
-private:
-    void Report()
-    {
-        auto const percent = int(std::min<std::size_t>(m_done * 100 / m_totalWork, 100));
-        m_progress(percent);
-        m_nextReport = (std::size_t(percent) + 1) * m_totalWork / 100 + 1;
-    }
-
-    const ShuffleProgress& m_progress;
-    std::size_t m_totalWork;
-    std::size_t m_done { 0 };
-    std::size_t m_nextReport { 0 };
-};
-
 // Where each piece of the article starts, in article order, where the cuts
 // are and how many of them are delimiters. Stops at the first malformed UTF-8
 // byte.
@@ -128,8 +68,7 @@ PieceStarts FindPieceStarts(const PieceCutter<Char>& cutter, ProgressMeter& mete
     PieceStarts found(text.size());
     if (text.empty())
         return found;
-    if (text.size() >= std::numeric_limits<std::uint32_t>::max())
-        throw std::length_error("The article is too long: it must stay under 4294967295 characters");
+    CheckArticleLength(text.size());
     std::size_t position = 0;
     std::size_t cutCount = 0;
     for (;;) {
@@ -156,19 +95,6 @@ PieceStarts FindPieceStarts(const PieceCutter<Char>& cutter, ProgressMeter& mete
     return found;
 }
 
-// The keyword in the text's own form, its line breaks as the result has them.
-template <typename Char>
-std::basic_string<Char> KeywordAs(const ShuffleOptions& options, LineBreakStyle lineBreaks)
-{
-    auto const keyword = lineBreaks == LineBreakStyle::Lf ? WithLfLineBreaks(options.keyword) : options.keyword;
-    if constexpr (sizeof(Char) == 1) {
-        auto const bytes = keyword.toUtf8();
-        return { bytes.constData(), std::size_t(bytes.size()) };
-    } else {
-        return std::basic_string<Char>(AsView(keyword));
-    }
-}
-
 template <typename Char>
 constexpr std::basic_string_view<Char> kClosingFullStop = [] {
     if constexpr (sizeof(Char) == 1)
@@ -190,8 +116,10 @@ Result ShuffleCutArticle(const PieceCutter<Char>& cutter, PieceStarts cut, const
     auto const workPerPiece = text.size() / std::max<std::size_t>(pieceStarts.size(), 1);
     ShuffleInPlace(pieceStarts, generator, [&](std::size_t pieces) { meter.Advance(pieces * workPerPiece); });
     auto const count = pieceStarts.size();
+    // These draws come after all the shuffle's draws and before any other, so
+    // they can be made before the reassembly, which then knows its size.
     auto const keywordPlaces = DrawKeywordPlaces(count, options, generator);
-    auto const keyword = KeywordAs<Char>(options, lineBreaks);
+    auto const keyword = KeywordIn<Char>(lineBreaks == LineBreakStyle::Lf ? WithLfLineBreaks(options.keyword) : options.keyword);
     bool const keywordStartsWithLoneLf = options.keyword.startsWith(u'\n');
 
     // Cleaning never lengthens a piece but CR LF can double a lone break.
@@ -254,11 +182,7 @@ QString ShuffleArticleText(QStringView article, const ShuffleOptions& options, L
     PieceCutter<char16_t> const cutter(text, ArticleDelimiters());
     ProgressMeter meter(progress, TotalWork(text.size()));
     auto cut = FindPieceStarts(cutter, meter);
-    return ShuffleCutArticle<char16_t, QString>(cutter, std::move(cut), options, lineBreaks, generator, meter, [](std::size_t size) {
-        QString buffer(qsizetype(size), Qt::Uninitialized);
-        auto* data = reinterpret_cast<char16_t*>(buffer.data());
-        return std::pair { std::move(buffer), data };
-    });
+    return ShuffleCutArticle<char16_t, QString>(cutter, std::move(cut), options, lineBreaks, generator, meter, Utf16ResultBuffer);
 }
 
 QByteArray ShuffleUtf8Article(QByteArrayView article, const ShuffleOptions& options, RandomGenerator& generator)
@@ -272,11 +196,7 @@ QByteArray ShuffleUtf8Article(QByteArrayView article, const ShuffleOptions& opti
     auto cut = FindPieceStarts(cutter, meter);
     if (cut.malformedAt != std::string_view::npos)
         throw InvalidUtf8At(article, qsizetype(cut.malformedAt) + skipped);
-    return ShuffleCutArticle<char, QByteArray>(cutter, std::move(cut), options, LineBreakStyle::Lf, generator, meter, [](std::size_t size) {
-        QByteArray buffer(qsizetype(size), Qt::Uninitialized);
-        auto* data = buffer.data();
-        return std::pair { std::move(buffer), data };
-    });
+    return ShuffleCutArticle<char, QByteArray>(cutter, std::move(cut), options, LineBreakStyle::Lf, generator, meter, Utf8ResultBuffer);
 }
 
 DelimiterList ArticleDelimiterList(QStringView article)

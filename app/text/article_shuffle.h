@@ -2,6 +2,8 @@
 
 #include "app/text/delimiter_list.h"
 #include "app/text/piece_writer.h"
+#include "app/text/progress_meter.h"
+#include "app/text/shuffle_options.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -9,27 +11,7 @@
 #include <QStringList>
 #include <QStringView>
 
-#include <functional>
-
 class RandomGenerator;
-
-// How the shuffle command treats the pieces, as the window's option controls set it.
-struct ShuffleOptions {
-    static constexpr int kMinFrequency = 2;
-    static constexpr int kMaxFrequency = 30;
-
-    bool removeSpaces { true };
-    bool removeLineBreaks { false };
-    // Appended after randomly chosen pieces; empty for none.
-    QString keyword;
-    // About how many keywords a long article receives in all.
-    int frequency { 5 };
-};
-
-// Told how far a shuffle has come, from 0 to 100, a few hundred times on a long
-// article. A shuffle is abandoned by throwing from it; the exception then
-// leaves the shuffle, whose generator has made some of its draws.
-using ShuffleProgress = std::function<void(int percent)>;
 
 // The shuffle command's text work. Cuts the article into pieces at the
 // delimiters, shuffles the pieces, cleans them as the options say, sprinkles in
