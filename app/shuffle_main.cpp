@@ -1,6 +1,7 @@
 // lumeno-shuffle: the window's shuffle command for files and pipes.
 
 #include "app/text/article_shuffle.h"
+#include "app/text/sentence_shuffle.h"
 #include "app/text/shuffle_command_line.h"
 #include "base/lumeno_version.h"
 #include "base/random_generator.h"
@@ -83,6 +84,14 @@ int main(int argc, char** argv)
         auto const article = ReadInput(commandLine.inputPath);
         auto fixedGenerator = RandomGenerator::Deterministic(commandLine.seed.value_or(0));
         auto& generator = commandLine.seed ? fixedGenerator : RandomGenerator::ProcessWide();
+        if (commandLine.mode == ShuffleMode::WholeSentences) {
+            // The article keeps its own line breaks, its last one included,
+            // so it is written exactly as it comes.
+            auto const result = ShuffleUtf8Sentences(article, commandLine.options, generator);
+            if (!result.isEmpty() && !WriteOutput(result))
+                return Fail("cannot write to standard output");
+            return 0;
+        }
         // The article is the window's result byte for byte; the line break
         // after it only ends the output's last line, as text tools do. It is
         // written on its own so the result is never copied.

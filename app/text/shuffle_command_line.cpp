@@ -87,6 +87,9 @@ ShuffleCommandLine ParseShuffleCommandLine(const QStringList& arguments)
         } else if (option == u"--remove-line-breaks") {
             noValue();
             commandLine.options.removeLineBreaks = true;
+        } else if (option == u"--whole-sentences" || option == u"-w") {
+            noValue();
+            commandLine.mode = ShuffleMode::WholeSentences;
         } else {
             Fail(QStringLiteral("unknown option \"%1\"").arg(option));
         }
@@ -107,6 +110,12 @@ QString ShuffleUsage()
         "order; the result ends with \"。\" and the output with a line break, which is\n"
         "not part of the article. Nothing is written when the result is empty.\n"
         "\n"
+        "With --whole-sentences the sentences of each paragraph (line) are shuffled\n"
+        "instead, each as a whole with its own end marks (。！？；… . ! ? ; and the\n"
+        "closing quotes and brackets after them); paragraphs, empty lines, line\n"
+        "breaks and the spaces between sentences stay where they were, and the\n"
+        "result is written exactly as it comes, with nothing added.\n"
+        "\n"
         "Options:\n"
         "  --seed N              start the generator at state N (0 to 4294967295) and\n"
         "                        never reseed it, so the same input gives the same\n"
@@ -120,6 +129,10 @@ QString ShuffleUsage()
         "                        they are removed)\n"
         "  --remove-line-breaks  remove line breaks and the spaces and control\n"
         "                        characters around each piece (by default they stay)\n"
+        "  -w, --whole-sentences shuffle whole sentences within their paragraphs, see\n"
+        "                        above; the other options work as they do without it,\n"
+        "                        the keyword going before a sentence's end marks and\n"
+        "                        --remove-line-breaks making the article one paragraph\n"
         "  -h, --help            show this help and exit\n"
         "  -v, --version         show the version and exit\n"
         "\n"

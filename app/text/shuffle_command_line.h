@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/text/article_shuffle.h"
+#include "app/text/sentence_shuffle.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,6 +20,7 @@ public:
 // controls do: spaces removed, line breaks kept, no keyword, frequency 5.
 struct ShuffleCommandLine {
     ShuffleOptions options;
+    ShuffleMode mode { ShuffleMode::Pieces };
     // A fixed starting state for a generator that never reseeds.
     std::optional<std::uint32_t> seed;
     // Empty for standard input.

@@ -56,6 +56,19 @@ cmp -s "$work/a" "$work/b" || fail "the same seed gave different output"
 cmp -s "$work/a" "$work/c" && fail "different seeds gave the same output"
 for i in 1 100 200; do grep -q "第${i}句" "$work/a" || fail "piece $i lost"; done
 
+# Whole sentences: each keeps its marks, the paragraphs, their line ends (CR LF
+# or LF) and the gaps stay, and nothing is added, not even a final line break.
+expect_output "whole sentences" '夏天到了。秋天走了。春天来了。[exit 0]' \
+  --whole-sentences --seed 5 < <(printf '春天来了。夏天到了。秋天走了。')
+printf '　　甲。乙！\r\n\r\n丙？”丁\n' >"$work/paragraphs.txt"
+"$shuffle" -w --seed 3 "$work/paragraphs.txt" >"$work/w" || fail "whole sentences: exit status $?"
+for expected in '　　甲。乙！\r\n\r\n丙？”丁\n' '　　乙！甲。\r\n\r\n丙？”丁\n' '　　甲。乙！\r\n\r\n丁丙？”\n' '　　乙！甲。\r\n\r\n丁丙？”\n'; do
+  cmp -s "$work/w" <(printf "$expected") && matched=1
+done
+[ "${matched:-0}" = 1 ] || fail "whole sentences lost their paragraphs: $(od -c "$work/w" | head -5)"
+"$shuffle" -w --seed 3 --remove-line-breaks "$work/paragraphs.txt" >"$work/w1" || fail "one paragraph: exit status $?"
+[ "$(tr -d '\r\n' <"$work/w1" | wc -c)" = "$(wc -c <"$work/w1")" ] || fail "one paragraph kept a line break"
+
 expect_error "frequency too small" --frequency 1 </dev/null
 expect_error "frequency too large" --frequency=31 </dev/null
 expect_error "seed out of range" --seed 4294967296 </dev/null
@@ -66,9 +79,11 @@ expect_error "two files" "$work/article.txt" "$work/long.txt"
 printf 'ok\xff\xfe' >"$work/latin1.txt"
 expect_error "invalid UTF-8" "$work/latin1.txt"
 expect_error "invalid UTF-8 on standard input" <"$work/latin1.txt"
+expect_error "invalid UTF-8, whole sentences" -w "$work/latin1.txt"
 
 "$shuffle" --help >"$work/help" || fail "--help: exit status $?"
 grep -q -- '--frequency' "$work/help" || fail "--help does not describe --frequency"
+grep -q -- '--whole-sentences' "$work/help" || fail "--help does not describe --whole-sentences"
 
 [ "$failures" -eq 0 ] && echo "lumeno-shuffle: all checks passed"
 exit $((failures > 0))

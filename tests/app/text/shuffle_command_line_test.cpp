@@ -26,6 +26,17 @@ TEST(ShuffleCommandLine, DefaultsAreThoseOfTheWindow)
     EXPECT_FALSE(commandLine.seed);
     EXPECT_TRUE(commandLine.inputPath.isEmpty());
     EXPECT_FALSE(commandLine.showHelp);
+    EXPECT_EQ(commandLine.mode, ShuffleMode::Pieces);
+}
+
+TEST(ShuffleCommandLine, WholeSentencesInBothSpellings)
+{
+    EXPECT_EQ(ParseShuffleCommandLine({ u"--whole-sentences"_s }).mode, ShuffleMode::WholeSentences);
+    auto const commandLine = ParseShuffleCommandLine({ u"-w"_s, u"--remove-line-breaks"_s, u"a.txt"_s });
+    EXPECT_EQ(commandLine.mode, ShuffleMode::WholeSentences);
+    EXPECT_TRUE(commandLine.options.removeLineBreaks);
+    EXPECT_EQ(ErrorOf({ u"-w=yes"_s }), "-w takes no value");
+    EXPECT_TRUE(ShuffleUsage().contains(u"-w, --whole-sentences"_s));
 }
 
 TEST(ShuffleCommandLine, EveryOptionInBothSpellings)
