@@ -1,11 +1,12 @@
 // The article pipeline on a 20 MB Chinese article, stage by stage: cutting
 // (the delimiter list), the whole shuffle in UTF-16 as the window runs it and
-// in UTF-8 as lumeno-shuffle does, the staged pipeline with one string per
+// in UTF-8 as lumeno-shuffle does, the same for the whole-sentence shuffle, the staged pipeline with one string per
 // piece for comparison, and the passes that must stay linear whatever the
 // article holds.
 
 #include "app/text/article_shuffle.h"
 #include "app/text/delimiter_scan.h"
+#include "app/text/sentence_shuffle.h"
 #include "app/text/utf8_input.h"
 #include "base/line_breaks.h"
 #include "base/random_generator.h"
@@ -101,6 +102,46 @@ void ShuffleInUtf8(benchmark::State& state)
     SetArticleBytes(state, LongArticleUtf8().size());
 }
 
+// The whole-sentence shuffle as the window runs it.
+void WholeSentencesInUtf16(benchmark::State& state)
+{
+    RandomGenerator generator;
+    ShuffleOptions options;
+    options.keyword = QStringLiteral("关键词");
+    for (auto _ : state) {
+        auto result = ShuffleSentencesText(LongArticle(), options, generator);
+        benchmark::DoNotOptimize(result);
+    }
+    SetArticleBytes(state, LongArticleUtf8().size());
+}
+
+// The whole-sentence shuffle as lumeno-shuffle --whole-sentences runs it,
+// with the article as one paragraph in the second case.
+void WholeSentencesInUtf8(benchmark::State& state, bool removeLineBreaks)
+{
+    auto generator = RandomGenerator::Deterministic(7);
+    auto options = KeywordRemovingLineBreaks();
+    options.removeLineBreaks = removeLineBreaks;
+    for (auto _ : state) {
+        auto result = ShuffleUtf8Sentences(LongArticleUtf8(), options, generator);
+        benchmark::DoNotOptimize(result);
+    }
+    SetArticleBytes(state, LongArticleUtf8().size());
+}
+
+// 30 MB of one-character sentences, "甲。" after "甲。": the most sentences
+// an article of that size holds in UTF-8.
+void WholeSentencesOfThirtyMegabytesOfShortSentences(benchmark::State& state)
+{
+    QByteArray const sentences = QByteArray("\xE7\x94\xB2\xE3\x80\x82").repeated(5 * 1024 * 1024);
+    auto generator = RandomGenerator::Deterministic(7);
+    for (auto _ : state) {
+        auto result = ShuffleUtf8Sentences(sentences, {}, generator);
+        benchmark::DoNotOptimize(result);
+    }
+    SetArticleBytes(state, sentences.size());
+}
+
 // The floor for lumeno-shuffle's own work: checking the bytes once.
 void ValidateUtf8Only(benchmark::State& state)
 {
@@ -151,6 +192,10 @@ BENCHMARK(ShuffleWithKeywordRemovingLineBreaks)->Unit(benchmark::kMillisecond)->
 BENCHMARK(WindowShuffleInUtf16)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(CutIntoTheDelimiterList)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(ShuffleInUtf8)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(WholeSentencesInUtf16)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(WholeSentencesInUtf8, Paragraphs, false)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(WholeSentencesInUtf8, OneParagraph, true)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(WholeSentencesOfThirtyMegabytesOfShortSentences)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(ValidateUtf8Only)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(MarkDelimitersOnly)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(ShuffleThirtyMegabytesOfCommas)->Unit(benchmark::kMillisecond)->MinTime(2.0);

@@ -2,7 +2,7 @@
 # Whole processes side by side, each figure the median of RUNS runs taken in
 # turns so that both sides see the same machine:
 #   - lumeno-shuffle on a 20 MB Chinese article against wc -m counting its
-#     characters;
+#     characters, in both shuffles;
 #   - lumeno-shuffle on 30 MB of commas, whose memory must stay a small
 #     multiple of the file;
 #   - lumeno --screenshot against a bare Qt Widgets window doing the same,
@@ -143,6 +143,8 @@ compare() {
 echo "Medians of $runs runs each, taken in turns."
 compare "lumeno-shuffle against wc -m on a 20 MB Chinese article" "$article" \
   -- wc -m "$article" -- "$bin/lumeno-shuffle" --seed 7 --keyword 关键 "$article"
+compare "lumeno-shuffle --whole-sentences against wc -m on a 20 MB Chinese article" "$article" \
+  -- wc -m "$article" -- "$bin/lumeno-shuffle" --whole-sentences --seed 7 --keyword 关键 "$article"
 compare "lumeno-shuffle on 30 MB of commas against wc -m" "$commas" \
   -- wc -m "$commas" -- "$bin/lumeno-shuffle" --seed 7 "$commas"
 # The outer size of Lumeno's window is whatever its skin makes it: read it

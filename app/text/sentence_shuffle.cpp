@@ -121,6 +121,15 @@ Result WriteShuffled(std::basic_string_view<Char> text, const SentenceMap& map,
     PieceWriter<Char> writer(buffer, { options.removeSpaces, false, false, LineBreakStyle::CrLf });
     std::size_t next = 0;
     auto const writeNextSentence = [&] {
+        // The sentences lie at random places by now: fetching a few ahead
+        // hides the wait for memory.
+        constexpr std::size_t kPrefetchDistance = 8;
+        if (next + kPrefetchDistance < sentences.size()) {
+            auto const ahead = std::size_t(sentences[next + kPrefetchDistance]);
+            map.bodyEnds.Prefetch(ahead + 1);
+            map.ends.Prefetch(ahead + 1);
+            __builtin_prefetch(text.data() + ahead);
+        }
         auto const start = std::size_t(sentences[next]);
         auto const bodyEnd = map.bodyEnds.NextAtOrAfter(start + 1);
         auto const end = map.ends.NextAtOrAfter(start + 1);
