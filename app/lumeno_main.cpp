@@ -3,6 +3,7 @@
 #include "app/window/font_substitutes.h"
 #include "app/window/form1.h"
 #include "app/window/lumeno_command_line.h"
+#include "app/window/shuffle_mode_setting.h"
 #include "app/window/skin_choice.h"
 #include "app/window/skin_load_failure.h"
 #include "base/lumeno_version.h"
@@ -143,6 +144,7 @@ int main(int argc, char** argv)
     }
 
     TForm1 Form1(nullptr, ad.host);
+    KeepShuffleModeInSettings(Form1, std::make_unique<QSettings>(QStringLiteral("Lumeno"), QStringLiteral("Lumeno")));
     // A screenshot is a look at the window, not a choice the user made.
     const StartSkin skin = ApplyStartSkin(Form1, options.skin, settings, !options.screenshot);
     Form1.show();

@@ -24,23 +24,26 @@ BackgroundShuffle::~BackgroundShuffle()
     Stop();
 }
 
-void BackgroundShuffle::Start(QString article, ShuffleOptions options, RandomGenerator generator)
+void BackgroundShuffle::Start(QString article, ShuffleOptions options, ShuffleMode mode, RandomGenerator generator)
 {
     Abandon();
     auto state = std::make_shared<SharedState>();
     m_state = state;
     m_sinceStart.start();
     m_progressTimer.start();
-    m_worker = std::thread([this, state, article = std::move(article), options = std::move(options),
+    m_worker = std::thread([this, state, article = std::move(article), options = std::move(options), mode,
                                generator = std::move(generator)]() mutable {
         Outcome outcome;
         try {
             outcome.delimiters = ArticleDelimiterList(article);
-            outcome.result = ShuffleArticleText(article, options, LineBreakStyle::Lf, generator, [&state](int percent) {
+            auto const progress = [&state](int percent) {
                 if (state->abandoned.load(std::memory_order_relaxed))
                     throw ShuffleAbandoned {};
                 state->percent.store(percent, std::memory_order_relaxed);
-            });
+            };
+            outcome.result = mode == ShuffleMode::WholeSentences
+                ? ShuffleSentencesText(article, options, generator, progress)
+                : ShuffleArticleText(article, options, LineBreakStyle::Lf, generator, progress);
             outcome.generator = std::move(generator);
         } catch (const ShuffleAbandoned&) {
             return;

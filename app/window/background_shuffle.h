@@ -2,6 +2,7 @@
 
 #include "app/text/article_shuffle.h"
 #include "app/text/delimiter_list.h"
+#include "app/text/sentence_shuffle.h"
 #include "base/random_generator.h"
 
 #include <QElapsedTimer>
@@ -25,7 +26,8 @@ class BackgroundShuffle : public QObject {
 public:
     // What a finished shuffle leaves.
     struct Outcome {
-        // With LF line breaks; empty when there is nothing to show.
+        // With LF line breaks from the piece shuffle, with the article's own
+        // from the whole-sentence shuffle; empty when there is nothing to show.
         QString result;
         DelimiterList delimiters;
         RandomGenerator generator;
@@ -40,8 +42,9 @@ public:
     // Abandons a running shuffle.
     ~BackgroundShuffle() override;
 
-    // Starts a shuffle; one that is still running is abandoned first.
-    void Start(QString article, ShuffleOptions options, RandomGenerator generator);
+    // Starts a shuffle in the given mode; one that is still running is
+    // abandoned first.
+    void Start(QString article, ShuffleOptions options, ShuffleMode mode, RandomGenerator generator);
     // Stops the running shuffle without a result, waiting at most for its
     // current step (a percent of the work).
     void Abandon();

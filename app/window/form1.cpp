@@ -146,6 +146,7 @@ TForm1::TForm1(QWidget* parent, const QString& adHost)
     , bsSkinXFormButton1(new TbsSkinXFormButton(bsSkinPanel1))
     , bschck1(new TbsSkinCheckRadioBox(bsSkinPanel1))
     , bschck2(new TbsSkinCheckRadioBox(bsSkinPanel1))
+    , bschck3(new TbsSkinCheckRadioBox(bsSkinPanel1))
     , edt1(new TbsSkinEdit(bsSkinPanel1))
     , bsknsldr1(new TbsSkinSlider(bsSkinPanel1))
     , bsSkinPageControl1(new TbsSkinPageControl(this))
@@ -226,6 +227,10 @@ void TForm1::BuildToolStrip()
 
     SetUpOptionBox(bschck1, QStringLiteral("bschck1"), QRect(453, 10, 76, 25), QStringLiteral("清除空格"), true);
     SetUpOptionBox(bschck2, QStringLiteral("bschck2"), QRect(536, 10, 73, 25), QStringLiteral("清除换行"), false);
+    // In the free space right of the other two.
+    SetUpOptionBox(bschck3, QStringLiteral("bschck3"), QRect(616, 10, 76, 25), QStringLiteral("整句打乱"), false);
+    bschck3->setToolTip(QStringLiteral("句子带着自己的标点整句打乱，段落保持不变"));
+    bschck3->setAccessibleDescription(bschck3->toolTip());
 
     edt1->setObjectName(QStringLiteral("edt1"));
     edt1->setGeometry(120, 42, 185, 18);
@@ -351,7 +356,8 @@ void TForm1::SetTabOrder()
 {
     // The command buttons take no focus; the rest follow their tab order.
     QWidget::setTabOrder(bschck1, bschck2);
-    QWidget::setTabOrder(bschck2, edt1);
+    QWidget::setTabOrder(bschck2, bschck3);
+    QWidget::setTabOrder(bschck3, edt1);
     QWidget::setTabOrder(edt1, bsknsldr1);
     QWidget::setTabOrder(bsknsldr1, bsSkinPageControl1);
     QWidget::setTabOrder(bsSkinPageControl1, Memo1);
@@ -400,7 +406,8 @@ void TForm1::bsSkinXFormButton2Click()
     options.frequency = bsknsldr1->Value();
     // Only a caller other than the disabled button can start a second one.
     AbandonShuffle();
-    m_shuffle->Start(Memo1->Text(), std::move(options), RandomGenerator::ProcessWide());
+    auto const mode = bschck3->Checked() ? ShuffleMode::WholeSentences : ShuffleMode::Pieces;
+    m_shuffle->Start(Memo1->Text(), std::move(options), mode, RandomGenerator::ProcessWide());
     SetShuffling(true);
 }
 

@@ -56,6 +56,8 @@ public:
     TbsSkinXFormButton* const bsSkinXFormButton1;
     TbsSkinCheckRadioBox* const bschck1;
     TbsSkinCheckRadioBox* const bschck2;
+    // "整句打乱": the shuffle keeps whole sentences with their end marks.
+    TbsSkinCheckRadioBox* const bschck3;
     TbsSkinEdit* const edt1;
     TbsSkinSlider* const bsknsldr1;
     TbsSkinPageControl* const bsSkinPageControl1;

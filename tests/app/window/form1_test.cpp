@@ -94,7 +94,7 @@ TEST_F(Form1Test, LoadsTheBuiltInSkinAndEveryControlTakesItsDefinition)
     EXPECT_TRUE(reportedMessages.isEmpty());
 
     const auto controls = form.findChildren<TbsSkinControl*>();
-    EXPECT_EQ(controls.size(), 18) << "every component of the window but the two pages";
+    EXPECT_EQ(controls.size(), 19) << "every component of the window but the two pages";
     for (const TbsSkinControl* control : controls) {
         EXPECT_EQ(control->SkinData(), form.bsSkinData1) << control->objectName().toStdString();
         EXPECT_NE(control->SkinIndex(), -1) << control->objectName().toStdString() << " found no definition named "
@@ -351,6 +351,8 @@ TEST_F(Form1Test, FocusStartsInTheArticleAndTabFollowsTheOrder)
     form.bschck1->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_TRUE(form.bschck2->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(form.bschck3->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_TRUE(form.edt1->Editor()->hasFocus());
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("seo"));

@@ -1,0 +1,19 @@
+#include "app/window/shuffle_mode_setting.h"
+
+#include "app/window/form1.h"
+#include "skin/controls/check_radio_box.h"
+
+#include <QSettings>
+
+void KeepShuffleModeInSettings(TForm1& form, std::unique_ptr<QSettings> settings)
+{
+    QSettings* const kept = settings.release();
+    kept->setParent(&form);
+    TbsSkinCheckRadioBox* const box = form.bschck3;
+    box->SetChecked(kept->value(QLatin1String(kWholeSentencesSettingsKey), false).toBool());
+    QObject::connect(box, &TbsSkinCheckRadioBox::OnClick, kept, [box, kept] {
+        kept->setValue(QLatin1String(kWholeSentencesSettingsKey), box->Checked());
+        // Written now: a program that is killed still starts with it next time.
+        kept->sync();
+    });
+}
