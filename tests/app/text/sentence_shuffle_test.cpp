@@ -79,7 +79,7 @@ private:
             u" "_s, u"　"_s, u"\t"_s, u"😀"_s, u"“引”"_s };
         static QStringList const ends { u"。"_s, u"！"_s, u"？"_s, u"；"_s, u"…"_s, u"……"_s, u"？！"_s, u"!!"_s, u"."_s,
             u"!"_s, u"?"_s, u";"_s, u"。。。"_s, u"。”"_s, u"！」"_s, u"？』"_s, u"。）"_s, u"！】"_s, u"。》"_s, u".)"_s,
-            u"!]"_s, u"。 ！"_s, u"?."_s };
+            u"!]"_s, u"。 ！"_s, u"?."_s, u"？’"_s };
         Sentence sentence;
         bool const quoted = !withoutEnd && Pick(6) == 0;
         if (firstOfParagraph && Pick(6) == 0)
