@@ -69,12 +69,16 @@ std::vector<std::uint32_t> SentenceStarts(const SentenceMap& map, std::size_t le
     return starts;
 }
 
-void ShuffleRange(std::uint32_t* first, std::size_t count, RandomGenerator& generator)
+// Shuffles count sentences from first on; each counts workPerSentence.
+void ShuffleRange(std::uint32_t* first, std::size_t count, RandomGenerator& generator, ProgressMeter& meter,
+    std::size_t workPerSentence)
 {
     for (std::size_t place = count; place-- > 1;) {
         generator.Reseed();
         std::swap(first[place], first[generator.Draw(std::uint32_t(place + 1))]);
+        meter.Advance(workPerSentence);
     }
+    meter.Advance(count == 0 ? 0 : workPerSentence);
 }
 
 // Shuffles the sentences of each paragraph among themselves, or all of them
@@ -83,20 +87,18 @@ void ShuffleParagraphs(std::vector<std::uint32_t>& sentences, const SentenceMap&
     std::size_t length, RandomGenerator& generator, ProgressMeter& meter)
 {
     auto const count = sentences.size();
-    if (oneParagraph) {
-        ShuffleRange(sentences.data(), count, generator);
-        meter.Advance(length);
-        return;
-    }
     // The shuffle counts as much work as a pass over the text.
     auto const workPerSentence = length / std::max<std::size_t>(count, 1);
+    if (oneParagraph) {
+        ShuffleRange(sentences.data(), count, generator, meter, workPerSentence);
+        return;
+    }
     for (std::size_t first = 0; first < count;) {
         auto const paragraphEnd = map.lineBreaks.NextAtOrAfter(sentences[first]);
         auto last = first + 1;
         while (last < count && sentences[last] < paragraphEnd)
             ++last;
-        ShuffleRange(sentences.data() + first, last - first, generator);
-        meter.Advance((last - first) * workPerSentence);
+        ShuffleRange(sentences.data() + first, last - first, generator, meter, workPerSentence);
         first = last;
     }
 }

@@ -334,3 +334,31 @@ TEST(ShuffleSentences, RefusesBadInputBeforeAnyDraw)
     options.frequency = 5;
     EXPECT_EQ(ShuffleUtf8Sentences(QByteArrayView("\xEF\xBB\xBF\xE7\x94\xB2"), options, generator), QByteArray("\xE7\x94\xB2"));
 }
+
+TEST(ShuffleSentences, ProgressClimbsThroughEveryPassAndAThrowAbandonsTheShuffle)
+{
+    QString article;
+    for (int i = 0; i < 2000; ++i)
+        article += i % 10 == 9 ? u"第几句。\n"_s : u"第几句！"_s;
+    for (bool const oneParagraph : { false, true }) {
+        ShuffleOptions options;
+        options.removeLineBreaks = oneParagraph;
+        auto generator = RandomGenerator::Deterministic(1);
+        std::vector<int> reported;
+        ShuffleSentencesText(article, options, generator, [&](int percent) { reported.push_back(percent); });
+        ASSERT_GT(reported.size(), 50u);
+        EXPECT_TRUE(std::ranges::is_sorted(reported));
+        // Each of the three passes reports along the way, not only at its end.
+        EXPECT_TRUE(std::ranges::any_of(reported, [](int percent) { return percent > 40 && percent < 60; }));
+        EXPECT_EQ(reported.back(), 100);
+
+        struct Cancelled { };
+        int calls = 0;
+        EXPECT_THROW(ShuffleSentencesText(article, options, generator, [&](int) {
+            if (++calls == 10)
+                throw Cancelled {};
+        }),
+            Cancelled);
+        EXPECT_EQ(calls, 10);
+    }
+}
