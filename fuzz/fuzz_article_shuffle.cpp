@@ -6,6 +6,7 @@
 // the keyword is added after some pieces.
 #include "app/text/article_shuffle.h"
 #include "app/text/utf8_input.h"
+#include "fuzz/shuffle_fuzz_input.h"
 #include "base/line_breaks.h"
 #include "base/random_generator.h"
 
@@ -14,13 +15,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
-
-// Bytes before the article: flags, frequency, keyword length, seed.
-constexpr std::size_t kHeaderSize = 7;
-constexpr std::size_t kMaxKeywordBytes = 8;
 
 void Check(bool condition)
 {
@@ -75,30 +71,17 @@ void CheckCharactersSurvive(const QString& article, const QString& keyword, cons
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (size < kHeaderSize)
+    auto const input = ReadShuffleFuzzInput(data, size);
+    if (!input)
         return 0;
-    ShuffleOptions options;
-    options.removeSpaces = (data[0] & 1) != 0;
-    options.removeLineBreaks = (data[0] & 2) != 0;
-    options.frequency = ShuffleOptions::kMinFrequency + data[1] % (ShuffleOptions::kMaxFrequency - ShuffleOptions::kMinFrequency + 1);
-    auto const keywordBytes = std::min<std::size_t>(data[2] % (kMaxKeywordBytes + 1), size - kHeaderSize);
-    std::uint32_t seed = 0;
-    std::memcpy(&seed, data + 3, sizeof seed);
-    auto const* text = reinterpret_cast<const char*>(data + kHeaderSize);
-    options.keyword = QString::fromUtf8(text, qsizetype(keywordBytes));
-    QByteArrayView const bytes(text + keywordBytes, qsizetype(size - kHeaderSize - keywordBytes));
-
-    auto utf8Generator = RandomGenerator::Deterministic(seed);
-    QByteArray utf8Result;
-    try {
-        utf8Result = ShuffleUtf8Article(bytes, options, utf8Generator);
-    } catch (const Utf8InputError&) {
-        Check(FindInvalidUtf8(bytes) != -1 && utf8Generator.State() == seed);
+    auto const& options = input->options;
+    auto const utf8 = ShuffleUtf8OrRefuse(*input, ShuffleUtf8Article);
+    if (!utf8)
         return 0;
-    }
-    Check(FindInvalidUtf8(bytes) == -1);
+    auto const& [utf8Result, utf8Generator] = *utf8;
+    auto const seed = input->seed;
 
-    auto const article = DecodeUtf8Text(bytes);
+    auto const article = DecodeUtf8Text(input->article);
     auto generator = RandomGenerator::Deterministic(seed);
     auto const result = ShuffleArticleText(article, options, LineBreakStyle::Lf, generator);
     Check(result.toUtf8() == utf8Result && generator.State() == utf8Generator.State());
