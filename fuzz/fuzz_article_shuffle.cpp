@@ -71,24 +71,18 @@ void CheckCharactersSurvive(const QString& article, const QString& keyword, cons
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    auto const input = ReadShuffleFuzzInput(data, size);
-    if (!input)
+    auto const shuffled = ShuffleInBothForms(data, size, ShuffleUtf8Article,
+        [](const QString& article, const ShuffleOptions& options, RandomGenerator& generator) {
+            return ShuffleArticleText(article, options, LineBreakStyle::Lf, generator);
+        });
+    if (!shuffled)
         return 0;
-    auto const& options = input->options;
-    auto const utf8 = ShuffleUtf8OrRefuse(*input, ShuffleUtf8Article);
-    if (!utf8)
-        return 0;
-    auto const& [utf8Result, utf8Generator] = *utf8;
-    auto const seed = input->seed;
-
-    auto const article = DecodeUtf8Text(input->article);
-    auto generator = RandomGenerator::Deterministic(seed);
-    auto const result = ShuffleArticleText(article, options, LineBreakStyle::Lf, generator);
-    Check(result.toUtf8() == utf8Result && generator.State() == utf8Generator.State());
+    auto const& [input, article, result] = *shuffled;
+    auto const& options = input.options;
     Check(result.isEmpty() || result.endsWith(u'。'));
 
     QStringList delimiters;
-    auto crLfGenerator = RandomGenerator::Deterministic(seed);
+    auto crLfGenerator = RandomGenerator::Deterministic(input.seed);
     auto const crLfResult = ShuffleArticle(article, options, delimiters, crLfGenerator);
     Check(WithLfLineBreaks(crLfResult) == result);
 

@@ -73,20 +73,14 @@ bool SameCharacters(const QString& before, const QString& after, bool gapsMayGo)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    auto const input = ReadShuffleFuzzInput(data, size);
-    if (!input)
+    auto const shuffled = ShuffleInBothForms(data, size, ShuffleUtf8Sentences,
+        [](const QString& article, const ShuffleOptions& options, RandomGenerator& generator) {
+            return ShuffleSentencesText(article, options, generator);
+        });
+    if (!shuffled)
         return 0;
-    auto const& options = input->options;
-    auto const utf8 = ShuffleUtf8OrRefuse(*input, ShuffleUtf8Sentences);
-    if (!utf8)
-        return 0;
-    auto const& [utf8Result, utf8Generator] = *utf8;
-    auto const seed = input->seed;
-
-    auto const article = DecodeUtf8Text(input->article);
-    auto generator = RandomGenerator::Deterministic(seed);
-    auto const result = ShuffleSentencesText(article, options, generator);
-    Require(result.toUtf8() == utf8Result && generator.State() == utf8Generator.State());
+    auto const& [input, article, result] = *shuffled;
+    auto const& options = input.options;
 
     auto const articleLines = Lines(article);
     auto const resultLines = Lines(result);

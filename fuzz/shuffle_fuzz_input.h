@@ -1,7 +1,7 @@
 #pragma once
 
 // What the shuffle fuzz targets share: the article and options read from the
-// fuzzer's bytes, and the UTF-8 shuffle run on them.
+// fuzzer's bytes, and the two forms of a shuffle run on them.
 #include "app/text/shuffle_options.h"
 #include "app/text/utf8_input.h"
 #include "base/random_generator.h"
@@ -15,7 +15,6 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
-#include <utility>
 
 struct ShuffleFuzzInput {
     ShuffleOptions options;
@@ -43,19 +42,36 @@ inline std::optional<ShuffleFuzzInput> ReadShuffleFuzzInput(const std::uint8_t* 
     return input;
 }
 
-// The UTF-8 result and the generator after it, or nothing when the shuffle
-// refused the article, which it may do only for malformed UTF-8 and before
-// any draw.
-template <typename Utf8Shuffle>
-std::optional<std::pair<QByteArray, RandomGenerator>> ShuffleUtf8OrRefuse(const ShuffleFuzzInput& input, Utf8Shuffle shuffle)
+// An article shuffled in both forms from the same seed.
+struct ShuffledArticle {
+    ShuffleFuzzInput input;
+    QString article;
+    QString result;
+};
+
+// Reads the input and shuffles its article in UTF-8 and in UTF-16, which must
+// give the same result after the same draws. A shuffle may refuse only
+// malformed UTF-8, and before any draw. Nothing for input too short or
+// refused.
+template <typename Utf8Shuffle, typename Utf16Shuffle>
+std::optional<ShuffledArticle> ShuffleInBothForms(const std::uint8_t* data, std::size_t size, Utf8Shuffle shuffleUtf8,
+    Utf16Shuffle shuffleUtf16)
 {
-    auto generator = RandomGenerator::Deterministic(input.seed);
+    auto const input = ReadShuffleFuzzInput(data, size);
+    if (!input)
+        return std::nullopt;
+    auto utf8Generator = RandomGenerator::Deterministic(input->seed);
+    QByteArray utf8Result;
     try {
-        auto result = shuffle(input.article, input.options, generator);
-        Require(FindInvalidUtf8(input.article) == -1);
-        return std::pair { std::move(result), std::move(generator) };
+        utf8Result = shuffleUtf8(input->article, input->options, utf8Generator);
     } catch (const Utf8InputError&) {
-        Require(FindInvalidUtf8(input.article) != -1 && generator.State() == input.seed);
+        Require(FindInvalidUtf8(input->article) != -1 && utf8Generator.State() == input->seed);
         return std::nullopt;
     }
+    Require(FindInvalidUtf8(input->article) == -1);
+    ShuffledArticle shuffled { *input, DecodeUtf8Text(input->article), QString() };
+    auto generator = RandomGenerator::Deterministic(input->seed);
+    shuffled.result = shuffleUtf16(shuffled.article, input->options, generator);
+    Require(shuffled.result.toUtf8() == utf8Result && generator.State() == utf8Generator.State());
+    return shuffled;
 }

@@ -8,6 +8,7 @@
 set -euo pipefail
 
 source "$(dirname "$0")/lib/window_session.bash" "$0" "${1:-}" xclip
+source "$(dirname "$0")/lib/keyboard_shuffle.bash"
 
 # The characters of a text, sorted, without white space and full stops (the
 # shuffle may add a closing one).
@@ -16,21 +17,8 @@ characters() { grep -o . | grep -v '^[[:space:]]*$' | grep -v '。' | sort | tr 
 # Pastes $1 by Ctrl+V, shuffles by Ctrl+Enter and copies by Ctrl+Shift+C;
 # fails unless the clipboard then holds the same characters.
 paste_shuffle_copy() {
-  printf '%s' "$1" | xclip -selection clipboard -i
-  sleep 0.3
-  xdotool key --clearmodifiers ctrl+v
-  sleep 0.3
-  xdotool key --clearmodifiers ctrl+Return
-  sleep 1
-  printf '%s' "-" | xclip -selection clipboard -i
-  sleep 0.3
-  xdotool key --clearmodifiers ctrl+shift+c
-  local result=
-  for _ in $(seq 1 20); do
-    sleep 0.25
-    result=$(timeout 5 xclip -selection clipboard -o 2>/dev/null || true)
-    [ -n "$result" ] && [ "$result" != "-" ] && break
-  done
+  local result
+  result=$(shuffle_by_keyboard "$1")
   echo "copied: $result"
   [ -n "$result" ] && [ "$result" != "-" ] || fail "$2: nothing was copied"
   [ "$(printf '%s' "$result" | characters)" = "$(printf '%s' "$1" | characters)" ] \

@@ -9,27 +9,16 @@
 set -euo pipefail
 
 source "$(dirname "$0")/lib/window_session.bash" "$0" "${1:-}" xclip python3
+source "$(dirname "$0")/lib/keyboard_shuffle.bash"
 
 article=$'　　春天来了。夏天到了！“秋天呢？”\n\n冬天，很冷……冬天走了。'
 
 # Pastes the article, shuffles it by Ctrl+Enter, copies the result by
 # Ctrl+Shift+C and fails unless it holds the article's sentences whole.
 shuffle_and_check() {
-  printf '%s' "$article" | xclip -selection clipboard -i
-  sleep 0.3
-  xdotool key --clearmodifiers ctrl+shift+Delete ctrl+v
-  sleep 0.3
-  xdotool key --clearmodifiers ctrl+Return
-  sleep 1
-  printf '%s' "-" | xclip -selection clipboard -i
-  sleep 0.3
-  xdotool key --clearmodifiers ctrl+shift+c
-  local result=
-  for _ in $(seq 1 20); do
-    sleep 0.25
-    result=$(timeout 5 xclip -selection clipboard -o 2>/dev/null || true)
-    [ -n "$result" ] && [ "$result" != "-" ] && break
-  done
+  xdotool key --clearmodifiers ctrl+shift+Delete
+  local result
+  result=$(shuffle_by_keyboard "$article")
   echo "copied: $result"
   RESULT="$result" python3 - "$1" <<'PY' || fail "$1: the sentences did not come back whole in their paragraphs"
 import itertools, os, sys
