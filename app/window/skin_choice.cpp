@@ -19,53 +19,58 @@ constexpr char kFileSkinName[] = "skinFromFile";
 
 // The built-in skins share the form's own stored skin; its bytes change only
 // when the skin data took the new ones.
-QString ApplyBuiltInSkin(TForm1& form, const QString& name)
+void LoadBuiltInSkin(TForm1& form, const QString& name)
 {
     TbsCompressedStoredSkin& stored = *form.bsCompressedStoredSkin1;
     const QByteArray previous = stored.CompressedData();
     stored.SetCompressedData(BuiltInSkinCompressedData(name));
     try {
         form.bsSkinData1->SetCompressedStoredSkin(&stored);
-    } catch (const std::exception& error) {
+    } catch (...) {
         stored.SetCompressedData(previous);
-        return SkinLoadFailureReason(error);
+        throw;
     }
-    return {};
 }
 
 // A file's skin gets a stored skin of its own, which replaces that of the
 // file shown before, so switching back and forth keeps one at most.
-QString ApplySkinFile(TForm1& form, const QString& path)
+void LoadSkinFile(TForm1& form, const QString& path)
 {
-    const QFileInfo file(path);
-    if (!file.isFile() || !file.isReadable())
-        return QStringLiteral("文件不存在或无法读取");
     auto stored = std::make_unique<TbsCompressedStoredSkin>();
-    try {
-        if (path.endsWith(QStringLiteral(".ini"), Qt::CaseInsensitive))
-            stored->LoadFromSkinFile(path);
-        else
-            stored->LoadFromCompressedFile(path);
-        form.bsSkinData1->SetCompressedStoredSkin(stored.get());
-    } catch (const std::exception& error) {
-        return SkinLoadFailureReason(error);
-    }
+    if (path.endsWith(QStringLiteral(".ini"), Qt::CaseInsensitive))
+        stored->LoadFromSkinFile(path);
+    else
+        stored->LoadFromCompressedFile(path);
+    form.bsSkinData1->SetCompressedStoredSkin(stored.get());
     delete form.findChild<TbsCompressedStoredSkin*>(QLatin1String(kFileSkinName), Qt::FindDirectChildrenOnly);
     stored->setObjectName(QLatin1String(kFileSkinName));
     stored.release()->setParent(&form);
-    return {};
 }
 
 } // namespace
+
+void LoadSkinChoice(TForm1& form, const QString& choice)
+{
+    if (IsBuiltInSkinName(choice))
+        LoadBuiltInSkin(form, choice);
+    else
+        LoadSkinFile(form, choice);
+    form.setProperty(kChoiceProperty, choice);
+}
 
 QString ApplySkinChoice(TForm1& form, const QString& choice)
 {
     if (choice.trimmed().isEmpty())
         return QStringLiteral("没有指定皮肤");
-    const QString reason = IsBuiltInSkinName(choice) ? ApplyBuiltInSkin(form, choice) : ApplySkinFile(form, choice);
-    if (reason.isEmpty())
-        form.setProperty(kChoiceProperty, choice);
-    return reason;
+    const QFileInfo file(choice);
+    if (!IsBuiltInSkinName(choice) && (!file.isFile() || !file.isReadable()))
+        return QStringLiteral("文件不存在或无法读取");
+    try {
+        LoadSkinChoice(form, choice);
+    } catch (const std::exception& error) {
+        return SkinLoadFailureReason(error);
+    }
+    return {};
 }
 
 QString CurrentSkinChoice(const TForm1& form)

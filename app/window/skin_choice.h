@@ -17,6 +17,9 @@ class TForm1;
 // else why the skin cannot be used (in the window's language, see
 // skin_load_failure.h); the window then keeps the skin it has.
 QString ApplySkinChoice(TForm1& form, const QString& choice);
+// The same without the window's wording: a skin that cannot be used throws
+// what the skin engine raised, and the window keeps the skin it has.
+void LoadSkinChoice(TForm1& form, const QString& choice);
 
 // The choice the window's skin came from; the default built-in name until
 // another is applied.
