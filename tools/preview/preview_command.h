@@ -1,0 +1,9 @@
+#pragma once
+
+#include "tools/skin/skin_tool_command.h"
+
+// preview PATH: shows the main window and the gallery in the skin at PATH (a
+// skin folder, its skin.ini, a packed skin file or a built-in skin's name)
+// and follows its files until the windows are closed. It needs a widget
+// application on a display.
+const SkinToolCommand& PreviewCommand();
