@@ -147,8 +147,10 @@ TbsIniFile TbsIniFile::FromText(const QString& text)
 
     Section* current = nullptr;
     qsizetype lineStart = 0;
+    int lineNumber = 0;
     const qsizetype length = chars.size();
     while (lineStart <= length) {
+        ++lineNumber;
         qsizetype lineEnd = lineStart;
         while (lineEnd < length && chars[lineEnd] != u'\r' && chars[lineEnd] != u'\n')
             ++lineEnd;
@@ -162,7 +164,7 @@ TbsIniFile TbsIniFile::FromText(const QString& text)
         if (line.isEmpty() || line.startsWith(u';'))
             continue;
         if (line.startsWith(u'[') && line.endsWith(u']')) {
-            current = &ini.FreshSection(spanOf(TrimPadding(line.sliced(1, line.size() - 2))));
+            current = &ini.FreshSection(spanOf(TrimPadding(line.sliced(1, line.size() - 2))), lineNumber);
             continue;
         }
         if (!current)
@@ -170,7 +172,7 @@ TbsIniFile TbsIniFile::FromText(const QString& text)
         const qsizetype equals = line.indexOf(u'=');
         if (equals < 0)
             continue;
-        ini.Put(*current, spanOf(TrimPadding(line.first(equals))), spanOf(TrimPadding(line.sliced(equals + 1))));
+        ini.Put(*current, spanOf(TrimPadding(line.first(equals))), spanOf(TrimPadding(line.sliced(equals + 1))), lineNumber);
     }
     return ini;
 }
@@ -217,7 +219,7 @@ QStringList TbsIniFile::Keys(const QString& section) const
 
 int TbsIniFile::FindSection(QStringView section) const
 {
-    return static_cast<int>(m_sectionTable.Find(section, SectionNameAt()));
+    return static_cast<int>(m_sectionTable.Find(section, SectionNames()));
 }
 
 template<typename Name>
@@ -255,6 +257,28 @@ qsizetype TbsIniFile::KeyCount(int section) const
 QStringView TbsIniFile::KeyAt(int section, qsizetype index) const
 {
     return View(m_sections[section].entries[index].key);
+}
+
+int TbsIniFile::SectionLine(int section) const
+{
+    return section < 0 ? 0 : m_sections[section].line;
+}
+
+int TbsIniFile::KeyLine(int section, QLatin1StringView key) const
+{
+    const Entry* entry = FindEntry(section, key);
+    return entry ? entry->line : 0;
+}
+
+int TbsIniFile::KeyLine(int section, QStringView key) const
+{
+    const Entry* entry = FindEntry(section, key);
+    return entry ? entry->line : 0;
+}
+
+int TbsIniFile::KeyLineAt(int section, qsizetype index) const
+{
+    return m_sections[section].entries[index].line;
 }
 
 QString TbsIniFile::ReadString(const QString& section, const QString& key, const QString& fallback) const
@@ -313,31 +337,32 @@ void TbsIniFile::EraseSection(const QString& section)
     m_sections.erase(m_sections.begin() + found);
     m_sectionTable.Clear();
     for (std::size_t i = 0; i < m_sections.size(); ++i)
-        m_sectionTable.Add(View(m_sections[i].name), static_cast<qsizetype>(i), SectionNameAt());
+        m_sectionTable.Add(View(m_sections[i].name), static_cast<qsizetype>(i), SectionNames());
 }
 
-void TbsIniFile::Put(Section& section, Span key, Span value)
+void TbsIniFile::Put(Section& section, Span key, Span value, int line)
 {
     const auto keyAt = [this, &section](qsizetype i) { return View(section.entries[i].key); };
     const qsizetype added = static_cast<qsizetype>(section.entries.size());
     const qsizetype position = section.keyTable.Add(View(key), added, keyAt);
     if (position != added)
-        section.entries[position].value = value;
+        section.entries[position] = { section.entries[position].key, value, line };
     else
-        section.entries.push_back({ key, value });
+        section.entries.push_back({ key, value, line });
 }
 
-TbsIniFile::Section& TbsIniFile::FreshSection(Span name)
+TbsIniFile::Section& TbsIniFile::FreshSection(Span name, int line)
 {
     const qsizetype added = static_cast<qsizetype>(m_sections.size());
-    const qsizetype position = m_sectionTable.Add(View(name), added, SectionNameAt());
+    const qsizetype position = m_sectionTable.Add(View(name), added, SectionNames());
     if (position != added) {
         Section& section = m_sections[position];
         section.entries.clear();
         section.keyTable.Clear();
+        section.line = line;
         return section;
     }
-    m_sections.push_back({ name, {}, {} });
+    m_sections.push_back({ name, {}, {}, line });
     return m_sections.back();
 }
 

@@ -39,6 +39,16 @@ public:
     // The keys of the section at that position, in order; none for -1.
     qsizetype KeyCount(int section) const;
     QStringView KeyAt(int section, qsizetype index) const;
+    // The name of the section at that position, as the text spells it.
+    QStringView SectionNameAt(int section) const { return View(m_sections[section].name); }
+
+    // Where the text read put a section or key, counted from 1, so that a
+    // message can send an author to the line. 0 for a written one, a missing
+    // one, or -1.
+    int SectionLine(int section) const;
+    int KeyLine(int section, QLatin1StringView key) const;
+    int KeyLine(int section, QStringView key) const;
+    int KeyLineAt(int section, qsizetype index) const;
 
     // The raw trimmed value text, or fallback when the key is missing.
     QString ReadString(const QString& section, const QString& key, const QString& fallback = {}) const;
@@ -91,24 +101,26 @@ private:
     struct Entry {
         Span key;
         Span value;
+        int line = 0;
     };
     struct Section {
         Span name;
         std::vector<Entry> entries;
         NameTable keyTable;
+        int line = 0;
     };
 
     QStringView View(Span span) const { return QStringView(m_chars).sliced(span.offset, span.size); }
-    auto SectionNameAt() const
+    auto SectionNames() const
     {
         return [this](qsizetype i) { return View(m_sections[i].name); };
     }
     Span Append(QStringView text);
     template<typename Name>
     const Entry* FindEntry(int section, Name key) const;
-    void Put(Section& section, Span key, Span value);
+    void Put(Section& section, Span key, Span value, int line = 0);
     // An existing section of that name emptied, or a new one at the end.
-    Section& FreshSection(Span name);
+    Section& FreshSection(Span name, int line = 0);
     Section& SectionForWriting(const QString& name);
 
     QString m_chars;

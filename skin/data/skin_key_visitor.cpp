@@ -6,12 +6,26 @@ QString Key(const char* key) { return QString::fromLatin1(key); }
 
 }
 
+template<typename Convert>
+auto SkinKeyReader::Locate(const char* key, Convert convert) const
+{
+    try {
+        return convert(Value(key));
+    } catch (const SkinConversionError& error) {
+        // As compilers write it, so that an editor can jump to the line.
+        throw SkinConversionError(QStringLiteral("skin.ini:%1: [%2] %3: %4")
+                                      .arg(m_ini.KeyLine(m_section, QLatin1StringView(key)))
+                                      .arg(m_ini.SectionNameAt(m_section), QLatin1StringView(key), QString::fromUtf8(error.what()))
+                                      .toStdString());
+    }
+}
+
 void SkinKeyReader::Integer(const char* key, int& value, int fallback) { value = SkinIntegerValue(Value(key), fallback); }
 void SkinKeyReader::Bool(const char* key, bool& value) { value = SkinBoolValue(Value(key)); }
 void SkinKeyReader::Color(const char* key, SkinColor& value, SkinColor fallback) { value = SkinColorValue(Value(key), fallback); }
 void SkinKeyReader::String(const char* key, QString& value, const QString& fallback) { value = SkinStringValue(Value(key), fallback); }
-void SkinKeyReader::Rect(const char* key, SkinRect& value) { value = SkinRectValue(Value(key)); }
-void SkinKeyReader::Point(const char* key, QPoint& value) { value = SkinPointValue(Value(key)); }
+void SkinKeyReader::Rect(const char* key, SkinRect& value) { value = Locate(key, SkinRectValue); }
+void SkinKeyReader::Point(const char* key, QPoint& value) { value = Locate(key, SkinPointValue); }
 void SkinKeyReader::PictureIndex(const char* key, int& value) { value = PictureIndexValue(Value(key)); }
 void SkinKeyReader::Font(const char* key, FontStyles& value) { value = FontStylesValue(Value(key)); }
 void SkinKeyReader::Align(const char* key, Alignment& value) { value = AlignmentValue(Value(key)); }

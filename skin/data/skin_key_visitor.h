@@ -32,7 +32,8 @@ public:
 };
 
 // Sets every visited field from its key in one section, or from its fallback.
-// Rectangles and points throw SkinConversionError on a malformed value. The
+// Rectangles and points throw SkinConversionError on a malformed value, its
+// message led by "skin.ini:LINE: [section] key: ". The
 // section is looked up once, and each key by its Latin-1 name as it stands.
 class SkinKeyReader final : public SkinKeyVisitor {
 public:
@@ -58,6 +59,9 @@ public:
 
 private:
     std::optional<QStringView> Value(const char* key) const { return m_ini.Value(m_section, QLatin1StringView(key)); }
+    // The value converted, a conversion error told where it stands.
+    template<typename Convert>
+    auto Locate(const char* key, Convert convert) const;
 
     const TbsIniFile& m_ini;
     int m_section;

@@ -36,25 +36,10 @@ constexpr std::uint64_t kHexLimit = std::numeric_limits<std::uint32_t>::max();
 // bound is ignored rather than padded with millions of empty items.
 constexpr int kMaxStringListItems = 65536;
 
-// Every field of a rectangle or point keeps its digits only, so a coordinate
-// can never come out negative: " -2" reads as 2. The digits of field index,
-// for the message of a field that does not convert.
-QString FieldDigits(QStringView text, std::size_t index)
-{
-    QString digits;
-    std::size_t field = 0;
-    for (const QChar c : text) {
-        if (c == u',')
-            ++field;
-        else if (field == index && c.unicode() >= '0' && c.unicode() <= '9')
-            digits.append(c);
-    }
-    return digits;
-}
-
 // The first count fields of the value in one pass; fields after them are
-// ignored. A field without digits, or too large for an int, fails. A missing
-// value reads as zeros.
+// ignored. Every field keeps its digits only, so a coordinate can never come
+// out negative: " -2" reads as 2. A field without digits, or too large for an
+// int, fails. A missing value reads as zeros.
 std::array<int, 4> ReadCoordinates(std::optional<QStringView> text, std::size_t count)
 {
     std::array<int, 4> values {};
@@ -72,8 +57,12 @@ std::array<int, 4> ReadCoordinates(std::optional<QStringView> text, std::size_t 
         }
     }
     for (std::size_t i = 0; i < count; ++i) {
-        if (fields[i] < 0 || fields[i] > std::numeric_limits<int>::max())
-            throw SkinConversionError(QStringLiteral("'%1' is not a valid integer value").arg(FieldDigits(*text, i)).toStdString());
+        if (fields[i] > std::numeric_limits<int>::max())
+            throw SkinConversionError(QStringLiteral("\"%1\" holds a number too large for a coordinate").arg(*text).toStdString());
+        if (fields[i] < 0)
+            throw SkinConversionError(QStringLiteral("\"%1\" needs %2 numbers")
+                                          .arg(*text, count == 4 ? QStringLiteral("four") : QStringLiteral("two"))
+                                          .toStdString());
         values[i] = static_cast<int>(fields[i]);
     }
     return values;
@@ -107,7 +96,22 @@ constexpr std::array<std::string_view, 7> kMorphKindWords { "mkdefault", "mkgrad
 constexpr std::array<std::string_view, 6> kInactiveEffectWords { "iebrightness", "iedarkness", "iegrayscale", "ienoise",
     "iesplitblur", "ieinvert" };
 
+template<std::size_t N>
+QStringList AllWords(const std::array<std::string_view, N>& words)
+{
+    QStringList list;
+    for (const std::string_view word : words)
+        list.append(QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size())));
+    return list;
+}
+
 } // namespace
+
+QStringList FontStyleWords() { return AllWords(kFontStyleWords); }
+QStringList AlignmentWords() { return AllWords(kAlignmentWords); }
+QStringList StretchTypeWords() { return AllWords(kStretchTypeWords); }
+QStringList MorphKindWords() { return AllWords(kMorphKindWords); }
+QStringList InactiveEffectWords() { return AllWords(kInactiveEffectWords); }
 
 bool ParseSkinInteger(QStringView text, int& value)
 {
@@ -237,11 +241,6 @@ QPoint ReadSkinPoint(const TbsIniFile& ini, const QString& section, const QStrin
 {
     return SkinPointValue(ini.Value(section, key));
 }
-
-
-
-
-
 
 QStringList ReadSkinStringList(const TbsIniFile& ini, const QString& section, const QString& name)
 {

@@ -14,7 +14,9 @@
 // what it falls back to, and how it is written back.
 
 // Raised when a rectangle or point value lacks a field or holds a field without
-// a digit; it aborts the load that reads it.
+// a digit; it aborts the load that reads it. The message quotes the value
+// ("\"2,2,102\" needs four numbers"); the reader of a section puts the line,
+// section and key in front.
 class SkinConversionError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -57,6 +59,14 @@ Alignment AlignmentValue(std::optional<QStringView> text);
 StretchType StretchTypeValue(std::optional<QStringView> text);
 MorphKind MorphKindValue(std::optional<QStringView> text);
 InactiveEffect InactiveEffectValue(std::optional<QStringView> text);
+
+// The words each enumeration kind is written with, in value order; for the
+// font styles, in flag order.
+QStringList FontStyleWords();
+QStringList AlignmentWords();
+QStringList StretchTypeWords();
+QStringList MorphKindWords();
+QStringList InactiveEffectWords();
 
 int ReadSkinInteger(const TbsIniFile& ini, const QString& section, const QString& key, int fallback = 0);
 QString ReadSkinString(const TbsIniFile& ini, const QString& section, const QString& key, const QString& fallback = {});

@@ -218,13 +218,22 @@ TEST(SkinData, FailedLoadsKeepTheSkinInUse)
 
     // The malformed rectangle sits in the last definition, after pictures and
     // other definitions have been read: none of them may stay behind.
-    for (const char* broken : { "[panel]\nskinrect=\n", "[FORMINFO]\ncaptionrect=\n", "[HINTWINDOW]\nlefttoppoint=3\n" }) {
+    // The message sends the author to the line, section and key, and quotes
+    // the value as written.
+    const int lines = static_cast<int>(TestDefinition().count(u'\n'));
+    const std::pair<const char*, QString> cases[] = {
+        { "[panel]\nskinrect=\n", QStringLiteral("skin.ini:%1: [panel] skinrect: \"\" needs four numbers").arg(lines + 2) },
+        { "[FORMINFO]\n\n; the caption\ncaptionrect=4,1,abc\n",
+            QStringLiteral("skin.ini:%1: [FORMINFO] captionrect: \"4,1,abc\" needs four numbers").arg(lines + 4) },
+        { "[HINTWINDOW]\nlefttoppoint=3\n", QStringLiteral("skin.ini:%1: [HINTWINDOW] lefttoppoint: \"3\" needs two numbers").arg(lines + 2) },
+    };
+    for (const auto& [broken, message] : cases) {
         const auto malformed = StoredSkin(TestDefinition() + broken);
         try {
             data.LoadCompressedStoredSkin(*malformed);
             ADD_FAILURE() << "loaded " << broken;
         } catch (const SkinConversionError& error) {
-            EXPECT_STREQ(error.what(), "'' is not a valid integer value");
+            EXPECT_EQ(QString::fromUtf8(error.what()), message);
         }
         ExpectKept(data, "Good");
         data.LoadCompressedStoredSkin(*good);

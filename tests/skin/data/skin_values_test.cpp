@@ -111,11 +111,14 @@ TEST(SkinValues, RectanglesAndPointsKeepDigitsAndCommasOnly)
 
 TEST(SkinValues, MalformedRectanglesAndPointsRaiseTheConversionError)
 {
-    ExpectConversionError("r=", "'' is not a valid integer value");
-    ExpectConversionError("r=1,2,3", "'' is not a valid integer value");
-    ExpectConversionError("r=1,,3,4", "'' is not a valid integer value");
-    ExpectConversionError("r=1,2,3,-", "'' is not a valid integer value");
-    ExpectConversionError("r=1,2,3,99999999999", "'99999999999' is not a valid integer value");
+    // The message quotes the whole value as written, not the field that
+    // failed, which may be empty.
+    ExpectConversionError("r=", "\"\" needs four numbers");
+    ExpectConversionError("r=1,2,3", "\"1,2,3\" needs four numbers");
+    ExpectConversionError("r=4,1,abc", "\"4,1,abc\" needs four numbers");
+    ExpectConversionError("r=1,,3,4", "\"1,,3,4\" needs four numbers");
+    ExpectConversionError("r=1,2,3,-", "\"1,2,3,-\" needs four numbers");
+    ExpectConversionError("r=1,2,3,99999999999", "\"1,2,3,99999999999\" holds a number too large for a coordinate");
 
     const auto ini = Section("p=7\r\nq=\r\n");
     EXPECT_THROW(ReadSkinPoint(ini, "s", "p"), SkinConversionError);
