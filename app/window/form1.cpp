@@ -5,6 +5,7 @@
 #include "app/text/delimiter_scan.h"
 #include "app/window/background_shuffle.h"
 #include "app/window/command_shortcut.h"
+#include "app/window/main_window_border_icons.h"
 #include "app/window/skin_file_drop.h"
 #include "app/window/skin_switch.h"
 #include "app/window/skin_system_menu.h"
@@ -46,7 +47,7 @@ void SetUpLabel(TbsSkinStdLabel* label, const QString& name, const QRect& placem
 {
     label->setObjectName(name);
     label->setGeometry(placement);
-    label->SetSkinDataName(QStringLiteral("stdlabel"));
+    label->SetSkinDataName(main_window_skin::kLabel);
     label->SetUseSkinColor(true);
     label->SetDefaultFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
     // Last, so that the caption is measured once in the font it is shown in.
@@ -58,7 +59,7 @@ void SetUpCommandButton(TbsSkinButton* button, const QString& name, const QRect&
     button->setObjectName(name);
     button->setGeometry(placement);
     button->SetCaption(caption);
-    button->SetSkinDataName(QStringLiteral("button"));
+    button->SetSkinDataName(main_window_skin::kButton);
     button->SetUseSkinSize(true);
     button->SetUseSkinFontColor(true);
     button->SetCanFocused(false);
@@ -69,7 +70,7 @@ void SetUpOptionBox(TbsSkinCheckRadioBox* box, const QString& name, const QRect&
     box->setObjectName(name);
     box->setGeometry(placement);
     box->SetCaption(caption);
-    box->SetSkinDataName(QStringLiteral("checkbox"));
+    box->SetSkinDataName(main_window_skin::kCheckBox);
     box->SetRadio(false);
     box->SetFlat(true);
     box->SetCanFocused(true);
@@ -81,7 +82,7 @@ void SetUpMemo(TbsSkinMemo* memo, const QString& name, TbsSkinScrollBar* bar)
 {
     memo->setObjectName(name);
     memo->setGeometry(0, 0, 724, 333);
-    memo->SetSkinDataName(QStringLiteral("memo"));
+    memo->SetSkinDataName(main_window_skin::kMemo);
     memo->SetBitMapBG(true);
     memo->SetUseSkinFontColor(true);
     memo->SetScrollBars(TScrollStyle::ssVertical);
@@ -96,7 +97,7 @@ void SetUpMemo(TbsSkinMemo* memo, const QString& name, TbsSkinScrollBar* bar)
 void SetUpMemoBar(TbsSkinScrollBar* bar, const QString& name)
 {
     bar->setObjectName(name);
-    bar->SetSkinDataName(QStringLiteral("vscrollbar"));
+    bar->SetSkinDataName(main_window_skin::kMemoScrollBar);
     bar->SetKind(TScrollBarKind::sbVertical);
     bar->SetDefaultHeight(0);
     bar->setGeometry(724, 0, 19, 333);
@@ -106,7 +107,7 @@ void SetUpMemoBar(TbsSkinScrollBar* bar, const QString& name)
     bar->SetSmallChange(1);
     bar->SetLargeChange(1);
     bar->SetBothMarkerWidth(19);
-    bar->SetBothSkinDataName(QStringLiteral("bothhscrollbar"));
+    bar->SetBothSkinDataName(main_window_skin::kMemoBothScrollBar);
     bar->SetBoth(false);
     bar->SetCanFocused(false);
 }
@@ -116,7 +117,7 @@ void SetUpPanel(TbsSkinPanel* panel, const QString& name, const QRect& placement
     panel->setObjectName(name);
     panel->setGeometry(placement);
     panel->SetCaption(name);
-    panel->SetSkinDataName(QStringLiteral("panel"));
+    panel->SetSkinDataName(main_window_skin::kPanel);
     panel->SetCaptionMode(false);
     panel->SetBorderStyle(borderStyle);
     panel->SetDefaultCaptionHeight(22);
@@ -234,7 +235,7 @@ void TForm1::BuildToolStrip()
 
     edt1->setObjectName(QStringLiteral("edt1"));
     edt1->setGeometry(120, 42, 185, 18);
-    edt1->SetSkinDataName(QStringLiteral("edit"));
+    edt1->SetSkinDataName(main_window_skin::kEdit);
     edt1->SetDefaultColor(clWindow);
     edt1->SetDefaultFont(TForm1::TextFont());
     edt1->SetDefaultFontColor(clBlack);
@@ -242,7 +243,7 @@ void TForm1::BuildToolStrip()
 
     bsknsldr1->setObjectName(QStringLiteral("bsknsldr1"));
     bsknsldr1->setGeometry(360, 38, 369, 27);
-    bsknsldr1->SetSkinDataName(QStringLiteral("slider"));
+    bsknsldr1->SetSkinDataName(main_window_skin::kSlider);
     bsknsldr1->SetMinValue(ShuffleOptions::kMinFrequency);
     bsknsldr1->SetMaxValue(ShuffleOptions::kMaxFrequency);
     bsknsldr1->SetValue(5);
@@ -254,7 +255,7 @@ void TForm1::BuildPages()
 {
     bsSkinPageControl1->setObjectName(QStringLiteral("bsSkinPageControl1"));
     bsSkinPageControl1->setGeometry(0, 153, 745, 355);
-    bsSkinPageControl1->SetSkinDataName(QStringLiteral("tab"));
+    bsSkinPageControl1->SetSkinDataName(main_window_skin::kPages);
     bsSkinPageControl1->SetDefaultItemHeight(20);
     bsSkinPageControl1->SetTabsBGTransparent(false);
     bsSkinPageControl1->SetShowCloseButtons(false);
@@ -286,7 +287,7 @@ void TForm1::BuildStrips()
 
     bsSkinGauge1->setObjectName(QStringLiteral("bsSkinGauge1"));
     bsSkinGauge1->setGeometry(0, 508, 745, 20);
-    bsSkinGauge1->SetSkinDataName(QStringLiteral("gauge"));
+    bsSkinGauge1->SetSkinDataName(main_window_skin::kGauge);
     bsSkinGauge1->SetMinValue(0);
     bsSkinGauge1->SetMaxValue(100);
     bsSkinGauge1->SetValue(0);
@@ -303,7 +304,7 @@ void TForm1::BuildStrips()
 void TForm1::BindSkin()
 {
     bsSkinForm1->setObjectName(QStringLiteral("bsSkinForm1"));
-    bsSkinForm1->SetBorderIcons(biMinimize | biMaximize);
+    bsSkinForm1->SetBorderIcons(MainWindowBorderIcons());
     bsSkinForm1->SetPositionInMonitor(TbsPositionInMonitor::bspScreenCenter);
     bsSkinForm1->SetUseSkinFontInMenu(true);
     bsSkinData1->setObjectName(QStringLiteral("bsSkinData1"));

@@ -86,6 +86,15 @@ std::unique_ptr<Base> Create(const std::array<TypeEntry<Base>, N>& types, const 
     return nullptr;
 }
 
+template <typename Base, std::size_t N>
+QStringList Words(const std::array<TypeEntry<Base>, N>& types)
+{
+    QStringList words;
+    for (const auto& entry : types)
+        words.append(QLatin1String(entry.word));
+    return words;
+}
+
 }
 
 std::unique_ptr<TbsDataSkinObject> CreateObjectDefinition(const QString& type, const QString& idName)
@@ -96,6 +105,16 @@ std::unique_ptr<TbsDataSkinObject> CreateObjectDefinition(const QString& type, c
 std::unique_ptr<TbsDataSkinControl> CreateControlDefinition(const QString& type, const QString& idName)
 {
     return Create(kControlTypes, type, idName);
+}
+
+QStringList ObjectDefinitionTypes()
+{
+    return Words(kObjectTypes);
+}
+
+QStringList ControlDefinitionTypes()
+{
+    return Words(kControlTypes);
 }
 
 DefinitionEntry SplitDefinitionEntry(const QString& value)

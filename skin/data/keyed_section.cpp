@@ -13,7 +13,12 @@ void KeyedSection::WriteToIni(TbsIniFile& ini) const
 {
     ini.EraseSection(m_section);
     SkinKeyWriter writer(ini, m_section);
-    // The writer only reads the fields; the visit is shared with the reader,
-    // which is why it takes them by non-const reference.
-    const_cast<KeyedSection*>(this)->VisitKeys(writer);
+    InspectKeys(writer);
+}
+
+void KeyedSection::InspectKeys(SkinKeyVisitor& keys) const
+{
+    // The visit is shared with the reader, which is why it hands out the
+    // fields by non-const reference; an inspecting visitor never writes them.
+    const_cast<KeyedSection*>(this)->VisitKeys(keys);
 }

@@ -20,6 +20,9 @@ public:
     // Erases the section and writes the keys that ReadFromIni reads, in the
     // same order.
     void WriteToIni(TbsIniFile& ini) const;
+    // Walks the keys, in reading order, with a visitor that only looks at
+    // them (a checker of the section's text); the fields stay as they are.
+    void InspectKeys(SkinKeyVisitor& keys) const;
 
     const QString& SectionName() const { return m_section; }
 

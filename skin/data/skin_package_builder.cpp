@@ -35,7 +35,9 @@ QString FindPictureFile(const QDir& folder, const QString& name)
     return exact;
 }
 
-QImage LoadPicture(const QDir& folder, const QString& name)
+}
+
+QImage LoadSkinFolderPicture(const QDir& folder, const QString& name)
 {
     if (!IsPlainPictureFileName(name))
         Fail(QStringLiteral("picture name '%1' is not a plain file name in the skin's folder").arg(name));
@@ -51,10 +53,12 @@ QImage LoadPicture(const QDir& folder, const QString& name)
     return image;
 }
 
+namespace {
+
 QImage LoadOptionalPicture(const QDir& folder, const TbsIniFile& ini, const QString& key)
 {
     const QString name = ReadSkinString(ini, kPictures, key);
-    return name.isEmpty() ? QImage() : LoadPicture(folder, name);
+    return name.isEmpty() ? QImage() : LoadSkinFolderPicture(folder, name);
 }
 
 }
@@ -70,7 +74,7 @@ SkinPackage BuildSkinPackage(const QString& definitionPath)
     QFile file(definitionPath);
     if (!file.open(QIODevice::ReadOnly))
         Fail(QStringLiteral("cannot read skin definition '%1': %2").arg(definitionPath, file.errorString()));
-    const QByteArray text = file.readAll();
+    const QByteArray text = StoredSkinText(file.readAll());
     const TbsIniFile ini = TbsIniFile::FromText(DecodeSkinText(text));
     for (const char* section : { "VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS" }) {
         if (!ini.SectionExists(QLatin1String(section)))
@@ -83,7 +87,7 @@ SkinPackage BuildSkinPackage(const QString& definitionPath)
     package.inactivePicture = LoadOptionalPicture(folder, ini, QStringLiteral("inactivepicture"));
     package.mask = LoadOptionalPicture(folder, ini, QStringLiteral("mask"));
     for (const QString& name : ReadSkinStringList(ini, kPictures, QStringLiteral("activepictures")))
-        package.activePictures.append(LoadPicture(folder, name));
-    package.definitionText = JoinSkinTextLines(SplitSkinTextLines(text));
+        package.activePictures.append(LoadSkinFolderPicture(folder, name));
+    package.definitionText = text;
     return package;
 }

@@ -51,6 +51,40 @@ QByteArray EncodeSkinText(const QString& text)
     return encoder.encode(text);
 }
 
+const char kUnpackedSkinTextNote[] =
+    "; UTF-8 text: lumeno-skin pack stores it in code page 936 (GB18030) with CR LF line ends.";
+
+bool IsUtf8SkinText(const QByteArray& bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return true;
+    if (QtPrivate::isAscii(QLatin1StringView(bytes)))
+        return false;
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+QString DecodeAuthoredSkinText(const QByteArray& bytes)
+{
+    if (!IsUtf8SkinText(bytes))
+        return DecodeSkinText(bytes);
+    QString text = QString::fromUtf8(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text;
+}
+
+QByteArray StoredSkinText(const QByteArray& authored)
+{
+    // Code-page text keeps its bytes as they are, even ones the code page
+    // has no character for.
+    QList<QByteArray> lines = SplitSkinTextLines(IsUtf8SkinText(authored) ? EncodeSkinText(DecodeAuthoredSkinText(authored)) : authored);
+    if (!lines.isEmpty() && lines.first() == kUnpackedSkinTextNote)
+        lines.removeFirst();
+    return JoinSkinTextLines(lines);
+}
+
 QList<QByteArray> SplitSkinTextLines(const QByteArray& text)
 {
     QList<QByteArray> lines;
