@@ -2,25 +2,21 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
 #include <memory>
 
 int main(int argc, char* argv[])
 {
-    // Drawing a menu needs fonts, and so a GUI application; a frame is drawn
-    // by the window's own controller, which needs widgets. Both draw off
-    // screen, so no display is needed unless one is asked for.
+    // A frame is drawn by the window's own controller, and the system menu
+    // is built by it, which needs widgets. Both draw off screen, so no
+    // display is needed unless one is asked for.
     std::unique_ptr<QCoreApplication> application;
     const QByteArray command = argc > 1 ? QByteArray(argv[1]) : QByteArray();
     if (command == "render-menu" || command == "render-frame") {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        if (command == "render-frame")
-            application = std::make_unique<QApplication>(argc, argv);
-        else
-            application = std::make_unique<QGuiApplication>(argc, argv);
+        application = std::make_unique<QApplication>(argc, argv);
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }

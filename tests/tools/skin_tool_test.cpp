@@ -3,7 +3,7 @@
 #include "skin/data/skin_compression.h"
 #include "skin/data/skin_package.h"
 #include "tests/support/test_skin_folder.h"
-#include "tools/skin/skin_tool.h"
+#include "tests/tools/skin_tool_run.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,23 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct ToolRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-ToolRun RunTool(const QStringList& arguments)
-{
-    ToolRun run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.status = RunSkinTool(arguments, out, err);
-    out.flush();
-    err.flush();
-    return run;
-}
 
 QByteArray ReadAll(const QString& path)
 {
@@ -157,8 +140,15 @@ TEST_F(SkinTool, FailuresExitWithStatusTwoAndAMessage)
     ASSERT_TRUE(test_skin::WriteFile(Path("newer.skn"), newer));
     expectFailure({ "info", Path("newer.skn") }, "skin version 4");
 
-    PackTestSkin(test_skin::Definition() + "\r\n[panel]\r\nskinrect=\r\n");
-    expectFailure({ "info", Path("skin.skn") }, "definition 'panel'");
+    // pack refuses the malformed value; info meets it in a package built
+    // without the check.
+    const QString brokenFolder = test_skin::Write(*m_source, test_skin::Definition() + "\r\n[panel]\r\nskinrect=\r\n");
+    expectFailure({ "pack", brokenFolder, Path("broken.skn") }, "skin.ini:21: error: [panel] skinrect: \"\" needs four numbers");
+    EXPECT_FALSE(QFile::exists(Path("broken.skn")));
+    TbsCompressedStoredSkin broken;
+    broken.LoadFromSkinFile(brokenFolder);
+    ASSERT_TRUE(test_skin::WriteFile(Path("broken.z"), broken.CompressedData()));
+    expectFailure({ "info", Path("broken.z") }, "skin.ini:21: [panel] skinrect: \"\" needs four numbers");
 
     // Picture names come from the skin; none may lead out of the folder.
     PackTestSkin();
@@ -182,7 +172,7 @@ TEST_F(SkinTool, HelpAndVersionAnswerOnStandardOutput)
     for (const char* option : { "--help", "-h", "help" }) {
         const ToolRun run = RunTool({ option });
         EXPECT_EQ(run.status, 0) << option;
-        EXPECT_TRUE(run.out.contains("lumeno-skin render-frame FILE")) << option << ": " << run.out.toStdString();
+        EXPECT_TRUE(run.out.contains("lumeno-skin render-frame SKIN")) << option << ": " << run.out.toStdString();
         EXPECT_TRUE(run.err.isEmpty()) << option;
     }
     const ToolRun version = RunTool({ "--version" });

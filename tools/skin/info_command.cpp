@@ -47,12 +47,8 @@ void PrintDefinitionList(const TbsIniFile& ini, const QString& section, Create c
             out << " unknown type, skipped\n";
             continue;
         }
-        try {
-            definition->ReadFromIni(ini);
-        } catch (const std::exception& error) {
-            throw SkinToolError(
-                QStringLiteral("definition '%1' in [%2]: %3").arg(name, name, QString::fromUtf8(error.what())).toStdString());
-        }
+        // A malformed value names its line, section and key itself.
+        definition->ReadFromIni(ini);
         out << '\n';
     }
 }
@@ -62,7 +58,7 @@ void PrintDefinitionList(const TbsIniFile& ini, const QString& section, Create c
 void RunInfoCommand(const QStringList& arguments, QTextStream& out)
 {
     ExpectArgumentCount(arguments, 1);
-    const OpenedSkin skin = OpenSkinFile(arguments[0]);
+    const OpenedSkin skin = OpenSkin(arguments[0]);
     out << "version: " << skin.contents.version << '\n';
     PrintBitmaps(skin, out);
     out << "definition text: " << skin.contents.definitionText.size() << " bytes\n";

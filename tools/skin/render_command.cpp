@@ -1,21 +1,14 @@
 #include "tools/skin/render_command.h"
 
-#include "skin/data/compressed_stored_skin.h"
-#include "skin/data/skin_compression.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_values.h"
 #include "skin/draw/compose_skin_face.h"
 #include "skin/draw/composition_mode.h"
+#include "tools/skin/render_side.h"
 #include "tools/skin/skin_file_reader.h"
 #include "tools/skin/skin_tool_command.h"
 
-#include <optional>
-
 namespace {
-
-// Large enough for any screen, small enough that a typo cannot ask for
-// gigabytes.
-constexpr int kMaxRenderSide = 16384;
 
 struct RenderRequest {
     QString file;
@@ -26,15 +19,6 @@ struct RenderRequest {
     QString face { QStringLiteral("normal") };
 };
 
-std::optional<int> ParseSide(const QString& text)
-{
-    bool ok = false;
-    int const value = text.toInt(&ok);
-    if (!ok || value < 1 || value > kMaxRenderSide)
-        return std::nullopt;
-    return value;
-}
-
 RenderRequest ParseRequest(const QStringList& arguments)
 {
     if (arguments.size() != 5 && arguments.size() != 7)
@@ -42,15 +26,8 @@ RenderRequest ParseRequest(const QStringList& arguments)
     RenderRequest request;
     request.file = arguments[0];
     request.name = arguments[1];
-    std::optional<int> const width = ParseSide(arguments[2]);
-    std::optional<int> const height = ParseSide(arguments[3]);
-    if (!width || !height)
-        throw SkinToolError(QStringLiteral("WIDTH and HEIGHT must be whole numbers from 1 to %1, not '%2' and '%3'")
-                                .arg(kMaxRenderSide)
-                                .arg(arguments[2], arguments[3])
-                                .toStdString());
-    request.width = *width;
-    request.height = *height;
+    request.width = ParseRenderSide(arguments[2]);
+    request.height = ParseRenderSide(arguments[3]);
     request.output = arguments[4];
     if (arguments.size() == 7) {
         if (arguments[5] != QStringLiteral("--face"))
@@ -100,14 +77,9 @@ void RunRenderCommand(const QStringList& arguments, QTextStream& out)
     RenderRequest const request = ParseRequest(arguments);
     QString const faceKey = FaceKey(request.face);
 
-    // The skin is loaded by the skin data component itself, so the tool
-    // sees the definitions and pictures exactly as a running program does;
-    // the component takes a compressed stream, whichever form the file has.
-    OpenedSkin const opened = OpenSkinFile(request.file);
-    TbsCompressedStoredSkin stored;
-    stored.SetCompressedData(CompressSkinPackage(opened.package));
-    TbsSkinData skin;
-    skin.LoadCompressedStoredSkin(stored);
+    OpenedSkin const opened = OpenSkin(request.file);
+    const std::unique_ptr<TbsSkinData> loaded = LoadSkinData(opened);
+    const TbsSkinData& skin = *loaded;
 
     int const index = skin.FindControlIndex(request.name);
     if (index < 0)

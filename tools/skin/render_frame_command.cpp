@@ -1,9 +1,9 @@
 #include "tools/skin/render_frame_command.h"
 
-#include "skin/data/compressed_stored_skin.h"
-#include "skin/data/skin_compression.h"
+#include "app/window/main_window_border_icons.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/skin_form.h"
+#include "tools/skin/render_side.h"
 #include "tools/skin/skin_file_reader.h"
 #include "tools/skin/skin_tool_command.h"
 
@@ -12,28 +12,15 @@
 
 namespace {
 
-// Large enough for any screen, small enough that a typo cannot ask for
-// gigabytes.
-constexpr int kMaxRenderSide = 16384;
-
 struct FrameRequest {
     QString file;
     int width { 0 };
     int height { 0 };
     QString output;
     bool inactive { false };
+    bool allObjects { false };
     std::optional<QString> caption;
 };
-
-int ParseSide(const QString& text)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < 1 || value > kMaxRenderSide)
-        throw SkinToolError(
-            QStringLiteral("WIDTH and HEIGHT must be whole numbers from 1 to %1, not '%2'").arg(kMaxRenderSide).arg(text).toStdString());
-    return value;
-}
 
 FrameRequest ParseRequest(const QStringList& arguments)
 {
@@ -41,12 +28,14 @@ FrameRequest ParseRequest(const QStringList& arguments)
         throw SkinToolUsageError();
     FrameRequest request;
     request.file = arguments[0];
-    request.width = ParseSide(arguments[1]);
-    request.height = ParseSide(arguments[2]);
+    request.width = ParseRenderSide(arguments[1]);
+    request.height = ParseRenderSide(arguments[2]);
     request.output = arguments[3];
     for (int i = 4; i < arguments.size(); ++i) {
         if (arguments[i] == QStringLiteral("--inactive"))
             request.inactive = true;
+        else if (arguments[i] == QStringLiteral("--all-objects"))
+            request.allObjects = true;
         else if (arguments[i] == QStringLiteral("--caption") && i + 1 < arguments.size())
             request.caption = arguments[++i];
         else
@@ -63,17 +52,21 @@ void RunRenderFrameCommand(const QStringList& arguments, QTextStream& out)
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         throw SkinToolError("render-frame needs a widget application");
 
-    const OpenedSkin opened = OpenSkinFile(request.file);
-    TbsCompressedStoredSkin stored;
-    stored.SetCompressedData(CompressSkinPackage(opened.package));
-    TbsSkinData skin;
-    skin.LoadCompressedStoredSkin(stored);
+    const std::unique_ptr<TbsSkinData> skin = LoadSkinData(OpenSkin(request.file));
 
     // The window is framed by the very controller the program uses.
     QWidget form;
     auto* controller = new TbsSkinForm(&form);
-    controller->SetSkinData(&skin);
-    form.setWindowTitle(request.caption.value_or(skin.SkinName()));
+    // By default the frame shows what the main window's frame shows; on
+    // request every object the skin defines, custom ones included.
+    if (request.allObjects) {
+        controller->SetBorderIcons(biSystemMenu | biMinimize | biMaximize | biRollUp | biMinimizeToTray);
+        controller->OnActivateCustomObject = [](const QString&, bool& visible) { visible = true; };
+    } else {
+        controller->SetBorderIcons(MainWindowBorderIcons());
+    }
+    controller->SetSkinData(skin.get());
+    form.setWindowTitle(request.caption.value_or(skin->SkinName()));
     if (request.width < controller->GetMinWidth() || request.height < controller->GetMinHeight())
         throw SkinToolError(QStringLiteral("%1 x %2 is smaller than the skin's smallest window, %3 x %4")
                                 .arg(request.width)

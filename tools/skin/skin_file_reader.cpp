@@ -2,11 +2,16 @@
 
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/skin_compression.h"
+#include "skin/data/skin_data.h"
+#include "skin/data/skin_package_builder.h"
 #include "skin/data/skin_text_codec.h"
 #include "skin/data/skin_values.h"
+#include "skins/built_in_skins.h"
 #include "tools/skin/skin_tool_command.h"
+#include "tools/skin_authoring/skin_folder_pack.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -23,16 +28,43 @@ QByteArray ReadCompressedData(const QString& path)
     return storedSkin.CompressedData();
 }
 
+QByteArray ReadPackage(const QString& source)
+{
+    // A bare name is the built-in skin even when a file of that name lies in
+    // the current folder; "./light" reaches the file.
+    if (IsBuiltInSkinName(source))
+        return DecompressSkinPackage(BuiltInSkinCompressedData(source));
+    if (NamesSkinFolder(source))
+        return WriteSkinPackage(BuildSkinPackage(SkinDefinitionPath(source)));
+    return DecompressSkinPackage(ReadCompressedData(source));
 }
 
-OpenedSkin OpenSkinFile(const QString& path)
+}
+
+bool NamesSkinFolder(const QString& source)
+{
+    const QFileInfo info(source);
+    return !IsBuiltInSkinName(source)
+        && (info.isDir() || info.suffix().compare(QLatin1String("ini"), Qt::CaseInsensitive) == 0);
+}
+
+OpenedSkin OpenSkin(const QString& source)
 {
     OpenedSkin skin;
-    skin.package = DecompressSkinPackage(ReadCompressedData(path));
+    skin.package = ReadPackage(source);
     skin.contents = ReadSkinPackage(skin.package);
     skin.bitmaps = ListSkinPackageBitmaps(skin.package);
     skin.definition = TbsIniFile::FromText(DecodeSkinText(skin.contents.definitionText));
     return skin;
+}
+
+std::unique_ptr<TbsSkinData> LoadSkinData(const OpenedSkin& skin)
+{
+    TbsCompressedStoredSkin stored;
+    stored.SetCompressedData(CompressSkinPackage(skin.package));
+    auto data = std::make_unique<TbsSkinData>();
+    data->LoadCompressedStoredSkin(stored);
+    return data;
 }
 
 QString PictureFileName(const OpenedSkin& skin, const SkinPackageBitmap& bitmap)

@@ -1,6 +1,7 @@
 #include "tools/skin/skin_tool.h"
 
 #include "base/lumeno_version.h"
+#include "skins/built_in_skins.h"
 #include "tools/skin/skin_tool_command.h"
 
 #include <exception>
@@ -13,7 +14,11 @@ void PrintUsage(QTextStream& stream)
     for (const SkinToolCommand& command : SkinToolCommands())
         stream << "  lumeno-skin " << command.name << ' ' << command.usage << '\n';
     stream << "  lumeno-skin --help | --version\n"
-           << "FILE is a compressed skin file or a bare zlib stream of a skin package.\n";
+           << "SKIN is a built-in skin by name (" << BuiltInSkinNames().join(QStringLiteral(", "))
+           << "), a skin folder or its skin.ini,\n"
+           << "or a compressed skin file; a file named like a built-in skin is reached as ./NAME.\n"
+           << "Start a new skin with `lumeno-skin unpack light my-skin`; the author's guide is\n"
+           << "docs/skin-authoring.md.\n";
 }
 
 const SkinToolCommand* FindCommand(const QString& name)
@@ -50,6 +55,8 @@ int RunSkinTool(const QStringList& arguments, QTextStream& out, QTextStream& err
     }
     try {
         command->run(arguments.mid(1), out);
+    } catch (const SkinProblemsFound&) {
+        return kSkinToolProblemsFound;
     } catch (const SkinToolUsageError&) {
         err << "usage: lumeno-skin " << command->name << ' ' << command->usage << '\n';
         return kSkinToolFailure;

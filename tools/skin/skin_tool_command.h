@@ -27,6 +27,11 @@ public:
     }
 };
 
+// A check that ran and found problems, which it has already reported: the
+// tool ends with status 1 and adds nothing.
+class SkinProblemsFound : public std::exception {
+};
+
 // Throws SkinToolUsageError unless there are exactly count arguments.
 void ExpectArgumentCount(const QStringList& arguments, int count);
 

@@ -1,6 +1,8 @@
 #include "tools/skin/skin_tool_command.h"
 
+#include "tools/skin/check_command.h"
 #include "tools/skin/info_command.h"
+#include "tools/skin/keys_command.h"
 #include "tools/skin/pack_command.h"
 #include "tools/skin/render_command.h"
 #include "tools/skin/render_frame_command.h"
@@ -12,12 +14,14 @@
 const QList<SkinToolCommand>& SkinToolCommands()
 {
     static const QList<SkinToolCommand> commands {
-        { QStringLiteral("pack"), QStringLiteral("SKIN.INI OUT"), RunPackCommand },
-        { QStringLiteral("unpack"), QStringLiteral("FILE DIR"), RunUnpackCommand },
-        { QStringLiteral("info"), QStringLiteral("FILE"), RunInfoCommand },
-        { QStringLiteral("render"), QStringLiteral("FILE NAME WIDTH HEIGHT OUT.png [--face normal|active|down|disabled|focused]"), RunRenderCommand },
-        { QStringLiteral("render-menu"), QStringLiteral("FILE OUT.png [--active N]"), RunRenderMenuCommand },
-        { QStringLiteral("render-frame"), QStringLiteral("FILE WIDTH HEIGHT OUT.png [--inactive] [--caption TEXT]"), RunRenderFrameCommand },
+        { QStringLiteral("check"), QStringLiteral("SKIN"), RunCheckCommand },
+        { QStringLiteral("pack"), QStringLiteral("FOLDER OUT"), RunPackCommand },
+        { QStringLiteral("unpack"), QStringLiteral("SKIN DIR"), RunUnpackCommand },
+        { QStringLiteral("info"), QStringLiteral("SKIN"), RunInfoCommand },
+        { QStringLiteral("render"), QStringLiteral("SKIN NAME WIDTH HEIGHT OUT.png [--face normal|active|down|disabled|focused]"), RunRenderCommand },
+        { QStringLiteral("render-menu"), QStringLiteral("SKIN OUT.png [--menu edit|system] [--active N]"), RunRenderMenuCommand },
+        { QStringLiteral("render-frame"), QStringLiteral("SKIN WIDTH HEIGHT OUT.png [--inactive] [--caption TEXT] [--all-objects]"), RunRenderFrameCommand },
+        { QStringLiteral("keys"), QString(), RunKeysCommand },
     };
     return commands;
 }

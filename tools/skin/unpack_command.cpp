@@ -1,6 +1,7 @@
 #include "tools/skin/unpack_command.h"
 
 #include "skin/data/skin_package_builder.h"
+#include "skin/data/skin_text_codec.h"
 #include "skin/data/skin_values.h"
 #include "tools/skin/skin_file_reader.h"
 #include "tools/skin/skin_tool_command.h"
@@ -41,6 +42,21 @@ struct NamedPicture {
     QByteArray bytes;
 };
 
+// The definition as an author edits it: UTF-8 with this system's line ends,
+// led by a line that says so; pack turns it back into the stored text.
+QByteArray AuthoredDefinition(const QByteArray& stored)
+{
+#ifdef Q_OS_WIN
+    const QByteArray lineEnd("\r\n");
+#else
+    const QByteArray lineEnd("\n");
+#endif
+    QByteArray text = QByteArray(kUnpackedSkinTextNote) + lineEnd;
+    for (const QByteArray& line : SplitSkinTextLines(stored))
+        text += DecodeSkinText(line).toUtf8() + lineEnd;
+    return text;
+}
+
 QList<NamedPicture> NamePictures(const OpenedSkin& skin)
 {
     const QString pictures = QStringLiteral("PICTURES");
@@ -66,7 +82,7 @@ QList<NamedPicture> NamePictures(const OpenedSkin& skin)
 void RunUnpackCommand(const QStringList& arguments, QTextStream& out)
 {
     ExpectArgumentCount(arguments, 2);
-    const OpenedSkin skin = OpenSkinFile(arguments[0]);
+    const OpenedSkin skin = OpenSkin(arguments[0]);
     const QList<NamedPicture> pictures = NamePictures(skin);
 
     // One file may serve several slots, but two different pictures (or a
@@ -99,7 +115,7 @@ void RunUnpackCommand(const QStringList& arguments, QTextStream& out)
     const mode_t mask = ::umask(0);
     ::umask(mask);
     ::chmod(QFile::encodeName(folder.path()).constData(), 0777 & ~mask);
-    WriteFile(folder.filePath(definitionName), skin.contents.definitionText);
+    WriteFile(folder.filePath(definitionName), AuthoredDefinition(skin.contents.definitionText));
     for (const NamedPicture& picture : pictures)
         WriteFile(folder.filePath(picture.name), picture.bytes);
     if (targetInfo.exists() && !QDir().rmdir(target))
