@@ -30,6 +30,19 @@ alpha() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n 1 | grep -o '(
 cmp -s <(convert "$work/active.png" rgba:-) <(convert "$work/inactive.png" rgba:-) \
   && fail "the inactive window looks like the active one"
 
+# By default the caption shows the main window's own buttons (close, maximise,
+# minimise); the light skin also defines roll-up, tray and system menu
+# buttons, which only --all-objects puts on the frame, left of the others.
+"$tool" render-frame light 400 220 "$work/own.png" --caption "Lumeno 预览" >/dev/null 2>&1 || fail "render-frame light failed"
+cmp -s <(convert "$work/active.png" rgba:-) <(convert "$work/own.png" rgba:-) \
+  || fail "the built-in light skin by name draws another frame than the packed folder"
+"$tool" render-frame light 400 220 "$work/all.png" --caption "Lumeno 预览" --all-objects >/dev/null 2>&1 \
+  || fail "render-frame --all-objects failed"
+cmp -s <(convert "$work/own.png" -crop 200x32+200+0 rgba:-) <(convert "$work/all.png" -crop 200x32+200+0 rgba:-) \
+  && fail "--all-objects shows no more buttons than the main window has"
+cmp -s <(convert "$work/own.png" -crop 400x180+0+40 rgba:-) <(convert "$work/all.png" -crop 400x180+0+40 rgba:-) \
+  || fail "--all-objects changed more than the caption"
+
 status=0
 "$tool" render-frame "$work/light.skn" 100 20 "$work/small.png" 2>"$work/err" >/dev/null || status=$?
 [ "$status" = 2 ] || fail "a size below the minimum ended with status $status"

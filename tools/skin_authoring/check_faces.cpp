@@ -133,9 +133,9 @@ void FaceChecks::TextContrast(const SkinKeyChecker& keys, const QImage& picture)
         if (area.isEmpty())
             continue;
         const SkinColor color = SkinColorValue(m_ini.Value(keys.Section(), QLatin1StringView(colorKey)), 0);
-        const SkinColor face = MeanColor(picture, area);
-        WarnContrast(keys.Section(), QLatin1String(colorKey), color, face,
-            QStringLiteral("the %1 face (about %2)").arg(QLatin1String(faceKey), HexSkinColor(face)));
+        const SkinColor mean = MeanColor(picture, area);
+        WarnContrast(keys.Section(), QLatin1String(colorKey), color, mean,
+            QStringLiteral("the %1 face (about %2)").arg(QLatin1String(faceKey), HexSkinColor(mean)));
     }
 }
 

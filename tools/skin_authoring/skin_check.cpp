@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <memory>
 #include <vector>
 
@@ -63,6 +64,11 @@ private:
     void CheckUnknownSections();
     void CheckMainWindowNeeds();
 
+    // A near name for an unknown section or key; a crafted skin with
+    // thousands of them gets suggestions for the first ones only, so that
+    // the check stays quick.
+    QString Suggest(const QString& typed, const QStringList& known);
+
     QImage ActivePicture(int index) const { return index >= 0 && index < m_active.size() ? m_active[index] : QImage(); }
     QString ActivePictureName(int index) const { return m_activeNames.value(index); }
 
@@ -78,7 +84,16 @@ private:
     std::vector<std::unique_ptr<TbsDataSkinObject>> m_objects;
     std::vector<std::unique_ptr<TbsDataSkinControl>> m_controls;
     QStringList m_definitionSections;
+    int m_suggestionsLeft { 200 };
 };
+
+QString Checker::Suggest(const QString& typed, const QStringList& known)
+{
+    if (m_suggestionsLeft == 0)
+        return {};
+    --m_suggestionsLeft;
+    return DidYouMean(typed, known);
+}
 
 void Checker::Run()
 {
@@ -200,7 +215,7 @@ void Checker::CheckUnknownKeys(int section, const QStringList& known)
         const QString key = m_ini.KeyAt(section, i).toString();
         if (!known.contains(key, Qt::CaseInsensitive))
             m_problems.Warning(m_ini.KeyLineAt(section, i), m_ini.SectionNameAt(section).toString(), key,
-                QStringLiteral("no definition of this kind reads this key%1").arg(DidYouMean(key, known)));
+                QStringLiteral("no definition of this kind reads this key%1").arg(Suggest(key, known)));
     }
 }
 
@@ -364,12 +379,15 @@ void Checker::CheckUnknownSections()
     QStringList known = kRequiredSections;
     known << QStringLiteral("POPUPWINDOW") << QStringLiteral("HINTWINDOW") << QStringLiteral("SKINCOLORS")
           << QStringLiteral("RESOURCESTRINGS") << m_definitionSections;
-    for (int i = 0; i < m_ini.Sections().size(); ++i) {
-        const QString name = m_ini.SectionNameAt(i).toString();
-        if (known.contains(name, Qt::CaseInsensitive))
+    QSet<QString> folded;
+    for (const QString& name : known)
+        folded.insert(name.toLower());
+    const QStringList sections = m_ini.Sections();
+    for (int i = 0; i < sections.size(); ++i) {
+        if (folded.contains(sections[i].toLower()))
             continue;
-        m_problems.Warning(m_ini.SectionLine(i), name, {},
-            QStringLiteral("no list entry names this section, so nothing reads it%1").arg(DidYouMean(name, known)));
+        m_problems.Warning(m_ini.SectionLine(i), sections[i], {},
+            QStringLiteral("no list entry names this section, so nothing reads it%1").arg(Suggest(sections[i], known)));
     }
 }
 

@@ -20,7 +20,8 @@ PackedSkinFolder PackSkinFolder(const QString& folderOrDefinition, const QString
     const QString definition = SkinDefinitionPath(folderOrDefinition);
     PackedSkinFolder packed;
     QStringList errors;
-    for (const SkinProblem& problem : CheckSkin(SkinFolderCheckSource(definition)).All()) {
+    const SkinProblems problems = CheckSkin(SkinFolderCheckSource(definition));
+    for (const SkinProblem& problem : problems.All()) {
         if (problem.severity == SkinProblem::Severity::Error)
             errors.append(FormatSkinProblem(problem));
         else
