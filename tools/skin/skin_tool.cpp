@@ -12,11 +12,14 @@ void PrintUsage(QTextStream& stream)
 {
     stream << "usage:\n";
     for (const SkinToolCommand& command : SkinToolCommands())
-        stream << "  lumeno-skin " << command.name << ' ' << command.usage << '\n';
+        stream << "  lumeno-skin " << command.name << (command.usage.isEmpty() ? "" : " ") << command.usage << '\n';
     stream << "  lumeno-skin --help | --version\n"
            << "SKIN is a built-in skin by name (" << BuiltInSkinNames().join(QStringLiteral(", "))
            << "), a skin folder or its skin.ini,\n"
            << "or a compressed skin file; a file named like a built-in skin is reached as ./NAME.\n"
+           << "check prints each problem as FILE:LINE: error|warning: [section] key: ... and ends\n"
+           << "with 0 when there is none, 1 when there are problems, 2 when the skin cannot be read;\n"
+           << "pack checks the same way and packs nothing while there are errors.\n"
            << "Start a new skin with `lumeno-skin unpack light my-skin`; the author's guide is\n"
            << "docs/skin-authoring.md.\n";
 }
