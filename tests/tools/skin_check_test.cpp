@@ -4,6 +4,7 @@
 #include "skins/built_in_skins.h"
 #include "tests/support/test_skin_folder.h"
 #include "tests/tools/skin_tool_run.h"
+#include "tools/skin_authoring/check_faces.h"
 
 #include <QDir>
 #include <QFile>
@@ -94,6 +95,12 @@ TEST(SkinCheck, NamesEachPlantedMistakeAtItsLine)
     EXPECT_TRUE(run.out.endsWith(QStringLiteral("%1: 8 errors, %2 warnings\n").arg(dir.path()).arg(lines.size() - 2 - 8)))
         << run.out.toStdString();
 
+    // Saved in UTF-8 with a byte-order mark and CR LF line ends, the same
+    // lines are named.
+    QByteArray withMark = QByteArray("\xEF\xBB\xBF") + kPlanted;
+    ASSERT_TRUE(test_skin::WriteFile(QDir(dir.path()).filePath("skin.ini"), withMark.replace("\n", "\r\n")));
+    EXPECT_EQ(RunTool({ "check", dir.path() }).out, run.out);
+
     // pack runs the same check and packs nothing.
     const ToolRun pack = RunTool({ "pack", dir.path(), QDir(dir.path()).filePath("out.skn") });
     EXPECT_EQ(pack.status, 2);
@@ -138,4 +145,20 @@ TEST(SkinCheck, BuiltInSkinsUnpackCheckCleanAndPackBackUnchanged)
         ASSERT_EQ(RunTool({ "pack", QDir(folder).filePath("skin.ini"), packed }).status, 0);
         EXPECT_EQ(PackageOf(packed), original);
     }
+}
+
+// The contrast measure of readability guides, worked out by hand: black on
+// white is 21:1; grey #767676 on white is the darkest grey that passes
+// 4.5:1 (4.54), #777777 just fails (4.48).
+TEST(SkinCheck, ContrastRatioFollowsRelativeLuminance)
+{
+    EXPECT_NEAR(ContrastRatio(0, 16777215), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(16777215, 0), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(0x767676, 0xFFFFFF), 4.54, 0.01);
+    EXPECT_NEAR(ContrastRatio(0x777777, 0xFFFFFF), 4.48, 0.01);
+    EXPECT_LT(ContrastRatio(0x777777, 0xFFFFFF), FaceChecks::kMinimumTextContrast);
+    // Pure red and pure blue are stored the other way round from RGB: 255 is
+    // red (luminance 0.2126), 16711680 blue (0.0722).
+    EXPECT_NEAR(ContrastRatio(255, 0), (0.2126 + 0.05) / 0.05, 1e-6);
+    EXPECT_NEAR(ContrastRatio(16711680, 0), (0.0722 + 0.05) / 0.05, 1e-6);
 }
