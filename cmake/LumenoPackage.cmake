@@ -7,7 +7,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "shuffles the sentences of a Chinese artic
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "Lumeno rewrites a Chinese article by shuffling the order of its sentences, in a window\n"
   "painted by its own bitmap skin engine. lumeno-shuffle does the same for files and pipes,\n"
-  "and lumeno-skin packs, inspects and previews skins.")
+  "and lumeno-skin checks, packs, inspects and previews skins.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
