@@ -59,7 +59,9 @@ const char* const kPlanted = "[VERSION]\n"                             // 1
                              "lefttoppoint=10,1\n"                     // 29
                              "fontcolor=65280\n"                       // 30
                              "[chekbox]\n"                             // 31
-                             "skinrect=1,1,2,2\n";                     // 32
+                             "skinrect=1,1,2,2\n"                      // 32
+                             "[RESOURCESTRINGS]\n"                     // 33
+                             "MI_MINCAPTON=x\n";                       // 34
 
 }
 
@@ -91,6 +93,7 @@ TEST(SkinCheck, NamesEachPlantedMistakeAtItsLine)
     expectStart("skin.ini:30: warning: [panel] fontcolor: text in 65280 (#00FF00) on the skinrect face");
     expectStart("skin.ini:31: warning: [chekbox] no list entry names this section, so nothing reads it");
     expectStart("skin.ini:15: warning: [SKINCONTROLS] no control definition \"checkbox\": the main window draws its plain look");
+    expectLine("skin.ini:34: warning: [RESOURCESTRINGS] MI_MINCAPTON: the program shows no text of this name (did you mean \"MI_MINCAPTION\"?)");
     expectLine("unused.bmp: warning: [PICTURES] never names this picture, so it is not part of the skin");
     EXPECT_TRUE(run.out.endsWith(QStringLiteral("%1: 8 errors, %2 warnings\n").arg(dir.path()).arg(lines.size() - 2 - 8)))
         << run.out.toStdString();

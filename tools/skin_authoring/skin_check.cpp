@@ -7,6 +7,7 @@
 #include "skin/data/hint_window_definition.h"
 #include "skin/data/menu_item_definitions.h"
 #include "skin/data/popup_window_definition.h"
+#include "skin/data/resource_str_data.h"
 #include "skin/data/skin_budgets.h"
 #include "skin/data/skin_colors.h"
 #include "skin/data/skin_package_builder.h"
@@ -55,7 +56,9 @@ private:
     void CheckUnnamedPictureFiles();
     void CheckVersion();
     std::unique_ptr<SkinKeyChecker> CheckKeys(const KeyedSection& section);
-    void CheckUnknownKeys(int section, const QStringList& known);
+    void CheckUnknownKeys(int section, const QStringList& known,
+        const QString& why = QStringLiteral("no definition of this kind reads this key"));
+    void CheckResourceStrings();
     void CheckFrameSections();
     template<typename Definition, typename Create>
     void CheckDefinitionList(const QString& section, Create create, const QStringList& types,
@@ -109,6 +112,7 @@ void Checker::Run()
     CheckVersion();
     CheckFrameSections();
     CheckDefinitions();
+    CheckResourceStrings();
     CheckUnknownSections();
     CheckMainWindowNeeds();
     CheckUnnamedPictureFiles();
@@ -209,13 +213,22 @@ void Checker::CheckVersion()
     CheckUnknownKeys(m_ini.FindSection(QStringLiteral("VERSION")), kVersionKeys);
 }
 
-void Checker::CheckUnknownKeys(int section, const QStringList& known)
+void Checker::CheckResourceStrings()
+{
+    QStringList known;
+    for (const QString& entry : DefaultResStrings())
+        known.append(entry.section(u'=', 0, 0));
+    CheckUnknownKeys(m_ini.FindSection(QStringLiteral("RESOURCESTRINGS")), known,
+        QStringLiteral("the program shows no text of this name"));
+}
+
+void Checker::CheckUnknownKeys(int section, const QStringList& known, const QString& why)
 {
     for (qsizetype i = 0; i < m_ini.KeyCount(section); ++i) {
         const QString key = m_ini.KeyAt(section, i).toString();
         if (!known.contains(key, Qt::CaseInsensitive))
             m_problems.Warning(m_ini.KeyLineAt(section, i), m_ini.SectionNameAt(section).toString(), key,
-                QStringLiteral("no definition of this kind reads this key%1").arg(Suggest(key, known)));
+                why + Suggest(key, known));
     }
 }
 
