@@ -67,4 +67,13 @@ mkdir "$work/broken" && cp "$skin_folder/skin.ini" "$work/broken/"
 expect_failure "missing pictures" pack "$work/broken/skin.ini" "$work/broken.skn"
 [ -e "$work/broken.skn" ] && fail "missing pictures: an output file was left"
 
+# The preview is listed, and refuses what is no skin before it opens a window.
+"$tool" --help | grep -q '^  lumeno-skin preview SKIN' || fail "--help: no preview line"
+QT_QPA_PLATFORM=offscreen expect_failure "preview without a skin" preview "$work/none"
+QT_QPA_PLATFORM=offscreen expect_failure "preview of a folder without skin.ini" preview "$work"
+(unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM; expect_failure "preview without a display" preview "$skin_folder")
+# The other commands still need no display with the window library linked in.
+(unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM; "$tool" info "$work/default.skn" >/dev/null 2>&1) \
+  || fail "info without a display: exit status $?"
+
 exit $((failures > 0))

@@ -54,6 +54,6 @@ void RunPreviewCommand(const QStringList& arguments, QTextStream& out)
 
 const SkinToolCommand& PreviewCommand()
 {
-    static const SkinToolCommand command { QStringLiteral("preview"), QStringLiteral("PATH  (a skin folder, its skin.ini, a FILE or a built-in skin; shown again on each save)"), RunPreviewCommand };
+    static const SkinToolCommand command { QStringLiteral("preview"), QStringLiteral("SKIN"), RunPreviewCommand };
     return command;
 }

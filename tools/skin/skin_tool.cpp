@@ -8,10 +8,10 @@
 
 namespace {
 
-void PrintUsage(QTextStream& stream)
+void PrintUsage(const QList<SkinToolCommand>& commands, QTextStream& stream)
 {
     stream << "usage:\n";
-    for (const SkinToolCommand& command : SkinToolCommands())
+    for (const SkinToolCommand& command : commands)
         stream << "  lumeno-skin " << command.name << (command.usage.isEmpty() ? "" : " ") << command.usage << '\n';
     stream << "  lumeno-skin --help | --version\n"
            << "SKIN is a built-in skin by name (" << BuiltInSkinNames().join(QStringLiteral(", "))
@@ -24,9 +24,9 @@ void PrintUsage(QTextStream& stream)
            << "docs/skin-authoring.md.\n";
 }
 
-const SkinToolCommand* FindCommand(const QString& name)
+const SkinToolCommand* FindCommand(const QList<SkinToolCommand>& commands, const QString& name)
 {
-    for (const SkinToolCommand& command : SkinToolCommands()) {
+    for (const SkinToolCommand& command : commands) {
         if (command.name == name)
             return &command;
     }
@@ -37,23 +37,30 @@ const SkinToolCommand* FindCommand(const QString& name)
 
 int RunSkinTool(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
+    return RunSkinTool(arguments, out, err, {});
+}
+
+int RunSkinTool(const QStringList& arguments, QTextStream& out, QTextStream& err,
+    const QList<SkinToolCommand>& moreCommands)
+{
+    const QList<SkinToolCommand> commands = SkinToolCommands() + moreCommands;
     if (arguments.isEmpty()) {
-        PrintUsage(err);
+        PrintUsage(commands, err);
         return kSkinToolFailure;
     }
     const QString& first = arguments.first();
     if (first == QStringLiteral("--help") || first == QStringLiteral("-h") || first == QStringLiteral("help")) {
-        PrintUsage(out);
+        PrintUsage(commands, out);
         return 0;
     }
     if (first == QStringLiteral("--version") || first == QStringLiteral("-v")) {
         out << "lumeno-skin " << LumenoVersion() << '\n';
         return 0;
     }
-    const SkinToolCommand* command = FindCommand(arguments.first());
+    const SkinToolCommand* command = FindCommand(commands, arguments.first());
     if (!command) {
         err << "lumeno-skin: unknown command '" << arguments.first() << "'\n";
-        PrintUsage(err);
+        PrintUsage(commands, err);
         return kSkinToolFailure;
     }
     try {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/skin/skin_tool_command.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -8,6 +10,10 @@
 // when `check` found problems in a skin, 2 after any failure, which is
 // described on err.
 int RunSkinTool(const QStringList& arguments, QTextStream& out, QTextStream& err);
+// The same with further commands after the tool's own: the program adds the
+// preview, which needs the window and so lives in a library of its own.
+int RunSkinTool(const QStringList& arguments, QTextStream& out, QTextStream& err,
+    const QList<SkinToolCommand>& moreCommands);
 
 constexpr int kSkinToolProblemsFound = 1;
 constexpr int kSkinToolFailure = 2;
