@@ -44,7 +44,9 @@ void RunPreviewCommand(const QStringList& arguments, QTextStream& out)
     else
         report(QStringLiteral("error: ") + preview.Error());
     if (!source.folder.isEmpty())
-        report(QStringLiteral("following the files in ") + QDir::toNativeSeparators(source.folder)
+        report(QStringLiteral("following ")
+            + (source.watchedFile.isEmpty() ? QStringLiteral("the files in ") + QDir::toNativeSeparators(source.folder)
+                                            : QDir::toNativeSeparators(source.choice))
             + QStringLiteral("; close the window to stop"));
     preview.Show();
     QApplication::exec();
