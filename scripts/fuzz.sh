@@ -9,7 +9,9 @@
 # TARGET names fuzz targets (fuzz_skin_render, ...); all of them by default.
 # With --long, what a run found is merged back into fuzz/corpus/TARGET,
 # minimized with -merge=1: the kept corpus then holds the smallest set of
-# inputs that reaches everything the old corpus and the run reached.
+# inputs that reaches everything the old corpus and the run reached. A kept
+# corpus of more than a few megabytes (whole skin packages) is stored as
+# fuzz/corpus/TARGET.tar.gz instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 long=0
@@ -21,6 +23,8 @@ seconds="${1:-60}"
 shift || true
 rss_limit_mb=2048
 timeout_seconds=20
+# A kept corpus larger than this is stored compressed.
+archive_above_mb=4
 # The window target loads fonts; their cache is not a leak of ours.
 export LSAN_OPTIONS=suppressions="$PWD/scripts/sanitizer-leaks.supp":print_suppressions=0
 bash scripts/install-deps.sh
@@ -36,8 +40,17 @@ for name in "${names[@]}"; do
   # and the seeds are only read.
   corpus="build-fuzz/corpus/$name"
   mkdir -p "$corpus"
+  # A corpus of whole skin packages is kept as a compressed archive, which
+  # is unpacked for the run.
+  kept="fuzz/corpus/$name"
+  if [ -f "fuzz/corpus/$name.tar.gz" ]; then
+    kept="build-fuzz/kept/$name"
+    rm -rf "$kept"
+    mkdir -p "$kept"
+    tar -xzf "fuzz/corpus/$name.tar.gz" -C "$kept"
+  fi
   inputs=()
-  for folder in "fuzz/corpus/$name" "fuzz/seeds/$name"; do
+  for folder in "$kept" "fuzz/seeds/$name"; do
     [ -d "$folder" ] && inputs+=("$folder")
   done
   log="build-fuzz/logs/$name.log"
@@ -55,14 +68,21 @@ for name in "${names[@]}"; do
     merged="build-fuzz/merged/$name"
     rm -rf "$merged"
     mkdir -p "$merged"
-    kept=()
-    [ -d "fuzz/corpus/$name" ] && kept+=("fuzz/corpus/$name")
-    "$target" -merge=1 -rss_limit_mb="$rss_limit_mb" -timeout="$timeout_seconds" "$merged" "${kept[@]}" "$corpus" \
+    previous=()
+    [ -d "$kept" ] && previous+=("$kept")
+    "$target" -merge=1 -rss_limit_mb="$rss_limit_mb" -timeout="$timeout_seconds" "$merged" "${previous[@]}" "$corpus" \
       >"build-fuzz/logs/$name.merge.log" 2>&1
-    rm -rf "fuzz/corpus/$name"
+    count=$(ls "$merged" | wc -l)
+    rm -rf "fuzz/corpus/$name" "fuzz/corpus/$name.tar.gz"
     mkdir -p fuzz/corpus
-    mv "$merged" "fuzz/corpus/$name"
-    echo "Kept corpus of $name: $(ls "fuzz/corpus/$name" | wc -l) inputs, $(du -sh --apparent-size "fuzz/corpus/$name" | cut -f1)"
+    if [ "$(du -s --block-size=1M --apparent-size "$merged" | cut -f1)" -gt "$archive_above_mb" ]; then
+      tar -czf "fuzz/corpus/$name.tar.gz" -C "$merged" .
+      kept_as="fuzz/corpus/$name.tar.gz"
+    else
+      mv "$merged" "fuzz/corpus/$name"
+      kept_as="fuzz/corpus/$name"
+    fi
+    echo "Kept corpus of $name: $count inputs in $kept_as, $(du -sh --apparent-size "$kept_as" | cut -f1)"
   fi
 done
 exit $status
