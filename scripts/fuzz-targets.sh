@@ -12,3 +12,17 @@ targets=()
 for name in "${names[@]}"; do
   targets+=(--target "$name")
 done
+
+# Prints the folder of a target's kept corpus, unpacked under BUILD_DIR/kept
+# when it is stored as an archive; prints nothing when there is none.
+#   kept_corpus TARGET BUILD_DIR
+kept_corpus() {
+  if [ -f "fuzz/corpus/$1.tar.gz" ]; then
+    rm -rf "$2/kept/$1"
+    mkdir -p "$2/kept/$1"
+    tar -xzf "fuzz/corpus/$1.tar.gz" -C "$2/kept/$1"
+    echo "$2/kept/$1"
+  elif [ -d "fuzz/corpus/$1" ]; then
+    echo "fuzz/corpus/$1"
+  fi
+}

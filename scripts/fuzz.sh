@@ -40,18 +40,10 @@ for name in "${names[@]}"; do
   # and the seeds are only read.
   corpus="build-fuzz/corpus/$name"
   mkdir -p "$corpus"
-  # A corpus of whole skin packages is kept as a compressed archive, which
-  # is unpacked for the run.
-  kept="fuzz/corpus/$name"
-  if [ -f "fuzz/corpus/$name.tar.gz" ]; then
-    kept="build-fuzz/kept/$name"
-    rm -rf "$kept"
-    mkdir -p "$kept"
-    tar -xzf "fuzz/corpus/$name.tar.gz" -C "$kept"
-  fi
+  kept=$(kept_corpus "$name" build-fuzz)
   inputs=()
   for folder in "$kept" "fuzz/seeds/$name"; do
-    [ -d "$folder" ] && inputs+=("$folder")
+    [ -n "$folder" ] && [ -d "$folder" ] && inputs+=("$folder")
   done
   log="build-fuzz/logs/$name.log"
   echo "Fuzzing $name for ${seconds}s"
@@ -69,7 +61,7 @@ for name in "${names[@]}"; do
     rm -rf "$merged"
     mkdir -p "$merged"
     previous=()
-    [ -d "$kept" ] && previous+=("$kept")
+    [ -n "$kept" ] && previous+=("$kept")
     "$target" -merge=1 -rss_limit_mb="$rss_limit_mb" -timeout="$timeout_seconds" "$merged" "${previous[@]}" "$corpus" \
       >"build-fuzz/logs/$name.merge.log" 2>&1
     count=$(ls "$merged" | wc -l)
