@@ -60,6 +60,9 @@ void SkinSystemMenu::ChooseLater(const QString& choice)
 void SkinSystemMenu::OpenSkinFile()
 {
     const QString path = AskForSkinFile();
+    // Nothing hands the activation back to the window when the dialog
+    // closes, so it would stay inactive until clicked; it takes it itself.
+    m_form.activateWindow();
     if (path.isEmpty())
         return;
     m_lastFolder = QFileInfo(path).absolutePath();

@@ -20,9 +20,25 @@ TbsSkinPageControl* AccessiblePageControl::Control() const
     return static_cast<TbsSkinPageControl*>(widget());
 }
 
+QWidgetList AccessiblePageControl::OtherChildren() const
+{
+    QWidgetList others;
+    const TbsSkinPageControl* control = Control();
+    for (QObject* object : control->children()) {
+        auto* widget = qobject_cast<QWidget*>(object);
+        if (!widget || widget->isWindow())
+            continue;
+        const auto* page = qobject_cast<const TbsSkinTabSheet*>(widget);
+        if (page && control->IndexOfPage(page) != -1 && page->TabVisible())
+            continue;
+        others << widget;
+    }
+    return others;
+}
+
 int AccessiblePageControl::childCount() const
 {
-    return Control()->VisibleTabCount() + QAccessibleWidget::childCount();
+    return Control()->VisibleTabCount() + static_cast<int>(OtherChildren().size());
 }
 
 AccessiblePageTab* AccessiblePageControl::TabOf(TbsSkinTabSheet* page) const
@@ -47,7 +63,8 @@ QAccessibleInterface* AccessiblePageControl::child(int index) const
         return nullptr;
     if (index < tabs)
         return TabOf(Control()->PageOfVisibleTab(index));
-    return QAccessibleWidget::child(index - tabs);
+    const QWidgetList others = OtherChildren();
+    return index - tabs < others.size() ? QAccessible::queryAccessibleInterface(others[index - tabs]) : nullptr;
 }
 
 int AccessiblePageControl::indexOfChild(const QAccessibleInterface* child) const
@@ -63,7 +80,7 @@ int AccessiblePageControl::indexOfChild(const QAccessibleInterface* child) const
         }
         return -1;
     }
-    const int widgetIndex = QAccessibleWidget::indexOfChild(child);
+    const int widgetIndex = static_cast<int>(OtherChildren().indexOf(qobject_cast<QWidget*>(child->object())));
     return widgetIndex < 0 ? -1 : tabs + widgetIndex;
 }
 

@@ -1,5 +1,6 @@
 #include "skin/accessibility/accessible_page_tab.h"
 
+#include "skin/accessibility/accessible_page_control.h"
 #include "skin/controls/page_control.h"
 #include "skin/controls/tab_sheet.h"
 
@@ -17,6 +18,21 @@ bool AccessiblePageTab::isValid() const
 QAccessibleInterface* AccessiblePageTab::parent() const
 {
     return QAccessible::queryAccessibleInterface(m_control.data());
+}
+
+int AccessiblePageTab::childCount() const
+{
+    return isValid() ? 1 : 0;
+}
+
+QAccessibleInterface* AccessiblePageTab::child(int index) const
+{
+    return index == 0 && isValid() ? QAccessible::queryAccessibleInterface(m_page.data()) : nullptr;
+}
+
+int AccessiblePageTab::indexOfChild(const QAccessibleInterface* child) const
+{
+    return child && isValid() && child->object() == m_page ? 0 : -1;
 }
 
 int AccessiblePageTab::VisibleIndex() const
@@ -66,4 +82,23 @@ void AccessiblePageTab::doAction(const QString& actionName)
 {
     if (actionName == pressAction() && VisibleIndex() >= 0 && m_control->isEnabled())
         m_control->SelectByUser(m_page);
+}
+
+AccessibleTabPage::AccessibleTabPage(TbsSkinTabSheet* page)
+    : AccessibleNamedWidget(page, QAccessible::Pane, [](const QWidget& widget) {
+        return static_cast<const TbsSkinTabSheet&>(widget).Caption();
+    })
+{
+}
+
+QAccessibleInterface* AccessibleTabPage::parent() const
+{
+    auto* page = static_cast<TbsSkinTabSheet*>(widget());
+    TbsSkinPageControl* control = page->PageControl();
+    auto* list = control ? dynamic_cast<AccessiblePageControl*>(QAccessible::queryAccessibleInterface(control)) : nullptr;
+    if (list) {
+        if (AccessiblePageTab* tab = list->TabOf(page); tab && tab->VisibleIndex() >= 0)
+            return tab;
+    }
+    return AccessibleNamedWidget::parent();
 }

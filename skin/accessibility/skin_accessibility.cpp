@@ -4,6 +4,7 @@
 #include "skin/accessibility/accessible_names.h"
 #include "skin/accessibility/accessible_named_widget.h"
 #include "skin/accessibility/accessible_page_control.h"
+#include "skin/accessibility/accessible_page_tab.h"
 #include "skin/accessibility/accessible_popup_menu.h"
 #include "skin/accessibility/accessible_scroll_bar.h"
 #include "skin/accessibility/accessible_skin_button.h"
@@ -37,11 +38,6 @@ QString PanelText(const QWidget& widget)
     return panel.CaptionMode() ? panel.Caption() : QString();
 }
 
-QString PageText(const QWidget& widget)
-{
-    return static_cast<const TbsSkinTabSheet&>(widget).Caption();
-}
-
 // Qt asks for each class of object's hierarchy, most derived first, so a
 // control derived from one of these classes speaks as its base does.
 QAccessibleInterface* SkinAccessibleFactory(const QString& className, QObject* object)
@@ -69,7 +65,7 @@ QAccessibleInterface* SkinAccessibleFactory(const QString& className, QObject* o
     if (className == u"TbsSkinPageControl")
         return new AccessiblePageControl(static_cast<TbsSkinPageControl*>(widget));
     if (className == u"TbsSkinTabSheet")
-        return new AccessibleNamedWidget(widget, QAccessible::PropertyPage, PageText);
+        return new AccessibleTabPage(static_cast<TbsSkinTabSheet*>(widget));
     if (className == u"TbsSkinStdLabel")
         return new AccessibleNamedWidget(widget, QAccessible::StaticText, LabelText);
     if (className == u"TbsSkinPanel")

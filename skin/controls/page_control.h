@@ -1,10 +1,13 @@
 #pragma once
 
 #include "skin/controls/skin_custom_control.h"
+#include "skin/controls/tab_close_buttons.h"
 #include "skin/controls/tab_layout.h"
+#include "skin/controls/tab_painter.h"
+#include "skin/controls/tab_strip_scroller.h"
 #include "skin/data/skin_values.h"
 
-#include <QPointer>
+#include <QMargins>
 #include <QRect>
 #include <vector>
 
@@ -151,7 +154,7 @@ private:
     void UpdateTabLayout();
     void UpdateTabScroller();
     // The scroller takes the definition the tab definition names.
-    void BindTabScroller();
+    TabStripScroller::Skin ScrollerSkin() const;
     void PlaceTabs();
     void TabScrollerMoved();
     // Scrolls the tabs so that the tab is wholly in sight.
@@ -160,24 +163,22 @@ private:
     int TabRoom() const;
     void SetHotTab(int visibleIndex);
     void TrackCloseButton(const QPoint& point);
-    void ClearCloseButtons();
     void CloseActivePage();
-    void FocusFirstControlOf(TbsSkinTabSheet* page);
     int VisibleIndexOfActivePage() const;
     // Tells assistive technology that the focus is on the selected tab.
     void ReportFocusedTab();
+    // The widths of the page frame's edges around the pages.
+    QMargins PageFrameBorders() const;
+    // The pages with their frame around them.
+    QRect PageFrame() const;
     // The band along the tab side, between the control's edge and the frame.
     QRect TabsBand() const;
-    // Skin face parts; they need the definition.
-    void DrawSkinFrame(QImage& face, const QRegion& clip) const;
+    // What shows behind the tabs of the skinned look.
     QImage TabsBackground() const;
-    // Draws the tab at rect of target, whose top-left is at origin on the
-    // control: composed upright, flipped or turned to its side.
-    void DrawTab(QImage& target, const QPoint& origin, int visibleIndex, const QRect& rect) const;
-    QImage UprightTabFace(int visibleIndex, const QSize& size) const;
-    void DrawSkinCloseButton(QImage& face, const TbsSkinTabSheet& page, const QRect& button, SkinColor glyphColor) const;
-    void DrawToolCloseButton(
-        QPainter& painter, const TbsSkinTabSheet& page, const QRect& button, SkinColor glyphColor) const;
+    // What the tabs are painted from, at this moment.
+    TabStripLook StripLook() const;
+    // The whole control as it is to be painted now.
+    PageControlPaint PaintState() const;
 
     std::vector<TbsSkinTabSheet*> m_pages;
     TbsSkinTabSheet* m_activePage { nullptr };
@@ -187,7 +188,7 @@ private:
     std::vector<int> m_tabLengths;
     std::vector<QRect> m_tabRects;
     int m_scrolled { 0 };
-    QPointer<TbsSkinUpDown> m_scroller;
+    TabStripScroller m_scroller { *this, [this] { TabScrollerMoved(); } };
     TbsTabPosition m_tabPosition { tpTop };
     int m_tabHeight { 0 };
     int m_tabWidth { 0 };
@@ -197,6 +198,7 @@ private:
     bool m_freeOnClose { false };
     SkinColor m_defaultFontColor;
     int m_hotTab { -1 };
+    TabCloseButtons m_closeButtons;
     KeptDefinition<TbsDataSkinTabControl> m_definition { *this };
     // The faces close buttons borrow when the tab definition has none.
     KeptDefinition<TbsDataSkinButtonControl> m_toolButton { *this };

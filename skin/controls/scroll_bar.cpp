@@ -37,7 +37,6 @@ TbsSkinScrollBar::TbsSkinScrollBar(QWidget* parent)
     SetDefaultHeight(19);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
-    connect(&m_repeatTimer, &QTimer::timeout, this, &TbsSkinScrollBar::RepeatTick);
 }
 
 void TbsSkinScrollBar::SetKind(TScrollBarKind kind)
@@ -46,72 +45,60 @@ void TbsSkinScrollBar::SetKind(TScrollBarKind kind)
     update();
 }
 
-std::int64_t TbsSkinScrollBar::UpperPosition() const
-{
-    return m_pageSize > 0 ? std::int64_t { m_max } - m_pageSize + 1 : m_max;
-}
-
-int TbsSkinScrollBar::ClampPosition(std::int64_t position) const
-{
-    // An upper end below Min (a page larger than the range) leaves Min.
-    return static_cast<int>(std::max<std::int64_t>(m_min, std::min(position, UpperPosition())));
-}
-
 void TbsSkinScrollBar::MovePosition(std::int64_t delta)
 {
-    SetPosition(ClampPosition(m_position + delta));
+    SetPosition(m_range.Clamped(m_range.Value() + delta));
 }
 
 void TbsSkinScrollBar::SetPosition(int position)
 {
-    const int clamped = ClampPosition(position);
-    if (clamped == m_position)
+    if (!m_range.SetValue(position))
         return;
-    m_position = clamped;
     update();
-    ReportValueChange(m_position);
+    ReportValueChange(m_range.Value());
     emit OnChange();
 }
 
 void TbsSkinScrollBar::SetRange(int min, int max, int pageSize, int position)
 {
-    const auto before = std::tuple(m_min, m_max, m_pageSize, m_position);
-    m_min = min;
-    m_max = max;
-    m_pageSize = pageSize;
-    m_position = ClampPosition(position);
+    const auto before = std::tuple(Min(), Max(), PageSize(), Position());
+    m_range.SetMin(min);
+    m_range.SetMax(max);
+    m_range.SetPage(pageSize);
+    m_range.SetValue(position);
     update();
-    if (std::tuple(m_min, m_max, m_pageSize, m_position) != before)
-        ReportValueChange(m_position);
+    if (std::tuple(Min(), Max(), PageSize(), Position()) != before)
+        ReportValueChange(Position());
 }
 
 void TbsSkinScrollBar::SetMin(int min)
 {
-    if (min == m_min)
+    if (min == Min())
         return;
-    m_min = min;
-    if (m_position < m_min)
-        m_position = m_min;
+    m_range.SetMin(min);
+    // Only a position below the new end moves.
+    if (Position() < min)
+        m_range.SetValue(min);
     update();
-    ReportValueChange(m_position);
+    ReportValueChange(Position());
 }
 
 void TbsSkinScrollBar::SetMax(int max)
 {
-    if (max == m_max)
+    if (max == Max())
         return;
-    m_max = max;
+    m_range.SetMax(max);
     // A position the new end leaves outside becomes the last one that fits.
-    m_position = ClampPosition(m_position);
+    m_range.Clamp();
     update();
-    ReportValueChange(m_position);
+    ReportValueChange(Position());
 }
 
 void TbsSkinScrollBar::SetPageSize(int pageSize)
 {
-    if (pageSize != m_pageSize && std::int64_t { m_max } - m_min + 1 >= std::int64_t { pageSize } + m_position) {
-        m_pageSize = pageSize;
-        ReportValueChange(m_position);
+    if (pageSize != PageSize() && m_range.Span() + 1 >= std::int64_t { pageSize } + Position()) {
+        m_range.SetPage(pageSize);
+        ReportValueChange(Position());
     }
     update();
 }
@@ -163,15 +150,13 @@ void TbsSkinScrollBar::SetBothSkinDataName(const QString& name)
 
 double TbsSkinScrollBar::ThumbFraction() const
 {
-    double fraction = 0;
-    if (m_pageSize > 0) {
-        const std::int64_t span = std::int64_t { m_max } + 1 - m_pageSize - m_min;
+    double fraction = m_range.Fraction();
+    if (PageSize() > 0) {
+        const std::int64_t span = m_range.Upper() - Min();
         if (span > 0)
-            fraction = (static_cast<double>(m_position) - m_min) / static_cast<double>(span);
+            fraction = (static_cast<double>(Position()) - Min()) / static_cast<double>(span);
         else
             fraction = IsVertical() ? 0 : 1;
-    } else if (m_max != m_min) {
-        fraction = (static_cast<double>(m_position) - m_min) / (static_cast<double>(m_max) - m_min);
     }
     return std::clamp(fraction, 0.0, 1.0);
 }
@@ -209,13 +194,13 @@ TbsSkinScrollBar::Layout TbsSkinScrollBar::CalcSkinLayout(const TbsDataSkinScrol
     const int minLength = definition.thumbMinSize != 0 ? definition.thumbMinSize : pictureLength;
     const int trackStart = vertical ? track.top : track.left;
     const int trackEnd = vertical ? track.bottom : track.right;
-    const std::int64_t range = std::int64_t { m_max } - m_min + 1;
+    const std::int64_t range = std::int64_t { Max() } - Min() + 1;
     int thumbLength = minLength;
-    if (m_pageSize > 0 && range > 0) {
-        const double pageLength = static_cast<double>(trackEnd - trackStart) * m_pageSize / range;
+    if (PageSize() > 0 && range > 0) {
+        const double pageLength = static_cast<double>(trackEnd - trackStart) * PageSize() / range;
         thumbLength = std::max(minLength, RoundHalfEven(pageLength));
     }
-    else if (m_pageSize <= 0 && definition.thumbMinPageSize != 0)
+    else if (PageSize() <= 0 && definition.thumbMinPageSize != 0)
         thumbLength = definition.thumbMinPageSize;
     const int half = std::max(0, thumbLength) / 2;
 
@@ -255,9 +240,9 @@ TbsSkinScrollBar::Layout TbsSkinScrollBar::CalcDefaultLayout() const
 
     const int trackLength = IsVertical() ? layout.track.height() : layout.track.width();
     int thumbLength = kDefaultButtonLength;
-    const std::int64_t range = std::int64_t { m_max } - m_min + 1;
-    if (m_pageSize > 0 && range > 0)
-        thumbLength = std::max(kDefaultButtonLength, RoundHalfEven(static_cast<double>(trackLength) * m_pageSize / range));
+    const std::int64_t range = std::int64_t { Max() } - Min() + 1;
+    if (PageSize() > 0 && range > 0)
+        thumbLength = std::max(kDefaultButtonLength, RoundHalfEven(static_cast<double>(trackLength) * PageSize() / range));
     // A page larger than the range would push the thumb over the buttons.
     thumbLength = std::clamp(thumbLength, 0, std::max(0, trackLength));
     layout.thumbTravel = std::max(0, trackLength - thumbLength);
@@ -346,7 +331,7 @@ void TbsSkinScrollBar::CreateControlSkinImage(QImage& image)
         .downLook = ButtonLook(kDownButton),
         .thumbLook = ThumbLook(),
         .showThumb = isEnabled(),
-        .composeThumb = m_pageSize != 0 || definition->thumbMinPageSize != 0,
+        .composeThumb = PageSize() != 0 || definition->thumbMinPageSize != 0,
     };
     DrawScrollBarSkinParts(image, m_picture, *definition, parts);
 }
@@ -421,37 +406,30 @@ void TbsSkinScrollBar::DragThumbTo(const QPoint& point)
     const Layout layout = CalcLayout();
     const int offset = m_dragStartOffset + Along(point) - m_dragStartMouse;
     const double fraction = layout.thumbTravel > 0 ? std::clamp(static_cast<double>(offset) / layout.thumbTravel, 0.0, 1.0) : 0.0;
-    const std::int64_t span = UpperPosition() - m_min;
-    SetPosition(ClampPosition(m_min + static_cast<std::int64_t>(std::nearbyint(fraction * static_cast<double>(span)))));
+    const std::int64_t span = m_range.Upper() - Min();
+    SetPosition(m_range.Clamped(Min() + static_cast<std::int64_t>(std::nearbyint(fraction * static_cast<double>(span)))));
 }
 
 void TbsSkinScrollBar::StartRepeat(RepeatMode mode)
 {
     m_repeatMode = mode;
-    m_waiting = true;
-    m_repeatTimer.start(kFirstRepeatDelay);
+    m_repeat.Start(kFirstRepeatDelay, kRepeatInterval);
 }
 
 void TbsSkinScrollBar::ResumeRepeat(RepeatMode mode)
 {
     m_repeatMode = mode;
-    m_waiting = false;
-    m_repeatTimer.start(kRepeatInterval);
+    m_repeat.Start(kRepeatInterval, kRepeatInterval);
 }
 
 void TbsSkinScrollBar::StopRepeat()
 {
-    m_repeatTimer.stop();
+    m_repeat.Stop();
     m_repeatMode = RepeatMode::None;
-    m_waiting = false;
 }
 
 void TbsSkinScrollBar::RepeatTick()
 {
-    if (m_waiting) {
-        m_waiting = false;
-        m_repeatTimer.setInterval(kRepeatInterval);
-    }
     switch (m_repeatMode) {
     case RepeatMode::UpButton:
         StepArrow(kUpButton);
@@ -465,7 +443,7 @@ void TbsSkinScrollBar::RepeatTick()
             StopRepeat();
         break;
     case RepeatMode::None:
-        m_repeatTimer.stop();
+        m_repeat.Stop();
         break;
     }
 }
@@ -517,7 +495,7 @@ void TbsSkinScrollBar::mouseMoveEvent(QMouseEvent* event)
             if (inside)
                 ResumeRepeat(m_capturedPart == kUpButton ? RepeatMode::UpButton : RepeatMode::DownButton);
             else
-                m_repeatTimer.stop();
+                m_repeat.Stop();
             update();
         }
         return;

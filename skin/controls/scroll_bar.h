@@ -1,11 +1,12 @@
 #pragma once
 
+#include "skin/controls/auto_repeat.h"
+#include "skin/controls/range_value.h"
 #include "skin/controls/scroll_bar_skin_face.h"
 #include "skin/controls/skin_custom_control.h"
 #include "skin/controls/wheel_lines.h"
 
 #include <QRect>
-#include <QTimer>
 #include <array>
 #include <cstdint>
 
@@ -42,13 +43,18 @@ public:
     void SetKind(TScrollBarKind kind);
     bool IsVertical() const { return m_kind == TScrollBarKind::sbVertical; }
 
-    int Min() const { return m_min; }
+    int Min() const { return m_range.Min(); }
+    // Raises a position below the new end to it; no event.
     void SetMin(int min);
-    int Max() const { return m_max; }
+    int Max() const { return m_range.Max(); }
+    // Lowers a position the new end leaves outside to the last that fits; no
+    // event.
     void SetMax(int max);
-    int Position() const { return m_position; }
+    int Position() const { return m_range.Value(); }
+    // Clamped to the range; OnChange fires when the position moves.
     void SetPosition(int position);
-    int PageSize() const { return m_pageSize; }
+    int PageSize() const { return m_range.Page(); }
+    // Stored only while the page and the position still fit the range.
     void SetPageSize(int pageSize);
     int SmallChange() const { return m_smallChange; }
     void SetSmallChange(int change);
@@ -113,9 +119,6 @@ private:
     // mouse, the thumb also while it has the focus.
     ScrollBarPartLook ButtonLook(int part) const;
     ScrollBarPartLook ThumbLook() const;
-    // The highest position the current page allows.
-    std::int64_t UpperPosition() const;
-    int ClampPosition(std::int64_t position) const;
     // Moves the position by delta, which may take it past either end.
     void MovePosition(std::int64_t delta);
     // Where the thumb sits between its ends, 0 .. 1.
@@ -138,10 +141,7 @@ private:
     void ReleaseCapture();
 
     TScrollBarKind m_kind { TScrollBarKind::sbHorizontal };
-    int m_min { 0 };
-    int m_max { 100 };
-    int m_position { 0 };
-    int m_pageSize { 0 };
+    RangeValue m_range { 0, 100, 0 };
     int m_smallChange { 1 };
     WheelLines m_wheel;
     int m_largeChange { 1 };
@@ -159,8 +159,7 @@ private:
     int m_dragStartOffset { 0 };
     QPoint m_mousePos;
 
-    QTimer m_repeatTimer;
+    AutoRepeat m_repeat { [this] { RepeatTick(); } };
     RepeatMode m_repeatMode { RepeatMode::None };
-    bool m_waiting { false };
     KeptDefinition<TbsDataSkinScrollBarControl> m_definition { *this };
 };

@@ -21,7 +21,6 @@ TbsSkinButton::TbsSkinButton(QWidget* parent)
     SetSkinDataName(QStringLiteral("button"));
     resize(75, 25);
     setFocusPolicy(Qt::StrongFocus);
-    connect(&m_repeatTimer, &QTimer::timeout, this, &TbsSkinButton::RepeatTick);
     connect(&m_animationTimer, &QTimer::timeout, this, &TbsSkinButton::AnimationTick);
 }
 
@@ -435,24 +434,14 @@ void TbsSkinButton::changeEvent(QEvent* event)
 
 void TbsSkinButton::StartRepeat()
 {
-    m_repeatDelayOver = false;
-    m_repeatTimer.start(kRepeatDelay);
+    // The delay is over one interval after kRepeatDelay, when the first
+    // repeated click comes.
+    m_repeat.Start(kRepeatDelay + m_repeatInterval, m_repeatInterval);
 }
 
 void TbsSkinButton::StopRepeat()
 {
-    m_repeatTimer.stop();
-}
-
-void TbsSkinButton::RepeatTick()
-{
-    // The first tick only ends the delay; clicks follow at RepeatInterval.
-    if (!m_repeatDelayOver) {
-        m_repeatDelayOver = true;
-        m_repeatTimer.setInterval(m_repeatInterval);
-        return;
-    }
-    ButtonClick();
+    m_repeat.Stop();
 }
 
 bool TbsSkinButton::TakeDefinition(const TbsDataSkinControl* definition)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/controls/auto_repeat.h"
 #include "skin/controls/skin_active_control.h"
 #include "skin/draw/glyph_text_layout.h"
 
@@ -111,7 +112,6 @@ private:
     QRect SkinCaptionArea() const;
     void StartRepeat();
     void StopRepeat();
-    void RepeatTick();
 
     QString m_caption;
     bool m_useSkinSize { true };
@@ -128,8 +128,7 @@ private:
     int m_numGlyphs { 1 };
     TbsButtonLayout m_layout { blGlyphLeft };
     bool m_pressedWithMouse { false };
-    bool m_repeatDelayOver { false };
-    QTimer m_repeatTimer;
+    AutoRepeat m_repeat { [this] { ButtonClick(); } };
     bool m_animationForward { true };
     int m_animationFrame { 0 };
     QTimer m_animationTimer;

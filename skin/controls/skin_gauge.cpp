@@ -26,42 +26,34 @@ TbsSkinGauge::TbsSkinGauge(QWidget* parent)
 
 void TbsSkinGauge::SetMinValue(int value)
 {
-    MoveBound(m_minValue, value);
+    if (value == m_range.Min())
+        return;
+    m_range.SetMin(value);
+    RangeChanged();
 }
 
 void TbsSkinGauge::SetMaxValue(int value)
 {
-    MoveBound(m_maxValue, value);
-}
-
-void TbsSkinGauge::MoveBound(int& bound, int value)
-{
-    if (value == bound)
+    if (value == m_range.Max())
         return;
-    bound = value;
-    PullValueIntoRange();
-    update();
-    ReportValueChange(m_value);
+    m_range.SetMax(value);
+    RangeChanged();
 }
 
-void TbsSkinGauge::PullValueIntoRange()
+void TbsSkinGauge::RangeChanged()
 {
     // While a range is being set up the bounds may cross; the lower one wins.
-    if (m_value > m_maxValue)
-        m_value = m_maxValue;
-    if (m_value < m_minValue)
-        m_value = m_minValue;
+    m_range.Clamp();
+    update();
+    ReportValueChange(m_range.Value());
 }
 
 void TbsSkinGauge::SetValue(int value)
 {
-    const int old = m_value;
-    m_value = value;
-    PullValueIntoRange();
-    if (m_value == old)
+    if (!m_range.SetValue(value))
         return;
     update();
-    ReportValueChange(m_value);
+    ReportValueChange(m_range.Value());
 }
 
 void TbsSkinGauge::SetVertical(bool vertical)
@@ -150,10 +142,7 @@ SkinRect TbsSkinGauge::AnimationFrameRect() const
 
 double TbsSkinGauge::Fraction() const
 {
-    if (m_maxValue <= m_minValue)
-        return 0.0;
-    // In doubles: the differences of two ints need not fit an int.
-    return (static_cast<double>(m_value) - m_minValue) / (static_cast<double>(m_maxValue) - m_minValue);
+    return m_range.Fraction();
 }
 
 QString TbsSkinGauge::GaugeText() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/controls/range_value.h"
 #include "skin/controls/skin_custom_control.h"
 
 #include <QTimer>
@@ -18,11 +19,12 @@ class TbsSkinGauge : public TbsSkinCustomControl {
 public:
     explicit TbsSkinGauge(QWidget* parent = nullptr);
 
-    int MinValue() const { return m_minValue; }
+    int MinValue() const { return m_range.Min(); }
+    // Either bound pulls Value into the range; no event fires.
     void SetMinValue(int value);
-    int MaxValue() const { return m_maxValue; }
+    int MaxValue() const { return m_range.Max(); }
     void SetMaxValue(int value);
-    int Value() const { return m_value; }
+    int Value() const { return m_range.Value(); }
     // Clamped to the range; repaints only on a change.
     void SetValue(int value);
 
@@ -65,18 +67,15 @@ private:
     QRect FilledPart(const QRect& area) const;
     void DrawBar(QImage& face, const QRect& filled) const;
     void DrawText(QPainter& painter, const QFont& font, SkinColor color) const;
-    // Sets one end of the range and brings the value inside it.
-    void MoveBound(int& bound, int value);
-    void PullValueIntoRange();
+    // A bound moved: the value is brought inside the range.
+    void RangeChanged();
     void RestartAnimation();
     void PauseTick();
     void AnimationTick();
     // Where the current animation frame lies in the skin picture.
     SkinRect AnimationFrameRect() const;
 
-    int m_minValue { 0 };
-    int m_maxValue { 100 };
-    int m_value { 50 };
+    RangeValue m_range { 0, 100, 50 };
     bool m_vertical { false };
     bool m_useSkinSize { true };
     bool m_showProgressText { false };

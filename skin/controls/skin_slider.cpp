@@ -27,48 +27,45 @@ TbsSkinSlider::TbsSkinSlider(QWidget* parent)
 {
     SetSkinDataName(QStringLiteral("slider"));
     setFocusPolicy(Qt::StrongFocus);
-    m_pageTimer.setInterval(kPageInterval);
-    connect(&m_pageTimer, &QTimer::timeout, this, &TbsSkinSlider::PageTick);
     resize(150, 40);
     Relayout();
 }
 
 void TbsSkinSlider::SetMinValue(int value)
 {
-    if (value < m_maxValue)
-        MoveBound(m_minValue, value);
+    if (value >= m_range.Max() || value == m_range.Min())
+        return;
+    m_range.SetMin(value);
+    RangeChanged();
 }
 
 void TbsSkinSlider::SetMaxValue(int value)
 {
-    if (value > m_minValue)
-        MoveBound(m_maxValue, value);
+    if (value <= m_range.Min() || value == m_range.Max())
+        return;
+    m_range.SetMax(value);
+    RangeChanged();
 }
 
-void TbsSkinSlider::MoveBound(int& bound, int value)
+void TbsSkinSlider::RangeChanged()
 {
-    if (value == bound)
-        return;
-    const int valueBefore = m_value;
-    bound = value;
+    const int valueBefore = m_range.Value();
     if (Range() < m_increment)
         m_increment = static_cast<int>(Range());
     update();
-    SetValue(m_value);
+    SetValue(m_range.Value());
     // A value the new range leaves alone is still read again with the range.
-    if (m_value == valueBefore)
-        ReportValueChange(m_value);
+    if (m_range.Value() == valueBefore)
+        ReportValueChange(valueBefore);
 }
 
 void TbsSkinSlider::SetValue(int value)
 {
-    value = std::clamp(value, m_minValue, m_maxValue);
-    const bool changed = value != m_value;
-    m_value = value;
-    PlaceThumb(ValueToPosition(value));
+    const bool changed = m_range.SetValue(value);
+    PlaceThumb(ValueToPosition(m_range.Value()));
     if (!changed)
         return;
-    ReportValueChange(m_value);
+    ReportValueChange(m_range.Value());
     emit OnChange();
 }
 
@@ -217,7 +214,7 @@ void TbsSkinSlider::Relayout()
         m_tickArea
             = QRect(QPoint(tickLeft, m_rulerTopLeft.y()), QPoint(width() - 1, m_rulerTopLeft.y() + m_ruler.height()));
     }
-    SetValue(m_value);
+    SetValue(m_range.Value());
     update();
 }
 
@@ -227,7 +224,7 @@ int TbsSkinSlider::ValueToPosition(int value) const
     const int track = TrackLength();
     // An empty range or track keeps the thumb at the start.
     const int offset = range > 0 && track > 0
-        ? static_cast<int>(DivideRoundHalfEven(static_cast<std::int64_t>(track) * (value - std::int64_t { m_minValue }), range))
+        ? static_cast<int>(DivideRoundHalfEven(static_cast<std::int64_t>(track) * (value - std::int64_t { m_range.Min() }), range))
         : 0;
     const int position = IsHorizontal() ? kBorder + offset : height() - kBorder - offset - ThumbSize().height();
     return std::max(position, kBorder);
@@ -240,12 +237,12 @@ int TbsSkinSlider::PositionToValue(int position) const
     const int track = TrackLength();
     const std::int64_t range = Range();
     if (track <= 0 || range <= 0)
-        return m_minValue;
+        return m_range.Min();
     const std::int64_t scaled = static_cast<std::int64_t>(position - kBorder) * range;
     std::int64_t offset = DivideRoundHalfEven(scaled, track);
     if (!(m_options & soSmooth))
         offset = m_increment * DivideRoundHalfEven(offset, m_increment);
-    return static_cast<int>(std::min(std::max<std::int64_t>(offset, 0) + m_minValue, std::int64_t { m_maxValue }));
+    return static_cast<int>(std::min(std::max<std::int64_t>(offset, 0) + m_range.Min(), std::int64_t { m_range.Max() }));
 }
 
 void TbsSkinSlider::PlaceThumb(int position)
@@ -261,29 +258,29 @@ void TbsSkinSlider::PlaceThumb(int position)
         m_thumbRect.moveTop(position);
     update(old);
     update(m_thumbRect);
-    if (m_dragging && snappedValue != m_value) {
-        m_value = snappedValue;
+    if (m_dragging && snappedValue != m_range.Value()) {
+        m_range.SetValue(snappedValue);
         emit OnChange();
     }
     if (m_dragging)
-        m_valueHint->ShowWhileDragging(m_thumbRect, m_value, IsHorizontal());
+        m_valueHint->ShowWhileDragging(m_thumbRect, m_range.Value(), IsHorizontal());
 }
 
 void TbsSkinSlider::StepTo(std::int64_t value)
 {
-    const int clamped = static_cast<int>(std::clamp<std::int64_t>(value, m_minValue, m_maxValue));
-    if (clamped != m_value)
+    const int clamped = m_range.Clamped(value);
+    if (clamped != m_range.Value())
         SetValue(clamped);
 }
 
 void TbsSkinSlider::StepIncrease()
 {
-    StepTo(m_increment + m_increment * DivideRoundHalfEven(m_value, m_increment));
+    StepTo(m_increment + m_increment * DivideRoundHalfEven(m_range.Value(), m_increment));
 }
 
 void TbsSkinSlider::StepDecrease()
 {
-    StepTo(m_increment * DivideRoundHalfEven(m_value, m_increment) - m_increment);
+    StepTo(m_increment * DivideRoundHalfEven(m_range.Value(), m_increment) - m_increment);
 }
 
 TbsSkinSlider::PageDirection TbsSkinSlider::DirectionTowards(const QPoint& point) const
@@ -315,7 +312,7 @@ void TbsSkinSlider::PageTick()
 
 void TbsSkinSlider::StopPaging()
 {
-    m_pageTimer.stop();
+    m_paging.Stop();
     m_pageDirection = PageDirection::None;
 }
 
@@ -365,7 +362,7 @@ void TbsSkinSlider::DrawPoints(QPainter& painter) const
     const QColor color = SkinColorToQColor(skin ? skin->pointsColor : clWindowText);
     const QSize thumb = ThumbSize();
     for (std::int64_t i = 0; i <= count; ++i) {
-        const int value = i == count ? m_maxValue : static_cast<int>(m_minValue + m_increment * step * i);
+        const int value = i == count ? m_range.Max() : static_cast<int>(m_range.Min() + m_increment * step * i);
         const int length = (i == 0 || i == count) ? 5 : 3;
         const int position = ValueToPosition(value);
         if (IsHorizontal())
@@ -397,9 +394,9 @@ void TbsSkinSlider::DrawFace(QImage& image)
     QRect thumbRect = m_thumbRect;
     if (!IsPainting()) {
         if (IsHorizontal())
-            thumbRect.moveLeft(ValueToPosition(m_value));
+            thumbRect.moveLeft(ValueToPosition(m_range.Value()));
         else
-            thumbRect.moveTop(ValueToPosition(m_value));
+            thumbRect.moveTop(ValueToPosition(m_range.Value()));
     }
     const bool secondState = (m_dragging || !isEnabled()) && ThumbStates() == 2;
     const QImage thumb
@@ -431,7 +428,7 @@ void TbsSkinSlider::mousePressEvent(QMouseEvent* event)
         m_dragging = true;
         m_grabOffset = IsHorizontal() ? point.x() - m_thumbRect.left() : point.y() - m_thumbRect.top();
         update(m_thumbRect);
-        m_valueHint->ShowWhileDragging(m_thumbRect, m_value, IsHorizontal());
+        m_valueHint->ShowWhileDragging(m_thumbRect, m_range.Value(), IsHorizontal());
         return;
     }
     const QRect hitArea = IsHorizontal() ? RulerRect().adjusted(0, -kRulerHitMargin, 0, kRulerHitMargin)
@@ -443,7 +440,7 @@ void TbsSkinSlider::mousePressEvent(QMouseEvent* event)
     if (m_pageDirection == PageDirection::None)
         return;
     PageTick();
-    m_pageTimer.start();
+    m_paging.Start(kPageInterval, kPageInterval);
 }
 
 void TbsSkinSlider::mouseDoubleClickEvent(QMouseEvent* event)
@@ -488,10 +485,10 @@ void TbsSkinSlider::keyPressEvent(QKeyEvent* event)
     }
     switch (event->key()) {
     case Qt::Key_Home:
-        StepTo(m_minValue);
+        StepTo(m_range.Min());
         break;
     case Qt::Key_End:
-        StepTo(m_maxValue);
+        StepTo(m_range.Max());
         break;
     case Qt::Key_Left:
     case Qt::Key_Right:
@@ -513,7 +510,7 @@ void TbsSkinSlider::keyPressEvent(QKeyEvent* event)
         TbsSkinControl::keyPressEvent(event);
         return;
     }
-    m_valueHint->ShowAfterKey(m_thumbRect, m_value, IsHorizontal());
+    m_valueHint->ShowAfterKey(m_thumbRect, m_range.Value(), IsHorizontal());
     emit OnChanged();
 }
 

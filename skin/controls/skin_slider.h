@@ -1,9 +1,10 @@
 #pragma once
 
+#include "skin/controls/auto_repeat.h"
+#include "skin/controls/range_value.h"
 #include "skin/controls/skin_control.h"
 #include "skin/draw/system_colors.h"
 
-#include <QTimer>
 
 #include <cstdint>
 
@@ -36,13 +37,13 @@ public:
 
     explicit TbsSkinSlider(QWidget* parent = nullptr);
 
-    int MinValue() const { return m_minValue; }
+    int MinValue() const { return m_range.Min(); }
     // Refused unless it stays below MaxValue.
     void SetMinValue(int value);
-    int MaxValue() const { return m_maxValue; }
+    int MaxValue() const { return m_range.Max(); }
     // Refused unless it stays above MinValue.
     void SetMaxValue(int value);
-    int Value() const { return m_value; }
+    int Value() const { return m_range.Value(); }
     // Clamped to the range.
     void SetValue(int value);
     int Increment() const { return m_increment; }
@@ -105,10 +106,10 @@ private:
 
     bool IsHorizontal() const { return m_orientation == soHorizontal; }
     // MaxValue - MinValue, which need not fit an int.
-    std::int64_t Range() const { return std::int64_t { m_maxValue } - m_minValue; }
-    // Sets one end of the range (already checked against the other) and
-    // brings the increment and the value inside it.
-    void MoveBound(int& bound, int value);
+    std::int64_t Range() const { return m_range.Span(); }
+    // One end of the range moved: the increment and the value are brought
+    // inside it.
+    void RangeChanged();
     // The slider definition when the skin gives ruler and thumb.
     const TbsDataSkinSlider* SkinSlider() const;
     QImage ThumbPicture() const;
@@ -126,9 +127,7 @@ private:
     void DrawFace(QImage& image);
     void DrawPoints(QPainter& painter) const;
 
-    int m_minValue { 0 };
-    int m_maxValue { 100 };
-    int m_value { 0 };
+    RangeValue m_range { 0, 100, 0 };
     int m_increment { 10 };
     TbsSliderOrientation m_orientation { soHorizontal };
     TbsSliderOptions m_options { soShowFocus | soShowPoints | soSmooth };
@@ -147,7 +146,7 @@ private:
     int m_grabOffset { 0 };
     PageDirection m_pageDirection { PageDirection::None };
     QPoint m_lastMousePoint;
-    QTimer m_pageTimer;
+    AutoRepeat m_paging { [this] { PageTick(); } };
     SliderValueHint* const m_valueHint;
     KeptDefinition<TbsDataSkinSlider> m_definition { *this };
 };

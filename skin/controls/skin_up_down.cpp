@@ -15,24 +15,22 @@ TbsSkinUpDown::TbsSkinUpDown(QWidget* parent)
     SetSkinDataName(QStringLiteral("hupdown"));
     setMouseTracking(true);
     resize(40, 20);
-    connect(&m_repeatTimer, &QTimer::timeout, this, &TbsSkinUpDown::RepeatTick);
 }
 
 void TbsSkinUpDown::SetRange(int min, int max)
 {
-    m_min = min;
-    m_max = std::max(min, max);
-    SetPosition(m_position);
+    m_range.SetMin(min);
+    m_range.SetMax(std::max(min, max));
+    // A position the new range leaves outside moves, as a user's step does.
+    if (m_range.Clamp())
+        emit OnChange();
     update();
 }
 
 void TbsSkinUpDown::SetPosition(int position)
 {
-    position = std::clamp(position, m_min, m_max);
-    if (position == m_position)
-        return;
-    m_position = position;
-    emit OnChange();
+    if (m_range.SetValue(position))
+        emit OnChange();
 }
 
 void TbsSkinUpDown::SetIncrement(int increment)
@@ -126,9 +124,15 @@ void TbsSkinUpDown::CreateControlSkinImage(QImage& image)
 void TbsSkinUpDown::Step(Button button)
 {
     if (button == Button::Up)
-        SetPosition(m_position + m_increment);
+        MoveBy(m_increment);
     else if (button == Button::Down)
-        SetPosition(m_position - m_increment);
+        MoveBy(-std::int64_t { m_increment });
+}
+
+void TbsSkinUpDown::MoveBy(std::int64_t delta)
+{
+    if (m_range.SetValue(m_range.Value() + delta))
+        emit OnChange();
 }
 
 void TbsSkinUpDown::SetHot(Button button)
@@ -141,7 +145,6 @@ void TbsSkinUpDown::SetHot(Button button)
 
 void TbsSkinUpDown::RepeatTick()
 {
-    m_repeatTimer.setInterval(kRepeatInterval);
     // A held button steps only while the mouse is over it.
     if (m_hot == m_pressed)
         Step(m_pressed);
@@ -159,7 +162,7 @@ void TbsSkinUpDown::mousePressEvent(QMouseEvent* event)
         return;
     update();
     Step(m_pressed);
-    m_repeatTimer.start(kFirstRepeatDelay);
+    m_repeat.Start(kFirstRepeatDelay, kRepeatInterval);
 }
 
 void TbsSkinUpDown::mouseMoveEvent(QMouseEvent* event)
@@ -174,7 +177,7 @@ void TbsSkinUpDown::mouseReleaseEvent(QMouseEvent* event)
         TbsSkinCustomControl::mouseReleaseEvent(event);
         return;
     }
-    m_repeatTimer.stop();
+    m_repeat.Stop();
     m_pressed = Button::None;
     SetHot(ButtonAt(event->position().toPoint()));
     update();

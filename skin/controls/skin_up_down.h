@@ -1,8 +1,10 @@
 #pragma once
 
+#include "skin/controls/auto_repeat.h"
+#include "skin/controls/range_value.h"
 #include "skin/controls/skin_custom_control.h"
 
-#include <QTimer>
+#include <cstdint>
 
 // Two arrow buttons that step Position between Min and Max by Increment: the
 // up button (right, or top when vertical) adds, the down button (left, or
@@ -19,11 +21,12 @@ public:
 
     explicit TbsSkinUpDown(QWidget* parent = nullptr);
 
-    int Min() const { return m_min; }
-    int Max() const { return m_max; }
-    // Position is kept inside the new range.
+    int Min() const { return m_range.Min(); }
+    int Max() const { return m_range.Max(); }
+    // A max below min is taken as min. Position is kept inside the new range;
+    // OnChange fires when that moves it.
     void SetRange(int min, int max);
-    int Position() const { return m_position; }
+    int Position() const { return m_range.Value(); }
     // Clamped to the range; OnChange fires when the position moves.
     void SetPosition(int position);
     int Increment() const { return m_increment; }
@@ -53,16 +56,15 @@ private:
 
     Button ButtonAt(const QPoint& point) const;
     void Step(Button button);
+    void MoveBy(std::int64_t delta);
     void RepeatTick();
     void SetHot(Button button);
 
-    int m_min { 0 };
-    int m_max { 100 };
-    int m_position { 0 };
+    RangeValue m_range { 0, 100, 0 };
     int m_increment { 1 };
     Qt::Orientation m_orientation { Qt::Horizontal };
     Button m_hot { Button::None };
     Button m_pressed { Button::None };
-    QTimer m_repeatTimer;
+    AutoRepeat m_repeat { [this] { RepeatTick(); } };
     KeptDefinition<TbsDataSkinUpDownControl> m_definition { *this };
 };

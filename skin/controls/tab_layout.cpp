@@ -84,3 +84,122 @@ QImage TurnUprightTab(TbsTabPosition position, const QImage& upright)
     }
     return upright;
 }
+
+QRect PageAreaRect(TbsTabPosition position, const QSize& control, const QMargins& frame, int thickness)
+{
+    QMargins margins = frame;
+    switch (position) {
+    case tpTop:
+        margins.setTop(margins.top() + thickness);
+        break;
+    case tpBottom:
+        margins.setBottom(margins.bottom() + thickness);
+        break;
+    case tpLeft:
+        margins.setLeft(margins.left() + thickness);
+        break;
+    case tpRight:
+        margins.setRight(margins.right() + thickness);
+        break;
+    }
+    return QRect(QPoint(0, 0), control).marginsRemoved(margins);
+}
+
+QRect TabsBandRect(TbsTabPosition position, const QSize& control, const QRect& pageFrame)
+{
+    const QRect whole(QPoint(0, 0), control);
+    QRect band = whole;
+    switch (position) {
+    case tpTop:
+        band.setBottom(pageFrame.top() - 1);
+        break;
+    case tpBottom:
+        band.setTop(pageFrame.top() + pageFrame.height());
+        break;
+    case tpLeft:
+        band.setRight(pageFrame.left() - 1);
+        break;
+    case tpRight:
+        band.setLeft(pageFrame.left() + pageFrame.width());
+        break;
+    }
+    return band.intersected(whole);
+}
+
+QRect GrownTab(TbsTabPosition position, const QRect& tab, int growth, const QSize& control)
+{
+    const int thickness = IsHorizontalSide(position) ? tab.height() : tab.width();
+    const int grown = std::clamp(growth, 1 - thickness, std::max(control.width(), control.height()));
+    QRect area = tab;
+    switch (position) {
+    case tpTop:
+        area.setBottom(area.bottom() + grown);
+        break;
+    case tpBottom:
+        area.setTop(area.top() - grown);
+        break;
+    case tpLeft:
+        area.setRight(area.right() + grown);
+        break;
+    case tpRight:
+        area.setLeft(area.left() - grown);
+        break;
+    }
+    return area;
+}
+
+QRect CloseButtonOnTab(TbsTabPosition position, const QRect& tab, const QSize& button, int gap)
+{
+    const QSize upright = UprightTabSize(position, tab);
+    const QRect cell(upright.width() - gap - button.width(), (upright.height() - button.height()) / 2,
+        button.width(), button.height());
+    const QPoint centre = FromUprightTab(position, cell, tab).center();
+    const QRect placed(QPoint(0, 0), button);
+    return placed.translated(centre - placed.center());
+}
+
+int TabRoomBesideScroller(TbsTabPosition position, const QSize& control, int scrollerHeight)
+{
+    const int length = IsHorizontalSide(position) ? control.width() : control.height();
+    return length - 2 * scrollerHeight - 3;
+}
+
+int ScrolledToShow(const std::vector<int>& lengths, int scrolled, int index, int room, int maxScrolled)
+{
+    if (index < 0 || index >= static_cast<int>(lengths.size()))
+        return scrolled;
+    int first = std::min(scrolled, index);
+    // The length from first to index, inclusive, shrinks as first moves on.
+    qint64 length = 0;
+    for (int i = first; i <= index; ++i)
+        length += lengths[static_cast<std::size_t>(i)];
+    while (first < maxScrolled && length > room)
+        length -= lengths[static_cast<std::size_t>(first++)];
+    return first;
+}
+
+int NextTabRound(int current, int count, bool goForward)
+{
+    if (current < 0 || count <= 0)
+        return 0;
+    return (current + (goForward ? 1 : count - 1)) % count;
+}
+
+int NearestShownPage(int index, int count, const std::function<bool(int)>& shown)
+{
+    for (int distance = 1; distance < count; ++distance) {
+        for (const int candidate : { index + distance, index - distance }) {
+            if (candidate >= 0 && candidate < count && shown(candidate))
+                return candidate;
+        }
+    }
+    return -1;
+}
+
+int CaptionTabLength(int textWidth, int closeButtonWidth)
+{
+    constexpr int kPadding = 6;
+    constexpr int kImageWidth = 1;
+    constexpr int kImageGap = 3;
+    return textWidth + 2 * kPadding + kImageWidth + closeButtonWidth + kImageGap;
+}

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QImage>
+#include <QMargins>
 #include <QRect>
 #include <QSize>
+#include <functional>
 #include <vector>
 
 // Where a page control's tabs lie, as values computed from the control's
@@ -42,3 +44,43 @@ QSize UprightTabSize(TbsTabPosition position, const QRect& tab);
 // flipped before their content is drawn (FlipVertically) so their captions
 // stay readable.
 QImage TurnUprightTab(TbsTabPosition position, const QImage& upright);
+
+// The room the tabs leave on the side they sit on for the pages: the
+// page frame drawn around the pages is frame wide on each edge, and the tabs
+// take thickness on their side.
+QRect PageAreaRect(TbsTabPosition position, const QSize& control, const QMargins& frame, int thickness);
+
+// The band along the tab side, between the control's edge and pageFrame (the
+// pages with their frame around them), within the control.
+QRect TabsBandRect(TbsTabPosition position, const QSize& control, const QRect& pageFrame);
+
+// The selected tab reaches growth pixels further toward the page, so that it
+// covers the frame's edge; a growth that would take it past the control or
+// shrink it away is held back.
+QRect GrownTab(TbsTabPosition position, const QRect& tab, int growth, const QSize& control);
+
+// Where a close button of size button sits on tab: gap pixels from the tab's
+// far end (as its upright image reads), centred across it. The button itself
+// is not turned with a tab on the left or right.
+QRect CloseButtonOnTab(TbsTabPosition position, const QRect& tab, const QSize& button, int gap);
+
+// The room along the side that tabs can take beside a tab scroller of
+// 2 x scrollerHeight.
+int TabRoomBesideScroller(TbsTabPosition position, const QSize& control, int scrollerHeight);
+
+// How many tabs to scroll out, starting from scrolled, so that tab index is
+// wholly in sight in room pixels: no more than maxScrolled.
+int ScrolledToShow(const std::vector<int>& lengths, int scrolled, int index, int room, int maxScrolled);
+
+// The tab after current (or before it), round the ends, among count tabs; the
+// first when none is current.
+int NextTabRound(int current, int count, bool goForward);
+
+// The page nearest to index among count pages that shown accepts, the one
+// after before the one before at each distance; -1 for none.
+int NearestShownPage(int index, int count, const std::function<bool(int)>& shown);
+
+// How long a tab is for a caption textWidth wide: room on either side of the
+// caption, the room tabs keep for an image, and the close button's width
+// (0 without one).
+int CaptionTabLength(int textWidth, int closeButtonWidth);

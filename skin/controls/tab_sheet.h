@@ -44,7 +44,4 @@ private:
     // The page background of the last paint.
     QImage m_background;
     bool m_tabVisible { true };
-    // The state of the close button on this page's tab.
-    bool m_closeMouseIn { false };
-    bool m_closeDown { false };
 };

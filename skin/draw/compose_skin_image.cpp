@@ -3,19 +3,18 @@
 #include "skin/draw/axis.h"
 #include "skin/draw/border_strip.h"
 #include "skin/draw/engine_bitmap.h"
+#include "skin/draw/nine_piece_cuts.h"
 
 #include <QPainter>
 #include <algorithm>
 
 namespace {
 
-// A piece of the skin rectangle, from coordinates relative to its top-left.
-struct SkinPieces {
+// A piece of the skin rectangle in the picture, from coordinates relative to
+// the rectangle's top-left.
+struct InSkin {
     const SkinRect& skin;
-    QRect operator()(int left, int top, int right, int bottom) const
-    {
-        return RectFromEdges(left, top, right, bottom).translated(skin.left, skin.top);
-    }
+    QRect operator()(const QRect& piece) const { return piece.translated(skin.left, skin.top); }
 };
 
 } // namespace
@@ -54,41 +53,21 @@ void ComposeSkinImage(QImage& destination, const QImage& picture, const SkinPiec
     const SkinTargetGeometry& target, bool drawClient)
 {
     SetSkinBitmapSize(destination, target.width, target.height);
-    QPoint const &lt = piece.leftTop, &rt = piece.rightTop, &lb = piece.leftBottom, &rb = piece.rightBottom;
-    if (rb.x() == lt.x() || rb.y() == lt.y() || picture.isNull() || destination.isNull() || !IsDrawable(piece)
-        || !IsDrawable(target))
+    if (piece.rightBottom.x() == piece.leftTop.x() || piece.rightBottom.y() == piece.leftTop.y() || picture.isNull()
+        || destination.isNull() || !IsDrawable(piece) || !IsDrawable(target))
         return;
     QImage const source = ToSkinBitmap(picture);
-    SkinRect const& cl = piece.clientRect;
-    QPoint const &nlt = target.leftTop, &nrt = target.rightTop, &nlb = target.leftBottom, &nrb = target.rightBottom;
-    SkinRect const& ncl = target.clientRect;
-    int const sw = piece.skinRect.Width();
-    int const sh = piece.skinRect.Height();
-    int const w = target.width;
-    int const h = target.height;
-    SkinPieces const skin { piece.skinRect };
-
-    DrawBand(destination, RectFromEdges(nlt.x(), 0, nrt.x(), ncl.top), source, skin(lt.x(), 0, rt.x(), cl.top),
-        piece.topStretch);
-    DrawBand(destination, RectFromEdges(nlb.x(), ncl.bottom, nrb.x(), h), source, skin(lb.x(), cl.bottom, rb.x(), sh),
-        piece.bottomStretch);
-    DrawBand(destination, RectFromEdges(0, nlt.y(), ncl.left, nlb.y()), source, skin(0, lt.y(), cl.left, lb.y()),
-        piece.leftStretch);
-    DrawBand(destination, RectFromEdges(ncl.right, nrt.y(), w, nrb.y()), source, skin(cl.right, rt.y(), sw, rb.y()),
-        piece.rightStretch);
-
-    DrawPiece(destination, RectFromEdges(0, 0, nlt.x(), ncl.top), source, skin(0, 0, lt.x(), cl.top));
-    DrawPiece(destination, RectFromEdges(0, ncl.top, ncl.left, nlt.y()), source, skin(0, cl.top, cl.left, lt.y()));
-    DrawPiece(destination, RectFromEdges(nrt.x(), 0, w, ncl.top), source, skin(rt.x(), 0, sw, cl.top));
-    DrawPiece(destination, RectFromEdges(ncl.right, ncl.top, w, nrt.y()), source, skin(cl.right, cl.top, sw, rt.y()));
-    DrawPiece(destination, RectFromEdges(0, nlb.y(), ncl.left, h), source, skin(0, lb.y(), cl.left, sh));
-    DrawPiece(destination, RectFromEdges(ncl.left, ncl.bottom, nlb.x(), h), source, skin(cl.left, cl.bottom, lb.x(), sh));
-    DrawPiece(destination, RectFromEdges(nrb.x(), ncl.bottom, w, h), source, skin(rb.x(), cl.bottom, sw, sh));
-    DrawPiece(destination, RectFromEdges(ncl.right, nrb.y(), w, ncl.bottom), source, skin(cl.right, rb.y(), sw, cl.bottom));
-
+    NinePieceCuts const cuts = CutNinePieces(piece, target);
+    InSkin const skin { piece.skinRect };
+    for (const SkinEdgeCuts* edge : cuts.Edges())
+        DrawBand(destination, edge->band.target, source, skin(edge->band.source), edge->stretch);
+    for (const SkinEdgeCuts* edge : cuts.Edges()) {
+        DrawPiece(destination, edge->head.target, source, skin(edge->head.source));
+        DrawPiece(destination, edge->tail.target, source, skin(edge->tail.source));
+    }
     if (drawClient)
-        FillWithPiece(destination, ncl.ToQRect(), source, skin(cl.left, cl.top, cl.right, cl.bottom),
-            piece.stretchEffect, piece.stretchType);
+        FillWithPiece(destination, cuts.client.target, source, skin(cuts.client.source), piece.stretchEffect,
+            piece.stretchType);
 }
 
 void ComposeSkinImageStretched(QImage& destination, const QImage& picture, const SkinRect& skinRect,
@@ -175,6 +154,19 @@ QImage ComposeSkinStrip(const QImage& source, BorderStripPlan plan)
     return ComposeBorderStrip(source, plan);
 }
 
+// The plan of the strip of size that holds an edge's cuts, the strip lying at
+// start in the target; the band's far end and the tail piece are placed from
+// end instead, which differs from start only when a side strip takes more
+// room than its client edge.
+BorderStripPlan StripPlan(const SkinEdgeCuts& edge, const InSkin& skin, QSize size, QPoint start, QPoint end)
+{
+    QRect const& band = edge.band.target;
+    QRect const bandArea = RectFromEdges(band.left() - start.x(), band.top() - start.y(),
+        band.left() + band.width() - end.x(), band.top() + band.height() - end.y());
+    return { size, skin(edge.band.source), edge.stretch, bandArea, skin(edge.head.source),
+        edge.head.target.topLeft() - start, skin(edge.tail.source), edge.tail.target.topLeft() - end };
+}
+
 } // namespace
 
 SkinBorderStrips ComposeSkinBorders(const QImage& picture, const SkinPieceGeometry& piece,
@@ -184,38 +176,25 @@ SkinBorderStrips ComposeSkinBorders(const QImage& picture, const SkinPieceGeomet
     if (picture.isNull() || !IsDrawable(piece) || !IsDrawable(target))
         return strips;
     QImage const source = ToSkinBitmap(picture);
-    QPoint const &lt = piece.leftTop, &rt = piece.rightTop, &lb = piece.leftBottom, &rb = piece.rightBottom;
-    QPoint const &nlt = target.leftTop, &nrt = target.rightTop, &nlb = target.leftBottom, &nrb = target.rightBottom;
-    SkinRect const& cl = piece.clientRect;
+    NinePieceCuts const cuts = CutNinePieces(piece, target);
+    InSkin const skin { piece.skinRect };
     SkinRect const& ncl = target.clientRect;
-    int const sw = piece.skinRect.Width();
-    int const sh = piece.skinRect.Height();
     int const w = target.width;
     int const h = target.height;
-    SkinPieces const skin { piece.skinRect };
 
-    strips.top = ComposeSkinStrip(source,
-        { { w, cl.top }, skin(lt.x(), 0, rt.x(), cl.top), piece.topStretch, RectFromEdges(nlt.x(), 0, nrt.x(), cl.top),
-            skin(0, 0, lt.x(), cl.top), { 0, 0 }, skin(rt.x(), 0, sw, cl.top), { nrt.x(), 0 } });
-    int const bottomHeight = h - ncl.bottom;
-    strips.bottom = ComposeSkinStrip(source,
-        { { w, bottomHeight }, skin(lb.x(), cl.bottom, rb.x(), sh), piece.bottomStretch,
-            RectFromEdges(nlb.x(), 0, nrb.x(), bottomHeight), skin(0, cl.bottom, lb.x(), sh), { 0, 0 },
-            skin(rb.x(), cl.bottom, sw, sh), { nrb.x(), 0 } });
-
+    QPoint const top(0, 0);
+    strips.top = ComposeSkinStrip(source, StripPlan(cuts.top, skin, { w, ncl.top }, top, top));
+    QPoint const bottom(0, ncl.bottom);
+    strips.bottom = ComposeSkinStrip(source, StripPlan(cuts.bottom, skin, { w, h - ncl.bottom }, bottom, bottom));
     // The side strips fill what the top and bottom strips leave; a strip that
-    // was not composed leaves its room to them.
+    // was not composed leaves its room to them. Their upper pieces keep their
+    // place from the strip's top, their lower ones from its bottom.
     int const sideHeight = h - strips.top.height() - strips.bottom.height();
-    int const leftWidth = ncl.left;
-    strips.left = ComposeSkinStrip(source,
-        { { leftWidth, sideHeight }, skin(0, lt.y(), cl.left, lb.y()), piece.leftStretch,
-            RectFromEdges(0, lt.y() - cl.top, leftWidth, sideHeight + lb.y() - cl.bottom), skin(0, cl.top, cl.left, lt.y()),
-            { 0, 0 }, skin(0, lb.y(), cl.left, cl.bottom), { 0, sideHeight - (cl.bottom - lb.y()) } });
-    int const rightWidth = w - ncl.right;
+    int const sideEnd = ncl.bottom - sideHeight;
+    strips.left = ComposeSkinStrip(
+        source, StripPlan(cuts.left, skin, { ncl.left, sideHeight }, { 0, ncl.top }, { 0, sideEnd }));
     strips.right = ComposeSkinStrip(source,
-        { { rightWidth, sideHeight }, skin(cl.right, rt.y(), sw, rb.y()), piece.rightStretch,
-            RectFromEdges(0, rt.y() - cl.top, rightWidth, sideHeight + rb.y() - cl.bottom), skin(cl.right, cl.top, sw, rt.y()),
-            { 0, 0 }, skin(cl.right, rb.y(), sw, cl.bottom), { 0, sideHeight - (cl.bottom - rb.y()) } });
+        StripPlan(cuts.right, skin, { w - ncl.right, sideHeight }, { ncl.right, ncl.top }, { ncl.right, sideEnd }));
     return strips;
 }
 

@@ -141,3 +141,29 @@ TEST_F(Form1AccessibilityTest, GaugeAndScrollBarsReportTheirValues)
 }
 
 } // namespace
+
+TEST_F(Form1AccessibilityTest, EachPageIsListedOnceAsItsTabWhichHoldsThePagesContents)
+{
+    QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(form.bsSkinPageControl1);
+    ASSERT_NE(tabs, nullptr);
+    // A screen reader on Linux reads both of these roles as "page tab".
+    int pageTabs = 0;
+    for (int i = 0; i < tabs->childCount(); ++i) {
+        const QAccessible::Role role = tabs->child(i)->role();
+        pageTabs += role == QAccessible::PageTab || role == QAccessible::PropertyPage ? 1 : 0;
+    }
+    EXPECT_EQ(pageTabs, 2) << "two pages, each listed once";
+
+    QAccessibleInterface* second = tabs->child(1);
+    ASSERT_NE(second, nullptr);
+    ASSERT_EQ(second->childCount(), 1);
+    QAccessibleInterface* page = second->child(0);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->object(), form.bsSkinTabSheet2);
+    EXPECT_EQ(page->role(), QAccessible::Pane);
+    EXPECT_EQ(page->parent(), second) << "the page does not lead back to its tab";
+    EXPECT_EQ(second->indexOfChild(page), 0);
+    form.Memo2->SetText(QStringLiteral("处处闻啼鸟。"));
+    EXPECT_NE(FindAccessible(second, QAccessible::EditableText, QStringLiteral("打乱后的文章")), nullptr)
+        << "the tab does not hold its page's memo";
+}

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QMimeData>
@@ -23,6 +24,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTimer>
 #include <QTest>
 #include <QUrl>
 #include <QWindow>
@@ -207,6 +209,25 @@ TEST_F(SkinSwitchTest, TheSystemMenuListsTheSkinsAndAFileAndChoosingSwitchesAndI
     EXPECT_EQ(form.bsSkinData1->SkinName(), "Lumeno Light");
     EXPECT_EQ(Remembered(), "light");
     EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(SkinSwitchTest, TheWindowIsActiveAgainWhenTheDialogForASkinFileCloses)
+{
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    bool dialogShown = false;
+    menu->AskForSkinFile = [this, &dialogShown] {
+        QDialog dialog(&form);
+        QTimer::singleShot(0, &dialog, [&] {
+            dialogShown = QTest::qWaitForWindowActive(&dialog, 1000);
+            dialog.reject();
+        });
+        dialog.exec();
+        return fileToOpen;
+    };
+    ChooseSkinRow(3);
+    ASSERT_TRUE(dialogShown) << "the dialog never took the activation";
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&form, 1000)) << "the window stayed inactive after the dialog closed";
 }
 
 TEST_F(SkinSwitchTest, ASkinThatFailsToLoadIsReportedWithItsFileAndReasonAndTheSkinInUseStays)
