@@ -2,6 +2,16 @@
 
 #include "skin/controls/tab_sheet.h"
 
+bool TabCloseButtons::MouseIn(const TbsSkinTabSheet* page) const
+{
+    return page && page == m_hovered;
+}
+
+bool TabCloseButtons::Down(const TbsSkinTabSheet* page) const
+{
+    return page && page == m_pressed;
+}
+
 bool TabCloseButtons::Hover(TbsSkinTabSheet* page)
 {
     if (page == m_hovered)

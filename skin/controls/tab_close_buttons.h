@@ -9,8 +9,8 @@ class TbsSkinTabSheet;
 // down on. A page freed in between matches neither.
 class TabCloseButtons {
 public:
-    bool MouseIn(const TbsSkinTabSheet* page) const { return page && page == m_hovered; }
-    bool Down(const TbsSkinTabSheet* page) const { return page && page == m_pressed; }
+    bool MouseIn(const TbsSkinTabSheet* page) const;
+    bool Down(const TbsSkinTabSheet* page) const;
 
     // The mouse is over page's button, or over none; true when that changed.
     bool Hover(TbsSkinTabSheet* page);
