@@ -85,24 +85,44 @@ QImage TurnUprightTab(TbsTabPosition position, const QImage& upright)
     return upright;
 }
 
+namespace {
+
+// n pixels on one side only.
+QMargins OnSide(TbsTabPosition side, int n)
+{
+    switch (side) {
+    case tpTop:
+        return { 0, n, 0, 0 };
+    case tpBottom:
+        return { 0, 0, 0, n };
+    case tpLeft:
+        return { n, 0, 0, 0 };
+    case tpRight:
+        return { 0, 0, n, 0 };
+    }
+    return {};
+}
+
+TbsTabPosition Opposite(TbsTabPosition side)
+{
+    switch (side) {
+    case tpTop:
+        return tpBottom;
+    case tpBottom:
+        return tpTop;
+    case tpLeft:
+        return tpRight;
+    case tpRight:
+        return tpLeft;
+    }
+    return side;
+}
+
+} // namespace
+
 QRect PageAreaRect(TbsTabPosition position, const QSize& control, const QMargins& frame, int thickness)
 {
-    QMargins margins = frame;
-    switch (position) {
-    case tpTop:
-        margins.setTop(margins.top() + thickness);
-        break;
-    case tpBottom:
-        margins.setBottom(margins.bottom() + thickness);
-        break;
-    case tpLeft:
-        margins.setLeft(margins.left() + thickness);
-        break;
-    case tpRight:
-        margins.setRight(margins.right() + thickness);
-        break;
-    }
-    return QRect(QPoint(0, 0), control).marginsRemoved(margins);
+    return QRect(QPoint(0, 0), control).marginsRemoved(frame + OnSide(position, thickness));
 }
 
 QRect TabsBandRect(TbsTabPosition position, const QSize& control, const QRect& pageFrame)
@@ -130,22 +150,8 @@ QRect GrownTab(TbsTabPosition position, const QRect& tab, int growth, const QSiz
 {
     const int thickness = IsHorizontalSide(position) ? tab.height() : tab.width();
     const int grown = std::clamp(growth, 1 - thickness, std::max(control.width(), control.height()));
-    QRect area = tab;
-    switch (position) {
-    case tpTop:
-        area.setBottom(area.bottom() + grown);
-        break;
-    case tpBottom:
-        area.setTop(area.top() - grown);
-        break;
-    case tpLeft:
-        area.setRight(area.right() + grown);
-        break;
-    case tpRight:
-        area.setLeft(area.left() - grown);
-        break;
-    }
-    return area;
+    // It grows on the side that faces the page.
+    return tab.marginsAdded(OnSide(Opposite(position), grown));
 }
 
 QRect CloseButtonOnTab(TbsTabPosition position, const QRect& tab, const QSize& button, int gap)
