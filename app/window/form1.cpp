@@ -6,7 +6,9 @@
 #include "app/window/background_shuffle.h"
 #include "app/window/command_shortcut.h"
 #include "app/window/main_window_border_icons.h"
-#include "app/window/skin_file_drop.h"
+#include "app/window/dropped_file.h"
+#include "app/window/window_file_drop.h"
+#include "app/window/window_minimum_size.h"
 #include "app/window/skin_switch.h"
 #include "app/window/skin_system_menu.h"
 #include "base/random_generator.h"
@@ -195,6 +197,7 @@ TForm1::TForm1(QWidget* parent, const QString& adHost)
     layout->AddControl(bsSkinPageControl1, TAlign::alClient);
 
     OfferSkinChoice();
+    KeepToolStripWhole(*this);
     ConnectHandlers();
     SetTabOrder();
     AddShortcuts();
@@ -340,7 +343,7 @@ void TForm1::LoadStoredSkin()
 void TForm1::OfferSkinChoice()
 {
     new SkinSystemMenu(*this);
-    new SkinFileDrop(*this, [this](const QString& path) { SwitchSkin(*this, path); });
+    new WindowFileDrop(*this, [this](const QString& path, const QPoint& at) { OpenDroppedFile(*this, path, at); });
 }
 
 void TForm1::ConnectHandlers()

@@ -1,6 +1,7 @@
 #include "app/window/skin_choice.h"
 
 #include "app/window/form1.h"
+#include "app/window/skin_file_kind.h"
 #include "app/window/skin_load_failure.h"
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/skin_data.h"
@@ -37,7 +38,11 @@ void LoadBuiltInSkin(TForm1& form, const QString& name)
 void LoadSkinFile(TForm1& form, const QString& path)
 {
     auto stored = std::make_unique<TbsCompressedStoredSkin>();
-    if (path.endsWith(QStringLiteral(".ini"), Qt::CaseInsensitive))
+    // A file that is neither kind is read as the kind its name says, so that
+    // the error names what is wrong with it.
+    const SkinFileKind kind = SkinFileKindOf(path);
+    if (kind == SkinFileKind::SkinDefinition
+        || (kind == SkinFileKind::NotASkin && path.endsWith(QStringLiteral(".ini"), Qt::CaseInsensitive)))
         stored->LoadFromSkinFile(path);
     else
         stored->LoadFromCompressedFile(path);

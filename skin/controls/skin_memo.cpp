@@ -46,6 +46,9 @@ TbsSkinMemo::TbsSkinMemo(QWidget* parent)
     m_vSource->SetChangeHandler([this] { UpdateScrollBars(); });
     m_hSource->SetChangeHandler([this] { UpdateScrollBars(); });
     m_editor->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // Tab walks the controls as everywhere else in the window: a user tabbing
+    // towards them must not fill the article with invisible tabs.
+    m_editor->setTabChangesFocus(true);
     // The control paints the background; the editor only draws text on it.
     m_editor->viewport()->setAutoFillBackground(false);
     m_editor->installEventFilter(this);
@@ -106,6 +109,15 @@ void TbsSkinMemo::SelectAll()
 void TbsSkinMemo::CopyToClipboard()
 {
     m_editor->copy();
+}
+
+void TbsSkinMemo::InsertTextAt(const QPoint& at, const QString& text)
+{
+    QTextCursor cursor = m_editor->cursorForPosition(m_editor->viewport()->mapFrom(this, at));
+    cursor.insertText(WithLfLineBreaks(text));
+    m_editor->setTextCursor(cursor);
+    m_editor->ensureCursorVisible();
+    m_editor->setFocus(Qt::OtherFocusReason);
 }
 
 QString TbsSkinMemo::SelText() const

@@ -45,6 +45,9 @@ public:
     void Clear();
     void SelectAll();
     void CopyToClipboard();
+    // Puts text in at a point of the memo as a paste there would: one step to
+    // undo, the caret after it and in view, the focus in the memo.
+    void InsertTextAt(const QPoint& at, const QString& text);
     QString SelText() const;
 
     bool ReadOnly() const;

@@ -75,6 +75,15 @@ void WriteFrameInt32(QIODevice& stream, qint32 value)
 
 }
 
+bool LooksLikeCompressedSkinFile(const QByteArray& head)
+{
+    if (head.size() < 10)
+        return false;
+    const qint32 version = qFromLittleEndian<qint32>(head.constData());
+    const qint32 length = qFromLittleEndian<qint32>(head.constData() + 4);
+    return version >= 0 && version <= kMaxPlausibleVersion && length > 0 && StartsWithZlibHeader(head.mid(8, 2));
+}
+
 TbsCompressedStoredSkin::TbsCompressedStoredSkin(QObject* parent)
     : QObject(parent)
 {

@@ -46,3 +46,8 @@ private:
     QString m_compressedFileName;
     QByteArray m_compressedData;
 };
+
+// Whether the first bytes of a file are those of a compressed skin file: a
+// plausible version, a length and the start of a skin's zlib stream. Says
+// nothing of whether the rest is whole; loading tells that.
+bool LooksLikeCompressedSkinFile(const QByteArray& head);

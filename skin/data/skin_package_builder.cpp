@@ -63,6 +63,36 @@ QImage LoadOptionalPicture(const QDir& folder, const TbsIniFile& ini, const QStr
 
 }
 
+QString MissingSkinSection(const TbsIniFile& ini)
+{
+    for (const char* section : { "VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS" }) {
+        if (!ini.SectionExists(QLatin1String(section)))
+            return QLatin1String(section);
+    }
+    return {};
+}
+
+bool OpensLikeSkinDefinition(const QByteArray& head)
+{
+    QByteArray opening = head.left(kSkinDefinitionOpeningBytes);
+    if (opening.startsWith("\xEF\xBB\xBF"))
+        opening.remove(0, 3);
+    for (const QByteArray& line : SplitSkinTextLines(opening)) {
+        const QByteArray trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith(';'))
+            continue;
+        return trimmed.startsWith('[');
+    }
+    return false;
+}
+
+bool LooksLikeSkinDefinition(const QByteArray& text)
+{
+    // Only a text that opens with a section is parsed whole: an article is
+    // never taken apart as INI text.
+    return OpensLikeSkinDefinition(text) && MissingSkinSection(TbsIniFile::FromText(DecodeAuthoredSkinText(text))).isEmpty();
+}
+
 bool IsPlainPictureFileName(const QString& name)
 {
     return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
@@ -76,10 +106,9 @@ SkinPackage BuildSkinPackage(const QString& definitionPath)
         Fail(QStringLiteral("cannot read skin definition '%1': %2").arg(definitionPath, file.errorString()));
     const QByteArray text = StoredSkinText(file.readAll());
     const TbsIniFile ini = TbsIniFile::FromText(DecodeSkinText(text));
-    for (const char* section : { "VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS" }) {
-        if (!ini.SectionExists(QLatin1String(section)))
-            Fail(QStringLiteral("skin definition '%1' has no [%2] section").arg(definitionPath, QLatin1String(section)));
-    }
+    const QString missing = MissingSkinSection(ini);
+    if (!missing.isEmpty())
+        Fail(QStringLiteral("skin definition '%1' has no [%2] section").arg(definitionPath, missing));
 
     const QDir folder = QFileInfo(definitionPath).absoluteDir();
     SkinPackage package;

@@ -2,9 +2,12 @@
 
 #include "skin/data/skin_package.h"
 
+#include <QByteArray>
 #include <QDir>
 #include <QImage>
 #include <QString>
+
+class TbsIniFile;
 
 // Whether a picture name from a skin's [PICTURES] section is a plain file name:
 // no folder part, no "." or "..". Only such names are read when a skin is
@@ -24,3 +27,18 @@ QImage LoadSkinFolderPicture(const QDir& folder, const QString& name);
 // sections [VERSION], [PICTURES], [FORMINFO], [SKINOBJECTS] and [SKINCONTROLS].
 // Throws SkinPackageError naming the missing section or unreadable file.
 SkinPackage BuildSkinPackage(const QString& definitionPath);
+
+// The first of the sections every skin definition needs that ini lacks, empty
+// when it has them all.
+QString MissingSkinSection(const TbsIniFile& ini);
+
+// Whether the first bytes of a file open with a section, as every skin
+// definition does within its first kSkinDefinitionOpeningBytes (comments and
+// blank lines aside).
+constexpr qsizetype kSkinDefinitionOpeningBytes = 4096;
+bool OpensLikeSkinDefinition(const QByteArray& head);
+
+// Whether text (a whole file) is a skin definition: it opens like one and has
+// every section a skin needs. Tells a skin.ini by what it holds, whatever the
+// file is called.
+bool LooksLikeSkinDefinition(const QByteArray& text);

@@ -1,9 +1,12 @@
+#include "app/window/article_file.h"
 #include "app/window/form1.h"
 #include "app/window/skin_choice.h"
 #include "app/window/skin_switch.h"
 #include "app/window/skin_system_menu.h"
 #include "skin/controls/scroll_bar.h"
+#include "skin/controls/skin_gauge.h"
 #include "skin/controls/skin_memo.h"
+#include "skin/controls/skin_panel.h"
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/skin_compression.h"
 #include "skin/data/skin_data.h"
@@ -22,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTimer>
@@ -144,12 +148,23 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    void DropFile(const QString& path)
+    void DropFile(const QString& path) { DropFileAt(path, form.Memo1->mapTo(&form, form.Memo1->rect().center())); }
+
+    void DropFileAt(const QString& path, const QPoint& point)
     {
         QMimeData data;
         data.setUrls({ QUrl::fromLocalFile(path) });
         data.setText(path);
-        Drop(&data, form.Memo1->mapTo(&form, form.Memo1->rect().center()));
+        Drop(&data, point);
+    }
+
+    // Where the caret stands at position of Memo1's text, in the window.
+    QPoint Memo1PointOf(int position)
+    {
+        QPlainTextEdit* editor = form.Memo1->Editor();
+        QTextCursor cursor(editor->document());
+        cursor.setPosition(position);
+        return editor->viewport()->mapTo(&form, editor->cursorRect(cursor).center());
     }
 
     TForm1 form;
@@ -267,13 +282,15 @@ TEST_F(SkinSwitchTest, ASkinThatFailsToLoadIsReportedWithItsFileAndReasonAndTheS
         EXPECT_EQ(Remembered(), folder.filePath("variant.skn"));
     }
 
-    // Dropped on the window, a file that is no skin is refused the same way.
+    // Dropped on an article, a file that is neither a skin nor text is
+    // refused, and the skin and the article stay.
     messages.clear();
-    DropFile(Write("article.txt", "一篇文章。"));
+    DropFile(Write("picture.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)));
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].contains("article.txt"));
+    EXPECT_TRUE(messages[0].contains("picture.png"));
+    EXPECT_TRUE(messages[0].contains("不是文本文件")) << messages[0].toStdString();
     EXPECT_EQ(form.bsSkinData1->CompressedStoredSkin(), inUse);
-    EXPECT_EQ(form.Memo1->Text(), "") << "the dropped file's name went into the memo";
+    EXPECT_EQ(form.Memo1->Text(), "") << "the dropped file went into the memo";
 }
 
 TEST_F(SkinSwitchTest, ASkinFileDroppedOnTheWindowIsTakenAndTextDropsStillReachTheMemo)
@@ -288,6 +305,81 @@ TEST_F(SkinSwitchTest, ASkinFileDroppedOnTheWindowIsTakenAndTextDropsStillReachT
     Drop(&text, form.Memo1->mapTo(&form, form.Memo1->rect().center()));
     EXPECT_EQ(form.Memo1->Text(), QStringLiteral("拖进来的文章。"));
     EXPECT_EQ(form.bsSkinData1->SkinName(), "Variant");
+}
+
+TEST_F(SkinSwitchTest, TextFilesOfEachEncodingDroppedOnAnArticleLandWhereTheyAreDropped)
+{
+    const QString before = QStringLiteral("第一句。\n第二句。");
+    const QString text = QStringLiteral("拖进来的文件，\r\n第二段。");
+    const QString inserted = QStringLiteral("拖进来的文件，\n第二段。");
+    QStringEncoder utf16le(QStringConverter::Utf16LE);
+    QStringEncoder utf16be(QStringConverter::Utf16BE);
+    QStringEncoder gb18030("GB18030");
+    ASSERT_TRUE(gb18030.isValid());
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } files[] = {
+        { "utf8.txt", text.toUtf8() },
+        { "utf8-bom", "\xEF\xBB\xBF" + text.toUtf8() },
+        { "utf16le.txt", "\xFF\xFE" + QByteArray(utf16le.encode(text)) },
+        { "utf16be.txt", "\xFE\xFF" + QByteArray(utf16be.encode(text)) },
+        { "gb18030.txt", QByteArray(gb18030.encode(text)) },
+    };
+    const int at = 5; // the start of "第二句。"
+    for (const auto& file : files) {
+        messages.clear();
+        form.Memo1->SetText(before);
+        DropFileAt(Write(file.name, file.bytes), Memo1PointOf(at));
+        EXPECT_TRUE(messages.isEmpty()) << file.name << ": " << messages.join('\n').toStdString();
+        EXPECT_EQ(form.Memo1->Text(), before.left(at) + inserted + before.mid(at)) << file.name;
+        EXPECT_EQ(form.Memo1->Editor()->textCursor().position(), at + inserted.size()) << file.name;
+        EXPECT_TRUE(form.Memo1->Editor()->hasFocus()) << file.name;
+    }
+    EXPECT_EQ(form.bsSkinData1->SkinName(), "Lumeno Light");
+
+    // One undo takes the whole drop back, as for a paste.
+    form.Memo1->Editor()->undo();
+    EXPECT_EQ(form.Memo1->Text(), before);
+
+    // A file over the budget (sparse: nothing of it is written) says so and
+    // changes nothing.
+    messages.clear();
+    QFile huge(folder.filePath("huge.txt"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(kMaxArticleFileBytes + 1));
+    huge.close();
+    DropFileAt(huge.fileName(), Memo1PointOf(at));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains("huge.txt") && messages[0].contains("64.0 MB")) << messages[0].toStdString();
+    EXPECT_EQ(form.Memo1->Text(), before);
+
+    // Anywhere but on an article, a text file is refused with what the
+    // window takes.
+    messages.clear();
+    DropFileAt(folder.filePath("utf8.txt"), form.bsSkinPanel1->mapTo(&form, QPoint(5, 5)));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains("皮肤文件") && messages[0].contains("文本文件")) << messages[0].toStdString();
+    EXPECT_EQ(form.Memo1->Text(), before);
+}
+
+TEST_F(SkinSwitchTest, SkinsDroppedOnAnArticleOrAnywhereLoadWhateverTheirNames)
+{
+    form.Memo1->SetText(QStringLiteral("文章。"));
+    DropFileAt(Write("article.txt", VariantSkinFile()), Memo1PointOf(1));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+    EXPECT_EQ(form.bsSkinData1->SkinName(), "Variant");
+    EXPECT_EQ(form.Memo1->Text(), QStringLiteral("文章。"));
+
+    // A skin folder's definition under another name, dropped on the gauge.
+    const QDir skinFolder(QDir::cleanPath(QStringLiteral(LUMENO_TEST_DATA_DIR "/../../../../skins/default")));
+    for (const QString& name : skinFolder.entryList({ "*.bmp" }, QDir::Files))
+        ASSERT_TRUE(QFile::copy(skinFolder.filePath(name), folder.filePath(name)));
+    ASSERT_TRUE(QFile::copy(skinFolder.filePath("skin.ini"), folder.filePath("look.cfg")));
+    DropFileAt(folder.filePath("look.cfg"), form.bsSkinGauge1->mapTo(&form, form.bsSkinGauge1->rect().center()));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+    EXPECT_EQ(form.bsSkinData1->SkinName(), "Lumeno Light");
+    EXPECT_EQ(form.Memo1->Text(), QStringLiteral("文章。"));
 }
 
 TEST_F(SkinSwitchTest, ASwitchKeepsTextSelectionAndScrollPositionsAndPaintsOnlyTheFinishedWindow)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <functional>
@@ -12,13 +13,15 @@ class QWindow;
 // Lets files be dropped anywhere on a window, over its memos and edits too: a
 // drag that carries local files belongs to the window, every other drag (text
 // for a memo) goes to the control under the mouse as before. The first file
-// of a drop is handed to onDrop once the drop has ended, so that whatever
-// onDrop shows does not hold up the application the file came from.
-class SkinFileDrop : public QObject {
+// of a drop and the point it was dropped at (in the window's coordinates) are
+// handed to onDrop once the drop has ended, so that whatever onDrop shows does
+// not hold up the application the file came from.
+class WindowFileDrop : public QObject {
     Q_OBJECT
 
 public:
-    SkinFileDrop(QWidget& window, std::function<void(const QString& path)> onDrop);
+    using DropHandler = std::function<void(const QString& path, const QPoint& at)>;
+    WindowFileDrop(QWidget& window, DropHandler onDrop);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -29,7 +32,7 @@ private:
 
     QWidget& m_window;
     QPointer<QWindow> m_watched;
-    std::function<void(const QString& path)> m_onDrop;
+    DropHandler m_onDrop;
 };
 
 // The first local file a drop carries; empty for none.

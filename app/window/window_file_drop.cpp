@@ -1,4 +1,4 @@
-#include "app/window/skin_file_drop.h"
+#include "app/window/window_file_drop.h"
 
 #include <QDropEvent>
 #include <QMimeData>
@@ -18,7 +18,7 @@ QString DroppedLocalFile(const QDropEvent& event)
     return {};
 }
 
-SkinFileDrop::SkinFileDrop(QWidget& window, std::function<void(const QString& path)> onDrop)
+WindowFileDrop::WindowFileDrop(QWidget& window, DropHandler onDrop)
     : QObject(&window)
     , m_window(window)
     , m_onDrop(std::move(onDrop))
@@ -29,7 +29,7 @@ SkinFileDrop::SkinFileDrop(QWidget& window, std::function<void(const QString& pa
     WatchPlatformWindow();
 }
 
-void SkinFileDrop::WatchPlatformWindow()
+void WindowFileDrop::WatchPlatformWindow()
 {
     QWindow* handle = m_window.windowHandle();
     if (!handle || handle == m_watched)
@@ -38,7 +38,7 @@ void SkinFileDrop::WatchPlatformWindow()
     handle->installEventFilter(this);
 }
 
-bool SkinFileDrop::eventFilter(QObject* watched, QEvent* event)
+bool WindowFileDrop::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == &m_window) {
         // The platform window comes with the first show, and anew when the
@@ -64,7 +64,8 @@ bool SkinFileDrop::eventFilter(QObject* watched, QEvent* event)
             return false;
         drop->setDropAction(Qt::CopyAction);
         drop->accept();
-        QMetaObject::invokeMethod(this, [this, path] { m_onDrop(path); }, Qt::QueuedConnection);
+        const QPoint at = drop->position().toPoint();
+        QMetaObject::invokeMethod(this, [this, path, at] { m_onDrop(path, at); }, Qt::QueuedConnection);
         return true;
     }
     default:
