@@ -250,7 +250,8 @@ public:
     // Marks a menu of the frame as opening; call it before the engine shows it.
     void MenuOpening();
     void MenuClosed();
-    // Alt+Space: the system menu below every enabled system-menu object.
+    // Alt+Space: the system menu below every enabled system-menu object, or
+    // below the caption's left end when there is none.
     void ShowSystemMenuUnderObjects();
     // The drop-down of the frame button named idName (a plain button of the
     // skin): a press opens it below the button (above with popupUp) and the

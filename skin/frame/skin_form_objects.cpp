@@ -17,6 +17,7 @@
 #include <QMetaObject>
 #include <QTimerEvent>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
@@ -373,12 +374,20 @@ void TbsSkinForm::ShowSystemMenuAt(const QRect& screenAnchor)
 
 void TbsSkinForm::ShowSystemMenuUnderObjects()
 {
+    bool shown = false;
     for (const auto& object : m_objects) {
         bool hasCommand = false;
         if (CommandOf(*object, hasCommand) != cmSysMenu || !hasCommand || !object->Enabled || !object->Visible)
             continue;
         const QRect rect = object->ObjectRect.ToQRect();
         ShowSystemMenuAt(QRect(m_form->mapToGlobal(rect.topLeft()), rect.size()));
+        shown = true;
+    }
+    // Without a button of its own the menu still opens from the keyboard, as
+    // the caption's right click opens it: below the caption's left end.
+    if (!shown && !m_disableSystemMenu) {
+        const QMargins frame = FrameMargins();
+        ShowSystemMenuAt(QRect(m_form->mapToGlobal(QPoint(frame.left(), 0)), QSize(1, std::max(frame.top(), 1))));
     }
 }
 

@@ -78,6 +78,19 @@ TEST_F(Form1KeyboardTest, CtrlTabAndCtrlShiftTabSwitchPagesAndTakeTheFocusAlong)
     EXPECT_EQ(form.Memo1->Text(), QStringLiteral("甲。")) << "no tab typed into the article";
 }
 
+TEST_F(Form1KeyboardTest, TabInAMemoMovesTheFocusOnAndShiftTabComesBackWithoutTypingATab)
+{
+    form.Memo1->SetText(QStringLiteral("甲。"));
+    ASSERT_TRUE(form.Memo1->Editor()->hasFocus());
+    Press(Qt::Key_Tab, {});
+    QWidget* next = QApplication::focusWidget();
+    ASSERT_NE(next, nullptr);
+    EXPECT_FALSE(form.Memo1->isAncestorOf(next)) << "the focus stayed in the memo";
+    Press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(form.Memo1->Editor()->hasFocus());
+    EXPECT_EQ(form.Memo1->Text(), QStringLiteral("甲。")) << "a tab went into the article";
+}
+
 TEST_F(Form1KeyboardTest, ShiftF10OpensTheSkinnedContextMenuOfTheMemoAndTheEdit)
 {
     for (QWidget* control : std::initializer_list<QWidget*> { form.Memo1, form.edt1 }) {

@@ -91,11 +91,19 @@ TEST(SkinFormKeys, AltSpaceOpensTheSystemMenuAndAltOrF10CloseIt)
     window.Engine()->CloseMenus();
 
     // Other keys reach the control; a form without a system-menu button
-    // swallows Alt+Space without a menu.
+    // opens the menu below the caption's left end, unless its system menu is
+    // disabled.
     QTest::keyClick(window.control, Qt::Key_A);
     EXPECT_TRUE(Has(window.control->keys, Qt::Key_A));
     window.controller->SetBorderIcons(biMinimize);
     window.control->keys.clear();
+    QTest::keyClick(window.control, Qt::Key_Space, Qt::AltModifier);
+    ASSERT_TRUE(window.Engine()->Visible());
+    const QMargins frame = window.controller->FrameMargins();
+    EXPECT_EQ(window.Engine()->Popups().front()->pos(), window.form.mapToGlobal(QPoint(frame.left(), frame.top())));
+    EXPECT_FALSE(Has(window.control->keys, Qt::Key_Space));
+    window.Engine()->CloseMenus();
+    window.controller->SetDisableSystemMenu(true);
     QTest::keyClick(window.control, Qt::Key_Space, Qt::AltModifier);
     EXPECT_FALSE(window.Engine()->Visible());
     EXPECT_FALSE(Has(window.control->keys, Qt::Key_Space));
