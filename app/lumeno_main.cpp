@@ -3,15 +3,16 @@
 #include "app/window/font_substitutes.h"
 #include "app/window/form1.h"
 #include "app/window/lumeno_command_line.h"
+#include "app/window/qt_translations.h"
 #include "app/window/shuffle_mode_setting.h"
 #include "app/window/skin_choice.h"
 #include "app/window/skin_load_failure.h"
 #include "base/lumeno_version.h"
 #include "skin/accessibility/skin_accessibility.h"
+#include "skin/dialogs/skin_message_box.h"
 #include "skins/built_in_skins.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QPainter>
 #include <QSettings>
 #include <QTimer>
@@ -100,8 +101,8 @@ void ReportStartSkinError(TForm1& form, const StartSkin& start, bool interactive
         kDefaultBuiltInSkinName);
     if (!interactive || !start.fromCommandLine)
         return;
-    auto* box = new QMessageBox(QMessageBox::Warning, TForm1::Caption(), SkinLoadFailureMessage(start.choice, start.error),
-        QMessageBox::Ok, &form);
+    auto* box = new TbsSkinMessageBox(form.bsSkinData1, QMessageBox::Warning, TForm1::Caption(),
+        SkinLoadFailureMessage(start.choice, start.error), QMessageBox::Ok, QMessageBox::Ok, &form);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
@@ -124,6 +125,8 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(FolderIcon(QStringLiteral(":/icon")));
     QGuiApplication::setDesktopFileName(QStringLiteral("lumeno"));
     InstallFontSubstitutes();
+    // The file dialog and Qt's standard texts in the user's language.
+    InstallQtTranslations();
     // Message boxes show in the window's own text font, with its CJK
     // fallback, rather than in the desktop's. An editor also lays out its
     // empty text in the application font as it is made, before it takes its

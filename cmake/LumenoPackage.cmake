@@ -13,7 +13,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION text)
 # The libraries the programs link come from dpkg-shlibdeps; the fonts the
-# window substitutes for its skin's fonts are named here, as no binary links them.
+# window substitutes for its skin's fonts, and Qt's own translations of its
+# dialogs, are named here, as no binary links them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-zenhei, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-zenhei, fonts-liberation, qt6-translations-l10n")
 include(CPack)

@@ -11,7 +11,7 @@ set -euo pipefail
 
 run=(
   libqt6widgets6 libqt6gui6 libqt6core6 zlib1g
-  fonts-wqy-zenhei fonts-liberation
+  fonts-wqy-zenhei fonts-liberation qt6-translations-l10n
   xvfb xauth
 )
 build=(

@@ -1,6 +1,8 @@
 #include "app/window/error_report.h"
 
-#include <QMessageBox>
+#include "skin/data/skin_data.h"
+#include "skin/dialogs/skin_message_box.h"
+
 #include <QPointer>
 
 QString ErrorBoxText(const QString& message)
@@ -10,10 +12,10 @@ QString ErrorBoxText(const QString& message)
     return message;
 }
 
-ErrorReporter MessageBoxReporter(QWidget* parent)
+ErrorReporter MessageBoxReporter(QWidget* parent, TbsSkinData* skinData)
 {
-    return [owner = QPointer<QWidget>(parent)](const QString& caption, const QString& message) {
-        QMessageBox box(QMessageBox::Critical, caption, message, QMessageBox::Ok, owner);
+    return [owner = QPointer<QWidget>(parent), skin = QPointer<TbsSkinData>(skinData)](const QString& caption, const QString& message) {
+        TbsSkinMessageBox box(skin, QMessageBox::Critical, caption, message, QMessageBox::Ok, QMessageBox::Ok, owner);
         box.exec();
     };
 }

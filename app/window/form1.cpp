@@ -168,7 +168,7 @@ TForm1::TForm1(QWidget* parent, const QString& adHost)
     , bsSkinHint1(new TbsSkinHint(this))
     , m_adHost(adHost)
     , m_shuffle(new BackgroundShuffle(this))
-    , m_errorReporter(MessageBoxReporter(this))
+    , m_errorReporter(MessageBoxReporter(this, bsSkinData1))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Caption());

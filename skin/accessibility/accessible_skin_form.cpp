@@ -3,10 +3,13 @@
 #include "skin/accessibility/accessible_title_bar.h"
 #include "skin/frame/skin_form.h"
 
+#include <QDialog>
 #include <QWidget>
 
 AccessibleSkinForm::AccessibleSkinForm(QWidget* form)
-    : QAccessibleWidget(form, QAccessible::Window)
+    // A skinned dialog (a message box) is heard as a dialog, as it would be
+    // in the platform's frame.
+    : QAccessibleWidget(form, qobject_cast<QDialog*>(form) ? QAccessible::Dialog : QAccessible::Window)
 {
 }
 

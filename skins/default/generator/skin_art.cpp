@@ -75,8 +75,9 @@ void AddColors(SkinIniWriter& ini, const SkinPalette& colors)
         .SetColor("cbtnshadow", colors.border);
 }
 
-// The texts of the system menu, the caption button hints and the edit
-// menus, for Chinese users; the accelerators of the English texts stay.
+// The texts of the system menu, the caption button hints, the edit menus
+// and the message boxes, for Chinese users; the accelerators of the English
+// texts stay.
 void AddResourceStrings(SkinIniWriter& ini)
 {
     ini.Section("RESOURCESTRINGS")
@@ -97,7 +98,16 @@ void AddResourceStrings(SkinIniWriter& ini)
         .Set("EDIT_CUT", QStringLiteral("剪切"))
         .Set("EDIT_PASTE", QStringLiteral("粘贴"))
         .Set("EDIT_DELETE", QStringLiteral("删除"))
-        .Set("EDIT_SELECTALL", QStringLiteral("全选"));
+        .Set("EDIT_SELECTALL", QStringLiteral("全选"))
+        .Set("MSG_BTN_OK", QStringLiteral("确定"))
+        .Set("MSG_BTN_CANCEL", QStringLiteral("取消"))
+        .Set("MSG_BTN_YES", QStringLiteral("是(&Y)"))
+        .Set("MSG_BTN_NO", QStringLiteral("否(&N)"))
+        .Set("MSG_BTN_CLOSE", QStringLiteral("关闭"))
+        .Set("MSG_CAP_WARNING", QStringLiteral("警告"))
+        .Set("MSG_CAP_ERROR", QStringLiteral("错误"))
+        .Set("MSG_CAP_INFORMATION", QStringLiteral("信息"))
+        .Set("MSG_CAP_CONFIRM", QStringLiteral("确认"));
 }
 
 void Save(const QByteArray& bytes, const QDir& folder, const QString& name)

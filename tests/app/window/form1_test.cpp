@@ -15,7 +15,9 @@
 #include "skin/data/data_skin_control.h"
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/skin_data.h"
+#include "skin/dialogs/skin_message_box.h"
 #include "skin/frame/skin_form.h"
+#include "skins/built_in_skins.h"
 
 #include "app/text/article_shuffle.h"
 #include "tests/app/window/form1_fixture.h"
@@ -323,24 +325,32 @@ TEST(ErrorReportTest, FullStopIsAddedAfterCharactersThatSortAfterIt)
     EXPECT_EQ(ErrorBoxText(QString()), QString());
 }
 
-TEST(ErrorReportTest, MessageBoxReporterShowsACriticalBox)
+TEST(ErrorReportTest, MessageBoxReporterShowsACriticalBoxInTheSkin)
 {
     QWidget owner;
+    TbsCompressedStoredSkin stored;
+    stored.SetCompressedData(BuiltInSkinCompressedData(kDefaultBuiltInSkinName));
+    TbsSkinData skinData;
+    skinData.SetCompressedStoredSkin(&stored);
     QString seenTitle;
     QString seenText;
-    QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
+    QString seenButton;
+    bool skinned = false;
     QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        auto* box = qobject_cast<TbsSkinMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         seenTitle = box->windowTitle();
-        seenText = box->text();
-        seenIcon = box->icon();
-        box->accept();
+        seenText = box->Text();
+        skinned = box->SkinForm()->Skinned();
+        ASSERT_NE(box->Button(QMessageBox::Ok), nullptr);
+        seenButton = box->Button(QMessageBox::Ok)->Caption();
+        box->Button(QMessageBox::Ok)->ButtonClick();
     });
-    MessageBoxReporter(&owner)(QStringLiteral("Lumeno"), QStringLiteral("boom."));
+    MessageBoxReporter(&owner, &skinData)(QStringLiteral("Lumeno"), QStringLiteral("boom."));
     EXPECT_EQ(seenTitle, QStringLiteral("Lumeno"));
     EXPECT_EQ(seenText, QStringLiteral("boom."));
-    EXPECT_EQ(seenIcon, QMessageBox::Critical);
+    EXPECT_EQ(seenButton, QStringLiteral("确定"));
+    EXPECT_TRUE(skinned);
 }
 
 TEST_F(Form1Test, FocusStartsInTheArticleAndTabFollowsTheOrder)
