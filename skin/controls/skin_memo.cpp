@@ -4,6 +4,7 @@
 #include "skin/controls/edit_context_menu.h"
 #include "skin/controls/edit_skin_definition.h"
 #include "skin/controls/fallback_drawing.h"
+#include "skin/controls/plain_text_editor.h"
 #include "skin/controls/scroll_bar.h"
 #include "skin/controls/scroll_state_probe.h"
 #include "skin/draw/engine_bitmap.h"
@@ -29,7 +30,7 @@ constexpr int kBorderInset = 2;
 
 TbsSkinMemo::TbsSkinMemo(QWidget* parent)
     : TbsSkinEditorControl(parent)
-    , m_editor(new QPlainTextEdit(this))
+    , m_editor(new TbsPlainTextEditor(this))
     , m_contextMenu(new EditContextMenu(*this, *m_editor))
     , m_vSource(new ScrollStateProbe(Qt::Vertical))
     , m_hSource(new ScrollStateProbe(Qt::Horizontal))
