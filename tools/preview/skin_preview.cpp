@@ -2,7 +2,7 @@
 
 #include "app/window/form1.h"
 #include "app/window/skin_choice.h"
-#include "app/window/skin_file_drop.h"
+#include "app/window/window_file_drop.h"
 #include "skin/frame/skin_form.h"
 #include "tools/preview/preview_error_strip.h"
 #include "tools/preview/skin_gallery.h"
@@ -16,7 +16,7 @@ namespace {
 void TakeAwaySkinChoice(TForm1& window)
 {
     window.bsSkinForm1->SetSystemMenu(nullptr);
-    delete window.findChild<SkinFileDrop*>();
+    delete window.findChild<WindowFileDrop*>();
 }
 
 } // namespace
