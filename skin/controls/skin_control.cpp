@@ -26,7 +26,19 @@ TbsSkinData* TbsSkinControl::SkinData() const
 
 void TbsSkinControl::SetSkinData(TbsSkinData* skinData)
 {
+    for (const QMetaObject::Connection& connection : std::as_const(m_skinDataConnections))
+        disconnect(connection);
+    m_skinDataConnections.clear();
     m_skinData = skinData;
+    if (m_skinData) {
+        m_skinDataConnections = {
+            connect(m_skinData, &TbsSkinData::SkinAboutToChange, this, &TbsSkinControl::BeforeChangeSkinData),
+            connect(m_skinData, &TbsSkinData::SkinChanged, this, &TbsSkinControl::ChangeSkinData),
+            connect(m_skinData, &TbsSkinData::SkinChangeFinished, this, &TbsSkinControl::AfterChangeSkinData),
+            connect(m_skinData, &TbsSkinData::SkinCleared, this, &TbsSkinControl::ChangeSkinData),
+            connect(m_skinData, &QObject::destroyed, this, &TbsSkinControl::DropSkin),
+        };
+    }
     // An empty skin is taken up later, when its load announces the change.
     if (m_skinData && !m_skinData->Empty())
         ChangeSkinData();
@@ -45,9 +57,9 @@ void TbsSkinControl::SetSkinDataName(const QString& name)
 void TbsSkinControl::GetSkinData()
 {
     m_skinIndex = -1;
-    if (m_skinData && !m_skinData->Empty())
-        m_skinIndex = m_skinData->FindControlIndex(m_skinDataName);
-    m_definitionsGeneration = m_skinData ? m_skinData->DefinitionsGeneration() : 0;
+    m_skin = m_skinData ? m_skinData->Skin() : nullptr;
+    if (m_skin && !m_skinData->Empty())
+        m_skinIndex = m_skin->FindControlIndex(m_skinDataName);
     if (!TakeDefinition(SkinDefinition()))
         m_skinIndex = -1;
 }
@@ -62,17 +74,11 @@ bool TbsSkinControl::SkinEffectsEnabled() const
     return m_skinData && m_skinData->EnableSkinEffects();
 }
 
-bool TbsSkinControl::IsDefinitionCurrent() const
-{
-    return m_skinIndex != -1 && m_skinData && m_skinData->DefinitionsGeneration() == m_definitionsGeneration;
-}
-
 const TbsDataSkinControl* TbsSkinControl::SkinDefinition() const
 {
-    const TbsSkinData* const skinData = SkinData();
-    if (!skinData || SkinIndex() < 0)
+    if (!m_skin || SkinIndex() < 0)
         return nullptr;
-    const auto& definitions = skinData->ControlDefinitions();
+    const auto& definitions = m_skin->controlDefinitions;
     if (static_cast<std::size_t>(SkinIndex()) >= definitions.size())
         return nullptr;
     return definitions[static_cast<std::size_t>(SkinIndex())].get();
@@ -80,10 +86,7 @@ const TbsDataSkinControl* TbsSkinControl::SkinDefinition() const
 
 QImage TbsSkinControl::SkinPicture(int index) const
 {
-    const TbsSkinData* const skinData = SkinData();
-    if (!skinData || index < 0 || index >= skinData->ActivePictures().size())
-        return {};
-    return skinData->ActivePictures().at(index);
+    return m_skin ? m_skin->ActivePicture(index) : QImage();
 }
 
 void TbsSkinControl::ChangeSkinData()
@@ -94,7 +97,14 @@ void TbsSkinControl::ChangeSkinData()
 
 void TbsSkinControl::BeforeChangeSkinData()
 {
+    DropSkin();
+}
+
+void TbsSkinControl::DropSkin()
+{
     m_skinIndex = -1;
+    m_skin.reset();
+    update();
 }
 
 void TbsSkinControl::AfterChangeSkinData()
@@ -135,10 +145,6 @@ bool TbsSkinControl::BuildFace(QImage& face)
 {
     if (width() <= 0 || height() <= 0)
         return false;
-    // A skin data component that went away, or replaced its definitions
-    // unannounced, leaves nothing to draw from.
-    if (!IsDefinitionCurrent())
-        m_skinIndex = -1;
     // The face has the screen's whole pixel ratio: the skin's art enlarged by
     // whole pixels, text drawn at the device's resolution.
     FitFaceBuffer(face, size(), WholePixelRatio(devicePixelRatio()));
@@ -169,9 +175,7 @@ void TbsSkinControl::update(const QRect& rect)
 
 bool TbsSkinControl::FaceIsCurrent() const
 {
-    // A skin that replaced its definitions unannounced also ends the face.
-    return !m_faceStale && FaceBufferFits(m_face, size(), WholePixelRatio(devicePixelRatio()))
-        && (!HasSkinDefinition() || IsDefinitionCurrent());
+    return !m_faceStale && FaceBufferFits(m_face, size(), WholePixelRatio(devicePixelRatio()));
 }
 
 void TbsSkinControl::paintEvent(QPaintEvent* event)

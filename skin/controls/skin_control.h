@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/data/loaded_skin.h"
 #include "skin/draw/engine_bitmap.h"
 
 #include <QImage>
@@ -12,7 +13,9 @@ class TbsSkinData;
 
 // The skin binding every windowed skinned control shares: it names its
 // definition by SkinDataName, looks it up when the skin, the skin data or the
-// name changes (never per paint), builds its whole face in an off-screen image
+// name changes (never per paint), hearing of skin changes straight from the
+// skin data's signals, and keeps the skin it looked it up in, so what it took
+// from it stays valid until the next lookup. It builds its whole face in an off-screen image
 // it keeps between paints, and copies to the screen the parts a paint exposes.
 // A paint builds the face again only after something may have changed it:
 // any event other than a paint, or the control asking to be repainted. A
@@ -46,10 +49,12 @@ public:
     int SkinIndex() const { return m_skinIndex; }
     bool HasSkinDefinition() const { return m_skinIndex != -1; }
 
-    // Whether the definition kept at the last lookup still belongs to the
-    // skin in use: the skin data lives and has not replaced its definitions
-    // since.
-    bool IsDefinitionCurrent() const;
+    // Whether the control draws from a definition it kept at its last
+    // lookup; it holds the skin that definition belongs to meanwhile.
+    bool IsDefinitionCurrent() const { return m_skinIndex != -1 && m_skin; }
+    // The skin of the last lookup; null before the first, while a skin
+    // change is under way, and once the skin data is gone.
+    const TbsSharedSkin& KeptSkin() const { return m_skin; }
 
     // Morphing and animation run only while the skin data allows effects.
     bool SkinEffectsEnabled() const;
@@ -88,7 +93,7 @@ protected:
     // control keeps it in its own kind when it draws from it, and tells
     // whether it does; one of another kind counts as no definition.
     virtual bool TakeDefinition(const TbsDataSkinControl* definition);
-    // A picture of the skin by index; null for -1 or past the list's end.
+    // A picture of the kept skin by index; null for -1 or past the list's end.
     QImage SkinPicture(int index) const;
 
     // Fills face, which has the control's size: the fallback face without a
@@ -122,9 +127,14 @@ private:
     // Whether the kept face is still what the control shows.
     bool FaceIsCurrent() const;
 
-    quint64 m_definitionsGeneration { 0 };
+    // Lets go of the kept skin and its definition: the skin data is about to
+    // replace it, or is gone.
+    void DropSkin();
+
     // Cleared by Qt when the skin data component is destroyed.
     QPointer<TbsSkinData> m_skinData;
+    QList<QMetaObject::Connection> m_skinDataConnections;
+    TbsSharedSkin m_skin;
     QString m_skinDataName;
     QString m_hintTitle;
     int m_hintImageIndex { 0 };
@@ -140,8 +150,8 @@ private:
 void SendBackgroundChanged(QWidget* container);
 
 // The definition a control draws from, kept in its own kind at the last
-// lookup so that paints neither search nor cast; reads null once the skin it
-// came from has changed or gone.
+// lookup so that paints neither search nor cast; reads null once the control
+// has let go of the skin it came from.
 template <typename T> class KeptDefinition {
 public:
     explicit KeptDefinition(const TbsSkinControl& owner)

@@ -40,7 +40,7 @@ void ReadDefinitionList(const TbsIniFile& ini, const QString& section, Factory c
 
 // The user-interface texts a skin carries, one "NAME=text" key each; none
 // without the section.
-std::unique_ptr<TbsResourceStrData> ReadSkinResourceStrings(const TbsIniFile& ini)
+std::shared_ptr<TbsResourceStrData> ReadSkinResourceStrings(const TbsIniFile& ini)
 {
     const QString section = QStringLiteral("RESOURCESTRINGS");
     if (!ini.SectionExists(section))
@@ -48,7 +48,7 @@ std::unique_ptr<TbsResourceStrData> ReadSkinResourceStrings(const TbsIniFile& in
     QStringList entries;
     for (const QString& name : ini.Keys(section))
         entries.append(name + u'=' + ini.ReadString(section, name));
-    auto strings = std::make_unique<TbsResourceStrData>();
+    auto strings = std::make_shared<TbsResourceStrData>();
     strings->SetResStrings(entries);
     return strings;
 }
@@ -61,17 +61,72 @@ int FindDefinitionIndex(const std::vector<std::unique_ptr<Definition>>& definiti
     return found == definitions.end() ? -1 : static_cast<int>(found - definitions.begin());
 }
 
+// What remains of skin once its definitions and active pictures are freed.
+std::shared_ptr<TbsLoadedSkin> WithoutDefinitions(const TbsLoadedSkin& skin)
+{
+    auto rest = std::make_shared<TbsLoadedSkin>();
+    rest->picture = skin.picture;
+    rest->inactivePicture = skin.inactivePicture;
+    rest->maskPicture = skin.maskPicture;
+    rest->pictureName = skin.pictureName;
+    rest->inactivePictureName = skin.inactivePictureName;
+    rest->maskName = skin.maskName;
+    rest->skinName = skin.skinName;
+    rest->skinAuthor = skin.skinAuthor;
+    rest->authorEmail = skin.authorEmail;
+    rest->authorUrl = skin.authorUrl;
+    rest->skinComments = skin.skinComments;
+    rest->formInfo = skin.formInfo;
+    rest->popupWindow = skin.popupWindow;
+    rest->popupWindow.windowPictureIndex = -1;
+    rest->hintWindow = skin.hintWindow;
+    rest->hintWindow.windowPictureIndex = -1;
+    rest->skinColors.ResetToDefaults();
+    rest->resourceStrData = skin.resourceStrData;
+    return rest;
+}
+
 } // namespace
+
+int TbsLoadedSkin::FindObjectIndex(const QString& name) const
+{
+    return FindDefinitionIndex(objectDefinitions, name);
+}
+
+int TbsLoadedSkin::FindControlIndex(const QString& name) const
+{
+    return FindDefinitionIndex(controlDefinitions, name);
+}
+
+QImage TbsLoadedSkin::ActivePicture(int index) const
+{
+    if (index < 0 || index >= activePictures.size())
+        return {};
+    return activePictures.at(index);
+}
 
 TbsSkinData::TbsSkinData(QObject* parent)
     : QObject(parent)
+    , m_skin(std::make_shared<const TbsLoadedSkin>())
 {
+    // The numbered messages ride on the signals, so a listener of either
+    // hears of the same changes in the same order.
+    const std::pair<void (TbsSkinData::*)(), QEvent::Type> messages[] = {
+        { &TbsSkinData::SkinAboutToChange, WM_SKINDATA_BEFORE_CHANGE },
+        { &TbsSkinData::SkinChanged, WM_SKINDATA_CHANGE },
+        { &TbsSkinData::SkinChangeFinished, WM_SKINDATA_AFTER_CHANGE },
+        { &TbsSkinData::ResourceStringsChanged, WM_SKINDATA_RESSTRINGS },
+        { &TbsSkinData::SkinnableFormChanged, WM_SKINDATA_SKINNABLEFORM },
+    };
+    for (const auto& [signal, message] : messages)
+        connect(this, signal, this, [this, message = message] { RelayMessage(message); });
 }
 
+// Whoever still holds the skin keeps it; nothing is announced from here, as
+// the receivers may be going away with this component.
 TbsSkinData::~TbsSkinData()
 {
     m_empty = true;
-    FreeDefinitions();
 }
 
 void TbsSkinData::SetSkinnableForm(bool value)
@@ -79,7 +134,7 @@ void TbsSkinData::SetSkinnableForm(bool value)
     if (value == m_skinnableForm)
         return;
     m_skinnableForm = value;
-    SendSkinDataMessage(WM_SKINDATA_SKINNABLEFORM);
+    emit SkinnableFormChanged();
 }
 
 void TbsSkinData::SetCompressedStoredSkin(TbsCompressedStoredSkin* value)
@@ -93,7 +148,7 @@ void TbsSkinData::SetCompressedStoredSkin(TbsCompressedStoredSkin* value)
 
 TbsResourceStrData* TbsSkinData::ResourceStrData() const
 {
-    return m_resourceStrData ? m_resourceStrData.data() : m_skin.resourceStrData.get();
+    return m_resourceStrData ? m_resourceStrData.data() : m_skin->resourceStrData.get();
 }
 
 QString SkinResStr(const TbsSkinData* skinData, const QString& name)
@@ -106,7 +161,7 @@ QString SkinResStr(const TbsSkinData* skinData, const QString& name)
 void TbsSkinData::SetResourceStrData(TbsResourceStrData* value)
 {
     m_resourceStrData = value;
-    SendSkinDataMessage(WM_SKINDATA_RESSTRINGS);
+    emit ResourceStringsChanged();
 }
 
 void TbsSkinData::SetSkinList(TbsCompressedSkinList* value)
@@ -136,16 +191,6 @@ void TbsSkinData::LoadSkinListEntry()
     LoadCompressedStoredSkin(m_skinList->Skins().Item(m_skinIndex).StoredSkin());
 }
 
-int TbsSkinData::FindObjectIndex(const QString& name) const
-{
-    return FindDefinitionIndex(m_skin.objectDefinitions, name);
-}
-
-int TbsSkinData::FindControlIndex(const QString& name) const
-{
-    return FindDefinitionIndex(m_skin.controlDefinitions, name);
-}
-
 void TbsSkinData::LoadCompressedStoredSkin(const TbsCompressedStoredSkin& storedSkin)
 {
     if (storedSkin.IsEmpty())
@@ -153,39 +198,38 @@ void TbsSkinData::LoadCompressedStoredSkin(const TbsCompressedStoredSkin& stored
     // The whole skin is read aside before anyone hears of the change: a skin
     // that is corrupt, over its budgets or too big for memory is refused
     // before anything is freed, and the forms keep the skin they have.
-    Contents next = ReadContents(storedSkin.CompressedData());
+    TbsSharedSkin next = ReadSkin(storedSkin.CompressedData());
 
-    // The forms drop every index into the old skin on this message, so it
-    // must go out before anything is freed.
+    // Goes out while the old skin is still the one in use.
     m_empty = true;
     m_skinChanging = true;
-    SendSkinDataMessage(WM_SKINDATA_BEFORE_CHANGE);
+    emit SkinAboutToChange();
     m_skin = std::move(next);
-    ++m_definitionsGeneration;
     m_empty = false;
-    SendSkinDataMessage(WM_SKINDATA_CHANGE);
+    emit SkinChanged();
     m_skinChanging = false;
-    SendSkinDataMessage(WM_SKINDATA_AFTER_CHANGE);
+    emit SkinChangeFinished();
 }
 
-TbsSkinData::Contents TbsSkinData::ReadContents(const QByteArray& compressed)
+std::shared_ptr<TbsLoadedSkin> TbsSkinData::ReadSkin(const QByteArray& compressed)
 {
     try {
         SkinPackage package = ReadSkinPackage(DecompressSkinPackage(compressed), BmpPixels::Engine);
-        Contents skin;
+        auto loaded = std::make_shared<TbsLoadedSkin>();
+        TbsLoadedSkin& skin = *loaded;
         skin.picture = std::move(package.picture);
         skin.inactivePicture = std::move(package.inactivePicture);
         skin.maskPicture = std::move(package.mask);
         skin.activePictures = std::move(package.activePictures);
         skin.skinColors.ResetToDefaults();
         ReadDefinitions(TbsIniFile::FromText(DecodeSkinText(package.definitionText)), skin);
-        return skin;
+        return loaded;
     } catch (const std::bad_alloc&) {
         throw SkinPackageError("there is not enough memory to load the skin");
     }
 }
 
-void TbsSkinData::ReadDefinitions(const TbsIniFile& ini, Contents& skin)
+void TbsSkinData::ReadDefinitions(const TbsIniFile& ini, TbsLoadedSkin& skin)
 {
     const QString version = QStringLiteral("VERSION");
     skin.skinName = ReadSkinString(ini, version, QStringLiteral("skinname"));
@@ -211,37 +255,45 @@ void TbsSkinData::ReadDefinitions(const TbsIniFile& ini, Contents& skin)
 
 void TbsSkinData::ClearSkin()
 {
-    FreeDefinitions();
-    m_skin.picture = QImage();
-    m_skin.maskPicture = QImage();
-    m_skin.inactivePicture = QImage();
-    // The names and descriptive texts go with the pictures, so that nothing of
-    // the skin that came before shows any more.
-    m_skin.pictureName.clear();
-    m_skin.inactivePictureName.clear();
-    m_skin.maskName.clear();
-    m_skin.skinName.clear();
-    m_skin.skinAuthor.clear();
-    m_skin.authorEmail.clear();
-    m_skin.authorUrl.clear();
-    m_skin.skinComments.clear();
-    m_skin.resourceStrData.reset();
+    // The names and descriptive texts go with the pictures, so that nothing
+    // of the skin that came before shows any more.
+    auto cleared = std::make_shared<TbsLoadedSkin>();
+    cleared->formInfo = m_skin->formInfo;
+    cleared->popupWindow = m_skin->popupWindow;
+    cleared->popupWindow.windowPictureIndex = -1;
+    cleared->hintWindow = m_skin->hintWindow;
+    cleared->hintWindow.windowPictureIndex = -1;
+    cleared->skinColors.ResetToDefaults();
     m_empty = true;
+    Replace(std::move(cleared));
 }
 
 void TbsSkinData::FreeDefinitions()
 {
-    ++m_definitionsGeneration;
-    m_skin.objectDefinitions.clear();
-    m_skin.controlDefinitions.clear();
-    m_skin.activePictures.clear();
-    m_skin.popupWindow.windowPictureIndex = -1;
-    m_skin.hintWindow.windowPictureIndex = -1;
-    m_skin.activePictureNames.clear();
-    m_skin.skinColors.ResetToDefaults();
+    Replace(WithoutDefinitions(*m_skin));
+}
+
+void TbsSkinData::Replace(TbsSharedSkin skin)
+{
+    m_skin = std::move(skin);
+    emit SkinCleared();
 }
 
 void TbsSkinData::SendSkinDataMessage(QEvent::Type message)
+{
+    if (message == WM_SKINDATA_BEFORE_CHANGE)
+        emit SkinAboutToChange();
+    else if (message == WM_SKINDATA_CHANGE)
+        emit SkinChanged();
+    else if (message == WM_SKINDATA_AFTER_CHANGE)
+        emit SkinChangeFinished();
+    else if (message == WM_SKINDATA_RESSTRINGS)
+        emit ResourceStringsChanged();
+    else if (message == WM_SKINDATA_SKINNABLEFORM)
+        emit SkinnableFormChanged();
+}
+
+void TbsSkinData::RelayMessage(QEvent::Type message)
 {
     if (const SkinMessageRoute route = CurrentSkinMessageRoute())
         route(*this, message);

@@ -2,13 +2,7 @@
 
 #include "skin/data/compressed_skin_list.h"
 #include "skin/data/compressed_stored_skin.h"
-#include "skin/data/data_skin_control.h"
-#include "skin/data/data_skin_object.h"
-#include "skin/data/form_info.h"
-#include "skin/data/hint_window_definition.h"
-#include "skin/data/popup_window_definition.h"
-#include "skin/data/resource_str_data.h"
-#include "skin/data/skin_colors.h"
+#include "skin/data/loaded_skin.h"
 
 #include <QEvent>
 #include <QImage>
@@ -17,8 +11,6 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <memory>
-#include <vector>
 
 class TbsIniFile;
 class TbsSkinData;
@@ -27,9 +19,12 @@ class TbsSkinData;
 // a non-empty one, else the program's own (English) text.
 QString SkinResStr(const TbsSkinData* skinData, const QString& name);
 
-// Holds one loaded skin (its pictures and every definition) and tells the
-// forms of the application when it changes. A load replaces everything; a
-// failed load changes nothing, sends no message, and the error propagates.
+// Holds one loaded skin (its pictures and every definition) as a shared,
+// read-only value and tells whoever uses it when it changes: forms and
+// controls connect to its signals, and every signal that stands for one of
+// the numbered skin data messages (skin_messages.h) is also delivered as that
+// message to the application's windows. A load replaces the whole value; a
+// failed load changes nothing, announces nothing, and the error propagates.
 class TbsSkinData : public QObject {
     Q_OBJECT
 public:
@@ -58,34 +53,40 @@ public:
     bool Empty() const { return m_empty; }
     bool SkinChanging() const { return m_skinChanging; }
 
-    const QImage& Picture() const { return m_skin.picture; }
-    const QImage& InactivePicture() const { return m_skin.inactivePicture; }
-    const QImage& MaskPicture() const { return m_skin.maskPicture; }
+    const QImage& Picture() const { return m_skin->picture; }
+    const QImage& InactivePicture() const { return m_skin->inactivePicture; }
+    const QImage& MaskPicture() const { return m_skin->maskPicture; }
     // Every "...pictureindex" key of the definitions indexes this list.
-    const QList<QImage>& ActivePictures() const { return m_skin.activePictures; }
-    const QString& PictureName() const { return m_skin.pictureName; }
-    const QString& InactivePictureName() const { return m_skin.inactivePictureName; }
-    const QString& MaskName() const { return m_skin.maskName; }
-    const QStringList& ActivePictureNames() const { return m_skin.activePictureNames; }
+    const QList<QImage>& ActivePictures() const { return m_skin->activePictures; }
+    const QString& PictureName() const { return m_skin->pictureName; }
+    const QString& InactivePictureName() const { return m_skin->inactivePictureName; }
+    const QString& MaskName() const { return m_skin->maskName; }
+    const QStringList& ActivePictureNames() const { return m_skin->activePictureNames; }
 
-    const QString& SkinName() const { return m_skin.skinName; }
-    const QString& SkinAuthor() const { return m_skin.skinAuthor; }
-    const QString& AuthorEmail() const { return m_skin.authorEmail; }
-    const QString& AuthorURL() const { return m_skin.authorUrl; }
-    const QString& SkinComments() const { return m_skin.skinComments; }
+    const QString& SkinName() const { return m_skin->skinName; }
+    const QString& SkinAuthor() const { return m_skin->skinAuthor; }
+    const QString& AuthorEmail() const { return m_skin->authorEmail; }
+    const QString& AuthorURL() const { return m_skin->authorUrl; }
+    const QString& SkinComments() const { return m_skin->skinComments; }
 
-    // These four live as long as the component; a load rewrites them.
-    const TbsFormInfo& FormInfo() const { return m_skin.formInfo; }
-    const TbsDataSkinPopupWindow& PopupWindow() const { return m_skin.popupWindow; }
-    const TbsDataSkinHintWindow& HintWindow() const { return m_skin.hintWindow; }
-    const TbsSkinColors& SkinColors() const { return m_skin.skinColors; }
+    // The skin in use, never null (an empty value before the first load and
+    // after ClearSkin). Holding it keeps every definition and picture it
+    // holds alive, whatever the component loads next.
+    const TbsSharedSkin& Skin() const { return m_skin; }
 
-    const std::vector<std::unique_ptr<TbsDataSkinObject>>& ObjectDefinitions() const { return m_skin.objectDefinitions; }
-    const std::vector<std::unique_ptr<TbsDataSkinControl>>& ControlDefinitions() const { return m_skin.controlDefinitions; }
+    // These four are there for the component's whole life; a load replaces
+    // them with the new skin's.
+    const TbsFormInfo& FormInfo() const { return m_skin->formInfo; }
+    const TbsDataSkinPopupWindow& PopupWindow() const { return m_skin->popupWindow; }
+    const TbsDataSkinHintWindow& HintWindow() const { return m_skin->hintWindow; }
+    const TbsSkinColors& SkinColors() const { return m_skin->skinColors; }
+
+    const std::vector<std::unique_ptr<TbsDataSkinObject>>& ObjectDefinitions() const { return m_skin->objectDefinitions; }
+    const std::vector<std::unique_ptr<TbsDataSkinControl>>& ControlDefinitions() const { return m_skin->controlDefinitions; }
     // The first definition bearing exactly that IDName (letter case
     // included), or -1.
-    int FindObjectIndex(const QString& name) const;
-    int FindControlIndex(const QString& name) const;
+    int FindObjectIndex(const QString& name) const { return m_skin->FindObjectIndex(name); }
+    int FindControlIndex(const QString& name) const { return m_skin->FindControlIndex(name); }
     // The first control definition named name when it is of kind T, else
     // null.
     template <typename T> const T* FindControl(const QString& name) const
@@ -99,16 +100,36 @@ public:
     // or point raise, and SkinPackageError when memory runs out; the skin in
     // use then stays as it was.
     void LoadCompressedStoredSkin(const TbsCompressedStoredSkin& storedSkin);
-    // Changes whenever the definitions are replaced or freed, so a control can
-    // tell that what it kept from them is gone.
-    quint64 DefinitionsGeneration() const { return m_definitionsGeneration; }
+    // Both replace the skin in use with one that lacks what they free and
+    // announce it with SkinCleared; they send no numbered message.
     void ClearSkin();
     void FreeDefinitions();
-    // Sends one of the skin data messages synchronously to the owner form,
-    // then to every other top-level widget of the application.
+    // Emits the signal that stands for message (one of the five skin data
+    // messages), which also delivers the message itself; other types do
+    // nothing.
     void SendSkinDataMessage(QEvent::Type message);
 
+signals:
+    // A load has read its skin and is about to put it in place (1225): the
+    // old skin is still the one in use.
+    void SkinAboutToChange();
+    // The new skin is in place, Empty is false, SkinChanging still true (1226).
+    void SkinChanged();
+    // The load is over: SkinChanging is false again (1227).
+    void SkinChangeFinished();
+    // SkinnableForm changed (1294).
+    void SkinnableFormChanged();
+    // ResourceStrData was set (1274).
+    void ResourceStringsChanged();
+    // ClearSkin or FreeDefinitions took definitions or pictures away.
+    void SkinCleared();
+
 private:
+    // Delivers message to the windows of the application, when the window
+    // layer has given a route for it (skin_message_route.h).
+    void RelayMessage(QEvent::Type message);
+    // Puts skin in place of the skin in use.
+    void Replace(TbsSharedSkin skin);
     void LoadSkinListEntry();
 
     bool m_skinnableForm { true };
@@ -119,39 +140,10 @@ private:
     int m_skinIndex { 0 };
 
     bool m_empty { true };
-    quint64 m_definitionsGeneration { 0 };
     bool m_skinChanging { false };
 
-    // Everything a load reads: built aside and taken over whole once the
-    // load has succeeded.
-    struct Contents {
-        QImage picture;
-        QImage inactivePicture;
-        QImage maskPicture;
-        QList<QImage> activePictures;
-        QString pictureName;
-        QString inactivePictureName;
-        QString maskName;
-        QStringList activePictureNames;
+    static std::shared_ptr<TbsLoadedSkin> ReadSkin(const QByteArray& compressed);
+    static void ReadDefinitions(const TbsIniFile& ini, TbsLoadedSkin& skin);
 
-        QString skinName;
-        QString skinAuthor;
-        QString authorEmail;
-        QString authorUrl;
-        QString skinComments;
-
-        TbsFormInfo formInfo;
-        TbsDataSkinPopupWindow popupWindow;
-        TbsDataSkinHintWindow hintWindow;
-        TbsSkinColors skinColors;
-
-        std::vector<std::unique_ptr<TbsDataSkinObject>> objectDefinitions;
-        std::vector<std::unique_ptr<TbsDataSkinControl>> controlDefinitions;
-        // The texts the skin carries in [RESOURCESTRINGS], if any.
-        std::unique_ptr<TbsResourceStrData> resourceStrData;
-    };
-    static Contents ReadContents(const QByteArray& compressed);
-    static void ReadDefinitions(const TbsIniFile& ini, Contents& skin);
-
-    Contents m_skin;
+    TbsSharedSkin m_skin;
 };

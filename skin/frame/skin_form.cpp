@@ -96,7 +96,20 @@ TbsSkinData* TbsSkinForm::SkinData() const
 
 void TbsSkinForm::SetSkinData(TbsSkinData* skinData)
 {
+    for (const QMetaObject::Connection& connection : std::as_const(m_skinDataConnections))
+        disconnect(connection);
+    m_skinDataConnections.clear();
     m_skinData = skinData;
+    if (m_skinData) {
+        m_skinDataConnections = {
+            connect(m_skinData, &TbsSkinData::SkinAboutToChange, this, &TbsSkinForm::SkinAboutToChange),
+            connect(m_skinData, &TbsSkinData::SkinChanged, this, &TbsSkinForm::SkinChanged),
+            connect(m_skinData, &TbsSkinData::SkinChangeFinished, this, &TbsSkinForm::SkinChangeFinished),
+            connect(m_skinData, &TbsSkinData::SkinnableFormChanged, this, &TbsSkinForm::SkinnableFormChanged),
+            connect(m_skinData, &TbsSkinData::ResourceStringsChanged, this, &TbsSkinForm::ResourceStringsChanged),
+            connect(m_skinData, &TbsSkinData::SkinCleared, this, &TbsSkinForm::ApplySkin),
+        };
+    }
     if (m_trayPopupMenu)
         m_trayPopupMenu->SetSkinData(skinData);
     if (m_skinData && m_skinnableFrame != m_skinData->SkinnableForm()) {
@@ -296,15 +309,7 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event)
     default:
         break;
     }
-    if (type == WM_SKINDATA_BEFORE_CHANGE)
-        WMSkinDataBeforeChange(static_cast<TbsSkinDataEvent*>(event)->Sender());
-    else if (type == WM_SKINDATA_CHANGE)
-        WMSkinDataChange(static_cast<TbsSkinDataEvent*>(event)->Sender());
-    else if (type == WM_SKINDATA_AFTER_CHANGE)
-        WMSkinDataAfterChange(static_cast<TbsSkinDataEvent*>(event)->Sender());
-    else if (type == WM_SKINDATA_SKINNABLEFORM)
-        WMSkinDataSkinnableForm(static_cast<TbsSkinDataEvent*>(event)->Sender());
-    else if (type == WM_SKINMENU_CLOSED)
+    if (type == WM_SKINMENU_CLOSED)
         MenuClosed();
     else if (type == WM_SKINFORM_QUERY)
         WMSkinFormQuery(static_cast<TbsFormRequestEvent&>(*event));
@@ -312,8 +317,6 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event)
         WMSkinFormPaintFrame(static_cast<TbsFormRequestEvent&>(*event));
     else if (type == WM_SKINFORM_PAINTFRAME_KEYED)
         WMSkinFormPaintFrameKeyed(static_cast<TbsFormRequestEvent&>(*event));
-    else if (type == WM_SKINDATA_RESSTRINGS)
-        WMSkinDataResStrings(static_cast<TbsSkinDataEvent*>(event)->Sender());
     // The form sees every other message too.
     return false;
 }
@@ -377,49 +380,35 @@ void TbsSkinForm::WMWindowStateChange(const QWindowStateChangeEvent& event)
         emit OnRestore();
 }
 
-void TbsSkinForm::WMSkinDataBeforeChange(TbsSkinData* sender)
+void TbsSkinForm::SkinAboutToChange()
 {
-    if (sender != m_skinData)
-        return;
     m_changingSkin = true;
     m_skinned = false;
     StopTimers();
     m_hotObject = m_oldHotObject = m_captureObject = -1;
     m_objects.clear();
     m_scaledPictures.Clear();
-    for (TbsSkinControl* control : m_form->findChildren<TbsSkinControl*>()) {
-        if (control->SkinData() == sender)
-            control->BeforeChangeSkinData();
-    }
     emit OnBeforeChangeSkinData();
 }
 
-void TbsSkinForm::WMSkinDataChange(TbsSkinData* sender)
+void TbsSkinForm::SkinChanged()
 {
     m_changingSkin = false;
-    if (sender == m_skinData)
-        ApplySkin();
-    for (TbsSkinControl* control : m_form->findChildren<TbsSkinControl*>()) {
-        if (!sender || control->SkinData() == sender)
-            control->ChangeSkinData();
-    }
+    ApplySkin();
 }
 
-void TbsSkinForm::WMSkinDataAfterChange(TbsSkinData*)
+void TbsSkinForm::SkinChangeFinished()
 {
     emit OnAfterChangeSkinData();
 }
 
-void TbsSkinForm::WMSkinDataResStrings(TbsSkinData* sender)
+void TbsSkinForm::ResourceStringsChanged()
 {
-    if (sender != m_skinData)
-        return;
     UpdateObjectVisibility();
     UpdateTrayMenuCaptions();
 }
 
-void TbsSkinForm::WMSkinDataSkinnableForm(TbsSkinData* sender)
+void TbsSkinForm::SkinnableFormChanged()
 {
-    if (sender == m_skinData && sender)
-        SetSkinnableFrame(sender->SkinnableForm());
+    SetSkinnableFrame(m_skinData->SkinnableForm());
 }

@@ -334,11 +334,12 @@ private:
     void WMExitSizeMove();
     void WMMoving(QRect& proposed, const QPoint& cursor);
     void WMSizing(const QRect& proposed);
-    void WMSkinDataBeforeChange(TbsSkinData* sender);
-    void WMSkinDataChange(TbsSkinData* sender);
-    void WMSkinDataAfterChange(TbsSkinData* sender);
-    void WMSkinDataSkinnableForm(TbsSkinData* sender);
-    void WMSkinDataResStrings(TbsSkinData* sender);
+    // What the form does on each signal of its skin data.
+    void SkinAboutToChange();
+    void SkinChanged();
+    void SkinChangeFinished();
+    void SkinnableFormChanged();
+    void ResourceStringsChanged();
     void WMWindowStateChange(const QWindowStateChangeEvent& event);
     void WMSysCommandKeyMenu();
     bool WMShortCut(QKeyEvent& key);
@@ -395,6 +396,7 @@ private:
     QWidget* m_clientArea { nullptr };
     std::unique_ptr<TbsFrameMoveSizeLoop> m_moveSizeLoop;
     QPointer<TbsSkinData> m_skinData;
+    QList<QMetaObject::Connection> m_skinDataConnections;
     TbsSystemMenu* m_systemMenu { nullptr };
     SystemMenuHook m_systemMenuHook;
 
