@@ -1,13 +1,11 @@
 #include "skin/frame/form_client_area.h"
 
-#include "skin/frame/skin_form.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 
-TbsFormClientArea::TbsFormClientArea(TbsSkinForm& controller, QWidget* form)
+TbsFormClientArea::TbsFormClientArea(QWidget* form, BackgroundPainter paintBackground)
     : QWidget(form)
-    , m_controller(controller)
+    , m_paintBackground(std::move(paintBackground))
 {
     setObjectName(QStringLiteral("ClientArea"));
     // The form's cursor shows the frame's sizing edges; the client keeps the
@@ -18,7 +16,8 @@ TbsFormClientArea::TbsFormClientArea(TbsSkinForm& controller, QWidget* form)
 void TbsFormClientArea::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    m_controller.PaintClientBackground(painter, size(), event->rect());
+    if (m_paintBackground)
+        m_paintBackground(painter, size(), event->rect());
 }
 
 void TbsFormClientArea::mousePressEvent(QMouseEvent* event)

@@ -1,8 +1,7 @@
 #pragma once
 
 #include <QWidget>
-
-class TbsSkinForm;
+#include <functional>
 
 // The client area of a skinned form: the child that holds the form's controls,
 // inset by the frame, and paints the client background.
@@ -10,12 +9,17 @@ class TbsFormClientArea : public QWidget {
     Q_OBJECT
 
 public:
-    TbsFormClientArea(TbsSkinForm& controller, QWidget* form);
+    // Paints the client background of a client of that size into the
+    // painter (origin at the client's top-left), composing only what lies in
+    // the exposed rectangle.
+    using BackgroundPainter = std::function<void(QPainter& painter, const QSize& clientSize, const QRect& exposed)>;
+
+    TbsFormClientArea(QWidget* form, BackgroundPainter paintBackground);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    TbsSkinForm& m_controller;
+    BackgroundPainter m_paintBackground;
 };

@@ -1,14 +1,14 @@
 #include "skin/frame/frame_animate_object.h"
 
 #include "skin/data/data_skin_object.h"
-#include "skin/frame/skin_form.h"
+#include "skin/frame/frame_object_host.h"
 
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
 
-TbsSkinAnimateObject::TbsSkinAnimateObject(TbsSkinForm& parent, const TbsDataSkinAnimate* definition)
-    : TbsActiveSkinObject(parent, definition)
+TbsSkinAnimateObject::TbsSkinAnimateObject(TbsFrameObjectHost& host, const TbsDataSkinAnimate* definition)
+    : TbsActiveSkinObject(host, definition)
 {
     Command = definition->command;
     // A strip of frames is bounded by the picture it is cut from.
@@ -26,12 +26,12 @@ TbsSkinAnimateObject::TbsSkinAnimateObject(TbsSkinForm& parent, const TbsDataSki
 
 bool TbsSkinAnimateObject::CommandStateInForce() const
 {
-    return ::CommandStateInForce(Parent, Command);
+    return Host.CommandStateInForce(Command);
 }
 
 void TbsSkinAnimateObject::Draw(QPainter& painter, bool)
 {
-    if (!Parent.Skinned())
+    if (!Host.Skinned())
         return;
     const bool restore = CommandStateInForce() && !RestoreRect.IsEmpty();
     const ::SkinRect skin = restore ? RestoreRect : SkinRect;
@@ -45,7 +45,7 @@ void TbsSkinAnimateObject::Draw(QPainter& painter, bool)
         if (down.IsEmpty())
             Frame = FrameCount;
         DrawFace(painter, ActivePicture(), down.IsEmpty() ? frameRect(FrameCount) : down);
-    } else if (!Parent.IsActive() && !inactive.IsEmpty()) {
+    } else if (!Host.IsActive() && !inactive.IsEmpty()) {
         DrawFace(painter, ActivePicture(), inactive);
     } else if (Pressed && MouseIn && !down.IsEmpty()) {
         DrawFace(painter, ActivePicture(), down);
@@ -57,7 +57,7 @@ void TbsSkinAnimateObject::Draw(QPainter& painter, bool)
 void TbsSkinAnimateObject::StartOrRepaint()
 {
     if (!Pressed || DownSkinRect.IsEmpty())
-        Parent.StartAnimationTimer();
+        Host.StartAnimationTimer();
     else
         Repaint();
 }
@@ -70,7 +70,7 @@ void TbsSkinAnimateObject::MouseEnter()
         Forward = true;
         StartOrRepaint();
     }
-    emit Parent.OnMouseEnterEvent(IDName);
+    Host.ObjectMouseEnter(IDName);
 }
 
 void TbsSkinAnimateObject::MouseLeave()
@@ -83,7 +83,7 @@ void TbsSkinAnimateObject::MouseLeave()
         Forward = false;
         StartOrRepaint();
     }
-    emit Parent.OnMouseLeaveEvent(IDName);
+    Host.ObjectMouseLeave(IDName);
 }
 
 void TbsSkinAnimateObject::MouseDown(int button, int x, int y)
@@ -97,7 +97,7 @@ void TbsSkinAnimateObject::MouseDown(int button, int x, int y)
     if (Command == cmSysMenu && MouseIn && ButtonStyle) {
         MenuShown = true;
         const QRect rect = ObjectRect.ToQRect();
-        Parent.ShowSystemMenuAt(QRect(Parent.Form()->mapToGlobal(rect.topLeft()), rect.size()));
+        Host.ShowSystemMenuAt(QRect(Host.MapToGlobal(rect.topLeft()), rect.size()));
     }
 }
 
@@ -109,16 +109,16 @@ void TbsSkinAnimateObject::MouseUp(int button, int x, int y)
     if (!DownSkinRect.IsEmpty() && button == 0) {
         Pressed = false;
         Repaint();
-        Parent.StartAnimationTimer();
+        Host.StartAnimationTimer();
     }
     if (Command != cmSysMenu && MouseIn && ButtonStyle && button == 0)
-        Parent.RunCommand(Command);
+        Host.RunCommand(Command);
 }
 
 void TbsSkinAnimateObject::DblClick()
 {
     if (Command == cmSysMenu)
-        Parent.RunCommand(cmClose);
+        Host.RunCommand(cmClose);
 }
 
 void TbsSkinAnimateObject::ResetState()

@@ -9,7 +9,7 @@ class TbsDataSkinAnimate;
 // it runs its command like a caption button.
 class TbsSkinAnimateObject : public TbsActiveSkinObject {
 public:
-    TbsSkinAnimateObject(TbsSkinForm& parent, const TbsDataSkinAnimate* definition);
+    TbsSkinAnimateObject(TbsFrameObjectHost& host, const TbsDataSkinAnimate* definition);
 
     void Draw(QPainter& painter, bool wholeFrame) override;
     void MouseDown(int button, int x, int y) override;

@@ -4,7 +4,7 @@
 #include "skin/draw/system_colors.h"
 #include "skin/data/data_skin_object.h"
 #include "skin/draw/glyphs.h"
-#include "skin/frame/skin_form.h"
+#include "skin/frame/frame_object_host.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -26,8 +26,8 @@ int SmallIconSize()
 
 } // namespace
 
-TbsSkinButtonObject::TbsSkinButtonObject(TbsSkinForm& parent, const TbsDataSkinButton* definition)
-    : TbsActiveSkinObject(parent, definition)
+TbsSkinButtonObject::TbsSkinButtonObject(TbsFrameObjectHost& host, const TbsDataSkinButton* definition)
+    : TbsActiveSkinObject(host, definition)
 {
     if (!definition)
         return;
@@ -37,7 +37,7 @@ TbsSkinButtonObject::TbsSkinButtonObject(TbsSkinForm& parent, const TbsDataSkinB
 
 void TbsSkinButtonObject::Draw(QPainter& painter, bool wholeFrame)
 {
-    if (!Parent.Skinned())
+    if (!Host.Skinned())
         return;
     if (!Enabled && !DisableSkinRect.IsEmpty()) {
         DrawFace(painter, ActivePicture(), DisableSkinRect);
@@ -76,7 +76,7 @@ void TbsSkinButtonObject::MouseDown(int button, int x, int y)
         if (PopupMenu && PopupMenu->Items().Count() > 0) {
             MenuShown = true;
             const QRect rect = ObjectRect.ToQRect();
-            PopupMenu->PopupAtRect(QRect(Parent.Form()->mapToGlobal(rect.topLeft()), rect.size()), PopupUp);
+            PopupMenu->PopupAtRect(QRect(Host.MapToGlobal(rect.topLeft()), rect.size()), PopupUp);
         }
     }
     TbsActiveSkinObject::MouseDown(button, x, y);
@@ -102,7 +102,7 @@ void TbsSkinButtonObject::MouseEnter()
     } else if (!ActiveSkinRect.IsEmpty()) {
         Redraw();
     }
-    emit Parent.OnMouseEnterEvent(IDName);
+    Host.ObjectMouseEnter(IDName);
 }
 
 void TbsSkinButtonObject::MouseLeave()
@@ -113,11 +113,11 @@ void TbsSkinButtonObject::MouseLeave()
         Repaint();
         Redraw();
     }
-    emit Parent.OnMouseLeaveEvent(IDName);
+    Host.ObjectMouseLeave(IDName);
 }
 
-TbsSkinStdButtonObject::TbsSkinStdButtonObject(TbsSkinForm& parent, const TbsDataSkinStdButton* definition)
-    : TbsSkinButtonObject(parent, definition)
+TbsSkinStdButtonObject::TbsSkinStdButtonObject(TbsFrameObjectHost& host, const TbsDataSkinStdButton* definition)
+    : TbsSkinButtonObject(host, definition)
     , FromDefinition(true)
 {
     Command = definition->command;
@@ -127,8 +127,8 @@ TbsSkinStdButtonObject::TbsSkinStdButtonObject(TbsSkinForm& parent, const TbsDat
     RestoreInActiveRect = definition->restoreInactiveRect;
 }
 
-TbsSkinStdButtonObject::TbsSkinStdButtonObject(TbsSkinForm& parent, const QString& idName, TbsStdCommand command)
-    : TbsSkinButtonObject(parent, nullptr)
+TbsSkinStdButtonObject::TbsSkinStdButtonObject(TbsFrameObjectHost& host, const QString& idName, TbsStdCommand command)
+    : TbsSkinButtonObject(host, nullptr)
     , FromDefinition(false)
 {
     IDName = idName;
@@ -140,19 +140,19 @@ TbsSkinStdButtonObject::TbsSkinStdButtonObject(TbsSkinForm& parent, const QStrin
 
 QSize TbsSkinStdButtonObject::RowSize() const
 {
-    if (Command == cmSysMenu && Parent.ShowIcon() && SkinRectInAPicture)
+    if (Command == cmSysMenu && Host.ShowIcon() && SkinRectInAPicture)
         return QSize(SmallIconSize(), SmallIconSize());
     return TbsSkinButtonObject::RowSize();
 }
 
 bool TbsSkinStdButtonObject::CommandStateInForce() const
 {
-    return ::CommandStateInForce(Parent, Command);
+    return Host.CommandStateInForce(Command);
 }
 
 bool TbsSkinStdButtonObject::ShowsIcon() const
 {
-    return Command == cmSysMenu && Parent.ShowIcon() && SkinRectInAPicture;
+    return Command == cmSysMenu && Host.ShowIcon() && SkinRectInAPicture;
 }
 
 bool TbsSkinStdButtonObject::EndMorphPending() const
@@ -168,11 +168,11 @@ void TbsSkinStdButtonObject::Draw(QPainter& painter, bool wholeFrame)
         DrawDefaultFace(painter);
         return;
     }
-    if (!Parent.Skinned())
+    if (!Host.Skinned())
         return;
     if (ShowsIcon()) {
         const int size = SmallIconSize();
-        const QIcon icon = Parent.Form()->windowIcon();
+        const QIcon icon = Host.WindowIcon();
         if (!icon.isNull())
             painter.drawPixmap(ObjectRect.left, ObjectRect.top, icon.pixmap(size, size));
         MorphKf = 0;
@@ -187,7 +187,7 @@ void TbsSkinStdButtonObject::Draw(QPainter& painter, bool wholeFrame)
 
 void TbsSkinStdButtonObject::DrawRestoreFace(QPainter& painter) const
 {
-    if (!Parent.IsActive() && !RestoreInActiveRect.IsEmpty()) {
+    if (!Host.IsActive() && !RestoreInActiveRect.IsEmpty()) {
         DrawFace(painter, ActivePicture(), RestoreInActiveRect);
     } else if (m_down && MouseIn && !RestoreDownRect.IsEmpty()) {
         DrawFace(painter, ActivePicture(), RestoreDownRect);
@@ -213,7 +213,7 @@ void TbsSkinStdButtonObject::DrawDefaultFace(QPainter& painter) const
     if (MouseIn)
         DrawOutline(painter, rect, QColor::fromRgb(kDefaultHotFrame));
     if (ShowsIcon()) {
-        const QIcon icon = Parent.Form()->windowIcon();
+        const QIcon icon = Host.WindowIcon();
         if (!icon.isNull())
             painter.drawPixmap(rect.topLeft(), icon.pixmap(rect.size()));
         return;
@@ -257,7 +257,7 @@ void TbsSkinStdButtonObject::OpenSystemMenu()
 {
     MenuShown = true;
     const QRect rect = ObjectRect.ToQRect();
-    Parent.ShowSystemMenuAt(QRect(Parent.Form()->mapToGlobal(rect.topLeft()), rect.size()));
+    Host.ShowSystemMenuAt(QRect(Host.MapToGlobal(rect.topLeft()), rect.size()));
 }
 
 void TbsSkinStdButtonObject::Click()
@@ -265,7 +265,7 @@ void TbsSkinStdButtonObject::Click()
     if (!Enabled)
         return;
     if (Command != cmSysMenu) {
-        Parent.RunCommand(Command);
+        Host.RunCommand(Command);
         return;
     }
     // The button stays down while its menu shows, as after a press.
@@ -280,16 +280,16 @@ void TbsSkinStdButtonObject::MouseUp(int button, int x, int y)
     if (Command == cmClose) {
         TbsSkinButtonObject::MouseUp(button, x, y);
         if (runs)
-            Parent.RunCommand(Command);
+            Host.RunCommand(Command);
         return;
     }
     if (runs && Command != cmSysMenu)
-        Parent.RunCommand(Command);
+        Host.RunCommand(Command);
     TbsSkinButtonObject::MouseUp(button, x, y);
 }
 
 void TbsSkinStdButtonObject::DblClick()
 {
     if (Command == cmSysMenu)
-        Parent.RunCommand(cmClose);
+        Host.RunCommand(cmClose);
 }

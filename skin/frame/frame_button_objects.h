@@ -11,7 +11,7 @@ class TbsDataSkinStdButton;
 // A frame button: pressed and disabled faces besides the base ones.
 class TbsSkinButtonObject : public TbsActiveSkinObject {
 public:
-    TbsSkinButtonObject(TbsSkinForm& parent, const TbsDataSkinButton* definition);
+    TbsSkinButtonObject(TbsFrameObjectHost& host, const TbsDataSkinButton* definition);
 
     void Draw(QPainter& painter, bool wholeFrame) override;
     void MouseDown(int button, int x, int y) override;
@@ -39,9 +39,9 @@ protected:
 // default frame) it draws a plain face with the command's glyph.
 class TbsSkinStdButtonObject : public TbsSkinButtonObject {
 public:
-    TbsSkinStdButtonObject(TbsSkinForm& parent, const TbsDataSkinStdButton* definition);
+    TbsSkinStdButtonObject(TbsFrameObjectHost& host, const TbsDataSkinStdButton* definition);
     // A default button of the frame without a skin.
-    TbsSkinStdButtonObject(TbsSkinForm& parent, const QString& idName, TbsStdCommand command);
+    TbsSkinStdButtonObject(TbsFrameObjectHost& host, const QString& idName, TbsStdCommand command);
 
     void Draw(QPainter& painter, bool wholeFrame) override;
     void MouseDown(int button, int x, int y) override;
@@ -50,6 +50,7 @@ public:
     bool EndMorphPending() const override;
     bool InButtonRow() const override { return SkinRectInAPicture; }
     TbsStdCommand RowCommand() const override { return Command; }
+    bool IsCaptionButton() const override { return true; }
     QSize RowSize() const override;
 
     // The window is in the state this button's command toggles (maximized

@@ -4,30 +4,28 @@
 #include "skin/draw/system_colors.h"
 #include "skin/data/data_skin_object.h"
 #include "skin/data/form_info.h"
-#include "skin/data/skin_data.h"
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/morph.h"
 #include "skin/draw/pixel_effects.h"
 #include "skin/draw/engine_bitmap.h"
 #include "skin/draw/text_ellipsis.h"
 #include "skin/draw/whole_pixel_scaling.h"
-#include "skin/frame/skin_form.h"
+#include "skin/frame/frame_object_host.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
 
-TbsSkinCaptionObject::TbsSkinCaptionObject(TbsSkinForm& parent, const TbsDataSkinCaption* definition)
-    : TbsActiveSkinObject(parent, definition)
+TbsSkinCaptionObject::TbsSkinCaptionObject(TbsFrameObjectHost& host, const TbsDataSkinCaption* definition)
+    : TbsActiveSkinObject(host, definition)
     , m_definition(*definition)
 {
 }
 
 bool TbsSkinCaptionObject::AnimationPossible() const
 {
-    const TbsSkinData* skinData = Parent.SkinData();
-    return skinData && skinData->EnableSkinEffects() && Parent.Skinned() && !m_definition.animateSkinRect.IsEmpty()
+    return Host.SkinEffectsEnabled() && Host.Skinned() && !m_definition.animateSkinRect.IsEmpty()
         && m_definition.frameCount > 0;
 }
 
@@ -46,11 +44,9 @@ QRect TbsSkinCaptionObject::TextRect() const
 
 void TbsSkinCaptionObject::DrawText(QPainter& painter, const QPoint& origin, bool activeColours) const
 {
-    const QString caption = Parent.Form()->windowTitle();
-    if (Parent.OnCaptionPaint) {
-        Parent.OnCaptionPaint(painter, QRect(origin, ObjectRect.ToQRect().size()), activeColours);
+    const QString caption = Host.WindowTitle();
+    if (Host.PaintCaptionText(painter, QRect(origin, ObjectRect.ToQRect().size()), activeColours))
         return;
-    }
     if (caption.isEmpty() || m_definition.textRect.IsEmpty())
         return;
     const QRect textRect = TextRect();
@@ -73,7 +69,7 @@ void TbsSkinCaptionObject::DrawText(QPainter& painter, const QPoint& origin, boo
         const ::SkinRect source = activeColours && !m_definition.activeFrameRect.IsEmpty() ? m_definition.activeFrameRect
                                                                                           : m_definition.frameRect;
         const ::SkinRect& frameText = m_definition.frameTextRect;
-        const int offset = Parent.SkinData()->FormInfo().buttonsOffset;
+        const int offset = Host.FormInfo().buttonsOffset;
         const bool full = m_definition.fullFrame;
         const int width = full ? ObjectRect.Width() - 2 * offset : source.Width() + textWidth - frameText.Width();
         if (width > 0 && width <= ObjectRect.Width() + source.Width()) {
@@ -101,7 +97,7 @@ void TbsSkinCaptionObject::DrawText(QPainter& painter, const QPoint& origin, boo
 
 QImage TbsSkinCaptionObject::ObjectImage(const QImage& picture, const ::SkinRect& source) const
 {
-    const TbsFormInfo& info = Parent.SkinData()->FormInfo();
+    const TbsFormInfo& info = Host.FormInfo();
     const int leftWidth = std::max(0, info.leftTopPoint.x() - SkinRect.left);
     const int rightWidth = std::max(0, SkinRect.right - info.rightTopPoint.x());
     const int width = ObjectRect.Width();
@@ -114,7 +110,7 @@ QImage TbsSkinCaptionObject::ObjectImage(const QImage& picture, const ::SkinRect
 
 void TbsSkinCaptionObject::Draw(QPainter& painter, bool)
 {
-    if (!Parent.Skinned() || ObjectRect.IsEmpty())
+    if (!Host.Skinned() || ObjectRect.IsEmpty())
         return;
     const bool active = Active;
     const bool morph = MorphingPossible();
@@ -146,7 +142,7 @@ void TbsSkinCaptionObject::Draw(QPainter& painter, bool)
         drawWithText(ObjectImage(*activePicture, frame), !active);
         return;
     }
-    const bool autoInactive = Parent.SkinData()->FormInfo().autoRenderingInactiveImage;
+    const bool autoInactive = Host.FormInfo().autoRenderingInactiveImage;
     if (morph && activePicture && EndMorphPending()) {
         QImage normal = ScaleByWholePixels(ObjectImage(Picture(), SkinRect), ratio);
         {
@@ -160,7 +156,7 @@ void TbsSkinCaptionObject::Draw(QPainter& painter, bool)
         }
         Morph(normal, activeImage, MorphKf, MorphKind);
         if (autoInactive && !active)
-            ApplyInactiveEffect(normal, Parent.SkinData()->FormInfo().inactiveEffect);
+            ApplyInactiveEffect(normal, Host.FormInfo().inactiveEffect);
         painter.drawImage(origin, normal);
         return;
     }
@@ -174,7 +170,7 @@ void TbsSkinCaptionObject::Draw(QPainter& painter, bool)
     }
     QImage normal = ObjectImage(Picture(), SkinRect);
     if (autoInactive)
-        ApplyInactiveEffect(normal, Parent.SkinData()->FormInfo().inactiveEffect);
+        ApplyInactiveEffect(normal, Host.FormInfo().inactiveEffect);
     drawWithText(normal, false);
 }
 
@@ -188,10 +184,10 @@ void TbsSkinCaptionObject::SetCaptionActive(bool active, bool animate)
     if (AnimationPossible()) {
         Elapsed = 25;
         Frame = active ? 1 : (m_definition.inactiveAnimation ? m_definition.frameCount : 0);
-        Parent.StartAnimationTimer();
+        Host.StartAnimationTimer();
     }
     if (MorphingPossible())
-        Parent.StartMorphTimer();
+        Host.StartMorphTimer();
 }
 
 bool TbsSkinCaptionObject::StepAnimation()
@@ -220,21 +216,21 @@ bool TbsSkinCaptionObject::StepAnimation()
 void TbsSkinCaptionObject::MouseEnter()
 {
     MouseIn = true;
-    emit Parent.OnMouseEnterEvent(IDName);
+    Host.ObjectMouseEnter(IDName);
 }
 
 void TbsSkinCaptionObject::MouseLeave()
 {
     MouseIn = false;
-    emit Parent.OnMouseLeaveEvent(IDName);
+    Host.ObjectMouseLeave(IDName);
 }
 
 void TbsSkinCaptionObject::MouseDown(int button, int x, int y)
 {
-    emit Parent.OnMouseDownEvent(IDName, x, y, ObjectRect.ToQRect(), button);
+    Host.ObjectMouseDown(IDName, x, y, ObjectRect.ToQRect(), button);
 }
 
 void TbsSkinCaptionObject::MouseUp(int button, int x, int y)
 {
-    emit Parent.OnMouseUpEvent(IDName, x, y, ObjectRect.ToQRect(), button);
+    Host.ObjectMouseUp(IDName, x, y, ObjectRect.ToQRect(), button);
 }

@@ -12,7 +12,7 @@ class TbsDataSkinCaption;
 // and active images and an activation animation.
 class TbsSkinCaptionObject : public TbsActiveSkinObject {
 public:
-    TbsSkinCaptionObject(TbsSkinForm& parent, const TbsDataSkinCaption* definition);
+    TbsSkinCaptionObject(TbsFrameObjectHost& host, const TbsDataSkinCaption* definition);
 
     void Draw(QPainter& painter, bool wholeFrame) override;
     void MouseDown(int button, int x, int y) override;

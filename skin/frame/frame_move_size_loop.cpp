@@ -1,13 +1,13 @@
 #include "skin/frame/frame_move_size_loop.h"
 
 #include "skin/frame/frame_hit_test.h"
-#include "skin/frame/skin_form.h"
 
 #include <QWidget>
 #include <algorithm>
 
-TbsFrameMoveSizeLoop::TbsFrameMoveSizeLoop(TbsSkinForm& controller)
-    : m_controller(controller)
+TbsFrameMoveSizeLoop::TbsFrameMoveSizeLoop(QWidget& window, Rules rules)
+    : m_window(window)
+    , m_rules(std::move(rules))
 {
 }
 
@@ -16,7 +16,7 @@ void TbsFrameMoveSizeLoop::Begin(int hitCode, const QPoint& globalCursor)
     m_running = true;
     m_hitCode = hitCode;
     m_pressCursor = globalCursor;
-    m_startGeometry = m_controller.Form()->geometry();
+    m_startGeometry = m_window.geometry();
 }
 
 QRect TbsFrameMoveSizeLoop::Dragged(int hitCode, const QRect& start, const QPoint& delta, const QSize& minSize,
@@ -50,16 +50,17 @@ void TbsFrameMoveSizeLoop::Track(const QPoint& globalCursor)
 {
     if (!m_running)
         return;
-    QWidget* form = m_controller.Form();
     QRect proposed = Dragged(m_hitCode, m_startGeometry, globalCursor - m_pressCursor,
-        QSize(m_controller.GetMinWidth(), m_controller.GetMinHeight()),
-        QSize(m_controller.GetMaxWidth(), m_controller.GetMaxHeight()));
+        m_rules.minimumSize ? m_rules.minimumSize() : QSize(),
+        m_rules.maximumSize ? m_rules.maximumSize() : QSize());
     if (m_hitCode == HTCAPTION) {
-        m_controller.WMMoving(proposed, globalCursor);
-        form->move(proposed.topLeft());
+        if (m_rules.moving)
+            m_rules.moving(proposed, globalCursor);
+        m_window.move(proposed.topLeft());
     } else {
-        m_controller.WMSizing(proposed);
-        form->setGeometry(proposed);
+        if (m_rules.sizing)
+            m_rules.sizing(proposed);
+        m_window.setGeometry(proposed);
     }
 }
 

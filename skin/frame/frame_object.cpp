@@ -1,17 +1,16 @@
 #include "skin/frame/frame_object.h"
 
 #include "skin/data/data_skin_object.h"
-#include "skin/data/skin_data.h"
 #include "skin/draw/morph.h"
 #include "skin/draw/engine_bitmap.h"
 #include "skin/draw/whole_pixel_scaling.h"
-#include "skin/frame/skin_form.h"
+#include "skin/frame/frame_object_host.h"
 
 #include <QPainter>
 #include <algorithm>
 
-TbsActiveSkinObject::TbsActiveSkinObject(TbsSkinForm& parent, const TbsDataSkinObject* definition)
-    : Parent(parent)
+TbsActiveSkinObject::TbsActiveSkinObject(TbsFrameObjectHost& host, const TbsDataSkinObject* definition)
+    : Host(host)
 {
     if (!definition)
         return;
@@ -32,14 +31,12 @@ TbsActiveSkinObject::TbsActiveSkinObject(TbsSkinForm& parent, const TbsDataSkinO
 
 const QImage& TbsActiveSkinObject::Picture() const
 {
-    static const QImage none;
-    const TbsSkinData* skinData = Parent.SkinData();
-    return skinData ? skinData->Picture() : none;
+    return Host.FramePicture();
 }
 
 const QImage* TbsActiveSkinObject::ActivePicture() const
 {
-    return Parent.ActivePicture(m_activePictureIndex);
+    return Host.ActivePicture(m_activePictureIndex);
 }
 
 const QImage* TbsActiveSkinObject::NormalPicture() const
@@ -47,16 +44,22 @@ const QImage* TbsActiveSkinObject::NormalPicture() const
     return SkinRectInAPicture ? ActivePicture() : &Picture();
 }
 
+TbsFrameObjectSlot TbsActiveSkinObject::Slot() const
+{
+    return { ObjectRect, SkinRect, SkinRectInAPicture, Visible, InButtonRow(), RowCommand(), IsCaption(), RowSize(),
+        IsCaptionButton() };
+}
+
 bool TbsActiveSkinObject::MorphingPossible() const
 {
-    return Parent.MorphingPossible(Morphing);
+    return Host.MorphingPossible(Morphing);
 }
 
 void TbsActiveSkinObject::DrawFace(QPainter& painter, const QImage* picture, const ::SkinRect& face) const
 {
     if (!picture || picture->isNull() || face.IsEmpty() || ObjectRect.IsEmpty())
         return;
-    DrawPicturePiece(painter, ObjectRect.ToQRect(), *picture, face.ToQRect(), Parent.ScaledPictures());
+    DrawPicturePiece(painter, ObjectRect.ToQRect(), *picture, face.ToQRect(), Host.ScaledPictures());
 }
 
 void TbsActiveSkinObject::DrawMorph(QPainter& painter, const QImage* fromPicture, const ::SkinRect& from,
@@ -74,9 +77,9 @@ void TbsActiveSkinObject::DrawMorph(QPainter& painter, const QImage* fromPicture
 
 void TbsActiveSkinObject::Draw(QPainter& painter, bool wholeFrame)
 {
-    if (!Parent.Skinned())
+    if (!Host.Skinned())
         return;
-    if (Enabled && !Parent.IsActive() && !InActiveSkinRect.IsEmpty()) {
+    if (Enabled && !Host.IsActive() && !InActiveSkinRect.IsEmpty()) {
         DrawFace(painter, ActivePicture(), InActiveSkinRect);
         return;
     }
@@ -118,14 +121,14 @@ void TbsActiveSkinObject::ResetState()
 void TbsActiveSkinObject::Redraw()
 {
     if (MorphingPossible())
-        Parent.StartMorphTimer();
+        Host.StartMorphTimer();
     else
         Repaint();
 }
 
 void TbsActiveSkinObject::Repaint()
 {
-    Parent.RedrawObject(*this);
+    Host.RedrawObject(*this);
 }
 
 void TbsActiveSkinObject::MouseEnter()
@@ -134,7 +137,7 @@ void TbsActiveSkinObject::MouseEnter()
     Active = true;
     if (!ActiveSkinRect.IsEmpty())
         Redraw();
-    emit Parent.OnMouseEnterEvent(IDName);
+    Host.ObjectMouseEnter(IDName);
 }
 
 void TbsActiveSkinObject::MouseLeave()
@@ -143,41 +146,27 @@ void TbsActiveSkinObject::MouseLeave()
     Active = false;
     if (!ActiveSkinRect.IsEmpty())
         Redraw();
-    emit Parent.OnMouseLeaveEvent(IDName);
+    Host.ObjectMouseLeave(IDName);
 }
 
 void TbsActiveSkinObject::MouseDown(int button, int x, int y)
 {
-    emit Parent.OnMouseDownEvent(IDName, x, y, ObjectRect.ToQRect(), button);
+    Host.ObjectMouseDown(IDName, x, y, ObjectRect.ToQRect(), button);
 }
 
 void TbsActiveSkinObject::MouseUp(int button, int x, int y)
 {
     if (MouseIn)
-        emit Parent.OnMouseUpEvent(IDName, x, y, ObjectRect.ToQRect(), button);
+        Host.ObjectMouseUp(IDName, x, y, ObjectRect.ToQRect(), button);
 }
 
 void TbsActiveSkinObject::MouseMove(int x, int y)
 {
-    emit Parent.OnMouseMoveEvent(IDName, x, y, ObjectRect.ToQRect());
-}
-
-bool CommandStateInForce(const TbsSkinForm& form, TbsStdCommand command)
-{
-    switch (command) {
-    case cmMaximize:
-        return form.SkinWindowState() == TbsWindowState::wsMaximized;
-    case cmMinimize:
-        return form.SkinWindowState() == TbsWindowState::wsMinimized;
-    case cmRollUp:
-        return form.RolledUp();
-    default:
-        return false;
-    }
+    Host.ObjectMouseMove(IDName, x, y, ObjectRect.ToQRect());
 }
 
 void TbsUserObject::Draw(QPainter& painter, bool)
 {
-    if (Parent.Skinned() && Parent.OnPaintEvent)
-        Parent.OnPaintEvent(IDName, painter, ObjectRect.ToQRect());
+    if (Host.Skinned())
+        Host.PaintUserObject(IDName, painter, ObjectRect.ToQRect());
 }

@@ -3,21 +3,23 @@
 #include "skin/data/frame_command.h"
 #include "skin/data/skin_rect.h"
 #include "skin/data/skin_values.h"
+#include "skin/frame/object_layout.h"
 
 #include <QImage>
 #include <QString>
 
 class QPainter;
 class TbsDataSkinObject;
-class TbsSkinForm;
+class TbsFrameObjectHost;
 
 // One active area of a skinned frame (a caption button, the caption, an
 // animation, a user area), made from its frame object definition. It knows its
 // place for the current window size, its faces and how it answers the mouse;
 // the form controller owns it and routes the frame's mouse messages to it.
+// It sees the window only through its host.
 class TbsActiveSkinObject {
 public:
-    TbsActiveSkinObject(TbsSkinForm& parent, const TbsDataSkinObject* definition);
+    TbsActiveSkinObject(TbsFrameObjectHost& host, const TbsDataSkinObject* definition);
     virtual ~TbsActiveSkinObject() = default;
     TbsActiveSkinObject(const TbsActiveSkinObject&) = delete;
     TbsActiveSkinObject& operator=(const TbsActiveSkinObject&) = delete;
@@ -43,14 +45,19 @@ public:
     virtual bool InButtonRow() const { return false; }
     virtual TbsStdCommand RowCommand() const { return cmDefault; }
     virtual bool IsCaption() const { return false; }
+    // A standard caption button (close, maximize, ...).
+    virtual bool IsCaptionButton() const { return false; }
     // Size the object takes in the button row.
     virtual QSize RowSize() const { return SkinRect.ToQRect().size(); }
+
+    // The object as its layout sees it.
+    TbsFrameObjectSlot Slot() const;
 
     // One morph step of 0.2 towards the current state; whether it moved.
     bool StepMorph();
     bool MorphingPossible() const;
 
-    TbsSkinForm& Parent;
+    TbsFrameObjectHost& Host;
     QString IDName;
     QString Hint;
     ::SkinRect SkinRect;
@@ -83,11 +90,6 @@ protected:
 private:
     int m_activePictureIndex { -1 };
 };
-
-// Whether the window is in the state command toggles (maximized for
-// maximize, minimized for minimize, rolled up for roll up): a button of that
-// command then shows its restore faces.
-bool CommandStateInForce(const TbsSkinForm& form, TbsStdCommand command);
 
 // An area the form paints itself through its OnPaintEvent.
 class TbsUserObject : public TbsActiveSkinObject {

@@ -2,7 +2,6 @@
 
 #include "skin/data/form_info.h"
 #include "skin/draw/composition_mode.h"
-#include "skin/frame/frame_object.h"
 
 namespace {
 
@@ -34,16 +33,16 @@ public:
     {
     }
 
-    void Place(TbsActiveSkinObject& object)
+    SkinRect Place(const QSize& size)
     {
-        const QSize size = object.RowSize();
         if (m_leftToRight) {
-            object.ObjectRect = { m_x, m_top, m_x + size.width(), m_top + size.height() };
+            const SkinRect place { m_x, m_top, m_x + size.width(), m_top + size.height() };
             m_x += size.width() + m_offset;
-        } else {
-            object.ObjectRect = { m_x - size.width(), m_top, m_x, m_top + size.height() };
-            m_x -= size.width() + m_offset;
+            return place;
         }
+        const SkinRect place { m_x - size.width(), m_top, m_x, m_top + size.height() };
+        m_x -= size.width() + m_offset;
+        return place;
     }
 
     int X() const { return m_x; }
@@ -61,26 +60,27 @@ private:
     int m_offset;
 };
 
-TbsActiveSkinObject* FirstRowObject(const std::vector<std::unique_ptr<TbsActiveSkinObject>>& objects,
-    TbsStdCommand command)
+constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+std::size_t FirstRowObject(const std::vector<TbsFrameObjectSlot>& objects, TbsStdCommand command)
 {
-    for (const auto& object : objects) {
-        if (object->Visible && object->InButtonRow() && object->RowCommand() == command)
-            return object.get();
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        if (objects[i].visible && objects[i].inButtonRow && objects[i].command == command)
+            return i;
     }
-    return nullptr;
+    return kNone;
 }
 
-TbsActiveSkinObject* FirstCaption(const std::vector<std::unique_ptr<TbsActiveSkinObject>>& objects)
+std::size_t FirstCaption(const std::vector<TbsFrameObjectSlot>& objects)
 {
-    for (const auto& object : objects) {
-        if (object->IsCaption())
-            return object.get();
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        if (objects[i].isCaption)
+            return i;
     }
-    return nullptr;
+    return kNone;
 }
 
-void PlaceRow(const std::vector<std::unique_ptr<TbsActiveSkinObject>>& objects, const TbsFormInfo& info,
+void PlaceRow(const std::vector<TbsFrameObjectSlot>& objects, std::vector<SkinRect>& places, const TbsFormInfo& info,
     const TbsFrameGeometry& geometry)
 {
     const bool noButtonsRect = geometry.nButtons.IsEmpty();
@@ -90,35 +90,35 @@ void PlaceRow(const std::vector<std::unique_ptr<TbsActiveSkinObject>>& objects, 
     const int offset = info.buttonsOffset;
     ButtonRow buttons(row, info.buttonsInLeft, offset);
     for (TbsStdCommand command : { cmClose, cmMaximize, cmMinimize, cmRollUp, cmMinimizeToTray }) {
-        if (TbsActiveSkinObject* object = FirstRowObject(objects, command))
-            buttons.Place(*object);
+        if (const std::size_t i = FirstRowObject(objects, command); i != kNone)
+            places[i] = buttons.Place(objects[i].rowSize);
     }
-    for (const auto& object : objects) {
-        if (object->Visible && object->InButtonRow() && object->RowCommand() == cmDefault)
-            buttons.Place(*object);
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        if (objects[i].visible && objects[i].inButtonRow && objects[i].command == cmDefault)
+            places[i] = buttons.Place(objects[i].rowSize);
     }
-    TbsActiveSkinObject* caption = FirstCaption(objects);
-    TbsActiveSkinObject* systemMenu = FirstRowObject(objects, cmSysMenu);
+    const std::size_t caption = FirstCaption(objects);
+    const std::size_t systemMenu = FirstRowObject(objects, cmSysMenu);
     if (!info.buttonsInLeft) {
-        if (noButtonsRect && caption)
-            caption->ObjectRect.right = buttons.X() + offset;
-        if (systemMenu) {
+        if (noButtonsRect && caption != kNone)
+            places[caption].right = buttons.X() + offset;
+        if (systemMenu != kNone) {
             buttons.Restart(geometry.nCaption.left, geometry.nCaption.top);
-            buttons.Place(*systemMenu);
-            SkinRect& rect = systemMenu->ObjectRect;
+            SkinRect rect = buttons.Place(objects[systemMenu].rowSize);
             const int height = rect.Height();
             rect.top = geometry.nCaption.top + geometry.nCaption.Height() / 2 - height / 2;
             rect.bottom = rect.top + height;
-            if (caption)
-                caption->ObjectRect.left = buttons.X() - offset;
+            places[systemMenu] = rect;
+            if (caption != kNone)
+                places[caption].left = buttons.X() - offset;
         }
         return;
     }
     if (noButtonsRect) {
-        if (systemMenu)
-            buttons.Place(*systemMenu);
-        if (caption)
-            caption->ObjectRect.left = buttons.X() + offset;
+        if (systemMenu != kNone)
+            places[systemMenu] = buttons.Place(objects[systemMenu].rowSize);
+        if (caption != kNone)
+            places[caption].left = buttons.X() + offset;
     }
 }
 
@@ -151,14 +151,15 @@ SkinRect AnchorToFrame(const SkinRect& rect, const TbsFormInfo& info, const QSiz
     return rect;
 }
 
-void LayoutObjects(const std::vector<std::unique_ptr<TbsActiveSkinObject>>& objects, const TbsFormInfo& info,
+std::vector<SkinRect> LayoutObjects(const std::vector<TbsFrameObjectSlot>& objects, const TbsFormInfo& info,
     const QSize& pictureSize, const TbsFrameGeometry& geometry)
 {
     const int dx = geometry.width - pictureSize.width();
     const int dy = geometry.height - pictureSize.height();
-    for (const auto& object : objects) {
-        if (!object->SkinRectInAPicture)
-            object->ObjectRect = AnchorToFrame(object->SkinRect, info, pictureSize, dx, dy);
-    }
-    PlaceRow(objects, info, geometry);
+    std::vector<SkinRect> places;
+    places.reserve(objects.size());
+    for (const TbsFrameObjectSlot& object : objects)
+        places.push_back(object.inPicture ? object.place : AnchorToFrame(object.skinRect, info, pictureSize, dx, dy));
+    PlaceRow(objects, places, info, geometry);
+    return places;
 }

@@ -6,8 +6,10 @@
 #include "skin/frame/form_client_area.h"
 #include "skin/frame/form_requests.h"
 #include "skin/frame/frame_hit_test.h"
+#include "skin/frame/frame_look.h"
 #include "skin/frame/frame_move_size_loop.h"
 #include "skin/frame/frame_object.h"
+#include "skin/frame/skin_form_host.h"
 #include "skin/frame/skin_message_broadcast.h"
 #include "skin/frame/system_menu.h"
 #include "skin/menus/skin_menu.h"
@@ -40,7 +42,6 @@ TbsSkinForm::TbsSkinForm(QWidget* form)
     , m_form(form)
     , m_defCaptionFont(DefaultCaptionFont())
     , m_defInActiveCaptionFont(DefaultCaptionFont())
-    , m_defMenuItemFont(DefaultMenuItemFont())
 {
     Q_ASSERT(form);
     InstallSkinMessageBroadcast();
@@ -60,18 +61,27 @@ TbsSkinForm::~TbsSkinForm()
 
 void TbsSkinForm::Attach()
 {
-    m_moveSizeLoop = std::make_unique<TbsFrameMoveSizeLoop>(*this);
-    m_clientArea = new TbsFormClientArea(*this, m_form);
+    m_host = std::make_unique<TbsSkinFormHost>(*this);
+    m_moveSizeLoop = std::make_unique<TbsFrameMoveSizeLoop>(*m_form,
+        TbsFrameMoveSizeLoop::Rules {
+            [this] { return QSize(GetMinWidth(), GetMinHeight()); },
+            [this] { return QSize(GetMaxWidth(), GetMaxHeight()); },
+            [this](QRect& proposed, const QPoint& cursor) { WMMoving(proposed, cursor); },
+            [this](const QRect& proposed) { WMSizing(proposed); },
+        });
+    m_clientArea = new TbsFormClientArea(m_form, [this](QPainter& painter, const QSize& clientSize, const QRect& exposed) {
+        PaintClientBackground(painter, clientSize, exposed);
+    });
     if (m_form->isWindow())
         m_form->setWindowFlag(Qt::FramelessWindowHint, true);
     m_form->setMouseTracking(true);
     m_form->installEventFilter(this);
     InstallKeyFilter();
-    m_systemMenu = new TbsSystemMenu(*this);
+    m_systemMenu = new TbsSystemMenu(*m_host, this);
     m_systemMenuHook = [systemMenu = m_systemMenu](TbsSkinForm&, const QRect& screenAnchor) {
         systemMenu->Show(screenAnchor);
     };
-    ForwardMenuSettings();
+    AttachMenuEngine();
     CreateTrayPopupMenu();
     m_appliedMargins = FrameMargins();
     LayoutClientArea();
@@ -150,16 +160,16 @@ void TbsSkinForm::SetFormBorderStyle(TFormBorderStyle style)
 
 bool TbsSkinForm::SkinFrame() const
 {
-    return m_skinned && m_skinnableFrame && !m_skinData->Picture().isNull();
+    return Look().IsSkinFrame();
 }
 
 QMargins TbsSkinForm::FrameMargins() const
 {
-    if (!m_skinnableFrame || m_formBorderStyle == TFormBorderStyle::bsNone)
+    if (!m_skinnableFrame)
         return {};
-    if (SkinFrame())
-        return SkinFrameMargins(m_skinData->FormInfo(), m_skinData->Picture().size());
-    return DefaultFrameMargins(DefaultCaptionHeight());
+    TbsFrameState state;
+    state.borderStyle = m_formBorderStyle;
+    return Look().Margins(state);
 }
 
 void TbsSkinForm::LayoutClientArea()
@@ -323,7 +333,7 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event)
 
 void TbsSkinForm::WMSize()
 {
-    m_magneticState.ClearStuck();
+    m_magneticEdges.Clear();
     LayoutClientArea();
     CalcResizeGeometry();
     if (m_skinnableFrame && m_form->width() >= GetMinWidth() && m_form->height() >= GetMinHeight())

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "skin/frame/frame_geometry.h"
+#include "skin/frame/frame_look.h"
 #include "skin/frame/frame_shape.h"
+#include "skin/frame/magnetic_edges.h"
 #include "skin/draw/whole_pixel_scaling.h"
 #include "skin/frame/tray_icon.h"
+#include "skin/frame/window_state.h"
 #include "skin/hints/skin_hint.h"
 #include "skin/menus/skin_popup_menu.h"
 
@@ -27,19 +30,11 @@ class QWidget;
 class TbsActiveSkinObject;
 class TbsFormClientArea;
 class TbsFrameMoveSizeLoop;
-class TbsSkinControl;
+class TbsSkinFormHost;
 class TbsMenuItem;
 class TbsSkinData;
+class TbsSkinMenu;
 class TbsSystemMenu;
-
-enum TbsBorderIcon { biSystemMenu = 1 << 0, biMinimize = 1 << 1, biMaximize = 1 << 2, biRollUp = 1 << 3, biMinimizeToTray = 1 << 4 };
-using TbsBorderIcons = unsigned;
-
-enum class TbsPositionInMonitor { bspDefault, bspScreenCenter, bspDesktopCenter };
-enum class TbsWindowState { wsNormal = 0, wsMinimized = 1, wsMaximized = 2 };
-// The form's border style: whether it has a frame, can be sized, and whether
-// it is a tool window with a smaller caption.
-enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 
 // The skin form controller: takes over a form's frame. The form becomes a
 // frameless top-level window whose controls live in ClientArea(), a child
@@ -144,9 +139,9 @@ public:
     // "Restore", a separator and "Close", drawn by the skinned menu engine.
     TbsSkinPopupMenu* TrayPopupMenu() const;
 
-    // The look of the menus the window shows. The settings below are handed
-    // to the window's menu engine as they change, so its system menu, its
-    // objects' menus and its controls' popup menus all follow them.
+    // The look of the menus the window shows. The settings below are the
+    // window's menu engine's, so its system menu, its objects' menus and its
+    // controls' popup menus all follow them.
     // The skin of the frame's own menus; without one they take SkinData.
     TbsSkinData* MenusSkinData() const;
     void SetMenusSkinData(TbsSkinData* skinData);
@@ -154,22 +149,22 @@ public:
     TbsSkinData* MenuSkin() const;
     // Rows shown at once before a menu scrolls; 0 for no limit, negative
     // values are ignored.
-    int MaxMenuItemsInWindow() const { return m_maxMenuItemsInWindow; }
+    int MaxMenuItemsInWindow() const;
     void SetMaxMenuItemsInWindow(int value);
     // Row height and font of menus drawn without a skin; only heights above
     // 0 are taken.
-    int DefMenuItemHeight() const { return m_defMenuItemHeight; }
+    int DefMenuItemHeight() const;
     void SetDefMenuItemHeight(int value);
-    const QFont& DefMenuItemFont() const { return m_defMenuItemFont; }
+    const QFont& DefMenuItemFont() const;
     void SetDefMenuItemFont(const QFont& font);
     // Skinned menus take the skin's item font; off, DefMenuItemFont.
-    bool UseSkinFontInMenu() const { return m_useSkinFontInMenu; }
+    bool UseSkinFontInMenu() const;
     void SetUseSkinFontInMenu(bool value);
-    bool MenusAlphaBlend() const { return m_menusAlphaBlend; }
+    bool MenusAlphaBlend() const;
     void SetMenusAlphaBlend(bool value);
-    bool MenusAlphaBlendAnimation() const { return m_menusAlphaBlendAnimation; }
+    bool MenusAlphaBlendAnimation() const;
     void SetMenusAlphaBlendAnimation(bool value);
-    int MenusAlphaBlendValue() const { return m_menusAlphaBlendValue; }
+    int MenusAlphaBlendValue() const;
     void SetMenusAlphaBlendValue(int value);
     // A menu the frame opened is showing.
     bool SkinMenuOpen() const { return m_skinMenuOpen; }
@@ -300,8 +295,6 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
-    friend class TbsFrameMoveSizeLoop;
-
     void Attach();
     // The skin's frame is drawn (a skin with a frame picture is loaded and
     // the frame is taken over); otherwise the default frame.
@@ -310,8 +303,10 @@ private:
     void EnforceSize();
     void NudgeWidth();
     void LayoutClientArea();
-    // Hands the menu settings to the window's menu engine.
-    void ForwardMenuSettings();
+    // The window's menu engine, which keeps the menu settings; attaching
+    // gives it the published defaults and links it to the frame.
+    TbsSkinMenu& MenuEngine() const;
+    void AttachMenuEngine();
     void AttachObjectPopupMenus();
     void CreateTrayPopupMenu();
     // The tray menu's captions from the skin's texts.
@@ -352,11 +347,11 @@ private:
     void CalcResizeGeometry();
     void UpdateFrame(bool layout);
     void UpdateRegion(bool rebuild);
-    void PaintSkinFrame(QPainter& painter, bool active, const QRegion& exposed) const;
-    void PaintDefaultFrame(QPainter& painter, bool active) const;
-    int DefaultCaptionHeight() const;
-    int DefaultButtonSize() const;
-    void LayoutDefaultButtons();
+    // The frame's look for the skin in use, the state it answers from, and
+    // the layout of the last LayoutObjects.
+    TbsFrameLook Look() const;
+    TbsFrameState FrameState() const;
+    TbsFrameLayout CurrentLayout() const;
 
     // Frame objects.
     void CreateObjects();
@@ -380,7 +375,6 @@ private:
     // pressPoint and now at cursor (global points).
     void StartOwnMoveSize(int hitCode, QPoint pressPoint, QPoint cursor);
     void ShowObjectHintFor(int index, bool show);
-    std::vector<SkinRect> CaptionRects() const;
 
     // Window states.
     void PlaceAtFirstShow();
@@ -394,6 +388,8 @@ private:
 
     QWidget* const m_form;
     QWidget* m_clientArea { nullptr };
+    // The form as its frame objects and system menu see it.
+    std::unique_ptr<TbsSkinFormHost> m_host;
     std::unique_ptr<TbsFrameMoveSizeLoop> m_moveSizeLoop;
     QPointer<TbsSkinData> m_skinData;
     QList<QMetaObject::Connection> m_skinDataConnections;
@@ -438,13 +434,6 @@ private:
     };
     std::vector<ObjectPopupMenu> m_objectPopupMenus;
     QPointer<TbsSkinData> m_menusSkinData;
-    int m_maxMenuItemsInWindow { 0 };
-    int m_defMenuItemHeight { 20 };
-    QFont m_defMenuItemFont;
-    bool m_useSkinFontInMenu { false };
-    bool m_menusAlphaBlend { false };
-    bool m_menusAlphaBlendAnimation { false };
-    int m_menusAlphaBlendValue { 200 };
     bool m_skinMenuOpen { false };
 
     TFormBorderStyle m_formBorderStyle { TFormBorderStyle::bsSizeable };
@@ -467,7 +456,8 @@ private:
 
     TbsFrameGeometry m_geometry;
     TbsFrameShape m_shape;
-    SkinRect m_defaultCaptionRect;
+    // What the window is dragged by, from the last layout.
+    std::vector<SkinRect> m_captionRects;
     std::vector<std::unique_ptr<TbsActiveSkinObject>> m_objects;
     int m_hotObject { -1 };
     int m_oldHotObject { -1 };
@@ -482,15 +472,7 @@ private:
     } m_pendingDrag;
     QPoint m_lastHoverCursor;
 
-    struct MagneticEdges {
-        bool left { false };
-        bool top { false };
-        bool right { false };
-        bool bottom { false };
-        int cursorX { 0 };
-        int cursorY { 0 };
-        void ClearStuck() { left = top = right = bottom = false; }
-    } m_magneticState;
+    TbsMagneticEdges m_magneticEdges;
 
     QBasicTimer m_hoverTimer;
     QBasicTimer m_morphTimer;

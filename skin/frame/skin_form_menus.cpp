@@ -42,66 +42,97 @@ TbsSkinData* TbsSkinForm::MenuSkin() const
     return m_menusSkinData ? m_menusSkinData.data() : m_skinData.data();
 }
 
+TbsSkinMenu& TbsSkinForm::MenuEngine() const
+{
+    // The engine is the window's, shared with every control in it; Of()
+    // creates it the first time.
+    return *TbsSkinMenu::Of(m_form);
+}
+
+void TbsSkinForm::AttachMenuEngine()
+{
+    TbsSkinMenu& engine = MenuEngine();
+    engine.SetMaxMenuItemsInWindow(0);
+    engine.SetDefaultMenuItemHeight(20);
+    engine.SetDefaultMenuItemFont(DefaultMenuItemFont());
+    engine.SetUseSkinFont(false);
+    engine.SetAlphaBlend(false);
+    engine.SetAlphaBlendAnimation(false);
+    engine.SetAlphaBlendValue(200);
+    // The window's popup menu components open and close as the frame's own.
+    engine.SetFrameLink({ [this] { MenuOpening(); }, [this] { return MenuSkin(); } });
+}
+
+int TbsSkinForm::MaxMenuItemsInWindow() const
+{
+    return MenuEngine().MaxMenuItemsInWindow();
+}
+
 void TbsSkinForm::SetMaxMenuItemsInWindow(int value)
 {
-    if (value < 0)
-        return;
-    m_maxMenuItemsInWindow = value;
-    ForwardMenuSettings();
+    if (value >= 0)
+        MenuEngine().SetMaxMenuItemsInWindow(value);
+}
+
+int TbsSkinForm::DefMenuItemHeight() const
+{
+    return MenuEngine().DefaultMenuItemHeight();
 }
 
 void TbsSkinForm::SetDefMenuItemHeight(int value)
 {
-    if (value <= 0)
-        return;
-    m_defMenuItemHeight = value;
-    ForwardMenuSettings();
+    if (value > 0)
+        MenuEngine().SetDefaultMenuItemHeight(value);
+}
+
+const QFont& TbsSkinForm::DefMenuItemFont() const
+{
+    return MenuEngine().DefaultMenuItemFont();
 }
 
 void TbsSkinForm::SetDefMenuItemFont(const QFont& font)
 {
-    m_defMenuItemFont = font;
-    ForwardMenuSettings();
+    MenuEngine().SetDefaultMenuItemFont(font);
+}
+
+bool TbsSkinForm::UseSkinFontInMenu() const
+{
+    return MenuEngine().UseSkinFont();
 }
 
 void TbsSkinForm::SetUseSkinFontInMenu(bool value)
 {
-    m_useSkinFontInMenu = value;
-    ForwardMenuSettings();
+    MenuEngine().SetUseSkinFont(value);
+}
+
+bool TbsSkinForm::MenusAlphaBlend() const
+{
+    return MenuEngine().AlphaBlend();
 }
 
 void TbsSkinForm::SetMenusAlphaBlend(bool value)
 {
-    m_menusAlphaBlend = value;
-    ForwardMenuSettings();
+    MenuEngine().SetAlphaBlend(value);
+}
+
+bool TbsSkinForm::MenusAlphaBlendAnimation() const
+{
+    return MenuEngine().AlphaBlendAnimation();
 }
 
 void TbsSkinForm::SetMenusAlphaBlendAnimation(bool value)
 {
-    m_menusAlphaBlendAnimation = value;
-    ForwardMenuSettings();
+    MenuEngine().SetAlphaBlendAnimation(value);
+}
+
+int TbsSkinForm::MenusAlphaBlendValue() const
+{
+    return MenuEngine().AlphaBlendValue();
 }
 
 void TbsSkinForm::SetMenusAlphaBlendValue(int value)
 {
-    m_menusAlphaBlendValue = value;
-    ForwardMenuSettings();
-}
-
-void TbsSkinForm::ForwardMenuSettings()
-{
-    // The engine is the window's, shared with every control in it; Of()
-    // creates it the first time, so it starts out with these settings.
-    TbsSkinMenu* engine = TbsSkinMenu::Of(m_form);
-    engine->SetMaxMenuItemsInWindow(m_maxMenuItemsInWindow);
-    engine->SetDefaultMenuItemHeight(m_defMenuItemHeight);
-    engine->SetDefaultMenuItemFont(m_defMenuItemFont);
-    engine->SetUseSkinFont(m_useSkinFontInMenu);
-    engine->SetAlphaBlend(m_menusAlphaBlend);
-    engine->SetAlphaBlendAnimation(m_menusAlphaBlendAnimation);
-    engine->SetAlphaBlendValue(m_menusAlphaBlendValue);
-    // The window's popup menu components open and close as the frame's own.
-    engine->SetFrameLink({ [this] { MenuOpening(); }, [this] { return MenuSkin(); } });
+    MenuEngine().SetAlphaBlendValue(value);
 }
 
 void TbsSkinForm::SetObjectPopupMenu(const QString& idName, TbsSkinPopupMenu* menu, bool popupUp)

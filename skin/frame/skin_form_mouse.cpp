@@ -67,32 +67,9 @@ Qt::Edges EdgesFor(int hitCode)
 
 } // namespace
 
-std::vector<SkinRect> TbsSkinForm::CaptionRects() const
-{
-    std::vector<SkinRect> rects;
-    for (const auto& object : m_objects) {
-        if (object->IsCaption())
-            rects.push_back(object->ObjectRect);
-    }
-    return rects;
-}
-
 int TbsSkinForm::HitTest(const QPoint& point)
 {
-    TbsHitTestState state;
-    state.rolledUp = m_rolledUp;
-    state.minimized = m_skinWindowState == TbsWindowState::wsMinimized;
-    state.maximized = m_skinWindowState == TbsWindowState::wsMaximized;
-    state.canResize = CanResize();
-    state.hasHotObject = m_hotObject >= 0;
-    state.inSizeMove = m_inSizeMove;
-    if (!SkinFrame())
-        return DefaultHitTest(point, m_form->width(), m_form->height(), DefaultCaptionHeight(), m_defaultCaptionRect,
-            state);
-    std::function<bool(const QPoint&)> inShape;
-    if (m_shape.HasMask())
-        inShape = [this](const QPoint& p) { return m_shape.PointInFrameShape(p); };
-    return SkinHitTest(point, m_geometry, m_skinData->FormInfo().borderWidth, state, CaptionRects(), inShape);
+    return Look().HitTest(point, FrameState(), CurrentLayout(), &m_shape);
 }
 
 void TbsSkinForm::WMNCHitTestCursor(const QPoint& point)
@@ -231,8 +208,7 @@ void TbsSkinForm::StartOwnMoveSize(int hitCode, QPoint pressPoint, QPoint cursor
 
 void TbsSkinForm::WMEnterSizeMove(const QPoint& cursor)
 {
-    m_magneticState.cursorX = cursor.x();
-    m_magneticState.cursorY = cursor.y();
+    m_magneticEdges.Begin(cursor);
     ResetObjectStates();
     m_hoverTimer.stop();
     m_hotObject = m_captureObject = -1;
@@ -259,5 +235,5 @@ void TbsSkinForm::WMMoving(QRect& proposed, const QPoint& cursor)
 
 void TbsSkinForm::WMSizing(const QRect&)
 {
-    m_magneticState.ClearStuck();
+    m_magneticEdges.Clear();
 }

@@ -10,7 +10,8 @@
 #include "skin/frame/frame_button_objects.h"
 #include "skin/frame/frame_caption_object.h"
 #include "skin/frame/frame_object.h"
-#include "skin/frame/object_layout.h"
+#include "skin/frame/frame_look.h"
+#include "skin/frame/skin_form_host.h"
 #include "skin/menus/skin_menu.h"
 
 #include <QCursor>
@@ -21,21 +22,21 @@
 
 namespace {
 
-std::unique_ptr<TbsActiveSkinObject> MakeObject(TbsSkinForm& form, const TbsDataSkinObject& definition)
+std::unique_ptr<TbsActiveSkinObject> MakeObject(TbsFrameObjectHost& host, const TbsDataSkinObject& definition)
 {
     // Menu items and the main menu bar's parts make no frame object.
     if (dynamic_cast<const TbsDataSkinMainMenuBarButton*>(&definition))
         return nullptr;
     if (const auto* button = dynamic_cast<const TbsDataSkinStdButton*>(&definition))
-        return std::make_unique<TbsSkinStdButtonObject>(form, button);
+        return std::make_unique<TbsSkinStdButtonObject>(host, button);
     if (const auto* button = dynamic_cast<const TbsDataSkinButton*>(&definition))
-        return std::make_unique<TbsSkinButtonObject>(form, button);
+        return std::make_unique<TbsSkinButtonObject>(host, button);
     if (const auto* caption = dynamic_cast<const TbsDataSkinCaption*>(&definition))
-        return std::make_unique<TbsSkinCaptionObject>(form, caption);
+        return std::make_unique<TbsSkinCaptionObject>(host, caption);
     if (const auto* animation = dynamic_cast<const TbsDataSkinAnimate*>(&definition))
-        return std::make_unique<TbsSkinAnimateObject>(form, animation);
+        return std::make_unique<TbsSkinAnimateObject>(host, animation);
     if (dynamic_cast<const TbsDataUserObject*>(&definition))
-        return std::make_unique<TbsUserObject>(form, &definition);
+        return std::make_unique<TbsUserObject>(host, &definition);
     return nullptr;
 }
 
@@ -73,7 +74,7 @@ void TbsSkinForm::CreateObjects()
 {
     m_objects.clear();
     for (const auto& definition : m_skinData->ObjectDefinitions()) {
-        if (auto object = MakeObject(*this, *definition))
+        if (auto object = MakeObject(*m_host, *definition))
             m_objects.push_back(std::move(object));
     }
     AttachObjectPopupMenus();
@@ -86,15 +87,22 @@ void TbsSkinForm::CreateDefaultButtons()
         { "minbutton", cmMinimize }, { "rollupbutton", cmRollUp }, { "sysmenubutton", cmSysMenu },
         { "traybutton", cmMinimizeToTray } };
     for (const auto& [name, command] : buttons)
-        m_objects.push_back(std::make_unique<TbsSkinStdButtonObject>(*this, QString::fromLatin1(name), command));
+        m_objects.push_back(std::make_unique<TbsSkinStdButtonObject>(*m_host, QString::fromLatin1(name), command));
 }
 
 void TbsSkinForm::LayoutObjects()
 {
-    if (SkinFrame())
-        ::LayoutObjects(m_objects, m_skinData->FormInfo(), m_skinData->Picture().size(), m_geometry);
-    else
-        LayoutDefaultButtons();
+    std::vector<TbsFrameObjectSlot> slots;
+    slots.reserve(m_objects.size());
+    for (const auto& object : m_objects)
+        slots.push_back(object->Slot());
+    const TbsFrameLook look = Look();
+    const TbsFrameLayout layout = look.Layout(FrameState(), slots);
+    for (std::size_t i = 0; i < m_objects.size(); ++i)
+        m_objects[i]->ObjectRect = layout.objects[i];
+    if (look.IsSkinFrame())
+        m_geometry = layout.geometry;
+    m_captionRects = layout.captions;
 }
 
 void TbsSkinForm::UpdateObjectVisibility()

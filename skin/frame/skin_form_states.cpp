@@ -45,7 +45,7 @@ int TbsSkinForm::GetMinWidth() const
 int TbsSkinForm::GetMinHeight() const
 {
     const QMargins margins = FrameMargins();
-    const int frameHeight = SkinFrame() ? margins.top() + margins.bottom() : DefaultCaptionHeight() + 6;
+    const int frameHeight = SkinFrame() ? margins.top() + margins.bottom() : TbsFrameLook::DefaultCaptionHeight(m_formBorderStyle) + 6;
     if (frameHeight >= m_minHeight || m_rolledUp || m_skinWindowState == TbsWindowState::wsMinimized)
         return frameHeight;
     return m_minHeight;
@@ -237,36 +237,8 @@ void TbsSkinForm::PlaceAtFirstShow()
 void TbsSkinForm::SnapToWorkArea(QRect& proposed, const QPoint& cursor)
 {
     const QRect area = WindowWorkArea(m_form->geometry());
-    if (area.isEmpty())
-        return;
-    const int s = m_magneticSize;
-    const int w = m_form->width();
-    const int h = m_form->height();
-    const int areaRight = area.left() + area.width();
-    const int areaBottom = area.top() + area.height();
-    int left = proposed.left();
-    int top = proposed.top();
-    MagneticEdges& edges = m_magneticState;
-
-    const auto snap = [s](int& position, int edge, int windowEdgeOffset, bool& stuck, int& remembered, int cursor) {
-        const int windowEdge = position + windowEdgeOffset;
-        const bool near = edge - s < windowEdge && windowEdge < edge + s;
-        if (near && !stuck) {
-            position = edge - windowEdgeOffset;
-            remembered = cursor;
-        } else if (stuck) {
-            if (std::abs(cursor - remembered) > s)
-                position = edge - windowEdgeOffset + cursor - remembered;
-            else
-                position = edge - windowEdgeOffset;
-        }
-        stuck = near;
-    };
-    snap(left, area.left(), 0, edges.left, edges.cursorX, cursor.x());
-    snap(top, area.top(), 0, edges.top, edges.cursorY, cursor.y());
-    snap(left, areaRight, w, edges.right, edges.cursorX, cursor.x());
-    snap(top, areaBottom, h, edges.bottom, edges.cursorY, cursor.y());
-    proposed = QRect(left, top, w, h);
+    if (!area.isEmpty())
+        proposed = m_magneticEdges.Snap(QRect(proposed.topLeft(), m_form->size()), area, cursor, m_magneticSize);
 }
 
 void TbsSkinForm::StartFadeIn()

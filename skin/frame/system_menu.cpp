@@ -2,7 +2,6 @@
 
 #include "skin/data/frame_command.h"
 #include "skin/data/skin_data.h"
-#include "skin/frame/skin_form.h"
 #include "skin/menus/frame_menu_row_names.h"
 #include "skin/menus/menu_item.h"
 #include "skin/menus/skin_menu.h"
@@ -11,64 +10,61 @@
 
 namespace {
 
-std::unique_ptr<TbsMenuItem> Row(const TbsSkinForm& skinForm, const QString& name, const QString& textName,
+std::unique_ptr<TbsMenuItem> Row(const TbsSystemMenuHost& host, const QString& name, const QString& textName,
     std::function<void()> onClick)
 {
-    auto row = std::make_unique<TbsMenuItem>(SkinResStr(skinForm.SkinData(), textName), std::move(onClick));
+    auto row = std::make_unique<TbsMenuItem>(SkinResStr(host.TextSkin(), textName), std::move(onClick));
     row->SetName(name);
     return row;
 }
 
 // The standard rows above the separator, in the order given, each present
-// only where the form's state has it.
-std::vector<std::unique_ptr<TbsMenuItem>> StateRows(TbsSkinForm& form, const std::vector<QString>& order)
+// only where the window's state has it.
+std::vector<std::unique_ptr<TbsMenuItem>> StateRows(TbsSystemMenuHost& window, const std::vector<QString>& order)
 {
-    const TbsWindowState state = form.SkinWindowState();
-    const TbsBorderIcons icons = form.BorderIcons();
+    const TbsWindowState state = window.WindowState();
+    const TbsBorderIcons icons = window.BorderIcons();
     std::vector<std::unique_ptr<TbsMenuItem>> rows;
     for (const QString& name : order) {
         if (name == kFrameRowMinimize && state != TbsWindowState::wsMinimized && (icons & biMinimize)) {
-            rows.push_back(Row(form, name, QStringLiteral("MI_MINCAPTION"), [&form] {
-                if (form.AlwaysMinimizeToTray())
-                    form.MinimizeToTray();
-                else
-                    form.SetSkinWindowState(TbsWindowState::wsMinimized);
-            }));
+            // The window minimizes to the tray where it always does.
+            rows.push_back(
+                Row(window, name, QStringLiteral("MI_MINCAPTION"), [&window] { window.RunCommand(cmMinimize); }));
         } else if (name == kFrameRowMaximize && state != TbsWindowState::wsMaximized && (icons & biMaximize)) {
-            rows.push_back(Row(form, name, QStringLiteral("MI_MAXCAPTION"),
-                [&form] { form.SetSkinWindowState(TbsWindowState::wsMaximized); }));
-        } else if (name == kFrameRowRestore && (state != TbsWindowState::wsNormal || form.RolledUp())) {
-            rows.push_back(Row(form, name, QStringLiteral("MI_RESTORECAPTION"), [&form] {
-                const bool rolledDown = form.RolledUp()
-                    && (form.RolledUpWhileMaximized() || form.SkinWindowState() == TbsWindowState::wsNormal);
+            rows.push_back(Row(window, name, QStringLiteral("MI_MAXCAPTION"),
+                [&window] { window.SetWindowState(TbsWindowState::wsMaximized); }));
+        } else if (name == kFrameRowRestore && (state != TbsWindowState::wsNormal || window.RolledUp())) {
+            rows.push_back(Row(window, name, QStringLiteral("MI_RESTORECAPTION"), [&window] {
+                const bool rolledDown = window.RolledUp()
+                    && (window.RolledUpWhileMaximized() || window.WindowState() == TbsWindowState::wsNormal);
                 if (rolledDown)
-                    form.SetRolledUp(false);
+                    window.SetRolledUp(false);
                 else
-                    form.SetSkinWindowState(TbsWindowState::wsNormal);
+                    window.SetWindowState(TbsWindowState::wsNormal);
             }));
-        } else if (name == kFrameRowRollUp && (icons & biRollUp) && !form.RolledUp()
+        } else if (name == kFrameRowRollUp && (icons & biRollUp) && !window.RolledUp()
             && state != TbsWindowState::wsMinimized) {
-            rows.push_back(Row(form, name, QStringLiteral("MI_ROLLUPCAPTION"), [&form] { form.SetRolledUp(true); }));
+            rows.push_back(Row(window, name, QStringLiteral("MI_ROLLUPCAPTION"), [&window] { window.SetRolledUp(true); }));
         } else if (name == kFrameRowMinimizeToTray && (icons & biMinimizeToTray)) {
-            rows.push_back(Row(form, name, QStringLiteral("MI_MINTOTRAYCAPTION"),
-                [&form] { form.MinimizeToTray(); }));
+            rows.push_back(Row(window, name, QStringLiteral("MI_MINTOTRAYCAPTION"),
+                [&window] { window.RunCommand(cmMinimizeToTray); }));
         }
     }
     return rows;
 }
 
-std::unique_ptr<TbsMenuItem> CloseRow(TbsSkinForm& form)
+std::unique_ptr<TbsMenuItem> CloseRow(TbsSystemMenuHost& window)
 {
-    auto close = Row(form, kFrameRowClose, QStringLiteral("MI_CLOSECAPTION"), [&form] { form.RunCommand(cmClose); });
+    auto close = Row(window, kFrameRowClose, QStringLiteral("MI_CLOSECAPTION"), [&window] { window.RunCommand(cmClose); });
     close->SetShortCut(QKeySequence(Qt::ALT | Qt::Key_F4));
     return close;
 }
 
 } // namespace
 
-TbsSystemMenu::TbsSystemMenu(TbsSkinForm& skinForm)
-    : QObject(&skinForm)
-    , m_skinForm(skinForm)
+TbsSystemMenu::TbsSystemMenu(TbsSystemMenuHost& host, QObject* parent)
+    : QObject(parent)
+    , m_host(host)
 {
 }
 
@@ -82,11 +78,11 @@ TbsSystemMenu::~TbsSystemMenu()
 std::unique_ptr<TbsMenuItem> TbsSystemMenu::BuildDefaultMenu() const
 {
     auto menu = std::make_unique<TbsMenuItem>();
-    for (auto& row : StateRows(m_skinForm, { kFrameRowMinimize, kFrameRowMaximize, kFrameRowRestore, kFrameRowRollUp, kFrameRowMinimizeToTray }))
+    for (auto& row : StateRows(m_host, { kFrameRowMinimize, kFrameRowMaximize, kFrameRowRestore, kFrameRowRollUp, kFrameRowMinimizeToTray }))
         menu->Add(std::move(row));
     if (menu->Count() > 0)
         menu->AddSeparator();
-    menu->Add(CloseRow(m_skinForm));
+    menu->Add(CloseRow(m_host));
     return menu;
 }
 
@@ -97,9 +93,9 @@ void TbsSystemMenu::MergeIntoSystemMenu()
             m_systemMenu->Take(row);
     }
     int index = 0;
-    for (auto& row : StateRows(m_skinForm, { kFrameRowMinimize, kFrameRowRestore, kFrameRowMaximize, kFrameRowRollUp, kFrameRowMinimizeToTray }))
+    for (auto& row : StateRows(m_host, { kFrameRowMinimize, kFrameRowRestore, kFrameRowMaximize, kFrameRowRollUp, kFrameRowMinimizeToTray }))
         m_systemMenu->Insert(index++, std::move(row));
-    m_systemMenu->Add(CloseRow(m_skinForm));
+    m_systemMenu->Add(CloseRow(m_host));
 }
 
 void TbsSystemMenu::Show(const QRect& screenAnchor)
@@ -112,16 +108,16 @@ void TbsSystemMenu::Show(const QRect& screenAnchor)
     } else if (m_useDefaultSysMenu) {
         MergeIntoSystemMenu();
     }
-    QWidget* form = m_skinForm.Form();
+    QWidget* form = m_host.Window();
     m_engine = TbsSkinMenu::Of(form);
     const SkinRect anchor { screenAnchor.left(), screenAnchor.top(), screenAnchor.left() + screenAnchor.width(),
         screenAnchor.top() + screenAnchor.height() };
     // Opening closes the menu shown before, so its rows go only after.
-    m_engine->PopupAt(form, m_skinForm.MenuSkin(), false, shown, anchor);
+    m_engine->PopupAt(form, m_host.MenuSkin(), false, shown, anchor);
     if (built)
         m_defaultMenu = std::move(built);
     if (!m_engine->Visible())
-        m_skinForm.MenuClosed();
+        m_host.MenuClosed();
 }
 
 const TbsMenuItem* TbsSystemMenu::ShownMenu() const
