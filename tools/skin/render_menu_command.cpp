@@ -67,7 +67,8 @@ std::unique_ptr<TbsMenuItem> SystemMenu(TbsSkinData& skin)
     auto* controller = new TbsSkinForm(&form);
     controller->SetBorderIcons(MainWindowBorderIcons());
     controller->SetSkinData(&skin);
-    return TbsSystemMenu(*controller).BuildDefaultMenu();
+    // The controller's own system menu, which sees the window's state.
+    return controller->findChild<TbsSystemMenu*>()->BuildDefaultMenu();
 }
 
 // The first row that a menu highlights when it opens.
