@@ -92,12 +92,12 @@ void TbsSkinForm::CreateDefaultButtons()
 
 void TbsSkinForm::LayoutObjects()
 {
-    std::vector<TbsFrameObjectSlot> slots;
-    slots.reserve(m_objects.size());
+    std::vector<TbsFrameObjectSlot> objectSlots;
+    objectSlots.reserve(m_objects.size());
     for (const auto& object : m_objects)
-        slots.push_back(object->Slot());
+        objectSlots.push_back(object->Slot());
     const TbsFrameLook look = Look();
-    const TbsFrameLayout layout = look.Layout(FrameState(), slots);
+    const TbsFrameLayout layout = look.Layout(FrameState(), objectSlots);
     for (std::size_t i = 0; i < m_objects.size(); ++i)
         m_objects[i]->ObjectRect = layout.objects[i];
     if (look.IsSkinFrame())

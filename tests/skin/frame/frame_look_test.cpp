@@ -77,11 +77,11 @@ TEST(FrameLook, TheLightSkinsMarginsButtonsCaptionAndHitCodesFollowItsNumbers)
     // the caption rectangle, grown with the window, buttonsoffset apart, in
     // the order close, maximize, minimize, roll up; the hidden tray button
     // stays where it was; the system-menu button starts the caption.
-    const std::vector<TbsFrameObjectSlot> slots { light.Button("closebutton"), light.Button("maxbutton"),
+    const std::vector<TbsFrameObjectSlot> objectSlots { light.Button("closebutton"), light.Button("maxbutton"),
         light.Button("minbutton"), light.Button("rollupbutton"), light.Button("sysmenubutton"),
         light.Button("traybutton", false), light.Caption() };
-    const TbsFrameLayout layout = look.Layout(state, slots);
-    ASSERT_EQ(layout.objects.size(), slots.size());
+    const TbsFrameLayout layout = look.Layout(state, objectSlots);
+    ASSERT_EQ(layout.objects.size(), objectSlots.size());
     ASSERT_TRUE(info.buttonsRect.IsEmpty());
     ASSERT_FALSE(info.buttonsInLeft);
     const int dx = state.size.width() - picture.width();
@@ -89,19 +89,19 @@ TEST(FrameLook, TheLightSkinsMarginsButtonsCaptionAndHitCodesFollowItsNumbers)
     const int top = info.captionRect.top;
     int right = info.captionRect.right + dx;
     for (std::size_t i = 0; i < 4; ++i) {
-        const QSize size = slots[i].rowSize;
+        const QSize size = objectSlots[i].rowSize;
         EXPECT_EQ(layout.objects[i], (SkinRect { right - size.width(), top, right, top + size.height() })) << i;
         right -= size.width() + gap;
     }
     EXPECT_EQ(layout.objects[0], (SkinRect { 364, 5, 394, 27 })) << "close, at the caption's right end";
-    EXPECT_EQ(layout.objects[5], slots[5].place);
-    const QSize menuSize = slots[4].rowSize;
+    EXPECT_EQ(layout.objects[5], objectSlots[5].place);
+    const QSize menuSize = objectSlots[4].rowSize;
     const int menuTop = top + info.captionRect.Height() / 2 - menuSize.height() / 2;
     EXPECT_EQ(layout.objects[4],
         (SkinRect { info.captionRect.left, menuTop, info.captionRect.left + menuSize.width(), menuTop + menuSize.height() }));
     // The caption follows both corner areas and gives way to the buttons.
-    const SkinRect caption { info.captionRect.left + menuSize.width(), slots[6].skinRect.top, right + gap,
-        slots[6].skinRect.bottom };
+    const SkinRect caption { info.captionRect.left + menuSize.width(), objectSlots[6].skinRect.top, right + gap,
+        objectSlots[6].skinRect.bottom };
     EXPECT_EQ(layout.objects[6], caption);
     EXPECT_EQ(layout.captions, std::vector<SkinRect> { caption });
 
@@ -110,9 +110,12 @@ TEST(FrameLook, TheLightSkinsMarginsButtonsCaptionAndHitCodesFollowItsNumbers)
     const auto hit = [&](int x, int y, const TbsFrameState& at = WindowOf(400, 300)) {
         return look.HitTest(QPoint(x, y), at, layout, nullptr);
     };
+    // A corner code within the hit-test point, an edge code beyond it, both
+    // within the border width of the window's edge.
     const QPoint topLeft = info.hitTestLeftTopPoint;
-    EXPECT_EQ(hit(topLeft.x(), topLeft.y()), HTTOPLEFT);
+    EXPECT_EQ(hit(topLeft.x(), 1), HTTOPLEFT);
     EXPECT_EQ(hit(topLeft.x() + 1, 1), HTTOP);
+    EXPECT_EQ(hit(topLeft.x(), topLeft.y()), HTOBJECT) << "not near an edge: the frame around the caption";
     EXPECT_EQ(hit(398, 1), HTTOPRIGHT);
     EXPECT_EQ(hit(1, 298), HTBOTTOMLEFT);
     EXPECT_EQ(hit(398, 298), HTBOTTOMRIGHT);
@@ -146,16 +149,16 @@ TEST(FrameLook, WithoutASkinThePlainFrameLinesUpItsButtonsAtTheRight)
     EXPECT_EQ(look.Margins(state), QMargins());
 
     state = WindowOf(300, 200);
-    std::vector<TbsFrameObjectSlot> slots;
+    std::vector<TbsFrameObjectSlot> objectSlots;
     for (TbsStdCommand command : { cmMinimize, cmClose, cmSysMenu, cmMaximize, cmMinimizeToTray }) {
         TbsFrameObjectSlot slot;
         slot.place = slot.skinRect = { 0, 0, 1, 1 };
         slot.inPicture = slot.inButtonRow = slot.captionButton = true;
         slot.command = command;
         slot.visible = command != cmMinimizeToTray;
-        slots.push_back(slot);
+        objectSlots.push_back(slot);
     }
-    const TbsFrameLayout layout = look.Layout(state, slots);
+    const TbsFrameLayout layout = look.Layout(state, objectSlots);
     // 17-pixel buttons from 3 pixels inside the right edge, 4 below the top.
     EXPECT_EQ(layout.objects[1], (SkinRect { 280, 4, 297, 21 })) << "close";
     EXPECT_EQ(layout.objects[3], (SkinRect { 263, 4, 280, 21 })) << "maximize";
