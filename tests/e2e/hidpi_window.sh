@@ -74,7 +74,7 @@ awk -v a="$text_one" -v b="$text_two" 'BEGIN { d = a - b; if (d < 0) d = -d; exi
 # gauge are their 1x faces doubled, except where text is written (masked: the
 # button and check box captions, the two labels, the tab captions). The memo's
 # own editor is left out: it is no skin art and may show a blinking caret.
-text_masks=(90x25+68+40 77x25+210+40 38x25+366+40 60x25+474+41 60x25+557+42 76x25+45+72 38x25+331+73
+text_masks=(90x25+68+40 77x25+210+40 38x25+366+40 60x25+474+41 60x25+557+42 60x25+640+42 76x25+45+72 38x25+331+73
   90x26+6+185 90x26+100+186)
 compare_controls() {
   local what=$1 wrong
