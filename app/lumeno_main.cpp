@@ -147,7 +147,7 @@ int main(int argc, char** argv)
     }
 
     TForm1 Form1(nullptr, ad.host);
-    KeepShuffleModeInSettings(Form1, std::make_unique<QSettings>(QStringLiteral("Lumeno"), QStringLiteral("Lumeno")));
+    KeepShuffleModeInSettings(Form1, settings);
     // A screenshot is a look at the window, not a choice the user made.
     const StartSkin skin = ApplyStartSkin(Form1, options.skin, settings, !options.screenshot);
     Form1.show();

@@ -5,15 +5,13 @@
 
 #include <QSettings>
 
-void KeepShuffleModeInSettings(TForm1& form, std::unique_ptr<QSettings> settings)
+void KeepShuffleModeInSettings(TForm1& form, QSettings& settings)
 {
-    QSettings* const kept = settings.release();
-    kept->setParent(&form);
     TbsSkinCheckRadioBox* const box = form.bschck3;
-    box->SetChecked(kept->value(QLatin1String(kWholeSentencesSettingsKey), false).toBool());
-    QObject::connect(box, &TbsSkinCheckRadioBox::OnClick, kept, [box, kept] {
-        kept->setValue(QLatin1String(kWholeSentencesSettingsKey), box->Checked());
+    box->SetChecked(settings.value(QLatin1String(kWholeSentencesSettingsKey), false).toBool());
+    QObject::connect(box, &TbsSkinCheckRadioBox::OnClick, box, [box, &settings] {
+        settings.setValue(QLatin1String(kWholeSentencesSettingsKey), box->Checked());
         // Written now: a program that is killed still starts with it next time.
-        kept->sync();
+        settings.sync();
     });
 }

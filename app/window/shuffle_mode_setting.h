@@ -1,7 +1,5 @@
 #pragma once
 
-#include <memory>
-
 class QSettings;
 class TForm1;
 
@@ -10,5 +8,5 @@ class TForm1;
 inline constexpr char kWholeSentencesSettingsKey[] = "shuffle/wholeSentences";
 
 // Sets the window's "整句打乱" box as the settings remember it and writes every
-// change of the box to them at once. The window keeps the settings object.
-void KeepShuffleModeInSettings(TForm1& form, std::unique_ptr<QSettings> settings);
+// change of the box to them at once. The settings must outlive the window.
+void KeepShuffleModeInSettings(TForm1& form, QSettings& settings);

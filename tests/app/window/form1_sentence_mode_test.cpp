@@ -86,7 +86,8 @@ TEST_F(Form1Test, TheWholeSentenceChoiceIsRememberedInTheSettings)
         QSettings earlier(path, QSettings::IniFormat);
         earlier.setValue(QLatin1String(kWholeSentencesSettingsKey), true);
     }
-    KeepShuffleModeInSettings(form, std::make_unique<QSettings>(path, QSettings::IniFormat));
+    QSettings settings(path, QSettings::IniFormat);
+    KeepShuffleModeInSettings(form, settings);
     EXPECT_TRUE(form.bschck3->Checked());
 
     Click(form.bschck3);
