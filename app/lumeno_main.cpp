@@ -2,6 +2,7 @@
 #include "app/window/folder_icon.h"
 #include "app/window/font_substitutes.h"
 #include "app/window/form1.h"
+#include "app/window/large_block_release.h"
 #include "app/window/lumeno_command_line.h"
 #include "app/window/qt_translations.h"
 #include "app/window/shuffle_mode_setting.h"
@@ -111,6 +112,7 @@ void ReportStartSkinError(TForm1& form, const StartSkin& start, bool interactive
 
 int main(int argc, char** argv)
 {
+    ReleaseLargeBlocksWhenFreed();
     QCoreApplication::setApplicationVersion(QString::fromLatin1(LumenoVersion()));
     LumenoCommandLine commandLine;
     // Help and version need no window system.

@@ -11,6 +11,7 @@
 // offered the text.
 
 #include "app/window/form1.h"
+#include "app/window/large_block_release.h"
 #include "bench/article/long_article.h"
 #include "skin/controls/skin_memo.h"
 
@@ -53,6 +54,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: lumeno-article-memory-probe paragraphs|one-paragraph MEGABYTES\n");
         return 2;
     }
+    ReleaseLargeBlocksWhenFreed();
     QApplication application(argc, argv);
     const double megabytes = QByteArray(argv[2]).toDouble();
     TForm1 form;
