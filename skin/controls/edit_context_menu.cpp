@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QWidget>
 
 namespace {
@@ -32,9 +33,8 @@ bool CanUndo(const QPlainTextEdit& editor) { return editor.document()->isUndoAva
 bool AllSelected(const QLineEdit& editor) { return editor.selectedText() == editor.text(); }
 bool AllSelected(const QPlainTextEdit& editor)
 {
-    QString selected = editor.textCursor().selectedText();
-    selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return selected == editor.toPlainText();
+    const QTextCursor selection = editor.textCursor();
+    return selection.selectionStart() == 0 && selection.selectionEnd() == editor.document()->characterCount() - 1;
 }
 void DeleteSelection(QLineEdit& editor) { editor.del(); }
 void DeleteSelection(QPlainTextEdit& editor)

@@ -70,14 +70,19 @@ TbsSkinMemo::~TbsSkinMemo()
     QObject::disconnect(m_hLink.onChange);
 }
 
+QPlainTextEdit* TbsSkinMemo::Editor() const
+{
+    return m_editor;
+}
+
 QString TbsSkinMemo::Text() const
 {
-    return m_editor->toPlainText();
+    return m_editor->PlainText();
 }
 
 void TbsSkinMemo::SetText(const QString& text)
 {
-    m_editor->setPlainText(WithLfLineBreaks(text));
+    m_editor->SetPlainText(WithLfLineBreaks(text));
 }
 
 QStringList TbsSkinMemo::Lines() const
@@ -115,7 +120,7 @@ void TbsSkinMemo::CopyToClipboard()
 void TbsSkinMemo::InsertTextAt(const QPoint& at, const QString& text)
 {
     QTextCursor cursor = m_editor->cursorForPosition(m_editor->viewport()->mapFrom(this, at));
-    cursor.insertText(WithLfLineBreaks(text));
+    m_editor->InsertPlainText(cursor, WithLfLineBreaks(text));
     m_editor->setTextCursor(cursor);
     m_editor->ensureCursorVisible();
     m_editor->setFocus(Qt::OtherFocusReason);
@@ -123,9 +128,7 @@ void TbsSkinMemo::InsertTextAt(const QPoint& at, const QString& text)
 
 QString TbsSkinMemo::SelText() const
 {
-    QString selected = m_editor->textCursor().selectedText();
-    selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return selected;
+    return m_editor->SelectedPlainText();
 }
 
 bool TbsSkinMemo::ReadOnly() const

@@ -11,6 +11,7 @@
 
 class EditContextMenu;
 class QPlainTextEdit;
+class TbsPlainTextEditor;
 class QScrollBar;
 class ScrollStateProbe;
 class TbsDataSkinMemoControl;
@@ -35,7 +36,7 @@ public:
     explicit TbsSkinMemo(QWidget* parent = nullptr);
     ~TbsSkinMemo() override;
 
-    QPlainTextEdit* Editor() const { return m_editor; }
+    QPlainTextEdit* Editor() const;
 
     // Line breaks are "\n"; "\r\n" given to SetText counts as one break.
     QString Text() const;
@@ -107,7 +108,7 @@ private:
     void DrawSkinFrame(QImage& image, const TbsDataSkinMemoControl& definition, const SkinRect& faceRect);
     void PlaceEditor();
 
-    QPlainTextEdit* m_editor;
+    TbsPlainTextEditor* m_editor;
     EditContextMenu* m_contextMenu;
     ScrollStateProbe* m_vSource;
     WheelLines m_wheel;

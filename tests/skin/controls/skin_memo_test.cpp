@@ -1,3 +1,4 @@
+#include "skin/controls/plain_text_editor.h"
 #include "skin/controls/scroll_bar.h"
 #include "skin/controls/skin_memo.h"
 
@@ -5,8 +6,11 @@
 #include <QClipboard>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -32,6 +36,13 @@ struct MemoWithBar {
 
     int FirstVisibleLine() const { return memo->Editor()->verticalScrollBar()->value(); }
 };
+
+// Where two long texts first differ, or -1 when they are the same.
+qsizetype FirstDifference(const QString& actual, const QString& expected)
+{
+    const auto [a, e] = std::mismatch(actual.begin(), actual.end(), expected.begin(), expected.end());
+    return a == actual.end() && e == expected.end() ? -1 : a - actual.begin();
+}
 
 QString NumberedLines(int count)
 {
@@ -197,4 +208,50 @@ TEST(SkinMemoTest, PastedWindowsLineBreaksAreSingleBreaks)
     QTest::keyClick(memo.Editor(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(memo.Text(), QStringLiteral("甲。\n乙。\n"));
     EXPECT_EQ(memo.Lines().size(), 2);
+}
+
+TEST(SkinMemoTest, ParagraphShownInPiecesReadsTypesCopiesAndUndoesAsOne)
+{
+    constexpr int kPiece = TbsPlainTextEditor::kLongestShownPiece;
+    // No sentence end in the first piece, and a character outside the basic
+    // plane across its limit; then sentences of two characters and a stop.
+    QString paragraph = QString(kPiece - 1, QChar(u'字')) + QStringLiteral("𠀀");
+    while (paragraph.size() < 5 * kPiece / 2)
+        paragraph += QStringLiteral("乙。");
+    const QString article = paragraph + QStringLiteral("\n短句。\n");
+
+    TbsSkinMemo memo;
+    memo.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&memo));
+    memo.SetText(article);
+    EXPECT_EQ(FirstDifference(memo.Text(), article), -1);
+
+    const QTextDocument& shown = *memo.Editor()->document();
+    ASSERT_EQ(shown.blockCount(), 5);
+    EXPECT_EQ(shown.firstBlock().text(), QString(kPiece - 1, QChar(u'字')));
+    const QTextBlock second = shown.firstBlock().next();
+    EXPECT_TRUE(second.text().startsWith(QStringLiteral("𠀀")));
+    EXPECT_TRUE(second.text().endsWith(QStringLiteral("。")));
+    EXPECT_LE(second.length() - 1, kPiece);
+
+    memo.SelectAll();
+    EXPECT_EQ(FirstDifference(memo.SelText(), article), -1);
+    memo.CopyToClipboard();
+    EXPECT_EQ(FirstDifference(QApplication::clipboard()->text(), article), -1);
+
+    // Enter inside a piece starts a real paragraph; undone, the piece joins
+    // its paragraph again.
+    QTextCursor caret(second);
+    caret.setPosition(second.position() + 4);
+    memo.Editor()->setTextCursor(caret);
+    QTest::keyClick(memo.Editor(), Qt::Key_Return);
+    EXPECT_EQ(FirstDifference(memo.Text(), QString(article).insert(kPiece + 3, QLatin1Char('\n'))), -1);
+    memo.Editor()->undo();
+    EXPECT_EQ(FirstDifference(memo.Text(), article), -1);
+
+    // Lines pasted at the start of a piece keep their own breaks.
+    memo.Editor()->setTextCursor(QTextCursor(second));
+    QApplication::clipboard()->setText(QStringLiteral("新\n行"));
+    QTest::keyClick(memo.Editor(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(FirstDifference(memo.Text(), QString(article).insert(kPiece - 1, QStringLiteral("新\n行"))), -1);
 }
