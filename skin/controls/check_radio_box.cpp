@@ -35,38 +35,38 @@ TbsSkinCheckRadioBox::TbsSkinCheckRadioBox(QWidget* parent)
 void TbsSkinCheckRadioBox::SetCaption(const QString& caption)
 {
     m_caption = caption;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinCheckRadioBox::SetFlat(bool flat)
 {
     m_flat = flat;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinCheckRadioBox::SetWordWrap(bool wrap)
 {
     m_wordWrap = wrap;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinCheckRadioBox::SetAllowGrayed(bool allow)
 {
     m_allowGrayed = allow;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinCheckRadioBox::SetUseSkinFontColor(bool use)
 {
     m_useSkinFontColor = use;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinCheckRadioBox::SetState(TCheckBoxState state)
 {
     m_state = state;
     m_checked = state == cbChecked;
-    update();
+    FaceChanged();
     ReportCheckStateChange();
     emit OnClick();
 }
@@ -77,7 +77,7 @@ void TbsSkinCheckRadioBox::SetChecked(bool checked)
     m_checked = checked;
     if (checked || m_state == cbChecked)
         m_state = checked ? cbChecked : cbUnchecked;
-    update();
+    FaceChanged();
     ReportCheckStateChange();
     if (checked && m_groupIndex != 0 && parentWidget()) {
         const auto siblings = parentWidget()->findChildren<TbsSkinCheckRadioBox*>(Qt::FindDirectChildrenOnly);
@@ -102,7 +102,7 @@ void TbsSkinCheckRadioBox::ReportCheckStateChange()
 void TbsSkinCheckRadioBox::SetRadio(bool radio)
 {
     m_radio = radio;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinCheckRadioBox::Toggle()
@@ -126,7 +126,7 @@ void TbsSkinCheckRadioBox::ChangeSkinData()
     // A flat box keeps any size it is given.
     if (m_flat) {
         GetSkinData();
-        update();
+        FaceChanged();
         return;
     }
     TbsSkinActiveControl::ChangeSkinData();
@@ -141,7 +141,7 @@ void TbsSkinCheckRadioBox::CalcSize(int& width, int& height)
 void TbsSkinCheckRadioBox::ParentBackgroundChanged()
 {
     if (m_flat)
-        update();
+        FaceChanged();
 }
 
 int TbsSkinCheckRadioBox::CaptionFlags() const
@@ -347,7 +347,7 @@ void TbsSkinCheckRadioBox::mouseReleaseEvent(QMouseEvent* event)
         return;
     if (m_allowGrayed && !m_radio && m_state == cbUnchecked) {
         m_state = cbGrayed;
-        update();
+        FaceChanged();
         ReportCheckStateChange();
         emit OnClick();
         return;
@@ -382,14 +382,6 @@ void TbsSkinCheckRadioBox::keyReleaseEvent(QKeyEvent* event)
         return;
     }
     TbsSkinActiveControl::keyReleaseEvent(event);
-}
-
-void TbsSkinCheckRadioBox::moveEvent(QMoveEvent* event)
-{
-    TbsSkinActiveControl::moveEvent(event);
-    // What shows through a flat box depends on where it sits.
-    if (m_flat)
-        update();
 }
 
 bool TbsSkinCheckRadioBox::TakeDefinition(const TbsDataSkinControl* definition)

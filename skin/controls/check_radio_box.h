@@ -66,7 +66,6 @@ protected:
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
 
 private:
     // Tells assistive technology that the checked or grayed state changed.

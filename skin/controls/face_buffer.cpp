@@ -3,6 +3,13 @@
 #include "skin/draw/engine_bitmap.h"
 #include "skin/draw/exposed_parts.h"
 
+bool FaceKey::operator==(const FaceKey& other) const
+{
+    const bool sameSkin = !skin.owner_before(other.skin) && !other.skin.owner_before(skin);
+    return size == other.size && ratio == other.ratio && sameSkin && definitionIndex == other.definitionIndex
+        && revision == other.revision && inputs == other.inputs;
+}
+
 bool FaceBufferFits(const QImage& face, const QSize& size, int ratio)
 {
     return face.size() == size * ratio && face.format() == kSkinBitmapFormat && face.devicePixelRatio() == ratio;

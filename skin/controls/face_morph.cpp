@@ -31,5 +31,5 @@ void FaceMorph::Tick()
         SetComplete(towardsActive);
         m_timer.stop();
     }
-    m_owner.update();
+    m_owner.FaceChanged();
 }

@@ -86,7 +86,7 @@ void TbsSkinPageControl::SetActivePage(TbsSkinTabSheet* page)
     if (previous)
         previous->hide();
     ShowTab(VisibleIndexOfActivePage());
-    update();
+    FaceChanged();
     QAccessibleEvent selection(this, QAccessible::Selection);
     if (const int tab = VisibleIndexOfActivePage(); tab >= 0)
         selection.setChild(tab);
@@ -147,7 +147,7 @@ int TbsSkinPageControl::ItemHeight() const
 void TbsSkinPageControl::SetTabsBGTransparent(bool transparent)
 {
     m_tabsBGTransparent = transparent;
-    update();
+    FaceChanged();
 }
 
 bool TbsSkinPageControl::TakeDefinition(const TbsDataSkinControl* definition)
@@ -165,7 +165,7 @@ void TbsSkinPageControl::CalcSize(int&, int&)
 void TbsSkinPageControl::ParentBackgroundChanged()
 {
     if (m_tabsBGTransparent)
-        update();
+        FaceChanged();
 }
 
 QFont TbsSkinPageControl::TabFont() const
@@ -176,7 +176,7 @@ QFont TbsSkinPageControl::TabFont() const
 void TbsSkinPageControl::SetDefaultFontColor(SkinColor color)
 {
     m_defaultFontColor = color;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinPageControl::DefaultFontChanged()
@@ -199,7 +199,7 @@ void TbsSkinPageControl::TabsChanged()
 {
     UpdateTabLayout();
     PlacePages();
-    update();
+    FaceChanged();
 }
 
 void TbsSkinPageControl::UpdateTabLayout()
@@ -250,7 +250,7 @@ void TbsSkinPageControl::TabScrollerMoved()
     m_scrolled = m_scroller.Position();
     PlaceTabs();
     SetHotTab(-1);
-    update();
+    FaceChanged();
 }
 
 void TbsSkinPageControl::ShowTab(int visibleIndex)
@@ -450,7 +450,7 @@ void TbsSkinPageControl::SetHotTab(int visibleIndex)
     if (visibleIndex == m_hotTab)
         return;
     m_hotTab = visibleIndex;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinPageControl::TrackCloseButton(const QPoint& point)
@@ -459,7 +459,7 @@ void TbsSkinPageControl::TrackCloseButton(const QPoint& point)
         return;
     const bool over = m_hotTab != -1 && CloseButtonRect(m_hotTab).contains(point);
     if (m_closeButtons.Hover(over ? PageOfVisibleTab(m_hotTab) : nullptr))
-        update();
+        FaceChanged();
 }
 
 void TbsSkinPageControl::CloseActivePage()
@@ -506,7 +506,7 @@ void TbsSkinPageControl::mousePressEvent(QMouseEvent* event)
     SelectByUser(page);
     TrackCloseButton(point);
     if (page == m_activePage && m_closeButtons.Press(page))
-        update();
+        FaceChanged();
 }
 
 void TbsSkinPageControl::mouseMoveEvent(QMouseEvent* event)
@@ -527,7 +527,7 @@ void TbsSkinPageControl::mouseReleaseEvent(QMouseEvent* event)
     SetHotTab(TabAt(point));
     TrackCloseButton(point);
     const bool close = m_activePage && m_closeButtons.Release() == m_activePage;
-    update();
+    FaceChanged();
     if (close)
         CloseActivePage();
 }
@@ -587,12 +587,12 @@ void TbsSkinPageControl::keyPressEvent(QKeyEvent* event)
 void TbsSkinPageControl::focusInEvent(QFocusEvent* event)
 {
     TbsSkinCustomControl::focusInEvent(event);
-    update();
+    FaceChanged();
     ReportFocusedTab();
 }
 
 void TbsSkinPageControl::focusOutEvent(QFocusEvent* event)
 {
     TbsSkinCustomControl::focusOutEvent(event);
-    update();
+    FaceChanged();
 }

@@ -42,7 +42,7 @@ TbsSkinScrollBar::TbsSkinScrollBar(QWidget* parent)
 void TbsSkinScrollBar::SetKind(TScrollBarKind kind)
 {
     m_kind = kind;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinScrollBar::MovePosition(std::int64_t delta)
@@ -54,7 +54,7 @@ void TbsSkinScrollBar::SetPosition(int position)
 {
     if (!m_range.SetValue(position))
         return;
-    update();
+    FaceChanged();
     ReportValueChange(m_range.Value());
     emit OnChange();
 }
@@ -66,7 +66,7 @@ void TbsSkinScrollBar::SetRange(int min, int max, int pageSize, int position)
     m_range.SetMax(max);
     m_range.SetPage(pageSize);
     m_range.SetValue(position);
-    update();
+    FaceChanged();
     if (std::tuple(Min(), Max(), PageSize(), Position()) != before)
         ReportValueChange(Position());
 }
@@ -79,7 +79,7 @@ void TbsSkinScrollBar::SetMin(int min)
     // Only a position below the new end moves.
     if (Position() < min)
         m_range.SetValue(min);
-    update();
+    FaceChanged();
     ReportValueChange(Position());
 }
 
@@ -90,7 +90,7 @@ void TbsSkinScrollBar::SetMax(int max)
     m_range.SetMax(max);
     // A position the new end leaves outside becomes the last one that fits.
     m_range.Clamp();
-    update();
+    FaceChanged();
     ReportValueChange(Position());
 }
 
@@ -100,19 +100,17 @@ void TbsSkinScrollBar::SetPageSize(int pageSize)
         m_range.SetPage(pageSize);
         ReportValueChange(Position());
     }
-    update();
+    FaceChanged();
 }
 
 void TbsSkinScrollBar::SetSmallChange(int change)
 {
     m_smallChange = change;
-    update();
 }
 
 void TbsSkinScrollBar::SetLargeChange(int change)
 {
     m_largeChange = change;
-    update();
 }
 
 void TbsSkinScrollBar::SetCanFocused(bool canFocused)
@@ -140,7 +138,7 @@ void TbsSkinScrollBar::SetBothMarkerWidth(int width)
     if (width < 0)
         return;
     m_bothMarkerWidth = width;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinScrollBar::SetBothSkinDataName(const QString& name)
@@ -348,7 +346,7 @@ void TbsSkinScrollBar::SetHoveredPart(int part)
     m_hoveredPart = part;
     for (int i = 0; i < static_cast<int>(m_parts.size()); ++i)
         m_parts[i].mouseIn = i == part;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinScrollBar::StepArrow(int part)
@@ -371,7 +369,7 @@ void TbsSkinScrollBar::PressArrow(int part)
     m_capturedPart = part;
     m_parts[part].down = true;
     SetHoveredPart(part);
-    update();
+    FaceChanged();
     StepArrow(part);
     StartRepeat(part == kUpButton ? RepeatMode::UpButton : RepeatMode::DownButton);
 }
@@ -469,7 +467,7 @@ void TbsSkinScrollBar::mousePressEvent(QMouseEvent* event)
         m_dragStartMouse = Along(m_mousePos);
         m_dragStartOffset = layout.thumbOffset;
         SetHoveredPart(kThumb);
-        update();
+        FaceChanged();
     } else if (part == kUpButton || part == kDownButton) {
         PressArrow(part);
     } else if (isEnabled() && layout.track.contains(m_mousePos)) {
@@ -496,7 +494,7 @@ void TbsSkinScrollBar::mouseMoveEvent(QMouseEvent* event)
                 ResumeRepeat(m_capturedPart == kUpButton ? RepeatMode::UpButton : RepeatMode::DownButton);
             else
                 m_repeat.Stop();
-            update();
+            FaceChanged();
         }
         return;
     }
@@ -516,7 +514,7 @@ void TbsSkinScrollBar::ReleaseCapture()
         part.down = false;
     m_capturedPart = -1;
     StopRepeat();
-    update();
+    FaceChanged();
     if (wasDragging)
         emit OnLastChange();
 }
@@ -576,11 +574,11 @@ void TbsSkinScrollBar::wheelEvent(QWheelEvent* event)
 void TbsSkinScrollBar::focusInEvent(QFocusEvent* event)
 {
     TbsSkinCustomControl::focusInEvent(event);
-    update();
+    FaceChanged();
 }
 
 void TbsSkinScrollBar::focusOutEvent(QFocusEvent* event)
 {
     TbsSkinCustomControl::focusOutEvent(event);
-    update();
+    FaceChanged();
 }

@@ -11,6 +11,14 @@ void TbsSkinActiveControl::SetCanFocused(bool can)
 {
     m_canFocused = can;
     SetTabStop(can);
+    FaceChanged();
+}
+
+FaceInputs TbsSkinActiveControl::CurrentFaceInputs() const
+{
+    FaceInputs inputs = TbsSkinCustomControl::CurrentFaceInputs();
+    inputs.hovered = m_mouseInside;
+    return inputs;
 }
 
 void TbsSkinActiveControl::SetTabStop(bool stop)
@@ -34,7 +42,7 @@ void TbsSkinActiveControl::StartMorph()
     if (MorphEnabled())
         m_morph.Start();
     else
-        update();
+        FaceChanged();
 }
 
 void TbsSkinActiveControl::focusInEvent(QFocusEvent* event)

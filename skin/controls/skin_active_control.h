@@ -14,7 +14,8 @@ class TbsSkinActiveControl : public TbsSkinCustomControl {
 public:
     explicit TbsSkinActiveControl(QWidget* parent = nullptr);
 
-    // Whether the control takes focus; setting it also sets TabStop.
+    // Whether the control takes focus, which its focused face shows; setting
+    // it also sets TabStop.
     bool CanFocused() const { return m_canFocused; }
     void SetCanFocused(bool can);
     bool TabStop() const { return focusPolicy() == Qt::StrongFocus; }
@@ -25,6 +26,7 @@ public:
     bool MouseInside() const { return m_mouseInside; }
 
 protected:
+    FaceInputs CurrentFaceInputs() const override;
     // The active face also shows while the control has focus.
     bool IsActive() const { return m_mouseInside || hasFocus(); }
     void SetMouseInside(bool inside);

@@ -27,7 +27,7 @@ TbsSkinButton::TbsSkinButton(QWidget* parent)
 void TbsSkinButton::SetCaption(const QString& caption)
 {
     m_caption = caption;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinButton::SetUseSkinSize(bool use)
@@ -39,7 +39,7 @@ void TbsSkinButton::SetUseSkinSize(bool use)
 void TbsSkinButton::SetUseSkinFontColor(bool use)
 {
     m_useSkinFontColor = use;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinButton::SetRepeatInterval(int interval)
@@ -62,7 +62,7 @@ void TbsSkinButton::SetDown(bool down)
         else
             m_morph.Start();
     }
-    update();
+    FaceChanged();
     if (down && m_groupIndex != 0 && !m_allowAllUp && parentWidget()) {
         const auto siblings = parentWidget()->findChildren<TbsSkinButton*>(Qt::FindDirectChildrenOnly);
         for (TbsSkinButton* sibling : siblings) {
@@ -77,6 +77,8 @@ void TbsSkinButton::SetGroupIndex(int index)
     m_groupIndex = index;
     if (index != 0)
         SetCanFocused(false);
+    // A grouped button shows its Down state wherever the mouse is.
+    FaceChanged();
 }
 
 bool TbsSkinButton::MorphEnabled() const
@@ -98,19 +100,27 @@ void TbsSkinButton::StartAnimation(bool forward)
     m_animationForward = forward;
     m_animationFrame = forward ? 1 : definition->frameCount;
     m_animationTimer.start(std::max(1, definition->animateInterval));
-    update();
+    FaceChanged();
+}
+
+void TbsSkinButton::StopAnimation()
+{
+    if (!m_animationTimer.isActive())
+        return;
+    m_animationTimer.stop();
+    FaceChanged();
 }
 
 void TbsSkinButton::AnimationTick()
 {
     const auto* definition = m_definition.get();
     if (!definition) {
-        m_animationTimer.stop();
+        StopAnimation();
         return;
     }
     if (m_animationForward) {
         if (m_animationFrame > definition->frameCount) {
-            m_animationTimer.stop();
+            StopAnimation();
             return;
         }
         ++m_animationFrame;
@@ -119,7 +129,7 @@ void TbsSkinButton::AnimationTick()
         if (m_animationFrame <= 0)
             m_animationTimer.stop();
     }
-    update();
+    FaceChanged();
 }
 
 SkinRect TbsSkinButton::AnimationFrameRect() const
@@ -132,7 +142,7 @@ SkinRect TbsSkinButton::AnimationFrameRect() const
 void TbsSkinButton::ChangeSkinData()
 {
     m_morph.Stop();
-    m_animationTimer.stop();
+    StopAnimation();
     TbsSkinActiveControl::ChangeSkinData();
     m_morph.SetComplete(IsActive());
 }
@@ -142,7 +152,13 @@ void TbsSkinButton::SetMargin(int margin)
     if (margin < -1)
         return;
     m_margin = margin;
-    update();
+    FaceChanged();
+}
+
+void TbsSkinButton::SetSpacing(int spacing)
+{
+    m_spacing = spacing;
+    FaceChanged();
 }
 
 void TbsSkinButton::GetSkinData()
@@ -156,7 +172,7 @@ void TbsSkinButton::GetSkinData()
 void TbsSkinButton::SetGlyph(const QImage& glyph)
 {
     m_glyph = glyph;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinButton::SetNumGlyphs(int count)
@@ -164,13 +180,13 @@ void TbsSkinButton::SetNumGlyphs(int count)
     if (count < 1 || count > 4)
         return;
     m_numGlyphs = count;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinButton::SetLayout(TbsButtonLayout layout)
 {
     m_layout = layout;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinButton::DrawCaptionAndGlyph(QPainter& painter, const QRect& area, bool active, bool down) const
@@ -200,6 +216,13 @@ bool TbsSkinButton::ShowsPressed() const
     if (m_groupIndex != 0)
         return m_down;
     return m_down && (MouseInside() || (hasFocus() && !m_pressedWithMouse));
+}
+
+FaceInputs TbsSkinButton::CurrentFaceInputs() const
+{
+    FaceInputs inputs = TbsSkinActiveControl::CurrentFaceInputs();
+    inputs.pressed = ShowsPressed();
+    return inputs;
 }
 
 void TbsSkinButton::CreateControlDefaultImage(QImage& image)
@@ -296,7 +319,7 @@ void TbsSkinButton::mousePressEvent(QMouseEvent* event)
         return;
     }
     m_pressedWithMouse = true;
-    m_animationTimer.stop();
+    StopAnimation();
     if (m_down) {
         m_pressedAgain = m_groupIndex != 0;
         return;

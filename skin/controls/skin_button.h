@@ -51,7 +51,7 @@ public:
     int Margin() const { return m_margin; }
     void SetMargin(int margin);
     int Spacing() const { return m_spacing; }
-    void SetSpacing(int spacing) { m_spacing = spacing; }
+    void SetSpacing(int spacing);
 
     // A strip of 1 to 4 equal frames: normal, disabled, pressed, mouse-over.
     const QImage& Glyph() const { return m_glyph; }
@@ -80,6 +80,7 @@ protected:
     // The pressed face shows while Down and either the mouse is over the
     // button or it was pressed from the keyboard.
     bool ShowsPressed() const;
+    FaceInputs CurrentFaceInputs() const override;
     // Caption and glyph laid out in area, the glyph frame chosen by the
     // face's state.
     void DrawCaptionAndGlyph(QPainter& painter, const QRect& area, bool active, bool down) const;
@@ -106,6 +107,8 @@ private:
     // The frame animation the skin may give the mouse-over transition.
     bool AnimationEnabled() const;
     void StartAnimation(bool forward);
+    // The face a running animation showed gives way to the one it led to.
+    void StopAnimation();
     void AnimationTick();
     SkinRect AnimationFrameRect() const;
     // The area the caption is laid out in, at the current size.

@@ -1,6 +1,5 @@
 #include "skin/controls/skin_control.h"
 
-#include "skin/controls/face_buffer.h"
 #include "skin/draw/system_colors.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
@@ -92,7 +91,7 @@ QImage TbsSkinControl::SkinPicture(int index) const
 void TbsSkinControl::ChangeSkinData()
 {
     GetSkinData();
-    update();
+    FaceChanged();
 }
 
 void TbsSkinControl::BeforeChangeSkinData()
@@ -104,7 +103,7 @@ void TbsSkinControl::DropSkin()
 {
     m_skinIndex = -1;
     m_skin.reset();
-    update();
+    FaceChanged();
 }
 
 void TbsSkinControl::AfterChangeSkinData()
@@ -125,6 +124,7 @@ void TbsSkinControl::CreateControlSkinImage(QImage&)
 
 void TbsSkinControl::DrawParentBackground(QImage& image) const
 {
+    m_drewParent = true;
     // A parent that paints no background of its own shows the form's colour.
     image.fill(SkinColorToQColor(clBtnFace));
     QWidget* const parent = parentWidget();
@@ -161,28 +161,45 @@ void TbsSkinControl::PaintFace(QImage& face)
         CreateControlSkinImage(face);
 }
 
-void TbsSkinControl::update()
+void TbsSkinControl::FaceChanged()
 {
-    m_faceStale = true;
-    QWidget::update();
+    ++m_faceRevision;
+    update();
 }
 
-void TbsSkinControl::update(const QRect& rect)
+void TbsSkinControl::FaceChanged(const QRect& part)
 {
-    m_faceStale = true;
-    QWidget::update(rect);
+    ++m_faceRevision;
+    update(part);
 }
 
-bool TbsSkinControl::FaceIsCurrent() const
+FaceInputs TbsSkinControl::CurrentFaceInputs() const
 {
-    return !m_faceStale && FaceBufferFits(m_face, size(), WholePixelRatio(devicePixelRatio()));
+    return { .enabled = isEnabled(), .focused = hasFocus() };
+}
+
+FaceKey TbsSkinControl::CurrentFaceKey() const
+{
+    return { .size = size(),
+        .ratio = WholePixelRatio(devicePixelRatio()),
+        .skin = m_skin,
+        .definitionIndex = m_skinIndex,
+        .revision = m_faceRevision,
+        .inputs = CurrentFaceInputs() };
 }
 
 void TbsSkinControl::paintEvent(QPaintEvent* event)
 {
     m_painting = true;
-    if (FaceIsCurrent() || BuildFace(m_face)) {
-        m_faceStale = false;
+    const FaceKey key = CurrentFaceKey();
+    if (m_face.isNull() || key != m_faceKey) {
+        m_drewParent = false;
+        if (!BuildFace(m_face))
+            m_face = {};
+        m_faceKey = key;
+        m_faceShowsParent = m_drewParent;
+    }
+    if (!m_face.isNull()) {
         QPainter painter(this);
         DrawExposedFace(painter, m_face, event->region());
     }
@@ -198,8 +215,9 @@ void TbsSkinControl::hideEvent(QHideEvent* event)
 
 bool TbsSkinControl::event(QEvent* event)
 {
-    if (event->type() != QEvent::Paint)
-        m_faceStale = true;
+    // What shows through a face depends on where the control sits.
+    if ((event->type() == QEvent::Move || event->type() == QEvent::ParentChange) && m_faceShowsParent)
+        FaceChanged();
     if (event->type() == WM_BACKGROUND_CHANGED) {
         ParentBackgroundChanged();
         return true;
@@ -223,7 +241,7 @@ void TbsSkinControl::changeEvent(QEvent* event)
 {
     // Enabled state and font take part in most faces.
     if (event->type() == QEvent::EnabledChange || event->type() == QEvent::FontChange)
-        update();
+        FaceChanged();
     QWidget::changeEvent(event);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/controls/face_buffer.h"
 #include "skin/data/loaded_skin.h"
 #include "skin/draw/engine_bitmap.h"
 
@@ -17,10 +18,12 @@ class TbsSkinData;
 // skin data's signals, and keeps the skin it looked it up in, so what it took
 // from it stays valid until the next lookup. It builds its whole face in an off-screen image
 // it keeps between paints, and copies to the screen the parts a paint exposes.
-// A paint builds the face again only after something may have changed it:
-// any event other than a paint, or the control asking to be repainted. A
-// paint that only exposes the control again (a menu closing over it, a
-// picture taken of the window) copies the face it has.
+// The kept face is reused while everything it was built from is the same:
+// the size, the pixel ratio, the skin and definition, the control's own
+// changes (each announced by FaceChanged) and the inputs it reports from Qt's
+// state (enabled, focus, hover, pressed). A paint that only exposes the
+// control again (a menu closing over it, a picture taken of the window)
+// copies the face it has.
 //
 // A derived control draws its face in CreateControlDefaultImage (no
 // definition) and CreateControlSkinImage (with a definition); the image they
@@ -67,10 +70,10 @@ public:
     // True only while a paint event is being handled.
     bool IsPainting() const { return m_painting; }
 
-    // Hide QWidget's, so that every repaint a control asks for from its own
-    // code also tells its next paint to build the face again.
-    void update();
-    void update(const QRect& rect);
+    // The face shows something else now: the next paint builds it again,
+    // and the whole control, or only part of it, is repainted.
+    void FaceChanged();
+    void FaceChanged(const QRect& part);
 
     virtual void GetSkinData();
     virtual void ChangeSkinData();
@@ -104,8 +107,13 @@ protected:
     virtual void CreateControlDefaultImage(QImage& image);
     virtual void CreateControlSkinImage(QImage& image);
 
+    // Qt's state the face reads; a control whose face answers the mouse
+    // adds whether it is over it or holds it pressed.
+    virtual FaceInputs CurrentFaceInputs() const;
+
     // Paints what lies under the control (the parent's face or background)
-    // into image, for controls that let their parent show through.
+    // into image, for controls that let their parent show through. A face
+    // drawn over it is built again when the control moves.
     void DrawParentBackground(QImage& image) const;
     // Tells assistive technology that the control's value or its range
     // changed; it reads value, minimum and maximum again.
@@ -124,8 +132,8 @@ private:
     // Builds the face into face, reusing its memory when it already has the
     // control's size and ratio; false, and nothing built, for an empty control.
     bool BuildFace(QImage& face);
-    // Whether the kept face is still what the control shows.
-    bool FaceIsCurrent() const;
+    // What a face built now would be built from.
+    FaceKey CurrentFaceKey() const;
 
     // Lets go of the kept skin and its definition: the skin data is about to
     // replace it, or is gone.
@@ -139,10 +147,13 @@ private:
     QString m_hintTitle;
     int m_hintImageIndex { 0 };
     bool m_painting { false };
-    // The face of the last paint, and whether it may no longer be what the
-    // control shows.
+    // The face of the last paint and what it was built from.
     QImage m_face;
-    bool m_faceStale { true };
+    FaceKey m_faceKey;
+    quint64 m_faceRevision { 0 };
+    bool m_faceShowsParent { false };
+    // Set by DrawParentBackground while a face is being built.
+    mutable bool m_drewParent { false };
 };
 
 // Tells every direct child of container that the background it shows through

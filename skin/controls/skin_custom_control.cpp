@@ -27,16 +27,15 @@ void TbsSkinCustomControl::SetDefaultFont(const QFont& font)
 {
     m_defaultFont = font;
     DefaultFontChanged();
-    if (!HasSkinDefinition())
-        update();
+    // A definition's face uses it too while UseSkinFont is off.
+    FaceChanged();
 }
 
 void TbsSkinCustomControl::SetDefaultFontColor(SkinColor color)
 {
     m_defaultFontColor = color;
     DefaultFontChanged();
-    if (!HasSkinDefinition())
-        update();
+    FaceChanged();
 }
 
 void TbsSkinCustomControl::DefaultFontChanged()
@@ -60,7 +59,7 @@ void TbsSkinCustomControl::SetDefaultHeight(int height)
 void TbsSkinCustomControl::SetUseSkinFont(bool use)
 {
     m_useSkinFont = use;
-    update();
+    FaceChanged();
 }
 
 QFont TbsSkinCustomControl::ControlFont(const QString& name, int height, FontStyles style) const
@@ -117,11 +116,10 @@ void TbsSkinCustomControl::ChangeSkinData()
         CalcSize(w, h);
         resize(w, h);
     }
-    // A size change has already reshaped and repainted through resizeEvent.
-    if (size() == before || !HasSkinDefinition()) {
+    // A size change has already reshaped the control through resizeEvent.
+    if (size() == before || !HasSkinDefinition())
         SetControlRegion();
-        update();
-    }
+    FaceChanged();
 }
 
 void TbsSkinCustomControl::CalcSize(int& width, int& height)
@@ -223,7 +221,6 @@ void TbsSkinCustomControl::resizeEvent(QResizeEvent* event)
     }
     TbsSkinControl::resizeEvent(event);
     SetControlRegion();
-    update();
     // A stretched client looks different at every size, so children that
     // show their parent's background must repaint.
     if (HasSkinDefinition() && m_piece.stretchEffect)

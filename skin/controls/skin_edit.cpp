@@ -55,7 +55,7 @@ void TbsSkinEdit::SetText(const QString& text)
 void TbsSkinEdit::SetDefaultColor(SkinColor color)
 {
     m_defaultColor = color;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinEdit::SetDefaultFontColor(SkinColor color)
@@ -68,7 +68,7 @@ void TbsSkinEdit::SetButtonMode(bool buttonMode)
 {
     m_buttonMode = buttonMode;
     PlaceEditor();
-    update();
+    FaceChanged();
 }
 
 bool TbsSkinEdit::ReadOnly() const
@@ -186,7 +186,7 @@ void TbsSkinEdit::ChangeSkinData()
     }
     resize(w, RequiredHeight(h));
     PlaceEditor();
-    update();
+    FaceChanged();
 }
 
 bool TbsSkinEdit::TakeDefinition(const TbsDataSkinControl* definition)
@@ -285,7 +285,7 @@ void TbsSkinEdit::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && ButtonRect().contains(event->position().toPoint())) {
         m_buttonDown = true;
-        update();
+        FaceChanged();
         return;
     }
     TbsSkinEditorControl::mousePressEvent(event);
@@ -295,7 +295,7 @@ void TbsSkinEdit::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && m_buttonDown) {
         m_buttonDown = false;
-        update();
+        FaceChanged();
         if (ButtonRect().contains(event->position().toPoint()))
             emit OnButtonClick();
         return;

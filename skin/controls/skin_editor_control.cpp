@@ -5,10 +5,17 @@ TbsSkinEditorControl::TbsSkinEditorControl(QWidget* parent)
 {
 }
 
+FaceInputs TbsSkinEditorControl::CurrentFaceInputs() const
+{
+    FaceInputs inputs = TbsSkinCustomControl::CurrentFaceInputs();
+    inputs.hovered = m_mouseInside;
+    return inputs;
+}
+
 void TbsSkinEditorControl::ActiveStateChanged()
 {
     ApplyColors();
-    update();
+    FaceChanged();
 }
 
 void TbsSkinEditorControl::enterEvent(QEnterEvent* event)

@@ -17,6 +17,7 @@ public:
 
 protected:
     bool MouseInside() const { return m_mouseInside; }
+    FaceInputs CurrentFaceInputs() const override;
     // Gives the editor the text colours of the current state.
     virtual void ApplyColors() = 0;
     // Takes up a change of the active state: the editor's colours and the

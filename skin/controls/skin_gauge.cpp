@@ -44,7 +44,7 @@ void TbsSkinGauge::RangeChanged()
 {
     // While a range is being set up the bounds may cross; the lower one wins.
     m_range.Clamp();
-    update();
+    FaceChanged();
     ReportValueChange(m_range.Value());
 }
 
@@ -52,14 +52,14 @@ void TbsSkinGauge::SetValue(int value)
 {
     if (!m_range.SetValue(value))
         return;
-    update();
+    FaceChanged();
     ReportValueChange(m_range.Value());
 }
 
 void TbsSkinGauge::SetVertical(bool vertical)
 {
     m_vertical = vertical;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinGauge::SetUseSkinSize(bool use)
@@ -71,19 +71,19 @@ void TbsSkinGauge::SetUseSkinSize(bool use)
 void TbsSkinGauge::SetShowProgressText(bool show)
 {
     m_showProgressText = show;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinGauge::SetProgressText(const QString& text)
 {
     m_progressText = text;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinGauge::SetShowPercent(bool show)
 {
     m_showPercent = show;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinGauge::SetProgressAnimationPause(int pause)
@@ -130,7 +130,7 @@ void TbsSkinGauge::AnimationTick()
         if (definition)
             m_pauseTimer.start(m_progressAnimationPause);
     }
-    update();
+    FaceChanged();
 }
 
 SkinRect TbsSkinGauge::AnimationFrameRect() const

@@ -154,7 +154,7 @@ void TbsSkinMemo::SetBorderStyle(TBorderStyle borderStyle)
 {
     m_borderStyle = borderStyle;
     PlaceEditor();
-    update();
+    FaceChanged();
 }
 
 void TbsSkinMemo::SetBitMapBG(bool bitMapBG)
@@ -162,7 +162,7 @@ void TbsSkinMemo::SetBitMapBG(bool bitMapBG)
     m_bitMapBG = bitMapBG;
     // The text keeps further from a plain coloured frame.
     PlaceEditor();
-    update();
+    FaceChanged();
 }
 
 void TbsSkinMemo::SetUseSkinFontColor(bool use)

@@ -22,7 +22,7 @@ TbsSkinPanel::TbsSkinPanel(QWidget* parent)
 void TbsSkinPanel::SetCaption(const QString& caption)
 {
     m_caption = caption;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinPanel::SetBorderStyle(TbsSkinBorderStyle style)
@@ -48,7 +48,7 @@ void TbsSkinPanel::SetDefaultCaptionHeight(int height)
 void TbsSkinPanel::SetDefaultAlignment(Alignment alignment)
 {
     m_defaultAlignment = alignment;
-    update();
+    FaceChanged();
 }
 
 QImage TbsSkinPanel::BackgroundPicture() const
@@ -96,7 +96,7 @@ void TbsSkinPanel::UpdateClientArea()
     const QScopedValueRollback<bool> updating(m_updatingClientArea, true);
     const QRect client = ClientRect();
     setContentsMargins(client.left(), client.top(), width() - client.right() - 1, height() - client.bottom() - 1);
-    update();
+    FaceChanged();
 }
 
 void TbsSkinPanel::ChangeSkinData()

@@ -52,7 +52,7 @@ void TbsSkinSlider::RangeChanged()
     const int valueBefore = m_range.Value();
     if (Range() < m_increment)
         m_increment = static_cast<int>(Range());
-    update();
+    FaceChanged();
     SetValue(m_range.Value());
     // A value the new range leaves alone is still read again with the range.
     if (m_range.Value() == valueBefore)
@@ -84,7 +84,7 @@ void TbsSkinSlider::SetIncrement(int increment)
     if (increment <= 0)
         return;
     m_increment = increment;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinSlider::SetOrientation(TbsSliderOrientation orientation)
@@ -120,7 +120,7 @@ void TbsSkinSlider::SetNumThumbStates(int states)
 void TbsSkinSlider::SetTransparent(bool transparent)
 {
     m_transparent = transparent;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinSlider::SetUseSkinThumb(bool use)
@@ -132,7 +132,7 @@ void TbsSkinSlider::SetUseSkinThumb(bool use)
 void TbsSkinSlider::SetColor(SkinColor color)
 {
     m_color = color;
-    update();
+    FaceChanged();
 }
 
 const TbsDataSkinSlider* TbsSkinSlider::SkinSlider() const
@@ -215,7 +215,7 @@ void TbsSkinSlider::Relayout()
             = QRect(QPoint(tickLeft, m_rulerTopLeft.y()), QPoint(width() - 1, m_rulerTopLeft.y() + m_ruler.height()));
     }
     SetValue(m_range.Value());
-    update();
+    FaceChanged();
 }
 
 int TbsSkinSlider::ValueToPosition(int value) const
@@ -256,8 +256,8 @@ void TbsSkinSlider::PlaceThumb(int position)
         m_thumbRect.moveLeft(position);
     else
         m_thumbRect.moveTop(position);
-    update(old);
-    update(m_thumbRect);
+    FaceChanged(old);
+    FaceChanged(m_thumbRect);
     if (m_dragging && snappedValue != m_range.Value()) {
         m_range.SetValue(snappedValue);
         emit OnChange();
@@ -325,7 +325,7 @@ void TbsSkinSlider::ChangeSkinData()
 void TbsSkinSlider::ParentBackgroundChanged()
 {
     if (m_transparent)
-        update();
+        FaceChanged();
 }
 
 void TbsSkinSlider::CreateControlDefaultImage(QImage& image)
@@ -427,7 +427,7 @@ void TbsSkinSlider::mousePressEvent(QMouseEvent* event)
     if (m_thumbRect.contains(point)) {
         m_dragging = true;
         m_grabOffset = IsHorizontal() ? point.x() - m_thumbRect.left() : point.y() - m_thumbRect.top();
-        update(m_thumbRect);
+        FaceChanged(m_thumbRect);
         m_valueHint->ShowWhileDragging(m_thumbRect, m_range.Value(), IsHorizontal());
         return;
     }
@@ -471,7 +471,7 @@ void TbsSkinSlider::mouseReleaseEvent(QMouseEvent* event)
     }
     if (m_dragging) {
         m_dragging = false;
-        update(m_thumbRect);
+        FaceChanged(m_thumbRect);
         m_valueHint->Hide();
         emit OnChanged();
     }
@@ -518,7 +518,7 @@ void TbsSkinSlider::focusInEvent(QFocusEvent* event)
 {
     TbsSkinControl::focusInEvent(event);
     if (m_options & soShowFocus)
-        update();
+        FaceChanged();
 }
 
 void TbsSkinSlider::focusOutEvent(QFocusEvent* event)
@@ -526,14 +526,7 @@ void TbsSkinSlider::focusOutEvent(QFocusEvent* event)
     TbsSkinControl::focusOutEvent(event);
     m_valueHint->Hide();
     if (m_options & soShowFocus)
-        update();
-}
-
-void TbsSkinSlider::moveEvent(QMoveEvent* event)
-{
-    TbsSkinControl::moveEvent(event);
-    if (m_transparent)
-        update();
+        FaceChanged();
 }
 
 bool TbsSkinSlider::TakeDefinition(const TbsDataSkinControl* definition)

@@ -99,7 +99,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
 
 private:
     enum class PageDirection { None, Decrease, Increase };

@@ -24,7 +24,7 @@ void TbsSkinUpDown::SetRange(int min, int max)
     // A position the new range leaves outside moves, as a user's step does.
     if (m_range.Clamp())
         emit OnChange();
-    update();
+    FaceChanged();
 }
 
 void TbsSkinUpDown::SetPosition(int position)
@@ -42,7 +42,7 @@ void TbsSkinUpDown::SetIncrement(int increment)
 void TbsSkinUpDown::SetOrientation(Qt::Orientation orientation)
 {
     m_orientation = orientation;
-    update();
+    FaceChanged();
 }
 
 bool TbsSkinUpDown::TakeDefinition(const TbsDataSkinControl* definition)
@@ -140,7 +140,7 @@ void TbsSkinUpDown::SetHot(Button button)
     if (button == m_hot)
         return;
     m_hot = button;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinUpDown::RepeatTick()
@@ -160,7 +160,7 @@ void TbsSkinUpDown::mousePressEvent(QMouseEvent* event)
     SetHot(m_pressed);
     if (m_pressed == Button::None)
         return;
-    update();
+    FaceChanged();
     Step(m_pressed);
     m_repeat.Start(kFirstRepeatDelay, kRepeatInterval);
 }
@@ -180,7 +180,7 @@ void TbsSkinUpDown::mouseReleaseEvent(QMouseEvent* event)
     m_repeat.Stop();
     m_pressed = Button::None;
     SetHot(ButtonAt(event->position().toPoint()));
-    update();
+    FaceChanged();
 }
 
 void TbsSkinUpDown::leaveEvent(QEvent* event)

@@ -19,19 +19,19 @@ void TbsSkinXFormButton::SetDefImage(const QImage& image)
         SetDefaultWidth(m_defImage.width());
         SetDefaultHeight(m_defImage.height());
     }
-    update();
+    FaceChanged();
 }
 
 void TbsSkinXFormButton::SetDefActiveImage(const QImage& image)
 {
     m_defActiveImage = image;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinXFormButton::SetDefDownImage(const QImage& image)
 {
     m_defDownImage = image;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinXFormButton::SetDefMask(const QImage& mask)
@@ -43,13 +43,13 @@ void TbsSkinXFormButton::SetDefMask(const QImage& mask)
 void TbsSkinXFormButton::SetDefActiveFontColor(SkinColor color)
 {
     m_defActiveFontColor = color;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinXFormButton::SetDefDownFontColor(SkinColor color)
 {
     m_defDownFontColor = color;
-    update();
+    FaceChanged();
 }
 
 void TbsSkinXFormButton::ChangeSkinData()

@@ -134,7 +134,7 @@ TEST(SkinControlBase, PartialPaintCopiesTheExposedPartsOfTheKeptFaceAndRebuildsI
     control.render(&screen, exposed.boundingRect().topLeft(), exposed);
     EXPECT_EQ(WrongPixel(screen, control.rect(), 0), "") << "a paint nobody asked for copies the kept face";
 
-    control.update();
+    control.FaceChanged();
     control.render(&screen, exposed.boundingRect().topLeft(), exposed);
     EXPECT_EQ(WrongPixel(screen, exposed, 1), "") << "the exposed parts show the new face in their places";
     EXPECT_EQ(WrongPixel(screen, QRegion(control.rect()).subtracted(exposed), 0), "")
@@ -148,5 +148,5 @@ TEST(SkinControlBase, PartialPaintCopiesTheExposedPartsOfTheKeptFaceAndRebuildsI
     control.generation = 3;
     control.setEnabled(false);
     control.render(&screen);
-    EXPECT_EQ(WrongPixel(screen, control.rect(), 3), "") << "any event the control gets may change its face";
+    EXPECT_EQ(WrongPixel(screen, control.rect(), 3), "") << "the enabled state is part of what the face shows";
 }
