@@ -51,7 +51,6 @@ TbsSkinForm::TbsSkinForm(QWidget* form)
 TbsSkinForm::~TbsSkinForm()
 {
     StopTimers();
-    m_fadeTimer.stop();
     if (m_form) {
         m_form->removeEventFilter(this);
         if (auto* engine = m_form->findChild<TbsSkinMenu*>(QString(), Qt::FindDirectChildrenOnly))
@@ -62,6 +61,8 @@ TbsSkinForm::~TbsSkinForm()
 void TbsSkinForm::Attach()
 {
     m_host = std::make_unique<TbsSkinFormHost>(*this);
+    m_windowStateHost = std::make_unique<WindowStateHost>(*this);
+    m_windowState = std::make_unique<TbsWindowStateController>(*m_form, *m_windowStateHost);
     m_moveSizeLoop = std::make_unique<TbsFrameMoveSizeLoop>(*m_form,
         TbsFrameMoveSizeLoop::Rules {
             [this] { return QSize(GetMinWidth(), GetMinHeight()); },
@@ -178,7 +179,7 @@ void TbsSkinForm::LayoutClientArea()
     m_appliedMargins = margins;
     const SkinRect client = ClientRectInside(m_form->size(), margins);
     m_clientArea->setGeometry(client.ToQRect());
-    m_clientArea->setVisible(!m_rolledUp && client.Height() > 0);
+    m_clientArea->setVisible(!RolledUp() && client.Height() > 0);
 }
 
 // ApplySkin: objects, sizes, region and paint from the current skin.
@@ -198,14 +199,13 @@ void TbsSkinForm::ApplySkin()
     // window keeps filling its work area.
     const QMargins oldMargins = m_appliedMargins;
     const QMargins newMargins = FrameMargins();
-    if (m_skinWindowState == TbsWindowState::wsNormal && !m_rolledUp && oldMargins != newMargins) {
+    if (SkinWindowState() == TbsWindowState::wsNormal && !RolledUp() && oldMargins != newMargins) {
         const QSize client = m_form->size().shrunkBy(oldMargins);
         m_appliedMargins = newMargins;
         m_form->resize(client.grownBy(newMargins));
     }
     ApplySizeLimits();
-    if (m_skinWindowState == TbsWindowState::wsMaximized)
-        Maximize();
+    m_windowState->RefillWorkArea();
     LayoutClientArea();
     CalcResizeGeometry();
     UpdateFrame(true);
@@ -213,7 +213,7 @@ void TbsSkinForm::ApplySkin()
     m_clientArea->update();
     UpdateCaptionActive(true);
     emit OnChangeSkinData();
-    if (!m_rolledUp && (m_clientWidth > 0 || m_clientHeight > 0)) {
+    if (!RolledUp() && (m_clientWidth > 0 || m_clientHeight > 0)) {
         const QSize client = m_clientArea->size();
         SetFormClientSize(QSize(m_clientWidth > 0 ? m_clientWidth : client.width(),
             m_clientHeight > 0 ? m_clientHeight : client.height()));
@@ -224,11 +224,11 @@ void TbsSkinForm::SetSkinnableFrame(bool value)
 {
     if (value == m_skinnableFrame)
         return;
-    const bool wasMaximized = m_skinWindowState == TbsWindowState::wsMaximized || m_form->isMaximized();
+    const bool wasMaximized = SkinWindowState() == TbsWindowState::wsMaximized || m_form->isMaximized();
     const bool wasVisible = m_form->isVisible();
     if (wasMaximized) {
         if (m_skinnableFrame)
-            Restore();
+            m_windowState->Restore();
         else
             m_form->showNormal();
     }
@@ -369,12 +369,8 @@ void TbsSkinForm::WMSetText()
 
 void TbsSkinForm::WMShowWindow(bool shown)
 {
-    if (!shown)
-        return;
-    if (m_firstShow)
-        PlaceAtFirstShow();
-    if (m_alphaBlend || m_alphaBlendAnimation)
-        StartFadeIn();
+    if (shown)
+        m_windowState->Shown();
 }
 
 void TbsSkinForm::WMWindowStateChange(const QWindowStateChangeEvent& event)
@@ -386,7 +382,7 @@ void TbsSkinForm::WMWindowStateChange(const QWindowStateChangeEvent& event)
     m_form->update();
     // SC_RESTORE: a form the window system brought back is restored. A
     // restore of the frame's own minimized state reports itself.
-    if ((event.oldState() & Qt::WindowMinimized) && m_skinWindowState == TbsWindowState::wsNormal)
+    if ((event.oldState() & Qt::WindowMinimized) && SkinWindowState() == TbsWindowState::wsNormal)
         emit OnRestore();
 }
 

@@ -7,6 +7,7 @@
 #include "skin/draw/whole_pixel_scaling.h"
 #include "skin/frame/tray_icon.h"
 #include "skin/frame/window_state.h"
+#include "skin/frame/window_state_controller.h"
 #include "skin/hints/skin_hint.h"
 #include "skin/menus/skin_popup_menu.h"
 
@@ -72,8 +73,8 @@ public:
     void SetDisableSystemMenu(bool value);
     bool AlwaysResize() const { return m_alwaysResize; }
     void SetAlwaysResize(bool value) { m_alwaysResize = value; }
-    TbsPositionInMonitor PositionInMonitor() const { return m_positionInMonitor; }
-    void SetPositionInMonitor(TbsPositionInMonitor value) { m_positionInMonitor = value; }
+    TbsPositionInMonitor PositionInMonitor() const { return m_windowState->PositionInMonitor(); }
+    void SetPositionInMonitor(TbsPositionInMonitor value) { m_windowState->SetPositionInMonitor(value); }
     bool UseFormCursorInNCArea() const { return m_useFormCursorInNCArea; }
     void SetUseFormCursorInNCArea(bool value) { m_useFormCursorInNCArea = value; }
     int ClientWidth() const { return m_clientWidth; }
@@ -84,14 +85,14 @@ public:
     void SetHideCaptionButtons(bool value);
     bool ShowIcon() const { return m_showIcon; }
     void SetShowIcon(bool value);
-    bool MaximizeOnFullScreen() const { return m_maximizeOnFullScreen; }
-    void SetMaximizeOnFullScreen(bool value) { m_maximizeOnFullScreen = value; }
-    bool AlphaBlend() const { return m_alphaBlend; }
-    void SetAlphaBlend(bool value);
-    int AlphaBlendValue() const { return m_alphaBlendValue; }
-    void SetAlphaBlendValue(int value);
-    bool AlphaBlendAnimation() const { return m_alphaBlendAnimation; }
-    void SetAlphaBlendAnimation(bool value) { m_alphaBlendAnimation = value; }
+    bool MaximizeOnFullScreen() const { return m_windowState->MaximizeOnFullScreen(); }
+    void SetMaximizeOnFullScreen(bool value) { m_windowState->SetMaximizeOnFullScreen(value); }
+    bool AlphaBlend() const { return m_windowState->AlphaBlend(); }
+    void SetAlphaBlend(bool value) { m_windowState->SetAlphaBlend(value); }
+    int AlphaBlendValue() const { return m_windowState->AlphaBlendValue(); }
+    void SetAlphaBlendValue(int value) { m_windowState->SetAlphaBlendValue(value); }
+    bool AlphaBlendAnimation() const { return m_windowState->AlphaBlendAnimation(); }
+    void SetAlphaBlendAnimation(bool value) { m_windowState->SetAlphaBlendAnimation(value); }
     const QFont& DefCaptionFont() const { return m_defCaptionFont; }
     void SetDefCaptionFont(const QFont& font);
     const QFont& DefInActiveCaptionFont() const { return m_defInActiveCaptionFont; }
@@ -119,23 +120,23 @@ public:
     void SetShowObjectHint(bool value) { m_showObjectHint = value; }
     bool UseDefaultObjectHint() const { return m_useDefaultObjectHint; }
     void SetUseDefaultObjectHint(bool value) { m_useDefaultObjectHint = value; }
-    bool AlwaysMinimizeToTray() const { return m_alwaysMinimizeToTray; }
-    void SetAlwaysMinimizeToTray(bool value) { m_alwaysMinimizeToTray = value; }
+    bool AlwaysMinimizeToTray() const { return m_windowState->AlwaysMinimizeToTray(); }
+    void SetAlwaysMinimizeToTray(bool value) { m_windowState->SetAlwaysMinimizeToTray(value); }
 
     // The tray. Without a tray icon the window has no way to the tray and
     // the tray operations do nothing. The icon is the window's while it is
     // set: a click on it brings the window back, and unless it has a menu
     // of its own it shows TrayPopupMenu().
-    TbsTrayIcon* TrayIcon() const;
-    void SetTrayIcon(TbsTrayIcon* trayIcon);
+    TbsTrayIcon* TrayIcon() const { return m_windowState->TrayIcon(); }
+    void SetTrayIcon(TbsTrayIcon* trayIcon) { m_windowState->SetTrayIcon(trayIcon); }
     // The icon stays in the tray while the window shows too.
-    bool AlwaysShowInTray() const { return m_alwaysShowInTray; }
-    void SetAlwaysShowInTray(bool value);
+    bool AlwaysShowInTray() const { return m_windowState->AlwaysShowInTray(); }
+    void SetAlwaysShowInTray(bool value) { m_windowState->SetAlwaysShowInTray(value); }
     // Hides the window to the tray; where the desktop has no tray, minimizes
     // it instead.
-    void MinimizeToTray();
+    void MinimizeToTray() { m_windowState->MinimizeToTray(); }
     // Brings the window back from the tray (or from being minimized).
-    void RestoreFromTray();
+    void RestoreFromTray() { m_windowState->RestoreFromTray(); }
     // "Restore", a separator and "Close", drawn by the skinned menu engine.
     TbsSkinPopupMenu* TrayPopupMenu() const;
 
@@ -184,12 +185,12 @@ public:
     bool Skinned() const { return m_skinned; }
     // Between the announcement of a load and its completion.
     bool ChangingSkin() const { return m_changingSkin; }
-    TbsWindowState SkinWindowState() const { return m_skinWindowState; }
-    void SetSkinWindowState(TbsWindowState state);
-    bool RolledUp() const { return m_rolledUp; }
-    void SetRolledUp(bool value);
-    bool RolledUpWhileMaximized() const { return m_rolledUpWhileMaximized; }
-    const QRect& RestoreBounds() const { return m_restoreBounds; }
+    TbsWindowState SkinWindowState() const { return m_windowState->State(); }
+    void SetSkinWindowState(TbsWindowState state) { m_windowState->SetState(state); }
+    bool RolledUp() const { return m_windowState->RolledUp(); }
+    void SetRolledUp(bool value) { m_windowState->SetRolledUp(value); }
+    bool RolledUpWhileMaximized() const { return m_windowState->RolledUpWhileMaximized(); }
+    const QRect& RestoreBounds() const { return m_windowState->RestoreBounds(); }
     bool InSizeMove() const { return m_inSizeMove; }
     bool IsActive() const;
     bool CanResize() const;
@@ -376,20 +377,40 @@ private:
     void StartOwnMoveSize(int hitCode, QPoint pressPoint, QPoint cursor);
     void ShowObjectHintFor(int index, bool show);
 
-    // Window states.
-    void PlaceAtFirstShow();
-    void Maximize();
-    void Restore();
-    void Minimize();
+    // Window states: the controller keeps them; the form, seen as its host,
+    // sets the size limits they call for and reports the changes.
+    class WindowStateHost final : public TbsWindowStateHost {
+    public:
+        explicit WindowStateHost(TbsSkinForm& form)
+            : m_form(form)
+        {
+        }
+        bool FrameTakenOver() const override;
+        TbsBorderIcons BorderIcons() const override;
+        QSize MinimumSize() const override;
+        void ApplySizeLimits() override;
+        bool ApplyRequestedClientHeight() override;
+        void LayoutClientArea() override;
+        bool IsMinimizedFrame(const QWidget& window) const override;
+        void Minimized() override;
+        void Maximized() override;
+        void Restored() override;
+        void RollUpChanged() override;
+        void MinimizedToTray() override;
+        void RestoredFromTray() override;
+
+    private:
+        TbsSkinForm& m_form;
+    };
     void ApplySizeLimits();
-    void StartFadeIn();
-    void FadeInStep();
     void SnapToWorkArea(QRect& proposed, const QPoint& cursor);
 
     QWidget* const m_form;
     QWidget* m_clientArea { nullptr };
     // The form as its frame objects and system menu see it.
     std::unique_ptr<TbsSkinFormHost> m_host;
+    std::unique_ptr<WindowStateHost> m_windowStateHost;
+    std::unique_ptr<TbsWindowStateController> m_windowState;
     std::unique_ptr<TbsFrameMoveSizeLoop> m_moveSizeLoop;
     QPointer<TbsSkinData> m_skinData;
     QList<QMetaObject::Connection> m_skinDataConnections;
@@ -399,16 +420,11 @@ private:
     TbsBorderIcons m_borderIcons { biSystemMenu | biMinimize | biMaximize | biRollUp };
     bool m_disableSystemMenu { false };
     bool m_alwaysResize { false };
-    TbsPositionInMonitor m_positionInMonitor { TbsPositionInMonitor::bspDefault };
     bool m_useFormCursorInNCArea { false };
     int m_clientWidth { 0 };
     int m_clientHeight { 0 };
     bool m_hideCaptionButtons { false };
     bool m_showIcon { false };
-    bool m_maximizeOnFullScreen { false };
-    bool m_alphaBlend { false };
-    int m_alphaBlendValue { 200 };
-    bool m_alphaBlendAnimation { false };
     QFont m_defCaptionFont;
     QFont m_defInActiveCaptionFont;
     QImage m_logoBitMap;
@@ -423,9 +439,6 @@ private:
     QPointer<TbsSkinHint> m_skinHint;
     bool m_showObjectHint { false };
     bool m_useDefaultObjectHint { true };
-    bool m_alwaysMinimizeToTray { false };
-    bool m_alwaysShowInTray { false };
-    QPointer<TbsTrayIcon> m_trayIcon;
     QPointer<TbsSkinPopupMenu> m_trayPopupMenu;
     struct ObjectPopupMenu {
         QString idName;
@@ -440,14 +453,7 @@ private:
     bool m_skinnableFrame { true };
     bool m_skinned { false };
     bool m_changingSkin { false };
-    TbsWindowState m_skinWindowState { TbsWindowState::wsNormal };
-    bool m_rolledUp { false };
-    bool m_rolledUpWhileMaximized { false };
-    bool m_rolledUpAtMaximize { false };
-    int m_heightBeforeRollUp { 0 };
-    QRect m_restoreBounds;
     bool m_ncActive { false };
-    bool m_firstShow { true };
     bool m_inSizeMove { false };
     // Alt is down and no other key or button came since it went down.
     bool m_altAlone { false };
@@ -477,5 +483,4 @@ private:
     QBasicTimer m_hoverTimer;
     QBasicTimer m_morphTimer;
     QBasicTimer m_animationTimer;
-    QBasicTimer m_fadeTimer;
 };

@@ -114,7 +114,7 @@ void TbsSkinForm::WMNCButtonDown(const QPoint& point, const QPoint& globalPoint,
     if (code == HTCAPTION)
         m_captureObject = -1;
     if (button == Qt::LeftButton && (code == HTCAPTION || IsSizingHitCode(code))) {
-        const bool maximized = m_skinWindowState == TbsWindowState::wsMaximized;
+        const bool maximized = SkinWindowState() == TbsWindowState::wsMaximized;
         // A maximized window stays where it is.
         if (!(code == HTCAPTION && maximized) && !StartSystemMoveSize(code))
             m_pendingDrag = { code, point, globalPoint };
@@ -170,14 +170,14 @@ void TbsSkinForm::ButtonUp(int button, const QPoint& point)
 void TbsSkinForm::CaptionDoubleClick()
 {
     const bool resizable = CanResize();
-    if (resizable && m_skinWindowState == TbsWindowState::wsMinimized)
+    if (resizable && SkinWindowState() == TbsWindowState::wsMinimized)
         SetSkinWindowState(TbsWindowState::wsNormal);
-    else if (resizable && m_skinWindowState != TbsWindowState::wsMaximized && !m_rolledUp && (m_borderIcons & biMaximize))
+    else if (resizable && SkinWindowState() != TbsWindowState::wsMaximized && !RolledUp() && (m_borderIcons & biMaximize))
         SetSkinWindowState(TbsWindowState::wsMaximized);
-    else if (resizable && m_skinWindowState == TbsWindowState::wsMaximized && !m_rolledUpWhileMaximized)
+    else if (resizable && SkinWindowState() == TbsWindowState::wsMaximized && !RolledUpWhileMaximized())
         SetSkinWindowState(TbsWindowState::wsNormal);
     else
-        SetRolledUp(!m_rolledUp);
+        SetRolledUp(!RolledUp());
 }
 
 bool TbsSkinForm::StartSystemMoveSize(int hitCode)
@@ -225,7 +225,7 @@ void TbsSkinForm::WMExitSizeMove()
 
 void TbsSkinForm::WMMoving(QRect& proposed, const QPoint& cursor)
 {
-    if (m_skinWindowState == TbsWindowState::wsMaximized) {
+    if (SkinWindowState() == TbsWindowState::wsMaximized) {
         proposed = m_form->geometry();
         return;
     }

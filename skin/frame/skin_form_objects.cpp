@@ -280,8 +280,6 @@ void TbsSkinForm::timerEvent(QTimerEvent* event)
         MorphTimerStep();
     else if (event->timerId() == m_animationTimer.timerId())
         AnimationTimerStep();
-    else if (event->timerId() == m_fadeTimer.timerId())
-        FadeInStep();
 }
 
 void TbsSkinForm::StopTimers()
@@ -344,18 +342,18 @@ void TbsSkinForm::RunCommand(int command)
         QMetaObject::invokeMethod(m_form, &QWidget::close, Qt::QueuedConnection);
         break;
     case cmMaximize:
-        SetSkinWindowState(m_skinWindowState == TbsWindowState::wsMaximized ? TbsWindowState::wsNormal
+        SetSkinWindowState(SkinWindowState() == TbsWindowState::wsMaximized ? TbsWindowState::wsNormal
                                                                              : TbsWindowState::wsMaximized);
         break;
     case cmMinimize:
-        if (m_alwaysMinimizeToTray)
+        if (AlwaysMinimizeToTray())
             MinimizeToTray();
         else
-            SetSkinWindowState(m_skinWindowState == TbsWindowState::wsMinimized ? TbsWindowState::wsNormal
+            SetSkinWindowState(SkinWindowState() == TbsWindowState::wsMinimized ? TbsWindowState::wsNormal
                                                                                  : TbsWindowState::wsMinimized);
         break;
     case cmRollUp:
-        SetRolledUp(!m_rolledUp);
+        SetRolledUp(!RolledUp());
         break;
     case cmMinimizeToTray:
         MinimizeToTray();

@@ -23,9 +23,9 @@ TbsFrameState TbsSkinForm::FrameState() const
     state.size = m_form->size();
     state.borderStyle = m_formBorderStyle;
     state.active = IsActive();
-    state.rolledUp = m_rolledUp;
-    state.minimized = m_skinWindowState == TbsWindowState::wsMinimized;
-    state.maximized = m_skinWindowState == TbsWindowState::wsMaximized;
+    state.rolledUp = RolledUp();
+    state.minimized = SkinWindowState() == TbsWindowState::wsMinimized;
+    state.maximized = SkinWindowState() == TbsWindowState::wsMaximized;
     state.canResize = CanResize();
     state.inSizeMove = m_inSizeMove;
     state.hasHotObject = m_hotObject >= 0;

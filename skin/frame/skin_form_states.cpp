@@ -1,42 +1,21 @@
-// The window states the controller emulates (maximized, minimized, rolled
-// up), the size limits, the placement at first show, snapping to the work
-// area's edges and the fade-in.
+// The form's side of the window states: the size limits each state calls
+// for, what the window-state controller asks of the form, snapping to the
+// work area's edges, and the frame settings that repaint or re-limit it.
 #include "skin/frame/skin_form.h"
 
 #include "skin/data/skin_data.h"
 #include "skin/draw/screen_work_area.h"
 #include "skin/frame/frame_object.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QWidget>
 #include <algorithm>
-
-namespace {
-
-QRect CentredIn(const QRect& area, const QSize& size)
-{
-    return QRect(area.left() + area.width() / 2 - size.width() / 2, area.top() + area.height() / 2 - size.height() / 2,
-        size.width(), size.height());
-}
-
-// The form the application belongs to: a plain top-level window, not a
-// dialog or a tool window beside it.
-bool IsMainForm(const QWidget& form)
-{
-    return form.windowType() == Qt::Window;
-}
-
-} // namespace
 
 int TbsSkinForm::GetMinWidth() const
 {
     if (!SkinFrame())
         return m_minWidth > 0 ? m_minWidth : 120;
     const int pictureWidth = m_skinData->Picture().width();
-    if (m_minWidth > pictureWidth && m_skinWindowState != TbsWindowState::wsMinimized)
+    if (m_minWidth > pictureWidth && SkinWindowState() != TbsWindowState::wsMinimized)
         return m_minWidth;
     const int formMinWidth = m_skinData->FormInfo().formMinWidth;
     return formMinWidth > 0 ? std::min(formMinWidth, 1 << 15) : pictureWidth;
@@ -46,20 +25,20 @@ int TbsSkinForm::GetMinHeight() const
 {
     const QMargins margins = FrameMargins();
     const int frameHeight = SkinFrame() ? margins.top() + margins.bottom() : TbsFrameLook::DefaultCaptionHeight(m_formBorderStyle) + 6;
-    if (frameHeight >= m_minHeight || m_rolledUp || m_skinWindowState == TbsWindowState::wsMinimized)
+    if (frameHeight >= m_minHeight || RolledUp() || SkinWindowState() == TbsWindowState::wsMinimized)
         return frameHeight;
     return m_minHeight;
 }
 
 int TbsSkinForm::GetMaxWidth() const
 {
-    const int area = WindowWorkArea(m_form->geometry(), m_maximizeOnFullScreen).width();
+    const int area = WindowWorkArea(m_form->geometry(), MaximizeOnFullScreen()).width();
     return m_maxWidth > 0 && (area <= 0 || m_maxWidth < area) ? m_maxWidth : area;
 }
 
 int TbsSkinForm::GetMaxHeight() const
 {
-    const int area = WindowWorkArea(m_form->geometry(), m_maximizeOnFullScreen).height();
+    const int area = WindowWorkArea(m_form->geometry(), MaximizeOnFullScreen()).height();
     return m_maxHeight > 0 && (area <= 0 || m_maxHeight < area) ? m_maxHeight : area;
 }
 
@@ -77,161 +56,78 @@ void TbsSkinForm::ApplySizeLimits()
     m_form->setMinimumSize(minWidth, minHeight);
     m_form->setMaximumSize(maxWidth > 0 ? std::max(maxWidth, minWidth) : QWIDGETSIZE_MAX,
         maxHeight > 0 ? std::max(maxHeight, minHeight) : QWIDGETSIZE_MAX);
-    if (m_rolledUp || m_skinWindowState == TbsWindowState::wsMinimized)
+    if (RolledUp() || SkinWindowState() == TbsWindowState::wsMinimized)
         m_form->setFixedHeight(minHeight);
 }
 
-void TbsSkinForm::SetSkinWindowState(TbsWindowState state)
+bool TbsSkinForm::WindowStateHost::FrameTakenOver() const
 {
-    if (!m_skinnableFrame) {
-        if (state == TbsWindowState::wsMaximized)
-            m_form->showMaximized();
-        else if (state == TbsWindowState::wsMinimized)
-            m_form->showMinimized();
-        else
-            m_form->showNormal();
-        return;
-    }
-    if (state == m_skinWindowState)
-        return;
-    switch (state) {
-    case TbsWindowState::wsMinimized:
-        Minimize();
-        break;
-    case TbsWindowState::wsMaximized:
-        m_skinWindowState = state;
-        m_rolledUpAtMaximize = m_rolledUp;
-        if (m_restoreBounds.isEmpty())
-            m_restoreBounds = m_form->geometry();
-        Maximize();
-        emit OnMaximize();
-        break;
-    case TbsWindowState::wsNormal:
-        Restore();
-        break;
-    }
-    m_form->update();
+    return m_form.m_skinnableFrame;
 }
 
-void TbsSkinForm::Maximize()
+TbsBorderIcons TbsSkinForm::WindowStateHost::BorderIcons() const
 {
-    QRect area = WindowWorkArea(m_form->geometry(), m_maximizeOnFullScreen);
-    if (area.isEmpty())
-        return;
-    const QRect whole = WindowWorkArea(m_form->geometry(), true);
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    // A task bar that hides itself must stay reachable at the screen's edge.
-    if (area == whole && primary && whole == primary->geometry())
-        area.adjust(1, 1, -1, -1);
-    if (m_rolledUp)
-        area.setHeight(GetMinHeight());
-    m_form->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    m_form->setGeometry(area);
-    ApplySizeLimits();
+    return m_form.m_borderIcons;
 }
 
-void TbsSkinForm::Restore()
+QSize TbsSkinForm::WindowStateHost::MinimumSize() const
 {
-    const TbsWindowState previous = m_skinWindowState;
-    if (previous == TbsWindowState::wsMaximized && m_rolledUp && !m_rolledUpAtMaximize)
-        SetRolledUp(false);
-    m_rolledUpAtMaximize = false;
-    m_rolledUpWhileMaximized = false;
-    // Brought back while the state is still the old one, so that the window
-    // system's restore is not reported as a second one.
-    if (m_form->isMinimized())
-        m_form->showNormal();
-    m_skinWindowState = TbsWindowState::wsNormal;
-    ApplySizeLimits();
-    if (!m_restoreBounds.isEmpty()) {
-        QRect bounds = m_restoreBounds;
-        if (m_firstShow)
-            bounds = CentredIn(WindowWorkArea(bounds, m_positionInMonitor == TbsPositionInMonitor::bspScreenCenter),
-                bounds.size());
-        m_form->setGeometry(bounds);
-    }
-    m_restoreBounds = {};
-    m_hoverTimer.start(50, this);
-    m_form->update();
-    emit OnRestore();
+    return QSize(m_form.GetMinWidth(), m_form.GetMinHeight());
 }
 
-void TbsSkinForm::Minimize()
+void TbsSkinForm::WindowStateHost::ApplySizeLimits()
 {
-    if (IsMainForm(*m_form)) {
-        // The application is minimized; the frame's own state stays.
-        m_form->showMinimized();
-        emit OnMinimize();
-        return;
-    }
-    m_skinWindowState = TbsWindowState::wsMinimized;
-    if (m_restoreBounds.isEmpty())
-        m_restoreBounds = m_form->geometry();
-    const QSize size(GetMinWidth(), GetMinHeight());
-    const QRect area = WindowWorkArea(m_form->geometry());
-    QPoint slot(area.left(), area.bottom() + 1 - size.height());
-    const auto taken = [&](const QPoint& position) {
-        for (QWidget* other : QApplication::topLevelWidgets()) {
-            if (other == m_form || !other->isVisible() || IsMainForm(*other) || other->pos() != position)
-                continue;
-            const auto* controller = other->findChild<TbsSkinForm*>(QString(), Qt::FindDirectChildrenOnly);
-            if (controller && controller->SkinWindowState() == TbsWindowState::wsMinimized)
-                return true;
-        }
+    m_form.ApplySizeLimits();
+}
+
+bool TbsSkinForm::WindowStateHost::ApplyRequestedClientHeight()
+{
+    if (m_form.m_clientHeight <= 0)
         return false;
-    };
-    // Bounded by the number of windows: each taken slot belongs to one.
-    for (int tries = 0; tries <= QApplication::topLevelWidgets().size() && taken(slot); ++tries) {
-        slot.rx() += size.width();
-        if (slot.x() + size.width() > area.right() + 1) {
-            slot = QPoint(area.left(), slot.y() - size.height());
-            if (slot.y() < area.top()) {
-                slot = QPoint(area.left(), area.bottom() + 1 - size.height());
-                break;
-            }
-        }
-    }
-    ApplySizeLimits();
-    m_form->setGeometry(QRect(slot, size));
-    emit OnMinimize();
+    m_form.SetFormClientSize(QSize(m_form.m_clientArea->width(), m_form.m_clientHeight));
+    return true;
 }
 
-void TbsSkinForm::SetRolledUp(bool value)
+void TbsSkinForm::WindowStateHost::LayoutClientArea()
 {
-    if (!(m_borderIcons & biRollUp) || m_skinWindowState == TbsWindowState::wsMinimized)
-        return;
-    if (m_rolledUp && m_skinWindowState == TbsWindowState::wsMaximized && !m_rolledUpWhileMaximized)
-        return;
-    if (value == m_rolledUp)
-        return;
-    if (m_skinWindowState == TbsWindowState::wsMaximized)
-        m_rolledUpWhileMaximized = value;
-    m_rolledUp = value;
-    if (value) {
-        m_heightBeforeRollUp = m_form->height();
-        ApplySizeLimits();
-        m_form->resize(m_form->width(), GetMinHeight());
-    } else {
-        ApplySizeLimits();
-        if (m_clientHeight > 0)
-            SetFormClientSize(QSize(m_clientArea->width(), m_clientHeight));
-        else
-            m_form->resize(m_form->width(), m_heightBeforeRollUp);
-    }
-    LayoutClientArea();
-    m_form->update();
-    emit OnChangeRollUpState();
+    m_form.LayoutClientArea();
 }
 
-void TbsSkinForm::PlaceAtFirstShow()
+bool TbsSkinForm::WindowStateHost::IsMinimizedFrame(const QWidget& window) const
 {
-    m_firstShow = false;
-    if (m_positionInMonitor == TbsPositionInMonitor::bspDefault || m_skinWindowState != TbsWindowState::wsNormal)
-        return;
-    const bool whole = m_positionInMonitor == TbsPositionInMonitor::bspScreenCenter;
-    const QRect area = WindowWorkArea(m_form->geometry(), whole);
-    if (!area.isEmpty())
-        m_form->move(CentredIn(area, m_form->size()).topLeft());
+    const auto* other = window.findChild<TbsSkinForm*>(QString(), Qt::FindDirectChildrenOnly);
+    return other && other->SkinWindowState() == TbsWindowState::wsMinimized;
+}
+
+void TbsSkinForm::WindowStateHost::Minimized()
+{
+    emit m_form.OnMinimize();
+}
+
+void TbsSkinForm::WindowStateHost::Maximized()
+{
+    emit m_form.OnMaximize();
+}
+
+void TbsSkinForm::WindowStateHost::Restored()
+{
+    m_form.m_hoverTimer.start(50, &m_form);
+    emit m_form.OnRestore();
+}
+
+void TbsSkinForm::WindowStateHost::RollUpChanged()
+{
+    emit m_form.OnChangeRollUpState();
+}
+
+void TbsSkinForm::WindowStateHost::MinimizedToTray()
+{
+    emit m_form.OnMinimizeToTray();
+}
+
+void TbsSkinForm::WindowStateHost::RestoredFromTray()
+{
+    emit m_form.OnRestoreFromTray();
 }
 
 void TbsSkinForm::SnapToWorkArea(QRect& proposed, const QPoint& cursor)
@@ -239,48 +135,6 @@ void TbsSkinForm::SnapToWorkArea(QRect& proposed, const QPoint& cursor)
     const QRect area = WindowWorkArea(m_form->geometry());
     if (!area.isEmpty())
         proposed = m_magneticEdges.Snap(QRect(proposed.topLeft(), m_form->size()), area, cursor, m_magneticSize);
-}
-
-void TbsSkinForm::StartFadeIn()
-{
-    m_form->setWindowOpacity(0);
-    m_fadeTimer.start(1, this);
-}
-
-void TbsSkinForm::FadeInStep()
-{
-    m_fadeTimer.stop();
-    const int target = m_alphaBlend ? m_alphaBlendValue : 255;
-    if (!m_alphaBlendAnimation) {
-        m_form->setWindowOpacity(target / 255.0);
-        return;
-    }
-    QCoreApplication::processEvents();
-    // The fade runs to its end before anything else happens, as it did on
-    // the window's first show.
-    int alpha = 0;
-    QElapsedTimer clock;
-    clock.start();
-    while (alpha < target) {
-        if (clock.elapsed() > 5) {
-            alpha = std::min(alpha + 10, target);
-            m_form->setWindowOpacity(alpha / 255.0);
-            clock.restart();
-        }
-    }
-}
-
-void TbsSkinForm::SetAlphaBlend(bool value)
-{
-    m_alphaBlend = value;
-    m_form->setWindowOpacity(value ? m_alphaBlendValue / 255.0 : 1.0);
-}
-
-void TbsSkinForm::SetAlphaBlendValue(int value)
-{
-    m_alphaBlendValue = std::clamp(value, 0, 255);
-    if (m_alphaBlend)
-        m_form->setWindowOpacity(m_alphaBlendValue / 255.0);
 }
 
 void TbsSkinForm::SetBorderIcons(TbsBorderIcons icons)

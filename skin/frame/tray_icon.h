@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/menus/skin_popup_menu.h"
+
 #include <QIcon>
 #include <QObject>
 #include <QPointer>
@@ -8,7 +10,6 @@
 #include <optional>
 
 class QSystemTrayIcon;
-class TbsSkinPopupMenu;
 
 // What minimizing a window to the tray does, given whether the window has a
 // tray icon at all and whether the desktop shows a tray.
