@@ -1,5 +1,6 @@
 #include "skin/data/bmp_codec.h"
 
+#include "skin/data/bgr_row.h"
 #include "skin/data/skin_budgets.h"
 #include "skin/data/skin_package.h"
 #include "skin/data/skin_pixel_format.h"
@@ -10,6 +11,7 @@
 #include <array>
 #include <bit>
 #include <climits>
+#include <type_traits>
 
 namespace {
 
@@ -160,22 +162,11 @@ void DecodeRow(const uchar* in, Out* out, const BmpHeader& header, IndexPut put,
         for (int x = 0; x < width; ++x)
             out[x] = fields.Colour(ReadUInt16(in + 2 * x));
         break;
-    case 24: {
-        // Four pixels from three little-endian words at a time: B G R B | G R B G | R B G R.
-        int x = 0;
-        for (; x + 4 <= width; x += 4, in += 12) {
-            const quint32 a = ReadUInt32(in);
-            const quint32 b = ReadUInt32(in + 4);
-            const quint32 c = ReadUInt32(in + 8);
-            out[x] = kOpaque | (a & 0xffffff);
-            out[x + 1] = kOpaque | a >> 24 | (b & 0xffff) << 8;
-            out[x + 2] = kOpaque | b >> 16 | (c & 0xff) << 16;
-            out[x + 3] = kOpaque | c >> 8;
-        }
-        for (; x < width; ++x, in += 3)
-            out[x] = ReadBgr(in);
+    case 24:
+        // Never indexed: only pictures of up to 8 bits keep their indexes.
+        if constexpr (std::is_same_v<Out, QRgb>)
+            ExpandBgrRow(in, out, width);
         break;
-    }
     case 32:
         for (int x = 0; x < width; ++x)
             out[x] = fields.Colour(ReadUInt32(in + 4 * x));
