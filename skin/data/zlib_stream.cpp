@@ -1,5 +1,7 @@
 #include "skin/data/zlib_stream.h"
 
+#include "skin/data/adler32.h"
+
 #include <algorithm>
 #include <limits>
 #include <string>
@@ -154,6 +156,41 @@ TDecompressionStream::TDecompressionStream(QIODevice& source)
     m_zstream.avail_in = 0;
     if (const int result = inflateInit(&m_zstream); result < 0)
         throw EDecompressionError(InflateFailure(m_zstream, result));
+    StartInflating();
+}
+
+void TDecompressionStream::StartInflating()
+{
+    inflateValidate(&m_zstream, 0);
+    m_checksum = 1;
+    m_inputBefore = {};
+}
+
+void TDecompressionStream::KeepLastTakenInput()
+{
+    // All the buffer held is taken; its last bytes move on, once.
+    const auto* taken = reinterpret_cast<const uchar*>(m_buffer.data());
+    const qint64 held = m_zstream.next_in - taken;
+    for (qint64 i = std::max<qint64>(0, held - 4); i < held; ++i) {
+        std::rotate(m_inputBefore.begin(), m_inputBefore.begin() + 1, m_inputBefore.end());
+        m_inputBefore.back() = taken[i];
+    }
+    m_zstream.next_in = reinterpret_cast<Bytef*>(m_buffer.data());
+}
+
+void TDecompressionStream::CheckTrailer() const
+{
+    // The four bytes just before where the library stopped, big-endian.
+    const auto* buffer = reinterpret_cast<const uchar*>(m_buffer.data());
+    const qint64 taken = m_zstream.next_in - buffer;
+    quint32 stored = 0;
+    for (qint64 i = taken - 4; i < taken; ++i)
+        stored = stored << 8 | (i < 0 ? m_inputBefore[std::size_t(4 + i)] : buffer[i]);
+    if (stored != m_checksum) {
+        z_stream failed = m_zstream;
+        failed.msg = const_cast<char*>("incorrect data check");
+        throw EDecompressionError(InflateFailure(failed, Z_DATA_ERROR));
+    }
 }
 
 TDecompressionStream::~TDecompressionStream()
@@ -166,6 +203,7 @@ qint64 TDecompressionStream::Read(char* buffer, qint64 count)
     qint64 produced = 0;
     while (produced < count && !m_streamEnded) {
         if (m_zstream.avail_in == 0) {
+            KeepLastTakenInput();
             RestoreDevicePosition();
             const qint64 got = m_device.read(m_buffer.data(), kBlockSize);
             if (got < 0)
@@ -173,7 +211,6 @@ qint64 TDecompressionStream::Read(char* buffer, qint64 count)
             if (got == 0)
                 break;
             RememberDevicePosition();
-            m_zstream.next_in = reinterpret_cast<Bytef*>(m_buffer.data());
             m_zstream.avail_in = static_cast<uInt>(got);
             Progress();
         }
@@ -181,13 +218,17 @@ qint64 TDecompressionStream::Read(char* buffer, qint64 count)
         m_zstream.next_out = reinterpret_cast<Bytef*>(buffer + produced);
         m_zstream.avail_out = static_cast<uInt>(wanted);
         const int result = inflate(&m_zstream, Z_NO_FLUSH);
-        produced += wanted - m_zstream.avail_out;
+        const qint64 made = wanted - m_zstream.avail_out;
+        m_checksum = Adler32(m_checksum, reinterpret_cast<const uchar*>(buffer + produced), made);
+        produced += made;
         // A stream that asks for a preset dictionary would never move on: no
         // skin carries one, so it is as corrupt as any other.
         if (result < 0 || result == Z_NEED_DICT)
             throw EDecompressionError(InflateFailure(m_zstream, result));
-        if (result == Z_STREAM_END)
+        if (result == Z_STREAM_END) {
+            CheckTrailer();
             m_streamEnded = true;
+        }
     }
     return produced;
 }
@@ -203,6 +244,7 @@ qint64 TDecompressionStream::Seek(qint64 offset, TSeekOrigin origin)
     if (offset == 0 && origin == TSeekOrigin::soBeginning) {
         if (const int result = inflateReset(&m_zstream); result < 0)
             throw EDecompressionError(InflateFailure(m_zstream, result));
+        StartInflating();
         m_zstream.next_in = reinterpret_cast<Bytef*>(m_buffer.data());
         m_zstream.avail_in = 0;
         m_streamEnded = false;

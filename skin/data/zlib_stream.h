@@ -98,7 +98,17 @@ public:
 
 private:
     void SkipForward(qint64 count);
+    // The library is told to leave the checksum to the stream, which
+    // computes it faster; it still reads the trailer that holds it.
+    void StartInflating();
+    // Before the buffer is filled again.
+    void KeepLastTakenInput();
+    void CheckTrailer() const;
 
     qint64 m_sourceStart;
     bool m_streamEnded = false;
+    quint32 m_checksum = 1;
+    // The last four bytes of input taken before the buffer's present
+    // contents, oldest first: the trailer may begin in them.
+    std::array<uchar, 4> m_inputBefore {};
 };

@@ -1,8 +1,10 @@
+#include "skin/data/adler32.h"
 #include "skin/data/skin_compression.h"
 #include "skin/data/zlib_stream.h"
 
 #include <QBuffer>
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 namespace {
 
@@ -27,6 +29,31 @@ struct OpenBuffer {
     }
     QByteArray bytes;
     QBuffer buffer;
+};
+
+// A source that hands over one byte a read, as a slow pipe may.
+class TrickleDevice : public QIODevice {
+public:
+    explicit TrickleDevice(QByteArray bytes)
+        : m_bytes(std::move(bytes))
+    {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 size) override
+    {
+        if (m_at == m_bytes.size() || size == 0)
+            return m_at == m_bytes.size() ? -1 : 0;
+        data[0] = m_bytes[m_at++];
+        return 1;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    qsizetype m_at = 0;
 };
 
 template <typename Call>
@@ -165,6 +192,39 @@ TEST(ZlibStream, CorruptTruncatedAndOverlongData)
 
     // Bytes after the end of the zlib stream are not part of it.
     EXPECT_EQ(DecompressSkinPackage(compressed + "trailing bytes"), original);
+}
+
+TEST(ZlibStream, ChecksumAgreesWithZlibAndAWrongOneIsRefusedWhereverTheTrailerFalls)
+{
+    // Large bytes for the sums' widest reach, at lengths around the steps
+    // and blocks the checksum is taken in, from aligned and unaligned starts.
+    const QByteArray bytes = SampleBytes(20000) + QByteArray(12000, char(0xff));
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
+    for (const qsizetype from : { 0, 1, 7 }) {
+        for (const qsizetype size : { 0, 1, 15, 16, 17, 5551, 5552, 5553, 11104, 31000 }) {
+            EXPECT_EQ(Adler32(1, data + from, size), adler32_z(1, data + from, std::size_t(size)))
+                << size << " bytes from " << from;
+        }
+    }
+
+    const QByteArray compressed = CompressSkinPackage(bytes);
+    QByteArray wrong = compressed;
+    wrong[wrong.size() - 1] = char(wrong[wrong.size() - 1] ^ 1);
+    EXPECT_NE(MessageOf([&] { DecompressSkinPackage(wrong); }).find("incorrect data check"), std::string::npos);
+    // Byte by byte, the trailer arrives in four reads.
+    for (const bool intact : { true, false }) {
+        TrickleDevice source(intact ? compressed : wrong);
+        TDecompressionStream inflating(source);
+        QByteArray out(bytes.size() + 1, '\0');
+        const std::string message = MessageOf([&] { out.truncate(inflating.Read(out.data(), out.size())); });
+        if (intact) {
+            EXPECT_EQ(message, "no error");
+            EXPECT_EQ(out, bytes);
+            EXPECT_TRUE(inflating.AtStreamEnd());
+        } else {
+            EXPECT_NE(message.find("incorrect data check"), std::string::npos) << message;
+        }
+    }
 }
 
 TEST(ZlibStream, StopsInflatingAtTheSizeLimit)

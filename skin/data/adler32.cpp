@@ -1,0 +1,73 @@
+#include "skin/data/adler32.h"
+
+#include <algorithm>
+#include <zlib.h>
+
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#include <immintrin.h>
+#define LUMENO_ADLER32_SSSE3 1
+#endif
+
+namespace {
+
+constexpr quint32 kModulus = 65521;
+
+// zlib's own code, for what the vector steps leave.
+quint32 ScalarAdler32(quint32 adler, const uchar* data, qsizetype size)
+{
+    return quint32(adler32_z(adler, data, std::size_t(size)));
+}
+
+#if defined(LUMENO_ADLER32_SSSE3)
+// The most bytes whose sums fit 32 bits before they must be reduced, as zlib
+// reckons it, in whole steps of sixteen.
+constexpr qsizetype kBlockBytes = 5552;
+
+// Over sixteen bytes b0..b15 the running sums move as
+//   sum1 += b0 + ... + b15
+//   sum2 += 16 * sum1 (as it was before them) + 16 b0 + 15 b1 + ... + 1 b15
+// so each step adds the bytes, the weighted bytes, and keeps the sum1 it
+// started from; the lanes are added up and reduced once a block.
+__attribute__((target("ssse3"))) quint32 VectorAdler32(quint32 adler, const uchar* data, qsizetype size)
+{
+    quint32 sum1 = adler & 0xffff;
+    quint32 sum2 = adler >> 16;
+    const __m128i weights = _mm_setr_epi8(16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1);
+    const __m128i ones = _mm_set1_epi16(1);
+    const __m128i zero = _mm_setzero_si128();
+    while (size >= 16) {
+        const qsizetype block = std::min(size, kBlockBytes) & ~qsizetype(15);
+        __m128i bytes = _mm_cvtsi32_si128(int(sum1));
+        __m128i weighted = zero;
+        __m128i sumsBefore = zero;
+        for (qsizetype done = 0; done < block; done += 16) {
+            const __m128i step = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + done));
+            sumsBefore = _mm_add_epi32(sumsBefore, bytes);
+            bytes = _mm_add_epi32(bytes, _mm_sad_epu8(step, zero));
+            weighted = _mm_add_epi32(weighted, _mm_madd_epi16(_mm_maddubs_epi16(step, weights), ones));
+        }
+        const auto laneSum = [](__m128i lanes) {
+            alignas(16) quint32 parts[4];
+            _mm_store_si128(reinterpret_cast<__m128i*>(parts), lanes);
+            return quint64(parts[0]) + parts[1] + parts[2] + parts[3];
+        };
+        sum1 = quint32(laneSum(bytes) % kModulus);
+        sum2 = quint32((sum2 + 16 * laneSum(sumsBefore) + laneSum(weighted)) % kModulus);
+        data += block;
+        size -= block;
+    }
+    return ScalarAdler32(sum2 << 16 | sum1, data, size);
+}
+#endif
+
+} // namespace
+
+quint32 Adler32(quint32 adler, const uchar* data, qsizetype size)
+{
+#if defined(LUMENO_ADLER32_SSSE3)
+    static const bool hasSsse3 = __builtin_cpu_supports("ssse3");
+    if (hasSsse3)
+        return VectorAdler32(adler, data, size);
+#endif
+    return ScalarAdler32(adler, data, size);
+}
