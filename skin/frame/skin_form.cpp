@@ -63,6 +63,7 @@ void TbsSkinForm::Attach()
     m_host = std::make_unique<TbsSkinFormHost>(*this);
     m_windowStateHost = std::make_unique<WindowStateHost>(*this);
     m_windowState = std::make_unique<TbsWindowStateController>(*m_form, *m_windowStateHost);
+    m_tray = std::make_unique<TbsWindowTray>(*m_form, *m_windowState, *m_windowStateHost);
     m_moveSizeLoop = std::make_unique<TbsFrameMoveSizeLoop>(*m_form,
         TbsFrameMoveSizeLoop::Rules {
             [this] { return QSize(GetMinWidth(), GetMinHeight()); },

@@ -8,6 +8,7 @@
 #include "skin/frame/tray_icon.h"
 #include "skin/frame/window_state.h"
 #include "skin/frame/window_state_controller.h"
+#include "skin/frame/window_tray.h"
 #include "skin/hints/skin_hint.h"
 #include "skin/menus/skin_popup_menu.h"
 
@@ -120,23 +121,23 @@ public:
     void SetShowObjectHint(bool value) { m_showObjectHint = value; }
     bool UseDefaultObjectHint() const { return m_useDefaultObjectHint; }
     void SetUseDefaultObjectHint(bool value) { m_useDefaultObjectHint = value; }
-    bool AlwaysMinimizeToTray() const { return m_windowState->AlwaysMinimizeToTray(); }
-    void SetAlwaysMinimizeToTray(bool value) { m_windowState->SetAlwaysMinimizeToTray(value); }
+    bool AlwaysMinimizeToTray() const { return m_tray->AlwaysMinimizeToTray(); }
+    void SetAlwaysMinimizeToTray(bool value) { m_tray->SetAlwaysMinimizeToTray(value); }
 
     // The tray. Without a tray icon the window has no way to the tray and
     // the tray operations do nothing. The icon is the window's while it is
     // set: a click on it brings the window back, and unless it has a menu
     // of its own it shows TrayPopupMenu().
-    TbsTrayIcon* TrayIcon() const { return m_windowState->TrayIcon(); }
-    void SetTrayIcon(TbsTrayIcon* trayIcon) { m_windowState->SetTrayIcon(trayIcon); }
+    TbsTrayIcon* TrayIcon() const { return m_tray->TrayIcon(); }
+    void SetTrayIcon(TbsTrayIcon* trayIcon) { m_tray->SetTrayIcon(trayIcon); }
     // The icon stays in the tray while the window shows too.
-    bool AlwaysShowInTray() const { return m_windowState->AlwaysShowInTray(); }
-    void SetAlwaysShowInTray(bool value) { m_windowState->SetAlwaysShowInTray(value); }
+    bool AlwaysShowInTray() const { return m_tray->AlwaysShowInTray(); }
+    void SetAlwaysShowInTray(bool value) { m_tray->SetAlwaysShowInTray(value); }
     // Hides the window to the tray; where the desktop has no tray, minimizes
     // it instead.
-    void MinimizeToTray() { m_windowState->MinimizeToTray(); }
+    void MinimizeToTray() { m_tray->MinimizeToTray(); }
     // Brings the window back from the tray (or from being minimized).
-    void RestoreFromTray() { m_windowState->RestoreFromTray(); }
+    void RestoreFromTray() { m_tray->RestoreFromTray(); }
     // "Restore", a separator and "Close", drawn by the skinned menu engine.
     TbsSkinPopupMenu* TrayPopupMenu() const;
 
@@ -411,6 +412,7 @@ private:
     std::unique_ptr<TbsSkinFormHost> m_host;
     std::unique_ptr<WindowStateHost> m_windowStateHost;
     std::unique_ptr<TbsWindowStateController> m_windowState;
+    std::unique_ptr<TbsWindowTray> m_tray;
     std::unique_ptr<TbsFrameMoveSizeLoop> m_moveSizeLoop;
     QPointer<TbsSkinData> m_skinData;
     QList<QMetaObject::Connection> m_skinDataConnections;

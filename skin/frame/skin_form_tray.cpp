@@ -1,5 +1,5 @@
-// The menu of the window's tray icon; the window-state controller takes the
-// window to the tray and back.
+// The menu of the window's tray icon; TbsWindowTray takes the window to the
+// tray and back.
 #include "skin/frame/skin_form.h"
 
 #include "skin/data/frame_command.h"
@@ -30,7 +30,7 @@ void TbsSkinForm::CreateTrayPopupMenu()
     close->SetShortCut(QKeySequence(Qt::ALT | Qt::Key_F4));
     m_trayPopupMenu->OnPopup = [this] { UpdateTrayMenuCaptions(); };
     UpdateTrayMenuCaptions();
-    m_windowState->SetTrayMenu(m_trayPopupMenu);
+    m_tray->SetTrayMenu(m_trayPopupMenu);
 }
 
 void TbsSkinForm::UpdateTrayMenuCaptions()

@@ -4,17 +4,14 @@
 
 #include <QBasicTimer>
 #include <QObject>
-#include <QPointer>
 #include <QRect>
 #include <QSize>
 
 class QWidget;
-class TbsSkinPopupMenu;
-class TbsTrayIcon;
 
-// What the window-state controller needs of the frame around it: the size
-// rules the frame sets, the client area it lays out, and where the state
-// changes are reported.
+// What the window-state controller and the window's tray need of the frame
+// around them: the size rules the frame sets, the client area it lays out,
+// and where the state changes are reported.
 class TbsWindowStateHost {
 public:
     virtual ~TbsWindowStateHost() = default;
@@ -48,8 +45,8 @@ public:
 // The states a framed window is shown in, kept apart from the frame's look
 // and input: maximized to the work area, minimized (a main window by the
 // window system, a secondary one to a caption-sized slot along the work
-// area's bottom), rolled up to its caption, hidden to the tray, its place at
-// the first show and its opacity with the fade-in. It remembers the bounds a
+// area's bottom), rolled up to its caption, its place at the first show and
+// its opacity with the fade-in. It remembers the bounds a
 // restore goes back to and the height a roll-down gives back.
 class TbsWindowStateController : public QObject {
     Q_OBJECT
@@ -91,25 +88,6 @@ public:
     bool AlphaBlendAnimation() const { return m_alphaBlendAnimation; }
     void SetAlphaBlendAnimation(bool value) { m_alphaBlendAnimation = value; }
 
-    // The tray. Without a tray icon the window has no way to the tray and
-    // the tray operations do nothing. The icon is the window's while it is
-    // set: a click on it brings the window back, and unless it has a menu of
-    // its own it shows the tray menu.
-    TbsTrayIcon* TrayIcon() const;
-    void SetTrayIcon(TbsTrayIcon* trayIcon);
-    // The menu a tray icon without one of its own is given.
-    void SetTrayMenu(TbsSkinPopupMenu* menu);
-    bool AlwaysShowInTray() const { return m_alwaysShowInTray; }
-    void SetAlwaysShowInTray(bool value);
-    // The minimize command goes to the tray.
-    bool AlwaysMinimizeToTray() const { return m_alwaysMinimizeToTray; }
-    void SetAlwaysMinimizeToTray(bool value) { m_alwaysMinimizeToTray = value; }
-    // Hides the window to the tray; where the desktop has no tray, minimizes
-    // it instead.
-    void MinimizeToTray();
-    // Brings the window back from the tray (or from being minimized).
-    void RestoreFromTray();
-
 protected:
     void timerEvent(QTimerEvent* event) override;
 
@@ -138,9 +116,4 @@ private:
     int m_alphaBlendValue { 200 };
     bool m_alphaBlendAnimation { false };
     QBasicTimer m_fadeTimer;
-
-    QPointer<TbsTrayIcon> m_trayIcon;
-    QPointer<TbsSkinPopupMenu> m_trayMenu;
-    bool m_alwaysShowInTray { false };
-    bool m_alwaysMinimizeToTray { false };
 };

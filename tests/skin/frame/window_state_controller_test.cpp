@@ -2,6 +2,7 @@
 // place of the form controller.
 #include "skin/frame/tray_icon.h"
 #include "skin/frame/window_state_controller.h"
+#include "skin/frame/window_tray.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -172,11 +173,12 @@ TEST(WindowStateController, MinimizedWindowsTakeCaptionSlotsAlongTheBottomAndCom
 TEST(WindowStateController, TheTrayHidesTheWindowAndAClickBringsItBackInOrder)
 {
     StatefulWindow w(QRect(100, 100, 300, 200), Qt::Window);
+    TbsWindowTray windowTray(w.window, w.states, w.host);
     TbsTrayIcon tray;
     w.window.show();
     TbsTrayIcon::SetAvailableOverride(true);
-    w.states.SetTrayIcon(&tray);
-    w.states.MinimizeToTray();
+    windowTray.SetTrayIcon(&tray);
+    windowTray.MinimizeToTray();
     EXPECT_TRUE(w.window.isHidden());
     EXPECT_TRUE(tray.IconVisible());
     emit tray.OnClick();
@@ -185,7 +187,7 @@ TEST(WindowStateController, TheTrayHidesTheWindowAndAClickBringsItBackInOrder)
 
     // A desktop without a tray minimizes the window the ordinary way.
     TbsTrayIcon::SetAvailableOverride(false);
-    w.states.MinimizeToTray();
+    windowTray.MinimizeToTray();
     EXPECT_TRUE(w.window.isMinimized());
     TbsTrayIcon::SetAvailableOverride(std::nullopt);
     EXPECT_EQ(w.host.events, (QStringList { "to tray", "from tray", "minimized" }));
