@@ -173,7 +173,7 @@ QRect TbsSkinCheckRadioBox::CaptionRect()
     if (const auto* definition = m_definition.get()) {
         if (m_flat)
             return FlatCaptionRect(CheckImage(*definition).width() + 7, CaptionFont());
-        return MapSkinRect(definition->textArea).ToQRect();
+        return MapSkinRect(definition->textArea);
     }
     if (!m_flat)
         return QRect(kPlainCaptionLeft, 0, width() - kPlainCaptionLeft, height());
@@ -271,7 +271,7 @@ void TbsSkinCheckRadioBox::DrawSkinFace(QImage& image, const TbsDataSkinCheckRad
     // the text lies to its left.
     SkinRect area = definition.checkImageArea;
     if (definition.textArea.right < area.right)
-        area = area.Translated(width() - Piece().skinRect.Width(), 0);
+        area = area.Translated(width() - Rects().face.width(), 0);
     const QPoint centre((area.left + area.right) / 2, (area.top + area.bottom) / 2);
     const QPoint imageHalf(definition.checkImageRect.Width() / 2, definition.checkImageRect.Height() / 2);
     QPainter painter(&image);

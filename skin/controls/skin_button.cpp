@@ -273,12 +273,10 @@ void TbsSkinButton::CreateControlSkinImage(QImage& image)
 QRect TbsSkinButton::SkinCaptionArea() const
 {
     if (m_useSkinSize || Mode() == CompositionMode::Full)
-        return Target().clientRect.ToQRect();
-    const SkinRect& skin = Piece().skinRect;
-    SkinRect area = Piece().clientRect;
-    area.right += width() - skin.Width();
-    area.bottom += height() - skin.Height();
-    return area.ToQRect();
+        return PlacedClientRect();
+    // The client area grows with the button.
+    const PieceRects& rects = Rects();
+    return rects.client.adjusted(0, 0, width() - rects.face.width(), height() - rects.face.height());
 }
 
 void TbsSkinButton::CreateButtonImage(QImage& image, const SkinRect& faceRect, bool active, bool down)

@@ -82,6 +82,7 @@ void TbsSkinCustomControl::GetSkinData()
         m_piece = SkinPieceGeometry {};
         m_piece.skinRect = definition->skinRect;
         m_mode = m_piece.skinRect.IsEmpty() ? CompositionMode::None : CompositionMode::Fixed;
+        TakePieceRects();
         return;
     }
     m_picture = SkinPicture(custom->pictureIndex);
@@ -90,11 +91,25 @@ void TbsSkinCustomControl::GetSkinData()
         m_piece = ClipToPicture(m_piece, m_picture.size());
     m_mode = CompositionModeOf(m_piece);
     m_maskPicture = SkinPicture(custom->maskPictureIndex);
+    TakePieceRects();
 }
 
-SkinRect TbsSkinCustomControl::MapSkinRect(const SkinRect& rect) const
+void TbsSkinCustomControl::TakePieceRects()
 {
-    return ::MapSkinRect(m_mode, m_piece, rect, width(), height());
+    const SkinRect& skin = m_piece.skinRect;
+    m_rects = { .face = skin.ToQRect(),
+        .client = m_piece.clientRect.ToQRect(),
+        .clientPiece = m_piece.clientRect.Translated(skin.left, skin.top).ToQRect() };
+}
+
+QRect TbsSkinCustomControl::MapSkinRect(const SkinRect& rect) const
+{
+    return ::MapSkinRect(m_mode, m_piece, rect, width(), height()).ToQRect();
+}
+
+QRect TbsSkinCustomControl::PlacedClientRect() const
+{
+    return Target().clientRect.ToQRect();
 }
 
 void TbsSkinCustomControl::ApplyDefaultSize()
@@ -162,12 +177,9 @@ void TbsSkinCustomControl::PaintForcedBackground(QImage& face)
 {
     // The client area is filled straight from the client piece so that
     // children see the same background wherever they sit.
-    if (m_drawBackground) {
-        const SkinRect& client = m_piece.clientRect;
-        const QRect piece = client.Translated(m_piece.skinRect.left, m_piece.skinRect.top).ToQRect();
+    if (m_drawBackground)
         FillWithPiece(
-            face, Target().clientRect.ToQRect(), m_picture, piece, m_piece.stretchEffect, m_piece.stretchType);
-    }
+            face, PlacedClientRect(), m_picture, m_rects.clientPiece, m_piece.stretchEffect, m_piece.stretchType);
     DrawSkinBorders(face);
 }
 

@@ -6,6 +6,7 @@
 #include "skin/draw/composition_mode.h"
 
 #include <QFont>
+#include <QRect>
 
 // A skinned control whose face is a picture resized to the control: adds the
 // look and size it takes without a skin (DefaultFont, DefaultWidth,
@@ -53,13 +54,26 @@ public:
     virtual void CalcSize(int& width, int& height);
     virtual void SetControlRegion();
 
+    // The rectangles of the definition's face that the drawing takes, in
+    // the Qt form it draws with, converted once when the definition is taken.
+    struct PieceRects {
+        // The face in the picture.
+        QRect face;
+        // The client rectangle on the face, and where it lies in the picture.
+        QRect client;
+        QRect clientPiece;
+    };
+
     CompositionMode Mode() const { return m_mode; }
     const SkinPieceGeometry& Piece() const { return m_piece; }
+    const PieceRects& Rects() const { return m_rects; }
     // Where the definition's points and client rectangle lie at the current
     // size; a function of the definition and the size alone.
     SkinTargetGeometry Target() const;
+    // The client rectangle placed for the current size.
+    QRect PlacedClientRect() const;
     // A rectangle in skin coordinates placed for the current size.
-    SkinRect MapSkinRect(const SkinRect& rect) const;
+    QRect MapSkinRect(const SkinRect& rect) const;
 
 protected:
     void PaintFace(QImage& face) override;
@@ -82,9 +96,11 @@ protected:
 
 private:
     void ApplyDefaultSize();
+    void TakePieceRects();
     void PaintForcedBackground(QImage& face);
 
     SkinPieceGeometry m_piece;
+    PieceRects m_rects;
     CompositionMode m_mode { CompositionMode::None };
 
     QFont m_defaultFont { StandardDefaultFont() };

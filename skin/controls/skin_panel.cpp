@@ -68,7 +68,7 @@ QRect TbsSkinPanel::ClientRect()
         if (FillsWholePanel() || !BackgroundPicture().isNull())
             return rect();
         // However far a skin's client rectangle reaches, children stay inside.
-        return Target().clientRect.ToQRect().intersected(rect());
+        return PlacedClientRect().intersected(rect());
     }
     QRect client = rect();
     if (m_borderStyle != bvNone)
@@ -123,7 +123,7 @@ void TbsSkinPanel::DrawSkinCaption(QImage& face)
     const auto* definition = m_definition.get();
     if (!definition || definition->captionRect.IsEmpty() || m_caption.isEmpty())
         return;
-    const QRect area = MapSkinRect(definition->captionRect).ToQRect();
+    const QRect area = MapSkinRect(definition->captionRect);
     const int flags = Qt::AlignVCenter | Qt::TextSingleLine | HorizontalAlignment(definition->alignment);
     QPainter painter(&face);
     painter.setFont(
@@ -141,8 +141,7 @@ void TbsSkinPanel::PaintPanelFace(QImage& face)
     }
     const SkinPieceGeometry& piece = Piece();
     if (FillsWholePanel()) {
-        const QRect client = piece.clientRect.Translated(piece.skinRect.left, piece.skinRect.top).ToQRect();
-        FillWithPiece(face, LogicalRect(face), m_picture, client, piece.stretchEffect, piece.stretchType);
+        FillWithPiece(face, LogicalRect(face), m_picture, Rects().clientPiece, piece.stretchEffect, piece.stretchType);
         return;
     }
     const QImage background = BackgroundPicture();
@@ -153,7 +152,7 @@ void TbsSkinPanel::PaintPanelFace(QImage& face)
     // The borders come from the skin, the client area from the panel's own
     // background picture.
     FillWithPiece(
-        face, Target().clientRect.ToQRect(), background, background.rect(), piece.stretchEffect, piece.stretchType);
+        face, PlacedClientRect(), background, background.rect(), piece.stretchEffect, piece.stretchType);
     DrawSkinBorders(face);
 }
 

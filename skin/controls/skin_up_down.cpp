@@ -53,7 +53,7 @@ bool TbsSkinUpDown::TakeDefinition(const TbsDataSkinControl* definition)
 QRect TbsSkinUpDown::UpButtonRect() const
 {
     if (const auto* definition = m_definition.get())
-        return MapSkinRect(definition->upButtonRect).ToQRect();
+        return MapSkinRect(definition->upButtonRect);
     // Right half across, top half upright.
     if (m_orientation == Qt::Horizontal)
         return QRect(width() / 2, 0, width() - width() / 2, height());
@@ -63,7 +63,7 @@ QRect TbsSkinUpDown::UpButtonRect() const
 QRect TbsSkinUpDown::DownButtonRect() const
 {
     if (const auto* definition = m_definition.get())
-        return MapSkinRect(definition->downButtonRect).ToQRect();
+        return MapSkinRect(definition->downButtonRect);
     if (m_orientation == Qt::Horizontal)
         return QRect(0, 0, width() / 2, height());
     return QRect(0, height() / 2, width(), height() - height() / 2);
