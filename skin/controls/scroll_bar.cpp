@@ -170,28 +170,26 @@ TbsSkinScrollBar::Layout TbsSkinScrollBar::CalcSkinLayout(const TbsDataSkinScrol
 {
     Layout layout;
     const bool vertical = IsVertical();
-    const SkinRect& skinRect = definition.skinRect;
+    const SkinPlaces& places = m_skinPlaces;
     // The face repeats its middle, so what lies past the definition's last
     // fixed point moves with the bar's far end.
-    const int growth = vertical ? height() - skinRect.Height() : width() - skinRect.Width();
+    const int growth = vertical ? height() - places.face.height() : width() - places.face.width();
     const int farPart = vertical ? definition.leftBottomPoint.y() : definition.rightTopPoint.x();
-    const auto place = [&](const SkinRect& rect) {
-        const bool far = (vertical ? rect.top : rect.left) >= farPart;
-        if (!far)
-            return rect.ToQRect();
-        return (vertical ? rect.Translated(0, growth) : rect.Translated(growth, 0)).ToQRect();
+    const auto place = [&](const QRect& rect) {
+        if (AlongStart(rect) < farPart)
+            return rect;
+        return vertical ? rect.translated(0, growth) : rect.translated(growth, 0);
     };
-    SkinRect track = definition.trackArea;
-    (vertical ? track.bottom : track.right) += growth;
-    layout.track = track.ToQRect();
-    layout.upButton = place(definition.upButtonRect);
-    layout.downButton = place(definition.downButtonRect);
+    const QRect track = places.track.adjusted(0, 0, vertical ? 0 : growth, vertical ? growth : 0);
+    layout.track = track;
+    layout.upButton = place(places.upButton);
+    layout.downButton = place(places.downButton);
 
-    const SkinRect& thumbPicture = definition.thumbRect;
-    const int pictureLength = vertical ? thumbPicture.Height() : thumbPicture.Width();
+    const QRect& thumbPicture = places.thumbPicture;
+    const int pictureLength = vertical ? thumbPicture.height() : thumbPicture.width();
     const int minLength = definition.thumbMinSize != 0 ? definition.thumbMinSize : pictureLength;
-    const int trackStart = vertical ? track.top : track.left;
-    const int trackEnd = vertical ? track.bottom : track.right;
+    const int trackStart = AlongStart(track);
+    const int trackEnd = AlongEnd(track);
     const std::int64_t range = std::int64_t { Max() } - Min() + 1;
     int thumbLength = minLength;
     if (PageSize() > 0 && range > 0) {
@@ -209,13 +207,13 @@ TbsSkinScrollBar::Layout TbsSkinScrollBar::CalcSkinLayout(const TbsDataSkinScrol
     layout.thumbOffset = RoundHalfEven(ThumbFraction() * layout.thumbTravel);
     const int centre = firstCentre + layout.thumbOffset;
 
-    const int across = vertical ? thumbPicture.Width() : thumbPicture.Height();
-    const int acrossCentre = vertical ? track.left + track.Width() / 2 : track.top + track.Height() / 2;
+    const int across = vertical ? thumbPicture.width() : thumbPicture.height();
+    const int acrossCentre = vertical ? track.left() + track.width() / 2 : track.top() + track.height() / 2;
     const int acrossStart = acrossCentre - across / 2;
     if (vertical)
-        layout.thumb = SkinRect { acrossStart, centre - half, acrossStart + across, centre + half }.ToQRect();
+        layout.thumb = QRect(acrossStart, centre - half, across, 2 * half);
     else
-        layout.thumb = SkinRect { centre - half, acrossStart, centre + half, acrossStart + across }.ToQRect();
+        layout.thumb = QRect(centre - half, acrossStart, 2 * half, across);
     return layout;
 }
 
@@ -226,14 +224,14 @@ TbsSkinScrollBar::Layout TbsSkinScrollBar::CalcDefaultLayout() const
     const int h = height();
     const int b = kDefaultButtonLength;
     if (IsVertical()) {
-        layout.downButton = SkinRect { 1, 1, w - 1, b + 1 }.ToQRect();
-        layout.upButton = SkinRect { 1, h - b - 1, w - 1, h - 1 }.ToQRect();
-        layout.track = SkinRect { 1, b + 1, w - 1, h - b - 1 }.ToQRect();
+        layout.downButton = QRect(1, 1, w - 2, b);
+        layout.upButton = QRect(1, h - b - 1, w - 2, b);
+        layout.track = QRect(1, b + 1, w - 2, h - 2 * b - 2);
     } else {
         const int end = m_both ? w - m_bothMarkerWidth : w;
-        layout.downButton = SkinRect { 1, 1, b + 1, h - 1 }.ToQRect();
-        layout.upButton = SkinRect { end - b - 1, 1, end - 1, h - 1 }.ToQRect();
-        layout.track = SkinRect { b + 1, 1, end - b - 1, h - 1 }.ToQRect();
+        layout.downButton = QRect(1, 1, b, h - 2);
+        layout.upButton = QRect(end - b - 1, 1, b, h - 2);
+        layout.track = QRect(b + 1, 1, end - 2 * b - 2, h - 2);
     }
 
     const int trackLength = IsVertical() ? layout.track.height() : layout.track.width();
@@ -336,7 +334,16 @@ void TbsSkinScrollBar::CreateControlSkinImage(QImage& image)
 
 bool TbsSkinScrollBar::TakeDefinition(const TbsDataSkinControl* definition)
 {
-    return m_definition.Take(definition, [](const TbsDataSkinScrollBarControl& kind) { return IsDrawableScrollBar(kind); }) != nullptr;
+    const auto* kept = m_definition.Take(
+        definition, [](const TbsDataSkinScrollBarControl& kind) { return IsDrawableScrollBar(kind); });
+    if (kept) {
+        m_skinPlaces = { .face = kept->skinRect.ToQRect(),
+            .track = kept->trackArea.ToQRect(),
+            .upButton = kept->upButtonRect.ToQRect(),
+            .downButton = kept->downButtonRect.ToQRect(),
+            .thumbPicture = kept->thumbRect.ToQRect() };
+    }
+    return kept != nullptr;
 }
 
 void TbsSkinScrollBar::SetHoveredPart(int part)

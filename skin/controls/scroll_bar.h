@@ -113,6 +113,16 @@ private:
         bool down { false };
     };
 
+    // Where the definition puts the bar's parts on its face, and the size
+    // of the face and the thumb's picture, taken at the skin change.
+    struct SkinPlaces {
+        QRect face;
+        QRect track;
+        QRect upButton;
+        QRect downButton;
+        QRect thumbPicture;
+    };
+
     Layout CalcDefaultLayout() const;
     Layout CalcSkinLayout(const TbsDataSkinScrollBarControl& definition) const;
     // How a part shows on the skin face: a button only while under the
@@ -162,4 +172,5 @@ private:
     AutoRepeat m_repeat { [this] { RepeatTick(); } };
     RepeatMode m_repeatMode { RepeatMode::None };
     KeptDefinition<TbsDataSkinScrollBarControl> m_definition { *this };
+    SkinPlaces m_skinPlaces;
 };
