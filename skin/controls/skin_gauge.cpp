@@ -133,11 +133,11 @@ void TbsSkinGauge::AnimationTick()
     FaceChanged();
 }
 
-SkinRect TbsSkinGauge::AnimationFrameRect() const
+QRect TbsSkinGauge::AnimationFrameRect() const
 {
     const auto* definition = m_definition.get();
     return ::AnimationFrame(definition->progressAnimationSkinRect, definition->progressAnimationCountFrames,
-        m_animationFrame, definition->progressRect.Width());
+        m_animationFrame, definition->progressRect.Width()).ToQRect();
 }
 
 double TbsSkinGauge::Fraction() const
@@ -167,17 +167,15 @@ void TbsSkinGauge::GetSkinData()
 
 QRect TbsSkinGauge::ProgressArea(int width, int height) const
 {
-    const auto* definition = m_definition.get();
-    if (!definition)
+    if (!m_definition.get())
         return QRect(0, 0, width, height).adjusted(1, 1, -1, -1);
-    SkinRect area = definition->progressArea;
-    if (Mode() != CompositionMode::Fixed) {
-        if (m_vertical)
-            area.bottom += height - definition->skinRect.Height();
-        else
-            area.right += width - definition->skinRect.Width();
-    }
-    return area.ToQRect();
+    const BarPlaces& places = m_barPlaces;
+    if (Mode() == CompositionMode::Fixed)
+        return places.progressArea;
+    // The area grows along the bar with the face.
+    if (m_vertical)
+        return places.progressArea.adjusted(0, 0, 0, height - places.face.height());
+    return places.progressArea.adjusted(0, 0, width - places.face.width(), 0);
 }
 
 QRect TbsSkinGauge::FilledPart(const QRect& area) const
@@ -241,11 +239,11 @@ void TbsSkinGauge::CreateControlDefaultImage(QImage& image)
 void TbsSkinGauge::DrawBar(QImage& face, const QRect& filled) const
 {
     const auto* definition = m_definition.get();
-    const SkinRect& source = definition->progressRect;
+    const QRect& source = m_barPlaces.progressPiece;
     const int length = m_vertical ? filled.height() : filled.width();
     const int begin = definition->beginOffset;
     const int end = definition->endOffset;
-    if (length <= 0 || filled.isEmpty() || source.IsEmpty())
+    if (length <= 0 || filled.isEmpty() || source.isEmpty())
         return;
     // The bar is built along x and turned for a vertical gauge: caps at both
     // ends, the middle of the bar picture stretched or repeated between them.
@@ -253,7 +251,7 @@ void TbsSkinGauge::DrawBar(QImage& face, const QRect& filled) const
         const QImage cut = m_picture.copy(piece);
         return m_vertical ? cut.transformed(QTransform(0, 1, 1, 0, 0, 0)) : cut;
     };
-    const QImage picture = alongBar(source.ToQRect());
+    const QImage picture = alongBar(source);
     const int thickness = m_vertical ? filled.width() : filled.height();
     QImage bar = MakeSkinBitmap(length, thickness);
     const int sourceLength = picture.width();
@@ -261,7 +259,7 @@ void TbsSkinGauge::DrawBar(QImage& face, const QRect& filled) const
     const QRect span(begin, 0, length - begin - end, thickness);
     if (length > begin + end && m_animationFrame > 0) {
         // A running animation stretches its frame over the whole middle.
-        const QImage framePicture = alongBar(AnimationFrameRect().ToQRect());
+        const QImage framePicture = alongBar(AnimationFrameRect());
         DrawPiece(bar, span, framePicture, framePicture.rect());
     } else if (length > begin + end && !middle.isEmpty()) {
         if (definition->progressStretch)
@@ -303,5 +301,11 @@ void TbsSkinGauge::CreateControlSkinImage(QImage& image)
 
 bool TbsSkinGauge::TakeDefinition(const TbsDataSkinControl* definition)
 {
-    return m_definition.Take(definition) != nullptr;
+    const auto* kept = m_definition.Take(definition);
+    if (kept) {
+        m_barPlaces = { .face = kept->skinRect.ToQRect(),
+            .progressArea = kept->progressArea.ToQRect(),
+            .progressPiece = kept->progressRect.ToQRect() };
+    }
+    return kept != nullptr;
 }

@@ -73,7 +73,15 @@ private:
     void PauseTick();
     void AnimationTick();
     // Where the current animation frame lies in the skin picture.
-    SkinRect AnimationFrameRect() const;
+    QRect AnimationFrameRect() const;
+
+    // The definition's face size, the area the bar grows in and the bar's
+    // picture, taken at the skin change.
+    struct BarPlaces {
+        QRect face;
+        QRect progressArea;
+        QRect progressPiece;
+    };
 
     RangeValue m_range { 0, 100, 50 };
     bool m_vertical { false };
@@ -86,4 +94,5 @@ private:
     QTimer m_pauseTimer;
     QTimer m_animationTimer;
     KeptDefinition<TbsDataSkinGaugeControl> m_definition { *this };
+    BarPlaces m_barPlaces;
 };
