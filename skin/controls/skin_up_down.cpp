@@ -47,7 +47,16 @@ void TbsSkinUpDown::SetOrientation(Qt::Orientation orientation)
 
 bool TbsSkinUpDown::TakeDefinition(const TbsDataSkinControl* definition)
 {
-    return m_definition.Take(definition) != nullptr;
+    const auto* kept = m_definition.Take(definition);
+    if (kept) {
+        // A button without a pressed picture shows its hot one while pressed.
+        const auto pieces = [](const SkinRect& active, const SkinRect& down) {
+            return HotPieces { .active = active.ToQRect(), .pressed = (down.IsEmpty() ? active : down).ToQRect() };
+        };
+        m_upPieces = pieces(kept->activeUpButtonRect, kept->downUpButtonRect);
+        m_downPieces = pieces(kept->activeDownButtonRect, kept->downDownButtonRect);
+    }
+    return kept != nullptr;
 }
 
 QRect TbsSkinUpDown::UpButtonRect() const
@@ -102,23 +111,21 @@ void TbsSkinUpDown::CreateControlDefaultImage(QImage& image)
 void TbsSkinUpDown::CreateControlSkinImage(QImage& image)
 {
     TbsSkinCustomControl::CreateControlSkinImage(image);
-    const auto* definition = m_definition.get();
-    if (!definition)
+    if (!m_definition.get())
         return;
     // The composed face shows both buttons at rest; a hot or pressed button
     // is copied over it from its own picture.
-    const auto picture = [this](Button button, const SkinRect& active, const SkinRect& down) {
+    const auto picture = [this](Button button, const HotPieces& pieces) {
         if (m_hot != button)
-            return SkinRect {};
-        const SkinRect& pressed = down.IsEmpty() ? active : down;
-        return m_pressed == button ? pressed : active;
+            return QRect();
+        return m_pressed == button ? pieces.pressed : pieces.active;
     };
-    const SkinRect up = picture(Button::Up, definition->activeUpButtonRect, definition->downUpButtonRect);
-    const SkinRect down = picture(Button::Down, definition->activeDownButtonRect, definition->downDownButtonRect);
-    if (!up.IsEmpty())
-        DrawPiece(image, UpButtonRect(), m_picture, up.ToQRect());
-    if (!down.IsEmpty())
-        DrawPiece(image, DownButtonRect(), m_picture, down.ToQRect());
+    const QRect up = picture(Button::Up, m_upPieces);
+    const QRect down = picture(Button::Down, m_downPieces);
+    if (!up.isEmpty())
+        DrawPiece(image, UpButtonRect(), m_picture, up);
+    if (!down.isEmpty())
+        DrawPiece(image, DownButtonRect(), m_picture, down);
 }
 
 void TbsSkinUpDown::Step(Button button)

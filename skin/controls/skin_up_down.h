@@ -53,6 +53,12 @@ protected:
 
 private:
     enum class Button { None, Up, Down };
+    // Where a button's hot and pressed faces lie in the picture, taken at
+    // the skin change.
+    struct HotPieces {
+        QRect active;
+        QRect pressed;
+    };
 
     Button ButtonAt(const QPoint& point) const;
     void Step(Button button);
@@ -67,4 +73,6 @@ private:
     Button m_pressed { Button::None };
     AutoRepeat m_repeat { [this] { RepeatTick(); } };
     KeptDefinition<TbsDataSkinUpDownControl> m_definition { *this };
+    HotPieces m_upPieces;
+    HotPieces m_downPieces;
 };
