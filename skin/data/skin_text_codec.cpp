@@ -3,11 +3,40 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <optional>
+
 namespace {
 
 // GB18030 extends code page 936 and maps every byte sequence it cannot
 // decode to a replacement, so it serves as the reader of 936 text.
 const char* const kSkinTextEncoding = "GB18030";
+
+#include "gb18030_two_byte_table.inc"
+
+// Appends line when it holds only ASCII and two-byte codes the table gives;
+// otherwise appends nothing and returns false.
+bool AppendTwoByteLine(QByteArrayView line, QString& text)
+{
+    const qsizetype before = text.size();
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const auto lead = uchar(line[i]);
+        if (lead < 0x80) {
+            text.append(QChar(lead));
+            continue;
+        }
+        const auto trail = i + 1 < line.size() ? uchar(line[i + 1]) : 0;
+        const char16_t unit = lead >= 0x81 && lead <= 0xfe && trail >= 0x40 && trail <= 0xfe
+            ? kGb18030TwoByteUnits[(lead - 0x81) * 191 + (trail - 0x40)]
+            : 0;
+        if (unit == 0) {
+            text.truncate(before);
+            return false;
+        }
+        text.append(QChar(unit));
+        ++i;
+    }
+    return true;
+}
 
 }
 
@@ -18,16 +47,15 @@ bool SkinTextCodecAvailable()
 
 QString DecodeSkinText(const QByteArray& bytes)
 {
-    QStringDecoder decoder(kSkinTextEncoding);
-    if (!decoder.isValid())
-        return QString::fromLatin1(bytes);
-    // Definition text is nearly all ASCII, which GB18030 leaves as it is, so
-    // ASCII lines are widened here and only the others go through the
-    // decoder. Each piece ends with its LF, a byte no multi-byte character
-    // holds, so the decoder never carries part of a character from one piece
-    // into a line it does not see.
+    // Definition text is nearly all ASCII, which GB18030 leaves as it is, and
+    // its Chinese is two-byte codes: lines of those are decoded here, and only
+    // other lines go through Qt's decoder, made when the first one comes (it
+    // loads a library of its own). Each piece ends with its LF, a byte no
+    // multi-byte character holds, so the decoder never carries part of a
+    // character from one piece into a line it does not see.
     QString text;
     text.reserve(bytes.size());
+    std::optional<QStringDecoder> decoder;
     const QByteArrayView all(bytes);
     qsizetype start = 0;
     while (start < all.size()) {
@@ -36,8 +64,11 @@ QString DecodeSkinText(const QByteArray& bytes)
         const QByteArrayView line = all.sliced(start, end - start);
         if (QtPrivate::isAscii(QLatin1StringView(line)))
             text.append(QLatin1StringView(line));
-        else
-            text.append(decoder.decode(line));
+        else if (!AppendTwoByteLine(line, text)) {
+            if (!decoder)
+                decoder.emplace(kSkinTextEncoding);
+            text.append(decoder->isValid() ? decoder->decode(line) : QString::fromLatin1(line));
+        }
         start = end;
     }
     return text;

@@ -197,6 +197,16 @@ TEST(SkinTextCodec, DecodesCodePage936AndSplitsLinesAtAnyBreak)
     // would read it, a line break after a cut character and a lone CR included.
     const QByteArray mixed("[s]\r\n\xC4\xE3=\xBA\xC3\r\nkey=value\n\xC4\n\x81\x30\x81\x30 x\rtail\xCE");
     EXPECT_EQ(DecodeSkinText(mixed), QStringDecoder("GB18030").decode(mixed));
+    // Every two-byte code, a line for each lead byte.
+    QByteArray everyCode;
+    for (int lead = 0x81; lead <= 0xfe; ++lead) {
+        for (int trail = 0x40; trail <= 0xfe; ++trail) {
+            if (trail != 0x7f)
+                everyCode.append(char(lead)).append(char(trail));
+        }
+        everyCode.append("\r\n");
+    }
+    EXPECT_EQ(DecodeSkinText(everyCode), QStringDecoder("GB18030").decode(everyCode));
 
     EXPECT_EQ(SplitSkinTextLines("a\r\nb\rc\nd"), (QList<QByteArray> { "a", "b", "c", "d" }));
     EXPECT_EQ(SplitSkinTextLines("a\r\n\r\n"), (QList<QByteArray> { "a", "" }));
