@@ -1,7 +1,7 @@
 #include "skin/controls/face_buffer.h"
 
+#include "skin/draw/area_reduction.h"
 #include "skin/draw/engine_bitmap.h"
-#include "skin/draw/exposed_parts.h"
 
 bool FaceKey::operator==(const FaceKey& other) const
 {
@@ -25,8 +25,5 @@ void FitFaceBuffer(QImage& face, const QSize& size, int ratio)
 
 void DrawExposedFace(QPainter& painter, const QImage& face, const QRegion& region)
 {
-    const qreal ratio = face.devicePixelRatio();
-    DrawEachExposedPart(painter, region.intersected(LogicalRect(face)), [&](const QRect& part) {
-        painter.drawImage(part, face, QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
-    });
+    DrawFaceOnDevice(painter, QPoint(), face, region);
 }

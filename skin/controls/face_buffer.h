@@ -50,5 +50,6 @@ bool FaceBufferFits(const QImage& face, const QSize& size, int ratio);
 void FitFaceBuffer(QImage& face, const QSize& size, int ratio);
 
 // Copies the parts of face under region to painter, each to its own place:
-// face covers the widget from its top-left at the face's pixel ratio.
+// face covers the widget from its top-left at the face's pixel ratio, reduced
+// to the device's pixels on a screen of fractional ratio.
 void DrawExposedFace(QPainter& painter, const QImage& face, const QRegion& region);

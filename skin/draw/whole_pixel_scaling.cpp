@@ -10,8 +10,10 @@ int WholePixelRatio(qreal deviceRatio)
 {
     if (!(deviceRatio >= 1))
         return 1;
-    // A ratio a rounding error short of a whole number is that number.
-    return std::min(kMaxWholePixelRatio, static_cast<int>(std::floor(deviceRatio + 1e-6)));
+    // A ratio a rounding error past a whole number is that number.
+    if (deviceRatio >= kMaxWholePixelRatio)
+        return kMaxWholePixelRatio;
+    return static_cast<int>(std::ceil(deviceRatio - 1e-6));
 }
 
 int WholePixelRatio(const QPaintDevice& device)

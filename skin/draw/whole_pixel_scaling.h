@@ -13,14 +13,15 @@ class QPaintDevice;
 // a square of ratio x ratio device pixels, so the art keeps its hard edges at
 // any size; text, painted through a QPainter on an enlarged face, is drawn at
 // the device's own resolution. A fractional screen ratio (1.5, 2.25) draws at
-// the whole ratio below it, and the window system's one scaling of the
-// finished face covers the rest. Geometry always stays in logical pixels.
+// the whole ratio above it, and the finished face is reduced once to the
+// device's pixels (see area_reduction.h). Geometry always stays in logical
+// pixels.
 
 // Enlargements stop here: a ratio above it is drawn at this one.
 inline constexpr int kMaxWholePixelRatio = 8;
 
 // The whole ratio faces are drawn at for a device of the given ratio: rounded
-// down, at least 1, at most kMaxWholePixelRatio.
+// up, at least 1, at most kMaxWholePixelRatio.
 int WholePixelRatio(qreal deviceRatio);
 // The whole ratio for faces painted on device.
 int WholePixelRatio(const QPaintDevice& device);

@@ -1,5 +1,6 @@
 #include "skin/frame/frame_look.h"
 
+#include "skin/draw/area_reduction.h"
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/engine_bitmap.h"
 #include "skin/draw/exposed_parts.h"
@@ -15,6 +16,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -23,12 +25,13 @@ bool IsToolWindow(TFormBorderStyle style)
     return style == TFormBorderStyle::bsToolWindow || style == TFormBorderStyle::bsSizeToolWin;
 }
 
-void DrawStrip(QPainter& painter, const QImage& strip, int x, int y, const QRegion& exposed)
+// The strips with the window points of their top-left corners.
+std::array<std::pair<QImage*, QPoint>, 4> PlacedStrips(SkinBorderStrips& strips, const QSize& windowSize)
 {
-    if (strip.isNull())
-        return;
-    const QRect area(QPoint(x, y), LogicalSize(strip));
-    DrawEachExposedPart(painter, exposed.intersected(area), [&](const QRect&) { painter.drawImage(x, y, strip); });
+    const int topHeight = LogicalSize(strips.top).height();
+    return { { { &strips.top, QPoint(0, 0) }, { &strips.left, QPoint(0, topHeight) },
+        { &strips.right, QPoint(windowSize.width() - LogicalSize(strips.right).width(), topHeight) },
+        { &strips.bottom, QPoint(0, windowSize.height() - LogicalSize(strips.bottom).height()) } } };
 }
 
 TbsHitTestState HitTestState(const TbsFrameState& state)
@@ -199,11 +202,26 @@ void TbsFrameLook::PaintSkinFrame(QPainter& painter, const TbsFrameState& state,
                 ApplyInactiveEffect(*strip, info.inactiveEffect);
         }
     }
-    const int topHeight = LogicalSize(strips.top).height();
-    DrawStrip(painter, strips.top, 0, 0, exposed);
-    DrawStrip(painter, strips.left, 0, topHeight, exposed);
-    DrawStrip(painter, strips.right, width - LogicalSize(strips.right).width(), topHeight, exposed);
-    DrawStrip(painter, strips.bottom, 0, height - LogicalSize(strips.bottom).height(), exposed);
+    // A reduction to a fractional ratio would blend the shape's edge with the
+    // art its mask cuts away: that art takes the colours of the shape first.
+    if (IsFractionalRatio(painter.device()->devicePixelRatio()))
+        SpreadShapeColours(strips, state.size, layout, ratio);
+    for (const auto& [strip, at] : PlacedStrips(strips, state.size))
+        DrawFaceOnDevice(painter, at, *strip, exposed);
+}
+
+void TbsFrameLook::SpreadShapeColours(SkinBorderStrips& strips, const QSize& windowSize,
+    const TbsFrameLayout& layout, int ratio) const
+{
+    TbsFrameShape shape;
+    ShapeInto(shape, layout);
+    if (!shape.HasMask())
+        return;
+    for (const auto& [strip, at] : PlacedStrips(strips, windowSize)) {
+        const QPoint origin = at;
+        SpreadInsideColours(
+            *strip, [&](int x, int y) { return shape.PointInFrameShape(origin + QPoint(x / ratio, y / ratio)); });
+    }
 }
 
 void TbsFrameLook::PaintDefaultFrame(QPainter& painter, const TbsFrameState& state, const TbsFrameLayout& layout,
@@ -251,7 +269,7 @@ void TbsFrameLook::PaintDefaultFrame(QPainter& painter, const TbsFrameState& sta
                 object->Draw(barPainter, true);
         }
     }
-    painter.drawImage(3, 3, bar);
+    DrawFaceOnDevice(painter, QPoint(3, 3), bar, QRect(QPoint(3, 3), LogicalSize(bar)));
     QRect outline(0, 0, width, height);
     const std::pair<SkinColor, SkinColor> frames[] = { { cl3DLight, cl3DDkShadow }, { clBtnHighlight, clBtnShadow },
         { clBtnFace, clBtnFace } };

@@ -16,6 +16,7 @@
 class QPainter;
 class TbsActiveSkinObject;
 class TbsFrameShape;
+struct SkinBorderStrips;
 
 // A window's frame at one moment, as its look answers and paints from it.
 struct TbsFrameState {
@@ -92,6 +93,10 @@ public:
 private:
     void PaintSkinFrame(QPainter& painter, const TbsFrameState& state, const TbsFrameLayout& layout,
         const QRegion& exposed, const std::vector<std::unique_ptr<TbsActiveSkinObject>>& objects) const;
+    // Gives the pixels of the strips (enlarged by ratio) outside the window
+    // shape the colours of the shape beside them.
+    void SpreadShapeColours(SkinBorderStrips& strips, const QSize& windowSize, const TbsFrameLayout& layout,
+        int ratio) const;
     void PaintDefaultFrame(QPainter& painter, const TbsFrameState& state, const TbsFrameLayout& layout,
         const std::vector<std::unique_ptr<TbsActiveSkinObject>>& objects, const TbsCaptionText& caption) const;
 

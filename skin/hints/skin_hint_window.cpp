@@ -1,8 +1,10 @@
 #include "skin/hints/skin_hint_window.h"
 
 #include "skin/data/skin_messages.h"
+#include "skin/draw/area_reduction.h"
 #include "skin/draw/whole_pixel_scaling.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 TbsSkinHintWindow::TbsSkinHintWindow()
@@ -40,8 +42,8 @@ bool TbsSkinHintWindow::event(QEvent* event)
     return QWidget::event(event);
 }
 
-void TbsSkinHintWindow::paintEvent(QPaintEvent*)
+void TbsSkinHintWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, m_face);
+    DrawFaceOnDevice(painter, QPoint(), m_face, event->region());
 }

@@ -2,6 +2,7 @@
 
 #include "skin/data/menu_item_definitions.h"
 #include "skin/data/skin_messages.h"
+#include "skin/draw/area_reduction.h"
 #include "skin/draw/whole_pixel_scaling.h"
 #include "skin/menus/menu_item.h"
 #include "skin/menus/popup_item_animation.h"
@@ -11,6 +12,7 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -398,10 +400,10 @@ QImage TbsSkinPopupWindow::RenderFace() const
     return m_face.Render(m_scrollCode, WholePixelRatio(devicePixelRatio()));
 }
 
-void TbsSkinPopupWindow::paintEvent(QPaintEvent*)
+void TbsSkinPopupWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, RenderFace());
+    DrawFaceOnDevice(painter, QPoint(), RenderFace(), event->region());
 }
 
 bool TbsSkinPopupWindow::event(QEvent* event)

@@ -41,13 +41,14 @@ std::string FirstUndoubled(const QImage& scaled, const QPoint& origin, const QIm
 
 } // namespace
 
-TEST(WholePixelScaling, RatiosRoundDownToAWholeFactorWithinBounds)
+TEST(WholePixelScaling, RatiosRoundUpToAWholeFactorWithinBounds)
 {
     EXPECT_EQ(WholePixelRatio(1.0), 1);
     EXPECT_EQ(WholePixelRatio(2.0), 2);
-    EXPECT_EQ(WholePixelRatio(1.5), 1) << "a fractional ratio draws at the whole ratio below";
-    EXPECT_EQ(WholePixelRatio(2.75), 2);
-    EXPECT_EQ(WholePixelRatio(2.9999999), 3) << "a rounding error short of 3 is 3";
+    EXPECT_EQ(WholePixelRatio(1.5), 2) << "a fractional ratio draws at the whole ratio above";
+    EXPECT_EQ(WholePixelRatio(1.25), 2);
+    EXPECT_EQ(WholePixelRatio(2.75), 3);
+    EXPECT_EQ(WholePixelRatio(2.0000001), 2) << "a rounding error past 2 is 2";
     EXPECT_EQ(WholePixelRatio(0.5), 1);
     EXPECT_EQ(WholePixelRatio(std::numeric_limits<qreal>::quiet_NaN()), 1);
     EXPECT_EQ(WholePixelRatio(1e9), kMaxWholePixelRatio);
@@ -77,8 +78,8 @@ TEST(WholePixelScaling, CacheKeepsOneEnlargementPerPictureAndRatio)
     const QImage again = cache.Scaled(picture, 2);
     EXPECT_EQ(again.cacheKey(), first.cacheKey()) << "the same picture and ratio give the cached image";
     EXPECT_EQ(again.constBits(), first.constBits());
-    EXPECT_EQ(cache.Scaled(picture, WholePixelRatio(2.5)).cacheKey(), first.cacheKey())
-        << "a fractional ratio uses the enlargement of the whole ratio below";
+    EXPECT_EQ(cache.Scaled(picture, WholePixelRatio(1.5)).cacheKey(), first.cacheKey())
+        << "a fractional ratio uses the enlargement of the whole ratio above";
     EXPECT_EQ(cache.Count(), 1);
 
     EXPECT_EQ(cache.Scaled(picture, 3).size(), QSize(15, 12));
