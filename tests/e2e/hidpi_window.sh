@@ -4,14 +4,19 @@
 # (the frame's caption strip, borders and rounded corners cut by the shape, and
 # every control's face) is the 1x window with every pixel doubled, and text is
 # drawn at the device's resolution rather than enlarged from the 1x text; for
-# both built-in skins. A ratio of 1.5 draws at 1 and is scaled once.
+# both built-in skins. At a ratio of 1.5 the art is the 1x window reduced by
+# area from its 2x enlargement, with no seam between the frame's strips, the
+# text is drawn at the device's resolution, and the shape's corners are cut as
+# the 1x mask scaled, their edge pixels never blended with the art the mask
+# cuts away.
 #
 # Usage: hidpi_window.sh BINDIR
 set -euo pipefail
 # At a ratio of 2 the window needs a screen of twice its size.
 e2e_screen=2560x2048x24
-source "$(dirname "$0")/lib/window_session.bash" "$0" "${1:-}" convert identify
+source "$(dirname "$0")/lib/window_session.bash" "$0" "${1:-}" convert identify compare
 source "$(dirname "$0")/lib/doubled_pixels.bash"
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 
 # Nothing remembered from another run may change the look.
 export XDG_CONFIG_HOME="$work/config"
@@ -101,8 +106,94 @@ two="$artifacts/dark-2x.png"
 check_frame_art
 check_controls_art
 
-# A fractional ratio: the window's 1x art scaled once to 1.5x.
+# A fractional ratio. The window is 753 x 564 logical pixels, 1129.5 x 846
+# device pixels.
 shot 1.5 "$artifacts/window-1.5x.png"
-[ "$(identify -format '%w x %h' "$artifacts/window-1.5x.png")" = "1130 x 846" ] \
-  || fail "the 1.5x screenshot is $(identify -format '%w x %h' "$artifacts/window-1.5x.png")"
+one="$artifacts/window-1x.png"
+fractional="$artifacts/window-1.5x.png"
+[ "$(identify -format '%w x %h' "$fractional")" = "1130 x 846" ] \
+  || fail "the 1.5x screenshot is $(identify -format '%w x %h' "$fractional")"
+
+# The region W H X Y (1x pixels, all even) of the 1x picture scaled by area to
+# 1.5 and the same region of picture: how many pixels differ by more than
+# fuzz, and the first of them.
+scaled_mismatch() {
+  local picture=$1 fuzz=$2 w=$3 h=$4 x=$5 y=$6
+  convert "$one" -alpha off -crop "${w}x${h}+${x}+${y}" +repage -scale 150% "$work/scaled.png"
+  convert "$picture" -alpha off -crop "$((3 * w / 2))x$((3 * h / 2))+$((3 * x / 2))+$((3 * y / 2))" +repage \
+    "$work/region.png"
+  compare -metric AE -fuzz "$fuzz" "$work/region.png" "$work/scaled.png" null: 2>&1 || true
+}
+# The frame's art is the 1x art averaged over every device pixel, also where
+# the caption strip meets the side strips: a row of anything else there is a
+# seam. (The side strips meet the bottom strip within the rounded corners,
+# checked below.)
+check_reduced() {
+  local what=$1 differ
+  shift
+  differ=$(scaled_mismatch "$fractional" 1.5% "$@")
+  [ "$differ" = 0 ] || fail "$what at 1.5x is not the 1x art reduced by area ($differ pixels differ)"
+}
+check_reduced "the caption strip above the text" 728 6 12 0
+check_reduced "the caption strip below the text" 728 4 12 28
+check_reduced "the left border where it meets the caption strip" 4 12 0 26
+check_reduced "the right border where it meets the caption strip" 2 12 750 26
+check_reduced "the bottom border" 728 4 12 560
+check_reduced "the left border" 4 528 0 32
+check_reduced "the right border" 2 528 750 32
+
+# The caption text is drawn at 1.5, neither the 1x text enlarged by area nor
+# by repeating pixels, and it is the same text.
+text_unlike() {
+  local enlarged
+  for enlarged in -scale -sample; do
+    convert "$one" -alpha off -crop 244x22+12+6 +repage "$enlarged" 150% "$work/enlarged.png"
+    convert "$fractional" -alpha off -crop 366x33+18+9 +repage "$work/text.png"
+    compare -metric AE -fuzz 25% "$work/text.png" "$work/enlarged.png" null: 2>&1 || true
+    echo
+  done
+}
+for differ in $(text_unlike); do
+  [ "$differ" -gt 150 ] || fail "the 1.5x caption text is the 1x text enlarged (only $differ pixels differ)"
+done
+text_one=$(convert "$one" -crop 244x22+12+6 +repage -colorspace Gray -threshold 50% -format '%[fx:mean]' info:)
+text_fractional=$(convert "$fractional" -crop 366x33+18+9 +repage -colorspace Gray -threshold 50% -format '%[fx:mean]' info:)
+awk -v a="$text_one" -v b="$text_fractional" 'BEGIN { d = a - b; if (d < 0) d = -d; exit !(a < 0.97 && d < 0.05) }' \
+  || fail "the caption text differs in amount between 1x ($text_one light) and 1.5x ($text_fractional light)"
+
+# The corners are cut as the 1x shape scaled: a device pixel wholly outside
+# it is transparent, one wholly inside is opaque (the pixels its edge crosses
+# may be either).
+corners=(12x12+0+0 12x12+740+0 12x8+0+556 12x8+740+556)
+uncut_pixels() {
+  local w h x y
+  IFS='x+' read -r w h x y <<<"$1"
+  paste -d ' ' \
+    <(convert "$one" -alpha extract -crop "${w}x${h}+${x}+${y}" +repage -scale 150% -depth 8 txt:- | tail -n +2) \
+    <(convert "$fractional" -alpha extract -crop "$((3 * w / 2))x$((3 * h / 2))+$((3 * x / 2))+$((3 * y / 2))" \
+      +repage -depth 8 txt:- | tail -n +2) |
+    awk '{ split($2, want, /[(),]/); split($6, got, /[(),]/)
+           if ((want[2] == 0 && got[2] != 0) || (want[2] == 255 && got[2] != 255)) { print $1; exit } }'
+}
+for corner in "${corners[@]}"; do
+  wrong=$(uncut_pixels "$corner")
+  [ -z "$wrong" ] || fail "the 1.5x corner $corner is not cut as the 1x shape scaled: device pixel $wrong of it"
+done
+
+# A skin whose frame art outside the shape is magenta: no pixel of the 1.5x
+# corners shows any of it.
+cp -r "$source_dir/skins/default" "$work/magenta"
+size=$(identify -format '%wx%h' "$work/magenta/frame.bmp")
+convert "$work/magenta/frame.bmp" \( -size "$size" xc:'#FF00FF' \) \( "$work/magenta/framemask.bmp" -threshold 0 \) \
+  -composite -type TrueColor "BMP3:$work/magenta/frame.bmp"
+"$bin_dir/lumeno-skin" pack "$work/magenta/skin.ini" "$work/magenta.skn" >/dev/null
+shot 1.5 "$artifacts/magenta-1.5x.png" --skin "$work/magenta.skn"
+tinted_pixel() {
+  convert "$artifacts/magenta-1.5x.png" -alpha on -crop "$1" +repage -depth 8 txt:- | tail -n +2 | tr -d '()' |
+    awk '{ split($2, v, ","); if (v[4] > 0 && v[1] > v[2] + 24) { print $1, $3; exit } }'
+}
+for corner in 18x18+0+0 18x18+1110+0 18x12+0+834 18x12+1110+834; do
+  wrong=$(tinted_pixel "$corner")
+  [ -z "$wrong" ] || fail "the 1.5x corner $corner blends the art outside the shape into its edge: pixel $wrong"
+done
 echo PASS
