@@ -188,3 +188,15 @@ void SpreadInsideColours(QImage& picture, const std::function<bool(int x, int y)
         std::memcpy(picture.scanLine(y), picture.constScanLine(from), rowBytes);
     }
 }
+
+void SpreadInsideShape(QImage& face, const QRegion& shape)
+{
+    const QSize size = LogicalSize(face);
+    const int ratio = std::max(1, static_cast<int>(std::lround(face.devicePixelRatio())));
+    std::vector<char> inside(static_cast<std::size_t>(size.width()) * static_cast<std::size_t>(std::max(0, size.height())));
+    for (const QRect& rect : shape.intersected(QRect(QPoint(), size))) {
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            std::fill_n(inside.begin() + y * size.width() + rect.left(), rect.width(), 1);
+    }
+    SpreadInsideColours(face, [&](int x, int y) { return inside[(y / ratio) * size.width() + x / ratio] != 0; });
+}

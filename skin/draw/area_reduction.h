@@ -44,3 +44,7 @@ void DrawFaceOnDevice(QPainter& painter, const QPoint& at, const QImage& face, c
 // pixels is left alone. A reduction then blends a shape's edge pixels only with colours of
 // the shape, never with the art a mask cuts away.
 void SpreadInsideColours(QImage& picture, const std::function<bool(int x, int y)>& inside);
+
+// SpreadInsideColours for a face of a whole ratio laid from the logical
+// origin, inside being shape (logical).
+void SpreadInsideShape(QImage& face, const QRegion& shape);

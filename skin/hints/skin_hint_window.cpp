@@ -24,10 +24,14 @@ void TbsSkinHintWindow::SetHint(const HintLook& look, const QString& text)
     // At the screen's whole pixel ratio: the art doubled, the text at device resolution.
     m_face = RenderHintFace(look, geometry, text, WholePixelRatio(devicePixelRatio()));
     resize(geometry.size);
-    if (const std::optional<QRegion> region = HintRegion(look, geometry))
+    if (const std::optional<QRegion> region = HintRegion(look, geometry)) {
         setMask(*region);
-    else
+        // A reduction to a fractional ratio blends only colours of the shape.
+        if (IsFractionalRatio(devicePixelRatio()))
+            SpreadInsideShape(m_face, *region);
+    } else {
         clearMask();
+    }
     update();
 }
 

@@ -402,8 +402,11 @@ QImage TbsSkinPopupWindow::RenderFace() const
 
 void TbsSkinPopupWindow::paintEvent(QPaintEvent* event)
 {
+    QImage face = RenderFace();
+    if (IsFractionalRatio(devicePixelRatio()) && !mask().isEmpty())
+        SpreadInsideShape(face, mask());
     QPainter painter(this);
-    DrawFaceOnDevice(painter, QPoint(), RenderFace(), event->region());
+    DrawFaceOnDevice(painter, QPoint(), face, event->region());
 }
 
 bool TbsSkinPopupWindow::event(QEvent* event)

@@ -98,11 +98,16 @@ TEST(AreaReduction, ArtOutsideTheShapeTakesTheShapesColoursBeforeAReduction)
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 6; ++x)
             corner.setPixel(x, y, !inside(x, y) ? magenta : x + y == 3 || y == 1 ? qRgb(64, 64, 64) : qRgb(128, 128, 128));
-    SpreadInsideColours(corner, inside);
+    QRegion shape;
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 6; ++x)
+            shape += inside(x, y) ? QRegion(x, y, 1, 1) : QRegion();
+    QImage face = ScaleByWholePixels(corner, 2);
+    SpreadInsideShape(face, shape);
     QImage device = Device(9, 9, kBlue);
     {
         QPainter painter(&device);
-        DrawFaceOnDevice(painter, QPoint(), ScaleByWholePixels(corner, 2), QRect(0, 0, 6, 6));
+        DrawFaceOnDevice(painter, QPoint(), face, QRect(0, 0, 6, 6));
     }
     for (int y = 0; y < 9; ++y)
         for (int x = 0; x < 9; ++x) {
