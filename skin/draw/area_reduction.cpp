@@ -46,14 +46,16 @@ AxisWeights WeighAxis(int faceLength, double placeStart, double placeEnd, int fi
         const std::size_t begin = axis.weight.size();
         quint32 total = 0;
         for (int tap = firstTap; tap <= lastTap; ++tap) {
-            const double overlap = span > 0 ? (std::min(faceTo, tap + 1.0) - std::max(faceFrom, double(tap))) / span : 1;
+            const double covered = std::min(faceTo, tap + 1.0) - std::max(faceFrom, double(tap));
+            const double overlap = span > 0 ? covered / span : 1;
             const auto weight = static_cast<quint32>(std::lround(std::max(0.0, overlap) * kOne));
             axis.index.push_back(tap);
             axis.weight.push_back(weight);
             total += weight;
         }
         // Rounding leaves the sum a unit or two off: the largest tap takes it.
-        const auto largest = std::max_element(axis.weight.begin() + static_cast<std::ptrdiff_t>(begin), axis.weight.end());
+        const auto largest
+            = std::max_element(axis.weight.begin() + static_cast<std::ptrdiff_t>(begin), axis.weight.end());
         *largest = *largest + kOne - total;
     }
     axis.start.push_back(static_cast<int>(axis.index.size()));
@@ -129,7 +131,8 @@ void DrawFaceOnDevice(QPainter& painter, const QPoint& at, const QImage& face, c
     const qreal faceRatio = face.devicePixelRatio();
     if (!IsFractionalRatio(deviceRatio) || faceRatio <= deviceRatio || toDevice.type() > QTransform::TxScale) {
         DrawEachExposedPart(painter, shown, [&](const QRect& part) {
-            painter.drawImage(part, face, QRectF(QPointF(part.topLeft() - at) * faceRatio, QSizeF(part.size()) * faceRatio));
+            const QRectF piece(QPointF(part.topLeft() - at) * faceRatio, QSizeF(part.size()) * faceRatio);
+            painter.drawImage(part, face, piece);
         });
         return;
     }
@@ -193,7 +196,7 @@ void SpreadInsideShape(QImage& face, const QRegion& shape)
 {
     const QSize size = LogicalSize(face);
     const int ratio = std::max(1, static_cast<int>(std::lround(face.devicePixelRatio())));
-    std::vector<char> inside(static_cast<std::size_t>(size.width()) * static_cast<std::size_t>(std::max(0, size.height())));
+    std::vector<char> inside(static_cast<std::size_t>(size.width()) * static_cast<std::size_t>(size.height()));
     for (const QRect& rect : shape.intersected(QRect(QPoint(), size))) {
         for (int y = rect.top(); y <= rect.bottom(); ++y)
             std::fill_n(inside.begin() + y * size.width() + rect.left(), rect.width(), 1);

@@ -157,7 +157,8 @@ for differ in $(text_unlike); do
   [ "$differ" -gt 150 ] || fail "the 1.5x caption text is the 1x text enlarged (only $differ pixels differ)"
 done
 text_one=$(convert "$one" -crop 244x22+12+6 +repage -colorspace Gray -threshold 50% -format '%[fx:mean]' info:)
-text_fractional=$(convert "$fractional" -crop 366x33+18+9 +repage -colorspace Gray -threshold 50% -format '%[fx:mean]' info:)
+text_fractional=$(convert "$fractional" -crop 366x33+18+9 +repage -colorspace Gray -threshold 50% \
+  -format '%[fx:mean]' info:)
 awk -v a="$text_one" -v b="$text_fractional" 'BEGIN { d = a - b; if (d < 0) d = -d; exit !(a < 0.97 && d < 0.05) }' \
   || fail "the caption text differs in amount between 1x ($text_one light) and 1.5x ($text_fractional light)"
 

@@ -94,10 +94,15 @@ TEST(AreaReduction, ArtOutsideTheShapeTakesTheShapesColoursBeforeAReduction)
     // magenta. Once spread, no device pixel has any magenta in it.
     const QRgb magenta = qRgb(255, 0, 255);
     const auto inside = [](int x, int y) { return y > 0 && x + y >= 3; };
+    const auto art = [&](int x, int y) {
+        if (!inside(x, y))
+            return magenta;
+        return x + y == 3 || y == 1 ? qRgb(64, 64, 64) : qRgb(128, 128, 128);
+    };
     QImage corner(6, 6, QImage::Format_RGB32);
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 6; ++x)
-            corner.setPixel(x, y, !inside(x, y) ? magenta : x + y == 3 || y == 1 ? qRgb(64, 64, 64) : qRgb(128, 128, 128));
+            corner.setPixel(x, y, art(x, y));
     QRegion shape;
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 6; ++x)
