@@ -172,7 +172,7 @@ QRect TbsSkinCheckRadioBox::CaptionRect()
         return {};
     if (const auto* definition = m_definition.get()) {
         if (m_flat)
-            return FlatCaptionRect(CheckImage(*definition).width() + 7, CaptionFont());
+            return FlatCaptionRect(CheckImage().width() + 7, CaptionFont());
         return MapSkinRect(definition->textArea);
     }
     if (!m_flat)
@@ -185,29 +185,38 @@ QFont TbsSkinCheckRadioBox::CaptionFont() const
     return ControlFont(m_definition.get());
 }
 
-QImage TbsSkinCheckRadioBox::CheckImage(const TbsDataSkinCheckRadioControl& definition) const
+TbsSkinCheckRadioBox::MarkPieces TbsSkinCheckRadioBox::TakeMarkPieces(const TbsDataSkinCheckRadioControl& definition)
 {
-    const auto orElse = [](const SkinRect& rect, const SkinRect& fallback) { return rect.IsEmpty() ? fallback : rect; };
-    SkinRect checked = definition.checkImageRect;
-    SkinRect unchecked = definition.uncheckImageRect;
-    if (!isEnabled()) {
-        checked = orElse(definition.unenabledCheckImageRect, checked);
-        unchecked = orElse(definition.unenabledUncheckImageRect, unchecked);
-    } else if (MouseInside()) {
-        checked = orElse(definition.activeCheckImageRect, checked);
-        unchecked = orElse(definition.activeUncheckImageRect, unchecked);
-    }
+    // A look without a picture of its own shows the normal one.
+    const auto orElse = [](const SkinRect& rect, const SkinRect& fallback) {
+        return (rect.IsEmpty() ? fallback : rect).ToQRect();
+    };
+    const SkinRect& checked = definition.checkImageRect;
+    const SkinRect& unchecked = definition.uncheckImageRect;
+    const SkinRect& grayed = definition.grayedCheckImageRect;
+    return {
+        .normal = { checked.ToQRect(), unchecked.ToQRect() },
+        .hot = { orElse(definition.activeCheckImageRect, checked), orElse(definition.activeUncheckImageRect, unchecked) },
+        .disabled = { orElse(definition.unenabledCheckImageRect, checked),
+            orElse(definition.unenabledUncheckImageRect, unchecked) },
+        .grayed = grayed.ToQRect(),
+        .hotGrayed = orElse(definition.activeGrayedCheckImageRect, grayed),
+    };
+}
+
+QImage TbsSkinCheckRadioBox::CheckImage() const
+{
+    const bool hovered = isEnabled() && MouseInside();
+    const MarkLook& look = !isEnabled() ? m_marks.disabled : hovered ? m_marks.hot : m_marks.normal;
     if (m_state != cbGrayed)
-        return m_picture.copy((m_state == cbChecked ? checked : unchecked).ToQRect());
+        return m_picture.copy(m_state == cbChecked ? look.checked : look.unchecked);
     // Without a picture of its own the grayed mark is the check mark lightened.
-    if (definition.grayedCheckImageRect.IsEmpty()) {
-        QImage image = ToSkinBitmap(m_picture.copy(checked.ToQRect()));
+    if (m_marks.grayed.isEmpty()) {
+        QImage image = ToSkinBitmap(m_picture.copy(look.checked));
         ApplyBrightness(image, 0.5);
         return image;
     }
-    const bool hovered = isEnabled() && MouseInside() && !definition.activeGrayedCheckImageRect.IsEmpty();
-    return m_picture.copy(
-        (hovered ? definition.activeGrayedCheckImageRect : definition.grayedCheckImageRect).ToQRect());
+    return m_picture.copy(hovered ? m_marks.hotGrayed : m_marks.grayed);
 }
 
 void TbsSkinCheckRadioBox::CreateControlSkinImage(QImage& image)
@@ -251,7 +260,7 @@ void TbsSkinCheckRadioBox::DrawSkinCaption(QPainter& painter, const QRect& area,
 void TbsSkinCheckRadioBox::DrawFlatSkinFace(QImage& image, const TbsDataSkinCheckRadioControl& definition)
 {
     DrawParentBackground(image);
-    const QImage check = CheckImage(definition);
+    const QImage check = CheckImage();
     const QRect captionRect = CaptionRect();
     {
         QPainter painter(&image);
@@ -275,7 +284,7 @@ void TbsSkinCheckRadioBox::DrawSkinFace(QImage& image, const TbsDataSkinCheckRad
     const QPoint centre((area.left + area.right) / 2, (area.top + area.bottom) / 2);
     const QPoint imageHalf(definition.checkImageRect.Width() / 2, definition.checkImageRect.Height() / 2);
     QPainter painter(&image);
-    DrawGlyphFrame(painter, centre - imageHalf, CheckImage(definition), 1, 1);
+    DrawGlyphFrame(painter, centre - imageHalf, CheckImage(), 1, 1);
     DrawSkinCaption(
         painter, CaptionRect(), SkinCaptionColor(active ? definition.activeFontColor : definition.fontColor));
 }
@@ -386,5 +395,8 @@ void TbsSkinCheckRadioBox::keyReleaseEvent(QKeyEvent* event)
 
 bool TbsSkinCheckRadioBox::TakeDefinition(const TbsDataSkinControl* definition)
 {
-    return m_definition.Take(definition) != nullptr;
+    const auto* kept = m_definition.Take(definition);
+    if (kept)
+        m_marks = TakeMarkPieces(*kept);
+    return kept != nullptr;
 }

@@ -74,8 +74,23 @@ private:
     int CaptionFlags() const;
     QRect FlatCaptionRect(int left, const QFont& font) const;
     QFont CaptionFont() const;
+    // Where the marks of one look lie in the picture.
+    struct MarkLook {
+        QRect checked;
+        QRect unchecked;
+    };
+    // The marks of every look, taken at the skin change.
+    struct MarkPieces {
+        MarkLook normal;
+        MarkLook hot;
+        MarkLook disabled;
+        // Empty where the skin has no grayed mark of its own.
+        QRect grayed;
+        QRect hotGrayed;
+    };
+    static MarkPieces TakeMarkPieces(const TbsDataSkinCheckRadioControl& definition);
     // The check mark picture for the current state, hover and enabled state.
-    QImage CheckImage(const TbsDataSkinCheckRadioControl& definition) const;
+    QImage CheckImage() const;
     SkinColor SkinCaptionColor(SkinColor enabledColor) const;
     void DrawSkinCaption(QPainter& painter, const QRect& area, SkinColor color);
     // Flat: check image and caption over the parent's background.
@@ -95,4 +110,5 @@ private:
     bool m_radio { false };
     int m_groupIndex { 0 };
     KeptDefinition<TbsDataSkinCheckRadioControl> m_definition { *this };
+    MarkPieces m_marks;
 };
