@@ -117,12 +117,12 @@ QRect TbsSkinEdit::ButtonRect() const
     if (const auto* definition = m_definition.get()) {
         // The skin's button image sits at the right end of the text area,
         // centred on it.
-        const SkinRect& image = definition->buttonRect;
-        if (image.IsEmpty())
+        const QRect& image = m_buttonPieces.normal;
+        if (image.isEmpty())
             return {};
         const QRect client = SkinClientArea(*definition);
-        return QRect(client.left() + client.width() - image.Width(), client.top() + (client.height() - image.Height()) / 2,
-            image.Width(), image.Height());
+        return QRect(client.left() + client.width() - image.width(), client.top() + (client.height() - image.height()) / 2,
+            image.width(), image.height());
     }
     const QRect text = TextRect();
     const int left = text.left() + text.width();
@@ -191,7 +191,17 @@ void TbsSkinEdit::ChangeSkinData()
 
 bool TbsSkinEdit::TakeDefinition(const TbsDataSkinControl* definition)
 {
-    return m_definition.Take(definition, [](const TbsDataSkinEditControl& kind) { return IsUsableEditDefinition(kind); }) != nullptr;
+    const auto* kept = m_definition.Take(
+        definition, [](const TbsDataSkinEditControl& kind) { return IsUsableEditDefinition(kind); });
+    if (kept) {
+        const SkinRect& normal = kept->buttonRect;
+        const auto orNormal = [&normal](const SkinRect& rect) { return (rect.IsEmpty() ? normal : rect).ToQRect(); };
+        m_buttonPieces = { .normal = normal.ToQRect(),
+            .disabled = orNormal(kept->unenabledButtonRect),
+            .active = orNormal(kept->activeButtonRect),
+            .down = kept->downButtonRect.ToQRect() };
+    }
+    return kept != nullptr;
 }
 
 void TbsSkinEdit::PlaceEditor()
@@ -253,25 +263,25 @@ void TbsSkinEdit::CreateControlSkinImage(QImage& image)
     QPainter painter(&image);
     painter.drawImage(0, 0, frame);
     painter.end();
-    DrawSkinButton(image, *definition);
+    DrawSkinButton(image);
 }
 
-void TbsSkinEdit::DrawSkinButton(QImage& image, const TbsDataSkinEditControl& definition) const
+void TbsSkinEdit::DrawSkinButton(QImage& image) const
 {
     const QRect button = ButtonRect();
     if (button.isEmpty())
         return;
-    SkinRect source = definition.buttonRect;
-    if (!isEnabled()) {
-        if (!definition.unenabledButtonRect.IsEmpty())
-            source = definition.unenabledButtonRect;
-    } else if (m_buttonDown && !definition.downButtonRect.IsEmpty()) {
-        source = definition.downButtonRect;
-    } else if (MouseInside() && !definition.activeButtonRect.IsEmpty()) {
-        source = definition.activeButtonRect;
-    }
+    const ButtonPieces& pieces = m_buttonPieces;
+    // Held down without a pressed picture, the button shows its hot face.
+    QRect source = pieces.normal;
+    if (!isEnabled())
+        source = pieces.disabled;
+    else if (m_buttonDown && !pieces.down.isEmpty())
+        source = pieces.down;
+    else if (MouseInside())
+        source = pieces.active;
     QPainter painter(&image);
-    painter.drawImage(button.topLeft(), m_picture, source.ToQRect());
+    painter.drawImage(button.topLeft(), m_picture, source);
 }
 
 void TbsSkinEdit::changeEvent(QEvent* event)

@@ -74,7 +74,17 @@ private:
     // The skin's text area at the current size, before the button takes its
     // room.
     QRect SkinClientArea(const TbsDataSkinEditControl& definition) const;
-    void DrawSkinButton(QImage& image, const TbsDataSkinEditControl& definition) const;
+    void DrawSkinButton(QImage& image) const;
+
+    // Where the button's faces lie in the picture, taken at the skin change;
+    // a look without a picture of its own shows the normal one, and down is
+    // empty without a pressed picture.
+    struct ButtonPieces {
+        QRect normal;
+        QRect disabled;
+        QRect active;
+        QRect down;
+    };
 
     QLineEdit* m_editor;
     EditContextMenu* m_contextMenu;
@@ -84,4 +94,5 @@ private:
     bool m_buttonMode { false };
     bool m_buttonDown { false };
     KeptDefinition<TbsDataSkinEditControl> m_definition { *this };
+    ButtonPieces m_buttonPieces;
 };

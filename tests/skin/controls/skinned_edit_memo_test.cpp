@@ -229,6 +229,14 @@ TEST(SkinnedEdit, ButtonModeShowsTheSkinButtonAtTheRightEnd)
     SendEnter(edit);
     face = edit.RenderFace();
     EXPECT_EQ(CountColor(face, QRect(67, 5, 10, 10), kActiveButton), 100);
+    QTest::mousePress(&edit, Qt::LeftButton, {}, QPoint(70, 8));
+    face = edit.RenderFace();
+    EXPECT_EQ(CountColor(face, QRect(67, 5, 10, 10), kActiveButton), 100)
+        << "held down without a pressed picture, the button keeps its hot face";
+    QTest::mouseRelease(&edit, Qt::LeftButton, {}, QPoint(70, 8));
+    edit.setEnabled(false);
+    face = edit.RenderFace();
+    EXPECT_EQ(CountColor(face, QRect(67, 5, 10, 10), kButton), 100) << "disabled without a picture of its own";
 }
 
 TEST(SkinnedEdit, DefinitionOfAnotherKindOrNoneKeepsTheBuiltInLook)
