@@ -143,7 +143,7 @@ const TbsDataSkinSlider* TbsSkinSlider::SkinSlider() const
 QImage TbsSkinSlider::ThumbPicture() const
 {
     if (const TbsDataSkinSlider* skin = SkinSlider())
-        return SkinPicture(skin->pictureIndex).copy((IsHorizontal() ? skin->hThumbRect : skin->vThumbRect).ToQRect());
+        return SkinPicture(skin->pictureIndex).copy(IsHorizontal() ? m_skinThumbs.horizontal : m_skinThumbs.vertical);
     return IsHorizontal() ? DefaultHorizontalThumb() : DefaultVerticalThumb();
 }
 
@@ -531,5 +531,8 @@ void TbsSkinSlider::focusOutEvent(QFocusEvent* event)
 
 bool TbsSkinSlider::TakeDefinition(const TbsDataSkinControl* definition)
 {
-    return m_definition.Take(definition) != nullptr;
+    const auto* kept = m_definition.Take(definition);
+    if (kept)
+        m_skinThumbs = { .horizontal = kept->hThumbRect.ToQRect(), .vertical = kept->vThumbRect.ToQRect() };
+    return kept != nullptr;
 }

@@ -102,6 +102,11 @@ protected:
 
 private:
     enum class PageDirection { None, Decrease, Increase };
+    // Where the skin's thumbs lie in its picture, taken at the skin change.
+    struct SkinThumbs {
+        QRect horizontal;
+        QRect vertical;
+    };
 
     bool IsHorizontal() const { return m_orientation == soHorizontal; }
     // MaxValue - MinValue, which need not fit an int.
@@ -148,4 +153,5 @@ private:
     AutoRepeat m_paging { [this] { PageTick(); } };
     SliderValueHint* const m_valueHint;
     KeptDefinition<TbsDataSkinSlider> m_definition { *this };
+    SkinThumbs m_skinThumbs;
 };
