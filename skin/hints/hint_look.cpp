@@ -5,12 +5,8 @@
 #include "skin/draw/skin_font.h"
 #include "skin/draw/system_colors.h"
 
-#include <algorithm>
 
 namespace {
-
-// A crafted font height would otherwise make one glyph the size of a screen.
-constexpr int kMaxFontHeight = 72;
 
 QImage PictureAt(const TbsSkinData& skin, int index)
 {
@@ -68,7 +64,7 @@ HintLook LookUpHintLook(const TbsSkinData* skin)
         .bottomStretch = window.bottomStretch,
         .stretchEffect = window.stretchEffect,
         .stretchType = window.stretchType };
-    look.font = SkinFont(window.fontName, std::clamp(window.fontHeight, -kMaxFontHeight, kMaxFontHeight), window.fontStyle);
+    look.font = SkinFont(window.fontName, window.fontHeight, window.fontStyle);
     look.textColor = SkinColorToRgb(window.fontColor);
     return look;
 }
