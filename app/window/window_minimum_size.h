@@ -12,5 +12,6 @@ constexpr int kArticleLinesAtMinimum = 3;
 QSize MinimumClientSize(const TForm1& form);
 
 // Keeps the window from being made smaller than that, in the frame of the
-// skin in use: now, and again after every skin change.
+// skin in use, and the tool strip high enough for its controls in the skin's
+// fonts: now, and again after every skin change.
 void KeepToolStripWhole(TForm1& form);

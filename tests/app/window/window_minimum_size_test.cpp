@@ -2,7 +2,12 @@
 #include "skin/controls/skin_memo.h"
 #include "skin/controls/skin_panel.h"
 #include "skin/controls/skin_xform_button.h"
+#include "skin/controls/std_label.h"
+#include "skin/data/compressed_stored_skin.h"
+#include "skin/data/skin_compression.h"
+#include "skin/data/skin_package.h"
 #include "skin/frame/skin_form.h"
+#include "skins/built_in_skins.h"
 #include "tests/app/window/form1_fixture.h"
 
 #include <QFontMetrics>
@@ -31,7 +36,40 @@ int CheckToolStripWhole(TForm1& form, const char* skin)
     return right;
 }
 
+// The light skin with the labels' font as high as a font height can be
+// written.
+QByteArray SkinWithHugeLabelFont()
+{
+    SkinPackage package = ReadSkinPackage(DecompressSkinPackage(BuiltInSkinCompressedData(kDefaultBuiltInSkinName)));
+    QByteArray& text = package.definitionText;
+    const qsizetype labels = text.indexOf("[stdlabel]");
+    const qsizetype height = text.indexOf("fontheight=", labels);
+    const qsizetype lineEnd = text.indexOf("\r\n", height);
+    EXPECT_TRUE(labels >= 0 && height > labels && lineEnd > height);
+    text.replace(height, lineEnd - height, "fontheight=32767");
+    return CompressSkinPackage(WriteSkinPackage(package));
+}
+
 } // namespace
+
+// A skin's font height is a number like any other a crafted skin can choose;
+// the labels size themselves to their text, and the window's minimum size
+// follows them. It must stay a window a screen can show, not one that takes
+// gigabytes to paint.
+TEST_F(Form1Test, AHugeLabelFontInASkinKeepsTheWindowScreenSized)
+{
+    TbsCompressedStoredSkin stored;
+    stored.SetCompressedData(SkinWithHugeLabelFont());
+    form.bsSkinData1->SetCompressedStoredSkin(&stored);
+    QCoreApplication::processEvents();
+    for (const TbsSkinStdLabel* label : { form.Label1, form.lbl1, form.lbl2 })
+        EXPECT_LT(label->height(), 200) << label->objectName().toStdString();
+    EXPECT_LT(form.minimumWidth(), 8000);
+    EXPECT_LT(form.minimumHeight(), 4000);
+    form.resize(1, 1);
+    QCoreApplication::processEvents();
+    CheckToolStripWhole(form, "huge label font");
+}
 
 TEST_F(Form1Test, AtItsMinimumSizeTheWindowShowsEveryControlOfItsToolStripWhole)
 {
