@@ -54,9 +54,8 @@ void ComposeDefinition(const TbsSkinData& skin, const TbsDataSkinCustomControl& 
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QByteArray package(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     TbsCompressedStoredSkin stored;
-    stored.SetCompressedData(QuicklyCompressed(package));
+    stored.SetCompressedData(QuicklyCompressed(InputBytes(data, size)));
     TbsSkinData skin;
     try {
         skin.LoadCompressedStoredSkin(stored);
