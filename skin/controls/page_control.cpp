@@ -139,7 +139,9 @@ int TbsSkinPageControl::ItemHeight() const
 {
     if (m_tabHeight > 0)
         return m_tabHeight;
-    if (const auto* definition = m_definition.get())
+    // A tab rectangle upside down gives no height; the tabs keep the one
+    // they have without a skin rather than pull the pages above the control.
+    if (const auto* definition = m_definition.get(); definition && definition->tabRect.Height() >= 0)
         return definition->tabRect.Height();
     return m_defaultItemHeight;
 }

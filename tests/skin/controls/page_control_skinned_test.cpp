@@ -122,6 +122,24 @@ struct BackgroundListener : QWidget {
 
 } // namespace
 
+// A skin can write its tab rectangle upside down (bottom above top): the
+// pages must still lie in the control, under tabs that can be clicked.
+TEST(PageControlSkinnedTest, AnUpsideDownTabRectangleKeepsThePagesInTheControl)
+{
+    const QString keys = QString(kTabKeys).replace(QStringLiteral("\ntabrect=20,0,40,10\n"), QStringLiteral("\ntabrect=20,230,40,10\n"));
+    ASSERT_NE(keys, kTabKeys);
+    SkinnedPages pages(std::make_unique<SyntheticSkin>(MakePicture(), QList<SyntheticSkin::Control> { { "tab", "tab", keys } }));
+    ASSERT_TRUE(pages.control->HasSkinDefinition());
+    const QRect control(QPoint(0, 0), pages.control->size());
+    EXPECT_TRUE(control.contains(pages.control->PageArea()));
+    EXPECT_TRUE(control.contains(pages.first->geometry()));
+    const QRect tab = pages.control->TabRect(1);
+    EXPECT_FALSE(tab.isEmpty());
+    EXPECT_LE(tab.bottom(), pages.control->PageArea().top());
+    QTest::mouseClick(pages.control, Qt::LeftButton, {}, tab.center());
+    EXPECT_EQ(pages.control->ActivePage(), pages.second);
+}
+
 TEST(PageControlSkinnedTest, FrameTabsStripAndPagesComeFromTheDefinition)
 {
     SkinnedPages pages(MakeSkin());
