@@ -334,9 +334,11 @@ QMargins TbsSkinPageControl::PageFrameBorders() const
     const auto* definition = m_definition.get();
     if (!definition)
         return { 1, 1, 1, 1 };
+    // A client rectangle reaching past the face gives no border on that side
+    // rather than pages reaching past the control.
     const SkinRect& client = definition->clientRect;
-    return { client.left, client.top, definition->skinRect.Width() - client.right,
-        definition->skinRect.Height() - client.bottom };
+    return { std::max(client.left, 0), std::max(client.top, 0), std::max(definition->skinRect.Width() - client.right, 0),
+        std::max(definition->skinRect.Height() - client.bottom, 0) };
 }
 
 QRect TbsSkinPageControl::PageArea() const

@@ -140,6 +140,19 @@ TEST(PageControlSkinnedTest, AnUpsideDownTabRectangleKeepsThePagesInTheControl)
     EXPECT_EQ(pages.control->ActivePage(), pages.second);
 }
 
+// A client rectangle reaching past the frame's face gives no border on that
+// side: the pages stay in the control.
+TEST(PageControlSkinnedTest, AClientRectanglePastTheFaceKeepsThePagesInTheControl)
+{
+    const QString keys = QString(kTabKeys).replace(QStringLiteral("clientrect=2,2,18,18\n"), QStringLiteral("clientrect=2,2,24,24\n"));
+    ASSERT_NE(keys, kTabKeys);
+    SkinnedPages pages(std::make_unique<SyntheticSkin>(MakePicture(), QList<SyntheticSkin::Control> { { "tab", "tab", keys } }));
+    ASSERT_TRUE(pages.control->HasSkinDefinition());
+    const QRect control(QPoint(0, 0), pages.control->size());
+    EXPECT_EQ(pages.control->PageArea(), QRect(2, 12, 198, 88));
+    EXPECT_TRUE(control.contains(pages.first->geometry()));
+}
+
 TEST(PageControlSkinnedTest, FrameTabsStripAndPagesComeFromTheDefinition)
 {
     SkinnedPages pages(MakeSkin());
