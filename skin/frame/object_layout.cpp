@@ -3,6 +3,9 @@
 #include "skin/data/form_info.h"
 #include "skin/draw/composition_mode.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 struct CornerAreas {
@@ -22,6 +25,13 @@ CornerAreas CornerAreasOf(const TbsFormInfo& info, const QSize& pictureSize)
         { info.rightBottomPoint.x(), info.rightBottomPoint.y(), pw, ph } };
 }
 
+// A coordinate a crafted offset or size would carry past what an int holds
+// stops at its limit instead of wrapping round to the other side.
+int Saturated(qint64 value)
+{
+    return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
 // The row the caption buttons sit in and the direction they are laid.
 class ButtonRow {
 public:
@@ -35,17 +45,12 @@ public:
 
     SkinRect Place(const QSize& size)
     {
-        if (m_leftToRight) {
-            const SkinRect place { m_x, m_top, m_x + size.width(), m_top + size.height() };
-            m_x += size.width() + m_offset;
-            return place;
-        }
-        const SkinRect place { m_x - size.width(), m_top, m_x, m_top + size.height() };
-        m_x -= size.width() + m_offset;
-        return place;
+        const qint64 left = m_leftToRight ? m_x : m_x - size.width();
+        m_x = m_leftToRight ? left + size.width() + m_offset : left - m_offset;
+        return { Saturated(left), m_top, Saturated(left + size.width()), Saturated(qint64(m_top) + size.height()) };
     }
 
-    int X() const { return m_x; }
+    qint64 X() const { return m_x; }
     void Restart(int x, int top)
     {
         m_x = x;
@@ -54,7 +59,8 @@ public:
     }
 
 private:
-    int m_x;
+    // Wide enough for any number of int steps a skin can hold.
+    qint64 m_x;
     int m_top;
     bool m_leftToRight;
     int m_offset;
@@ -101,7 +107,7 @@ void PlaceRow(const std::vector<TbsFrameObjectSlot>& objects, std::vector<SkinRe
     const std::size_t systemMenu = FirstRowObject(objects, cmSysMenu);
     if (!info.buttonsInLeft) {
         if (noButtonsRect && caption != kNone)
-            places[caption].right = buttons.X() + offset;
+            places[caption].right = Saturated(buttons.X() + offset);
         if (systemMenu != kNone) {
             buttons.Restart(geometry.nCaption.left, geometry.nCaption.top);
             SkinRect rect = buttons.Place(objects[systemMenu].rowSize);
@@ -110,7 +116,7 @@ void PlaceRow(const std::vector<TbsFrameObjectSlot>& objects, std::vector<SkinRe
             rect.bottom = rect.top + height;
             places[systemMenu] = rect;
             if (caption != kNone)
-                places[caption].left = buttons.X() - offset;
+                places[caption].left = Saturated(buttons.X() - offset);
         }
         return;
     }
@@ -118,7 +124,7 @@ void PlaceRow(const std::vector<TbsFrameObjectSlot>& objects, std::vector<SkinRe
         if (systemMenu != kNone)
             places[systemMenu] = buttons.Place(objects[systemMenu].rowSize);
         if (caption != kNone)
-            places[caption].left = buttons.X() + offset;
+            places[caption].left = Saturated(buttons.X() + offset);
     }
 }
 
