@@ -78,6 +78,14 @@ std::unique_ptr<SyntheticSkin> MakeSkin(const QString& extraKeys = {})
         MakePicture(), QList<SyntheticSkin::Control> { { "tab", "tab", kTabKeys + extraKeys } });
 }
 
+// The skin with one of its key lines written otherwise.
+std::unique_ptr<SyntheticSkin> MakeSkinWithLine(const QString& line, const QString& replacement)
+{
+    const QString keys = QString(kTabKeys).replace(line, replacement);
+    EXPECT_NE(keys, kTabKeys) << line.toStdString();
+    return std::make_unique<SyntheticSkin>(MakePicture(), QList<SyntheticSkin::Control> { { "tab", "tab", keys } });
+}
+
 struct SkinnedPages {
     std::unique_ptr<SyntheticSkin> skin;
     QWidget parent;
@@ -126,9 +134,7 @@ struct BackgroundListener : QWidget {
 // pages must still lie in the control, under tabs that can be clicked.
 TEST(PageControlSkinnedTest, AnUpsideDownTabRectangleKeepsThePagesInTheControl)
 {
-    const QString keys = QString(kTabKeys).replace(QStringLiteral("\ntabrect=20,0,40,10\n"), QStringLiteral("\ntabrect=20,230,40,10\n"));
-    ASSERT_NE(keys, kTabKeys);
-    SkinnedPages pages(std::make_unique<SyntheticSkin>(MakePicture(), QList<SyntheticSkin::Control> { { "tab", "tab", keys } }));
+    SkinnedPages pages(MakeSkinWithLine(QStringLiteral("\ntabrect=20,0,40,10\n"), QStringLiteral("\ntabrect=20,230,40,10\n")));
     ASSERT_TRUE(pages.control->HasSkinDefinition());
     const QRect control(QPoint(0, 0), pages.control->size());
     EXPECT_TRUE(control.contains(pages.control->PageArea()));
@@ -144,13 +150,10 @@ TEST(PageControlSkinnedTest, AnUpsideDownTabRectangleKeepsThePagesInTheControl)
 // side: the pages stay in the control.
 TEST(PageControlSkinnedTest, AClientRectanglePastTheFaceKeepsThePagesInTheControl)
 {
-    const QString keys = QString(kTabKeys).replace(QStringLiteral("clientrect=2,2,18,18\n"), QStringLiteral("clientrect=2,2,24,24\n"));
-    ASSERT_NE(keys, kTabKeys);
-    SkinnedPages pages(std::make_unique<SyntheticSkin>(MakePicture(), QList<SyntheticSkin::Control> { { "tab", "tab", keys } }));
+    SkinnedPages pages(MakeSkinWithLine(QStringLiteral("clientrect=2,2,18,18\n"), QStringLiteral("clientrect=2,2,24,24\n")));
     ASSERT_TRUE(pages.control->HasSkinDefinition());
-    const QRect control(QPoint(0, 0), pages.control->size());
     EXPECT_EQ(pages.control->PageArea(), QRect(2, 12, 198, 88));
-    EXPECT_TRUE(control.contains(pages.first->geometry()));
+    EXPECT_TRUE(QRect(QPoint(0, 0), pages.control->size()).contains(pages.first->geometry()));
 }
 
 TEST(PageControlSkinnedTest, FrameTabsStripAndPagesComeFromTheDefinition)
