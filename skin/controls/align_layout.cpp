@@ -1,5 +1,6 @@
 #include "skin/controls/align_layout.h"
 
+#include <QEvent>
 #include <QWidget>
 
 TAlignLayout::TAlignLayout(QWidget* parent)
@@ -18,8 +19,18 @@ TAlignLayout::~TAlignLayout()
 void TAlignLayout::AddControl(QWidget* control, TAlign align)
 {
     addChildWidget(control);
+    control->installEventFilter(this);
     m_entries.push_back({ new QWidgetItem(control), align });
     invalidate();
+}
+
+bool TAlignLayout::eventFilter(QObject* watched, QEvent* event)
+{
+    // A control that sizes itself (to its skin face, say) moves the ones
+    // laid after it.
+    if (event->type() == QEvent::Resize)
+        invalidate();
+    return QLayout::eventFilter(watched, event);
 }
 
 TAlign TAlignLayout::AlignOf(const QWidget* control) const

@@ -31,6 +31,9 @@ public:
     QSize minimumSize() const override;
     void setGeometry(const QRect& rect) override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct Entry {
         QLayoutItem* item;
