@@ -11,6 +11,7 @@
 #include "app/window/form1.h"
 #include "fuzz/fuzz_support.h"
 #include "skin/controls/skin_control.h"
+#include "skin/controls/skin_custom_control.h"
 #include "skin/controls/skin_panel.h"
 #include "skin/controls/tab_sheet.h"
 #include "skin/data/compressed_stored_skin.h"
@@ -22,10 +23,12 @@
 #include <QPixmap>
 #include <QScreen>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -74,11 +77,6 @@ QSize SizeFor(const QByteArray& input)
     }
 }
 
-bool Inside(const QRect& rect, const QSize& size)
-{
-    return rect.isEmpty() || QRect(QPoint(0, 0), size).contains(rect);
-}
-
 // The frame's margins fit in the window.
 void RequireFrameInside()
 {
@@ -93,20 +91,37 @@ bool IsSkinControl(const QWidget* widget)
     return qobject_cast<const TbsSkinControl*>(widget) || qobject_cast<const TbsSkinTabSheet*>(widget);
 }
 
-// Every skin control shown lies in its parent. (Qt's own widgets inside a
-// control, such as an edit's line editor, keep the height of their font.)
-// The tool strip's controls are held to its width only: a skin can still
-// leave the strip lower than they reach.
+// The extents of control's size that its skin definition fixes: a control
+// keeps those even where its parent has less room for them, and the parent
+// clips it.
+std::pair<bool, bool> FixedWidthAndHeight(QWidget* control)
+{
+    auto* custom = qobject_cast<TbsSkinCustomControl*>(control);
+    if (!custom || !custom->HasSkinDefinition())
+        return { false, false };
+    int width = std::max(custom->width() - 1, 0);
+    int height = std::max(custom->height() - 1, 0);
+    const QSize asked(width, height);
+    custom->CalcSize(width, height);
+    return { width != asked.width(), height != asked.height() };
+}
+
+// Every skin control shown lies in its parent, but for an extent its skin
+// fixes at more than the parent holds. (Qt's own widgets inside a control, such as an edit's line editor,
+// keep the height of their font.) The tool strip's controls are held to its
+// width only: a skin can still leave the strip lower than they reach.
 void RequireControlsInside()
 {
-    for (const QWidget* control : g_form->findChildren<QWidget*>()) {
-        if (!IsSkinControl(control) || !control->isVisible() || control->isWindow())
+    for (QWidget* control : g_form->findChildren<QWidget*>()) {
+        const QRect place = control->geometry();
+        if (!IsSkinControl(control) || !control->isVisible() || control->isWindow() || place.isEmpty())
             continue;
         const QSize parent = control->parentWidget()->size();
-        if (control->parentWidget() == g_form->bsSkinPanel1)
-            Require(control->x() >= 0 && control->x() + control->width() <= parent.width());
-        else
-            Require(Inside(control->geometry(), parent));
+        const auto [fixedWidth, fixedHeight] = FixedWidthAndHeight(control);
+        if (!fixedWidth || place.width() <= parent.width())
+            Require(place.left() >= 0 && place.right() < parent.width());
+        if ((!fixedHeight || place.height() <= parent.height()) && control->parentWidget() != g_form->bsSkinPanel1)
+            Require(place.top() >= 0 && place.bottom() < parent.height());
     }
 }
 
