@@ -91,9 +91,13 @@ QRect TbsSkinEdit::SkinClientArea(const TbsDataSkinEditControl& definition) cons
 {
     const SkinRect& skin = definition.skinRect;
     const SkinRect& client = definition.clientRect;
-    const int right = width() - (skin.Width() - client.right);
-    const int bottom = height() - (skin.Height() - client.bottom);
-    return QRect(client.left, client.top, std::max(0, right - client.left), std::max(0, bottom - client.top));
+    // A client rectangle that reaches past its face would put the text where
+    // the control shows nothing: every edge stays within the control.
+    const int left = std::clamp(client.left, 0, width());
+    const int top = std::clamp(client.top, 0, height());
+    const int right = std::clamp(width() - (skin.Width() - client.right), left, width());
+    const int bottom = std::clamp(height() - (skin.Height() - client.bottom), top, height());
+    return QRect(left, top, right - left, bottom - top);
 }
 
 QRect TbsSkinEdit::TextRect() const

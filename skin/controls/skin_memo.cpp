@@ -236,7 +236,9 @@ QRect TbsSkinMemo::TextRect() const
     const int top = client.top + 1 + (m_bitMapBG ? 0 : 1);
     const int right = std::max(left, width() + client.right - skin.Width() - 3);
     const int bottom = std::max(top, height() + client.bottom - skin.Height() - 2);
-    return QRect(left, top, right - left, bottom - top);
+    // However far the skin's client rectangle reaches, the text stays on the
+    // memo.
+    return QRect(left, top, right - left, bottom - top).intersected(rect());
 }
 
 void TbsSkinMemo::PlaceEditor()

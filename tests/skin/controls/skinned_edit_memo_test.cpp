@@ -80,7 +80,11 @@ std::unique_ptr<SyntheticSkin> MakeSkin(bool withEdit = true)
 {
     QList<SyntheticSkin::Control> controls { { "memo", "memo", kMemoKeys }, { "barememo", "memo", kBareMemoKeys },
         { "flatedit", "edit", QStringLiteral("pictureindex=0\nskinrect=0,0,30,0\nclientrect=3,4,27,16\n") },
-        { "hugememo", "memo", QStringLiteral("pictureindex=0\nskinrect=0,30,40,70\nclientrect=2,2,3000000,38\n") } };
+        { "hugememo", "memo", QStringLiteral("pictureindex=0\nskinrect=0,30,40,70\nclientrect=2,2,3000000,38\n") },
+        // Client rectangles reaching past their faces: below a 5-pixel edit,
+        // right of a memo.
+        { "lowedit", "edit", QStringLiteral("pictureindex=0\nskinrect=0,0,30,5\nclientrect=4,3,26,19\nfontheight=13\n") },
+        { "widememo", "memo", QStringLiteral("pictureindex=0\nskinrect=0,30,40,70\nclientrect=2,2,70,60\n") } };
     if (withEdit)
         controls.append({ "edit", "edit", kEditKeys });
     return std::make_unique<SyntheticSkin>(MakePicture(), controls);
@@ -389,4 +393,30 @@ TEST(SkinnedMemo, DefinitionWithoutPointsOrActiveFaceKeepsTheSizeAndTheNormalFac
     const QImage face = memo.RenderFace();
     EXPECT_EQ(PixelAt(face, 45, 30), kMemoClient);
     EXPECT_EQ(CountColor(face, face.rect(), kActiveClient), 0);
+}
+
+// The skin decides how much room the text gets, but the text box never
+// leaves the control, whatever the client rectangle says: a line taller than
+// a 5-pixel face is cut to the face rather than hanging below it.
+TEST(SkinnedEdit, AClientRectanglePastTheFaceKeepsTheTextOnTheControl)
+{
+    auto skin = MakeSkin();
+    QWidget window;
+    window.resize(300, 200);
+    TbsSkinEdit edit(&window);
+    TbsSkinMemo memo(&window);
+    window.show();
+    edit.SetSkinDataName(QStringLiteral("lowedit"));
+    edit.SetSkinData(skin->Data());
+    edit.resize(80, 20);
+    ASSERT_TRUE(edit.HasSkinDefinition());
+    ASSERT_EQ(edit.size(), QSize(80, 5));
+    EXPECT_EQ(edit.TextRect(), QRect(4, 3, 80 - 4 - 4, 2));
+    EXPECT_TRUE(edit.rect().contains(edit.Editor()->geometry())) << edit.Editor()->geometry().height();
+
+    memo.SetSkinDataName(QStringLiteral("widememo"));
+    memo.SetSkinData(skin->Data());
+    memo.resize(60, 50);
+    ASSERT_TRUE(memo.HasSkinDefinition());
+    EXPECT_TRUE(memo.rect().contains(memo.Editor()->geometry())) << memo.Editor()->geometry().right();
 }
