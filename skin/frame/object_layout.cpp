@@ -32,22 +32,43 @@ int Saturated(qint64 value)
     return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
+// The part of rect that lies in the window of geometry, as a window theme
+// keeps its caption buttons on the window: a caption rectangle that reaches
+// past the frame picture still grows with the window.
+SkinRect InsideWindow(const SkinRect& rect, const TbsFrameGeometry& geometry)
+{
+    const auto across = [&geometry](int x) { return std::clamp(x, 0, std::max(geometry.width, 0)); };
+    const auto down = [&geometry](int y) { return std::clamp(y, 0, std::max(geometry.height, 0)); };
+    return { across(rect.left), down(rect.top), across(rect.right), down(rect.bottom) };
+}
+
+// A button's top moved as little as it takes to keep it within a window
+// that is high enough for it.
+int TopInWindow(int top, int height, int windowHeight)
+{
+    return std::clamp(top, 0, std::max(windowHeight - height, 0));
+}
+
 // The row the caption buttons sit in and the direction they are laid.
 class ButtonRow {
 public:
-    ButtonRow(const SkinRect& row, bool leftToRight, int offset)
+    ButtonRow(const SkinRect& row, bool leftToRight, int offset, int windowHeight)
         : m_x(leftToRight ? row.left : row.right)
         , m_top(row.top)
         , m_leftToRight(leftToRight)
         , m_offset(offset)
+        , m_windowHeight(windowHeight)
     {
     }
 
-    SkinRect Place(const QSize& size)
+    // A face written upside down or right to left takes no room.
+    SkinRect Place(const QSize& face)
     {
+        const QSize size = face.expandedTo(QSize(0, 0));
         const qint64 left = m_leftToRight ? m_x : m_x - size.width();
         m_x = m_leftToRight ? left + size.width() + m_offset : left - m_offset;
-        return { Saturated(left), m_top, Saturated(left + size.width()), Saturated(qint64(m_top) + size.height()) };
+        const int top = TopInWindow(m_top, size.height(), m_windowHeight);
+        return { Saturated(left), top, Saturated(left + size.width()), Saturated(qint64(top) + size.height()) };
     }
 
     qint64 X() const { return m_x; }
@@ -64,6 +85,7 @@ private:
     int m_top;
     bool m_leftToRight;
     int m_offset;
+    int m_windowHeight;
 };
 
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
@@ -92,9 +114,10 @@ void PlaceRow(const std::vector<TbsFrameObjectSlot>& objects, std::vector<SkinRe
     const bool noButtonsRect = geometry.nButtons.IsEmpty();
     if (noButtonsRect && geometry.nCaption.IsEmpty())
         return;
-    const SkinRect row = noButtonsRect ? geometry.nCaption : geometry.nButtons;
+    const SkinRect captionArea = InsideWindow(geometry.nCaption, geometry);
+    const SkinRect row = noButtonsRect ? captionArea : InsideWindow(geometry.nButtons, geometry);
     const int offset = info.buttonsOffset;
-    ButtonRow buttons(row, info.buttonsInLeft, offset);
+    ButtonRow buttons(row, info.buttonsInLeft, offset, geometry.height);
     for (TbsStdCommand command : { cmClose, cmMaximize, cmMinimize, cmRollUp, cmMinimizeToTray }) {
         if (const std::size_t i = FirstRowObject(objects, command); i != kNone)
             places[i] = buttons.Place(objects[i].rowSize);
@@ -109,10 +132,10 @@ void PlaceRow(const std::vector<TbsFrameObjectSlot>& objects, std::vector<SkinRe
         if (noButtonsRect && caption != kNone)
             places[caption].right = Saturated(buttons.X() + offset);
         if (systemMenu != kNone) {
-            buttons.Restart(geometry.nCaption.left, geometry.nCaption.top);
+            buttons.Restart(captionArea.left, captionArea.top);
             SkinRect rect = buttons.Place(objects[systemMenu].rowSize);
             const int height = rect.Height();
-            rect.top = geometry.nCaption.top + geometry.nCaption.Height() / 2 - height / 2;
+            rect.top = TopInWindow(captionArea.top + captionArea.Height() / 2 - height / 2, height, geometry.height);
             rect.bottom = rect.top + height;
             places[systemMenu] = rect;
             if (caption != kNone)

@@ -43,3 +43,39 @@ TEST(ObjectLayoutTest, AHugeButtonOffsetPushesTheNextButtonAwayWithoutWrapping)
     for (std::size_t i = 1; i < pushed.size(); ++i)
         EXPECT_LE(pushed[i].right, pushed[i - 1].left) << i;
 }
+
+// A caption rectangle that reaches past the frame picture grows with the
+// window all the same, so it reaches past the window: the buttons are laid
+// from the window's edge instead, where they can be seen and clicked, and
+// one placed below a low window is lifted into it.
+TEST(ObjectLayoutTest, ACaptionPastTheFramePictureKeepsItsButtonsOnTheWindow)
+{
+    std::vector<TbsFrameObjectSlot> objects { RowButton(cmClose), RowButton(cmMaximize), RowButton(cmMinimize) };
+    for (TbsFrameObjectSlot& object : objects)
+        object.rowSize = QSize(21, 21);
+    TbsFormInfo info;
+    info.buttonsOffset = 2;
+    info.captionRect = { 4, 5, 154, 27 };
+    const QSize picture(150, 100);
+    // 4 pixels of the caption lie right of the picture, so 4 of the window.
+    const TbsFrameGeometry wide = CalcResizeGeometry(info, picture, 749, 528);
+    ASSERT_EQ(wide.nCaption.right, 753);
+    const std::vector<SkinRect> places = LayoutObjects(objects, info, picture, wide);
+    EXPECT_EQ(places[0].ToQRect(), QRect(749 - 21, 5, 21, 21));
+    EXPECT_EQ(places[1].ToQRect(), QRect(749 - 21 - 2 - 21, 5, 21, 21));
+    EXPECT_EQ(places[2].ToQRect(), QRect(749 - 3 * 21 - 2 * 2, 5, 21, 21));
+
+    // A face written right to left takes no room from the others.
+    objects[1].rowSize = QSize(-2000, 21);
+    const std::vector<SkinRect> backwards = LayoutObjects(objects, info, picture, wide);
+    EXPECT_EQ(backwards[1].ToQRect(), QRect(749 - 21 - 2, 5, 0, 21));
+    EXPECT_EQ(backwards[2].ToQRect(), QRect(749 - 2 * 21 - 2 * 2, 5, 21, 21));
+    objects[1].rowSize = QSize(21, 21);
+
+    info.captionRect = { 4, 90, 154, 112 };
+    const TbsFrameGeometry low = CalcResizeGeometry(info, picture, 300, 60);
+    for (const SkinRect& place : LayoutObjects(objects, info, picture, low)) {
+        EXPECT_EQ(place.top, 60 - 21);
+        EXPECT_LE(place.right, 300);
+    }
+}
