@@ -55,6 +55,9 @@ QSize MinimumClientSize(const TForm1& form)
 void KeepToolStripWhole(TForm1& form)
 {
     TbsSkinPanel& strip = *form.bsSkinPanel1;
+    // The strip's controls stand at fixed places, so no skin may fix the
+    // strip's height (or width) below them.
+    strip.SetUseSkinSize(false);
     const int designedHeight = strip.height();
     const auto apply = [&form, &strip, designedHeight] {
         // The strip keeps the height it was designed with, or grows to hold

@@ -5,7 +5,6 @@
 #include "skin/draw/skin_font.h"
 #include "skin/data/control_definitions_buttons.h"
 #include "skin/data/skin_data.h"
-#include "skin/draw/compose_skin_image.h"
 #include "skin/draw/glyph_text_layout.h"
 #include "skin/draw/morph.h"
 #include "skin/draw/engine_bitmap.h"
@@ -272,22 +271,16 @@ void TbsSkinButton::CreateControlSkinImage(QImage& image)
 
 QRect TbsSkinButton::SkinCaptionArea() const
 {
-    if (m_useSkinSize || Mode() == CompositionMode::Full)
-        return PlacedClientRect();
-    // The client area grows with the button.
-    const PieceRects& rects = Rects();
-    return rects.client.adjusted(0, 0, width() - rects.face.width(), height() - rects.face.height());
+    return m_useSkinSize ? PlacedClientRect() : ClientRectAtAnySize();
 }
 
 void TbsSkinButton::CreateButtonImage(QImage& image, const SkinRect& faceRect, bool active, bool down)
 {
     const auto* definition = m_definition.get();
-    if (m_useSkinSize || Mode() == CompositionMode::Full)
+    if (m_useSkinSize)
         CreateSkinFace(image, faceRect);
-    else if (Mode() == CompositionMode::Fixed)
-        DrawPiece(image, LogicalRect(image), m_picture, faceRect.ToQRect());
     else
-        ComposeSkinImageStretched(image, m_picture, faceRect, Piece().clientRect, width(), height(), true);
+        CreateSkinFaceAtAnySize(image, faceRect);
 
     SkinColor color = definition->fontColor;
     if (isEnabled() && !m_useSkinFontColor)

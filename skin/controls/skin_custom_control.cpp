@@ -6,6 +6,7 @@
 #include "skin/draw/skin_font.h"
 #include "skin/draw/compose_skin_face.h"
 #include "skin/draw/compose_skin_image.h"
+#include "skin/draw/engine_bitmap.h"
 #include "skin/draw/mask_region.h"
 
 #include <QPainter>
@@ -217,6 +218,23 @@ void TbsSkinCustomControl::CreateSkinFace(QImage& image, const SkinRect& faceRec
     }
     QPainter painter(&image);
     painter.drawImage(0, 0, face);
+}
+
+QRect TbsSkinCustomControl::ClientRectAtAnySize() const
+{
+    if (m_mode == CompositionMode::Full)
+        return PlacedClientRect();
+    return m_rects.client.adjusted(0, 0, width() - m_rects.face.width(), height() - m_rects.face.height());
+}
+
+void TbsSkinCustomControl::CreateSkinFaceAtAnySize(QImage& image, const SkinRect& faceRect) const
+{
+    if (m_mode == CompositionMode::Full)
+        CreateSkinFace(image, faceRect);
+    else if (m_mode == CompositionMode::Fixed)
+        DrawPiece(image, LogicalRect(image), m_picture, faceRect.ToQRect());
+    else
+        ComposeSkinImageStretched(image, m_picture, faceRect, m_piece.clientRect, width(), height(), true);
 }
 
 void TbsSkinCustomControl::resizeEvent(QResizeEvent* event)

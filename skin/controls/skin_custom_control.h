@@ -82,6 +82,13 @@ protected:
     // The control's picture composed at its size with faceRect standing in
     // for the skin rectangle; the fixed mode gives faceRect's own size.
     void CreateSkinFace(QImage& image, const SkinRect& faceRect) const;
+    // For a control that takes any size where its definition's mode would
+    // fix an extent: the client rectangle grown with the control, and the
+    // face with its client piece stretched to the control (a fixed face
+    // stretched whole). A full-mode face takes any size anyway and is placed
+    // as usual.
+    QRect ClientRectAtAnySize() const;
+    void CreateSkinFaceAtAnySize(QImage& image, const SkinRect& faceRect) const;
     // The four border strips of a full-mode face drawn around its client
     // area; the top strip passes through CreateControlSkinImage first.
     void DrawSkinBorders(QImage& face);

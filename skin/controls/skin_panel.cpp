@@ -25,6 +25,12 @@ void TbsSkinPanel::SetCaption(const QString& caption)
     FaceChanged();
 }
 
+void TbsSkinPanel::SetUseSkinSize(bool use)
+{
+    m_useSkinSize = use;
+    ChangeSkinData();
+}
+
 void TbsSkinPanel::SetBorderStyle(TbsSkinBorderStyle style)
 {
     m_borderStyle = style;
@@ -68,7 +74,7 @@ QRect TbsSkinPanel::ClientRect()
         if (FillsWholePanel() || !BackgroundPicture().isNull())
             return rect();
         // However far a skin's client rectangle reaches, children stay inside.
-        return PlacedClientRect().intersected(rect());
+        return (m_useSkinSize ? PlacedClientRect() : ClientRectAtAnySize()).intersected(rect());
     }
     QRect client = rect();
     if (m_borderStyle != bvNone)
@@ -97,6 +103,20 @@ void TbsSkinPanel::UpdateClientArea()
     const QRect client = ClientRect();
     setContentsMargins(client.left(), client.top(), width() - client.right() - 1, height() - client.bottom() - 1);
     FaceChanged();
+}
+
+void TbsSkinPanel::GetSkinData()
+{
+    TbsSkinCustomControl::GetSkinData();
+    // A face stretched to any size no longer fits the mask's shape.
+    if (!m_useSkinSize)
+        m_maskPicture = {};
+}
+
+void TbsSkinPanel::CalcSize(int& width, int& height)
+{
+    if (m_useSkinSize)
+        TbsSkinCustomControl::CalcSize(width, height);
 }
 
 void TbsSkinPanel::ChangeSkinData()
@@ -189,6 +209,15 @@ void TbsSkinPanel::CreateControlDefaultImage(QImage& image)
     painter.setPen(SkinColorToQColor(DefaultFontColor()));
     painter.setClipRect(textArea);
     painter.drawText(textArea, flags, m_caption);
+}
+
+void TbsSkinPanel::CreateControlSkinImage(QImage& image)
+{
+    // A full-mode face is composed at any size as it is.
+    if (!m_useSkinSize && Mode() != CompositionMode::Full)
+        CreateSkinFaceAtAnySize(image, Piece().skinRect);
+    else
+        TbsSkinCustomControl::CreateControlSkinImage(image);
 }
 
 bool TbsSkinPanel::TakeDefinition(const TbsDataSkinControl* definition)

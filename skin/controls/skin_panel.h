@@ -30,15 +30,24 @@ public:
     int RealHeight() const { return m_realHeight; }
     void SetRealHeight(int height) { m_realHeight = height; }
 
+    // Off, the panel takes any size even where its definition's mode would
+    // fix its height or width: a panel whose children stand at fixed places
+    // then holds them whatever the skin; the face stretches to the panel.
+    bool UseSkinSize() const { return m_useSkinSize; }
+    void SetUseSkinSize(bool use);
+
     // The area left to children.
     QRect ClientRect();
 
+    void GetSkinData() override;
     void ChangeSkinData() override;
+    void CalcSize(int& width, int& height) override;
 
 protected:
     bool TakeDefinition(const TbsDataSkinControl* definition) override;
     void PaintFace(QImage& face) override;
     void CreateControlDefaultImage(QImage& image) override;
+    void CreateControlSkinImage(QImage& image) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -58,5 +67,6 @@ private:
     Alignment m_defaultAlignment { Alignment::taLeftJustify };
     int m_realHeight { -1 };
     bool m_updatingClientArea { false };
+    bool m_useSkinSize { true };
     KeptDefinition<TbsDataSkinPanelControl> m_definition { *this };
 };

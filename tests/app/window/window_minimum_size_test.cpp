@@ -85,3 +85,36 @@ TEST_F(Form1Test, AtItsMinimumSizeTheWindowShowsEveryControlOfItsToolStripWhole)
         EXPECT_GT(form.Memo1->height(), 2 * QFontMetrics(form.Memo1->Editor()->font()).height()) << skin;
     }
 }
+
+namespace {
+
+// The light skin with its panel face cut in three across, which fixes a
+// panel's height at the face's 40 pixels: lower than the tool strip's
+// controls reach.
+QByteArray SkinWithAPanelOfFixedHeight()
+{
+    SkinPackage package = ReadSkinPackage(DecompressSkinPackage(BuiltInSkinCompressedData(kDefaultBuiltInSkinName)));
+    QByteArray& text = package.definitionText;
+    const qsizetype panel = text.indexOf("[panel]");
+    const qsizetype corner = text.indexOf("rightbottompoint=", panel);
+    const qsizetype lineEnd = text.indexOf("\r\n", corner);
+    EXPECT_TRUE(panel >= 0 && corner > panel && lineEnd > corner);
+    text.replace(corner, lineEnd - corner, "rightbottompoint=0,0");
+    return CompressSkinPackage(WriteSkinPackage(package));
+}
+
+} // namespace
+
+TEST_F(Form1Test, APanelFaceOfFixedHeightStillHoldsTheToolStripsControls)
+{
+    TbsCompressedStoredSkin stored;
+    stored.SetCompressedData(SkinWithAPanelOfFixedHeight());
+    form.bsSkinData1->SetCompressedStoredSkin(&stored);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(form.bsSkinPanel1->HasSkinDefinition());
+    ASSERT_EQ(form.bsSkinPanel1->Mode(), CompositionMode::Horizontal);
+    EXPECT_GE(form.bsSkinPanel1->height(), 73);
+    CheckToolStripWhole(form, "panel of fixed height");
+    // The spacer below the strip may keep the face's height.
+    EXPECT_EQ(form.bsSkinPanel2->height(), 40);
+}
