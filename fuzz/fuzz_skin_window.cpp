@@ -5,28 +5,35 @@
 // size drawn from the input and its picture taken from the window's own
 // backing store. After every input the window must still be whole, so that
 // nothing one input leaves behind hides a fault from the next: a skin that
-// fails to load leaves it as it was; a skin that loads fits its frame in the
-// window and every skin control shown in its parent; no widget or object is
-// left over.
+// fails to load leaves it as it was; a skin that loads fits its frame and
+// caption buttons in the window, every skin control shown in its parent and
+// every text box in its control; no widget or object is left over.
 #include "app/window/form1.h"
 #include "fuzz/fuzz_support.h"
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_custom_control.h"
-#include "skin/controls/skin_panel.h"
+#include "skin/controls/skin_edit.h"
+#include "skin/controls/skin_memo.h"
 #include "skin/controls/tab_sheet.h"
 #include "skin/data/compressed_stored_skin.h"
+#include "skin/data/form_info.h"
+#include "skin/data/loaded_skin.h"
 #include "skin/data/skin_data.h"
+#include "skin/frame/frame_object.h"
 #include "skin/frame/skin_form.h"
 
 #include <QApplication>
 #include <QHash>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QScreen>
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -106,10 +113,13 @@ std::pair<bool, bool> FixedWidthAndHeight(QWidget* control)
     return { width != asked.width(), height != asked.height() };
 }
 
+bool Inside(const QRect& place, const QSize& parent)
+{
+    return place.left() >= 0 && place.top() >= 0 && place.right() < parent.width() && place.bottom() < parent.height();
+}
+
 // Every skin control shown lies in its parent, but for an extent its skin
-// fixes at more than the parent holds. (Qt's own widgets inside a control, such as an edit's line editor,
-// keep the height of their font.) The tool strip's controls are held to its
-// width only: a skin can still leave the strip lower than they reach.
+// fixes at more than the parent holds.
 void RequireControlsInside()
 {
     for (QWidget* control : g_form->findChildren<QWidget*>()) {
@@ -120,8 +130,44 @@ void RequireControlsInside()
         const auto [fixedWidth, fixedHeight] = FixedWidthAndHeight(control);
         if (!fixedWidth || place.width() <= parent.width())
             Require(place.left() >= 0 && place.right() < parent.width());
-        if ((!fixedHeight || place.height() <= parent.height()) && control->parentWidget() != g_form->bsSkinPanel1)
+        if (!fixedHeight || place.height() <= parent.height())
             Require(place.top() >= 0 && place.bottom() < parent.height());
+    }
+}
+
+// The text box of an edit or a memo lies on the control, whatever the
+// skin's client rectangle says.
+void RequireEditorsInside()
+{
+    for (const TbsSkinEdit* edit : g_form->findChildren<TbsSkinEdit*>())
+        Require(edit->Editor()->geometry().isEmpty() || Inside(edit->Editor()->geometry(), edit->size()));
+    for (const TbsSkinMemo* memo : g_form->findChildren<TbsSkinMemo*>())
+        Require(memo->Editor()->geometry().isEmpty() || Inside(memo->Editor()->geometry(), memo->size()));
+}
+
+// The caption buttons the frame lays in its row start on the window: right
+// to left from inside its right edge, or left to right from inside its left
+// edge (as does the system-menu button), within its height where it is high
+// enough for them. Only the first visible button of each command is laid.
+void RequireCaptionButtonsInside()
+{
+    const TbsFrameGeometry& geometry = g_form->bsSkinForm1->Geometry();
+    const TbsSharedSkin& skin = g_form->bsSkinData1->Skin();
+    if (!skin || (geometry.nButtons.IsEmpty() && geometry.nCaption.IsEmpty()))
+        return;
+    const QSize window = g_form->size();
+    std::set<TbsStdCommand> laid;
+    for (const auto& object : g_form->bsSkinForm1->Objects()) {
+        const TbsStdCommand command = object->RowCommand();
+        if (!object->Visible || !object->InButtonRow() || (command != cmDefault && !laid.insert(command).second))
+            continue;
+        const QRect place = object->ObjectRect.ToQRect();
+        if (skin->formInfo.buttonsInLeft || command == cmSysMenu)
+            Require(place.left() >= 0);
+        else
+            Require(place.right() < window.width());
+        if (place.height() <= window.height())
+            Require(place.top() >= 0 && place.bottom() < window.height());
     }
 }
 
@@ -188,6 +234,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(shown.size() == g_form->size());
     RequireFrameInside();
     RequireControlsInside();
+    RequireEditorsInside();
+    RequireCaptionButtonsInside();
     RequireNothingLeftOver();
     return 0;
 }
