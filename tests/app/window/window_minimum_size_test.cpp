@@ -36,17 +36,16 @@ int CheckToolStripWhole(TForm1& form, const char* skin)
     return right;
 }
 
-// The light skin with the labels' font as high as a font height can be
-// written.
-QByteArray SkinWithHugeLabelFont()
+// The light skin with the first key named key in section set to value.
+QByteArray LightSkinWith(const char* section, const char* key, const char* value)
 {
     SkinPackage package = ReadSkinPackage(DecompressSkinPackage(BuiltInSkinCompressedData(kDefaultBuiltInSkinName)));
     QByteArray& text = package.definitionText;
-    const qsizetype labels = text.indexOf("[stdlabel]");
-    const qsizetype height = text.indexOf("fontheight=", labels);
-    const qsizetype lineEnd = text.indexOf("\r\n", height);
-    EXPECT_TRUE(labels >= 0 && height > labels && lineEnd > height);
-    text.replace(height, lineEnd - height, "fontheight=32767");
+    const qsizetype start = text.indexOf(section);
+    const qsizetype line = text.indexOf(QByteArray(key) + '=', start);
+    const qsizetype lineEnd = text.indexOf("\r\n", line);
+    EXPECT_TRUE(start >= 0 && line > start && lineEnd > line) << section << key;
+    text.replace(line, lineEnd - line, QByteArray(key) + '=' + value);
     return CompressSkinPackage(WriteSkinPackage(package));
 }
 
@@ -59,7 +58,8 @@ QByteArray SkinWithHugeLabelFont()
 TEST_F(Form1Test, AHugeLabelFontInASkinKeepsTheWindowScreenSized)
 {
     TbsCompressedStoredSkin stored;
-    stored.SetCompressedData(SkinWithHugeLabelFont());
+    // The labels' font as high as a font height can be written.
+    stored.SetCompressedData(LightSkinWith("[stdlabel]", "fontheight", "32767"));
     form.bsSkinData1->SetCompressedStoredSkin(&stored);
     QCoreApplication::processEvents();
     for (const TbsSkinStdLabel* label : { form.Label1, form.lbl1, form.lbl2 })
@@ -86,29 +86,12 @@ TEST_F(Form1Test, AtItsMinimumSizeTheWindowShowsEveryControlOfItsToolStripWhole)
     }
 }
 
-namespace {
-
-// The light skin with its panel face cut in three across, which fixes a
-// panel's height at the face's 40 pixels: lower than the tool strip's
-// controls reach.
-QByteArray SkinWithAPanelOfFixedHeight()
-{
-    SkinPackage package = ReadSkinPackage(DecompressSkinPackage(BuiltInSkinCompressedData(kDefaultBuiltInSkinName)));
-    QByteArray& text = package.definitionText;
-    const qsizetype panel = text.indexOf("[panel]");
-    const qsizetype corner = text.indexOf("rightbottompoint=", panel);
-    const qsizetype lineEnd = text.indexOf("\r\n", corner);
-    EXPECT_TRUE(panel >= 0 && corner > panel && lineEnd > corner);
-    text.replace(corner, lineEnd - corner, "rightbottompoint=0,0");
-    return CompressSkinPackage(WriteSkinPackage(package));
-}
-
-} // namespace
-
 TEST_F(Form1Test, APanelFaceOfFixedHeightStillHoldsTheToolStripsControls)
 {
     TbsCompressedStoredSkin stored;
-    stored.SetCompressedData(SkinWithAPanelOfFixedHeight());
+    // The panel face cut in three across fixes a panel's height at the
+    // face's 40 pixels: lower than the tool strip's controls reach.
+    stored.SetCompressedData(LightSkinWith("[panel]", "rightbottompoint", "0,0"));
     form.bsSkinData1->SetCompressedStoredSkin(&stored);
     QCoreApplication::processEvents();
     ASSERT_TRUE(form.bsSkinPanel1->HasSkinDefinition());
