@@ -188,20 +188,38 @@ FaceKey TbsSkinControl::CurrentFaceKey() const
         .inputs = CurrentFaceInputs() };
 }
 
+QRegion TbsSkinControl::ReachableRegion() const
+{
+    QRegion reachable(rect());
+    for (QObject* object : children()) {
+        const auto* child = qobject_cast<const QWidget*>(object);
+        if (child && !child->isWindow() && child->isVisible() && child->mask().isEmpty()
+            && (child->testAttribute(Qt::WA_OpaquePaintEvent) || child->autoFillBackground()))
+            reachable -= child->geometry();
+    }
+    return reachable;
+}
+
 void TbsSkinControl::paintEvent(QPaintEvent* event)
 {
     m_painting = true;
     const FaceKey key = CurrentFaceKey();
-    if (m_face.isNull() || key != m_faceKey) {
+    if (key != m_faceKey || !m_face.Covers(event->region(), devicePixelRatio())) {
+        // A paint that reaches past the parts kept of this very face keeps
+        // it whole from now on rather than building it at every paint.
+        const bool pastParts = key == m_faceKey && !m_face.IsEmpty();
+        QImage face = m_face.TakeWhole();
         m_drewParent = false;
-        if (!BuildFace(m_face))
-            m_face = {};
+        if (BuildFace(face)) {
+            const QRegion reachable = pastParts ? QRegion(rect()) : ReachableRegion() + event->region();
+            m_face.Keep(std::move(face), reachable, devicePixelRatio());
+        }
         m_faceKey = key;
         m_faceShowsParent = m_drewParent;
     }
-    if (!m_face.isNull()) {
+    if (!m_face.IsEmpty()) {
         QPainter painter(this);
-        DrawExposedFace(painter, m_face, event->region());
+        m_face.Draw(painter, event->region());
     }
     m_painting = false;
 }
@@ -209,7 +227,7 @@ void TbsSkinControl::paintEvent(QPaintEvent* event)
 void TbsSkinControl::hideEvent(QHideEvent* event)
 {
     // A hidden control holds no face; the next paint builds one again.
-    m_face = {};
+    m_face.Clear();
     QWidget::hideEvent(event);
 }
 

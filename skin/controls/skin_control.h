@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/controls/face_buffer.h"
+#include "skin/controls/kept_face.h"
 #include "skin/data/loaded_skin.h"
 #include "skin/draw/engine_bitmap.h"
 
@@ -23,7 +24,8 @@ class TbsSkinData;
 // changes (each announced by FaceChanged) and the inputs it reports from Qt's
 // state (enabled, focus, hover, pressed). A paint that only exposes the
 // control again (a menu closing over it, a picture taken of the window)
-// copies the face it has.
+// copies the face it has. Where opaque children cover most of the control,
+// only the parts around them are kept (see KeptFace).
 //
 // A derived control draws its face in CreateControlDefaultImage (no
 // definition) and CreateControlSkinImage (with a definition); the image they
@@ -84,6 +86,8 @@ public:
     // Builds the face the next paint would show, at the control's size, in
     // an image of its own.
     QImage RenderFace();
+    // The bytes of face pixels the control holds between paints.
+    qsizetype KeptFaceBytes() const { return m_face.Bytes(); }
 
 signals:
     void OnMouseEnter();
@@ -134,6 +138,9 @@ private:
     bool BuildFace(QImage& face);
     // What a face built now would be built from.
     FaceKey CurrentFaceKey() const;
+    // Where paints can reach: the control less its visible opaque children,
+    // which Qt leaves out of the control's paints.
+    QRegion ReachableRegion() const;
 
     // Lets go of the kept skin and its definition: the skin data is about to
     // replace it, or is gone.
@@ -148,7 +155,7 @@ private:
     int m_hintImageIndex { 0 };
     bool m_painting { false };
     // The face of the last paint and what it was built from.
-    QImage m_face;
+    KeptFace m_face;
     FaceKey m_faceKey;
     quint64 m_faceRevision { 0 };
     bool m_faceShowsParent { false };
