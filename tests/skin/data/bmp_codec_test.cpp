@@ -91,12 +91,16 @@ TEST(BmpCodec, DecodesEveryFormatLikeQt)
     // Wide enough for rows taken four pixels at a time and remainders of both kinds.
     EXPECT_EQ(FirstDifference(QtBmp(Gradient(41, 7))), "same") << "24 bits";
     EXPECT_EQ(FirstDifference(QtBmp(test_skin::Frame())), "same") << "the test frame";
-    QImage mono(19, 5, QImage::Format_Mono);
-    mono.setColorTable({ qRgb(1, 2, 3), qRgb(250, 240, 230) });
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 19; ++x)
-            mono.setPixel(x, y, (x + y) % 3 == 0);
-    EXPECT_EQ(FirstDifference(QtBmp(mono)), "same") << "1 bit";
+    // Rows of 1-bit pixels are taken a byte at a time: widths below, at and
+    // past whole bytes.
+    for (const int width : { 1, 7, 8, 16, 19, 33 }) {
+        QImage mono(width, 5, QImage::Format_Mono);
+        mono.setColorTable({ qRgb(1, 2, 3), qRgb(250, 240, 230) });
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < width; ++x)
+                mono.setPixel(x, y, (x + y) % 3 == 0);
+        EXPECT_EQ(FirstDifference(QtBmp(mono)), "same") << "1 bit, " << width << " pixels wide";
+    }
     EXPECT_EQ(FirstDifference(QtBmp(Gradient(9, 6).convertToFormat(QImage::Format_Indexed8))), "same") << "8 bits";
 
     // 4 bits, 3 x 2: rows bottom-up, each padded to 4 bytes.
