@@ -52,6 +52,12 @@ void ComposeDefinition(const TbsSkinData& skin, const TbsDataSkinCustomControl& 
 
 } // namespace
 
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    PutFlagsFirst(argc, argv, { kNoCorpusReload });
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     TbsCompressedStoredSkin stored;

@@ -7,6 +7,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <initializer_list>
+#include <string>
+#include <vector>
 #include <zlib.h>
 
 // The package as the stored skin takes it, compressed at the fastest level:
@@ -35,3 +38,23 @@ inline void Require(bool condition)
     if (!condition)
         std::abort();
 }
+
+// Puts flags in front of the command line's from LLVMFuzzerInitialize, so
+// that the same flag given on the command line still wins.
+inline void PutFlagsFirst(int* argc, char*** argv, std::initializer_list<const char*> flags)
+{
+    static std::vector<std::string> added;
+    static std::vector<char*> arguments;
+    added.assign(flags.begin(), flags.end());
+    arguments.assign(*argv, *argv + *argc);
+    for (auto flag = added.rbegin(); flag != added.rend(); ++flag)
+        arguments.insert(arguments.begin() + 1, flag->data());
+    *argc = static_cast<int>(arguments.size());
+    arguments.push_back(nullptr);
+    *argv = arguments.data();
+}
+
+// libFuzzer reads back every input it has just written to the corpus folder,
+// in case another process shares the folder; these targets run one process
+// per folder, and their inputs are whole skin packages.
+inline constexpr char kNoCorpusReload[] = "-reload=0";

@@ -163,3 +163,14 @@ void MutatePackageBitmapBytes(QByteArray& package, std::minstd_rand& random)
         break;
     }
 }
+
+void StoreRunLength8Pictures(QByteArray& package)
+{
+    const QList<SkinPackageBitmap> bitmaps = ListSkinPackageBitmaps(package);
+    // From the last to the first, so that the offsets still to come stay
+    // where they were.
+    for (auto bitmap = bitmaps.crbegin(); bitmap != bitmaps.crend(); ++bitmap) {
+        if (bitmap->present && bitmap->size >= kInfoHeaderEnd)
+            StoreRunLength8(package, *bitmap);
+    }
+}

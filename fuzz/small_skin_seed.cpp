@@ -1,0 +1,97 @@
+#include "fuzz/small_skin_seed.h"
+
+#include "fuzz/skin_picture_mutator.h"
+#include "skin/data/skin_package.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace {
+
+int Distance(QRgb a, QRgb b)
+{
+    const int red = qRed(a) - qRed(b);
+    const int green = qGreen(a) - qGreen(b);
+    const int blue = qBlue(a) - qBlue(b);
+    return red * red + green * green + blue * blue;
+}
+
+// The palette's colours by how often the picture uses them.
+QList<QRgb> MostFrequentColours(const QImage& picture, int count)
+{
+    QHash<QRgb, qsizetype> uses;
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            ++uses[row[x]];
+    }
+    std::vector<std::pair<qsizetype, QRgb>> byUse;
+    for (auto use = uses.cbegin(); use != uses.cend(); ++use)
+        byUse.emplace_back(use.value(), use.key());
+    // Ties by colour, so that a seed is made the same way every time.
+    std::sort(byUse.begin(), byUse.end(), [](const auto& a, const auto& b) { return a.first != b.first ? a.first > b.first : a.second < b.second; });
+    QList<QRgb> colours;
+    for (std::size_t i = 0; i < byUse.size() && i < std::size_t(count); ++i)
+        colours.append(byUse[i].second);
+    return colours;
+}
+
+} // namespace
+
+QImage WithPaletteOf256(const QImage& picture)
+{
+    if (picture.isNull() || picture.format() == QImage::Format_Indexed8 || picture.format() == QImage::Format_Mono
+        || picture.format() == QImage::Format_MonoLSB)
+        return picture;
+    const QImage colours = picture.convertToFormat(QImage::Format_RGB32);
+    const QList<QRgb> palette = MostFrequentColours(colours, 256);
+    QHash<QRgb, uchar> indexOf;
+    for (int i = 0; i < palette.size(); ++i)
+        indexOf.insert(palette[i], uchar(i));
+    const auto nearest = [&palette](QRgb colour) {
+        int best = 0;
+        int bestDistance = std::numeric_limits<int>::max();
+        for (int i = 0; i < palette.size(); ++i) {
+            if (const int distance = Distance(colour, palette[i]); distance < bestDistance) {
+                best = i;
+                bestDistance = distance;
+            }
+        }
+        return uchar(best);
+    };
+    QImage indexed(colours.size(), QImage::Format_Indexed8);
+    indexed.setColorTable(palette);
+    for (int y = 0; y < colours.height(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(colours.constScanLine(y));
+        uchar* to = indexed.scanLine(y);
+        for (int x = 0; x < colours.width(); ++x) {
+            const auto known = indexOf.constFind(from[x]);
+            to[x] = known != indexOf.cend() ? *known : indexOf.insert(from[x], nearest(from[x])).value();
+        }
+    }
+    return indexed;
+}
+
+QByteArray SmallSkinSeed(const QByteArray& package, qsizetype smallestShrunk)
+{
+    SkinPackage pictures = ReadSkinPackage(package, BmpPixels::AsStored);
+    const QList<SkinPackageBitmap> bitmaps = ListSkinPackageBitmaps(package);
+    const auto shrunk = [&](QImage& picture, const SkinPackageBitmap& bitmap) {
+        if (bitmap.present && bitmap.size > smallestShrunk)
+            picture = WithPaletteOf256(picture);
+    };
+    // The slots come first in the list, then the active pictures in order.
+    qsizetype next = 0;
+    for (QImage* slot : { &pictures.picture, &pictures.inactivePicture, &pictures.mask })
+        shrunk(*slot, bitmaps[next++]);
+    while (bitmaps[next].activeIndex < 0)
+        ++next;
+    for (QImage& active : pictures.activePictures)
+        shrunk(active, bitmaps[next++]);
+    QByteArray seed = WriteSkinPackage(pictures);
+    StoreRunLength8Pictures(seed);
+    return seed;
+}
