@@ -141,9 +141,16 @@ int TbsSkinPageControl::ItemHeight() const
         return m_tabHeight;
     // A tab rectangle upside down gives no height; the tabs keep the one
     // they have without a skin rather than pull the pages above the control.
-    if (const auto* definition = m_definition.get(); definition && definition->tabRect.Height() >= 0)
-        return definition->tabRect.Height();
-    return m_defaultItemHeight;
+    // One reaching below the picture is as high as the face the picture
+    // holds, however far a crafted skin writes its bottom.
+    const auto* definition = m_definition.get();
+    if (!definition || definition->tabRect.Height() < 0)
+        return m_defaultItemHeight;
+    const SkinRect& tab = definition->tabRect;
+    const QImage picture = SkinPicture(definition->pictureIndex);
+    if (picture.isNull())
+        return IsDrawable(tab) ? tab.Height() : m_defaultItemHeight;
+    return std::max(std::min(tab.bottom, picture.height()) - std::max(tab.top, 0), 0);
 }
 
 void TbsSkinPageControl::SetTabsBGTransparent(bool transparent)

@@ -146,6 +146,17 @@ TEST(PageControlSkinnedTest, AnUpsideDownTabRectangleKeepsThePagesInTheControl)
     EXPECT_EQ(pages.control->ActivePage(), pages.second);
 }
 
+// A tab rectangle whose bottom a crafted skin writes at the int limit gives
+// tabs as high as the face the 60-pixel picture holds, not two billion
+// pixels of them.
+TEST(PageControlSkinnedTest, ATabRectangleBelowThePictureGivesTabsOfThePicturesHeight)
+{
+    SkinnedPages pages(MakeSkinWithLine(QStringLiteral("\ntabrect=20,0,40,10\n"), QStringLiteral("\ntabrect=20,50,40,2147483647\n")));
+    ASSERT_TRUE(pages.control->HasSkinDefinition());
+    EXPECT_EQ(pages.control->ItemHeight(), 60 - 50);
+    EXPECT_TRUE(QRect(QPoint(0, 0), pages.control->size()).contains(pages.control->PageArea()));
+}
+
 // A client rectangle reaching past the frame's face gives no border on that
 // side: the pages stay in the control.
 TEST(PageControlSkinnedTest, AClientRectanglePastTheFaceKeepsThePagesInTheControl)
@@ -397,7 +408,8 @@ TEST(PageControlSkinnedTest, OversizedSkinRectanglesStayWithinTheControl)
     SkinnedPages pages(
         std::make_unique<SyntheticSkin>(MakePicture(), QList<SyntheticSkin::Control> { { "tab", "tab", keys } }));
     ASSERT_TRUE(pages.control->HasSkinDefinition());
-    EXPECT_EQ(pages.control->ItemHeight(), 900000);
+    // The tab's face is as high as the 60-pixel picture holds it.
+    EXPECT_EQ(pages.control->ItemHeight(), 60);
     EXPECT_GE(pages.control->TabFaceArea(0).height(), 1);
     const QImage face = pages.Face();
     EXPECT_EQ(face.size(), QSize(200, 100));
