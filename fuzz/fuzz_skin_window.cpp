@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <QHash>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QBackingStore>
 #include <QPlainTextEdit>
 
@@ -35,6 +36,7 @@
 #include <set>
 #include <stdexcept>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -80,6 +82,18 @@ QSize SizeFor(const QByteArray& input)
     case 2: return NaturalSize() + QSize(pick(33) - 16, pick(33) - 16);
     default: return QSize(1 + pick(kLargest.width()), 1 + pick(kLargest.height()));
     }
+}
+
+// What the frame goes through once the window is painted at its size: most
+// inputs nothing more; the others a state and back, its inactive look, or the
+// mouse over each of its objects. Drawn from the input apart from the size.
+enum class FrameStep { None, Maximize, RollUp, Inactive, Hover };
+
+FrameStep FrameStepFor(const QByteArray& input)
+{
+    constexpr FrameStep kSteps[] = { FrameStep::Maximize, FrameStep::RollUp, FrameStep::Inactive, FrameStep::Hover };
+    const std::size_t draw = qHash(input, 1);
+    return draw % 2 == 0 ? FrameStep::None : kSteps[(draw / 2) % std::size(kSteps)];
 }
 
 // The frame's margins fit in the window.
@@ -169,6 +183,63 @@ void RequireCaptionButtonsInside()
     }
 }
 
+void RequireFrameWhole()
+{
+    RequireFrameInside();
+    RequireCaptionButtonsInside();
+}
+
+// The mouse moved onto the middle of every object of the frame (each lights
+// up, may morph or show its hint), then out of the window.
+void HoverOverFrameObjects()
+{
+    TbsSkinForm& frame = *g_form->bsSkinForm1;
+    std::vector<QPoint> centres;
+    for (const auto& object : frame.Objects()) {
+        if (object->Visible && !object->ObjectRect.IsEmpty())
+            centres.push_back(object->ObjectRect.ToQRect().center());
+    }
+    for (const QPoint& centre : centres) {
+        QMouseEvent move(QEvent::MouseMove, centre, g_form->mapToGlobal(centre), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(g_form, &move);
+        QApplication::processEvents();
+    }
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(g_form, &leave);
+}
+
+// Takes the painted window through its frame step; the window comes back to
+// the size it had.
+void RunFrameStep(FrameStep step)
+{
+    TbsSkinForm& frame = *g_form->bsSkinForm1;
+    const QSize before = g_form->size();
+    switch (step) {
+    case FrameStep::None:
+        return;
+    case FrameStep::Maximize:
+        frame.SetSkinWindowState(TbsWindowState::wsMaximized);
+        QApplication::processEvents();
+        RequireFrameWhole();
+        frame.SetSkinWindowState(TbsWindowState::wsNormal);
+        break;
+    case FrameStep::RollUp:
+        frame.SetRolledUp(true);
+        QApplication::processEvents();
+        RequireFrameWhole();
+        frame.SetRolledUp(false);
+        break;
+    case FrameStep::Inactive:
+        Require(frame.RenderWindow(false).size() == before);
+        break;
+    case FrameStep::Hover:
+        HoverOverFrameObjects();
+        break;
+    }
+    QApplication::processEvents();
+    Require(g_form->size() == before);
+}
+
 void RequireNothingLeftOver()
 {
     const WindowParts now = PartsNow();
@@ -191,7 +262,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // The offscreen platform warns at every window mask; a fatal message still aborts.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    static QApplication application(*argc, *argv);
+    // Never destroyed, like the window: at exit Qt's input devices (made by
+    // the first mouse event) would outlive the platform they belong to.
+    new QApplication(*argc, *argv);
     g_form = new TForm1;
     g_stored = new TbsCompressedStoredSkin(g_form);
     g_form->show();
@@ -220,10 +293,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     // What was painted is the window's size.
     Require(g_form->backingStore() && g_form->backingStore()->size() == g_form->size());
-    RequireFrameInside();
+    RequireFrameWhole();
     RequireControlsInside();
     RequireEditorsInside();
-    RequireCaptionButtonsInside();
+    RunFrameStep(FrameStepFor(input));
     RequireNothingLeftOver();
     return 0;
 }
