@@ -19,6 +19,7 @@
 #include "skin/data/form_info.h"
 #include "skin/data/loaded_skin.h"
 #include "skin/data/skin_data.h"
+#include "skin/frame/frame_hit_test.h"
 #include "skin/frame/frame_object.h"
 #include "skin/frame/skin_form.h"
 
@@ -87,11 +88,12 @@ QSize SizeFor(const QByteArray& input)
 // What the frame goes through once the window is painted at its size: most
 // inputs nothing more; the others a state and back, its inactive look, or the
 // mouse over each of its objects. Drawn from the input apart from the size.
-enum class FrameStep { None, Maximize, RollUp, Inactive, Hover };
+enum class FrameStep { None, Maximize, RollUp, Inactive, Hover, Click, Drag };
 
 FrameStep FrameStepFor(const QByteArray& input)
 {
-    constexpr FrameStep kSteps[] = { FrameStep::Maximize, FrameStep::RollUp, FrameStep::Inactive, FrameStep::Hover };
+    constexpr FrameStep kSteps[] = { FrameStep::Maximize, FrameStep::RollUp, FrameStep::Inactive, FrameStep::Hover,
+        FrameStep::Click, FrameStep::Drag };
     const std::size_t draw = qHash(input, 1);
     return draw % 2 == 0 ? FrameStep::None : kSteps[(draw / 2) % std::size(kSteps)];
 }
@@ -208,6 +210,97 @@ void HoverOverFrameObjects()
     QApplication::sendEvent(g_form, &leave);
 }
 
+void SendMouse(QEvent::Type type, const QPoint& point, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, point, g_form->mapToGlobal(point), button, held, Qt::NoModifier);
+    QApplication::sendEvent(g_form, &event);
+}
+
+// Undoes whatever a click or a drag did to the window's state and size.
+void BringBack(const QSize& size)
+{
+    TbsSkinForm& frame = *g_form->bsSkinForm1;
+    if (frame.RolledUp())
+        frame.SetRolledUp(false);
+    if (frame.SkinWindowState() != TbsWindowState::wsNormal)
+        frame.SetSkinWindowState(TbsWindowState::wsNormal);
+    QApplication::processEvents();
+    // Minimizing may have taken the window off the screen; the next input
+    // paints it.
+    if (g_form->isMinimized() || !g_form->isVisible())
+        g_form->showNormal();
+    g_form->resize(size);
+    QApplication::processEvents();
+}
+
+// A click on every object of the frame but those that open a menu or leave
+// for the tray (the window eats its close); after each the frame is whole,
+// and the window is brought back.
+void ClickFrameObjects(const QSize& size)
+{
+    std::vector<QPoint> centres;
+    for (const auto& object : g_form->bsSkinForm1->Objects()) {
+        const TbsStdCommand command = object->RowCommand();
+        if (object->Visible && !object->ObjectRect.IsEmpty() && command != cmSysMenu && command != cmMinimizeToTray)
+            centres.push_back(object->ObjectRect.ToQRect().center());
+    }
+    for (const QPoint& centre : centres) {
+        SendMouse(QEvent::MouseMove, centre, Qt::NoButton, Qt::NoButton);
+        SendMouse(QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);
+        SendMouse(QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
+        QApplication::processEvents();
+        if (g_form->isVisible())
+            RequireFrameWhole();
+        BringBack(size);
+    }
+}
+
+// A point of the caption the window is dragged by: a caption object's
+// middle, or the first along the middle of the frame's top that the frame
+// calls caption.
+std::optional<QPoint> CaptionPoint()
+{
+    TbsSkinForm& frame = *g_form->bsSkinForm1;
+    std::vector<QPoint> candidates;
+    for (const auto& object : frame.Objects()) {
+        if (object->Visible && object->IsCaption())
+            candidates.push_back(object->ObjectRect.ToQRect().center());
+    }
+    for (int x = 0; x < g_form->width(); x += 8)
+        candidates.emplace_back(x, frame.FrameMargins().top() / 2);
+    for (const QPoint& point : candidates) {
+        if (frame.HitTest(point) == HTCAPTION)
+            return point;
+    }
+    return std::nullopt;
+}
+
+// The window dragged by its caption, sized by its bottom-right corner and
+// its caption double-clicked (which maximizes or rolls it up); the frame is
+// whole after each, and the window is brought back.
+void DragFrame(const QSize& size)
+{
+    std::vector<QPoint> starts { QPoint(size.width() - 2, size.height() - 2) };
+    if (const std::optional<QPoint> caption = CaptionPoint())
+        starts.push_back(*caption);
+    for (const QPoint& start : starts) {
+        const QPoint end = start + QPoint(23, 17);
+        SendMouse(QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+        SendMouse(QEvent::MouseMove, start + QPoint(9, 5), Qt::NoButton, Qt::LeftButton);
+        SendMouse(QEvent::MouseMove, end, Qt::NoButton, Qt::LeftButton);
+        SendMouse(QEvent::MouseButtonRelease, end, Qt::LeftButton, Qt::NoButton);
+        QApplication::processEvents();
+        RequireFrameWhole();
+        BringBack(size);
+    }
+    if (const std::optional<QPoint> caption = CaptionPoint()) {
+        SendMouse(QEvent::MouseButtonDblClick, *caption, Qt::LeftButton, Qt::LeftButton);
+        QApplication::processEvents();
+        RequireFrameWhole();
+        BringBack(size);
+    }
+}
+
 // Takes the painted window through its frame step; the window comes back to
 // the size it had.
 void RunFrameStep(FrameStep step)
@@ -235,10 +328,26 @@ void RunFrameStep(FrameStep step)
     case FrameStep::Hover:
         HoverOverFrameObjects();
         break;
+    case FrameStep::Click:
+        ClickFrameObjects(before);
+        break;
+    case FrameStep::Drag:
+        DragFrame(before);
+        break;
     }
     QApplication::processEvents();
     Require(g_form->size() == before);
 }
+
+// A frame's close button closes the window only after the click; the fuzzed
+// window stays open.
+class KeepOpen : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::Close; }
+};
 
 void RequireNothingLeftOver()
 {
@@ -267,6 +376,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     new QApplication(*argc, *argv);
     g_form = new TForm1;
     g_stored = new TbsCompressedStoredSkin(g_form);
+    g_form->installEventFilter(new KeepOpen(g_form));
     g_form->show();
     QApplication::processEvents();
     return 0;
