@@ -22,6 +22,7 @@
 #include "skin/frame/frame_hit_test.h"
 #include "skin/frame/frame_object.h"
 #include "skin/frame/skin_form.h"
+#include "skin/menus/skin_menu.h"
 
 #include <QApplication>
 #include <QHash>
@@ -86,14 +87,15 @@ QSize SizeFor(const QByteArray& input)
 }
 
 // What the frame goes through once the window is painted at its size: most
-// inputs nothing more; the others a state and back, its inactive look, or the
-// mouse over each of its objects. Drawn from the input apart from the size.
-enum class FrameStep { None, Maximize, RollUp, Inactive, Hover, Click, Drag };
+// inputs nothing more; the others a state and back, its inactive look, the
+// mouse over, on or dragging its parts, or its system menu. Drawn from the
+// input apart from the size.
+enum class FrameStep { None, Maximize, RollUp, Inactive, Hover, Click, Drag, SystemMenu };
 
 FrameStep FrameStepFor(const QByteArray& input)
 {
     constexpr FrameStep kSteps[] = { FrameStep::Maximize, FrameStep::RollUp, FrameStep::Inactive, FrameStep::Hover,
-        FrameStep::Click, FrameStep::Drag };
+        FrameStep::Click, FrameStep::Drag, FrameStep::SystemMenu };
     const std::size_t draw = qHash(input, 1);
     return draw % 2 == 0 ? FrameStep::None : kSteps[(draw / 2) % std::size(kSteps)];
 }
@@ -333,6 +335,14 @@ void RunFrameStep(FrameStep step)
         break;
     case FrameStep::Drag:
         DragFrame(before);
+        break;
+    case FrameStep::SystemMenu:
+        // Alt+Space: the menu opens in the skin's look and is closed again.
+        frame.ShowSystemMenuUnderObjects();
+        QApplication::processEvents();
+        TbsSkinMenu::Of(g_form)->CloseMenus();
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         break;
     }
     QApplication::processEvents();
