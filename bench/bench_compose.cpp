@@ -24,8 +24,8 @@ QImage NoisePicture(int width, int height)
 SkinPieceGeometry FacePiece(bool stretch)
 {
     SkinPieceGeometry piece;
-    piece.skinRect = { 0, 0, 64, 64 };
-    piece.clientRect = { 16, 16, 48, 48 };
+    piece.skinRect = SkinRect { 0, 0, 64, 64 }.ToQRect();
+    piece.clientRect = SkinRect { 16, 16, 48, 48 }.ToQRect();
     piece.leftTop = { 16, 16 };
     piece.rightTop = { 48, 16 };
     piece.leftBottom = { 16, 48 };

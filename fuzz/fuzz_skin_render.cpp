@@ -35,7 +35,8 @@ void ComposeDefinition(const TbsSkinData& skin, const TbsDataSkinCustomControl& 
     const CompositionMode mode = CompositionModeOf(piece);
     const QImage mask = PictureAt(skin, definition.maskPictureIndex);
     for (const QSize size : kSizes) {
-        const QImage face = ComposeSkinFace(picture, piece, mode, definition.skinRect, size.width(), size.height());
+        const QImage face
+            = ComposeSkinFace(picture, piece, mode, definition.skinRect.ToQRect(), size.width(), size.height());
         Require(face.width() <= std::max(size.width(), picture.width()));
         Require(face.height() <= std::max(size.height(), picture.height()));
         const SkinTargetGeometry target = CalcTargetGeometry(mode, piece, size.width(), size.height());

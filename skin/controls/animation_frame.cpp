@@ -2,15 +2,14 @@
 
 #include <algorithm>
 
-SkinRect AnimationFrame(const SkinRect& strip, int count, int frame, int faceWidth)
+QRect AnimationFrame(const QRect& strip, int count, int frame, int faceWidth)
 {
     count = std::max(1, count);
     const int index = std::clamp(frame, 1, count) - 1;
-    if (strip.Width() > faceWidth) {
-        const int frameWidth = strip.Width() / count;
-        return SkinRect { strip.left + index * frameWidth, strip.top, strip.left + (index + 1) * frameWidth,
-            strip.bottom };
+    if (strip.width() > faceWidth) {
+        const int frameWidth = strip.width() / count;
+        return QRect(strip.left() + index * frameWidth, strip.top(), frameWidth, strip.height());
     }
-    const int frameHeight = strip.Height() / count;
-    return SkinRect { strip.left, strip.top + index * frameHeight, strip.right, strip.top + (index + 1) * frameHeight };
+    const int frameHeight = strip.height() / count;
+    return QRect(strip.left(), strip.top() + index * frameHeight, strip.width(), frameHeight);
 }

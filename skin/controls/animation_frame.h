@@ -1,8 +1,8 @@
 #pragma once
 
-#include "skin/data/skin_rect.h"
+#include <QRect>
 
 // Frame `frame` (1-based, clamped to 1 .. count) of an animation strip that
 // holds `count` equal frames: side by side when the strip is wider than one
 // face of faceWidth, otherwise stacked.
-SkinRect AnimationFrame(const SkinRect& strip, int count, int frame, int faceWidth);
+QRect AnimationFrame(const QRect& strip, int count, int frame, int faceWidth);

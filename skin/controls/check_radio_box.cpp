@@ -173,7 +173,7 @@ QRect TbsSkinCheckRadioBox::CaptionRect()
     if (const auto* definition = m_definition.get()) {
         if (m_flat)
             return FlatCaptionRect(CheckImage().width() + 7, CaptionFont());
-        return MapSkinRect(definition->textArea);
+        return MapSkinRect(m_textArea);
     }
     if (!m_flat)
         return QRect(kPlainCaptionLeft, 0, width() - kPlainCaptionLeft, height());
@@ -273,14 +273,12 @@ void TbsSkinCheckRadioBox::DrawFlatSkinFace(QImage& image, const TbsDataSkinChec
 
 void TbsSkinCheckRadioBox::DrawSkinFace(QImage& image, const TbsDataSkinCheckRadioControl& definition, bool active)
 {
-    const SkinRect face
-        = active && !definition.activeSkinRect.IsEmpty() ? definition.activeSkinRect : definition.skinRect;
-    CreateSkinFace(image, face);
+    CreateSkinFace(image, active ? m_activeFace : m_face);
     // The image sits centred in its area, which follows the right edge when
     // the text lies to its left.
     SkinRect area = definition.checkImageArea;
     if (definition.textArea.right < area.right)
-        area = area.Translated(width() - Rects().face.width(), 0);
+        area = area.Translated(width() - Piece().skinRect.width(), 0);
     const QPoint centre((area.left + area.right) / 2, (area.top + area.bottom) / 2);
     const QPoint imageHalf(definition.checkImageRect.Width() / 2, definition.checkImageRect.Height() / 2);
     QPainter painter(&image);
@@ -396,7 +394,11 @@ void TbsSkinCheckRadioBox::keyReleaseEvent(QKeyEvent* event)
 bool TbsSkinCheckRadioBox::TakeDefinition(const TbsDataSkinControl* definition)
 {
     const auto* kept = m_definition.Take(definition);
-    if (kept)
+    if (kept) {
         m_marks = TakeMarkPieces(*kept);
+        m_face = kept->skinRect.ToQRect();
+        m_activeFace = kept->activeSkinRect.IsEmpty() ? m_face : kept->activeSkinRect.ToQRect();
+        m_textArea = kept->textArea.ToQRect();
+    }
     return kept != nullptr;
 }

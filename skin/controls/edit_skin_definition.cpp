@@ -12,9 +12,12 @@ bool IsUsableEditDefinition(const TbsDataSkinEditControl& definition)
         && IsDrawable(definition.activeSkinRect);
 }
 
-const SkinRect& EditFaceRect(const TbsDataSkinEditControl& definition, bool active)
+EditFacePieces TakeEditFacePieces(const TbsDataSkinEditControl& definition)
 {
-    return active && !definition.activeSkinRect.IsEmpty() ? definition.activeSkinRect : definition.skinRect;
+    const QRect face = definition.skinRect.ToQRect();
+    return { .face = face,
+        .activeFace = definition.activeSkinRect.IsEmpty() ? face : definition.activeSkinRect.ToQRect(),
+        .client = definition.clientRect.ToQRect() };
 }
 
 SkinColor EditFontColor(const TbsDataSkinEditControl* definition, bool active, SkinColor fallback)

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "skin/data/skin_rect.h"
 #include "skin/draw/system_colors.h"
+
+#include <QRect>
 
 class QWidget;
 class TbsDataSkinEditControl;
@@ -12,9 +13,16 @@ class TbsDataSkinEditControl;
 // could give, cannot frame a text area; the control keeps its built-in look.
 bool IsUsableEditDefinition(const TbsDataSkinEditControl& definition);
 
-// The face shown: the active one while the control is active, when the skin
-// has one.
-const SkinRect& EditFaceRect(const TbsDataSkinEditControl& definition, bool active);
+// The faces and the client rectangle as the drawing reads them, taken when
+// the control takes its definition. The active face is the normal one where
+// the skin has none.
+struct EditFacePieces {
+    QRect face;
+    QRect activeFace;
+    QRect client;
+    const QRect& Shown(bool active) const { return active ? activeFace : face; }
+};
+EditFacePieces TakeEditFacePieces(const TbsDataSkinEditControl& definition);
 
 // The text colour for the control's state: the definition's active or normal
 // font colour, fallback without a definition.

@@ -185,7 +185,7 @@ TbsSkinScrollBar::Layout TbsSkinScrollBar::CalcSkinLayout(const TbsDataSkinScrol
     layout.upButton = place(places.upButton);
     layout.downButton = place(places.downButton);
 
-    const QRect& thumbPicture = places.thumbPicture;
+    const QRect& thumbPicture = m_partPictures.thumb.normal;
     const int pictureLength = vertical ? thumbPicture.height() : thumbPicture.width();
     const int minLength = definition.thumbMinSize != 0 ? definition.thumbMinSize : pictureLength;
     const int trackStart = AlongStart(track);
@@ -329,7 +329,7 @@ void TbsSkinScrollBar::CreateControlSkinImage(QImage& image)
         .showThumb = isEnabled(),
         .composeThumb = PageSize() != 0 || definition->thumbMinPageSize != 0,
     };
-    DrawScrollBarSkinParts(image, m_picture, *definition, parts);
+    DrawScrollBarSkinParts(image, m_picture, *definition, m_partPictures, parts);
 }
 
 bool TbsSkinScrollBar::TakeDefinition(const TbsDataSkinControl* definition)
@@ -340,8 +340,8 @@ bool TbsSkinScrollBar::TakeDefinition(const TbsDataSkinControl* definition)
         m_skinPlaces = { .face = kept->skinRect.ToQRect(),
             .track = kept->trackArea.ToQRect(),
             .upButton = kept->upButtonRect.ToQRect(),
-            .downButton = kept->downButtonRect.ToQRect(),
-            .thumbPicture = kept->thumbRect.ToQRect() };
+            .downButton = kept->downButtonRect.ToQRect() };
+        m_partPictures = TakeScrollBarPartPictures(*kept);
     }
     return kept != nullptr;
 }

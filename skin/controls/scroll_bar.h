@@ -114,13 +114,12 @@ private:
     };
 
     // Where the definition puts the bar's parts on its face, and the size
-    // of the face and the thumb's picture, taken at the skin change.
+    // of the face, taken at the skin change.
     struct SkinPlaces {
         QRect face;
         QRect track;
         QRect upButton;
         QRect downButton;
-        QRect thumbPicture;
     };
 
     Layout CalcDefaultLayout() const;
@@ -173,4 +172,5 @@ private:
     RepeatMode m_repeatMode { RepeatMode::None };
     KeptDefinition<TbsDataSkinScrollBarControl> m_definition { *this };
     SkinPlaces m_skinPlaces;
+    ScrollBarPartPictures m_partPictures;
 };

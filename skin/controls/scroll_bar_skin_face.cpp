@@ -15,27 +15,19 @@ const SkinRect& FirstNonEmpty(const SkinRect& preferred, const SkinRect& fallbac
     return preferred.IsEmpty() ? fallback : preferred;
 }
 
-// The three faces of a thumb or glyph, each empty one taking the one before.
-SkinRect LookPicture(const SkinRect& normal, const SkinRect& active, const SkinRect& down, ScrollBarPartLook look)
+// The three faces of a part, each empty one taking the one before.
+ScrollBarPartLooks TakeLooks(const SkinRect& normal, const SkinRect& active, const SkinRect& down)
 {
     const SkinRect& activeOrNormal = FirstNonEmpty(active, normal);
-    switch (look) {
-    case ScrollBarPartLook::Normal:
-        return normal;
-    case ScrollBarPartLook::Active:
-        return activeOrNormal;
-    case ScrollBarPartLook::Down:
-        return FirstNonEmpty(down, activeOrNormal);
-    }
-    return normal;
+    return { normal.ToQRect(), activeOrNormal.ToQRect(), FirstNonEmpty(down, activeOrNormal).ToQRect() };
 }
 
-QImage CopyPiece(const QImage& picture, const SkinRect& piece)
+QImage CopyPiece(const QImage& picture, const QRect& piece)
 {
-    if (picture.isNull() || piece.IsEmpty())
+    if (picture.isNull() || piece.isEmpty())
         return {};
-    QImage copy = MakeSkinBitmap(piece.Width(), piece.Height());
-    DrawPiece(copy, copy.rect(), picture, piece.ToQRect());
+    QImage copy = MakeSkinBitmap(piece.width(), piece.height());
+    DrawPiece(copy, copy.rect(), picture, piece);
     return copy;
 }
 
@@ -63,36 +55,33 @@ bool IsDrawableScrollBar(const TbsDataSkinScrollBarControl& definition)
         && IsSkinCoordinate(definition.thumbMinPageSize);
 }
 
-SkinRect ScrollBarButtonPicture(const TbsDataSkinScrollBarControl& definition, bool upButton, ScrollBarPartLook look)
+const QRect& ScrollBarPartLooks::Of(ScrollBarPartLook look) const
 {
-    const SkinRect& active = upButton ? definition.activeUpButtonRect : definition.activeDownButtonRect;
-    const SkinRect& down = upButton ? definition.downUpButtonRect : definition.downDownButtonRect;
     switch (look) {
     case ScrollBarPartLook::Normal:
-        return {};
+        return normal;
     case ScrollBarPartLook::Active:
         return active;
     case ScrollBarPartLook::Down:
-        return FirstNonEmpty(down, active);
+        return down;
     }
-    return {};
+    return normal;
 }
 
-SkinRect ScrollBarThumbPicture(const TbsDataSkinScrollBarControl& definition, ScrollBarPartLook look)
+ScrollBarPartPictures TakeScrollBarPartPictures(const TbsDataSkinScrollBarControl& definition)
 {
-    return LookPicture(definition.thumbRect, definition.activeThumbRect, definition.downThumbRect, look);
-}
-
-SkinRect ScrollBarGlyphPicture(const TbsDataSkinScrollBarControl& definition, ScrollBarPartLook look)
-{
-    return LookPicture(definition.glyphRect, definition.activeGlyphRect, definition.downGlyphRect, look);
+    const TbsDataSkinScrollBarControl& d = definition;
+    return { .upButton = TakeLooks({}, d.activeUpButtonRect, d.downUpButtonRect),
+        .downButton = TakeLooks({}, d.activeDownButtonRect, d.downDownButtonRect),
+        .thumb = TakeLooks(d.thumbRect, d.activeThumbRect, d.downThumbRect),
+        .glyph = TakeLooks(d.glyphRect, d.activeGlyphRect, d.downGlyphRect) };
 }
 
 QImage BuildScrollBarThumb(const QImage& picture, const TbsDataSkinScrollBarControl& definition,
-    ScrollBarPartLook look, bool vertical, int length, bool compose)
+    const ScrollBarPartPictures& pictures, ScrollBarPartLook look, bool vertical, int length, bool compose)
 {
-    const SkinRect piece = ScrollBarThumbPicture(definition, look);
-    if (picture.isNull() || piece.IsEmpty() || length <= 0)
+    const QRect& piece = pictures.thumb.Of(look);
+    if (picture.isNull() || piece.isEmpty() || length <= 0)
         return {};
     QImage thumb;
     if (!compose)
@@ -106,10 +95,10 @@ QImage BuildScrollBarThumb(const QImage& picture, const TbsDataSkinScrollBarCont
     if (thumb.isNull())
         return {};
 
-    const SkinRect glyphPiece = ScrollBarGlyphPicture(definition, look);
-    const int glyphLength = vertical ? glyphPiece.Height() : glyphPiece.Width();
+    const QRect& glyphPiece = pictures.glyph.Of(look);
+    const int glyphLength = vertical ? glyphPiece.height() : glyphPiece.width();
     const int thumbLength = vertical ? thumb.height() : thumb.width();
-    if (!glyphPiece.IsEmpty() && glyphLength < thumbLength) {
+    if (!glyphPiece.isEmpty() && glyphLength < thumbLength) {
         const QImage glyph = CopyPiece(picture, glyphPiece);
         const QPoint centred((thumb.width() - glyph.width()) / 2, (thumb.height() - glyph.height()) / 2);
         ConvertToSkinBitmap(thumb);
@@ -119,24 +108,23 @@ QImage BuildScrollBarThumb(const QImage& picture, const TbsDataSkinScrollBarCont
 }
 
 void DrawScrollBarSkinParts(QImage& face, const QImage& picture, const TbsDataSkinScrollBarControl& definition,
-    const ScrollBarSkinParts& parts)
+    const ScrollBarPartPictures& pictures, const ScrollBarSkinParts& parts)
 {
     if (picture.isNull())
         return;
     ConvertToSkinBitmap(face);
-    const auto drawButton = [&](const QRect& place, bool upButton, ScrollBarPartLook look) {
-        const SkinRect piece = ScrollBarButtonPicture(definition, upButton, look);
-        if (!piece.IsEmpty() && !place.isEmpty())
-            DrawPiece(face, QRect(place.topLeft(), piece.ToQRect().size()), picture, piece.ToQRect());
+    const auto drawButton = [&](const QRect& place, const QRect& piece) {
+        if (!piece.isEmpty() && !place.isEmpty())
+            DrawPiece(face, QRect(place.topLeft(), piece.size()), picture, piece);
     };
-    drawButton(parts.upButton, true, parts.upLook);
-    drawButton(parts.downButton, false, parts.downLook);
+    drawButton(parts.upButton, pictures.upButton.Of(parts.upLook));
+    drawButton(parts.downButton, pictures.downButton.Of(parts.downLook));
 
     if (!parts.showThumb || parts.thumb.isEmpty())
         return;
     const int length = parts.vertical ? parts.thumb.height() : parts.thumb.width();
-    const QImage thumb
-        = BuildScrollBarThumb(picture, definition, parts.thumbLook, parts.vertical, length, parts.composeThumb);
+    const QImage thumb = BuildScrollBarThumb(
+        picture, definition, pictures, parts.thumbLook, parts.vertical, length, parts.composeThumb);
     if (!thumb.isNull())
         DrawKeyed(face, parts.thumb.topLeft(), thumb,
             KeyColor(definition.thumbTransparent, definition.thumbTransparentColor));

@@ -14,16 +14,26 @@ enum class ScrollBarPartLook { Normal, Active, Down };
 // range a skin can draw; a bar with a corrupt definition takes its own look.
 bool IsDrawableScrollBar(const TbsDataSkinScrollBarControl& definition);
 
-// The picture rectangle of an arrow button in a look, in the picture's
-// coordinates. Normal gives an empty rectangle: the composed face already
-// shows the button. An empty pressed face falls back to the active one.
-SkinRect ScrollBarButtonPicture(const TbsDataSkinScrollBarControl& definition, bool upButton, ScrollBarPartLook look);
+// Where a part's picture lies in each look, in the picture's coordinates.
+struct ScrollBarPartLooks {
+    QRect normal;
+    QRect active;
+    QRect down;
+    const QRect& Of(ScrollBarPartLook look) const;
+};
 
-// The thumb's picture in a look; an empty active face falls back to the
-// normal one and an empty pressed face to the active one.
-SkinRect ScrollBarThumbPicture(const TbsDataSkinScrollBarControl& definition, ScrollBarPartLook look);
-// The glyph centred on the thumb, with the same fallbacks.
-SkinRect ScrollBarGlyphPicture(const TbsDataSkinScrollBarControl& definition, ScrollBarPartLook look);
+// The pictures of the parts, taken once when the bar takes its definition.
+// A button's normal picture is empty: the composed face already shows the
+// button, and an empty pressed face falls back to the active one. The thumb
+// and the glyph centred on it fall back from an empty active face to the
+// normal one and from an empty pressed face to the active one.
+struct ScrollBarPartPictures {
+    ScrollBarPartLooks upButton;
+    ScrollBarPartLooks downButton;
+    ScrollBarPartLooks thumb;
+    ScrollBarPartLooks glyph;
+};
+ScrollBarPartPictures TakeScrollBarPartPictures(const TbsDataSkinScrollBarControl& definition);
 
 // Where the parts lie on the face and how each looks.
 struct ScrollBarSkinParts {
@@ -43,7 +53,7 @@ struct ScrollBarSkinParts {
 // The thumb picture for a look at the given length along the bar's axis,
 // with its glyph centred on it when the glyph is the shorter of the two.
 QImage BuildScrollBarThumb(const QImage& picture, const TbsDataSkinScrollBarControl& definition,
-    ScrollBarPartLook look, bool vertical, int length, bool compose);
+    const ScrollBarPartPictures& pictures, ScrollBarPartLook look, bool vertical, int length, bool compose);
 
 void DrawScrollBarSkinParts(QImage& face, const QImage& picture, const TbsDataSkinScrollBarControl& definition,
-    const ScrollBarSkinParts& parts);
+    const ScrollBarPartPictures& pictures, const ScrollBarSkinParts& parts);

@@ -131,11 +131,10 @@ void TbsSkinButton::AnimationTick()
     FaceChanged();
 }
 
-SkinRect TbsSkinButton::AnimationFrameRect() const
+QRect TbsSkinButton::AnimationFrameRect() const
 {
-    const auto* definition = m_definition.get();
     return AnimationFrame(
-        definition->animateSkinRect, definition->frameCount, m_animationFrame, definition->skinRect.Width());
+        m_faces.animationStrip, m_definition.get()->frameCount, m_animationFrame, m_faces.normal.width());
 }
 
 void TbsSkinButton::ChangeSkinData()
@@ -195,7 +194,7 @@ void TbsSkinButton::DrawCaptionAndGlyph(QPainter& painter, const QRect& area, bo
         frame = 3;
     else if (active && !down && m_numGlyphs > 3)
         frame = 4;
-    DrawGlyphAndText(painter, SkinRect::FromQRect(area), m_margin, m_spacing, m_layout, m_caption, m_glyph, m_numGlyphs,
+    DrawGlyphAndText(painter, area, m_margin, m_spacing, m_layout, m_caption, m_glyph, m_numGlyphs,
         frame, active && down, {});
 }
 
@@ -240,9 +239,8 @@ void TbsSkinButton::CreateControlSkinImage(QImage& image)
 {
     const auto* definition = m_definition.get();
     const bool animating = m_animationTimer.isActive();
-    SkinRect normal = definition->skinRect;
-    SkinRect active = definition->activeSkinRect.IsEmpty() ? normal : definition->activeSkinRect;
-    const SkinRect down = definition->downSkinRect.IsEmpty() ? active : definition->downSkinRect;
+    QRect normal = m_faces.normal;
+    QRect active = m_faces.active;
     // A running animation shows its frame in place of the face it leads to
     // (forward) or comes from (backward).
     if (animating && m_animationForward)
@@ -257,12 +255,12 @@ void TbsSkinButton::CreateControlSkinImage(QImage& image)
         Morph(image, target, MorphProgress(), definition->morphKind);
         return;
     }
-    if (!isEnabled() && !definition->disabledSkinRect.IsEmpty())
-        CreateButtonImage(image, definition->disabledSkinRect, false, false);
+    if (!isEnabled() && !m_faces.disabled.isEmpty())
+        CreateButtonImage(image, m_faces.disabled, false, false);
     else if (ShowsPressed())
-        CreateButtonImage(image, down, true, true);
-    else if (hasFocus() && CanFocused() && !definition->focusedSkinRect.IsEmpty() && !animating)
-        CreateButtonImage(image, definition->focusedSkinRect, true, false);
+        CreateButtonImage(image, m_faces.down, true, true);
+    else if (hasFocus() && CanFocused() && !m_faces.focused.isEmpty() && !animating)
+        CreateButtonImage(image, m_faces.focused, true, false);
     else if (IsActive() || (morphing && m_morph.Complete()) || (animating && m_animationForward))
         CreateButtonImage(image, active, true, false);
     else
@@ -274,7 +272,7 @@ QRect TbsSkinButton::SkinCaptionArea() const
     return m_useSkinSize ? PlacedClientRect() : ClientRectAtAnySize();
 }
 
-void TbsSkinButton::CreateButtonImage(QImage& image, const SkinRect& faceRect, bool active, bool down)
+void TbsSkinButton::CreateButtonImage(QImage& image, const QRect& faceRect, bool active, bool down)
 {
     const auto* definition = m_definition.get();
     if (m_useSkinSize)
@@ -460,5 +458,16 @@ void TbsSkinButton::StopRepeat()
 
 bool TbsSkinButton::TakeDefinition(const TbsDataSkinControl* definition)
 {
-    return m_definition.Take(definition) != nullptr;
+    const auto* kept = m_definition.Take(definition);
+    if (kept) {
+        const QRect normal = kept->skinRect.ToQRect();
+        const QRect active = kept->activeSkinRect.IsEmpty() ? normal : kept->activeSkinRect.ToQRect();
+        m_faces = { .normal = normal,
+            .active = active,
+            .down = kept->downSkinRect.IsEmpty() ? active : kept->downSkinRect.ToQRect(),
+            .disabled = kept->disabledSkinRect.ToQRect(),
+            .focused = kept->focusedSkinRect.ToQRect(),
+            .animationStrip = kept->animateSkinRect.ToQRect() };
+    }
+    return kept != nullptr;
 }

@@ -89,7 +89,7 @@ protected:
     void CreateControlSkinImage(QImage& image) override;
     // Draws one skin face with its caption: faceRect composed to the button,
     // the caption coloured as an active and/or down face.
-    void CreateButtonImage(QImage& image, const SkinRect& faceRect, bool active, bool down);
+    void CreateButtonImage(QImage& image, const QRect& faceRect, bool active, bool down);
 
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -110,7 +110,7 @@ private:
     // The face a running animation showed gives way to the one it led to.
     void StopAnimation();
     void AnimationTick();
-    SkinRect AnimationFrameRect() const;
+    QRect AnimationFrameRect() const;
     // The area the caption is laid out in, at the current size.
     QRect SkinCaptionArea() const;
     void StartRepeat();
@@ -136,4 +136,16 @@ private:
     int m_animationFrame { 0 };
     QTimer m_animationTimer;
     KeptDefinition<TbsDataSkinButtonControl> m_definition { *this };
+    // The faces in the picture, taken at the skin change: the active face is
+    // the normal one and the pressed face the active one where the skin has
+    // none; the disabled and focused faces stay empty then.
+    struct ButtonFaces {
+        QRect normal;
+        QRect active;
+        QRect down;
+        QRect disabled;
+        QRect focused;
+        QRect animationStrip;
+    };
+    ButtonFaces m_faces;
 };

@@ -81,9 +81,8 @@ void TbsSkinCustomControl::GetSkinData()
     if (!custom) {
         // Only a face that exists fixes the size.
         m_piece = SkinPieceGeometry {};
-        m_piece.skinRect = definition->skinRect;
-        m_mode = m_piece.skinRect.IsEmpty() ? CompositionMode::None : CompositionMode::Fixed;
-        TakePieceRects();
+        m_piece.skinRect = definition->skinRect.ToQRect();
+        m_mode = m_piece.skinRect.isEmpty() ? CompositionMode::None : CompositionMode::Fixed;
         return;
     }
     m_picture = SkinPicture(custom->pictureIndex);
@@ -92,25 +91,21 @@ void TbsSkinCustomControl::GetSkinData()
         m_piece = ClipToPicture(m_piece, m_picture.size());
     m_mode = CompositionModeOf(m_piece);
     m_maskPicture = SkinPicture(custom->maskPictureIndex);
-    TakePieceRects();
 }
 
-void TbsSkinCustomControl::TakePieceRects()
+QRect TbsSkinCustomControl::ClientPiece() const
 {
-    const SkinRect& skin = m_piece.skinRect;
-    m_rects = { .face = skin.ToQRect(),
-        .client = m_piece.clientRect.ToQRect(),
-        .clientPiece = m_piece.clientRect.Translated(skin.left, skin.top).ToQRect() };
+    return m_piece.clientRect.translated(m_piece.skinRect.topLeft());
 }
 
-QRect TbsSkinCustomControl::MapSkinRect(const SkinRect& rect) const
+QRect TbsSkinCustomControl::MapSkinRect(const QRect& rect) const
 {
-    return ::MapSkinRect(m_mode, m_piece, rect, width(), height()).ToQRect();
+    return ::MapSkinRect(m_mode, m_piece, rect, width(), height());
 }
 
 QRect TbsSkinCustomControl::PlacedClientRect() const
 {
-    return Target().clientRect.ToQRect();
+    return Target().clientRect;
 }
 
 void TbsSkinCustomControl::ApplyDefaultSize()
@@ -180,7 +175,7 @@ void TbsSkinCustomControl::PaintForcedBackground(QImage& face)
     // children see the same background wherever they sit.
     if (m_drawBackground)
         FillWithPiece(
-            face, PlacedClientRect(), m_picture, m_rects.clientPiece, m_piece.stretchEffect, m_piece.stretchType);
+            face, PlacedClientRect(), m_picture, ClientPiece(), m_piece.stretchEffect, m_piece.stretchType);
     DrawSkinBorders(face);
 }
 
@@ -207,7 +202,7 @@ void TbsSkinCustomControl::CreateControlSkinImage(QImage& image)
     CreateSkinFace(image, m_piece.skinRect);
 }
 
-void TbsSkinCustomControl::CreateSkinFace(QImage& image, const SkinRect& faceRect) const
+void TbsSkinCustomControl::CreateSkinFace(QImage& image, const QRect& faceRect) const
 {
     const QImage face = ComposeSkinFace(m_picture, m_piece, m_mode, faceRect, width(), height());
     if (face.isNull())
@@ -224,15 +219,15 @@ QRect TbsSkinCustomControl::ClientRectAtAnySize() const
 {
     if (m_mode == CompositionMode::Full)
         return PlacedClientRect();
-    return m_rects.client.adjusted(0, 0, width() - m_rects.face.width(), height() - m_rects.face.height());
+    return m_piece.clientRect.adjusted(0, 0, width() - m_piece.skinRect.width(), height() - m_piece.skinRect.height());
 }
 
-void TbsSkinCustomControl::CreateSkinFaceAtAnySize(QImage& image, const SkinRect& faceRect) const
+void TbsSkinCustomControl::CreateSkinFaceAtAnySize(QImage& image, const QRect& faceRect) const
 {
     if (m_mode == CompositionMode::Full)
         CreateSkinFace(image, faceRect);
     else if (m_mode == CompositionMode::Fixed)
-        DrawPiece(image, LogicalRect(image), m_picture, faceRect.ToQRect());
+        DrawPiece(image, LogicalRect(image), m_picture, faceRect);
     else
         ComposeSkinImageStretched(image, m_picture, faceRect, m_piece.clientRect, width(), height(), true);
 }

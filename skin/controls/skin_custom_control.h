@@ -54,26 +54,17 @@ public:
     virtual void CalcSize(int& width, int& height);
     virtual void SetControlRegion();
 
-    // The rectangles of the definition's face that the drawing takes, in
-    // the Qt form it draws with, converted once when the definition is taken.
-    struct PieceRects {
-        // The face in the picture.
-        QRect face;
-        // The client rectangle on the face, and where it lies in the picture.
-        QRect client;
-        QRect clientPiece;
-    };
-
     CompositionMode Mode() const { return m_mode; }
     const SkinPieceGeometry& Piece() const { return m_piece; }
-    const PieceRects& Rects() const { return m_rects; }
+    // Where the piece's client rectangle lies in the picture.
+    QRect ClientPiece() const;
     // Where the definition's points and client rectangle lie at the current
     // size; a function of the definition and the size alone.
     SkinTargetGeometry Target() const;
     // The client rectangle placed for the current size.
     QRect PlacedClientRect() const;
     // A rectangle in skin coordinates placed for the current size.
-    QRect MapSkinRect(const SkinRect& rect) const;
+    QRect MapSkinRect(const QRect& rect) const;
 
 protected:
     void PaintFace(QImage& face) override;
@@ -81,14 +72,14 @@ protected:
     void CreateControlSkinImage(QImage& image) override;
     // The control's picture composed at its size with faceRect standing in
     // for the skin rectangle; the fixed mode gives faceRect's own size.
-    void CreateSkinFace(QImage& image, const SkinRect& faceRect) const;
+    void CreateSkinFace(QImage& image, const QRect& faceRect) const;
     // For a control that takes any size where its definition's mode would
     // fix an extent: the client rectangle grown with the control, and the
     // face with its client piece stretched to the control (a fixed face
     // stretched whole). A full-mode face takes any size anyway and is placed
     // as usual.
     QRect ClientRectAtAnySize() const;
-    void CreateSkinFaceAtAnySize(QImage& image, const SkinRect& faceRect) const;
+    void CreateSkinFaceAtAnySize(QImage& image, const QRect& faceRect) const;
     // The four border strips of a full-mode face drawn around its client
     // area; the top strip passes through CreateControlSkinImage first.
     void DrawSkinBorders(QImage& face);
@@ -103,11 +94,9 @@ protected:
 
 private:
     void ApplyDefaultSize();
-    void TakePieceRects();
     void PaintForcedBackground(QImage& face);
 
     SkinPieceGeometry m_piece;
-    PieceRects m_rects;
     CompositionMode m_mode { CompositionMode::None };
 
     QFont m_defaultFont { StandardDefaultFont() };

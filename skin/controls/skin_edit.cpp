@@ -198,6 +198,7 @@ bool TbsSkinEdit::TakeDefinition(const TbsDataSkinControl* definition)
     const auto* kept = m_definition.Take(
         definition, [](const TbsDataSkinEditControl& kind) { return IsUsableEditDefinition(kind); });
     if (kept) {
+        m_facePieces = TakeEditFacePieces(*kept);
         const SkinRect& normal = kept->buttonRect;
         const auto orNormal = [&normal](const SkinRect& rect) { return (rect.IsEmpty() ? normal : rect).ToQRect(); };
         m_buttonPieces = { .normal = normal.ToQRect(),
@@ -254,7 +255,7 @@ void TbsSkinEdit::CreateControlSkinImage(QImage& image)
     image.fill(SkinColorToQColor(m_defaultColor));
     if (m_picture.isNull())
         return;
-    const SkinRect& faceRect = EditFaceRect(*definition, IsActive());
+    const QRect& faceRect = m_facePieces.Shown(IsActive());
     QImage frame;
     if (UseSkinFont()) {
         const int leftWidth = definition->leftTopPoint.x();
@@ -262,7 +263,7 @@ void TbsSkinEdit::CreateControlSkinImage(QImage& image)
         ComposeSkinImageHorz(frame, m_picture, faceRect, leftWidth, rightWidth, width(), definition->stretchEffect);
     } else {
         // The height follows DefaultFont, so every band has to stretch.
-        ComposeSkinImageStretched(frame, m_picture, faceRect, definition->clientRect, width(), height(), true);
+        ComposeSkinImageStretched(frame, m_picture, faceRect, m_facePieces.client, width(), height(), true);
     }
     QPainter painter(&image);
     painter.drawImage(0, 0, frame);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/controls/edit_skin_definition.h"
 #include "skin/controls/skin_editor_control.h"
 #include "skin/data/skin_values.h"
 
@@ -95,4 +96,5 @@ private:
     bool m_buttonDown { false };
     KeptDefinition<TbsDataSkinEditControl> m_definition { *this };
     ButtonPieces m_buttonPieces;
+    EditFacePieces m_facePieces;
 };

@@ -136,8 +136,8 @@ void TbsSkinGauge::AnimationTick()
 QRect TbsSkinGauge::AnimationFrameRect() const
 {
     const auto* definition = m_definition.get();
-    return ::AnimationFrame(definition->progressAnimationSkinRect, definition->progressAnimationCountFrames,
-        m_animationFrame, definition->progressRect.Width()).ToQRect();
+    return ::AnimationFrame(m_barPlaces.progressAnimation, definition->progressAnimationCountFrames,
+        m_animationFrame, m_barPlaces.progressPiece.width());
 }
 
 double TbsSkinGauge::Fraction() const
@@ -285,11 +285,11 @@ void TbsSkinGauge::CreateControlSkinImage(QImage& image)
     const QFont font
         = ControlFont(definition->fontName, definition->fontHeight, definition->fontStyle);
     if (m_useSkinSize) {
-        CreateSkinFace(image, definition->skinRect);
+        CreateSkinFace(image, m_barPlaces.face);
         DrawBar(image, FilledPart(ProgressArea(LogicalSize(image).width(), LogicalSize(image).height())));
     } else {
         // The face is built at the size its mode allows and then stretched.
-        QImage face = ComposeSkinFace(m_picture, Piece(), Mode(), definition->skinRect, width(), height());
+        QImage face = ComposeSkinFace(m_picture, Piece(), Mode(), m_barPlaces.face, width(), height());
         if (face.isNull())
             return;
         DrawBar(face, FilledPart(ProgressArea(LogicalSize(face).width(), LogicalSize(face).height())));
@@ -305,7 +305,8 @@ bool TbsSkinGauge::TakeDefinition(const TbsDataSkinControl* definition)
     if (kept) {
         m_barPlaces = { .face = kept->skinRect.ToQRect(),
             .progressArea = kept->progressArea.ToQRect(),
-            .progressPiece = kept->progressRect.ToQRect() };
+            .progressPiece = kept->progressRect.ToQRect(),
+            .progressAnimation = kept->progressAnimationSkinRect.ToQRect() };
     }
     return kept != nullptr;
 }

@@ -81,6 +81,7 @@ private:
         QRect face;
         QRect progressArea;
         QRect progressPiece;
+        QRect progressAnimation;
     };
 
     RangeValue m_range { 0, 100, 50 };

@@ -196,7 +196,11 @@ void TbsSkinMemo::ApplyColors()
 
 bool TbsSkinMemo::TakeDefinition(const TbsDataSkinControl* definition)
 {
-    return m_definition.Take(definition, [](const TbsDataSkinMemoControl& kind) { return IsUsableEditDefinition(kind); }) != nullptr;
+    const auto* kept = m_definition.Take(
+        definition, [](const TbsDataSkinMemoControl& kind) { return IsUsableEditDefinition(kind); });
+    if (kept)
+        m_facePieces = TakeEditFacePieces(*kept);
+    return kept != nullptr;
 }
 
 void TbsSkinMemo::CalcSize(int&, int&)
@@ -265,15 +269,15 @@ void TbsSkinMemo::CreateControlSkinImage(QImage& image)
     const bool active = IsActive();
     // The colour also shows wherever the picture leaves a gap.
     image.fill(SkinColorToQColor(active ? definition->activeBgColor : definition->bgColor));
-    const SkinRect& faceRect = EditFaceRect(*definition, active);
+    const QRect& faceRect = m_facePieces.Shown(active);
     if (m_bitMapBG && !m_picture.isNull())
-        FillSkinBackground(image, m_picture, definition->clientRect, faceRect, SkinRect { 0, 0, width(), height() },
-            width(), height(), definition->stretchEffect, definition->stretchType);
+        FillSkinBackground(image, m_picture, m_facePieces.client, faceRect, rect(), width(), height(),
+            definition->stretchEffect, definition->stretchType);
     if (m_borderStyle == TBorderStyle::bsSingle)
         DrawSkinFrame(image, *definition, faceRect);
 }
 
-void TbsSkinMemo::DrawSkinFrame(QImage& image, const TbsDataSkinMemoControl& definition, const SkinRect& faceRect)
+void TbsSkinMemo::DrawSkinFrame(QImage& image, const TbsDataSkinMemoControl& definition, const QRect& faceRect)
 {
     if (m_picture.isNull())
         return;

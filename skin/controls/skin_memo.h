@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/controls/scroll_bar.h"
+#include "skin/controls/edit_skin_definition.h"
 #include "skin/controls/skin_editor_control.h"
 #include "skin/controls/wheel_lines.h"
 #include "skin/data/skin_values.h"
@@ -105,7 +106,7 @@ private:
     void MirrorInto(TbsSkinScrollBar* bar, const QScrollBar* source, bool vertical);
     void ApplyFont();
     void ApplyColors() override;
-    void DrawSkinFrame(QImage& image, const TbsDataSkinMemoControl& definition, const SkinRect& faceRect);
+    void DrawSkinFrame(QImage& image, const TbsDataSkinMemoControl& definition, const QRect& faceRect);
     void PlaceEditor();
 
     TbsPlainTextEditor* m_editor;
@@ -124,4 +125,5 @@ private:
     bool m_bitMapBG { true };
     bool m_useSkinFontColor { true };
     KeptDefinition<TbsDataSkinMemoControl> m_definition { *this };
+    EditFacePieces m_facePieces;
 };

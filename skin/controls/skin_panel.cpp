@@ -141,9 +141,9 @@ void TbsSkinPanel::PaintFace(QImage& face)
 void TbsSkinPanel::DrawSkinCaption(QImage& face)
 {
     const auto* definition = m_definition.get();
-    if (!definition || definition->captionRect.IsEmpty() || m_caption.isEmpty())
+    if (!definition || m_captionArea.isEmpty() || m_caption.isEmpty())
         return;
-    const QRect area = MapSkinRect(definition->captionRect);
+    const QRect area = MapSkinRect(m_captionArea);
     const int flags = Qt::AlignVCenter | Qt::TextSingleLine | HorizontalAlignment(definition->alignment);
     QPainter painter(&face);
     painter.setFont(
@@ -161,7 +161,7 @@ void TbsSkinPanel::PaintPanelFace(QImage& face)
     }
     const SkinPieceGeometry& piece = Piece();
     if (FillsWholePanel()) {
-        FillWithPiece(face, LogicalRect(face), m_picture, Rects().clientPiece, piece.stretchEffect, piece.stretchType);
+        FillWithPiece(face, LogicalRect(face), m_picture, ClientPiece(), piece.stretchEffect, piece.stretchType);
         return;
     }
     const QImage background = BackgroundPicture();
@@ -222,5 +222,8 @@ void TbsSkinPanel::CreateControlSkinImage(QImage& image)
 
 bool TbsSkinPanel::TakeDefinition(const TbsDataSkinControl* definition)
 {
-    return m_definition.Take(definition) != nullptr;
+    const auto* kept = m_definition.Take(definition);
+    if (kept)
+        m_captionArea = kept->captionRect.ToQRect();
+    return kept != nullptr;
 }

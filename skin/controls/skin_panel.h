@@ -69,4 +69,6 @@ private:
     bool m_updatingClientArea { false };
     bool m_useSkinSize { true };
     KeptDefinition<TbsDataSkinPanelControl> m_definition { *this };
+    // The caption's room on the face, in skin coordinates.
+    QRect m_captionArea;
 };

@@ -143,7 +143,8 @@ const TbsDataSkinSlider* TbsSkinSlider::SkinSlider() const
 QImage TbsSkinSlider::ThumbPicture() const
 {
     if (const TbsDataSkinSlider* skin = SkinSlider())
-        return SkinPicture(skin->pictureIndex).copy(IsHorizontal() ? m_skinThumbs.horizontal : m_skinThumbs.vertical);
+        return SkinPicture(skin->pictureIndex)
+            .copy(IsHorizontal() ? m_skinPieces.horizontalThumb : m_skinPieces.verticalThumb);
     return IsHorizontal() ? DefaultHorizontalThumb() : DefaultVerticalThumb();
 }
 
@@ -171,10 +172,10 @@ QImage TbsSkinSlider::BuildRulerPicture() const
     const QImage picture = SkinPicture(skin->pictureIndex);
     if (IsHorizontal())
         ComposeSkinImageHorz(
-            ruler, picture, skin->hRulerRect, skin->edgeSize, skin->edgeSize, width() - 2 * kBorder, false);
+            ruler, picture, m_skinPieces.horizontalRuler, skin->edgeSize, skin->edgeSize, width() - 2 * kBorder, false);
     else
         ComposeSkinImageVert(
-            ruler, picture, skin->vRulerRect, skin->edgeSize, skin->edgeSize, height() - 2 * kBorder, false);
+            ruler, picture, m_skinPieces.verticalRuler, skin->edgeSize, skin->edgeSize, height() - 2 * kBorder, false);
     return ruler;
 }
 
@@ -533,6 +534,9 @@ bool TbsSkinSlider::TakeDefinition(const TbsDataSkinControl* definition)
 {
     const auto* kept = m_definition.Take(definition);
     if (kept)
-        m_skinThumbs = { .horizontal = kept->hThumbRect.ToQRect(), .vertical = kept->vThumbRect.ToQRect() };
+        m_skinPieces = { .horizontalThumb = kept->hThumbRect.ToQRect(),
+            .verticalThumb = kept->vThumbRect.ToQRect(),
+            .horizontalRuler = kept->hRulerRect.ToQRect(),
+            .verticalRuler = kept->vRulerRect.ToQRect() };
     return kept != nullptr;
 }

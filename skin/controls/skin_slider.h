@@ -102,10 +102,13 @@ protected:
 
 private:
     enum class PageDirection { None, Decrease, Increase };
-    // Where the skin's thumbs lie in its picture, taken at the skin change.
-    struct SkinThumbs {
-        QRect horizontal;
-        QRect vertical;
+    // Where the skin's thumbs and rulers lie in its picture, taken at the skin
+    // change.
+    struct SkinPieces {
+        QRect horizontalThumb;
+        QRect verticalThumb;
+        QRect horizontalRuler;
+        QRect verticalRuler;
     };
 
     bool IsHorizontal() const { return m_orientation == soHorizontal; }
@@ -153,5 +156,5 @@ private:
     AutoRepeat m_paging { [this] { PageTick(); } };
     SliderValueHint* const m_valueHint;
     KeptDefinition<TbsDataSkinSlider> m_definition { *this };
-    SkinThumbs m_skinThumbs;
+    SkinPieces m_skinPieces;
 };

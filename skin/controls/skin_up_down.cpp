@@ -55,14 +55,16 @@ bool TbsSkinUpDown::TakeDefinition(const TbsDataSkinControl* definition)
         };
         m_upPieces = pieces(kept->activeUpButtonRect, kept->downUpButtonRect);
         m_downPieces = pieces(kept->activeDownButtonRect, kept->downDownButtonRect);
+        m_upButton = kept->upButtonRect.ToQRect();
+        m_downButton = kept->downButtonRect.ToQRect();
     }
     return kept != nullptr;
 }
 
 QRect TbsSkinUpDown::UpButtonRect() const
 {
-    if (const auto* definition = m_definition.get())
-        return MapSkinRect(definition->upButtonRect);
+    if (m_definition.get())
+        return MapSkinRect(m_upButton);
     // Right half across, top half upright.
     if (m_orientation == Qt::Horizontal)
         return QRect(width() / 2, 0, width() - width() / 2, height());
@@ -71,8 +73,8 @@ QRect TbsSkinUpDown::UpButtonRect() const
 
 QRect TbsSkinUpDown::DownButtonRect() const
 {
-    if (const auto* definition = m_definition.get())
-        return MapSkinRect(definition->downButtonRect);
+    if (m_definition.get())
+        return MapSkinRect(m_downButton);
     if (m_orientation == Qt::Horizontal)
         return QRect(0, 0, width() / 2, height());
     return QRect(0, height() / 2, width(), height() - height() / 2);

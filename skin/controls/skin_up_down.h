@@ -75,4 +75,7 @@ private:
     KeptDefinition<TbsDataSkinUpDownControl> m_definition { *this };
     HotPieces m_upPieces;
     HotPieces m_downPieces;
+    // The buttons on the face, in skin coordinates.
+    QRect m_upButton;
+    QRect m_downButton;
 };

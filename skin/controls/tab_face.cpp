@@ -51,16 +51,16 @@ int ActiveTabGrowth(const TbsDataSkinTabControl& definition)
     return ActiveTabRect(definition).Height() - definition.tabRect.Height();
 }
 
-QImage ComposeTabFace(const QImage& picture, const TbsDataSkinTabControl& definition, const SkinRect& faceRect,
+QImage ComposeTabFace(const QImage& picture, const TbsDataSkinTabControl& definition, const QRect& faceRect,
     int width, int height, int tabHeight)
 {
     QImage face = MakeSkinBitmap(width, height);
-    if (faceRect.IsEmpty() || picture.isNull())
+    if (faceRect.isEmpty() || picture.isNull())
         return face;
     if (tabHeight <= 0) {
         // The strip keeps the skin's height and only its top rows show.
-        SkinRect shown = faceRect;
-        shown.bottom = shown.top + std::min(faceRect.Height(), height);
+        QRect shown = faceRect;
+        shown.setHeight(std::min(faceRect.height(), height));
         QImage strip;
         ComposeSkinImageHorz(strip, picture, shown, definition.tabLeftOffset, definition.tabRightOffset, width,
             definition.tabStretchEffect);
@@ -68,8 +68,8 @@ QImage ComposeTabFace(const QImage& picture, const TbsDataSkinTabControl& defini
         return face;
     }
     const int band = tabHeight / 4;
-    const SkinRect inner { definition.tabLeftOffset, band, faceRect.Width() - definition.tabRightOffset,
-        faceRect.Height() - band };
+    const QRect inner = RectFromEdges(
+        definition.tabLeftOffset, band, faceRect.width() - definition.tabRightOffset, faceRect.height() - band);
     ComposeSkinImageStretched(face, picture, faceRect, inner, width, height, true);
     return face;
 }

@@ -39,5 +39,5 @@ int ActiveTabGrowth(const TbsDataSkinTabControl& definition);
 // takes its tab height from the skin) the face keeps tableftoffset and
 // tabrightoffset columns at its ends and stretches or repeats the middle; a
 // set tabHeight stretches every band of the face on both axes instead.
-QImage ComposeTabFace(const QImage& picture, const TbsDataSkinTabControl& definition, const SkinRect& faceRect,
+QImage ComposeTabFace(const QImage& picture, const TbsDataSkinTabControl& definition, const QRect& faceRect,
     int width, int height, int tabHeight);

@@ -35,8 +35,8 @@ TabLook LookOf(const TabStripLook& look, const TabPaintState& tab)
 QImage UprightTabFace(const TabStripLook& look, const TabPaintState& tab, const QSize& size)
 {
     if (const auto* definition = look.definition) {
-        return ComposeTabFace(look.picture, *definition, TabFaceRect(*definition, LookOf(look, tab)), size.width(),
-            std::min(size.height(), look.thickness), look.tabHeight);
+        return ComposeTabFace(look.picture, *definition, TabFaceRect(*definition, LookOf(look, tab)).ToQRect(),
+            size.width(), std::min(size.height(), look.thickness), look.tabHeight);
     }
     QImage face = MakeSkinBitmap(size.width(), size.height());
     QPainter painter(&face);
@@ -62,7 +62,7 @@ void DrawToolCloseButton(
         glyphColor = pressed ? tool->downFontColor : tab.closeMouseIn ? tool->activeFontColor : tool->fontColor;
         const SkinPieceGeometry piece = PieceGeometryOf(*tool);
         const QImage face = ComposeSkinFace(
-            look.toolPicture, piece, CompositionModeOf(piece), shown, button.width(), button.height());
+            look.toolPicture, piece, CompositionModeOf(piece), shown.ToQRect(), button.width(), button.height());
         if (!face.isNull())
             painter.drawImage(button.topLeft(), face);
     }

@@ -4,24 +4,24 @@
 #include "skin/draw/engine_bitmap.h"
 
 QImage ComposeSkinFace(const QImage& picture, const SkinPieceGeometry& piece, CompositionMode mode,
-    const SkinRect& faceRect, int width, int height)
+    const QRect& faceRect, int width, int height)
 {
     if (mode == CompositionMode::None || picture.isNull() || !IsDrawable(piece) || !IsDrawable(faceRect))
         return {};
     SkinPieceGeometry face = piece;
     face.skinRect = faceRect;
     face = ClipToPicture(face, picture.size());
-    if (face.skinRect.IsEmpty())
+    if (face.skinRect.isEmpty())
         return {};
     SkinTargetGeometry const target = CalcTargetGeometry(mode, face, width, height);
-    int const skinWidth = face.skinRect.Width();
-    int const skinHeight = face.skinRect.Height();
+    int const skinWidth = face.skinRect.width();
+    int const skinHeight = face.skinRect.height();
 
     QImage image;
     switch (mode) {
     case CompositionMode::Fixed:
         image = MakeSkinBitmap(skinWidth, skinHeight);
-        DrawPiece(image, image.rect(), ToSkinBitmap(picture), face.skinRect.ToQRect());
+        DrawPiece(image, image.rect(), ToSkinBitmap(picture), face.skinRect);
         break;
     case CompositionMode::Full:
         ComposeSkinImage(image, picture, face, target, true);

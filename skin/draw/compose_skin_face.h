@@ -12,4 +12,4 @@
 // other faces of the same geometry (pressed, disabled, ...) compose alike. A
 // null image for mode none or no picture.
 QImage ComposeSkinFace(const QImage& picture, const SkinPieceGeometry& piece, CompositionMode mode,
-    const SkinRect& faceRect, int width, int height);
+    const QRect& faceRect, int width, int height);

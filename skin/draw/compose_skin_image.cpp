@@ -13,8 +13,8 @@ namespace {
 // A piece of the skin rectangle in the picture, from coordinates relative to
 // the rectangle's top-left.
 struct InSkin {
-    const SkinRect& skin;
-    QRect operator()(const QRect& piece) const { return piece.translated(skin.left, skin.top); }
+    const QRect& skin;
+    QRect operator()(const QRect& piece) const { return piece.translated(skin.topLeft()); }
 };
 
 } // namespace
@@ -70,34 +70,29 @@ void ComposeSkinImage(QImage& destination, const QImage& picture, const SkinPiec
             piece.stretchType);
 }
 
-void ComposeSkinImageStretched(QImage& destination, const QImage& picture, const SkinRect& skinRect,
-    const SkinRect& clientRect, int width, int height, bool drawClient)
+void ComposeSkinImageStretched(QImage& destination, const QImage& picture, const QRect& skinRect,
+    const QRect& clientRect, int width, int height, bool drawClient)
 {
+    // The corners of the client rectangle, its right and bottom edges
+    // exclusive, are the points; the target's follow from the full mode.
+    SkinRect const client = SkinRect::FromQRect(clientRect);
     SkinPieceGeometry piece;
     piece.skinRect = skinRect;
     piece.clientRect = clientRect;
-    piece.leftTop = { clientRect.left, clientRect.top };
-    piece.rightTop = { clientRect.right, clientRect.top };
-    piece.leftBottom = { clientRect.left, clientRect.bottom };
-    piece.rightBottom = { clientRect.right, clientRect.bottom };
+    piece.leftTop = { client.left, client.top };
+    piece.rightTop = { client.right, client.top };
+    piece.leftBottom = { client.left, client.bottom };
+    piece.rightBottom = { client.right, client.bottom };
     piece.leftStretch = piece.topStretch = piece.rightStretch = piece.bottomStretch = true;
     piece.stretchEffect = true;
     piece.stretchType = StretchType::stFull;
-
-    SkinTargetGeometry target { width, height, {}, {}, {}, {}, clientRect };
-    target.clientRect.right += width - skinRect.Width();
-    target.clientRect.bottom += height - skinRect.Height();
-    SkinRect const& ncl = target.clientRect;
-    target.leftTop = { ncl.left, ncl.top };
-    target.rightTop = { ncl.right, ncl.top };
-    target.leftBottom = { ncl.left, ncl.bottom };
-    target.rightBottom = { ncl.right, ncl.bottom };
-    ComposeSkinImage(destination, picture, piece, target, drawClient);
+    ComposeSkinImage(destination, picture, piece, CalcTargetGeometry(CompositionMode::Full, piece, width, height),
+        drawClient);
 }
 
 namespace {
 
-bool IsThreePieceDrawable(const SkinRect& skinRect, int head, int tail, int length)
+bool IsThreePieceDrawable(const QRect& skinRect, int head, int tail, int length)
 {
     return IsDrawable(skinRect) && IsSkinCoordinate(head) && IsSkinCoordinate(tail) && IsSkinCoordinate(length);
 }
@@ -105,20 +100,20 @@ bool IsThreePieceDrawable(const SkinRect& skinRect, int head, int tail, int leng
 // Three pieces along axis: the head and the tail of the skin rectangle
 // copied to the ends of length, the middle stretched or repeated between
 // them; across the axis the image keeps the skin's size.
-void ComposeThreePieces(QImage& destination, const QImage& picture, const SkinRect& skinRect, Axis axis, int head,
+void ComposeThreePieces(QImage& destination, const QImage& picture, const QRect& skinRect, Axis axis, int head,
     int tail, int length, bool stretch)
 {
-    QSize const skinSize(skinRect.Width(), skinRect.Height());
+    QSize const skinSize = skinRect.size();
     int const skinLength = Along(axis, skinSize);
     int const thickness = Across(axis, skinSize);
     QSize const size = SizeOnAxis(axis, length, thickness);
     SetSkinBitmapSize(destination, size.width(), size.height());
-    if (picture.isNull() || destination.isNull() || skinRect.IsEmpty()
+    if (picture.isNull() || destination.isNull() || skinRect.isEmpty()
         || !IsThreePieceDrawable(skinRect, head, tail, length))
         return;
     QImage const source = ToSkinBitmap(picture);
     auto const span = [&](int start, int end) { return RectOnAxis(axis, start, end, 0, thickness); };
-    auto const skinSpan = [&](int start, int end) { return span(start, end).translated(skinRect.left, skinRect.top); };
+    auto const skinSpan = [&](int start, int end) { return span(start, end).translated(skinRect.topLeft()); };
     if (head != 0)
         DrawPiece(destination, span(0, head), source, skinSpan(0, head));
     if (tail != 0)
@@ -128,13 +123,13 @@ void ComposeThreePieces(QImage& destination, const QImage& picture, const SkinRe
 
 } // namespace
 
-void ComposeSkinImageHorz(QImage& destination, const QImage& picture, const SkinRect& skinRect, int leftWidth,
+void ComposeSkinImageHorz(QImage& destination, const QImage& picture, const QRect& skinRect, int leftWidth,
     int rightWidth, int width, bool stretch)
 {
     ComposeThreePieces(destination, picture, skinRect, Axis::Horizontal, leftWidth, rightWidth, width, stretch);
 }
 
-void ComposeSkinImageVert(QImage& destination, const QImage& picture, const SkinRect& skinRect, int topHeight,
+void ComposeSkinImageVert(QImage& destination, const QImage& picture, const QRect& skinRect, int topHeight,
     int bottomHeight, int height, bool stretch)
 {
     ComposeThreePieces(destination, picture, skinRect, Axis::Vertical, topHeight, bottomHeight, height, stretch);
@@ -178,7 +173,7 @@ SkinBorderStrips ComposeSkinBorders(const QImage& picture, const SkinPieceGeomet
     QImage const source = ToSkinBitmap(picture);
     NinePieceCuts const cuts = CutNinePieces(piece, target);
     InSkin const skin { piece.skinRect };
-    SkinRect const& ncl = target.clientRect;
+    SkinRect const ncl = SkinRect::FromQRect(target.clientRect); // the strips meet at its edges
     int const w = target.width;
     int const h = target.height;
 
@@ -207,17 +202,17 @@ void DrawSkinBorders(QPainter& painter, const QRect& frame, const SkinBorderStri
     painter.drawImage(frame.left(), frame.top() + frame.height() - LogicalSize(strips.bottom).height(), strips.bottom);
 }
 
-void FillSkinBackground(QImage& destination, const QImage& picture, const SkinRect& piece, const SkinRect& origin,
-    const SkinRect& target, int width, int height, bool stretch, StretchType stretchType)
+void FillSkinBackground(QImage& destination, const QImage& picture, const QRect& piece, const QRect& origin,
+    const QRect& target, int width, int height, bool stretch, StretchType stretchType)
 {
     SetSkinBitmapSize(destination, width, height);
-    if (target.IsEmpty() || picture.isNull() || destination.isNull() || !IsDrawable(piece) || !IsDrawable(origin)
+    if (target.isEmpty() || picture.isNull() || destination.isNull() || !IsDrawable(piece) || !IsDrawable(origin)
         || !IsDrawable(target))
         return;
     QImage const source = ToSkinBitmap(picture);
-    QRect const sourcePiece = piece.Translated(origin.left, origin.top).ToQRect();
+    QRect const sourcePiece = piece.translated(origin.topLeft());
     if (stretch)
-        FillWithPiece(destination, target.ToQRect(), source, sourcePiece, true, stretchType);
+        FillWithPiece(destination, target, source, sourcePiece, true, stretchType);
     else
-        TilePiece(destination, QRect(0, 0, target.Width(), target.Height()), source, sourcePiece);
+        TilePiece(destination, QRect(QPoint(0, 0), target.size()), source, sourcePiece);
 }

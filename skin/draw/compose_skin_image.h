@@ -19,17 +19,17 @@ void ComposeSkinImage(QImage& destination, const QImage& picture, const SkinPiec
 
 // A face drawn at any size whatever its points: the corners of clientRect act
 // as the four points and every band and the client piece are stretched.
-void ComposeSkinImageStretched(QImage& destination, const QImage& picture, const SkinRect& skinRect,
-    const SkinRect& clientRect, int width, int height, bool drawClient);
+void ComposeSkinImageStretched(QImage& destination, const QImage& picture, const QRect& skinRect,
+    const QRect& clientRect, int width, int height, bool drawClient);
 
 // Three pieces side by side: skin columns 0 .. leftWidth and the last
 // rightWidth columns stay, the middle is stretched or repeated to width. The
 // image keeps the skin height.
-void ComposeSkinImageHorz(QImage& destination, const QImage& picture, const SkinRect& skinRect, int leftWidth,
+void ComposeSkinImageHorz(QImage& destination, const QImage& picture, const QRect& skinRect, int leftWidth,
     int rightWidth, int width, bool stretch);
 
 // The same on the vertical axis; the image keeps the skin width.
-void ComposeSkinImageVert(QImage& destination, const QImage& picture, const SkinRect& skinRect, int topHeight,
+void ComposeSkinImageVert(QImage& destination, const QImage& picture, const QRect& skinRect, int topHeight,
     int bottomHeight, int height, bool stretch);
 
 // The frame of a face without its client area, as four strips to be drawn at
@@ -59,5 +59,5 @@ void FillWithPiece(QImage& destination, const QRect& area, const QImage& picture
 // A background of width x height: piece (relative to origin's top-left)
 // repeated from (0, 0) and cut at the size of target, or stretched into
 // target by the stretch type.
-void FillSkinBackground(QImage& destination, const QImage& picture, const SkinRect& piece, const SkinRect& origin,
-    const SkinRect& target, int width, int height, bool stretch, StretchType stretchType);
+void FillSkinBackground(QImage& destination, const QImage& picture, const QRect& piece, const QRect& origin,
+    const QRect& target, int width, int height, bool stretch, StretchType stretchType);

@@ -17,6 +17,11 @@ bool IsDrawable(const QPoint& point)
 
 } // namespace
 
+bool IsDrawable(const QRect& rect)
+{
+    return IsDrawable(SkinRect::FromQRect(rect));
+}
+
 bool IsDrawable(const SkinPieceGeometry& piece)
 {
     return IsDrawable(piece.skinRect) && IsDrawable(piece.clientRect) && IsDrawable(piece.leftTop)
@@ -32,7 +37,7 @@ bool IsDrawable(const SkinTargetGeometry& target)
 
 CompositionMode CompositionModeOf(const SkinPieceGeometry& piece)
 {
-    if (!IsDrawable(piece) || piece.skinRect.IsEmpty())
+    if (!IsDrawable(piece) || piece.skinRect.isEmpty())
         return CompositionMode::None;
     if (piece.rightBottom.x() != 0 && piece.rightBottom.y() != 0)
         return CompositionMode::Full;
@@ -57,7 +62,9 @@ SkinPieceGeometry ClipToPicture(const SkinPieceGeometry& piece, const QSize& pic
 {
     if (!IsDrawable(piece))
         return piece;
-    SkinRect const& skin = piece.skinRect;
+    // The cut is made on the edges, the rectangles' right and bottom exclusive.
+    SkinRect const skin = SkinRect::FromQRect(piece.skinRect);
+    SkinRect const client = SkinRect::FromQRect(piece.clientRect);
     SkinRect const inside { std::max(skin.left, 0), std::max(skin.top, 0), std::min(skin.right, pictureSize.width()),
         std::min(skin.bottom, pictureSize.height()) };
     SkinPieceGeometry clipped = piece;
@@ -65,7 +72,7 @@ SkinPieceGeometry ClipToPicture(const SkinPieceGeometry& piece, const QSize& pic
         clipped.skinRect = {};
         return clipped;
     }
-    clipped.skinRect = inside;
+    clipped.skinRect = inside.ToQRect();
     QPoint const shift { inside.left - skin.left, inside.top - skin.top };
     int const width = inside.Width();
     int const height = inside.Height();
@@ -73,10 +80,10 @@ SkinPieceGeometry ClipToPicture(const SkinPieceGeometry& piece, const QSize& pic
     clipped.rightTop = ClampedInto(piece.rightTop, shift, width, height);
     clipped.leftBottom = ClampedInto(piece.leftBottom, shift, width, height);
     clipped.rightBottom = ClampedInto(piece.rightBottom, shift, width, height);
-    QPoint const clientTopLeft = ClampedInto(piece.clientRect.TopLeft(), shift, width, height);
-    QPoint const clientBottomRight
-        = ClampedInto({ piece.clientRect.right, piece.clientRect.bottom }, shift, width, height);
-    clipped.clientRect = { clientTopLeft.x(), clientTopLeft.y(), clientBottomRight.x(), clientBottomRight.y() };
+    QPoint const clientTopLeft = ClampedInto(client.TopLeft(), shift, width, height);
+    QPoint const clientBottomRight = ClampedInto({ client.right, client.bottom }, shift, width, height);
+    clipped.clientRect
+        = SkinRect { clientTopLeft.x(), clientTopLeft.y(), clientBottomRight.x(), clientBottomRight.y() }.ToQRect();
     return clipped;
 }
 
@@ -86,8 +93,8 @@ SkinTargetGeometry CalcTargetGeometry(CompositionMode mode, const SkinPieceGeome
         piece.clientRect };
     if (mode == CompositionMode::None || !IsDrawable(piece) || !IsSkinCoordinate(width) || !IsSkinCoordinate(height))
         return target;
-    int const skinWidth = piece.skinRect.Width();
-    int const skinHeight = piece.skinRect.Height();
+    int const skinWidth = piece.skinRect.width();
+    int const skinHeight = piece.skinRect.height();
     if (mode == CompositionMode::Horizontal || mode == CompositionMode::Fixed)
         target.height = skinHeight;
     if (mode == CompositionMode::Vertical || mode == CompositionMode::Fixed)
@@ -97,8 +104,7 @@ SkinTargetGeometry CalcTargetGeometry(CompositionMode mode, const SkinPieceGeome
     target.rightTop.rx() += dW;
     target.leftBottom.ry() += dH;
     target.rightBottom += QPoint(dW, dH);
-    target.clientRect.right += dW;
-    target.clientRect.bottom += dH;
+    target.clientRect.adjust(0, 0, dW, dH);
     return target;
 }
 
@@ -106,8 +112,8 @@ namespace {
 
 SkinRect MapFullModeRect(const SkinPieceGeometry& piece, const SkinRect& rect, int dW, int dH)
 {
-    int const skinWidth = piece.skinRect.Width();
-    int const skinHeight = piece.skinRect.Height();
+    int const skinWidth = piece.skinRect.width();
+    int const skinHeight = piece.skinRect.height();
     SkinRect const zoneLT { 0, 0, piece.leftTop.x(), piece.leftTop.y() };
     SkinRect const zoneRT { piece.rightTop.x(), 0, skinWidth, piece.rightTop.y() };
     SkinRect const zoneLB { 0, piece.leftBottom.y(), piece.leftBottom.x(), skinHeight };
@@ -142,14 +148,14 @@ SkinRect MapFullModeRect(const SkinPieceGeometry& piece, const SkinRect& rect, i
     return mapped;
 }
 
-} // namespace
-
-SkinRect MapSkinRect(CompositionMode mode, const SkinPieceGeometry& piece, const SkinRect& rect, int width, int height)
+// The zones are told apart by the rectangle's edges, right and bottom
+// exclusive, an edge on a zone's border belonging to it.
+SkinRect MapEdges(CompositionMode mode, const SkinPieceGeometry& piece, const SkinRect& rect, int width, int height)
 {
     if (!IsDrawable(piece) || !IsDrawable(rect) || !IsSkinCoordinate(width) || !IsSkinCoordinate(height))
         return rect;
-    int const dW = width - piece.skinRect.Width();
-    int const dH = height - piece.skinRect.Height();
+    int const dW = width - piece.skinRect.width();
+    int const dH = height - piece.skinRect.height();
     switch (mode) {
     case CompositionMode::Full:
         return MapFullModeRect(piece, rect, dW, dH);
@@ -170,4 +176,11 @@ SkinRect MapSkinRect(CompositionMode mode, const SkinPieceGeometry& piece, const
         return rect;
     }
     return rect;
+}
+
+} // namespace
+
+QRect MapSkinRect(CompositionMode mode, const SkinPieceGeometry& piece, const QRect& rect, int width, int height)
+{
+    return MapEdges(mode, piece, SkinRect::FromQRect(rect), width, height).ToQRect();
 }

@@ -5,6 +5,7 @@
 #include "skin/data/skin_values.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 
 // How a resizable skin piece is cut up and where its cuts land at a given size.
@@ -20,12 +21,12 @@ enum class CompositionMode {
 // A piece as its definition gives it. The four points and the client rectangle
 // are relative to the skin rectangle's top-left.
 struct SkinPieceGeometry {
-    SkinRect skinRect;
+    QRect skinRect;
     QPoint leftTop;
     QPoint rightTop;
     QPoint leftBottom;
     QPoint rightBottom;
-    SkinRect clientRect;
+    QRect clientRect;
     bool leftStretch { false };
     bool topStretch { false };
     bool rightStretch { false };
@@ -43,7 +44,7 @@ struct SkinTargetGeometry {
     QPoint rightTop;
     QPoint leftBottom;
     QPoint rightBottom;
-    SkinRect clientRect;
+    QRect clientRect;
 };
 
 // Coordinates this far out can only come from a corrupt skin. Geometry that
@@ -55,6 +56,7 @@ constexpr bool IsSkinCoordinate(int value)
     return value >= -kMaxSkinCoordinate && value <= kMaxSkinCoordinate;
 }
 bool IsDrawable(const SkinRect& rect);
+bool IsDrawable(const QRect& rect);
 bool IsDrawable(const SkinPieceGeometry& piece);
 bool IsDrawable(const SkinTargetGeometry& target);
 
@@ -70,11 +72,12 @@ template <typename Definition> void TakeStretchKeys(const Definition& definition
 }
 
 // The geometry a definition with the nine-piece keys (a custom control's, a
-// tab control's frame) gives its skin rectangle.
+// tab control's frame) gives its skin rectangle: where the definition's
+// rectangles become the rectangles the drawing code reads.
 template <typename Definition> SkinPieceGeometry PieceGeometryOf(const Definition& definition)
 {
-    SkinPieceGeometry piece { definition.skinRect, definition.leftTopPoint, definition.rightTopPoint,
-        definition.leftBottomPoint, definition.rightBottomPoint, definition.clientRect };
+    SkinPieceGeometry piece { definition.skinRect.ToQRect(), definition.leftTopPoint, definition.rightTopPoint,
+        definition.leftBottomPoint, definition.rightBottomPoint, definition.clientRect.ToQRect() };
     TakeStretchKeys(definition, piece);
     return piece;
 }
@@ -97,7 +100,7 @@ SkinTargetGeometry CalcTargetGeometry(CompositionMode mode, const SkinPieceGeome
 
 // A rectangle given in skin coordinates (relative to the skin rectangle) moved
 // and widened the way its part of the piece moves at the size width x height.
-SkinRect MapSkinRect(CompositionMode mode, const SkinPieceGeometry& piece, const SkinRect& rect, int width, int height);
+QRect MapSkinRect(CompositionMode mode, const SkinPieceGeometry& piece, const QRect& rect, int width, int height);
 
 // Point tests of the rectangle routines: PointInRect with every edge included,
 // PointInRectExclusive with the right and bottom edges left out.

@@ -7,7 +7,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-GlyphTextPositions LayoutGlyphAndText(TbsButtonLayout layout, const SkinRect& rect, int glyphWidth, int glyphHeight,
+GlyphTextPositions LayoutGlyphAndText(TbsButtonLayout layout, const QRect& rect, int glyphWidth, int glyphHeight,
     int margin, int spacing, int textWidth, int textHeight)
 {
     if (glyphWidth == 0)
@@ -18,9 +18,9 @@ GlyphTextPositions LayoutGlyphAndText(TbsButtonLayout layout, const SkinRect& re
     bool const glyphFirst = layout == blGlyphLeft || layout == blGlyphTop;
     QSize const glyph(glyphWidth, glyphHeight);
     QSize const text(textWidth, textHeight);
-    QPoint const start = rect.TopLeft();
-    QPoint const end(rect.right, rect.bottom);
-    QPoint const centre(rect.left + rect.Width() / 2, rect.top + rect.Height() / 2);
+    QPoint const start = rect.topLeft();
+    QPoint const end = rect.topLeft() + QPoint(rect.width(), rect.height()); // just past the bottom-right
+    QPoint const centre = rect.topLeft() + QPoint(rect.width() / 2, rect.height() / 2);
     int const middle = Along(axis, centre);
     int const span = Along(axis, glyph) + Along(axis, text) + spacing;
     bool const centred = margin == -1;
@@ -43,14 +43,14 @@ namespace {
 
 constexpr int kCaptionFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs;
 
-QSize MeasureCaption(const QPainter& painter, const SkinRect& rect, TbsButtonLayout layout, const QString& caption,
+QSize MeasureCaption(const QPainter& painter, const QRect& rect, TbsButtonLayout layout, const QString& caption,
     int glyphWidth, int glyphHeight)
 {
     if (caption.isEmpty())
         return {};
     bool const glyphBeside = layout == blGlyphLeft || layout == blGlyphRight;
-    int const roomWidth = rect.Width() - (glyphBeside ? glyphWidth : 0);
-    int const roomHeight = rect.Height() - (glyphBeside ? 0 : glyphHeight);
+    int const roomWidth = rect.width() - (glyphBeside ? glyphWidth : 0);
+    int const roomHeight = rect.height() - (glyphBeside ? 0 : glyphHeight);
     return QFontMetrics(painter.font()).boundingRect(QRect(0, 0, roomWidth, roomHeight), kCaptionFlags, caption).size();
 }
 
@@ -61,7 +61,7 @@ struct PlacedCaption {
 
 // Lays the pair out, draws the caption, and returns where the glyph goes;
 // the caller draws the glyph and then the focus mark.
-PlacedCaption PlaceAndDrawCaption(QPainter& painter, const SkinRect& rect, int margin, int spacing,
+PlacedCaption PlaceAndDrawCaption(QPainter& painter, const QRect& rect, int margin, int spacing,
     TbsButtonLayout layout, const QString& caption, QSize glyph, bool pressed)
 {
     QSize const text = MeasureCaption(painter, rect, layout, caption, glyph.width(), glyph.height());
@@ -106,7 +106,7 @@ QImage Greyed(const QImage& image)
 
 } // namespace
 
-void DrawGlyphAndText(QPainter& painter, const SkinRect& rect, int margin, int spacing, TbsButtonLayout layout,
+void DrawGlyphAndText(QPainter& painter, const QRect& rect, int margin, int spacing, TbsButtonLayout layout,
     const QString& caption, const QImage& glyphStrip, int frameCount, int frameIndex, bool pressed,
     const FocusMark& focus)
 {
@@ -116,12 +116,11 @@ void DrawGlyphAndText(QPainter& painter, const SkinRect& rect, int margin, int s
     PlacedCaption const placed = PlaceAndDrawCaption(painter, rect, margin, spacing, layout, caption, glyph, pressed);
     if (!glyph.isEmpty())
         DrawGlyphFrame(painter, placed.glyph, glyphStrip, frameCount, frameIndex);
-    QRect const withNeither = pressed ? RectFromEdges(rect.left + 4, rect.top + 5, rect.right - 2, rect.bottom - 3)
-                                      : RectFromEdges(rect.left + 4, rect.top + 4, rect.right - 2, rect.bottom - 4);
+    QRect const withNeither = pressed ? rect.adjusted(4, 5, -2, -3) : rect.adjusted(4, 4, -2, -4);
     DrawFocusMark(painter, focus, placed, glyph, !caption.isEmpty(), withNeither);
 }
 
-void DrawImageAndText(QPainter& painter, const SkinRect& rect, int margin, int spacing, TbsButtonLayout layout,
+void DrawImageAndText(QPainter& painter, const QRect& rect, int margin, int spacing, TbsButtonLayout layout,
     const QString& caption, const QImage& image, bool enabled, bool pressed, const FocusMark& focus)
 {
     QSize const glyph = image.isNull() ? QSize() : image.size();
@@ -129,5 +128,5 @@ void DrawImageAndText(QPainter& painter, const SkinRect& rect, int margin, int s
     if (!glyph.isEmpty())
         painter.drawImage(placed.glyph, enabled ? image : Greyed(image));
     DrawFocusMark(painter, focus, placed, glyph, !caption.isEmpty(),
-        RectFromEdges(rect.left + 4, rect.top + 4, rect.right - 2, rect.bottom - 4));
+        rect.adjusted(4, 4, -2, -4));
 }

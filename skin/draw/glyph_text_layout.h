@@ -1,10 +1,9 @@
 #pragma once
 
-#include "skin/data/skin_rect.h"
-
 #include <QColor>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 class QPainter;
@@ -20,7 +19,7 @@ struct GlyphTextPositions {
 // Places a glyph of glyphWidth x glyphHeight and a caption of textWidth x
 // textHeight in rect: margin pixels from the glyph's side of rect, or the pair
 // centred when margin is -1, with spacing between them (none without a glyph).
-GlyphTextPositions LayoutGlyphAndText(TbsButtonLayout layout, const SkinRect& rect, int glyphWidth, int glyphHeight,
+GlyphTextPositions LayoutGlyphAndText(TbsButtonLayout layout, const QRect& rect, int glyphWidth, int glyphHeight,
     int margin, int spacing, int textWidth, int textHeight);
 
 // The look of a focused element: a caller passes it to the routines below.
@@ -33,10 +32,10 @@ struct FocusMark {
 // frameCount frames in rect with the painter's font and pen: the caption is
 // word-wrapped and tab-expanded in the room the glyph leaves, centred, on a
 // transparent background; both move 1 pixel right and down when pressed.
-void DrawGlyphAndText(QPainter& painter, const SkinRect& rect, int margin, int spacing, TbsButtonLayout layout,
+void DrawGlyphAndText(QPainter& painter, const QRect& rect, int margin, int spacing, TbsButtonLayout layout,
     const QString& caption, const QImage& glyphStrip, int frameCount, int frameIndex, bool pressed,
     const FocusMark& focus);
 
 // The same with one image of an image list, drawn greyed when not enabled.
-void DrawImageAndText(QPainter& painter, const SkinRect& rect, int margin, int spacing, TbsButtonLayout layout,
+void DrawImageAndText(QPainter& painter, const QRect& rect, int margin, int spacing, TbsButtonLayout layout,
     const QString& caption, const QImage& image, bool enabled, bool pressed, const FocusMark& focus);

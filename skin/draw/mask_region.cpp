@@ -74,11 +74,11 @@ SkinBorderStrips ComposeMaskBorders(const QImage& mask, const SkinPieceGeometry&
     QImage const source = ToSkinBitmap(mask);
     QPoint const &lt = piece.leftTop, &rt = piece.rightTop, &lb = piece.leftBottom, &rb = piece.rightBottom;
     QPoint const &nlt = target.leftTop, &nrt = target.rightTop, &nlb = target.leftBottom, &nrb = target.rightBottom;
-    SkinRect const& cl = piece.clientRect;
+    SkinRect const cl = SkinRect::FromQRect(piece.clientRect); // the strips are cut at its edges
     int const mw = source.width();
     int const mh = source.height();
     int const w = target.width;
-    int const sideHeight = target.clientRect.Height();
+    int const sideHeight = target.clientRect.height();
 
     // Mask bands are always repeated, laid from where they land in the target.
     strips.top = ComposeBorderStrip(source,
@@ -111,15 +111,17 @@ std::optional<QRegion> ComposeMaskRegion(const QImage& mask, const SkinPieceGeom
     return RegionOfMaskBorders(ComposeMaskBorders(mask, piece, target), target.clientRect);
 }
 
-QRegion RegionOfMaskBorders(const SkinBorderStrips& strips, const SkinRect& client)
+QRegion RegionOfMaskBorders(const SkinBorderStrips& strips, const QRect& client)
 {
     QRegion shape;
-    if (!client.IsEmpty())
-        shape = QRegion(client.ToQRect());
+    if (!client.isEmpty())
+        shape = QRegion(client);
+    // The strips start at the client rectangle's edges, right and bottom exclusive.
+    SkinRect const edges = SkinRect::FromQRect(client);
     AddStrip(shape, strips.top, 0, 0);
-    AddStrip(shape, strips.bottom, 0, client.bottom);
-    AddStrip(shape, strips.left, 0, client.top);
-    AddStrip(shape, strips.right, client.right, client.top);
+    AddStrip(shape, strips.bottom, 0, edges.bottom);
+    AddStrip(shape, strips.left, 0, edges.top);
+    AddStrip(shape, strips.right, edges.right, edges.top);
     return shape;
 }
 
@@ -133,8 +135,8 @@ std::optional<QRegion> SkinFaceRegion(const QImage& mask, const SkinPieceGeometr
 
     SkinPieceGeometry shape = piece;
     SkinTargetGeometry target = CalcTargetGeometry(mode, piece, width, height);
-    int const skinWidth = piece.skinRect.Width();
-    int const skinHeight = piece.skinRect.Height();
+    int const skinWidth = piece.skinRect.width();
+    int const skinHeight = piece.skinRect.height();
     if (mode == CompositionMode::Horizontal) {
         shape.leftBottom = piece.leftTop;
         shape.rightBottom = piece.rightTop;

@@ -43,7 +43,7 @@ SkinBorderStrips ComposeMaskBorders(const QImage& mask, const SkinPieceGeometry&
 
 // The client rectangle united with the four mask strips of
 // ComposeMaskBorders laid at their places around it.
-QRegion RegionOfMaskBorders(const SkinBorderStrips& strips, const SkinRect& client);
+QRegion RegionOfMaskBorders(const SkinBorderStrips& strips, const QRect& client);
 
 // The shape of a nine-piece element at the target size: the target client
 // rectangle united with the four border strips cut from the mask (whose own

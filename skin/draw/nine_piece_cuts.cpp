@@ -6,10 +6,11 @@ NinePieceCuts CutNinePieces(const SkinPieceGeometry& piece, const SkinTargetGeom
 {
     QPoint const &lt = piece.leftTop, &rt = piece.rightTop, &lb = piece.leftBottom, &rb = piece.rightBottom;
     QPoint const &nlt = target.leftTop, &nrt = target.rightTop, &nlb = target.leftBottom, &nrb = target.rightBottom;
-    SkinRect const& cl = piece.clientRect;
-    SkinRect const& ncl = target.clientRect;
-    int const sw = piece.skinRect.Width();
-    int const sh = piece.skinRect.Height();
+    // The cuts run along the client rectangles' edges, right and bottom exclusive.
+    SkinRect const cl = SkinRect::FromQRect(piece.clientRect);
+    SkinRect const ncl = SkinRect::FromQRect(target.clientRect);
+    int const sw = piece.skinRect.width();
+    int const sh = piece.skinRect.height();
     int const w = target.width;
     int const h = target.height;
     auto const cut = [](int l, int t, int r, int b, int nl, int nt, int nr, int nb) {

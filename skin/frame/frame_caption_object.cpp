@@ -74,7 +74,7 @@ void TbsSkinCaptionObject::DrawText(QPainter& painter, const QPoint& origin, boo
         const int width = full ? ObjectRect.Width() - 2 * offset : source.Width() + textWidth - frameText.Width();
         if (width > 0 && width <= ObjectRect.Width() + source.Width()) {
             QImage frame;
-            ComposeSkinImageHorz(frame, *framePicture, source, m_definition.frameLeftOffset,
+            ComposeSkinImageHorz(frame, *framePicture, source.ToQRect(), m_definition.frameLeftOffset,
                 m_definition.frameRightOffset, width, false);
             const QPoint at = full ? QPoint(origin.x() + offset, y - frameText.top) : QPoint(x - frameText.left, y - frameText.top);
             painter.drawImage(at, frame);
@@ -104,7 +104,7 @@ QImage TbsSkinCaptionObject::ObjectImage(const QImage& picture, const ::SkinRect
     if (leftWidth == 0 && rightWidth == 0)
         return StretchedPiece(picture, source.ToQRect(), width, source.Height());
     QImage image;
-    ComposeSkinImageHorz(image, picture, source, leftWidth, rightWidth, width, m_definition.stretchEffect);
+    ComposeSkinImageHorz(image, picture, source.ToQRect(), leftWidth, rightWidth, width, m_definition.stretchEffect);
     return image;
 }
 

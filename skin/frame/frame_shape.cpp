@@ -23,12 +23,12 @@ bool BlackAt(const QImage& strip, int x, int y)
 SkinPieceGeometry FramePiece(const TbsFormInfo& info, const QSize& pictureSize, const SkinRect& clientArea)
 {
     SkinPieceGeometry piece;
-    piece.skinRect = { 0, 0, pictureSize.width(), pictureSize.height() };
+    piece.skinRect = QRect(QPoint(0, 0), pictureSize);
     piece.leftTop = info.leftTopPoint;
     piece.rightTop = info.rightTopPoint;
     piece.leftBottom = info.leftBottomPoint;
     piece.rightBottom = info.rightBottomPoint;
-    piece.clientRect = clientArea;
+    piece.clientRect = clientArea.ToQRect();
     piece.leftStretch = info.leftStretch;
     piece.topStretch = info.topStretch;
     piece.rightStretch = info.rightStretch;
@@ -38,7 +38,8 @@ SkinPieceGeometry FramePiece(const TbsFormInfo& info, const QSize& pictureSize, 
 
 SkinTargetGeometry FrameTarget(const TbsFrameGeometry& geometry, const SkinRect& clientArea)
 {
-    return { geometry.width, geometry.height, geometry.nLT, geometry.nRT, geometry.nLB, geometry.nRB, clientArea };
+    return { geometry.width, geometry.height, geometry.nLT, geometry.nRT, geometry.nLB, geometry.nRB,
+        clientArea.ToQRect() };
 }
 
 bool FrameFitsPicture(const TbsFormInfo& info, const QSize& pictureSize, const SkinRect& clientArea)
@@ -77,7 +78,7 @@ std::optional<QRegion> TbsFrameShape::Region() const
 {
     if (!m_hasMask)
         return std::nullopt;
-    return RegionOfMaskBorders(m_strips, m_mask);
+    return RegionOfMaskBorders(m_strips, m_mask.ToQRect());
 }
 
 bool TbsFrameShape::PointInFrameShape(const QPoint& point) const

@@ -47,23 +47,23 @@ HintGeometry CalcHintGeometry(const HintLook& look, const QSize& textSize)
         return geometry;
     }
     const SkinPieceGeometry& piece = look.piece;
-    const int pictureWidth = piece.skinRect.Width();
-    const int pictureHeight = piece.skinRect.Height();
-    const SkinRect& client = piece.clientRect;
+    const int pictureWidth = piece.skinRect.width();
+    const int pictureHeight = piece.skinRect.height();
+    const QRect& client = piece.clientRect;
     const QSize clientNeeded = textSize.grownBy(kSkinPadding);
     const int minWidth = pictureWidth
         - Shrinkable(piece.rightTop.x() - piece.leftTop.x(), piece.rightBottom.x() - piece.leftBottom.x(),
-            client.Width());
+            client.width());
     const int minHeight = pictureHeight
         - Shrinkable(piece.leftBottom.y() - piece.leftTop.y(), piece.rightBottom.y() - piece.rightTop.y(),
-            client.Height());
-    const int width = std::max(minWidth, pictureWidth - client.Width() + clientNeeded.width());
-    const int height = std::max(minHeight, pictureHeight - client.Height() + clientNeeded.height());
+            client.height());
+    const int width = std::max(minWidth, pictureWidth - client.width() + clientNeeded.width());
+    const int height = std::max(minHeight, pictureHeight - client.height() + clientNeeded.height());
     geometry.size = QSize(width, height);
     geometry.target = CalcTargetGeometry(CompositionMode::Full, piece, width, height);
     // The text is centred in the client rectangle, which may have grown past
     // its needs to keep the corners apart.
-    const QRect clientArea = geometry.target.clientRect.ToQRect().marginsRemoved(kSkinPadding);
+    const QRect clientArea = geometry.target.clientRect.marginsRemoved(kSkinPadding);
     geometry.textRect = QRect(QPoint(), textSize);
     geometry.textRect.moveCenter(clientArea.center());
     return geometry;

@@ -52,12 +52,12 @@ HintLook LookUpHintLook(const TbsSkinData* skin)
     const QImage mask = PictureAt(*skin, window.maskPictureIndex);
     if (mask.size() == picture.size())
         look.maskPicture = mask;
-    look.piece = SkinPieceGeometry { .skinRect = { 0, 0, picture.width(), picture.height() },
+    look.piece = SkinPieceGeometry { .skinRect = picture.rect(),
         .leftTop = window.leftTopPoint,
         .rightTop = window.rightTopPoint,
         .leftBottom = window.leftBottomPoint,
         .rightBottom = window.rightBottomPoint,
-        .clientRect = window.clientRect,
+        .clientRect = window.clientRect.ToQRect(),
         .leftStretch = window.leftStretch,
         .topStretch = window.topStretch,
         .rightStretch = window.rightStretch,

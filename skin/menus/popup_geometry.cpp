@@ -61,8 +61,8 @@ PopupSize CalcPopupSize(const PopupMetrics& metrics, int widestText, const std::
 
 SkinPieceGeometry PopupPictureCuts(const PopupMetrics& metrics)
 {
-    return { { 0, 0, metrics.pictureWidth, metrics.pictureHeight }, metrics.leftTop, metrics.rightTop,
-        metrics.leftBottom, metrics.rightBottom, metrics.itemsRect };
+    return { QRect(0, 0, metrics.pictureWidth, metrics.pictureHeight), metrics.leftTop, metrics.rightTop,
+        metrics.leftBottom, metrics.rightBottom, metrics.itemsRect.ToQRect() };
 }
 
 PopupFrame CalcPopupFrame(const PopupMetrics& metrics, int width, int height)
@@ -71,7 +71,8 @@ PopupFrame CalcPopupFrame(const PopupMetrics& metrics, int width, int height)
         return { {}, {}, {}, {}, { 2, 2, width - 2, height - 2 } };
     SkinTargetGeometry const target
         = CalcTargetGeometry(CompositionMode::Full, PopupPictureCuts(metrics), width, height);
-    return { target.leftTop, target.rightTop, target.leftBottom, target.rightBottom, target.clientRect };
+    return { target.leftTop, target.rightTop, target.leftBottom, target.rightBottom,
+        SkinRect::FromQRect(target.clientRect) };
 }
 
 PopupItemLayout LayOutPopupItems(const SkinRect& itemsRect, const std::vector<int>& itemHeights, int firstVisible,

@@ -65,7 +65,8 @@ QImage SkinRowFace(const PopupLook& look, bool active, int width)
     QImage face;
     const SkinRect& rect = active ? item.activeSkinRect : item.skinRect;
     const bool stretch = active ? item.stretchEffect : item.inactiveStretchEffect;
-    ComposeSkinImageHorz(face, look.itemPicture, rect, item.itemLeftOffset, item.itemRightOffset, width, stretch);
+    ComposeSkinImageHorz(
+        face, look.itemPicture, rect.ToQRect(), item.itemLeftOffset, item.itemRightOffset, width, stretch);
     return face;
 }
 
@@ -189,7 +190,7 @@ QImage SkinHeaderRow(const PopupLook& look, const TbsMenuItem& item, QSize size,
     QImage row = ScaleByWholePixels(MakeSkinBitmap(size.width(), size.height()), ratio);
     const TbsDataSkinLabelControl& header = *look.header;
     const SkinPieceGeometry piece = PieceGeometryOf(header);
-    const QImage face = ComposeSkinFace(look.headerPicture, piece, CompositionModeOf(piece), header.skinRect,
+    const QImage face = ComposeSkinFace(look.headerPicture, piece, CompositionModeOf(piece), piece.skinRect,
         size.width(), size.height());
     if (!face.isNull())
         DrawPiece(row, LogicalRect(row), face, face.rect());
@@ -206,7 +207,7 @@ QImage SkinRow(const QImage& background, const PopupLook& look, const PopupMetri
     if (item.IsSeparator()) {
         QImage row = MakeSkinBitmap(width, rect.Height());
         if (look.itemDivider) {
-            ComposeSkinImageHorz(row, look.itemPicture, definition.dividerRect, definition.dividerLeftOffset,
+            ComposeSkinImageHorz(row, look.itemPicture, definition.dividerRect.ToQRect(), definition.dividerLeftOffset,
                 definition.dividerRightOffset, width, definition.dividerStretchEffect);
         } else {
             DrawPiece(row, row.rect(), SkinRowFace(look, false, width), QRect(0, 0, width, metrics.itemHeight));
@@ -228,7 +229,7 @@ QImage SkinRow(const QImage& background, const PopupLook& look, const PopupMetri
         ? MenuItemAnimationFrame(definition.animateSkinRect, definition.skinRect, definition.frameCount, state.frame)
         : SkinRect {};
     if (!animationFrame.IsEmpty()) {
-        ComposeSkinImageHorz(row, look.itemPicture, animationFrame, definition.itemLeftOffset,
+        ComposeSkinImageHorz(row, look.itemPicture, animationFrame.ToQRect(), definition.itemLeftOffset,
             definition.itemRightOffset, width, definition.stretchEffect);
     } else if (look.itemMorphing && state.morph > 0 && state.morph < 1) {
         row = SkinRowFace(look, false, width);
@@ -319,7 +320,8 @@ SkinPieceGeometry PopupWindowPiece(const PopupLook& look, const PopupMetrics& me
 
 SkinTargetGeometry PopupWindowTarget(const PopupFrame& frame, int width, int height)
 {
-    return { width, height, frame.leftTop, frame.rightTop, frame.leftBottom, frame.rightBottom, frame.itemsRect };
+    return { width, height, frame.leftTop, frame.rightTop, frame.leftBottom, frame.rightBottom,
+        frame.itemsRect.ToQRect() };
 }
 
 void PaintPopupWindow(QImage& image, const PopupLook& look, const PopupMetrics& metrics, const PopupFrame& frame,

@@ -100,8 +100,8 @@ void RunRenderCommand(const QStringList& arguments, QTextStream& out)
     if (faceRect.IsEmpty())
         Fail(QStringLiteral("definition '%1' has no %2 face (%3 is empty)").arg(request.name, request.face, faceKey));
 
-    QImage const face = ComposeSkinFace(skin.ActivePictures()[definition->pictureIndex], piece, mode, faceRect,
-        request.width, request.height);
+    QImage const face = ComposeSkinFace(skin.ActivePictures()[definition->pictureIndex], piece, mode,
+        faceRect.ToQRect(), request.width, request.height);
     if (face.isNull())
         Fail(QStringLiteral("definition '%1' composes to an empty picture").arg(request.name));
     if (!face.save(request.output, "PNG"))

@@ -75,7 +75,7 @@ TEST(HostileGeometry, ButtonSkinRectFarLargerThanItsPictureFacesAtTheButtonsSize
     button.resize(121, 25);
     button.SetSkinData(skin.Data());
     ASSERT_TRUE(button.HasSkinDefinition());
-    EXPECT_EQ(button.Piece().skinRect, (SkinRect { 0, 0, 48, 40 }));
+    EXPECT_EQ(button.Piece().skinRect, (SkinRect { 0, 0, 48, 40 }.ToQRect()));
     EXPECT_EQ(button.size(), QSize(121, 25));
     const QImage face = button.RenderFace();
     EXPECT_EQ(face.size(), QSize(121, 25));

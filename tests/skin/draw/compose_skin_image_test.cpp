@@ -15,8 +15,8 @@ constexpr SkinRect kSkin { 3, 2, 23, 18 };
 SkinPieceGeometry CornerPointPiece()
 {
     SkinPieceGeometry piece;
-    piece.skinRect = kSkin;
-    piece.clientRect = { 5, 4, 15, 12 };
+    piece.skinRect = kSkin.ToQRect();
+    piece.clientRect = SkinRect { 5, 4, 15, 12 }.ToQRect();
     piece.leftTop = { 5, 4 };
     piece.rightTop = { 15, 4 };
     piece.leftBottom = { 5, 12 };
@@ -58,7 +58,7 @@ QRgb SkinAt(int x, int y)
 TEST(ComposeSkinImage, HorizontalButtonAt121KeepsEndsAndRepeatsTheMiddleCutAtItsRightEnd)
 {
     QImage const picture = CoordinatePicture(50, 30);
-    SkinRect const button { 4, 5, 46, 27 };
+    QRect const button = SkinRect { 4, 5, 46, 27 }.ToQRect();
     QImage face;
     ComposeSkinImageHorz(face, picture, button, 3, 42 - 35, 121, false);
     ASSERT_EQ(face.size(), QSize(121, 22));
@@ -71,7 +71,7 @@ TEST(ComposeSkinImage, HorizontalButtonAt121KeepsEndsAndRepeatsTheMiddleCutAtIts
 TEST(ComposeSkinImage, SkinFaceOfAHorizontalPieceTakesTheSkinHeight)
 {
     SkinPieceGeometry piece;
-    piece.skinRect = { 4, 5, 46, 27 };
+    piece.skinRect = SkinRect { 4, 5, 46, 27 }.ToQRect();
     piece.leftTop = { 3, 0 };
     piece.rightTop = { 35, 0 };
     ASSERT_EQ(CompositionModeOf(piece), CompositionMode::Horizontal);
@@ -82,7 +82,7 @@ TEST(ComposeSkinImage, SkinFaceOfAHorizontalPieceTakesTheSkinHeight)
 
     // Another face of the same geometry composes alike from its own rectangle.
     QImage const pressed = ComposeSkinFace(CoordinatePicture(50, 60), piece, CompositionMode::Horizontal,
-        { 4, 30, 46, 52 }, 121, 25);
+        SkinRect { 4, 30, 46, 52 }.ToQRect(), 121, 25);
     EXPECT_TRUE(PixelsAre(pressed, [&](int x, int y) { return At(4 + Tiled(x, 3, 32, 42, 121), 30 + y); }));
 
     QImage const fixed = ComposeSkinFace(CoordinatePicture(50, 30), piece, CompositionMode::Fixed,
@@ -95,7 +95,7 @@ TEST(ComposeSkinImage, SkinFaceOfAHorizontalPieceTakesTheSkinHeight)
 TEST(ComposeSkinImage, HorizontalStretchAndNarrowTargets)
 {
     QImage const picture = CoordinatePicture(50, 30);
-    SkinRect const button { 4, 5, 46, 27 };
+    QRect const button = SkinRect { 4, 5, 46, 27 }.ToQRect();
     QImage face;
     ComposeSkinImageHorz(face, picture, button, 3, 7, 100, true);
     EXPECT_TRUE(PixelsAre(face, [&](int x, int y) { return At(4 + Stretched(x, 3, 32, 42, 100), 5 + y); }));
@@ -119,7 +119,7 @@ TEST(ComposeSkinImage, HorizontalStretchAndNarrowTargets)
 TEST(ComposeSkinImage, VerticalKeepsEndsAndRepeatsOrStretchesTheMiddle)
 {
     QImage const picture = CoordinatePicture(30, 60);
-    SkinRect const bar { 2, 3, 18, 43 }; // 16 x 40: top 6, middle 30, bottom 4
+    QRect const bar = SkinRect { 2, 3, 18, 43 }.ToQRect(); // 16 x 40: top 6, middle 30, bottom 4
     QImage face;
     ComposeSkinImageVert(face, picture, bar, 6, 4, 97, false);
     ASSERT_EQ(face.size(), QSize(16, 97));
@@ -217,8 +217,8 @@ TEST(ComposeSkinImage, CornerPiecesBesideTheBandsLandNextToTheMovedPoints)
     // Points inside the borders: the top band (6..14) is narrower than the
     // client (4..16) and the left band (5..10) shorter than it (3..13).
     SkinPieceGeometry piece;
-    piece.skinRect = kSkin;
-    piece.clientRect = { 4, 3, 16, 13 };
+    piece.skinRect = kSkin.ToQRect();
+    piece.clientRect = SkinRect { 4, 3, 16, 13 }.ToQRect();
     piece.leftTop = { 6, 5 };
     piece.rightTop = { 14, 5 };
     piece.leftBottom = { 6, 10 };
@@ -256,7 +256,7 @@ TEST(ComposeSkinImage, PartsWithZeroTileSizeStayBlank)
 {
     SkinPieceGeometry piece = CornerPointPiece();
     piece.rightTop = piece.leftTop; // no top band
-    piece.clientRect = { 5, 4, 5, 12 }; // a client piece without width
+    piece.clientRect = SkinRect { 5, 4, 5, 12 }.ToQRect(); // a client piece without width
     QImage face;
     ComposeSkinImage(face, CoordinatePicture(40, 30), piece, CalcTargetGeometry(CompositionMode::Full, piece, 60, 40),
         true);
@@ -276,7 +276,7 @@ TEST(ComposeSkinImage, PiecesOutsideThePictureAreBlackAndNothingIsWrittenOutside
 {
     // The skin rectangle runs past the 12 x 10 picture's right and bottom edges.
     SkinPieceGeometry piece = CornerPointPiece();
-    piece.skinRect = { 2, 1, 22, 17 };
+    piece.skinRect = SkinRect { 2, 1, 22, 17 }.ToQRect();
     QImage face;
     ComposeSkinImage(face, CoordinatePicture(12, 10), piece, CalcTargetGeometry(CompositionMode::Full, piece, 33, 27),
         true);
@@ -296,7 +296,8 @@ TEST(ComposeSkinImage, PiecesOutsideThePictureAreBlackAndNothingIsWrittenOutside
 TEST(ComposeSkinImage, StretchedCompositionUsesTheClientCornersAsPoints)
 {
     QImage face;
-    ComposeSkinImageStretched(face, CoordinatePicture(40, 30), kSkin, { 5, 4, 15, 12 }, 33, 27, true);
+    ComposeSkinImageStretched(
+        face, CoordinatePicture(40, 30), kSkin.ToQRect(), SkinRect { 5, 4, 15, 12 }.ToQRect(), 33, 27, true);
     EXPECT_TRUE(PixelsAre(
         face, [](int x, int y) { return SkinAt(Stretched(x, 5, 10, 20, 33), Stretched(y, 4, 8, 16, 27)); }));
 }
@@ -339,7 +340,7 @@ TEST(ComposeSkinBorders, StretchedBandsFillTheSpanBetweenTheTargetPoints)
 TEST(ComposeSkinBorders, StripsWithoutSizeOrBandAreNotComposedAndLeaveTheirRoom)
 {
     SkinPieceGeometry piece = CornerPointPiece();
-    piece.clientRect.top = 0; // no top strip
+    piece.clientRect.setTop(0); // no top strip
     piece.leftBottom = piece.leftTop; // the left band is empty
     SkinBorderStrips const strips
         = ComposeSkinBorders(CoordinatePicture(40, 30), piece, CalcTargetGeometry(CompositionMode::Full, piece, 33, 27));
@@ -354,17 +355,19 @@ TEST(ComposeSkinBorders, StripsWithoutSizeOrBandAreNotComposedAndLeaveTheirRoom)
 TEST(FillSkinBackground, RepeatsFromTheOriginCutAtTheTargetSize)
 {
     QImage const picture = CoordinatePicture(30, 20);
-    SkinRect const origin { 2, 3, 30, 20 };
-    SkinRect const piece { 1, 1, 5, 4 }; // picture (3, 4) .. (7, 7)
+    QRect const origin = SkinRect { 2, 3, 30, 20 }.ToQRect();
+    QRect const piece = SkinRect { 1, 1, 5, 4 }.ToQRect(); // picture (3, 4) .. (7, 7)
     QImage background;
-    FillSkinBackground(background, picture, piece, origin, { 3, 3, 13, 10 }, 12, 9, false, StretchType::stFull);
+    FillSkinBackground(background, picture, piece, origin, SkinRect { 3, 3, 13, 10 }.ToQRect(),
+        12, 9, false, StretchType::stFull);
     ASSERT_EQ(background.size(), QSize(12, 9));
     EXPECT_TRUE(PixelsAre(background, [](int x, int y) {
         return x < 10 && y < 7 ? At(3 + x % 4, 4 + y % 3) : qRgb(0, 0, 0);
     }));
 
     background = QImage();
-    FillSkinBackground(background, picture, piece, origin, { 1, 1, 9, 7 }, 12, 9, true, StretchType::stFull);
+    FillSkinBackground(background, picture, piece, origin, SkinRect { 1, 1, 9, 7 }.ToQRect(),
+        12, 9, true, StretchType::stFull);
     EXPECT_TRUE(PixelsAre(background, [](int x, int y) {
         if (x < 1 || x >= 9 || y < 1 || y >= 7)
             return qRgb(0, 0, 0);
@@ -372,7 +375,8 @@ TEST(FillSkinBackground, RepeatsFromTheOriginCutAtTheTargetSize)
     }));
 
     background = QImage();
-    FillSkinBackground(background, picture, piece, origin, { 1, 1, 11, 7 }, 12, 9, true, StretchType::stHorz);
+    FillSkinBackground(background, picture, piece, origin, SkinRect { 1, 1, 11, 7 }.ToQRect(),
+        12, 9, true, StretchType::stHorz);
     EXPECT_TRUE(PixelsAre(background, [](int x, int y) {
         if (x < 1 || x >= 11 || y < 1 || y >= 7)
             return qRgb(0, 0, 0);
@@ -381,10 +385,12 @@ TEST(FillSkinBackground, RepeatsFromTheOriginCutAtTheTargetSize)
 
     // An image that already has the size keeps what it holds; an empty target draws nothing.
     QImage const before = background;
-    FillSkinBackground(background, picture, piece, origin, { 0, 0, 0, 5 }, 12, 9, false, StretchType::stFull);
+    FillSkinBackground(background, picture, piece, origin, SkinRect { 0, 0, 0, 5 }.ToQRect(),
+        12, 9, false, StretchType::stFull);
     EXPECT_EQ(background, before);
     background = QImage();
-    FillSkinBackground(background, picture, piece, origin, { 0, 0, 0, 5 }, 12, 9, false, StretchType::stFull);
+    FillSkinBackground(background, picture, piece, origin, SkinRect { 0, 0, 0, 5 }.ToQRect(),
+        12, 9, false, StretchType::stFull);
     EXPECT_TRUE(PixelsAre(background, [](int, int) { return qRgb(0, 0, 0); }));
 }
 
@@ -396,12 +402,14 @@ TEST(ComposeSkinImage, CorruptGeometryIsNeitherResizedNorDrawn)
     SkinTargetGeometry const target = CalcTargetGeometry(CompositionMode::Full, piece, 33, 27);
     EXPECT_EQ(QSize(target.width, target.height), QSize(33, 27));
     EXPECT_EQ(target.rightTop, piece.rightTop);
-    EXPECT_EQ(MapSkinRect(CompositionMode::Full, piece, { 1, 2, 3, 4 }, 500, 500), (SkinRect { 1, 2, 3, 4 }));
+    EXPECT_EQ(MapSkinRect(CompositionMode::Full, piece, SkinRect { 1, 2, 3, 4 }.ToQRect(), 500, 500),
+        (SkinRect { 1, 2, 3, 4 }.ToQRect()));
 
     QImage face;
     ComposeSkinImage(face, CoordinatePicture(40, 30), piece, target, true);
     EXPECT_TRUE(PixelsAre(face, [](int, int) { return qRgb(0, 0, 0); }));
-    ComposeSkinImageHorz(face, CoordinatePicture(40, 30), { 0, 0, 20, 10 }, -2000000000, 3, 50, false);
+    ComposeSkinImageHorz(
+        face, CoordinatePicture(40, 30), SkinRect { 0, 0, 20, 10 }.ToQRect(), -2000000000, 3, 50, false);
     EXPECT_TRUE(PixelsAre(face, [](int, int) { return qRgb(0, 0, 0); }));
     EXPECT_TRUE(ComposeSkinBorders(CoordinatePicture(40, 30), piece, target).top.isNull());
 

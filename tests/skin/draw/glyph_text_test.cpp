@@ -1,4 +1,5 @@
 #include "gui_application.h"
+#include "skin/data/skin_rect.h"
 #include "skin/draw/glyph_text_layout.h"
 #include "skin/draw/glyphs.h"
 #include "skin/draw/text_ellipsis.h"
@@ -52,7 +53,7 @@ Pixels Joined(std::initializer_list<Pixels> parts)
 
 TEST(GlyphLayout, MarginPlacesTheGlyphFromItsSide)
 {
-    SkinRect const r { 10, 20, 110, 60 }; // centre (60, 40)
+    QRect const r = SkinRect { 10, 20, 110, 60 }.ToQRect(); // centre (60, 40)
     GlyphTextPositions p = LayoutGlyphAndText(blGlyphLeft, r, 16, 12, 4, 3, 30, 10);
     EXPECT_EQ(p.glyph, QPoint(14, 34));
     EXPECT_EQ(p.text, QPoint(33, 35));
@@ -69,7 +70,7 @@ TEST(GlyphLayout, MarginPlacesTheGlyphFromItsSide)
 
 TEST(GlyphLayout, CentredPairsAndNoGlyph)
 {
-    SkinRect const r { 10, 20, 110, 60 };
+    QRect const r = SkinRect { 10, 20, 110, 60 }.ToQRect();
     // Row span 16 + 31 + 3 = 50 (div 2 = 25), column span 11 + 12 + 3 = 26 (13).
     GlyphTextPositions p = LayoutGlyphAndText(blGlyphLeft, r, 16, 12, -1, 3, 31, 11);
     EXPECT_EQ(p.glyph, QPoint(35, 34));
@@ -87,7 +88,7 @@ TEST(GlyphLayout, CentredPairsAndNoGlyph)
     p = LayoutGlyphAndText(blGlyphLeft, r, 0, 0, -1, 3, 31, 11);
     EXPECT_EQ(p.text, QPoint(60 + 15 - 31, 35));
     // Division truncates toward zero for negative spans too.
-    p = LayoutGlyphAndText(blGlyphLeft, { 0, 0, -3, -3 }, 0, 0, -1, 0, 0, 0);
+    p = LayoutGlyphAndText(blGlyphLeft, SkinRect { 0, 0, -3, -3 }.ToQRect(), 0, 0, -1, 0, 0, 0);
     EXPECT_EQ(p.text, QPoint(-1, -1));
 }
 
@@ -195,7 +196,7 @@ TEST(GlyphAndText, GlyphFocusLinesAndPressedOffset)
             glyph.setPixel(x, y, qRgb(0, 0, 0));
     // Layout: margin 2 from the left of (0, 0)-(20, 20): glyph at (2, 7).
     Pixels const drawn = Drawn(20, 20, [&](QPainter& p) {
-        DrawGlyphAndText(p, { 0, 0, 20, 20 }, 2, 1, blGlyphLeft, QString(), glyph, 2, 2, false,
+        DrawGlyphAndText(p, SkinRect { 0, 0, 20, 20 }.ToQRect(), 2, 1, blGlyphLeft, QString(), glyph, 2, 2, false,
             { true, QColor(0, 0, 255) });
     });
     Pixels const expected = Joined({ Span(2, 5, 7), Span(2, 5, 8), Span(2, 5, 9), Span(2, 5, 10), Span(2, 5, 11),
@@ -205,7 +206,7 @@ TEST(GlyphAndText, GlyphFocusLinesAndPressedOffset)
     EXPECT_EQ(drawn, expected);
 
     Pixels const pressed = Drawn(20, 20, [&](QPainter& p) {
-        DrawGlyphAndText(p, { 0, 0, 20, 20 }, 2, 1, blGlyphLeft, QString(), glyph, 2, 2, true, {});
+        DrawGlyphAndText(p, SkinRect { 0, 0, 20, 20 }.ToQRect(), 2, 1, blGlyphLeft, QString(), glyph, 2, 2, true, {});
     });
     Pixels shifted;
     for (int y = 8; y <= 12; ++y)
@@ -215,7 +216,7 @@ TEST(GlyphAndText, GlyphFocusLinesAndPressedOffset)
 
     // Neither glyph nor caption: focus fills the inner rectangle.
     Pixels const box = Drawn(20, 20, [&](QPainter& p) {
-        DrawGlyphAndText(p, { 0, 0, 20, 20 }, 2, 1, blGlyphLeft, QString(), QImage(), 0, 1, false,
+        DrawGlyphAndText(p, SkinRect { 0, 0, 20, 20 }.ToQRect(), 2, 1, blGlyphLeft, QString(), QImage(), 0, 1, false,
             { true, QColor(0, 0, 255) });
     });
     EXPECT_EQ(box.size(), 14u * 12u);
@@ -230,7 +231,7 @@ TEST(GlyphAndText, CaptionIsDrawnWithinTheRoomTheGlyphLeaves)
     Pixels const text = Drawn(100, 30, [&](QPainter& p) {
         p.setFont(font);
         p.setPen(Qt::black);
-        DrawImageAndText(p, { 0, 0, 100, 30 }, 3, 4, blGlyphLeft, QStringLiteral("Shuffle"),
+        DrawImageAndText(p, SkinRect { 0, 0, 100, 30 }.ToQRect(), 3, 4, blGlyphLeft, QStringLiteral("Shuffle"),
             FilledPicture(10, 10, qRgb(0, 0, 200)), true, false, {});
     });
     QFontMetrics const metrics(font);

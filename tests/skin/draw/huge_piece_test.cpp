@@ -99,28 +99,28 @@ TEST(HugePiece, ClientPieceRepeatedAlongOneAxisIsMadeOnlyAsLongAsTheArea)
 TEST(ClipToPicture, CutsTheSkinRectangleAndHoldsPointsAndClientInsideIt)
 {
     SkinPieceGeometry piece;
-    piece.skinRect = { -4, 2, 30000, 30000 };
+    piece.skinRect = SkinRect { -4, 2, 30000, 30000 }.ToQRect();
     piece.leftTop = { 6, 3 };
     piece.rightTop = { 29990, 3 };
     piece.leftBottom = { 6, 29990 };
     piece.rightBottom = { 29990, 29990 };
-    piece.clientRect = { 1, 1, 40000, 39 };
+    piece.clientRect = SkinRect { 1, 1, 40000, 39 }.ToQRect();
     const SkinPieceGeometry clipped = ClipToPicture(piece, QSize(48, 40));
-    EXPECT_EQ(clipped.skinRect, (SkinRect { 0, 2, 48, 40 }));
+    EXPECT_EQ(clipped.skinRect, (SkinRect { 0, 2, 48, 40 }.ToQRect()));
     EXPECT_EQ(clipped.leftTop, QPoint(2, 3));
     EXPECT_EQ(clipped.rightTop, QPoint(48, 3));
     EXPECT_EQ(clipped.rightBottom, QPoint(48, 38));
-    EXPECT_EQ(clipped.clientRect, (SkinRect { 0, 1, 48, 38 }));
+    EXPECT_EQ(clipped.clientRect, (SkinRect { 0, 1, 48, 38 }.ToQRect()));
     EXPECT_EQ(CompositionModeOf(clipped), CompositionMode::Full);
 
     // A piece inside its picture is left as it is; one wholly outside has
     // no face.
     SkinPieceGeometry inside = piece;
-    inside.skinRect = { 2, 2, 40, 30 };
+    inside.skinRect = SkinRect { 2, 2, 40, 30 }.ToQRect();
     inside.rightTop = { 35, 3 };
     inside.leftBottom = { 6, 25 };
     inside.rightBottom = { 35, 25 };
-    inside.clientRect = { 1, 1, 37, 27 };
+    inside.clientRect = SkinRect { 1, 1, 37, 27 }.ToQRect();
     const SkinPieceGeometry same = ClipToPicture(inside, QSize(48, 40));
     EXPECT_EQ(same.skinRect, inside.skinRect);
     EXPECT_EQ(same.leftTop, inside.leftTop);
@@ -128,7 +128,7 @@ TEST(ClipToPicture, CutsTheSkinRectangleAndHoldsPointsAndClientInsideIt)
     EXPECT_EQ(same.leftBottom, inside.leftBottom);
     EXPECT_EQ(same.rightBottom, inside.rightBottom);
     EXPECT_EQ(same.clientRect, inside.clientRect);
-    inside.skinRect = { 60, 0, 90, 30 };
+    inside.skinRect = SkinRect { 60, 0, 90, 30 }.ToQRect();
     EXPECT_EQ(CompositionModeOf(ClipToPicture(inside, QSize(48, 40))), CompositionMode::None);
 }
 
@@ -136,8 +136,9 @@ TEST(ComposeSkinFace, FixedFaceFarLargerThanItsPictureTakesThePicturesPart)
 {
     const QImage picture = CoordinatePicture(50, 60);
     SkinPieceGeometry piece;
-    piece.skinRect = { 0, 0, 20000, 20000 };
-    const QImage face = ComposeSkinFace(picture, piece, CompositionModeOf(piece), { 10, 0, 20000, 20000 }, 1, 1);
+    piece.skinRect = SkinRect { 0, 0, 20000, 20000 }.ToQRect();
+    const QImage face
+        = ComposeSkinFace(picture, piece, CompositionModeOf(piece), SkinRect { 10, 0, 20000, 20000 }.ToQRect(), 1, 1);
     ASSERT_EQ(face.size(), QSize(40, 60));
     EXPECT_TRUE(PixelsAre(face, [](int x, int y) { return qRgb(10 + x, y, 7); }));
 }

@@ -98,8 +98,8 @@ QImage RoundedMask()
 SkinPieceGeometry RoundedPiece()
 {
     SkinPieceGeometry piece;
-    piece.skinRect = { 0, 0, 20, 16 };
-    piece.clientRect = { 5, 4, 15, 12 };
+    piece.skinRect = SkinRect { 0, 0, 20, 16 }.ToQRect();
+    piece.clientRect = SkinRect { 5, 4, 15, 12 }.ToQRect();
     piece.leftTop = { 5, 4 };
     piece.rightTop = { 15, 4 };
     piece.leftBottom = { 5, 12 };
@@ -174,19 +174,19 @@ TEST(ComposeMaskRegion, NoShapeWhenSmallerThanTheFixedParts)
 TEST(SkinFaceRegion, EachModeShapesItsOwnSize)
 {
     SkinPieceGeometry horizontal;
-    horizontal.skinRect = { 0, 0, 20, 16 };
+    horizontal.skinRect = SkinRect { 0, 0, 20, 16 }.ToQRect();
     horizontal.leftTop = { 5, 0 };
     horizontal.rightTop = { 15, 0 };
-    horizontal.clientRect = { 5, 4, 15, 12 };
+    horizontal.clientRect = SkinRect { 5, 4, 15, 12 }.ToQRect();
     std::optional<QRegion> shape = SkinFaceRegion(RoundedMask(), horizontal, CompositionMode::Horizontal, 50, 40);
     ASSERT_TRUE(shape.has_value());
     EXPECT_TRUE(RegionIs(*shape, 50, 16, [](int x, int y) { return RoundedInside(x, y, 50, 16); }));
 
     SkinPieceGeometry vertical;
-    vertical.skinRect = { 0, 0, 20, 16 };
+    vertical.skinRect = SkinRect { 0, 0, 20, 16 }.ToQRect();
     vertical.leftTop = { 0, 4 };
     vertical.leftBottom = { 0, 12 };
-    vertical.clientRect = { 5, 4, 15, 12 };
+    vertical.clientRect = SkinRect { 5, 4, 15, 12 }.ToQRect();
     shape = SkinFaceRegion(RoundedMask(), vertical, CompositionMode::Vertical, 50, 40);
     ASSERT_TRUE(shape.has_value());
     EXPECT_TRUE(RegionIs(*shape, 20, 40, [](int x, int y) { return RoundedInside(x, y, 20, 40); }));

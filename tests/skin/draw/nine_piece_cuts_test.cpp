@@ -13,8 +13,8 @@ namespace {
 SkinPieceGeometry Piece()
 {
     SkinPieceGeometry piece;
-    piece.skinRect = { 5, 7, 35, 27 };
-    piece.clientRect = { 4, 3, 26, 17 };
+    piece.skinRect = SkinRect { 5, 7, 35, 27 }.ToQRect();
+    piece.clientRect = SkinRect { 4, 3, 26, 17 }.ToQRect();
     piece.leftTop = { 10, 4 };
     piece.rightTop = { 20, 4 };
     piece.leftBottom = { 10, 16 };
@@ -77,8 +77,8 @@ TEST(NinePieceCuts, BottomBandThatStartsInsideTheLeftBorderShowsAsTheTopBandDoes
     // the band shows source column 3 + (2 x 2 + 1) x 14 / 68 = 4 at target
     // column 5, where the corner would show column 5.
     SkinPieceGeometry piece;
-    piece.skinRect = { 0, 0, 20, 20 };
-    piece.clientRect = { 6, 6, 14, 14 };
+    piece.skinRect = SkinRect { 0, 0, 20, 20 }.ToQRect();
+    piece.clientRect = SkinRect { 6, 6, 14, 14 }.ToQRect();
     piece.leftTop = { 3, 8 };
     piece.rightTop = { 17, 8 };
     piece.leftBottom = { 3, 12 };

@@ -21,7 +21,7 @@ TEST(RandomGeometry, EveryRoutineStaysInsideItsImages)
     std::mt19937 random(20261207);
     auto const value = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
     auto const point = [&] { return QPoint(value(-5, 30), value(-5, 30)); };
-    auto const rect = [&] { return SkinRect { value(-5, 30), value(-5, 30), value(-5, 30), value(-5, 30) }; };
+    auto const rect = [&] { return SkinRect { value(-5, 30), value(-5, 30), value(-5, 30), value(-5, 30) }.ToQRect(); };
     QImage const picture = CoordinatePicture(24, 20);
     QImage mask = FilledPicture(24, 20, 0xff000000);
     mask.setPixel(0, 0, 0xffffffff);

@@ -148,7 +148,8 @@ TEST(WholePixelScaling, EngineCopiesOntoA2xFaceAreThe1xResultDoubled)
         "")
         << "keyed";
     EXPECT_EQ(both([&](QImage& face) {
-        ComposeSkinImageStretched(face, picture, { 0, 0, 9, 7 }, { 2, 2, 6, 5 }, 12, 10, true);
+        ComposeSkinImageStretched(
+            face, picture, SkinRect { 0, 0, 9, 7 }.ToQRect(), SkinRect { 2, 2, 6, 5 }.ToQRect(), 12, 10, true);
     }),
         "")
         << "nine pieces";
