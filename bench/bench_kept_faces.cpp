@@ -1,9 +1,11 @@
 // Repaints of the main window's controls once it is shown: a face built again
-// after a change (the page control's tabs under a moving mouse) and a paint
-// that only copies the kept faces (a menu closing over the window). Runs on
-// Qt's offscreen platform.
+// after a change (the page control's tabs under a moving mouse), a paint that
+// only copies the kept faces (a menu closing over the window), and the memo's
+// background under a line of text (typing) and under all of it (scrolling).
+// Runs on Qt's offscreen platform.
 #include "app/window/form1.h"
 #include "skin/controls/page_control.h"
+#include "skin/controls/skin_memo.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -45,5 +47,29 @@ void BM_WindowRepaintedFromKeptFaces(benchmark::State& state)
         form.repaint();
 }
 BENCHMARK(BM_WindowRepaintedFromKeptFaces)->Unit(benchmark::kMicrosecond);
+
+void BM_MemoLineRepainted(benchmark::State& state)
+{
+    Application();
+    TForm1 form;
+    form.show();
+    QCoreApplication::processEvents();
+    TbsSkinMemo& memo = *form.Memo1;
+    const QRect line(0, 40, memo.width(), 16);
+    for (auto _ : state)
+        memo.repaint(line);
+}
+BENCHMARK(BM_MemoLineRepainted)->Unit(benchmark::kMicrosecond);
+
+void BM_MemoRepaintedWhole(benchmark::State& state)
+{
+    Application();
+    TForm1 form;
+    form.show();
+    QCoreApplication::processEvents();
+    for (auto _ : state)
+        form.Memo1->repaint();
+}
+BENCHMARK(BM_MemoRepaintedWhole)->Unit(benchmark::kMicrosecond);
 
 } // namespace
