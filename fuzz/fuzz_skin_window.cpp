@@ -193,29 +193,43 @@ void RequireFrameWhole()
     RequireCaptionButtonsInside();
 }
 
-// The mouse moved onto the middle of every object of the frame (each lights
-// up, may morph or show its hint), then out of the window.
-void HoverOverFrameObjects()
-{
-    TbsSkinForm& frame = *g_form->bsSkinForm1;
-    std::vector<QPoint> centres;
-    for (const auto& object : frame.Objects()) {
-        if (object->Visible && !object->ObjectRect.IsEmpty())
-            centres.push_back(object->ObjectRect.ToQRect().center());
-    }
-    for (const QPoint& centre : centres) {
-        QMouseEvent move(QEvent::MouseMove, centre, g_form->mapToGlobal(centre), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(g_form, &move);
-        QApplication::processEvents();
-    }
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(g_form, &leave);
-}
-
 void SendMouse(QEvent::Type type, const QPoint& point, Qt::MouseButton button, Qt::MouseButtons held)
 {
     QMouseEvent event(type, point, g_form->mapToGlobal(point), button, held, Qt::NoModifier);
     QApplication::sendEvent(g_form, &event);
+}
+
+// A crafted skin can hold dozens of frame objects; each one the mouse visits
+// costs a paint, so a step visits the first few.
+constexpr std::size_t kObjectsVisited = 6;
+
+// The middles of the first shown objects of the frame; for clicks, without
+// those that open a menu or leave for the tray.
+std::vector<QPoint> ObjectCentres(bool toClick)
+{
+    std::vector<QPoint> centres;
+    for (const auto& object : g_form->bsSkinForm1->Objects()) {
+        const TbsStdCommand command = object->RowCommand();
+        if (!object->Visible || object->ObjectRect.IsEmpty()
+            || (toClick && (command == cmSysMenu || command == cmMinimizeToTray)))
+            continue;
+        centres.push_back(object->ObjectRect.ToQRect().center());
+        if (centres.size() == kObjectsVisited)
+            break;
+    }
+    return centres;
+}
+
+// The mouse moved onto the middle of the first objects of the frame (each
+// lights up, may morph or show its hint), then out of the window.
+void HoverOverFrameObjects()
+{
+    for (const QPoint& centre : ObjectCentres(false)) {
+        SendMouse(QEvent::MouseMove, centre, Qt::NoButton, Qt::NoButton);
+        QApplication::processEvents();
+    }
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(g_form, &leave);
 }
 
 // Undoes whatever a click or a drag did to the window's state and size.
@@ -235,18 +249,11 @@ void BringBack(const QSize& size)
     QApplication::processEvents();
 }
 
-// A click on every object of the frame but those that open a menu or leave
-// for the tray (the window eats its close); after each the frame is whole,
-// and the window is brought back.
+// A click on each of the first objects of the frame (the window eats its
+// close); after each the frame is whole, and the window is brought back.
 void ClickFrameObjects(const QSize& size)
 {
-    std::vector<QPoint> centres;
-    for (const auto& object : g_form->bsSkinForm1->Objects()) {
-        const TbsStdCommand command = object->RowCommand();
-        if (object->Visible && !object->ObjectRect.IsEmpty() && command != cmSysMenu && command != cmMinimizeToTray)
-            centres.push_back(object->ObjectRect.ToQRect().center());
-    }
-    for (const QPoint& centre : centres) {
+    for (const QPoint& centre : ObjectCentres(true)) {
         SendMouse(QEvent::MouseMove, centre, Qt::NoButton, Qt::NoButton);
         SendMouse(QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);
         SendMouse(QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
