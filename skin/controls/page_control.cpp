@@ -159,14 +159,6 @@ void TbsSkinPageControl::SetTabsBGTransparent(bool transparent)
     FaceChanged();
 }
 
-bool TbsSkinPageControl::TakeDefinition(const TbsDataSkinControl* definition)
-{
-    // A skin without close button images lends the small tool button's faces.
-    const TbsSkinData* const skinData = SkinData();
-    m_toolButton.Take(skinData ? skinData->FindControl<TbsDataSkinButtonControl>(QStringLiteral("resizetoolbutton")) : nullptr);
-    return m_definition.Take(definition) != nullptr;
-}
-
 void TbsSkinPageControl::CalcSize(int&, int&)
 {
 }
@@ -365,11 +357,6 @@ QRect TbsSkinPageControl::TabsBand() const
     return TabsBandRect(m_tabPosition, size(), PageFrame());
 }
 
-void TbsSkinPageControl::CreateControlDefaultImage(QImage& image)
-{
-    PaintPlainPageControl(image, PaintState());
-}
-
 int TbsSkinPageControl::VisibleIndexOfActivePage() const
 {
     const auto found = std::find(m_tabPages.begin(), m_tabPages.end(), m_activePage);
@@ -383,77 +370,6 @@ QRect TbsSkinPageControl::TabFaceArea(int visibleIndex) const
     if (!definition || area.isEmpty() || PageOfVisibleTab(visibleIndex) != m_activePage)
         return area;
     return GrownTab(m_tabPosition, area, ActiveTabGrowth(*definition), size());
-}
-
-bool TbsSkinPageControl::DrawPageBackground(QImage& image) const
-{
-    const auto* definition = m_definition.get();
-    if (!definition)
-        return false;
-    PaintPageBackground(image, *definition, SkinPicture(definition->pictureIndex),
-        SkinPicture(definition->bgPictureIndex), size());
-    return true;
-}
-
-void TbsSkinPageControl::CreateControlSkinImage(QImage& image)
-{
-    DrawPageBackground(image);
-    PaintSkinPageControl(image, PaintState());
-}
-
-QImage TbsSkinPageControl::TabsBackground() const
-{
-    const auto& definition = *m_definition.get();
-    const QRect band = TabsBand();
-    if (!m_tabsBGTransparent)
-        return TabStripBackground(definition, SkinPicture(definition.pictureIndex), band.size());
-    QImage strip = MakeSkinBitmap(band.width(), band.height(), SkinColorToQColor(clBtnFace).rgb());
-    if (strip.isNull())
-        return strip;
-    QImage parent = MakeSkinBitmap(width(), height());
-    DrawParentBackground(parent);
-    DrawPiece(strip, strip.rect(), parent, band);
-    return strip;
-}
-
-TabStripLook TbsSkinPageControl::StripLook() const
-{
-    const auto* definition = m_definition.get();
-    const auto* tool = m_toolButton.get();
-    return {
-        .definition = definition,
-        .picture = definition ? SkinPicture(definition->pictureIndex) : QImage(),
-        .toolButton = tool,
-        .toolPicture = tool ? SkinPicture(tool->pictureIndex) : QImage(),
-        .position = m_tabPosition,
-        .tabHeight = m_tabHeight,
-        .thickness = IsHorizontalSide(m_tabPosition) ? height() : width(),
-        .font = TabFont(),
-        .defaultFontColor = m_defaultFontColor,
-        .controlFocused = hasFocus(),
-        .showCloseButtons = m_showCloseButtons,
-        .closeButtonWidth = CloseButtonWidth(),
-    };
-}
-
-PageControlPaint TbsSkinPageControl::PaintState() const
-{
-    PageControlPaint paint { .look = StripLook(), .tabs = {}, .active = VisibleIndexOfActivePage(),
-        .pageFrame = PageFrame(), .band = TabsBand(), .stripBackground = {} };
-    if (m_definition.get())
-        paint.stripBackground = TabsBackground();
-    const int count = VisibleTabCount();
-    for (int i = 0; i < count; ++i) {
-        const TbsSkinTabSheet* page = PageOfVisibleTab(i);
-        paint.tabs.push_back({ .rect = TabFaceArea(i),
-            .caption = page->Caption(),
-            .active = page == m_activePage,
-            .hot = i == m_hotTab,
-            .closeButton = CloseButtonRect(i),
-            .closeMouseIn = m_closeButtons.MouseIn(page),
-            .closeDown = m_closeButtons.Down(page) });
-    }
-    return paint;
 }
 
 void TbsSkinPageControl::SetHotTab(int visibleIndex)
