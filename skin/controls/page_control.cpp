@@ -369,7 +369,7 @@ QRect TbsSkinPageControl::TabFaceArea(int visibleIndex) const
     const auto* definition = m_definition.get();
     if (!definition || area.isEmpty() || PageOfVisibleTab(visibleIndex) != m_activePage)
         return area;
-    return GrownTab(m_tabPosition, area, ActiveTabGrowth(*definition), size());
+    return GrownTab(m_tabPosition, area, ActiveTabGrowth(m_tabPieces), size());
 }
 
 void TbsSkinPageControl::SetHotTab(int visibleIndex)

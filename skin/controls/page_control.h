@@ -202,4 +202,7 @@ private:
     KeptDefinition<TbsDataSkinTabControl> m_definition { *this };
     // The faces close buttons borrow when the tab definition has none.
     KeptDefinition<TbsDataSkinButtonControl> m_toolButton { *this };
+    // What the tabs are painted from, taken with the definitions.
+    TabPieces m_tabPieces;
+    PartFaces m_toolFaces;
 };

@@ -15,8 +15,14 @@ bool TbsSkinPageControl::TakeDefinition(const TbsDataSkinControl* definition)
 {
     // A skin without close button images lends the small tool button's faces.
     const TbsSkinData* const skinData = SkinData();
-    m_toolButton.Take(skinData ? skinData->FindControl<TbsDataSkinButtonControl>(QStringLiteral("resizetoolbutton")) : nullptr);
-    return m_definition.Take(definition) != nullptr;
+    const auto* tool = m_toolButton.Take(
+        skinData ? skinData->FindControl<TbsDataSkinButtonControl>(QStringLiteral("resizetoolbutton")) : nullptr);
+    if (tool)
+        m_toolFaces = TakePartFaces(tool->skinRect, tool->activeSkinRect, tool->downSkinRect);
+    const auto* kept = m_definition.Take(definition);
+    if (kept)
+        m_tabPieces = TakeTabPieces(*kept);
+    return kept != nullptr;
 }
 
 void TbsSkinPageControl::CreateControlDefaultImage(QImage& image)
@@ -29,7 +35,7 @@ bool TbsSkinPageControl::DrawPageBackground(QImage& image) const
     const auto* definition = m_definition.get();
     if (!definition)
         return false;
-    PaintPageBackground(image, *definition, SkinPicture(definition->pictureIndex),
+    PaintPageBackground(image, *definition, m_tabPieces.clientPiece, SkinPicture(definition->pictureIndex),
         SkinPicture(definition->bgPictureIndex), size());
     return true;
 }
@@ -45,7 +51,7 @@ QImage TbsSkinPageControl::TabsBackground() const
     const auto& definition = *m_definition.get();
     const QRect band = TabsBand();
     if (!m_tabsBGTransparent)
-        return TabStripBackground(definition, SkinPicture(definition.pictureIndex), band.size());
+        return TabStripBackground(m_tabPieces.stripPiece, SkinPicture(definition.pictureIndex), band.size());
     QImage strip = MakeSkinBitmap(band.width(), band.height(), SkinColorToQColor(clBtnFace).rgb());
     if (strip.isNull())
         return strip;
@@ -61,8 +67,10 @@ TabStripLook TbsSkinPageControl::StripLook() const
     const auto* tool = m_toolButton.get();
     return {
         .definition = definition,
+        .pieces = m_tabPieces,
         .picture = definition ? SkinPicture(definition->pictureIndex) : QImage(),
         .toolButton = tool,
+        .toolFaces = m_toolFaces,
         .toolPicture = tool ? SkinPicture(tool->pictureIndex) : QImage(),
         .position = m_tabPosition,
         .tabHeight = m_tabHeight,

@@ -10,18 +10,6 @@
 
 namespace {
 
-const SkinRect& FirstNonEmpty(const SkinRect& preferred, const SkinRect& fallback)
-{
-    return preferred.IsEmpty() ? fallback : preferred;
-}
-
-// The three faces of a part, each empty one taking the one before.
-ScrollBarPartLooks TakeLooks(const SkinRect& normal, const SkinRect& active, const SkinRect& down)
-{
-    const SkinRect& activeOrNormal = FirstNonEmpty(active, normal);
-    return { normal.ToQRect(), activeOrNormal.ToQRect(), FirstNonEmpty(down, activeOrNormal).ToQRect() };
-}
-
 QImage CopyPiece(const QImage& picture, const QRect& piece)
 {
     if (picture.isNull() || piece.isEmpty())
@@ -55,32 +43,32 @@ bool IsDrawableScrollBar(const TbsDataSkinScrollBarControl& definition)
         && IsSkinCoordinate(definition.thumbMinPageSize);
 }
 
-const QRect& ScrollBarPartLooks::Of(ScrollBarPartLook look) const
+const QRect& FaceIn(const PartFaces& faces, ScrollBarPartLook look)
 {
     switch (look) {
     case ScrollBarPartLook::Normal:
-        return normal;
+        return faces.normal;
     case ScrollBarPartLook::Active:
-        return active;
+        return faces.hot;
     case ScrollBarPartLook::Down:
-        return down;
+        return faces.down;
     }
-    return normal;
+    return faces.normal;
 }
 
 ScrollBarPartPictures TakeScrollBarPartPictures(const TbsDataSkinScrollBarControl& definition)
 {
     const TbsDataSkinScrollBarControl& d = definition;
-    return { .upButton = TakeLooks({}, d.activeUpButtonRect, d.downUpButtonRect),
-        .downButton = TakeLooks({}, d.activeDownButtonRect, d.downDownButtonRect),
-        .thumb = TakeLooks(d.thumbRect, d.activeThumbRect, d.downThumbRect),
-        .glyph = TakeLooks(d.glyphRect, d.activeGlyphRect, d.downGlyphRect) };
+    return { .upButton = TakePartFaces({}, d.activeUpButtonRect, d.downUpButtonRect),
+        .downButton = TakePartFaces({}, d.activeDownButtonRect, d.downDownButtonRect),
+        .thumb = TakePartFaces(d.thumbRect, d.activeThumbRect, d.downThumbRect),
+        .glyph = TakePartFaces(d.glyphRect, d.activeGlyphRect, d.downGlyphRect) };
 }
 
 QImage BuildScrollBarThumb(const QImage& picture, const TbsDataSkinScrollBarControl& definition,
     const ScrollBarPartPictures& pictures, ScrollBarPartLook look, bool vertical, int length, bool compose)
 {
-    const QRect& piece = pictures.thumb.Of(look);
+    const QRect& piece = FaceIn(pictures.thumb, look);
     if (picture.isNull() || piece.isEmpty() || length <= 0)
         return {};
     QImage thumb;
@@ -95,7 +83,7 @@ QImage BuildScrollBarThumb(const QImage& picture, const TbsDataSkinScrollBarCont
     if (thumb.isNull())
         return {};
 
-    const QRect& glyphPiece = pictures.glyph.Of(look);
+    const QRect& glyphPiece = FaceIn(pictures.glyph, look);
     const int glyphLength = vertical ? glyphPiece.height() : glyphPiece.width();
     const int thumbLength = vertical ? thumb.height() : thumb.width();
     if (!glyphPiece.isEmpty() && glyphLength < thumbLength) {
@@ -117,8 +105,8 @@ void DrawScrollBarSkinParts(QImage& face, const QImage& picture, const TbsDataSk
         if (!piece.isEmpty() && !place.isEmpty())
             DrawPiece(face, QRect(place.topLeft(), piece.size()), picture, piece);
     };
-    drawButton(parts.upButton, pictures.upButton.Of(parts.upLook));
-    drawButton(parts.downButton, pictures.downButton.Of(parts.downLook));
+    drawButton(parts.upButton, FaceIn(pictures.upButton, parts.upLook));
+    drawButton(parts.downButton, FaceIn(pictures.downButton, parts.downLook));
 
     if (!parts.showThumb || parts.thumb.isEmpty())
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/controls/part_faces.h"
 #include "skin/data/control_definitions_scroll_bar.h"
 
 #include <QImage>
@@ -14,13 +15,8 @@ enum class ScrollBarPartLook { Normal, Active, Down };
 // range a skin can draw; a bar with a corrupt definition takes its own look.
 bool IsDrawableScrollBar(const TbsDataSkinScrollBarControl& definition);
 
-// Where a part's picture lies in each look, in the picture's coordinates.
-struct ScrollBarPartLooks {
-    QRect normal;
-    QRect active;
-    QRect down;
-    const QRect& Of(ScrollBarPartLook look) const;
-};
+// Where a part's picture lies in a look: the hot face is the active look's.
+const QRect& FaceIn(const PartFaces& faces, ScrollBarPartLook look);
 
 // The pictures of the parts, taken once when the bar takes its definition.
 // A button's normal picture is empty: the composed face already shows the
@@ -28,10 +24,10 @@ struct ScrollBarPartLooks {
 // and the glyph centred on it fall back from an empty active face to the
 // normal one and from an empty pressed face to the active one.
 struct ScrollBarPartPictures {
-    ScrollBarPartLooks upButton;
-    ScrollBarPartLooks downButton;
-    ScrollBarPartLooks thumb;
-    ScrollBarPartLooks glyph;
+    PartFaces upButton;
+    PartFaces downButton;
+    PartFaces thumb;
+    PartFaces glyph;
 };
 ScrollBarPartPictures TakeScrollBarPartPictures(const TbsDataSkinScrollBarControl& definition);
 

@@ -134,7 +134,7 @@ void TbsSkinButton::AnimationTick()
 QRect TbsSkinButton::AnimationFrameRect() const
 {
     return AnimationFrame(
-        m_faces.animationStrip, m_definition.get()->frameCount, m_animationFrame, m_faces.normal.width());
+        m_faces.animationStrip, m_definition.get()->frameCount, m_animationFrame, m_faces.looks.normal.width());
 }
 
 void TbsSkinButton::ChangeSkinData()
@@ -239,8 +239,8 @@ void TbsSkinButton::CreateControlSkinImage(QImage& image)
 {
     const auto* definition = m_definition.get();
     const bool animating = m_animationTimer.isActive();
-    QRect normal = m_faces.normal;
-    QRect active = m_faces.active;
+    QRect normal = m_faces.looks.normal;
+    QRect active = m_faces.looks.hot;
     // A running animation shows its frame in place of the face it leads to
     // (forward) or comes from (backward).
     if (animating && m_animationForward)
@@ -258,7 +258,7 @@ void TbsSkinButton::CreateControlSkinImage(QImage& image)
     if (!isEnabled() && !m_faces.disabled.isEmpty())
         CreateButtonImage(image, m_faces.disabled, false, false);
     else if (ShowsPressed())
-        CreateButtonImage(image, m_faces.down, true, true);
+        CreateButtonImage(image, m_faces.looks.down, true, true);
     else if (hasFocus() && CanFocused() && !m_faces.focused.isEmpty() && !animating)
         CreateButtonImage(image, m_faces.focused, true, false);
     else if (IsActive() || (morphing && m_morph.Complete()) || (animating && m_animationForward))
@@ -460,11 +460,7 @@ bool TbsSkinButton::TakeDefinition(const TbsDataSkinControl* definition)
 {
     const auto* kept = m_definition.Take(definition);
     if (kept) {
-        const QRect normal = kept->skinRect.ToQRect();
-        const QRect active = kept->activeSkinRect.IsEmpty() ? normal : kept->activeSkinRect.ToQRect();
-        m_faces = { .normal = normal,
-            .active = active,
-            .down = kept->downSkinRect.IsEmpty() ? active : kept->downSkinRect.ToQRect(),
+        m_faces = { .looks = TakePartFaces(kept->skinRect, kept->activeSkinRect, kept->downSkinRect),
             .disabled = kept->disabledSkinRect.ToQRect(),
             .focused = kept->focusedSkinRect.ToQRect(),
             .animationStrip = kept->animateSkinRect.ToQRect() };

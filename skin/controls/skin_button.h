@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/controls/auto_repeat.h"
+#include "skin/controls/part_faces.h"
 #include "skin/controls/skin_active_control.h"
 #include "skin/draw/glyph_text_layout.h"
 
@@ -136,13 +137,10 @@ private:
     int m_animationFrame { 0 };
     QTimer m_animationTimer;
     KeptDefinition<TbsDataSkinButtonControl> m_definition { *this };
-    // The faces in the picture, taken at the skin change: the active face is
-    // the normal one and the pressed face the active one where the skin has
-    // none; the disabled and focused faces stay empty then.
+    // The faces in the picture, taken at the skin change; the disabled and
+    // focused faces are empty where the skin has none.
     struct ButtonFaces {
-        QRect normal;
-        QRect active;
-        QRect down;
+        PartFaces looks;
         QRect disabled;
         QRect focused;
         QRect animationStrip;

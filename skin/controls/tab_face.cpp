@@ -6,23 +6,37 @@
 
 #include <algorithm>
 
-SkinRect ActiveTabRect(const TbsDataSkinTabControl& definition)
+namespace {
+
+const SkinRect& FirstNonEmpty(const SkinRect& preferred, const SkinRect& fallback)
 {
-    return definition.activeTabRect.IsEmpty() ? definition.tabRect : definition.activeTabRect;
+    return preferred.IsEmpty() ? fallback : preferred;
 }
 
-SkinRect FocusTabRect(const TbsDataSkinTabControl& definition)
+} // namespace
+
+TabPieces TakeTabPieces(const TbsDataSkinTabControl& definition)
 {
-    return definition.focusTabRect.IsEmpty() ? ActiveTabRect(definition) : definition.focusTabRect;
+    const SkinRect& active = FirstNonEmpty(definition.activeTabRect, definition.tabRect);
+    const SkinRect& skin = definition.skinRect;
+    const SkinRect client = definition.clientRect.Translated(skin.left, skin.top);
+    return { .tab = definition.tabRect.ToQRect(),
+        .activeTab = active.ToQRect(),
+        .focusTab = FirstNonEmpty(definition.focusTabRect, active).ToQRect(),
+        .mouseInTab = definition.mouseInTabRect.ToQRect(),
+        .closeButton = TakePartFaces(
+            definition.closeButtonRect, definition.closeButtonActiveRect, definition.closeButtonDownRect),
+        .clientPiece = client.ToQRect(),
+        .stripPiece = FirstNonEmpty(definition.tabsBgRect, client).ToQRect() };
 }
 
-SkinRect TabFaceRect(const TbsDataSkinTabControl& definition, const TabLook& look)
+const QRect& TabFaceRect(const TabPieces& pieces, const TabLook& look)
 {
-    if (!look.active && look.mouseIn && !definition.mouseInTabRect.IsEmpty())
-        return definition.mouseInTabRect;
+    if (!look.active && look.mouseIn && !pieces.mouseInTab.isEmpty())
+        return pieces.mouseInTab;
     if (look.active && look.focused)
-        return FocusTabRect(definition);
-    return look.active ? ActiveTabRect(definition) : definition.tabRect;
+        return pieces.focusTab;
+    return look.active ? pieces.activeTab : pieces.tab;
 }
 
 SkinColor TabFontColor(const TbsDataSkinTabControl& definition, const TabLook& look)
@@ -34,7 +48,7 @@ SkinColor TabFontColor(const TbsDataSkinTabControl& definition, const TabLook& l
     return look.active ? definition.activeFontColor : definition.fontColor;
 }
 
-QRect TabFocusMarkRect(const TbsDataSkinTabControl& definition, const QSize& faceSize)
+QRect TabFocusMarkRect(const TbsDataSkinTabControl& definition, const TabPieces& pieces, const QSize& faceSize)
 {
     constexpr int kInset = 3;
     const QRect face(QPoint(), faceSize);
@@ -42,13 +56,13 @@ QRect TabFocusMarkRect(const TbsDataSkinTabControl& definition, const QSize& fac
         return face.adjusted(definition.focusOffsetX, definition.focusOffsetY, -definition.focusOffsetX,
             -definition.focusOffsetY);
     const bool ownFocusLook
-        = FocusTabRect(definition) != ActiveTabRect(definition) || definition.focusFontColor != definition.activeFontColor;
+        = pieces.focusTab != pieces.activeTab || definition.focusFontColor != definition.activeFontColor;
     return ownFocusLook ? QRect() : face.adjusted(kInset, kInset, -kInset, -kInset);
 }
 
-int ActiveTabGrowth(const TbsDataSkinTabControl& definition)
+int ActiveTabGrowth(const TabPieces& pieces)
 {
-    return ActiveTabRect(definition).Height() - definition.tabRect.Height();
+    return pieces.activeTab.height() - pieces.tab.height();
 }
 
 QImage ComposeTabFace(const QImage& picture, const TbsDataSkinTabControl& definition, const QRect& faceRect,

@@ -35,8 +35,8 @@ TabLook LookOf(const TabStripLook& look, const TabPaintState& tab)
 QImage UprightTabFace(const TabStripLook& look, const TabPaintState& tab, const QSize& size)
 {
     if (const auto* definition = look.definition) {
-        return ComposeTabFace(look.picture, *definition, TabFaceRect(*definition, LookOf(look, tab)).ToQRect(),
-            size.width(), std::min(size.height(), look.thickness), look.tabHeight);
+        return ComposeTabFace(look.picture, *definition, TabFaceRect(look.pieces, LookOf(look, tab)), size.width(),
+            std::min(size.height(), look.thickness), look.tabHeight);
     }
     QImage face = MakeSkinBitmap(size.width(), size.height());
     QPainter painter(&face);
@@ -54,15 +54,13 @@ void DrawToolCloseButton(
     const TabStripLook& look, QPainter& painter, const TabPaintState& tab, const QRect& button, SkinColor glyphColor)
 {
     if (const TbsDataSkinButtonControl* tool = look.toolButton) {
-        const SkinRect& normal = tool->skinRect;
-        const SkinRect& hot = tool->activeSkinRect.IsEmpty() ? normal : tool->activeSkinRect;
-        const SkinRect& down = tool->downSkinRect.IsEmpty() ? hot : tool->downSkinRect;
+        const PartFaces& faces = look.toolFaces;
         const bool pressed = tab.closeMouseIn && tab.closeDown;
-        const SkinRect& shown = pressed ? down : tab.closeMouseIn ? hot : normal;
+        const QRect& shown = pressed ? faces.down : tab.closeMouseIn ? faces.hot : faces.normal;
         glyphColor = pressed ? tool->downFontColor : tab.closeMouseIn ? tool->activeFontColor : tool->fontColor;
         const SkinPieceGeometry piece = PieceGeometryOf(*tool);
         const QImage face = ComposeSkinFace(
-            look.toolPicture, piece, CompositionModeOf(piece), shown.ToQRect(), button.width(), button.height());
+            look.toolPicture, piece, CompositionModeOf(piece), shown, button.width(), button.height());
         if (!face.isNull())
             painter.drawImage(button.topLeft(), face);
     }
@@ -75,17 +73,15 @@ void DrawSkinCloseButton(
     const TabStripLook& look, QImage& face, const TabPaintState& tab, const QRect& button, SkinColor glyphColor)
 {
     const auto& definition = *look.definition;
-    if (definition.closeButtonRect.IsEmpty()) {
+    const PartFaces& faces = look.pieces.closeButton;
+    if (faces.normal.isEmpty()) {
         QPainter painter(&face);
         DrawToolCloseButton(look, painter, tab, button, glyphColor);
         return;
     }
-    const SkinRect& normal = definition.closeButtonRect;
-    const SkinRect& hot = definition.closeButtonActiveRect.IsEmpty() ? normal : definition.closeButtonActiveRect;
-    const SkinRect& down = definition.closeButtonDownRect.IsEmpty() ? hot : definition.closeButtonDownRect;
-    const SkinRect& shown = !tab.closeMouseIn ? normal : tab.closeDown ? down : hot;
+    const QRect& shown = !tab.closeMouseIn ? faces.normal : tab.closeDown ? faces.down : faces.hot;
     QImage piece = MakeSkinBitmap(button.width(), button.height());
-    DrawPiece(piece, piece.rect(), look.picture, shown.ToQRect());
+    DrawPiece(piece, piece.rect(), look.picture, shown);
     const std::optional<QRgb> key = definition.buttonTransparent
         ? std::optional<QRgb>(SkinColorToRgb(definition.buttonTransparentColor) & 0xFFFFFFu)
         : std::nullopt;
@@ -107,7 +103,7 @@ void PaintTab(const TabStripLook& look, QImage& target, const QPoint& origin, co
     // The caption is written at the ratio of the face the tab lands on.
     face = ScaleByWholePixels(face, WholePixelRatio(target.devicePixelRatio()));
     QRect content = LogicalRect(face);
-    if (definition && !tab.active && ActiveTabGrowth(*definition) != 0)
+    if (definition && !tab.active && ActiveTabGrowth(look.pieces) != 0)
         content.translate(0, look.position == tpBottom ? -kInactiveCaptionDrop : kInactiveCaptionDrop);
     if (look.showCloseButtons) {
         const int skinGap = definition ? kSkinCloseButtonGap : 0;
@@ -132,12 +128,12 @@ void PaintTab(const TabStripLook& look, QImage& target, const QPoint& origin, co
         }
     }
     if (definition && tab.active && look.controlFocused)
-        fallback::DrawFocusRect(face, TabFocusMarkRect(*definition, LogicalSize(face)));
+        fallback::DrawFocusRect(face, TabFocusMarkRect(*definition, look.pieces, LogicalSize(face)));
     QPainter(&target).drawImage(tab.rect.topLeft() - origin, face);
 }
 
-void PaintPageBackground(QImage& image, const TbsDataSkinTabControl& definition, const QImage& picture,
-    const QImage& backgroundPicture, const QSize& controlSize)
+void PaintPageBackground(QImage& image, const TbsDataSkinTabControl& definition, const QRect& clientPiece,
+    const QImage& picture, const QImage& backgroundPicture, const QSize& controlSize)
 {
     // Whatever the skin leaves undrawn shows the form's colour.
     image.fill(SkinColorToQColor(clBtnFace));
@@ -146,10 +142,8 @@ void PaintPageBackground(QImage& image, const TbsDataSkinTabControl& definition,
             definition.stretchType);
         return;
     }
-    const SkinRect& skin = definition.skinRect;
-    const QRect piece = definition.clientRect.Translated(skin.left, skin.top).ToQRect();
     const QRect area = definition.stretchEffect ? QRect(QPoint(0, 0), controlSize) : LogicalRect(image);
-    FillWithPiece(image, area, picture, piece, definition.stretchEffect, definition.stretchType);
+    FillWithPiece(image, area, picture, clientPiece, definition.stretchEffect, definition.stretchType);
 }
 
 void PaintPageFrame(QImage& face, const QRegion& clip, const TbsDataSkinTabControl& definition,
@@ -162,15 +156,12 @@ void PaintPageFrame(QImage& face, const QRegion& clip, const TbsDataSkinTabContr
     DrawEachExposedPart(painter, clip, [&](const QRect&) { DrawSkinBorders(painter, frame, strips); });
 }
 
-QImage TabStripBackground(const TbsDataSkinTabControl& definition, const QImage& picture, const QSize& size)
+QImage TabStripBackground(const QRect& piece, const QImage& picture, const QSize& size)
 {
     QImage strip = MakeSkinBitmap(size.width(), size.height(), SkinColorToQColor(clBtnFace).rgb());
     if (strip.isNull())
         return strip;
-    const SkinRect& skin = definition.skinRect;
-    const SkinRect piece = definition.tabsBgRect.IsEmpty() ? definition.clientRect.Translated(skin.left, skin.top)
-                                                           : definition.tabsBgRect;
-    TilePiece(strip, strip.rect(), picture, piece.ToQRect());
+    TilePiece(strip, strip.rect(), picture, piece);
     return strip;
 }
 

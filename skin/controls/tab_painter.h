@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/controls/tab_face.h"
 #include "skin/controls/tab_layout.h"
 #include "skin/data/skin_values.h"
 
@@ -20,9 +21,11 @@ constexpr int kTabCloseButtonGap = 2;
 // plain look) and its settings.
 struct TabStripLook {
     const TbsDataSkinTabControl* definition { nullptr };
+    TabPieces pieces;
     QImage picture;
     // Lends its faces to close buttons when the tab definition has none.
     const TbsDataSkinButtonControl* toolButton { nullptr };
+    PartFaces toolFaces;
     QImage toolPicture;
     TbsTabPosition position { tpTop };
     // The control's TabHeight; 0 takes the tab height from the skin.
@@ -57,17 +60,17 @@ void PaintTab(const TabStripLook& look, QImage& target, const QPoint& origin, co
 // The pages' background in image, from its top-left: the definition's
 // background picture, or its client piece repeated or, stretched, spread over
 // a control of controlSize so that every page shows the same part of it.
-void PaintPageBackground(QImage& image, const TbsDataSkinTabControl& definition, const QImage& picture,
-    const QImage& backgroundPicture, const QSize& controlSize);
+void PaintPageBackground(QImage& image, const TbsDataSkinTabControl& definition, const QRect& clientPiece,
+    const QImage& picture, const QImage& backgroundPicture, const QSize& controlSize);
 
 // The skin's frame around the pages, frame being its outer edge on face; only
 // what clip leaves is drawn.
 void PaintPageFrame(QImage& face, const QRegion& clip, const TbsDataSkinTabControl& definition,
     const QImage& picture, const QRect& frame);
 
-// The strip behind the tabs, of size: the definition's tab background piece
-// (its client piece when it has none) repeated from the strip's top-left.
-QImage TabStripBackground(const TbsDataSkinTabControl& definition, const QImage& picture, const QSize& size);
+// The strip behind the tabs, of size: the strip's piece repeated from its
+// top-left.
+QImage TabStripBackground(const QRect& piece, const QImage& picture, const QSize& size);
 
 // A whole page control as it is to be painted: its look, its visible tabs
 // (the selected one at its grown size), where the frame and the tab strip lie.

@@ -415,3 +415,48 @@ TEST(PageControlSkinnedTest, OversizedSkinRectanglesStayWithinTheControl)
     EXPECT_EQ(face.size(), QSize(200, 100));
     EXPECT_EQ(PixelAt(face, pages.control->TabRect(1).left(), 5), kTabLeft);
 }
+
+TEST(PageControlSkinnedTest, FacesTheSkinLeavesOutFallBackToTheOnesBeforeThem)
+{
+    QString keys = kTabKeys;
+    for (const QString line : { QStringLiteral("activetabrect=40,0,60,12\n"),
+             QStringLiteral("focustabrect=60,0,80,12\n"), QStringLiteral("tabsbgrect=100,0,104,4\n") }) {
+        ASSERT_TRUE(keys.contains(line)) << line.toStdString();
+        keys.remove(line);
+    }
+    SkinnedPages pages(
+        std::make_unique<SyntheticSkin>(MakePicture(), QList<SyntheticSkin::Control> { { "tab", "tab", keys } }));
+
+    // The selected tab takes the normal face, at the normal height.
+    const QRect active = pages.control->TabFaceArea(0);
+    EXPECT_EQ(active, pages.control->TabRect(0));
+    QImage face = pages.Face();
+    EXPECT_EQ(PixelAt(face, active.left(), 5), kTabLeft);
+    EXPECT_EQ(PixelAt(face, active.left() + 4, 9), kTab);
+    // The strip repeats the frame's 16 x 16 client piece, its marker at the
+    // piece's corner, from the control's corner.
+    EXPECT_EQ(PixelAt(face, 192, 0), kMarker);
+    EXPECT_EQ(PixelAt(face, 193, 0), kPageClient);
+    EXPECT_EQ(PixelAt(face, 192, 1), kPageClient);
+
+    // Focused, it takes the selected face, which is the normal one.
+    pages.parent.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&pages.parent));
+    pages.control->setFocus();
+    ASSERT_TRUE(pages.control->hasFocus());
+    face = pages.Face();
+    EXPECT_EQ(PixelAt(face, active.left(), 5), kTabLeft);
+
+    // A close button held down without a pressed face shows its hot one.
+    pages.control->SetShowCloseButtons(true);
+    const QPoint onClose = pages.control->CloseButtonRect(1).center();
+    QTest::mouseMove(pages.control, onClose);
+    QTest::mousePress(pages.control, Qt::LeftButton, {}, onClose);
+    ASSERT_EQ(pages.control->ActivePage(), pages.second);
+    const QRect held = pages.control->CloseButtonRect(1);
+    face = pages.Face();
+    EXPECT_EQ(PixelAt(face, held.left() + 1, held.top()), kCloseHot);
+    EXPECT_EQ(PixelAt(face, held.right(), held.bottom()), kCloseHot);
+    QTest::mouseRelease(pages.control, Qt::LeftButton, {}, QPoint(150, 60));
+    EXPECT_TRUE(pages.second->TabVisible());
+}
