@@ -3,6 +3,7 @@
 #include "test_pictures.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -300,6 +301,15 @@ TEST(ComposeSkinImage, StretchedCompositionUsesTheClientCornersAsPoints)
         face, CoordinatePicture(40, 30), kSkin.ToQRect(), SkinRect { 5, 4, 15, 12 }.ToQRect(), 33, 27, true);
     EXPECT_TRUE(PixelsAre(
         face, [](int x, int y) { return SkinAt(Stretched(x, 5, 10, 20, 33), Stretched(y, 4, 8, 16, 27)); }));
+
+    // A crafted client edge at the int limit is refused before the stretch
+    // is added to it (the sanitizer build fails on the overflow otherwise).
+    int const farRight = std::numeric_limits<int>::max() - 2;
+    QImage refused;
+    ComposeSkinImageStretched(
+        refused, CoordinatePicture(40, 30), kSkin.ToQRect(), SkinRect { 5, 4, farRight, 12 }.ToQRect(), 33, 27, true);
+    ASSERT_EQ(refused.size(), QSize(33, 27));
+    EXPECT_TRUE(PixelsAre(refused, [](int, int) { return qRgb(0, 0, 0); }));
 }
 
 TEST(ComposeSkinBorders, StripsLayTheirBandsFromTheirOwnOrigin)
