@@ -105,7 +105,11 @@ void ComposeThreePieces(QImage& destination, const QImage& picture, const QRect&
 {
     QSize const skinSize = skinRect.size();
     int const skinLength = Along(axis, skinSize);
-    int const thickness = Across(axis, skinSize);
+    // Across the axis the image is as thick as the part of the skin
+    // rectangle its picture holds: a crafted rectangle reaching far past the
+    // picture would otherwise ask for an image of gigabytes.
+    qint64 const held = qint64(Across(axis, picture.size())) - Across(axis, skinRect.topLeft());
+    int const thickness = int(std::clamp<qint64>(Across(axis, skinSize), 0, std::max<qint64>(held, 0)));
     QSize const size = SizeOnAxis(axis, length, thickness);
     SetSkinBitmapSize(destination, size.width(), size.height());
     if (picture.isNull() || destination.isNull() || skinRect.isEmpty()

@@ -129,6 +129,21 @@ TEST(ComposeSkinImage, VerticalKeepsEndsAndRepeatsOrStretchesTheMiddle)
     EXPECT_TRUE(PixelsAre(face, [&](int x, int y) { return At(2 + x, 3 + Stretched(y, 6, 30, 40, 97)); }));
 }
 
+TEST(ComposeSkinImage, ThreePiecesAreAsThickAsThePictureHoldsOfTheirRectangle)
+{
+    // A crafted rectangle a million pixels thick over a 30 x 60 picture:
+    // across the axis the image keeps the 60 - 5 rows (28 columns) the picture
+    // has from the rectangle's start, instead of gigabytes of blank.
+    QImage const picture = CoordinatePicture(30, 60);
+    QImage face;
+    ComposeSkinImageHorz(face, picture, SkinRect { 2, 5, 18, 1 << 20 }.ToQRect(), 6, 4, 97, false);
+    ASSERT_EQ(face.size(), QSize(97, 55));
+    EXPECT_TRUE(PixelsAre(face, [&](int x, int y) { return At(2 + Tiled(x, 6, 6, 16, 97), 5 + y); }));
+    ComposeSkinImageVert(face, picture, SkinRect { 2, 3, 1 << 20, 43 }.ToQRect(), 6, 4, 97, false);
+    ASSERT_EQ(face.size(), QSize(28, 97));
+    EXPECT_TRUE(PixelsAre(face, [&](int x, int y) { return At(2 + x, 3 + Tiled(y, 6, 30, 40, 97)); }));
+}
+
 TEST(ComposeSkinImage, TargetOfTheSkinSizeReproducesTheSkinRectangle)
 {
     QImage const picture = CoordinatePicture(40, 30);
