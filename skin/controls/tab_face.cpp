@@ -2,6 +2,7 @@
 
 #include "skin/data/control_definitions_tab.h"
 #include "skin/draw/compose_skin_image.h"
+#include "skin/draw/composition_mode.h"
 #include "skin/draw/engine_bitmap.h"
 
 #include <algorithm>
@@ -19,7 +20,11 @@ TabPieces TakeTabPieces(const TbsDataSkinTabControl& definition)
 {
     const SkinRect& active = FirstNonEmpty(definition.activeTabRect, definition.tabRect);
     const SkinRect& skin = definition.skinRect;
-    const SkinRect client = definition.clientRect.Translated(skin.left, skin.top);
+    // A crafted skin may write either rectangle anywhere in the int range;
+    // a client piece that cannot lie in a picture is left empty.
+    const SkinRect client = IsDrawable(definition.clientRect) && IsDrawable(skin)
+        ? definition.clientRect.Translated(skin.left, skin.top)
+        : SkinRect {};
     return { .tab = definition.tabRect.ToQRect(),
         .activeTab = active.ToQRect(),
         .focusTab = FirstNonEmpty(definition.focusTabRect, active).ToQRect(),
