@@ -9,6 +9,7 @@
 #include "skin/data/control_definitions_buttons.h"
 #include "skin/data/control_definitions_tab.h"
 #include "skin/data/skin_data.h"
+#include "skin/draw/composition_mode.h"
 #include "skin/draw/engine_bitmap.h"
 
 #include <QAccessible>
@@ -334,10 +335,17 @@ QMargins TbsSkinPageControl::PageFrameBorders() const
     if (!definition)
         return { 1, 1, 1, 1 };
     // A client rectangle reaching past the face gives no border on that side
-    // rather than pages reaching past the control.
+    // rather than pages reaching past the control, and no border is wider
+    // than the face. Edges a crafted skin writes far outside any picture
+    // give no borders at all.
     const SkinRect& client = definition->clientRect;
-    return { std::max(client.left, 0), std::max(client.top, 0), std::max(definition->skinRect.Width() - client.right, 0),
-        std::max(definition->skinRect.Height() - client.bottom, 0) };
+    const SkinRect& face = definition->skinRect;
+    if (!IsDrawable(client) || !IsDrawable(face))
+        return {};
+    const int width = std::max(face.Width(), 0);
+    const int height = std::max(face.Height(), 0);
+    return { std::clamp(client.left, 0, width), std::clamp(client.top, 0, height),
+        std::clamp(width - client.right, 0, width), std::clamp(height - client.bottom, 0, height) };
 }
 
 QRect TbsSkinPageControl::PageArea() const

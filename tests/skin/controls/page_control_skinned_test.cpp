@@ -415,17 +415,21 @@ TEST(PageControlSkinnedTest, OversizedSkinRectanglesStayWithinTheControl)
     EXPECT_EQ(face.size(), QSize(200, 100));
     EXPECT_EQ(PixelAt(face, pages.control->TabRect(1).left(), 5), kTabLeft);
 
-    // A client rectangle reaching the int limit, moved by its face's place
-    // in the picture, gives no client piece instead of overflowing.
-    keys = kTabKeys;
-    keys.replace(QStringLiteral("skinrect=0,0,20,20\nclientrect=2,2,18,18"),
-        QStringLiteral("skinrect=5,0,25,20\nclientrect=2,2,2147483647,18"));
-    ASSERT_NE(keys, kTabKeys);
-    SkinnedPages farClient(
-        std::make_unique<SyntheticSkin>(MakePicture(), QList<SyntheticSkin::Control> { { "tab", "tab", keys } }));
-    ASSERT_TRUE(farClient.control->HasSkinDefinition());
-    EXPECT_EQ(farClient.Face().size(), QSize(200, 100));
-    EXPECT_TRUE(QRect(QPoint(0, 0), farClient.control->size()).contains(farClient.control->PageArea()));
+    // Client edges at the int limit, moved by the face's place in the
+    // picture or added to the tabs' height, give no client piece and no
+    // borders instead of overflowing.
+    for (const QString client : { QStringLiteral("2,2,2147483647,18"), QStringLiteral("2,2147483647,18,18") }) {
+        keys = kTabKeys;
+        keys.replace(QStringLiteral("skinrect=0,0,20,20\nclientrect=2,2,18,18"),
+            QStringLiteral("skinrect=5,0,25,20\nclientrect=") + client);
+        ASSERT_NE(keys, kTabKeys);
+        SkinnedPages farClient(
+            std::make_unique<SyntheticSkin>(MakePicture(), QList<SyntheticSkin::Control> { { "tab", "tab", keys } }));
+        ASSERT_TRUE(farClient.control->HasSkinDefinition());
+        EXPECT_EQ(farClient.Face().size(), QSize(200, 100));
+        EXPECT_TRUE(QRect(QPoint(0, 0), farClient.control->size()).contains(farClient.control->PageArea()))
+            << client.toStdString();
+    }
 }
 
 TEST(PageControlSkinnedTest, FacesTheSkinLeavesOutFallBackToTheOnesBeforeThem)
