@@ -1,14 +1,27 @@
 #include "skin/frame/frame_geometry.h"
 
 #include "skin/data/form_info.h"
+#include "skin/frame/saturated.h"
 
 #include <algorithm>
 
 namespace {
 
+// The skin's points and rectangles move with the window's growth; a crafted
+// skin may write them anywhere in the int range.
+QPoint Moved(const QPoint& point, int dx, int dy)
+{
+    return { Saturated(qint64(point.x()) + dx), Saturated(qint64(point.y()) + dy) };
+}
+
 SkinRect Widened(const SkinRect& rect, int dx, int dy)
 {
-    return { rect.left, rect.top, rect.right + dx, rect.bottom + dy };
+    return { rect.left, rect.top, Saturated(qint64(rect.right) + dx), Saturated(qint64(rect.bottom) + dy) };
+}
+
+SkinRect Shifted(const SkinRect& rect, int dx)
+{
+    return { Saturated(qint64(rect.left) + dx), rect.top, Saturated(qint64(rect.right) + dx), rect.bottom };
 }
 
 } // namespace
@@ -21,18 +34,18 @@ TbsFrameGeometry CalcResizeGeometry(const TbsFormInfo& info, const QSize& pictur
     geometry.width = width;
     geometry.height = height;
     geometry.nLT = info.leftTopPoint;
-    geometry.nRT = info.rightTopPoint + QPoint(dx, 0);
-    geometry.nLB = info.leftBottomPoint + QPoint(0, dy);
-    geometry.nRB = info.rightBottomPoint + QPoint(dx, dy);
+    geometry.nRT = Moved(info.rightTopPoint, dx, 0);
+    geometry.nLB = Moved(info.leftBottomPoint, 0, dy);
+    geometry.nRB = Moved(info.rightBottomPoint, dx, dy);
     geometry.nClient = Widened(info.clientRect, dx, dy);
     geometry.nCaption = info.captionRect.IsEmpty() ? info.captionRect : Widened(info.captionRect, dx, 0);
     geometry.nButtons = info.buttonsRect;
     if (!info.buttonsRect.IsEmpty() && info.buttonsRect.left > pictureSize.width() / 2)
-        geometry.nButtons = info.buttonsRect.Translated(dx, 0);
+        geometry.nButtons = Shifted(info.buttonsRect, dx);
     geometry.hLT = info.hitTestLeftTopPoint;
-    geometry.hRT = info.hitTestRightTopPoint + QPoint(dx, 0);
-    geometry.hLB = info.hitTestLeftBottomPoint + QPoint(0, dy);
-    geometry.hRB = info.hitTestRightBottomPoint + QPoint(dx, dy);
+    geometry.hRT = Moved(info.hitTestRightTopPoint, dx, 0);
+    geometry.hLB = Moved(info.hitTestLeftBottomPoint, 0, dy);
+    geometry.hRB = Moved(info.hitTestRightBottomPoint, dx, dy);
     geometry.nMask = Widened(info.maskRectArea, dx, dy);
     return geometry;
 }

@@ -2,9 +2,9 @@
 
 #include "skin/data/form_info.h"
 #include "skin/draw/composition_mode.h"
+#include "skin/frame/saturated.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
@@ -23,13 +23,6 @@ CornerAreas CornerAreasOf(const TbsFormInfo& info, const QSize& pictureSize)
         { info.rightTopPoint.x(), 0, pw, info.rightTopPoint.y() },
         { 0, info.leftBottomPoint.y(), info.leftBottomPoint.x(), ph },
         { info.rightBottomPoint.x(), info.rightBottomPoint.y(), pw, ph } };
-}
-
-// A coordinate a crafted offset or size would carry past what an int holds
-// stops at its limit instead of wrapping round to the other side.
-int Saturated(qint64 value)
-{
-    return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 // The part of rect that lies in the window of geometry, as a window theme

@@ -5,6 +5,7 @@
 #include "tests/skin/frame/frame_test_skin.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -116,3 +117,29 @@ TEST(AbsurdFrame, MarginsStayWithinThePicture)
 }
 
 } // namespace
+
+// Points and edges a crafted skin writes at the int limits stay there as the
+// window grows or shrinks, instead of wrapping round to the other side.
+TEST_F(StoredGeometry, PointsAndEdgesAtTheIntLimitsStopThereAsTheWindowResizes)
+{
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    TbsFormInfo crafted = info;
+    crafted.rightTopPoint = { kMax, 30 };
+    crafted.rightBottomPoint = { kMax, kMax };
+    crafted.hitTestLeftBottomPoint = { 8, kMax };
+    crafted.clientRect = { 4, 27, kMax, kMax };
+    crafted.captionRect = { 3, 5, kMax, 24 };
+    crafted.buttonsRect = { 200, 5, kMax, 24 };
+    const TbsFrameGeometry grown = CalcResizeGeometry(crafted, picture, 753, 559);
+    EXPECT_EQ(grown.nRT, QPoint(kMax, 30));
+    EXPECT_EQ(grown.nRB, QPoint(kMax, kMax));
+    EXPECT_EQ(grown.hLB, QPoint(8, kMax));
+    EXPECT_EQ(grown.nClient, (SkinRect { 4, 27, kMax, kMax }));
+    EXPECT_EQ(grown.nCaption, (SkinRect { 3, 5, kMax, 24 }));
+    EXPECT_EQ(grown.nButtons, (SkinRect { 200 + 753 - 285, 5, kMax, 24 }));
+
+    crafted.rightTopPoint = { kMin, 30 };
+    const TbsFrameGeometry shrunk = CalcResizeGeometry(crafted, picture, 100, 100);
+    EXPECT_EQ(shrunk.nRT, QPoint(kMin, 30));
+}
