@@ -5,8 +5,7 @@
 
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
 #include <immintrin.h>
-#define LUMENO_ADLER32_SSSE3 1
-#define LUMENO_ADLER32_AVX2 1
+#define LUMENO_ADLER32_VECTOR 1
 #endif
 
 namespace {
@@ -19,10 +18,17 @@ quint32 ScalarAdler32(quint32 adler, const uchar* data, qsizetype size)
     return quint32(adler32_z(adler, data, std::size_t(size)));
 }
 
-#if defined(LUMENO_ADLER32_SSSE3)
+#if defined(LUMENO_ADLER32_VECTOR)
 // The most bytes whose sums fit 32 bits before they must be reduced, as zlib
 // reckons it, in whole steps of sixteen.
 constexpr qsizetype kBlockBytes = 5552;
+
+__attribute__((target("ssse3"))) quint64 LaneSum(__m128i lanes)
+{
+    alignas(16) quint32 parts[4];
+    _mm_store_si128(reinterpret_cast<__m128i*>(parts), lanes);
+    return quint64(parts[0]) + parts[1] + parts[2] + parts[3];
+}
 
 // Over sixteen bytes b0..b15 the running sums move as
 //   sum1 += b0 + ... + b15
@@ -47,21 +53,14 @@ __attribute__((target("ssse3"))) quint32 VectorAdler32(quint32 adler, const ucha
             bytes = _mm_add_epi32(bytes, _mm_sad_epu8(step, zero));
             weighted = _mm_add_epi32(weighted, _mm_madd_epi16(_mm_maddubs_epi16(step, weights), ones));
         }
-        const auto laneSum = [](__m128i lanes) {
-            alignas(16) quint32 parts[4];
-            _mm_store_si128(reinterpret_cast<__m128i*>(parts), lanes);
-            return quint64(parts[0]) + parts[1] + parts[2] + parts[3];
-        };
-        sum1 = quint32(laneSum(bytes) % kModulus);
-        sum2 = quint32((sum2 + 16 * laneSum(sumsBefore) + laneSum(weighted)) % kModulus);
+        sum1 = quint32(LaneSum(bytes) % kModulus);
+        sum2 = quint32((sum2 + 16 * LaneSum(sumsBefore) + LaneSum(weighted)) % kModulus);
         data += block;
         size -= block;
     }
     return ScalarAdler32(sum2 << 16 | sum1, data, size);
 }
-#endif
 
-#if defined(LUMENO_ADLER32_AVX2)
 __attribute__((target("avx2"))) quint64 WideLaneSum(__m256i lanes)
 {
     alignas(32) quint32 parts[8];
@@ -106,12 +105,10 @@ __attribute__((target("avx2"))) quint32 WideVectorAdler32(quint32 adler, const u
 
 quint32 Adler32(quint32 adler, const uchar* data, qsizetype size)
 {
-#if defined(LUMENO_ADLER32_AVX2)
+#if defined(LUMENO_ADLER32_VECTOR)
     static const bool hasAvx2 = __builtin_cpu_supports("avx2");
     if (hasAvx2)
         return WideVectorAdler32(adler, data, size);
-#endif
-#if defined(LUMENO_ADLER32_SSSE3)
     static const bool hasSsse3 = __builtin_cpu_supports("ssse3");
     if (hasSsse3)
         return VectorAdler32(adler, data, size);
