@@ -39,6 +39,21 @@ QList<QRgb> MostFrequentColours(const QImage& picture, int count)
     return colours;
 }
 
+// The decoded picture a listed bitmap stands for; none for an extra slot.
+QImage* PictureOf(SkinPackage& package, const SkinPackageBitmap& bitmap)
+{
+    if (bitmap.activeIndex >= 0)
+        return bitmap.activeIndex < package.activePictures.size() ? &package.activePictures[bitmap.activeIndex] : nullptr;
+    if (bitmap.slot == QLatin1String("picture"))
+        return &package.picture;
+    if (bitmap.slot == QLatin1String("inactivepicture"))
+        return &package.inactivePicture;
+    if (bitmap.slot == QLatin1String("mask"))
+        return &package.mask;
+    return nullptr;
+}
+
+
 } // namespace
 
 QImage WithPaletteOf256(const QImage& picture)
@@ -78,19 +93,11 @@ QImage WithPaletteOf256(const QImage& picture)
 QByteArray SmallSkinSeed(const QByteArray& package, qsizetype smallestShrunk)
 {
     SkinPackage pictures = ReadSkinPackage(package, BmpPixels::AsStored);
-    const QList<SkinPackageBitmap> bitmaps = ListSkinPackageBitmaps(package);
-    const auto shrunk = [&](QImage& picture, const SkinPackageBitmap& bitmap) {
-        if (bitmap.present && bitmap.size > smallestShrunk)
-            picture = WithPaletteOf256(picture);
-    };
-    // The slots come first in the list, then the active pictures in order.
-    qsizetype next = 0;
-    for (QImage* slot : { &pictures.picture, &pictures.inactivePicture, &pictures.mask })
-        shrunk(*slot, bitmaps[next++]);
-    while (bitmaps[next].activeIndex < 0)
-        ++next;
-    for (QImage& active : pictures.activePictures)
-        shrunk(active, bitmaps[next++]);
+    for (const SkinPackageBitmap& bitmap : ListSkinPackageBitmaps(package)) {
+        QImage* picture = PictureOf(pictures, bitmap);
+        if (picture && bitmap.present && bitmap.size > smallestShrunk)
+            *picture = WithPaletteOf256(*picture);
+    }
     QByteArray seed = WriteSkinPackage(pictures);
     StoreRunLength8Pictures(seed);
     return seed;

@@ -80,3 +80,18 @@ TEST(SmallSkinSeed, APaletteOf256KeepsTheFrequentColoursAndMapsTheRareToTheNeare
         EXPECT_EQ(indexed.pixel(x, 0), picture.pixel(x, 0)) << x;
     EXPECT_EQ(indexed.pixel(512, 0), qRgb(10, 0, 0));
 }
+
+// Corpus inputs are shrunk like seeds, and a mutated package may hold no
+// active pictures at all: only the pictures it has are touched.
+TEST(SmallSkinSeed, APackageWithoutActivePicturesShrinksItsMainPicture)
+{
+    SkinPackage package;
+    package.picture = QImage(64, 64, QImage::Format_RGB32);
+    package.picture.fill(qRgb(10, 20, 30));
+    package.definitionText = "[VERSION]\r\n";
+    const SkinPackage small = ReadSkinPackage(SmallSkinSeed(WriteSkinPackage(package), 4096));
+    EXPECT_TRUE(small.activePictures.isEmpty());
+    EXPECT_EQ(small.definitionText, package.definitionText);
+    EXPECT_EQ(small.picture.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(small.picture.pixel(63, 63), qRgb(10, 20, 30));
+}
