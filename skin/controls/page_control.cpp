@@ -19,6 +19,17 @@
 #include <QPainter>
 #include <algorithm>
 
+namespace {
+
+// How much of a face running from `from` to `to` along one axis a picture of
+// `pictureLength` holds: a crafted skin may write either end far past it.
+int LengthThePictureHolds(int from, int to, int pictureLength)
+{
+    return std::max(std::min(to, pictureLength) - std::max(from, 0), 0);
+}
+
+} // namespace
+
 TbsSkinPageControl::TbsSkinPageControl(QWidget* parent)
     : TbsSkinCustomControl(parent)
     , m_defaultFontColor(clBtnText)
@@ -151,7 +162,7 @@ int TbsSkinPageControl::ItemHeight() const
     const QImage picture = SkinPicture(definition->pictureIndex);
     if (picture.isNull())
         return IsDrawable(tab) ? tab.Height() : m_defaultItemHeight;
-    return std::max(std::min(tab.bottom, picture.height()) - std::max(tab.top, 0), 0);
+    return LengthThePictureHolds(tab.top, tab.bottom, picture.height());
 }
 
 void TbsSkinPageControl::SetTabsBGTransparent(bool transparent)
@@ -336,14 +347,16 @@ QMargins TbsSkinPageControl::PageFrameBorders() const
         return { 1, 1, 1, 1 };
     // A client rectangle reaching past the face gives no border on that side
     // rather than pages reaching past the control, and no border is wider
-    // than the face. Edges a crafted skin writes far outside any picture
-    // give no borders at all.
+    // than the face as far as its picture holds it (the frame is drawn from
+    // that part alone; without the picture nothing of it). Edges a crafted
+    // skin writes far outside any picture give no borders at all.
     const SkinRect& client = definition->clientRect;
     const SkinRect& face = definition->skinRect;
     if (!IsDrawable(client) || !IsDrawable(face))
         return {};
-    const int width = std::max(face.Width(), 0);
-    const int height = std::max(face.Height(), 0);
+    const QImage picture = SkinPicture(definition->pictureIndex);
+    const int width = LengthThePictureHolds(face.left, face.right, picture.width());
+    const int height = LengthThePictureHolds(face.top, face.bottom, picture.height());
     return { std::clamp(client.left, 0, width), std::clamp(client.top, 0, height),
         std::clamp(width - client.right, 0, width), std::clamp(height - client.bottom, 0, height) };
 }

@@ -167,6 +167,27 @@ TEST(PageControlSkinnedTest, AClientRectanglePastTheFaceKeepsThePagesInTheContro
     EXPECT_TRUE(QRect(QPoint(0, 0), pages.control->size()).contains(pages.first->geometry()));
 }
 
+// A frame face whose right edge a crafted skin writes far past its 200-pixel
+// picture is as wide as the picture holds it: the right border runs from the
+// client rectangle's right (18) to the picture's edge, 182 pixels, and the
+// pages keep the 16 pixels left of the 200-pixel control instead of none.
+// Naming a picture the skin does not hold, the frame is not drawn at all and
+// takes no room: the pages fill the control under the 10-pixel tabs.
+TEST(PageControlSkinnedTest, AFaceReachingPastItsPictureKeepsTheBordersThePictureHolds)
+{
+    const QString wideFace = QStringLiteral("\nskinrect=0,0,32768,20\n");
+    SkinnedPages pages(MakeSkinWithLine(QStringLiteral("\nskinrect=0,0,20,20\n"), wideFace));
+    ASSERT_TRUE(pages.control->HasSkinDefinition());
+    EXPECT_EQ(pages.control->PageArea(), QRect(2, 12, 200 - 2 - (200 - 18), 86));
+    EXPECT_EQ(pages.first->geometry(), pages.control->PageArea());
+
+    SkinnedPages noPicture(MakeSkinWithLine(
+        QStringLiteral("pictureindex=0\nskinrect=0,0,20,20\n"), QStringLiteral("pictureindex=5") + wideFace));
+    ASSERT_TRUE(noPicture.control->HasSkinDefinition());
+    EXPECT_EQ(noPicture.control->PageArea(), QRect(0, 10, 200, 90));
+    EXPECT_EQ(noPicture.first->geometry(), noPicture.control->PageArea());
+}
+
 TEST(PageControlSkinnedTest, FrameTabsStripAndPagesComeFromTheDefinition)
 {
     SkinnedPages pages(MakeSkin());
