@@ -142,10 +142,16 @@ const TbsDataSkinSlider* TbsSkinSlider::SkinSlider() const
 
 QImage TbsSkinSlider::ThumbPicture() const
 {
-    if (const TbsDataSkinSlider* skin = SkinSlider())
-        return SkinPicture(skin->pictureIndex)
-            .copy(IsHorizontal() ? m_skinPieces.horizontalThumb : m_skinPieces.verticalThumb);
-    return IsHorizontal() ? DefaultHorizontalThumb() : DefaultVerticalThumb();
+    const TbsDataSkinSlider* skin = SkinSlider();
+    if (!skin)
+        return IsHorizontal() ? DefaultHorizontalThumb() : DefaultVerticalThumb();
+    // Only the part of the piece the picture holds: QImage::copy would make
+    // a crafted rectangle's whole size, however far past the picture it
+    // reaches (and copy the whole picture for an empty one).
+    const QImage picture = SkinPicture(skin->pictureIndex);
+    const QRect piece = (IsHorizontal() ? m_skinPieces.horizontalThumb : m_skinPieces.verticalThumb)
+                            .intersected(picture.rect());
+    return piece.isEmpty() ? QImage() : picture.copy(piece);
 }
 
 int TbsSkinSlider::ThumbStates() const

@@ -73,7 +73,10 @@ QImage MakePicture()
     return picture;
 }
 
-std::unique_ptr<SyntheticSkin> MakeSkin()
+const QString kSliderKeys = QStringLiteral("pictureindex=0\nbgcolor=14737632\nhrulerrect=0,50,15,59\nhthumbrect=20,50,38,67\n"
+                                           "edgesize=2\npointscolor=255\n");
+
+std::unique_ptr<SyntheticSkin> MakeSkin(const QString& sliderKeys = kSliderKeys)
 {
     return std::make_unique<SyntheticSkin>(MakePicture(),
         QList<SyntheticSkin::Control> {
@@ -85,9 +88,7 @@ std::unique_ptr<SyntheticSkin> MakeSkin()
             { "checkbox", "checkradio",
                 "pictureindex=0\nframefontcolor=255\nunenabledfontcolor=8421504\n"
                 "checkimagerect=0,30,15,45\nuncheckimagerect=15,30,30,45\n" },
-            { "slider", "slider",
-                "pictureindex=0\nbgcolor=14737632\nhrulerrect=0,50,15,59\nhthumbrect=20,50,38,67\n"
-                "edgesize=2\npointscolor=255\n" },
+            { "slider", "slider", sliderKeys },
             { "gauge", "gauge",
                 "pictureindex=0\nskinrect=0,70,40,90\nlefttoppoint=4,10\nrighttoppoint=36,10\n"
                 "clientrect=2,2,38,18\nprogressarea=2,5,38,15\nprogressrect=50,70,70,80\n"
@@ -265,6 +266,20 @@ TEST(SkinnedFaces, SliderTakesRulerThumbAndColoursFromTheSkin)
     EXPECT_EQ(PixelAt(GrabFace(slider), 47, 14), kThumbPressed) << "the pressed state while dragging";
     QTest::mouseRelease(&slider, Qt::LeftButton, {}, QPoint(47, 14));
     EXPECT_EQ(slider.Value(), 5);
+}
+
+// A thumb rectangle a crafted skin writes down to the int limit is the thumb
+// the 120-pixel picture holds (rows 50 to 119, two 9-pixel states), not a
+// picture of two billion rows.
+TEST(SkinnedFaces, ASliderThumbPastThePictureIsThePartThePictureHolds)
+{
+    auto skin = MakeSkin(QString(kSliderKeys).replace(QStringLiteral("hthumbrect=20,50,38,67"),
+        QStringLiteral("hthumbrect=20,50,38,2147483647")));
+    TbsSkinSlider slider;
+    slider.resize(369, 27);
+    slider.SetSkinData(skin->Data());
+    ASSERT_TRUE(slider.HasSkinDefinition());
+    EXPECT_EQ(slider.ThumbRect().size(), QSize(9, 120 - 50));
 }
 
 TEST(SkinnedFaces, GaugeBarHasCapsAndATiledMiddle)
