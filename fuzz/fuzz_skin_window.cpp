@@ -10,10 +10,12 @@
 // is left over.
 #include "app/window/form1.h"
 #include "fuzz/fuzz_support.h"
+#include "skin/controls/page_control.h"
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_custom_control.h"
 #include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_memo.h"
+#include "skin/controls/skin_up_down.h"
 #include "skin/controls/tab_sheet.h"
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/form_info.h"
@@ -32,11 +34,13 @@
 #include <QPlainTextEdit>
 
 #include <algorithm>
+#include <iterator>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <set>
 #include <stdexcept>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -48,17 +52,23 @@ TForm1* g_form = nullptr;
 TbsCompressedStoredSkin* g_stored = nullptr;
 
 // What the window holds once it has been skinned; every later input must
-// leave it the same.
+// leave it the same, but for the page control's tab scroller, there while
+// the skin's tabs overflow the control.
 struct WindowParts {
     qsizetype topLevelWidgets = 0;
     qsizetype formObjects = 0;
     bool operator==(const WindowParts&) const = default;
 };
 std::optional<WindowParts> g_partsAfterFirstInput;
+// Their names, to say what a later input left over.
+std::multiset<std::string> g_namesAfterFirstInput;
 
 WindowParts PartsNow()
 {
-    return { QApplication::topLevelWidgets().size(), g_form->findChildren<QObject*>().size() };
+    qsizetype objects = g_form->findChildren<QObject*>().size();
+    if (const QObject* scroller = g_form->bsSkinPageControl1->TabScroller())
+        objects -= 1 + scroller->findChildren<QObject*>().size();
+    return { QApplication::topLevelWidgets().size(), objects };
 }
 
 // The window as this skin draws it around the client size it was designed
@@ -100,13 +110,38 @@ FrameStep FrameStepFor(const QByteArray& input)
     return draw % 2 == 0 ? FrameStep::None : kSteps[(draw / 2) % std::size(kSteps)];
 }
 
+// How a broken check names what it found.
+std::string Text(const QRect& rect)
+{
+    return QStringLiteral("(%1,%2 %3x%4)").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height()).toStdString();
+}
+
+std::string Text(const QSize& size)
+{
+    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height()).toStdString();
+}
+
+std::string Text(const QObject* object)
+{
+    return std::string(object->metaObject()->className()) + " '" + object->objectName().toStdString() + "'";
+}
+
 // The frame's margins fit in the window.
 void RequireFrameInside()
 {
     const QSize size = g_form->size();
     const QMargins margins = g_form->bsSkinForm1->FrameMargins();
-    Require(margins.left() >= 0 && margins.top() >= 0 && margins.right() >= 0 && margins.bottom() >= 0);
-    Require(margins.left() + margins.right() <= size.width() && margins.top() + margins.bottom() <= size.height());
+    Require(margins.left() >= 0 && margins.top() >= 0 && margins.right() >= 0 && margins.bottom() >= 0
+            && margins.left() + margins.right() <= size.width() && margins.top() + margins.bottom() <= size.height(),
+        [&] {
+            return QStringLiteral("frame margins %1,%2,%3,%4 in a window of ")
+                       .arg(margins.left())
+                       .arg(margins.top())
+                       .arg(margins.right())
+                       .arg(margins.bottom())
+                       .toStdString()
+                + Text(size);
+        });
 }
 
 bool IsSkinControl(const QWidget* widget)
@@ -143,22 +178,36 @@ void RequireControlsInside()
         if (!IsSkinControl(control) || !control->isVisible() || control->isWindow() || place.isEmpty())
             continue;
         const QSize parent = control->parentWidget()->size();
-        const auto [fixedWidth, fixedHeight] = FixedWidthAndHeight(control);
+        const std::pair<bool, bool> fixed = FixedWidthAndHeight(control);
+        const bool fixedWidth = fixed.first;
+        const bool fixedHeight = fixed.second;
+        const auto outside = [&] {
+            return Text(control) + " at " + Text(place) + " outside its parent " + Text(control->parentWidget())
+                + " of " + Text(parent) + (fixedWidth ? ", skin fixes its width" : "")
+                + (fixedHeight ? ", skin fixes its height" : "");
+        };
         if (!fixedWidth || place.width() <= parent.width())
-            Require(place.left() >= 0 && place.right() < parent.width());
+            Require(place.left() >= 0 && place.right() < parent.width(), outside);
         if (!fixedHeight || place.height() <= parent.height())
-            Require(place.top() >= 0 && place.bottom() < parent.height());
+            Require(place.top() >= 0 && place.bottom() < parent.height(), outside);
     }
 }
 
 // The text box of an edit or a memo lies on the control, whatever the
 // skin's client rectangle says.
+void RequireEditorInside(const QWidget* control, const QWidget* editor)
+{
+    const QRect place = editor->geometry();
+    Require(place.isEmpty() || Inside(place, control->size()),
+        [&] { return "text box at " + Text(place) + " outside " + Text(control) + " of " + Text(control->size()); });
+}
+
 void RequireEditorsInside()
 {
     for (const TbsSkinEdit* edit : g_form->findChildren<TbsSkinEdit*>())
-        Require(edit->Editor()->geometry().isEmpty() || Inside(edit->Editor()->geometry(), edit->size()));
+        RequireEditorInside(edit, edit->Editor());
     for (const TbsSkinMemo* memo : g_form->findChildren<TbsSkinMemo*>())
-        Require(memo->Editor()->geometry().isEmpty() || Inside(memo->Editor()->geometry(), memo->size()));
+        RequireEditorInside(memo, memo->Editor());
 }
 
 // The caption buttons the frame lays in its row start on the window: right
@@ -178,12 +227,16 @@ void RequireCaptionButtonsInside()
         if (!object->Visible || !object->InButtonRow() || (command != cmDefault && !laid.insert(command).second))
             continue;
         const QRect place = object->ObjectRect.ToQRect();
+        const auto outside = [&] {
+            return "caption button " + object->IDName.toStdString() + " of command " + std::to_string(int(command))
+                + " at " + Text(place) + " outside the window of " + Text(window);
+        };
         if (skin->formInfo.buttonsInLeft || command == cmSysMenu)
-            Require(place.left() >= 0);
+            Require(place.left() >= 0, outside);
         else
-            Require(place.right() < window.width());
+            Require(place.right() < window.width(), outside);
         if (place.height() <= window.height())
-            Require(place.top() >= 0 && place.bottom() < window.height());
+            Require(place.top() >= 0 && place.bottom() < window.height(), outside);
     }
 }
 
@@ -366,12 +419,40 @@ protected:
     bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::Close; }
 };
 
+std::multiset<std::string> PartNames()
+{
+    std::multiset<std::string> names;
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        names.insert("top-level " + Text(widget));
+    for (const QObject* object : g_form->findChildren<QObject*>())
+        names.insert(Text(object));
+    return names;
+}
+
+// The names in one set and not in the other, each with a sign.
+std::string Difference(const std::multiset<std::string>& before, const std::multiset<std::string>& now)
+{
+    std::vector<std::string> gone;
+    std::vector<std::string> added;
+    std::set_difference(before.begin(), before.end(), now.begin(), now.end(), std::back_inserter(gone));
+    std::set_difference(now.begin(), now.end(), before.begin(), before.end(), std::back_inserter(added));
+    std::string text;
+    for (const std::string& name : gone)
+        text += "\n  - " + name;
+    for (const std::string& name : added)
+        text += "\n  + " + name;
+    return text;
+}
+
 void RequireNothingLeftOver()
 {
     const WindowParts now = PartsNow();
-    if (!g_partsAfterFirstInput)
+    if (!g_partsAfterFirstInput) {
         g_partsAfterFirstInput = now;
-    Require(now == *g_partsAfterFirstInput);
+        g_namesAfterFirstInput = PartNames();
+    }
+    Require(now == *g_partsAfterFirstInput,
+        [&] { return "the window's parts differ from the first input's:" + Difference(g_namesAfterFirstInput, PartNames()); });
 }
 
 // The window keeps the skin of one input until the next replaces it, so an

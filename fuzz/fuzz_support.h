@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
 #include <string>
@@ -37,6 +38,18 @@ inline void Require(bool condition)
 {
     if (!condition)
         std::abort();
+}
+
+// The same, saying first what broke: describe() is called only then, so a
+// check that holds costs no text.
+template <typename Describe>
+inline void Require(bool condition, Describe describe)
+{
+    if (!condition) {
+        const std::string what = describe();
+        std::fprintf(stderr, "Invariant broken: %s\n", what.c_str());
+        std::abort();
+    }
 }
 
 // Puts flags in front of the command line's from LLVMFuzzerInitialize, so
