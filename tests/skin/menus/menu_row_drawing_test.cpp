@@ -1,6 +1,7 @@
 #include "menu_test_skin.h"
 
 #include "skin/menus/menu_item.h"
+#include "skin/menus/popup_face.h"
 #include "skin/menus/popup_item_animation.h"
 #include "skin/menus/skin_menu.h"
 #include "skin/menus/skin_popup_window.h"
@@ -137,4 +138,39 @@ TEST(MenuRowOwnerDraw, ARowWithItsOwnDrawingDrawsItselfOverItsFace)
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].textRect, QRect(QPoint(30, 0), QPoint(92 + width - 100 - 1, 19)));
     EXPECT_EQ(calls[0].pen, QColor(255, 0, 0));
+}
+
+TEST(MenuRowSizes, RowsAndTheWindowAreAsHighAsTheSkinSays)
+{
+    // The skin's edges, right and bottom exclusive: rows from y 0 to 20 of the
+    // item picture, a divider from y 17 to 21 (three grey lines above one
+    // blue one), items inside the 48-pixel window picture from 4 to 44.
+    const int itemHeight = 20 - 0;
+    const int dividerHeight = 21 - 17;
+    const int windowFrameHeight = 48 - (44 - 4);
+    MenuSkin skin("40,40", "0,0,100,20", 48, QStringLiteral("dividerrect=0,17,100,21"));
+    TbsMenuItem root;
+    root.Add(QStringLiteral("One"));
+    root.AddSeparator();
+    root.Add(QStringLiteral("Two"));
+    const PopupFace face(skin.Look(), root, 0, 0, 1000);
+    ASSERT_TRUE(face.Look().itemDivider);
+
+    const QRect one = face.Items()[0].rect.ToQRect();
+    const QRect divider = face.Items()[1].rect.ToQRect();
+    const QRect two = face.Items()[2].rect.ToQRect();
+    EXPECT_EQ(one.height(), itemHeight);
+    EXPECT_EQ(divider.height(), dividerHeight);
+    EXPECT_EQ(two.height(), itemHeight);
+    EXPECT_EQ(divider.top(), one.top() + itemHeight);
+    EXPECT_EQ(two.top(), divider.top() + dividerHeight);
+    EXPECT_EQ(face.Size().height, 2 * itemHeight + dividerHeight + windowFrameHeight);
+
+    // The divider's picture lies line for line in its row, its one blue line
+    // last; the next row starts with its own grey face.
+    const QImage image = face.Render(PopupScrollCode::None);
+    const int x = divider.left() + 50;
+    EXPECT_EQ(Pixel(image, x, divider.top() + dividerHeight - 2), MenuSkin::kNormalRow);
+    EXPECT_EQ(Pixel(image, x, divider.top() + dividerHeight - 1), MenuSkin::kActiveRow);
+    EXPECT_EQ(Pixel(image, x, two.top()), MenuSkin::kNormalRow);
 }
