@@ -53,7 +53,7 @@ QRect AccessibleMenuRow::rect() const
 {
     if (!isValid())
         return {};
-    return m_window->ItemScreenRect(m_index).ToQRect();
+    return m_window->ItemScreenRect(m_index);
 }
 
 QAccessible::State AccessibleMenuRow::state() const

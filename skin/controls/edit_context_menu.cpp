@@ -148,7 +148,7 @@ void EditContextMenu::Show(const EditMenuCommands& commands, TbsSkinData* skinDa
     if (m_engine->Visible())
         m_engine->CloseMenus();
     m_engine->FrameMenuOpening();
-    m_engine->PopupAt(this, skinData, false, menu.get(), SkinRect { globalPos.x(), globalPos.y(), globalPos.x(), globalPos.y() });
+    m_engine->PopupAt(this, skinData, false, menu.get(), QRect(globalPos, QSize(0, 0)));
     m_menu = std::move(menu);
     if (!m_engine->Visible())
         m_engine->CloseMenus();

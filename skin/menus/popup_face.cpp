@@ -79,14 +79,16 @@ QImage PopupFace::Render(PopupScrollCode scrolling, int ratio) const
     }
     if (!m_size.scroll)
         return face;
-    int lastBottom = m_frame.itemsRect.top + kScrollMarkerHeight;
+    // The gap between the line below the last visible row and the bottom marker.
+    int lastBottom = m_frame.itemsRect.top() + kScrollMarkerHeight;
     for (const TbsSkinMenuItem& item : m_items) {
         if (item.visible)
-            lastBottom = std::max(lastBottom, item.rect.bottom);
+            lastBottom = std::max(lastBottom, item.rect.y() + item.rect.height());
     }
-    const SkinRect bottomMarker = BottomScrollMarker(m_metrics, m_frame, m_size.width, m_size.height);
-    PaintPopupRowGround(face, background, m_look, m_metrics,
-        { m_frame.itemsRect.left, lastBottom, m_frame.itemsRect.right, bottomMarker.top });
+    const QRect bottomMarker = BottomScrollMarker(m_metrics, m_frame, m_size.width, m_size.height);
+    const QRect& items = m_frame.itemsRect;
+    const QRect gap(items.left(), lastBottom, items.width(), bottomMarker.top() - lastBottom);
+    PaintPopupRowGround(face, background, m_look, m_metrics, gap);
     PaintScrollMarkers(face, background, m_look, m_metrics, m_frame, scrolling);
     return face;
 }

@@ -1,5 +1,7 @@
 #include "skin/menus/popup_geometry.h"
 
+#include "skin/data/skin_rect.h"
+
 #include <algorithm>
 
 namespace {
@@ -7,12 +9,18 @@ namespace {
 // Room that the window and item pictures add around the items.
 int FrameWidth(const PopupMetrics& metrics)
 {
-    return metrics.pictureWidth - metrics.itemsRect.Width();
+    return metrics.pictureWidth - metrics.itemsRect.width();
 }
 
 int FrameHeight(const PopupMetrics& metrics)
 {
-    return metrics.skinnedWindow ? metrics.pictureHeight - metrics.itemsRect.Height() : 4;
+    return metrics.skinnedWindow ? metrics.pictureHeight - metrics.itemsRect.height() : 4;
+}
+
+// The line below a rectangle.
+int BottomEdge(const QRect& rect)
+{
+    return rect.y() + rect.height();
 }
 
 bool InUpperHalf(int y, const SkinRect& area)
@@ -33,7 +41,7 @@ int PopupWidth(const PopupMetrics& metrics, int widestText)
     if (!metrics.skinnedWindow)
         return width + 10;
     if (metrics.skinnedItems)
-        width += metrics.textRect.left + metrics.itemSkinWidth - metrics.textRect.right;
+        width += metrics.itemSkinWidth - metrics.textRect.width();
     return width + FrameWidth(metrics);
 }
 
@@ -62,32 +70,31 @@ PopupSize CalcPopupSize(const PopupMetrics& metrics, int widestText, const std::
 SkinPieceGeometry PopupPictureCuts(const PopupMetrics& metrics)
 {
     return { QRect(0, 0, metrics.pictureWidth, metrics.pictureHeight), metrics.leftTop, metrics.rightTop,
-        metrics.leftBottom, metrics.rightBottom, metrics.itemsRect.ToQRect() };
+        metrics.leftBottom, metrics.rightBottom, metrics.itemsRect };
 }
 
 PopupFrame CalcPopupFrame(const PopupMetrics& metrics, int width, int height)
 {
     if (!metrics.skinnedWindow)
-        return { {}, {}, {}, {}, { 2, 2, width - 2, height - 2 } };
+        return { {}, {}, {}, {}, QRect(2, 2, width - 4, height - 4) };
     SkinTargetGeometry const target
         = CalcTargetGeometry(CompositionMode::Full, PopupPictureCuts(metrics), width, height);
-    return { target.leftTop, target.rightTop, target.leftBottom, target.rightBottom,
-        SkinRect::FromQRect(target.clientRect) };
+    return { target.leftTop, target.rightTop, target.leftBottom, target.rightBottom, target.clientRect };
 }
 
-PopupItemLayout LayOutPopupItems(const SkinRect& itemsRect, const std::vector<int>& itemHeights, int firstVisible,
+PopupItemLayout LayOutPopupItems(const QRect& itemsRect, const std::vector<int>& itemHeights, int firstVisible,
     bool scroll)
 {
     const int count = static_cast<int>(itemHeights.size());
     PopupItemLayout layout;
-    layout.rects.assign(itemHeights.size(), SkinRect {});
+    layout.rects.assign(itemHeights.size(), QRect());
     layout.visible.assign(itemHeights.size(), false);
     layout.firstVisible = std::clamp(firstVisible, 0, std::max(0, count - 1));
-    const int bottom = itemsRect.bottom - (scroll ? kScrollMarkerHeight : 0);
-    int y = itemsRect.top + (scroll ? kScrollMarkerHeight : 0);
+    const int bottom = BottomEdge(itemsRect) - (scroll ? kScrollMarkerHeight : 0);
+    int y = itemsRect.top() + (scroll ? kScrollMarkerHeight : 0);
     for (int i = layout.firstVisible; i < count; ++i) {
         const int height = itemHeights[static_cast<std::size_t>(i)];
-        layout.rects[static_cast<std::size_t>(i)] = { itemsRect.left, y, itemsRect.right, y + height };
+        layout.rects[static_cast<std::size_t>(i)] = QRect(itemsRect.left(), y, itemsRect.width(), height);
         if (y + height > bottom)
             break;
         layout.visible[static_cast<std::size_t>(i)] = true;
@@ -97,27 +104,29 @@ PopupItemLayout LayOutPopupItems(const SkinRect& itemsRect, const std::vector<in
     return layout;
 }
 
-SkinRect TopScrollMarker(const PopupMetrics& metrics, const PopupFrame& frame, int width)
+QRect TopScrollMarker(const PopupMetrics& metrics, const PopupFrame& frame, int width)
 {
     if (!metrics.skinnedWindow)
-        return { 3, 3, width - 3, 3 + kScrollMarkerHeight };
-    const SkinRect& items = frame.itemsRect;
-    return { items.left, items.top, items.right, items.top + kScrollMarkerHeight };
+        return QRect(3, 3, width - 6, kScrollMarkerHeight);
+    const QRect& items = frame.itemsRect;
+    return QRect(items.left(), items.top(), items.width(), kScrollMarkerHeight);
 }
 
-SkinRect BottomScrollMarker(const PopupMetrics& metrics, const PopupFrame& frame, int width, int height)
+QRect BottomScrollMarker(const PopupMetrics& metrics, const PopupFrame& frame, int width, int height)
 {
     if (!metrics.skinnedWindow)
-        return { 3, height - kScrollMarkerHeight, width - 3, height - 3 };
-    const SkinRect& items = frame.itemsRect;
-    return { items.left, items.bottom - kScrollMarkerHeight, items.right, items.bottom };
+        return QRect(3, height - kScrollMarkerHeight, width - 6, kScrollMarkerHeight - 3);
+    const QRect& items = frame.itemsRect;
+    return QRect(items.left(), BottomEdge(items) - kScrollMarkerHeight, items.width(), kScrollMarkerHeight);
 }
 
-PopupPlacement PlacePopup(const SkinRect& anchor, const SkinRect& workArea, QSize size, int itemsTop,
+PopupPlacement PlacePopup(const QRect& anchor, const QRect& workArea, QSize size, int itemsTop,
     PopupOpening opening, const PopupSize& scrolling)
 {
-    const SkinRect& a = anchor;
-    const SkinRect& r = workArea;
+    // The rules below read the edges that bound the anchor and the work
+    // area: a window fits when its far edge reaches no further than theirs.
+    const SkinRect a = SkinRect::FromQRect(anchor);
+    const SkinRect r = SkinRect::FromQRect(workArea);
     const int w = size.width();
     const int h = size.height();
     const bool screenScroll = scrolling.scroll && !scrolling.limitScroll;

@@ -1,16 +1,15 @@
 #pragma once
 
-#include "skin/data/skin_rect.h"
 #include "skin/draw/composition_mode.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <vector>
 
 // The geometry of a popup menu window as pure functions: its size, the
 // corner points and items rectangle of its picture at that size, where its
-// items lie, and where it opens on the screen. Rectangles are SkinRects (right
-// and bottom exclusive), the way the screen and the skin give their edges.
+// items lie, and where it opens on the screen.
 
 // What a window's size depends on, as its look gives it.
 struct PopupMetrics {
@@ -22,11 +21,11 @@ struct PopupMetrics {
     QPoint rightTop;
     QPoint leftBottom;
     QPoint rightBottom;
-    SkinRect itemsRect;
+    QRect itemsRect;
     // An item picture: its width and text rectangle.
     bool skinnedItems { false };
     int itemSkinWidth { 0 };
-    SkinRect textRect;
+    QRect textRect;
     int itemHeight { 20 };
     int separatorHeight { 4 };
     // The column left of the captions: image-list width + 5, or 19.
@@ -63,25 +62,25 @@ struct PopupFrame {
     QPoint rightTop;
     QPoint leftBottom;
     QPoint rightBottom;
-    SkinRect itemsRect;
+    QRect itemsRect;
 };
 PopupFrame CalcPopupFrame(const PopupMetrics& metrics, int width, int height);
 
 // The items from firstVisible on, stacked from the top of the items
 // rectangle; the first one that passes its bottom ends the visible range.
 struct PopupItemLayout {
-    std::vector<SkinRect> rects;
+    std::vector<QRect> rects;
     std::vector<bool> visible;
     int firstVisible { 0 };
     int visibleCount { 0 };
     bool LastVisible() const { return firstVisible + visibleCount >= static_cast<int>(rects.size()); }
 };
-PopupItemLayout LayOutPopupItems(const SkinRect& itemsRect, const std::vector<int>& itemHeights, int firstVisible,
+PopupItemLayout LayOutPopupItems(const QRect& itemsRect, const std::vector<int>& itemHeights, int firstVisible,
     bool scroll);
 
 // The two marker bands of a scrolling window.
-SkinRect TopScrollMarker(const PopupMetrics& metrics, const PopupFrame& frame, int width);
-SkinRect BottomScrollMarker(const PopupMetrics& metrics, const PopupFrame& frame, int width, int height);
+QRect TopScrollMarker(const PopupMetrics& metrics, const PopupFrame& frame, int width);
+QRect BottomScrollMarker(const PopupMetrics& metrics, const PopupFrame& frame, int width, int height);
 
 enum class PopupOpening { Down, Up, Submenu };
 
@@ -92,5 +91,5 @@ struct PopupPlacement {
 };
 // anchor is the point or rectangle the window opens at (for a submenu the
 // parent item), workArea the screen's, itemsTop the items rectangle's top.
-PopupPlacement PlacePopup(const SkinRect& anchor, const SkinRect& workArea, QSize size, int itemsTop,
+PopupPlacement PlacePopup(const QRect& anchor, const QRect& workArea, QSize size, int itemsTop,
     PopupOpening opening, const PopupSize& scrolling);

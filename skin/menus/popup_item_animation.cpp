@@ -2,22 +2,20 @@
 
 #include <algorithm>
 
-SkinRect MenuItemAnimationFrame(const SkinRect& animateSkinRect, const SkinRect& skinRect, int frameCount, int frame)
+QRect MenuItemAnimationFrame(const QRect& strip, int faceHeight, int frameCount, int frame)
 {
-    if (frameCount <= 0 || frame < 1 || frame > frameCount || animateSkinRect.IsEmpty())
+    if (frameCount <= 0 || frame < 1 || frame > frameCount || strip.isEmpty())
         return {};
-    if (skinRect.Height() < animateSkinRect.Height()) {
-        const int height = animateSkinRect.Height() / frameCount;
+    if (faceHeight < strip.height()) {
+        const int height = strip.height() / frameCount;
         if (height <= 0)
             return {};
-        const int top = animateSkinRect.top + (frame - 1) * height;
-        return { animateSkinRect.left, top, animateSkinRect.right, top + height };
+        return QRect(strip.left(), strip.top() + (frame - 1) * height, strip.width(), height);
     }
-    const int width = animateSkinRect.Width() / frameCount;
+    const int width = strip.width() / frameCount;
     if (width <= 0)
         return {};
-    const int left = animateSkinRect.left + (frame - 1) * width;
-    return { left, animateSkinRect.top, left + width, animateSkinRect.bottom };
+    return QRect(strip.left() + (frame - 1) * width, strip.top(), width, strip.height());
 }
 
 int NextMenuItemAnimationFrame(int frame, bool highlighted, int frameCount)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/data/skin_rect.h"
+#include <QRect>
 
 // The frame animation of a menu row, for skins whose row definition has an
 // animation strip. Frame 0 shows the normal face and frame frameCount + 1
@@ -9,9 +9,9 @@
 // highlighted counts down to 0.
 
 // Piece frame (1 .. frameCount) of the strip: stacked when the normal face
-// is lower than the strip, else side by side. Empty for any other frame or
-// a strip that cannot be cut into frameCount pieces.
-SkinRect MenuItemAnimationFrame(const SkinRect& animateSkinRect, const SkinRect& skinRect, int frameCount, int frame);
+// (faceHeight high) is lower than the strip, else side by side. Empty for any
+// other frame or a strip that cannot be cut into frameCount pieces.
+QRect MenuItemAnimationFrame(const QRect& strip, int faceHeight, int frameCount, int frame);
 
 // The frame after frame on one tick of the animation timer.
 int NextMenuItemAnimationFrame(int frame, bool highlighted, int frameCount);

@@ -13,10 +13,16 @@ QImage PictureAt(const TbsSkinData& skin, int index)
     return index >= 0 && index < pictures.size() ? pictures[index] : QImage();
 }
 
-bool Inside(const SkinRect& rect, const QImage& picture)
+// A definition's rectangle as the drawing code reads it; empty when an edge
+// lies beyond any picture (a crafted skin's), so no sum of its edges overflows.
+QRect Taken(const SkinRect& rect)
 {
-    return !rect.IsEmpty() && rect.left >= 0 && rect.top >= 0 && rect.right <= picture.width()
-        && rect.bottom <= picture.height();
+    return IsDrawable(rect) ? rect.ToQRect() : QRect();
+}
+
+bool Inside(const QRect& rect, const QImage& picture)
+{
+    return !rect.isEmpty() && picture.rect().contains(rect);
 }
 
 bool Inside(const QPoint& point, const QImage& picture)
@@ -28,15 +34,35 @@ void LookUpWindow(const TbsSkinData& skin, PopupLook& look)
 {
     const TbsDataSkinPopupWindow& window = skin.PopupWindow();
     const QImage picture = PictureAt(skin, window.windowPictureIndex);
-    if (picture.isNull() || !Inside(window.itemsRect, picture) || !Inside(window.leftTopPoint, picture)
+    const QRect itemsRect = Taken(window.itemsRect);
+    if (picture.isNull() || !Inside(itemsRect, picture) || !Inside(window.leftTopPoint, picture)
         || !Inside(window.rightTopPoint, picture) || !Inside(window.leftBottomPoint, picture)
         || !Inside(window.rightBottomPoint, picture))
         return;
     look.window = &window;
     look.windowPicture = picture;
+    look.windowItemsRect = itemsRect;
     const QImage mask = PictureAt(skin, window.maskPictureIndex);
     if (mask.size() == picture.size())
         look.maskPicture = mask;
+}
+
+PopupItemPieces ItemPieces(const TbsDataSkinMenuItem& item)
+{
+    PopupItemPieces pieces;
+    pieces.face = Taken(item.skinRect);
+    pieces.activeFace = Taken(item.activeSkinRect);
+    pieces.divider = Taken(item.dividerRect);
+    pieces.text = Taken(item.textRect);
+    pieces.image = Taken(item.imageRect);
+    pieces.check = Taken(item.checkImageRect);
+    pieces.activeCheck = Taken(item.activeCheckImageRect);
+    pieces.radio = Taken(item.radioImageRect);
+    pieces.activeRadio = Taken(item.activeRadioImageRect);
+    pieces.arrow = Taken(item.arrowImageRect);
+    pieces.activeArrow = Taken(item.activeArrowImageRect);
+    pieces.animationStrip = Taken(item.animateSkinRect);
+    return pieces;
 }
 
 void LookUpItem(const TbsSkinData& skin, PopupLook& look)
@@ -47,14 +73,16 @@ void LookUpItem(const TbsSkinData& skin, PopupLook& look)
             continue;
         // Only the first menu item definition counts.
         const QImage picture = PictureAt(skin, item->activePictureIndex);
-        if (picture.isNull() || !Inside(item->skinRect, picture) || !Inside(item->activeSkinRect, picture)
-            || item->activeSkinRect.Height() != item->skinRect.Height() || item->textRect.IsEmpty())
+        const PopupItemPieces pieces = ItemPieces(*item);
+        if (picture.isNull() || !Inside(pieces.face, picture) || !Inside(pieces.activeFace, picture)
+            || pieces.activeFace.height() != pieces.face.height() || pieces.text.isEmpty())
             return;
         look.item = item;
         look.itemPicture = picture;
-        look.itemDivider = Inside(item->dividerRect, picture);
+        look.itemPieces = pieces;
+        look.itemDivider = Inside(pieces.divider, picture);
         look.itemMorphing = item->morphing && skin.EnableSkinEffects();
-        look.itemAnimated = item->frameCount > 0 && Inside(item->animateSkinRect, picture) && skin.EnableSkinEffects();
+        look.itemAnimated = item->frameCount > 0 && Inside(pieces.animationStrip, picture) && skin.EnableSkinEffects();
         return;
     }
 }
@@ -69,9 +97,11 @@ void LookUpHeader(const TbsSkinData& skin, PopupLook& look)
         if (!header)
             continue;
         const QImage picture = PictureAt(skin, header->pictureIndex);
-        if (!picture.isNull() && Inside(header->skinRect, picture)) {
+        const SkinPieceGeometry piece = PieceGeometryOf(*header);
+        if (!picture.isNull() && Inside(piece.skinRect, picture)) {
             look.header = header;
             look.headerPicture = picture;
+            look.headerPiece = piece;
         }
         return;
     }
@@ -112,15 +142,15 @@ PopupMetrics PopupLook::Metrics(int glyphWidth) const
         metrics.rightTop = window->rightTopPoint;
         metrics.leftBottom = window->leftBottomPoint;
         metrics.rightBottom = window->rightBottomPoint;
-        metrics.itemsRect = window->itemsRect;
+        metrics.itemsRect = windowItemsRect;
     }
     if (item) {
         metrics.skinnedItems = true;
-        metrics.itemSkinWidth = item->skinRect.Width();
-        metrics.textRect = item->textRect;
-        metrics.itemHeight = item->skinRect.Height();
+        metrics.itemSkinWidth = itemPieces.face.width();
+        metrics.textRect = itemPieces.text;
+        metrics.itemHeight = itemPieces.face.height();
         if (itemDivider)
-            metrics.separatorHeight = item->dividerRect.Height();
+            metrics.separatorHeight = itemPieces.divider.height();
     }
     return metrics;
 }

@@ -63,10 +63,9 @@ QImage SkinRowFace(const PopupLook& look, bool active, int width)
 {
     const TbsDataSkinMenuItem& item = *look.item;
     QImage face;
-    const SkinRect& rect = active ? item.activeSkinRect : item.skinRect;
+    const QRect& rect = active ? look.itemPieces.activeFace : look.itemPieces.face;
     const bool stretch = active ? item.stretchEffect : item.inactiveStretchEffect;
-    ComposeSkinImageHorz(
-        face, look.itemPicture, rect.ToQRect(), item.itemLeftOffset, item.itemRightOffset, width, stretch);
+    ComposeSkinImageHorz(face, look.itemPicture, rect, item.itemLeftOffset, item.itemRightOffset, width, stretch);
     return face;
 }
 
@@ -88,15 +87,13 @@ bool DrawSkinMark(QImage& image, const PopupLook& look, const RowContent& row, c
 {
     if (!look.item)
         return false;
-    const TbsDataSkinMenuItem& definition = *look.item;
-    const SkinRect& mark = row.item.RadioItem()
-        ? (row.active ? definition.activeRadioImageRect : definition.radioImageRect)
-        : (row.active ? definition.activeCheckImageRect : definition.checkImageRect);
-    if (mark.IsEmpty())
+    const PopupItemPieces& pieces = look.itemPieces;
+    const QRect& mark = row.item.RadioItem() ? (row.active ? pieces.activeRadio : pieces.radio)
+                                             : (row.active ? pieces.activeCheck : pieces.check);
+    if (mark.isEmpty())
         return false;
-    const QRect source = mark.ToQRect();
-    DrawPiece(image, QRect(centre - QPoint(source.width() / 2, source.height() / 2), source.size()),
-        look.itemPicture, source);
+    DrawPiece(image, QRect(centre - QPoint(mark.width() / 2, mark.height() / 2), mark.size()), look.itemPicture,
+        mark);
     return true;
 }
 
@@ -126,12 +123,13 @@ void DrawArrow(QImage& image, const PopupLook& look, const RowContent& row)
 {
     const QRect& tr = row.textRect;
     if (look.item) {
-        const SkinRect& arrow = row.active ? look.item->activeArrowImageRect : look.item->arrowImageRect;
-        if (!arrow.IsEmpty()) {
-            const QRect area = RectFromEdges(tr.right() + 1 - arrow.Width() - 5, tr.top(), tr.right() + 1, tr.bottom() + 1);
-            const QRect place(area.center() - QPoint(arrow.Width() / 2, arrow.Height() / 2) + QPoint(1, 1),
-                QSize(arrow.Width(), arrow.Height()));
-            DrawPiece(image, place, look.itemPicture, arrow.ToQRect());
+        const QRect& arrow = row.active ? look.itemPieces.activeArrow : look.itemPieces.arrow;
+        if (!arrow.isEmpty()) {
+            const QRect area
+                = RectFromEdges(tr.right() + 1 - arrow.width() - 5, tr.top(), tr.right() + 1, tr.bottom() + 1);
+            const QRect place(
+                area.center() - QPoint(arrow.width() / 2, arrow.height() / 2) + QPoint(1, 1), arrow.size());
+            DrawPiece(image, place, look.itemPicture, arrow);
             return;
         }
     }
@@ -189,7 +187,7 @@ QImage SkinHeaderRow(const PopupLook& look, const TbsMenuItem& item, QSize size,
 {
     QImage row = ScaleByWholePixels(MakeSkinBitmap(size.width(), size.height()), ratio);
     const TbsDataSkinLabelControl& header = *look.header;
-    const SkinPieceGeometry piece = PieceGeometryOf(header);
+    const SkinPieceGeometry& piece = look.headerPiece;
     const QImage face = ComposeSkinFace(look.headerPicture, piece, CompositionModeOf(piece), piece.skinRect,
         size.width(), size.height());
     if (!face.isNull())
@@ -200,36 +198,37 @@ QImage SkinHeaderRow(const PopupLook& look, const TbsMenuItem& item, QSize size,
 }
 
 QImage SkinRow(const QImage& background, const PopupLook& look, const PopupMetrics& metrics,
-    const TbsMenuItem& item, const SkinRect& rect, const PopupRowState& state, int ratio)
+    const TbsMenuItem& item, const QRect& rect, const PopupRowState& state, int ratio)
 {
     const TbsDataSkinMenuItem& definition = *look.item;
-    const int width = rect.Width();
+    const PopupItemPieces& pieces = look.itemPieces;
+    const int width = rect.width();
     if (item.IsSeparator()) {
-        QImage row = MakeSkinBitmap(width, rect.Height());
+        QImage row = MakeSkinBitmap(width, rect.height());
         if (look.itemDivider) {
-            ComposeSkinImageHorz(row, look.itemPicture, definition.dividerRect.ToQRect(), definition.dividerLeftOffset,
+            ComposeSkinImageHorz(row, look.itemPicture, pieces.divider, definition.dividerLeftOffset,
                 definition.dividerRightOffset, width, definition.dividerStretchEffect);
         } else {
             DrawPiece(row, row.rect(), SkinRowFace(look, false, width), QRect(0, 0, width, metrics.itemHeight));
             QPainter(&row).fillRect(
-                QRect(0, rect.Height() / 2, width, 1), SkinColorToQColor(definition.unenabledFontColor));
+                QRect(0, rect.height() / 2, width, 1), SkinColorToQColor(definition.unenabledFontColor));
         }
         return row;
     }
     if (item.IsHeader() && look.header)
-        return SkinHeaderRow(look, item, QSize(width, rect.Height()), ratio);
+        return SkinHeaderRow(look, item, rect.size(), ratio);
 
     QImage row;
     if (!state.active && definition.inactiveTransparent) {
-        row = LogicalCopy(background, rect.ToQRect());
+        row = LogicalCopy(background, rect);
     } else {
         row = SkinRowFace(look, state.active, width);
     }
-    const SkinRect animationFrame = look.itemAnimated
-        ? MenuItemAnimationFrame(definition.animateSkinRect, definition.skinRect, definition.frameCount, state.frame)
-        : SkinRect {};
-    if (!animationFrame.IsEmpty()) {
-        ComposeSkinImageHorz(row, look.itemPicture, animationFrame.ToQRect(), definition.itemLeftOffset,
+    const QRect animationFrame = look.itemAnimated
+        ? MenuItemAnimationFrame(pieces.animationStrip, pieces.face.height(), definition.frameCount, state.frame)
+        : QRect();
+    if (!animationFrame.isEmpty()) {
+        ComposeSkinImageHorz(row, look.itemPicture, animationFrame, definition.itemLeftOffset,
             definition.itemRightOffset, width, definition.stretchEffect);
     } else if (look.itemMorphing && state.morph > 0 && state.morph < 1) {
         row = SkinRowFace(look, false, width);
@@ -240,9 +239,7 @@ QImage SkinRow(const QImage& background, const PopupLook& look, const PopupMetri
 
     // The text rectangle follows the row's width; without an image rectangle
     // the image column sits at the text's left.
-    const SkinRect& skinText = definition.textRect;
-    const QRect textRect = RectFromEdges(skinText.left, skinText.top,
-        skinText.right + width - definition.skinRect.Width(), skinText.bottom);
+    const QRect textRect = pieces.text.adjusted(0, 0, width - pieces.face.width(), 0);
     if (item.OnDrawItem) {
         const SkinColor textColor = !item.Enabled() ? definition.unenabledFontColor
             : state.active                          ? definition.activeFontColor
@@ -254,11 +251,11 @@ QImage SkinRow(const QImage& background, const PopupLook& look, const PopupMetri
         DrawHeaderText(row, look.font, SkinColorToQColor(definition.unenabledFontColor), HeaderText(item));
         return row;
     }
-    const bool imageColumn = definition.imageRect.IsEmpty();
+    const bool imageColumn = pieces.image.isEmpty();
     const int imageWidth = item.MenuImages().isEmpty() ? 16 : item.MenuImages().first().width();
     const int g = imageColumn ? imageWidth : 0;
     const QRect imageArea = imageColumn ? QRect(textRect.left() + 2, textRect.top(), imageWidth, textRect.height())
-                                        : definition.imageRect.ToQRect();
+                                        : pieces.image;
     SkinColor color = state.active ? definition.activeFontColor : definition.fontColor;
     if (!item.Enabled())
         color = definition.unenabledFontColor;
@@ -270,11 +267,11 @@ QImage SkinRow(const QImage& background, const PopupLook& look, const PopupMetri
     return row;
 }
 
-QImage PlainRow(const PopupMetrics& metrics, const PopupLook& look, const TbsMenuItem& item, const SkinRect& rect,
+QImage PlainRow(const PopupMetrics& metrics, const PopupLook& look, const TbsMenuItem& item, const QRect& rect,
     const PopupRowState& state, int ratio)
 {
-    const int width = rect.Width();
-    const int height = rect.Height();
+    const int width = rect.width();
+    const int height = rect.height();
     const int column = metrics.glyphWidth;
     QImage row = ScaleByWholePixels(MakeSkinBitmap(width, height, SkinColorToRgb(clWindow)), ratio);
     QPainter painter(&row);
@@ -320,8 +317,7 @@ SkinPieceGeometry PopupWindowPiece(const PopupLook& look, const PopupMetrics& me
 
 SkinTargetGeometry PopupWindowTarget(const PopupFrame& frame, int width, int height)
 {
-    return { width, height, frame.leftTop, frame.rightTop, frame.leftBottom, frame.rightBottom,
-        frame.itemsRect.ToQRect() };
+    return { width, height, frame.leftTop, frame.rightTop, frame.leftBottom, frame.rightBottom, frame.itemsRect };
 }
 
 void PaintPopupWindow(QImage& image, const PopupLook& look, const PopupMetrics& metrics, const PopupFrame& frame,
@@ -343,51 +339,50 @@ void PaintPopupWindow(QImage& image, const PopupLook& look, const PopupMetrics& 
 }
 
 void PaintPopupRow(QImage& image, const QImage& background, const PopupLook& look, const PopupMetrics& metrics,
-    const TbsMenuItem& item, const SkinRect& rect, const PopupRowState& state)
+    const TbsMenuItem& item, const QRect& rect, const PopupRowState& state)
 {
-    if (rect.IsEmpty())
+    if (rect.isEmpty())
         return;
     const int ratio = WholePixelRatio(image.devicePixelRatio());
     const QImage row = look.item ? SkinRow(background, look, metrics, item, rect, state, ratio)
                                  : PlainRow(metrics, look, item, rect, state, ratio);
-    DrawPiece(image, rect.ToQRect(), row, LogicalRect(row));
+    DrawPiece(image, rect, row, LogicalRect(row));
 }
 
 void PaintPopupRowGround(QImage& image, const QImage& background, const PopupLook& look,
-    const PopupMetrics& metrics, const SkinRect& rect)
+    const PopupMetrics& metrics, const QRect& rect)
 {
-    if (rect.IsEmpty())
+    if (rect.isEmpty())
         return;
     if (!look.item) {
         QPainter painter(&image);
-        const int column = std::min(metrics.glyphWidth, rect.Width());
-        painter.fillRect(QRect(rect.left, rect.top, column, rect.Height()), SkinColorToQColor(clBtnFace));
-        painter.fillRect(
-            QRect(rect.left + column, rect.top, rect.Width() - column, rect.Height()), SkinColorToQColor(clWindow));
+        const int column = std::min(metrics.glyphWidth, rect.width());
+        painter.fillRect(QRect(rect.left(), rect.top(), column, rect.height()), SkinColorToQColor(clBtnFace));
+        painter.fillRect(rect.adjusted(column, 0, 0, 0), SkinColorToQColor(clWindow));
         return;
     }
     if (look.item->inactiveTransparent) {
-        DrawPiece(image, rect.ToQRect(), background, rect.ToQRect());
+        DrawPiece(image, rect, background, rect);
         return;
     }
-    const QImage face = SkinRowFace(look, false, rect.Width());
-    DrawPiece(image, rect.ToQRect(), face, face.rect());
+    const QImage face = SkinRowFace(look, false, rect.width());
+    DrawPiece(image, rect, face, face.rect());
 }
 
 void PaintScrollMarkers(QImage& image, const QImage& background, const PopupLook& look,
     const PopupMetrics& metrics, const PopupFrame& frame, PopupScrollCode scrolling)
 {
     const QSize size = LogicalSize(image);
-    const SkinRect top = TopScrollMarker(metrics, frame, size.width());
-    const SkinRect bottom = BottomScrollMarker(metrics, frame, size.width(), size.height());
+    const QRect top = TopScrollMarker(metrics, frame, size.width());
+    const QRect bottom = BottomScrollMarker(metrics, frame, size.width(), size.height());
     PaintPopupRowGround(image, background, look, metrics, top);
     PaintPopupRowGround(image, background, look, metrics, bottom);
     const SkinColor idle = look.window ? look.window->scrollMarkerColor : clBtnShadow;
     const SkinColor busy = look.window ? look.window->scrollMarkerActiveColor : clBtnText;
     QPainter painter(&image);
     DrawArrowGlyph(
-        painter, top.ToQRect(), ArrowDirection::Up, SkinColorToQColor(scrolling == PopupScrollCode::Up ? busy : idle));
-    DrawArrowGlyph(painter, bottom.ToQRect(), ArrowDirection::Down,
+        painter, top, ArrowDirection::Up, SkinColorToQColor(scrolling == PopupScrollCode::Up ? busy : idle));
+    DrawArrowGlyph(painter, bottom, ArrowDirection::Down,
         SkinColorToQColor(scrolling == PopupScrollCode::Down ? busy : idle));
 }
 

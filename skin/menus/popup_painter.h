@@ -37,12 +37,12 @@ void PaintPopupWindow(QImage& image, const PopupLook& look, const PopupMetrics& 
 // One row at rect; background is the window as PaintPopupWindow left it, for
 // skins whose normal rows let the window show through.
 void PaintPopupRow(QImage& image, const QImage& background, const PopupLook& look, const PopupMetrics& metrics,
-    const TbsMenuItem& item, const SkinRect& rect, const PopupRowState& state);
+    const TbsMenuItem& item, const QRect& rect, const PopupRowState& state);
 
 // The normal row face stretched over rect: the ground of the scroll markers
 // and of the gap below the last visible row.
 void PaintPopupRowGround(QImage& image, const QImage& background, const PopupLook& look,
-    const PopupMetrics& metrics, const SkinRect& rect);
+    const PopupMetrics& metrics, const QRect& rect);
 
 enum class PopupScrollCode { None = 0, Up = 1, Down = 2 };
 

@@ -90,13 +90,13 @@ int TbsSkinMenu::LevelOf(const TbsSkinPopupWindow* window) const
 }
 
 void TbsSkinMenu::PopupAt(QObject* popupControl, TbsSkinData* skinData, bool upward, TbsMenuItem* parentItem,
-    const SkinRect& anchor, int startIndex)
+    const QRect& anchor, int startIndex)
 {
     m_first = !m_visible;
     if (m_visible)
         CloseFrom(0);
     m_popupControl = popupControl;
-    m_workArea = SkinRect::FromQRect(WindowWorkArea(m_form ? m_form->frameGeometry() : anchor.ToQRect()));
+    m_workArea = WindowWorkArea(m_form ? m_form->frameGeometry() : anchor);
     m_skinData = skinData;
     m_look = LookUpPopupLook(skinData, m_lookOptions);
     if (!parentItem)
@@ -112,7 +112,7 @@ void TbsSkinMenu::PopupAt(QObject* popupControl, TbsSkinData* skinData, bool upw
     m_first = false;
 }
 
-void TbsSkinMenu::ShowPopup(TbsMenuItem& parentItem, int startIndex, const SkinRect& anchor, PopupOpening opening)
+void TbsSkinMenu::ShowPopup(TbsMenuItem& parentItem, int startIndex, const QRect& anchor, PopupOpening opening)
 {
     std::erase_if(m_closedPopups, [](const QPointer<TbsSkinPopupWindow>& popup) { return !popup; });
     auto* popup = new TbsSkinPopupWindow(*this, m_look, parentItem, startIndex, m_maxMenuItemsInWindow, m_workArea);

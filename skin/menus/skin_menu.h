@@ -40,7 +40,13 @@ public:
     // coordinates; a point is an empty rectangle at it), below it or, with
     // upward, above it. Any open menu closes first.
     void PopupAt(QObject* popupControl, TbsSkinData* skinData, bool upward, TbsMenuItem* parentItem,
-        const SkinRect& anchor, int startIndex = 0);
+        const QRect& anchor, int startIndex = 0);
+    // The same for a caller that holds the anchor's edges.
+    void PopupAt(QObject* popupControl, TbsSkinData* skinData, bool upward, TbsMenuItem* parentItem,
+        const SkinRect& anchor, int startIndex = 0)
+    {
+        PopupAt(popupControl, skinData, upward, parentItem, anchor.ToQRect(), startIndex);
+    }
     // Closes everything and tells the window too.
     void CloseMenus();
     // Closes the menu when it shows the children of parentItem: their owner
@@ -102,7 +108,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void ShowPopup(TbsMenuItem& parentItem, int startIndex, const SkinRect& anchor, PopupOpening opening);
+    void ShowPopup(TbsMenuItem& parentItem, int startIndex, const QRect& anchor, PopupOpening opening);
     void WaitTimeout();
     void FadeStep();
     bool InsidePopup(QObject* object) const;
@@ -116,7 +122,7 @@ private:
     QPointer<TbsSkinData> m_skinData;
     PopupLook m_look;
     PopupLookOptions m_lookOptions;
-    SkinRect m_workArea;
+    QRect m_workArea;
     QPointer<QObject> m_popupControl;
     QPointer<QObject> m_commandTarget;
     QPointer<TbsSkinPopupWindow> m_waitWindow;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/data/skin_rect.h"
+#include <QRect>
 
 class TbsMenuItem;
 
@@ -8,7 +8,7 @@ class TbsMenuItem;
 struct TbsSkinMenuItem {
     TbsMenuItem* menuItem { nullptr };
     // In window coordinates.
-    SkinRect rect;
+    QRect rect;
     // Inside the scrolled range.
     bool visible { false };
     // Highlighted by the mouse or the keyboard.

@@ -44,9 +44,7 @@ void TbsSkinPopupMenu::PopupAtRect(const QRect& screenRect, bool upward)
         m_engine->CloseMenus();
     TbsSkinData* skin = m_skinData ? m_skinData.data() : m_engine->FrameMenuSkin();
     m_engine->FrameMenuOpening();
-    const SkinRect anchor { screenRect.left(), screenRect.top(), screenRect.left() + screenRect.width(),
-        screenRect.top() + screenRect.height() };
-    m_engine->PopupAt(this, skin, upward, &m_items, anchor);
+    m_engine->PopupAt(this, skin, upward, &m_items, screenRect);
     if (m_engine->Visible())
         m_engine->OnMenuClose = OnMenuClose;
     else

@@ -17,13 +17,23 @@
 
 #include <algorithm>
 
+namespace {
+
+// A row or marker band holds the point; one of no height (or width) none.
+bool Holds(const QRect& rect, const QPoint& point)
+{
+    return !rect.isEmpty() && rect.contains(point);
+}
+
+} // namespace
+
 TbsSkinPopupWindow::TbsSkinPopupWindow(TbsSkinMenu& menu, const PopupLook& look, TbsMenuItem& parentItem,
-    int startIndex, int maxItemsInWindow, const SkinRect& workArea)
+    int startIndex, int maxItemsInWindow, const QRect& workArea)
     : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
     , m_menu(menu)
     , m_parentItem(parentItem)
     , m_workArea(workArea)
-    , m_face(look, parentItem, startIndex, maxItemsInWindow, workArea.Height())
+    , m_face(look, parentItem, startIndex, maxItemsInWindow, workArea.height())
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -43,10 +53,10 @@ TbsSkinPopupWindow::TbsSkinPopupWindow(TbsSkinMenu& menu, const PopupLook& look,
     connect(&m_morphTimer, &QTimer::timeout, this, &TbsSkinPopupWindow::MorphTick);
 }
 
-void TbsSkinPopupWindow::PopupAt(const SkinRect& anchor, PopupOpening opening)
+void TbsSkinPopupWindow::PopupAt(const QRect& anchor, PopupOpening opening)
 {
     const PopupPlacement placement
-        = PlacePopup(anchor, m_workArea, size(), m_face.Frame().itemsRect.top, opening, m_face.Size());
+        = PlacePopup(anchor, m_workArea, size(), m_face.Frame().itemsRect.top(), opening, m_face.Size());
     move(placement.topLeft);
     for (std::size_t i = 0; i < m_face.Items().size(); ++i) {
         if (Selectable(static_cast<int>(i))) {
@@ -73,9 +83,9 @@ void TbsSkinPopupWindow::ReportActiveItem()
     QAccessible::updateAccessibility(&focus);
 }
 
-SkinRect TbsSkinPopupWindow::ItemScreenRect(int index) const
+QRect TbsSkinPopupWindow::ItemScreenRect(int index) const
 {
-    return m_face.Items().at(static_cast<std::size_t>(index)).rect.Translated(x(), y());
+    return m_face.Items().at(static_cast<std::size_t>(index)).rect.translated(x(), y());
 }
 
 int TbsSkinPopupWindow::RowCount() const
@@ -105,7 +115,7 @@ int TbsSkinPopupWindow::ItemAt(const QPoint& point) const
 {
     for (std::size_t i = 0; i < m_face.Items().size(); ++i) {
         const TbsSkinMenuItem& item = m_face.Items()[i];
-        if (item.visible && PointInRectExclusive(point, item.rect))
+        if (item.visible && Holds(item.rect, point))
             return static_cast<int>(i);
     }
     return -1;
@@ -122,7 +132,7 @@ void TbsSkinPopupWindow::SetSubmenuOpen(int index, bool open)
 void TbsSkinPopupWindow::RepaintItem(int index)
 {
     if (index >= 0 && index < RowCount())
-        update(Row(index).rect.ToQRect());
+        update(Row(index).rect);
     StartMorph();
 }
 
@@ -198,7 +208,7 @@ void TbsSkinPopupWindow::MorphTick()
                 continue;
             item.morph = target > item.morph ? std::min(1.0, item.morph + 0.2) : std::max(0.0, item.morph - 0.2);
         }
-        update(item.rect.ToQRect());
+        update(item.rect);
         moved = true;
     }
     if (!moved)
@@ -209,14 +219,14 @@ bool TbsSkinPopupWindow::HoverScrollMarkers(const QPoint& point)
 {
     if (!m_face.Size().scroll)
         return false;
-    const SkinRect top = TopScrollMarker(m_face.Metrics(), m_face.Frame(), width());
-    const SkinRect bottom = BottomScrollMarker(m_face.Metrics(), m_face.Frame(), width(), height());
+    const QRect top = TopScrollMarker(m_face.Metrics(), m_face.Frame(), width());
+    const QRect bottom = BottomScrollMarker(m_face.Metrics(), m_face.Frame(), width(), height());
     PopupScrollCode wanted = PopupScrollCode::None;
-    if (PointInRectExclusive(point, top) && m_face.Layout().firstVisible > 0)
+    if (Holds(top, point) && m_face.Layout().firstVisible > 0)
         wanted = PopupScrollCode::Up;
-    else if (PointInRectExclusive(point, bottom) && !m_face.Layout().LastVisible())
+    else if (Holds(bottom, point) && !m_face.Layout().LastVisible())
         wanted = PopupScrollCode::Down;
-    const bool inBand = PointInRectExclusive(point, top) || PointInRectExclusive(point, bottom);
+    const bool inBand = Holds(top, point) || Holds(bottom, point);
     if (wanted == PopupScrollCode::None) {
         StopScrolling();
         return inBand;

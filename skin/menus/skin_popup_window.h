@@ -24,11 +24,11 @@ public:
 
     // Lays out the children of parentItem from startIndex on.
     TbsSkinPopupWindow(TbsSkinMenu& menu, const PopupLook& look, TbsMenuItem& parentItem, int startIndex,
-        int maxItemsInWindow, const SkinRect& workArea);
+        int maxItemsInWindow, const QRect& workArea);
 
     // Places the window at anchor (screen coordinates) and shows it with the
     // first enabled row selected.
-    void PopupAt(const SkinRect& anchor, PopupOpening opening);
+    void PopupAt(const QRect& anchor, PopupOpening opening);
 
     TbsSkinMenu& Menu() const { return m_menu; }
     TbsMenuItem& ParentItem() const { return m_parentItem; }
@@ -40,7 +40,7 @@ public:
     int VisibleCount() const { return m_face.Layout().visibleCount; }
     PopupScrollCode ScrollCode() const { return m_scrollCode; }
     // A row's rectangle on the screen.
-    SkinRect ItemScreenRect(int index) const;
+    QRect ItemScreenRect(int index) const;
 
     // The engine's hands on the rows.
     void SetSubmenuOpen(int index, bool open);
@@ -82,7 +82,7 @@ private:
 
     TbsSkinMenu& m_menu;
     TbsMenuItem& m_parentItem;
-    SkinRect m_workArea;
+    QRect m_workArea;
     PopupFace m_face;
     int m_activeItem { -1 };
     PopupScrollCode m_scrollCode { PopupScrollCode::None };

@@ -117,7 +117,7 @@ protected:
         TbsSkinPopupWindow* first = Engine()->Popups().front();
         for (std::size_t i = 0; i < first->Items().size(); ++i) {
             if (first->Items()[i].menuItem == &menu->Skins()) {
-                const QPoint row = first->Items()[i].rect.ToQRect().center();
+                const QPoint row = first->Items()[i].rect.center();
                 first->HoverAt(row);
                 QTest::mouseClick(first, Qt::LeftButton, {}, row);
             }
@@ -130,7 +130,7 @@ protected:
     {
         TbsSkinPopupWindow* skins = OpenSkinsSubmenu();
         ASSERT_NE(skins, nullptr);
-        QTest::mouseClick(skins, Qt::LeftButton, {}, skins->Items()[static_cast<std::size_t>(index)].rect.ToQRect().center());
+        QTest::mouseClick(skins, Qt::LeftButton, {}, skins->Items()[static_cast<std::size_t>(index)].rect.center());
         EXPECT_FALSE(Engine()->Visible());
         QCoreApplication::processEvents();
     }

@@ -66,7 +66,7 @@ TEST(EditContextMenu, TheMemoShowsTheSkinsTextsAndSelectsAllThroughTheEngine)
     TbsSkinPopupWindow* popup = engine->Popups().front();
     EXPECT_EQ(popup->ActiveItem(), 4);
 
-    const QPoint selectAll = popup->Items()[7].rect.ToQRect().center();
+    const QPoint selectAll = popup->Items()[7].rect.center();
     QTest::mouseClick(popup, Qt::LeftButton, {}, selectAll);
     EXPECT_FALSE(engine->Visible());
     EXPECT_EQ(memo->SelText(), memo->Text());

@@ -48,7 +48,7 @@ TEST(SkinFormMenus, TheWindowsMenusTakeTheFormsSettings)
     ASSERT_NE(popup, nullptr);
     EXPECT_FALSE(popup->Scroll());
     EXPECT_EQ(popup->VisibleCount(), 8);
-    EXPECT_EQ(popup->Items()[0].rect.ToQRect().height(), 20);
+    EXPECT_EQ(popup->Items()[0].rect.height(), 20);
     window.Engine()->CloseMenus();
 
     window.skinForm->SetMaxMenuItemsInWindow(5);
@@ -62,7 +62,7 @@ TEST(SkinFormMenus, TheWindowsMenusTakeTheFormsSettings)
     ASSERT_NE(popup, nullptr);
     EXPECT_TRUE(popup->LimitScroll());
     EXPECT_EQ(popup->VisibleCount(), 5);
-    EXPECT_EQ(popup->Items()[0].rect.ToQRect().height(), 30);
+    EXPECT_EQ(popup->Items()[0].rect.height(), 30);
     window.Engine()->CloseMenus();
 
     // A control's menu in the same window is shown by the same engine.

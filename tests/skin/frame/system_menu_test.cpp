@@ -42,7 +42,7 @@ struct SkinnedForm {
         skinForm->ShowSystemMenuAt(QRect(form.mapToGlobal(QPoint(50, 10)), QSize()));
         ASSERT_TRUE(Engine()->Visible());
         TbsSkinPopupWindow* popup = Engine()->Popups().front();
-        QTest::mouseClick(popup, Qt::LeftButton, {}, popup->Items()[static_cast<std::size_t>(index)].rect.ToQRect().center());
+        QTest::mouseClick(popup, Qt::LeftButton, {}, popup->Items()[static_cast<std::size_t>(index)].rect.center());
     }
 };
 
@@ -159,7 +159,7 @@ TEST(SystemMenu, ASubmenuOfTheFormsOwnMenuOpensBesideItAndItsRowsRunTheirCommand
     EXPECT_EQ(Rows(user), (QStringList { kMinimize, kMaximize, "-", " Looks", kClose }));
     ASSERT_TRUE(window.Engine()->Visible());
     TbsSkinPopupWindow* first = window.Engine()->Popups().front();
-    const QRect looksRow = first->Items()[3].rect.ToQRect();
+    const QRect looksRow = first->Items()[3].rect;
     first->HoverAt(looksRow.center());
     QTest::mouseClick(first, Qt::LeftButton, {}, looksRow.center());
     ASSERT_EQ(window.Engine()->Popups().size(), 2u);
@@ -174,7 +174,7 @@ TEST(SystemMenu, ASubmenuOfTheFormsOwnMenuOpensBesideItAndItsRowsRunTheirCommand
     QTest::keyClick(&window.form, Qt::Key_Right);
     ASSERT_EQ(window.Engine()->Popups().size(), 2u);
     second = window.Engine()->Popups().back();
-    QTest::mouseClick(second, Qt::LeftButton, {}, second->Items()[1].rect.ToQRect().center());
+    QTest::mouseClick(second, Qt::LeftButton, {}, second->Items()[1].rect.center());
     EXPECT_EQ(chosen, 1);
     EXPECT_FALSE(window.Engine()->Visible());
     EXPECT_FALSE(window.skinForm->SkinMenuOpen());

@@ -31,7 +31,7 @@ struct ThreeRows {
 
     TbsSkinPopupWindow* Open(TbsSkinData* skin)
     {
-        engine->PopupAt(nullptr, skin, false, &root, { 50, 50, 50, 50 });
+        engine->PopupAt(nullptr, skin, false, &root, QRect(50, 50, 0, 0));
         return engine->Popups().back();
     }
 };
@@ -46,12 +46,12 @@ QRgb Pixel(const QImage& image, int x, int y)
 TEST(MenuRowAnimation, FramesAreCutFromTheStripAndCountBetweenTheFaces)
 {
     // Stacked when the row's face is lower than the strip, else side by side.
-    EXPECT_EQ(MenuItemAnimationFrame({ 0, 0, 100, 40 }, { 0, 0, 100, 20 }, 2, 2), (SkinRect { 0, 20, 100, 40 }));
-    EXPECT_EQ(MenuItemAnimationFrame({ 0, 0, 100, 20 }, { 0, 0, 100, 20 }, 4, 3), (SkinRect { 50, 0, 75, 20 }));
-    EXPECT_TRUE(MenuItemAnimationFrame({ 0, 0, 100, 20 }, { 0, 0, 100, 20 }, 4, 0).IsEmpty());
-    EXPECT_TRUE(MenuItemAnimationFrame({ 0, 0, 100, 20 }, { 0, 0, 100, 20 }, 4, 5).IsEmpty());
+    EXPECT_EQ(MenuItemAnimationFrame(QRect(0, 0, 100, 40), 20, 2, 2), QRect(0, 20, 100, 20));
+    EXPECT_EQ(MenuItemAnimationFrame(QRect(0, 0, 100, 20), 20, 4, 3), QRect(50, 0, 25, 20));
+    EXPECT_TRUE(MenuItemAnimationFrame(QRect(0, 0, 100, 20), 20, 4, 0).isEmpty());
+    EXPECT_TRUE(MenuItemAnimationFrame(QRect(0, 0, 100, 20), 20, 4, 5).isEmpty());
     // More frames than the strip has pixels cut nothing.
-    EXPECT_TRUE(MenuItemAnimationFrame({ 0, 0, 3, 20 }, { 0, 0, 100, 20 }, 4, 1).IsEmpty());
+    EXPECT_TRUE(MenuItemAnimationFrame(QRect(0, 0, 3, 20), 20, 4, 1).isEmpty());
 
     int frame = 0;
     std::vector<int> up;
@@ -72,8 +72,8 @@ TEST(MenuRowAnimation, AHighlightedRowPlaysTheStripAndALeftRowPlaysItBack)
     MenuSkin skin("40,40", "0,0,100,20", 48, QStringLiteral("animateskinrect=0,10,100,30\nframecount=2\nanimateinterval=150"));
     TbsSkinPopupWindow* popup = menu.Open(skin.Data());
     const auto& rows = popup->Items();
-    const QRect first = rows[0].rect.ToQRect();
-    const QRect second = rows[1].rect.ToQRect();
+    const QRect first = rows[0].rect;
+    const QRect second = rows[1].rect;
     EXPECT_EQ(rows[0].frame, 3);
     EXPECT_EQ(Pixel(popup->RenderFace(), first.left() + 5, first.top() + 2), MenuSkin::kActiveRow);
 
@@ -117,7 +117,7 @@ TEST(MenuRowOwnerDraw, ARowWithItsOwnDrawingDrawsItselfOverItsFace)
 
     // The plain look: the row less two pixels on each side, in the window text colour.
     TbsSkinPopupWindow* popup = menu.Open(nullptr);
-    const QRect row = popup->Items()[0].rect.ToQRect();
+    const QRect row = popup->Items()[0].rect;
     calls.clear();
     QImage face = popup->RenderFace();
     ASSERT_EQ(calls.size(), 1u);
@@ -132,7 +132,7 @@ TEST(MenuRowOwnerDraw, ARowWithItsOwnDrawingDrawsItselfOverItsFace)
     // A skin: the skin's text rectangle grown with the row, its active text colour.
     MenuSkin skin("40,40", "0,0,100,20", 48, QStringLiteral("activefontcolor=255"));
     popup = menu.Open(skin.Data());
-    const int width = popup->Items()[0].rect.Width();
+    const int width = popup->Items()[0].rect.width();
     calls.clear();
     face = popup->RenderFace();
     ASSERT_EQ(calls.size(), 1u);
@@ -156,9 +156,9 @@ TEST(MenuRowSizes, RowsAndTheWindowAreAsHighAsTheSkinSays)
     const PopupFace face(skin.Look(), root, 0, 0, 1000);
     ASSERT_TRUE(face.Look().itemDivider);
 
-    const QRect one = face.Items()[0].rect.ToQRect();
-    const QRect divider = face.Items()[1].rect.ToQRect();
-    const QRect two = face.Items()[2].rect.ToQRect();
+    const QRect one = face.Items()[0].rect;
+    const QRect divider = face.Items()[1].rect;
+    const QRect two = face.Items()[2].rect;
     EXPECT_EQ(one.height(), itemHeight);
     EXPECT_EQ(divider.height(), dividerHeight);
     EXPECT_EQ(two.height(), itemHeight);

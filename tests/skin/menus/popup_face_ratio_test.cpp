@@ -33,7 +33,7 @@ TEST(PopupFaceRatio, ArtIsDoubledAndCaptionsAreDrawnAtDeviceResolution)
         // first and last columns (left of and right of the caption) are art.
         QRegion art(one.rect());
         for (const TbsSkinMenuItem& item : face.Items()) {
-            const QRect row = item.rect.ToQRect();
+            const QRect row = item.rect;
             if (!item.menuItem->IsSeparator())
                 art -= row.adjusted(2, 0, -2, 0);
         }

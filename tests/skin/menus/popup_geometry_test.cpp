@@ -16,18 +16,18 @@ PopupMetrics Skinned()
     metrics.rightTop = { 40, 8 };
     metrics.leftBottom = { 8, 40 };
     metrics.rightBottom = { 40, 40 };
-    metrics.itemsRect = { 4, 4, 44, 44 };
+    metrics.itemsRect = QRect(4, 4, 40, 40);
     metrics.skinnedItems = true;
     metrics.itemSkinWidth = 100;
-    metrics.textRect = { 30, 0, 92, 24 };
+    metrics.textRect = QRect(30, 0, 62, 24);
     metrics.itemHeight = 24;
     metrics.separatorHeight = 7;
     return metrics;
 }
 
-const SkinRect kScreen { 0, 0, 1000, 800 };
+const QRect kScreen(0, 0, 1000, 800);
 
-PopupPlacement Place(const SkinRect& anchor, QSize size, PopupOpening opening, int itemsTop = 4,
+PopupPlacement Place(const QRect& anchor, QSize size, PopupOpening opening, int itemsTop = 4,
     PopupSize scrolling = {})
 {
     return PlacePopup(anchor, kScreen, size, itemsTop, opening, scrolling);
@@ -61,8 +61,8 @@ TEST(PopupGeometry, FramePointsAndItemsRectangleFollowTheWindowSize)
     EXPECT_EQ(frame.rightTop, QPoint(192, 8));
     EXPECT_EQ(frame.leftBottom, QPoint(8, 142));
     EXPECT_EQ(frame.rightBottom, QPoint(192, 142));
-    EXPECT_EQ(frame.itemsRect, (SkinRect { 4, 4, 196, 146 }));
-    EXPECT_EQ(CalcPopupFrame(PopupMetrics {}, 200, 150).itemsRect, (SkinRect { 2, 2, 198, 148 }));
+    EXPECT_EQ(frame.itemsRect, QRect(4, 4, 192, 142));
+    EXPECT_EQ(CalcPopupFrame(PopupMetrics {}, 200, 150).itemsRect, QRect(2, 2, 196, 146));
 }
 
 TEST(PopupGeometry, FiveOfEightItemsShowBetweenTheMarkers)
@@ -77,7 +77,7 @@ TEST(PopupGeometry, FiveOfEightItemsShowBetweenTheMarkers)
     const PopupFrame frame = CalcPopupFrame(skinned, size.width, size.height);
     PopupItemLayout layout = LayOutPopupItems(frame.itemsRect, heights, 0, true);
     EXPECT_EQ(layout.visibleCount, 5);
-    EXPECT_EQ(layout.rects[0].top, 4 + 10);
+    EXPECT_EQ(layout.rects[0].top(), 4 + 10);
     EXPECT_TRUE(layout.visible[4]);
     EXPECT_FALSE(layout.visible[5]);
     EXPECT_FALSE(layout.LastVisible());
@@ -88,7 +88,7 @@ TEST(PopupGeometry, FiveOfEightItemsShowBetweenTheMarkers)
     EXPECT_FALSE(layout.visible[2]);
     EXPECT_TRUE(layout.visible[7]);
     EXPECT_TRUE(layout.LastVisible());
-    EXPECT_EQ(layout.rects[3].top, 14);
+    EXPECT_EQ(layout.rects[3].top(), 14);
 
     // A screen lower than the menu makes it scroll because of the screen.
     const PopupSize tall = CalcPopupSize(skinned, 60, std::vector<int>(100, 24), 0, 600);
@@ -96,37 +96,37 @@ TEST(PopupGeometry, FiveOfEightItemsShowBetweenTheMarkers)
     EXPECT_TRUE(tall.scroll);
     EXPECT_FALSE(tall.limitScroll);
     // The markers are 10-pixel bands at both ends of the items.
-    EXPECT_EQ(TopScrollMarker(skinned, frame, size.width), (SkinRect { 4, 4, size.width - 4, 14 }));
-    EXPECT_EQ(BottomScrollMarker(PopupMetrics {}, PopupFrame {}, 100, 80), (SkinRect { 3, 70, 97, 77 }));
+    EXPECT_EQ(TopScrollMarker(skinned, frame, size.width), QRect(4, 4, size.width - 8, 10));
+    EXPECT_EQ(BottomScrollMarker(PopupMetrics {}, PopupFrame {}, 100, 80), QRect(3, 70, 94, 7));
 }
 
 TEST(PopupGeometry, FirstLevelPositions)
 {
     const QSize size(150, 200);
     // Fits below the point.
-    PopupPlacement placement = Place({ 100, 100, 100, 100 }, size, PopupOpening::Down);
+    PopupPlacement placement = Place(QRect(100, 100, 0, 0), size, PopupOpening::Down);
     EXPECT_EQ(placement.topLeft, QPoint(100, 100));
     EXPECT_FALSE(placement.overlaps);
     // Near the right edge it moves left; near the left edge never past it.
-    EXPECT_EQ(Place({ 950, 100, 950, 100 }, size, PopupOpening::Down).topLeft, QPoint(850, 100));
-    EXPECT_EQ(Place({ -20, 100, -20, 100 }, size, PopupOpening::Down).topLeft, QPoint(0, 100));
+    EXPECT_EQ(Place(QRect(950, 100, 0, 0), size, PopupOpening::Down).topLeft, QPoint(850, 100));
+    EXPECT_EQ(Place(QRect(-20, 100, 0, 0), size, PopupOpening::Down).topLeft, QPoint(0, 100));
     // Too low to fit below: from the lower half it flips up.
-    EXPECT_EQ(Place({ 100, 700, 100, 700 }, size, PopupOpening::Down).topLeft, QPoint(100, 500));
+    EXPECT_EQ(Place(QRect(100, 700, 0, 0), size, PopupOpening::Down).topLeft, QPoint(100, 500));
     // From the upper half it sits at the bottom of the screen.
     const QSize tall(150, 700);
-    EXPECT_EQ(Place({ 100, 300, 100, 300 }, tall, PopupOpening::Down).topLeft, QPoint(100, 100));
+    EXPECT_EQ(Place(QRect(100, 300, 0, 0), tall, PopupOpening::Down).topLeft, QPoint(100, 100));
     // Fits neither below nor above: clamped to the top, beside the anchor.
-    placement = Place({ 100, 500, 120, 520 }, tall, PopupOpening::Down);
+    placement = Place(QRect(100, 500, 20, 20), tall, PopupOpening::Down);
     EXPECT_TRUE(placement.overlaps);
     EXPECT_EQ(placement.topLeft, QPoint(121, 0));
 
     // Opening upwards: above when there is room, else below.
-    EXPECT_EQ(Place({ 100, 300, 100, 300 }, size, PopupOpening::Up).topLeft, QPoint(100, 100));
-    EXPECT_EQ(Place({ 100, 50, 100, 50 }, size, PopupOpening::Up).topLeft, QPoint(100, 50));
-    placement = Place({ 100, 300, 100, 300 }, QSize(150, 600), PopupOpening::Up);
+    EXPECT_EQ(Place(QRect(100, 300, 0, 0), size, PopupOpening::Up).topLeft, QPoint(100, 100));
+    EXPECT_EQ(Place(QRect(100, 50, 0, 0), size, PopupOpening::Up).topLeft, QPoint(100, 50));
+    placement = Place(QRect(100, 300, 0, 0), QSize(150, 600), PopupOpening::Up);
     EXPECT_EQ(placement.topLeft, QPoint(101, 200));
     EXPECT_TRUE(placement.overlaps);
-    placement = Place({ 100, 500, 100, 500 }, QSize(150, 600), PopupOpening::Up);
+    placement = Place(QRect(100, 500, 0, 0), QSize(150, 600), PopupOpening::Up);
     EXPECT_EQ(placement.topLeft, QPoint(101, 0));
     EXPECT_TRUE(placement.overlaps);
 }
@@ -135,26 +135,26 @@ TEST(PopupGeometry, SubmenusOpenBesideTheirRow)
 {
     const QSize size(150, 200);
     // Right of the row, its first item level with the row.
-    const SkinRect row { 300, 100, 420, 124 };
+    const QRect row(300, 100, 120, 24);
     EXPECT_EQ(Place(row, size, PopupOpening::Submenu).topLeft, QPoint(421, 96));
     // No room on the right: left of the row.
-    const SkinRect rightRow { 800, 100, 920, 124 };
+    const QRect rightRow(800, 100, 120, 24);
     EXPECT_EQ(Place(rightRow, size, PopupOpening::Submenu).topLeft, QPoint(649, 96));
     // Too low: from the lower half it ends level with the row's bottom.
-    const SkinRect lowRow { 300, 700, 420, 724 };
+    const QRect lowRow(300, 700, 120, 24);
     EXPECT_EQ(Place(lowRow, size, PopupOpening::Submenu).topLeft, QPoint(421, 724 + 4 - 200));
     // From the upper half it sits on the screen's bottom.
-    EXPECT_EQ(Place({ 300, 300, 420, 324 }, QSize(150, 600), PopupOpening::Submenu).topLeft, QPoint(421, 200));
+    EXPECT_EQ(Place(QRect(300, 300, 120, 24), QSize(150, 600), PopupOpening::Submenu).topLeft, QPoint(421, 200));
 }
 
 TEST(PopupGeometry, AWindowScrollingForTheScreenStartsAtTheTopBesideItsAnchor)
 {
     PopupSize scrolling;
     scrolling.scroll = true;
-    const PopupPlacement placement = Place({ 100, 300, 100, 300 }, QSize(150, 800), PopupOpening::Down, 4, scrolling);
+    const PopupPlacement placement = Place(QRect(100, 300, 0, 0), QSize(150, 800), PopupOpening::Down, 4, scrolling);
     EXPECT_EQ(placement.topLeft, QPoint(101, 0));
     // Scrolling from the item limit keeps the first-level rule.
     scrolling.limitScroll = true;
-    EXPECT_EQ(Place({ 100, 300, 100, 300 }, QSize(150, 200), PopupOpening::Down, 4, scrolling).topLeft,
+    EXPECT_EQ(Place(QRect(100, 300, 0, 0), QSize(150, 200), PopupOpening::Down, 4, scrolling).topLeft,
         QPoint(100, 300));
 }

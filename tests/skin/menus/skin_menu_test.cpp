@@ -54,14 +54,14 @@ struct MenuFixture {
         engine = TbsSkinMenu::Of(&form);
     }
 
-    void Open(QObject* control = nullptr) { engine->PopupAt(control, nullptr, false, &root, { 100, 100, 100, 100 }); }
+    void Open(QObject* control = nullptr) { engine->PopupAt(control, nullptr, false, &root, QRect(100, 100, 0, 0)); }
     TbsSkinPopupWindow* Last() const { return engine->Popups().back(); }
-    QPoint RowCentre(int index) const { return Last()->Items()[static_cast<std::size_t>(index)].rect.ToQRect().center(); }
+    QPoint RowCentre(int index) const { return Last()->Items()[static_cast<std::size_t>(index)].rect.center(); }
     void Key(Qt::Key key) { QTest::keyClick(&form, key); }
     // The mouse moves over a row of a popup.
     static void Hover(TbsSkinPopupWindow* popup, int index)
     {
-        const QPoint point = popup->Items()[static_cast<std::size_t>(index)].rect.ToQRect().center();
+        const QPoint point = popup->Items()[static_cast<std::size_t>(index)].rect.center();
         QMouseEvent move(QEvent::MouseMove, point, popup->mapToGlobal(point), Qt::NoButton, Qt::NoButton, {});
         QApplication::sendEvent(popup, &move);
     }
@@ -182,7 +182,7 @@ TEST(SkinMenu, FiveOfEightRowsShowAndTheKeyboardScrollsThem)
     for (int i = 0; i < 8; ++i)
         many.Add(QStringLiteral("Row %1").arg(i));
     menu.engine->SetMaxMenuItemsInWindow(5);
-    menu.engine->PopupAt(nullptr, nullptr, false, &many, { 100, 100, 100, 100 });
+    menu.engine->PopupAt(nullptr, nullptr, false, &many, QRect(100, 100, 0, 0));
     TbsSkinPopupWindow* popup = menu.Last();
     EXPECT_TRUE(popup->Scroll());
     EXPECT_TRUE(popup->LimitScroll());
@@ -206,8 +206,8 @@ TEST(SkinMenu, ThePlainLookHighlightsTheActiveRow)
     menu.Open();
     TbsSkinPopupWindow* popup = menu.Last();
     const QImage face = popup->RenderFace();
-    const QRect active = popup->Items()[0].rect.ToQRect();
-    const QRect normal = popup->Items()[4].rect.ToQRect();
+    const QRect active = popup->Items()[0].rect;
+    const QRect normal = popup->Items()[4].rect;
     // The active row: a navy frame around a pale blue fill.
     EXPECT_EQ(face.pixel(active.topLeft()) & 0xFFFFFF, 0x000080u);
     EXPECT_EQ(face.pixel(active.left() + 2, active.top() + 2) & 0xFFFFFF, 0xB6BDD2u);
@@ -264,7 +264,7 @@ TEST(SkinMenu, ASkinThatMorphsBlendsTheRowsStepByStep)
 {
     MenuFixture menu;
     MenuSkin skin("40,40", "0,0,100,20", 48, QStringLiteral("morphing=1\nmorphkind=mkdefault"));
-    menu.engine->PopupAt(nullptr, skin.Data(), false, &menu.root, { 100, 100, 100, 100 });
+    menu.engine->PopupAt(nullptr, skin.Data(), false, &menu.root, QRect(100, 100, 0, 0));
     TbsSkinPopupWindow* popup = menu.Last();
     ASSERT_EQ(popup->ActiveItem(), 0);
     EXPECT_EQ(popup->Items()[0].morph, 1.0);
@@ -273,7 +273,7 @@ TEST(SkinMenu, ASkinThatMorphsBlendsTheRowsStepByStep)
     EXPECT_EQ(popup->Items()[4].morph, 0.0);
     ASSERT_TRUE(QTest::qWaitFor([popup] { return popup->Items()[4].morph > 0 && popup->Items()[4].morph < 1; }, 2000));
     // Half way the row is neither face.
-    const QRect row = popup->Items()[4].rect.ToQRect();
+    const QRect row = popup->Items()[4].rect;
     const QRgb middle = popup->RenderFace().pixel(row.left() + 5, row.top() + 2) | 0xFF000000;
     EXPECT_NE(middle, MenuSkin::kNormalRow);
     EXPECT_NE(middle, MenuSkin::kActiveRow);
