@@ -53,6 +53,12 @@ expect_failure "pack of a faulty skin" pack "$work/faulty" "$work/faulty.skn"
   || fail "render-menu: exit status $?"
 grep -q '^[0-9][0-9]* x [0-9][0-9]*$' "$work/menu_size" || fail "render-menu: no size line"
 [ "$(head -c 4 "$work/menu.png" | tail -c 3)" = "PNG" ] || fail "render-menu: not a PNG"
+# Without --active the first enabled row is highlighted: the memo's Undo.
+(unset DISPLAY; "$tool" render-menu "$work/default.skn" "$work/menu_first.png" >/dev/null 2>&1) \
+  || fail "render-menu without --active: exit status $?"
+(unset DISPLAY; "$tool" render-menu "$work/default.skn" "$work/menu_row0.png" --active 0 >/dev/null 2>&1) \
+  || fail "render-menu --active 0: exit status $?"
+cmp -s "$work/menu_first.png" "$work/menu_row0.png" || fail "render-menu without --active does not highlight Undo"
 expect_failure "render-menu past the last row" render-menu "$work/default.skn" "$work/menu2.png" --active 99
 expect_failure "render-menu without a file" render-menu "$work/none.skn" "$work/menu3.png"
 

@@ -1,6 +1,5 @@
 #include "tools/preview/skin_gallery.h"
 
-#include "skin/controls/edit_context_menu.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/skin_form.h"
 #include "skin/controls/skin_panel.h"
@@ -10,6 +9,7 @@
 #include "skin/menus/popup_face.h"
 #include "skin/menus/popup_look.h"
 #include "tools/preview/gallery_samples.h"
+#include "tools/skin/render_menu_command.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -184,9 +184,7 @@ void SkinGallery::AddMenuAndHintRow(GalleryFlow& flow)
 {
     // The memo's context menu, as a right click with a selection opens it,
     // its third row under the mouse.
-    EditMenuCommands commands;
-    commands.canUndo = commands.canCut = commands.canCopy = commands.canDelete = commands.canSelectAll = true;
-    const std::unique_ptr<TbsMenuItem> menu = CreateEditContextMenu(commands, &m_skinData);
+    const std::unique_ptr<TbsMenuItem> menu = SampleEditMenu(m_skinData, false);
     PopupLookOptions options;
     options.defaultFont = DefaultMenuItemFont();
     PopupFace face(LookUpPopupLook(&m_skinData, options), *menu, 0, 0, kMenuScreenHeight);

@@ -49,16 +49,6 @@ RenderMenuRequest ParseRequest(const QStringList& arguments)
     return request;
 }
 
-// The memo's context menu as it opens over a selection with text on the
-// clipboard: every row enabled.
-std::unique_ptr<TbsMenuItem> EditMenu(const TbsSkinData& skin)
-{
-    EditMenuCommands commands;
-    commands.canUndo = commands.canCut = commands.canCopy = commands.canPaste = commands.canDelete
-        = commands.canSelectAll = true;
-    return CreateEditContextMenu(commands, &skin);
-}
-
 // The rows the frame gives the main window's system menu, for a window in its
 // normal state.
 std::unique_ptr<TbsMenuItem> SystemMenu(TbsSkinData& skin)
@@ -71,17 +61,29 @@ std::unique_ptr<TbsMenuItem> SystemMenu(TbsSkinData& skin)
     return controller->findChild<TbsSystemMenu*>()->BuildDefaultMenu();
 }
 
-// The first row that a menu highlights when it opens.
-int FirstEnabledRow(const TbsMenuItem& menu)
+// The first row that a menu highlights when it opens; -1 for none.
+int FirstEnabledRow(const PopupFace& face)
 {
-    for (int i = 0; i < menu.Count(); ++i) {
-        if (menu.Items(i)->Enabled() && !menu.Items(i)->IsSeparator())
-            return i;
+    for (std::size_t i = 0; i < face.Items().size(); ++i) {
+        const TbsMenuItem& item = *face.Items()[i].menuItem;
+        if (item.Enabled() && !item.IsSeparator())
+            return static_cast<int>(i);
     }
     return -1;
 }
 
 } // namespace
+
+std::unique_ptr<TbsMenuItem> SampleEditMenu(const TbsSkinData& skin, bool canPaste)
+{
+    const auto nothing = [] {};
+    EditMenuCommands commands;
+    commands.canUndo = commands.canCut = commands.canCopy = commands.canDelete = commands.canSelectAll = true;
+    commands.canPaste = canPaste;
+    commands.undo = commands.cut = commands.copy = commands.paste = commands.deleteSelection = commands.selectAll
+        = nothing;
+    return CreateEditContextMenu(commands, &skin);
+}
 
 void RunRenderMenuCommand(const QStringList& arguments, QTextStream& out)
 {
@@ -91,17 +93,22 @@ void RunRenderMenuCommand(const QStringList& arguments, QTextStream& out)
 
     const std::unique_ptr<TbsSkinData> skin = LoadSkinData(OpenSkin(request.file));
 
-    const std::unique_ptr<TbsMenuItem> menu = request.menu == QStringLiteral("system") ? SystemMenu(*skin) : EditMenu(*skin);
-    const int active = request.active < 0 ? FirstEnabledRow(*menu) : request.active;
-    if (active >= menu->Count())
-        throw SkinToolError(
-            QStringLiteral("the menu has rows 0 to %1, not %2").arg(menu->Count() - 1).arg(active).toStdString());
+    const std::unique_ptr<TbsMenuItem> menu
+        = request.menu == QStringLiteral("system") ? SystemMenu(*skin) : SampleEditMenu(*skin, true);
 
     PopupLookOptions options;
     options.defaultFont = DefaultMenuItemFont();
     PopupFace face(LookUpPopupLook(skin.get(), options), *menu, 0, 0, kPreviewScreenHeight);
-    face.Items()[static_cast<std::size_t>(active)].active = true;
-    face.Items()[static_cast<std::size_t>(active)].morph = 1;
+    // The rows are the ones the menu shows.
+    const int rows = static_cast<int>(face.Items().size());
+    const int active = request.active < 0 ? FirstEnabledRow(face) : request.active;
+    if (active >= rows)
+        throw SkinToolError(
+            QStringLiteral("the menu has rows 0 to %1, not %2").arg(rows - 1).arg(active).toStdString());
+    if (active >= 0) {
+        face.Items()[static_cast<std::size_t>(active)].active = true;
+        face.Items()[static_cast<std::size_t>(active)].morph = 1;
+    }
     QImage image = face.Render(PopupScrollCode::None);
     // What the window's shape leaves out shows as white.
     if (const std::optional<QRegion> region = face.Region()) {
