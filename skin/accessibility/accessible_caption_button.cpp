@@ -87,7 +87,7 @@ QRect AccessibleCaptionButton::rect() const
     const TbsSkinStdButtonObject* button = Button();
     if (!button)
         return {};
-    const QRect rect = button->ObjectRect.ToQRect();
+    const QRect rect = button->ObjectRect;
     return QRect(m_skinForm->Form()->mapToGlobal(rect.topLeft()), rect.size());
 }
 

@@ -51,13 +51,13 @@ QStringList AccessibleTitleBar::ButtonNames() const
     std::vector<const TbsSkinStdButtonObject*> shown;
     for (const auto& object : m_skinForm->Objects()) {
         const auto* button = dynamic_cast<const TbsSkinStdButtonObject*>(object.get());
-        if (button && button->Visible && !button->ObjectRect.IsEmpty())
+        if (button && button->Visible && !button->ObjectRect.isEmpty())
             shown.push_back(button);
     }
     // Read in the order they are seen, left to right, whatever the skin's
     // order of definition.
     std::stable_sort(shown.begin(), shown.end(),
-        [](const auto* a, const auto* b) { return a->ObjectRect.left < b->ObjectRect.left; });
+        [](const auto* a, const auto* b) { return a->ObjectRect.left() < b->ObjectRect.left(); });
     QStringList names;
     for (const TbsSkinStdButtonObject* button : shown) {
         if (!names.contains(button->IDName))
@@ -124,7 +124,7 @@ QRect AccessibleTitleBar::rect() const
     QRect bar;
     for (const auto& object : m_skinForm->Objects()) {
         if (object->Visible && (object->IsCaption() || dynamic_cast<const TbsSkinStdButtonObject*>(object.get())))
-            bar |= object->ObjectRect.ToQRect();
+            bar |= object->ObjectRect;
     }
     if (bar.isEmpty())
         bar = QRect(0, 0, form->width(), m_skinForm->FrameMargins().top());

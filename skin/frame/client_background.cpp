@@ -4,6 +4,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/engine_bitmap.h"
+#include "skin/frame/frame_rect.h"
 
 namespace {
 
@@ -22,9 +23,10 @@ BackgroundTile TileOf(const TbsSkinData& skinData)
         const QImage& picture = skinData.ActivePictures()[index];
         return { &picture, picture.rect() };
     }
-    if (info.clientRect.IsEmpty())
+    const QRect client = FrameRect(info.clientRect);
+    if (client.isEmpty())
         return {};
-    return { &skinData.Picture(), info.clientRect.ToQRect() };
+    return { &skinData.Picture(), client };
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "skin/data/data_skin_object.h"
 #include "skin/frame/frame_object_host.h"
+#include "skin/frame/frame_rect.h"
 
 #include <QPainter>
 #include <QWidget>
@@ -16,11 +17,11 @@ TbsSkinAnimateObject::TbsSkinAnimateObject(TbsFrameObjectHost& host, const TbsDa
     Cycle = definition->cycle;
     ButtonStyle = definition->buttonStyle;
     Interval = std::max(definition->timerInterval, 25);
-    DownSkinRect = definition->downSkinRect;
-    RestoreRect = definition->restoreRect;
-    RestoreActiveRect = definition->restoreActiveRect;
-    RestoreDownRect = definition->restoreDownRect;
-    RestoreInActiveRect = definition->restoreInactiveRect;
+    DownSkinRect = FrameRect(definition->downSkinRect);
+    RestoreRect = FrameRect(definition->restoreRect);
+    RestoreActiveRect = FrameRect(definition->restoreActiveRect);
+    RestoreDownRect = FrameRect(definition->restoreDownRect);
+    RestoreInActiveRect = FrameRect(definition->restoreInactiveRect);
     Morphing = false;
 }
 
@@ -33,21 +34,20 @@ void TbsSkinAnimateObject::Draw(QPainter& painter, bool)
 {
     if (!Host.Skinned())
         return;
-    const bool restore = CommandStateInForce() && !RestoreRect.IsEmpty();
-    const ::SkinRect skin = restore ? RestoreRect : SkinRect;
-    const ::SkinRect down = restore ? RestoreDownRect : DownSkinRect;
-    const ::SkinRect inactive = restore ? RestoreInActiveRect : InActiveSkinRect;
-    const int width = skin.Width();
-    const auto frameRect = [&](int frame) {
-        return ::SkinRect { skin.left + (frame - 1) * width, skin.top, skin.left + frame * width, skin.bottom };
-    };
+    const bool restore = CommandStateInForce() && !RestoreRect.isEmpty();
+    const QRect& skin = restore ? RestoreRect : SkinRect;
+    const QRect& down = restore ? RestoreDownRect : DownSkinRect;
+    const QRect& inactive = restore ? RestoreInActiveRect : InActiveSkinRect;
+    const int width = skin.width();
+    const auto frameRect
+        = [&](int frame) { return QRect(skin.left() + (frame - 1) * width, skin.top(), width, skin.height()); };
     if (MenuShown) {
-        if (down.IsEmpty())
+        if (down.isEmpty())
             Frame = FrameCount;
-        DrawFace(painter, ActivePicture(), down.IsEmpty() ? frameRect(FrameCount) : down);
-    } else if (!Host.IsActive() && !inactive.IsEmpty()) {
+        DrawFace(painter, ActivePicture(), down.isEmpty() ? frameRect(FrameCount) : down);
+    } else if (!Host.IsActive() && !inactive.isEmpty()) {
         DrawFace(painter, ActivePicture(), inactive);
-    } else if (Pressed && MouseIn && !down.IsEmpty()) {
+    } else if (Pressed && MouseIn && !down.isEmpty()) {
         DrawFace(painter, ActivePicture(), down);
     } else {
         DrawFace(painter, ActivePicture(), frameRect(std::clamp(Frame, 1, FrameCount)));
@@ -56,7 +56,7 @@ void TbsSkinAnimateObject::Draw(QPainter& painter, bool)
 
 void TbsSkinAnimateObject::StartOrRepaint()
 {
-    if (!Pressed || DownSkinRect.IsEmpty())
+    if (!Pressed || DownSkinRect.isEmpty())
         Host.StartAnimationTimer();
     else
         Repaint();
@@ -89,14 +89,14 @@ void TbsSkinAnimateObject::MouseLeave()
 void TbsSkinAnimateObject::MouseDown(int button, int x, int y)
 {
     TbsActiveSkinObject::MouseDown(button, x, y);
-    if (!DownSkinRect.IsEmpty() && button == 0) {
+    if (!DownSkinRect.isEmpty() && button == 0) {
         Frame = FrameCount;
         Pressed = true;
         Repaint();
     }
     if (Command == cmSysMenu && MouseIn && ButtonStyle) {
         MenuShown = true;
-        const QRect rect = ObjectRect.ToQRect();
+        const QRect& rect = ObjectRect;
         Host.ShowSystemMenuAt(QRect(Host.MapToGlobal(rect.topLeft()), rect.size()));
     }
 }
@@ -106,7 +106,7 @@ void TbsSkinAnimateObject::MouseUp(int button, int x, int y)
     TbsActiveSkinObject::MouseUp(button, x, y);
     if (MenuShown)
         return;
-    if (!DownSkinRect.IsEmpty() && button == 0) {
+    if (!DownSkinRect.isEmpty() && button == 0) {
         Pressed = false;
         Repaint();
         Host.StartAnimationTimer();
@@ -130,7 +130,7 @@ void TbsSkinAnimateObject::ResetState()
 
 bool TbsSkinAnimateObject::StepAnimation()
 {
-    if (!Active || (Pressed && !DownSkinRect.IsEmpty()))
+    if (!Active || (Pressed && !DownSkinRect.isEmpty()))
         return false;
     if (Elapsed < Interval) {
         Elapsed += 25;

@@ -31,11 +31,11 @@ public:
     bool Cycle { false };
     bool ButtonStyle { false };
     int Interval { 50 };
-    ::SkinRect DownSkinRect;
-    ::SkinRect RestoreRect;
-    ::SkinRect RestoreActiveRect;
-    ::SkinRect RestoreDownRect;
-    ::SkinRect RestoreInActiveRect;
+    QRect DownSkinRect;
+    QRect RestoreRect;
+    QRect RestoreActiveRect;
+    QRect RestoreDownRect;
+    QRect RestoreInActiveRect;
     int Frame { 1 };
     int Elapsed { 25 };
     bool Forward { true };

@@ -5,6 +5,7 @@
 #include "skin/data/data_skin_object.h"
 #include "skin/draw/glyphs.h"
 #include "skin/frame/frame_object_host.h"
+#include "skin/frame/frame_rect.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -31,19 +32,19 @@ TbsSkinButtonObject::TbsSkinButtonObject(TbsFrameObjectHost& host, const TbsData
 {
     if (!definition)
         return;
-    DownRect = definition->downRect;
-    DisableSkinRect = definition->disableSkinRect;
+    DownRect = FrameRect(definition->downRect);
+    DisableSkinRect = FrameRect(definition->disableSkinRect);
 }
 
 void TbsSkinButtonObject::Draw(QPainter& painter, bool wholeFrame)
 {
     if (!Host.Skinned())
         return;
-    if (!Enabled && !DisableSkinRect.IsEmpty()) {
+    if (!Enabled && !DisableSkinRect.isEmpty()) {
         DrawFace(painter, ActivePicture(), DisableSkinRect);
         return;
     }
-    if (m_down && MouseIn && !DownRect.IsEmpty()) {
+    if (m_down && MouseIn && !DownRect.isEmpty()) {
         DrawFace(painter, ActivePicture(), DownRect);
         return;
     }
@@ -75,7 +76,7 @@ void TbsSkinButtonObject::MouseDown(int button, int x, int y)
         SetDown(true);
         if (PopupMenu && PopupMenu->Items().Count() > 0) {
             MenuShown = true;
-            const QRect rect = ObjectRect.ToQRect();
+            const QRect& rect = ObjectRect;
             PopupMenu->PopupAtRect(QRect(Host.MapToGlobal(rect.topLeft()), rect.size()), PopupUp);
         }
     }
@@ -95,11 +96,11 @@ void TbsSkinButtonObject::MouseEnter()
 {
     MouseIn = true;
     Active = true;
-    if (!DownRect.IsEmpty() && m_down) {
+    if (!DownRect.isEmpty() && m_down) {
         if (MorphingPossible())
             MorphKf = 1;
         Repaint();
-    } else if (!ActiveSkinRect.IsEmpty()) {
+    } else if (!ActiveSkinRect.isEmpty()) {
         Redraw();
     }
     Host.ObjectMouseEnter(IDName);
@@ -121,10 +122,10 @@ TbsSkinStdButtonObject::TbsSkinStdButtonObject(TbsFrameObjectHost& host, const T
     , FromDefinition(true)
 {
     Command = definition->command;
-    RestoreRect = definition->restoreRect;
-    RestoreActiveRect = definition->restoreActiveRect;
-    RestoreDownRect = definition->restoreDownRect;
-    RestoreInActiveRect = definition->restoreInactiveRect;
+    RestoreRect = FrameRect(definition->restoreRect);
+    RestoreActiveRect = FrameRect(definition->restoreActiveRect);
+    RestoreDownRect = FrameRect(definition->restoreDownRect);
+    RestoreInActiveRect = FrameRect(definition->restoreInactiveRect);
 }
 
 TbsSkinStdButtonObject::TbsSkinStdButtonObject(TbsFrameObjectHost& host, const QString& idName, TbsStdCommand command)
@@ -133,7 +134,7 @@ TbsSkinStdButtonObject::TbsSkinStdButtonObject(TbsFrameObjectHost& host, const Q
 {
     IDName = idName;
     Command = command;
-    SkinRect = { 0, 0, 1, 1 };
+    SkinRect = QRect(0, 0, 1, 1);
     SkinRectInAPicture = true;
     ObjectRect = SkinRect;
 }
@@ -174,11 +175,11 @@ void TbsSkinStdButtonObject::Draw(QPainter& painter, bool wholeFrame)
         const int size = SmallIconSize();
         const QIcon icon = Host.WindowIcon();
         if (!icon.isNull())
-            painter.drawPixmap(ObjectRect.left, ObjectRect.top, icon.pixmap(size, size));
+            painter.drawPixmap(ObjectRect.topLeft(), icon.pixmap(size, size));
         MorphKf = 0;
         return;
     }
-    if (CommandStateInForce() && Enabled && !RestoreRect.IsEmpty()) {
+    if (CommandStateInForce() && Enabled && !RestoreRect.isEmpty()) {
         DrawRestoreFace(painter);
         return;
     }
@@ -187,13 +188,13 @@ void TbsSkinStdButtonObject::Draw(QPainter& painter, bool wholeFrame)
 
 void TbsSkinStdButtonObject::DrawRestoreFace(QPainter& painter) const
 {
-    if (!Host.IsActive() && !RestoreInActiveRect.IsEmpty()) {
+    if (!Host.IsActive() && !RestoreInActiveRect.isEmpty()) {
         DrawFace(painter, ActivePicture(), RestoreInActiveRect);
-    } else if (m_down && MouseIn && !RestoreDownRect.IsEmpty()) {
+    } else if (m_down && MouseIn && !RestoreDownRect.isEmpty()) {
         DrawFace(painter, ActivePicture(), RestoreDownRect);
-    } else if (MorphingPossible() && EndMorphPending() && !RestoreActiveRect.IsEmpty()) {
+    } else if (MorphingPossible() && EndMorphPending() && !RestoreActiveRect.isEmpty()) {
         DrawMorph(painter, ActivePicture(), RestoreRect, RestoreActiveRect);
-    } else if (Active && !RestoreActiveRect.IsEmpty()) {
+    } else if (Active && !RestoreActiveRect.isEmpty()) {
         DrawFace(painter, ActivePicture(), RestoreActiveRect);
     } else {
         DrawFace(painter, ActivePicture(), RestoreRect);
@@ -202,7 +203,7 @@ void TbsSkinStdButtonObject::DrawRestoreFace(QPainter& painter) const
 
 void TbsSkinStdButtonObject::DrawDefaultFace(QPainter& painter) const
 {
-    const QRect rect = ObjectRect.ToQRect();
+    const QRect& rect = ObjectRect;
     if (rect.isEmpty())
         return;
     const bool pressed = m_down && MouseIn;
@@ -256,7 +257,7 @@ void TbsSkinStdButtonObject::MouseDown(int button, int, int)
 void TbsSkinStdButtonObject::OpenSystemMenu()
 {
     MenuShown = true;
-    const QRect rect = ObjectRect.ToQRect();
+    const QRect& rect = ObjectRect;
     Host.ShowSystemMenuAt(QRect(Host.MapToGlobal(rect.topLeft()), rect.size()));
 }
 

@@ -28,8 +28,8 @@ public:
     QPointer<TbsSkinPopupMenu> PopupMenu;
     bool PopupUp { false };
 
-    ::SkinRect DownRect;
-    ::SkinRect DisableSkinRect;
+    QRect DownRect;
+    QRect DisableSkinRect;
 
 protected:
     bool m_down { false };
@@ -61,10 +61,10 @@ public:
     void Click();
 
     TbsStdCommand Command { cmDefault };
-    ::SkinRect RestoreRect;
-    ::SkinRect RestoreActiveRect;
-    ::SkinRect RestoreDownRect;
-    ::SkinRect RestoreInActiveRect;
+    QRect RestoreRect;
+    QRect RestoreActiveRect;
+    QRect RestoreDownRect;
+    QRect RestoreInActiveRect;
     const bool FromDefinition;
 
 private:

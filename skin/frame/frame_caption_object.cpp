@@ -11,6 +11,7 @@
 #include "skin/draw/text_ellipsis.h"
 #include "skin/draw/whole_pixel_scaling.h"
 #include "skin/frame/frame_object_host.h"
+#include "skin/frame/frame_rect.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -20,24 +21,31 @@
 TbsSkinCaptionObject::TbsSkinCaptionObject(TbsFrameObjectHost& host, const TbsDataSkinCaption* definition)
     : TbsActiveSkinObject(host, definition)
     , m_definition(*definition)
+    , m_faces(FacesOf(*definition))
 {
+}
+
+TbsSkinCaptionObject::Faces TbsSkinCaptionObject::FacesOf(const TbsDataSkinCaption& definition)
+{
+    return { FrameRect(definition.textRect), FrameRect(definition.frameRect), FrameRect(definition.activeFrameRect),
+        FrameRect(definition.frameTextRect), FrameRect(definition.animateSkinRect) };
 }
 
 bool TbsSkinCaptionObject::AnimationPossible() const
 {
-    return Host.SkinEffectsEnabled() && Host.Skinned() && !m_definition.animateSkinRect.IsEmpty()
+    return Host.SkinEffectsEnabled() && Host.Skinned() && !m_faces.animation.isEmpty()
         && m_definition.frameCount > 0;
 }
 
 QRect TbsSkinCaptionObject::TextRect() const
 {
-    const ::SkinRect& text = m_definition.textRect;
-    QRect rect(text.left, text.top, text.Width() + (ObjectRect.Width() - SkinRect.Width()), text.Height());
-    if (!m_definition.frameRect.IsEmpty()) {
-        const ::SkinRect& frameText = m_definition.frameTextRect;
-        rect.setLeft(rect.left() + frameText.left);
-        rect.setTop(rect.top() + frameText.top);
-        rect.setRight(rect.right() + frameText.right - m_definition.frameRect.Width());
+    const QRect& text = m_faces.text;
+    QRect rect(text.left(), text.top(), text.width() + (ObjectRect.width() - SkinRect.width()), text.height());
+    if (!m_faces.frame.isEmpty()) {
+        const QRect& frameText = m_faces.frameText;
+        rect.setLeft(rect.left() + frameText.left());
+        rect.setTop(rect.top() + frameText.top());
+        rect.setRight(rect.right() + frameText.right() + 1 - m_faces.frame.width());
     }
     return rect;
 }
@@ -45,9 +53,9 @@ QRect TbsSkinCaptionObject::TextRect() const
 void TbsSkinCaptionObject::DrawText(QPainter& painter, const QPoint& origin, bool activeColours) const
 {
     const QString caption = Host.WindowTitle();
-    if (Host.PaintCaptionText(painter, QRect(origin, ObjectRect.ToQRect().size()), activeColours))
+    if (Host.PaintCaptionText(painter, QRect(origin, ObjectRect.size()), activeColours))
         return;
-    if (caption.isEmpty() || m_definition.textRect.IsEmpty())
+    if (caption.isEmpty() || m_faces.text.isEmpty())
         return;
     const QRect textRect = TextRect();
     const QFont font = SkinFont(m_definition.fontName, m_definition.fontHeight, m_definition.fontStyle);
@@ -65,18 +73,18 @@ void TbsSkinCaptionObject::DrawText(QPainter& painter, const QPoint& origin, boo
     y += origin.y();
 
     const QImage* framePicture = ActivePicture();
-    if (!m_definition.frameRect.IsEmpty() && framePicture) {
-        const ::SkinRect source = activeColours && !m_definition.activeFrameRect.IsEmpty() ? m_definition.activeFrameRect
-                                                                                          : m_definition.frameRect;
-        const ::SkinRect& frameText = m_definition.frameTextRect;
+    if (!m_faces.frame.isEmpty() && framePicture) {
+        const QRect& source = activeColours && !m_faces.activeFrame.isEmpty() ? m_faces.activeFrame : m_faces.frame;
+        const QRect& frameText = m_faces.frameText;
         const int offset = Host.FormInfo().buttonsOffset;
         const bool full = m_definition.fullFrame;
-        const int width = full ? ObjectRect.Width() - 2 * offset : source.Width() + textWidth - frameText.Width();
-        if (width > 0 && width <= ObjectRect.Width() + source.Width()) {
+        const int width = full ? ObjectRect.width() - 2 * offset : source.width() + textWidth - frameText.width();
+        if (width > 0 && width <= ObjectRect.width() + source.width()) {
             QImage frame;
-            ComposeSkinImageHorz(frame, *framePicture, source.ToQRect(), m_definition.frameLeftOffset,
+            ComposeSkinImageHorz(frame, *framePicture, source, m_definition.frameLeftOffset,
                 m_definition.frameRightOffset, width, false);
-            const QPoint at = full ? QPoint(origin.x() + offset, y - frameText.top) : QPoint(x - frameText.left, y - frameText.top);
+            const QPoint at = full ? QPoint(origin.x() + offset, y - frameText.top())
+                                   : QPoint(x - frameText.left(), y - frameText.top());
             painter.drawImage(at, frame);
         }
     }
@@ -95,29 +103,29 @@ void TbsSkinCaptionObject::DrawText(QPainter& painter, const QPoint& origin, boo
     painter.drawText(x, y + baseline, text);
 }
 
-QImage TbsSkinCaptionObject::ObjectImage(const QImage& picture, const ::SkinRect& source) const
+QImage TbsSkinCaptionObject::ObjectImage(const QImage& picture, const QRect& source) const
 {
     const TbsFormInfo& info = Host.FormInfo();
-    const int leftWidth = std::max(0, info.leftTopPoint.x() - SkinRect.left);
-    const int rightWidth = std::max(0, SkinRect.right - info.rightTopPoint.x());
-    const int width = ObjectRect.Width();
+    const int leftWidth = std::max(0, info.leftTopPoint.x() - SkinRect.left());
+    const int rightWidth = std::max(0, SkinRect.right() + 1 - info.rightTopPoint.x());
+    const int width = ObjectRect.width();
     if (leftWidth == 0 && rightWidth == 0)
-        return StretchedPiece(picture, source.ToQRect(), width, source.Height());
+        return StretchedPiece(picture, source, width, source.height());
     QImage image;
-    ComposeSkinImageHorz(image, picture, source.ToQRect(), leftWidth, rightWidth, width, m_definition.stretchEffect);
+    ComposeSkinImageHorz(image, picture, source, leftWidth, rightWidth, width, m_definition.stretchEffect);
     return image;
 }
 
 void TbsSkinCaptionObject::Draw(QPainter& painter, bool)
 {
-    if (!Host.Skinned() || ObjectRect.IsEmpty())
+    if (!Host.Skinned() || ObjectRect.isEmpty())
         return;
     const bool active = Active;
     const bool morph = MorphingPossible();
     const bool stretch = m_definition.stretchEffect;
     const bool animation = AnimationPossible();
     const QImage* activePicture = ActivePicture();
-    const QPoint origin = ObjectRect.TopLeft();
+    const QPoint origin = ObjectRect.topLeft();
     // Faces that take the caption text are enlarged to the device's whole
     // ratio first, so the text is drawn at the device's resolution.
     const int ratio = WholePixelRatio(*painter.device());
@@ -130,14 +138,14 @@ void TbsSkinCaptionObject::Draw(QPainter& painter, bool)
     };
 
     if (animation && activePicture && Frame >= 1 && Frame <= m_definition.frameCount) {
-        const ::SkinRect& strip = m_definition.animateSkinRect;
-        ::SkinRect frame;
-        if (SkinRect.Height() < strip.Height()) {
-            const int height = strip.Height() / m_definition.frameCount;
-            frame = { strip.left, strip.top + (Frame - 1) * height, strip.right, strip.top + Frame * height };
+        const QRect& strip = m_faces.animation;
+        QRect frame;
+        if (SkinRect.height() < strip.height()) {
+            const int height = strip.height() / m_definition.frameCount;
+            frame = QRect(strip.left(), strip.top() + (Frame - 1) * height, strip.width(), height);
         } else {
-            const int width = strip.Width() / m_definition.frameCount;
-            frame = { strip.left + (Frame - 1) * width, strip.top, strip.left + Frame * width, strip.bottom };
+            const int width = strip.width() / m_definition.frameCount;
+            frame = QRect(strip.left() + (Frame - 1) * width, strip.top(), width, strip.height());
         }
         drawWithText(ObjectImage(*activePicture, frame), !active);
         return;
@@ -160,7 +168,7 @@ void TbsSkinCaptionObject::Draw(QPainter& painter, bool)
         painter.drawImage(origin, normal);
         return;
     }
-    if (ActiveSkinRect.IsEmpty() || !activePicture || (!active && !morph && !stretch && !animation)) {
+    if (ActiveSkinRect.isEmpty() || !activePicture || (!active && !morph && !stretch && !animation)) {
         DrawText(painter, origin, active);
         return;
     }
@@ -227,10 +235,10 @@ void TbsSkinCaptionObject::MouseLeave()
 
 void TbsSkinCaptionObject::MouseDown(int button, int x, int y)
 {
-    Host.ObjectMouseDown(IDName, x, y, ObjectRect.ToQRect(), button);
+    Host.ObjectMouseDown(IDName, x, y, ObjectRect, button);
 }
 
 void TbsSkinCaptionObject::MouseUp(int button, int x, int y)
 {
-    Host.ObjectMouseUp(IDName, x, y, ObjectRect.ToQRect(), button);
+    Host.ObjectMouseUp(IDName, x, y, ObjectRect, button);
 }

@@ -37,7 +37,18 @@ private:
     // object's top-left in painter coordinates. activeColours picks the colour
     // set.
     void DrawText(QPainter& painter, const QPoint& origin, bool activeColours) const;
-    QImage ObjectImage(const QImage& picture, const ::SkinRect& source) const;
+    QImage ObjectImage(const QImage& picture, const QRect& source) const;
+
+    // The rectangles of the caption's definition, taken with it.
+    struct Faces {
+        QRect text;
+        QRect frame;
+        QRect activeFrame;
+        QRect frameText;
+        QRect animation;
+    };
+    static Faces FacesOf(const TbsDataSkinCaption& definition);
 
     const TbsDataSkinCaption& m_definition;
+    const Faces m_faces;
 };

@@ -1,7 +1,7 @@
 #include "skin/frame/frame_geometry.h"
 
 #include "skin/data/form_info.h"
-#include "skin/frame/saturated.h"
+#include "skin/frame/frame_rect.h"
 
 #include <algorithm>
 
@@ -14,14 +14,14 @@ QPoint Moved(const QPoint& point, int dx, int dy)
     return { Saturated(qint64(point.x()) + dx), Saturated(qint64(point.y()) + dy) };
 }
 
-SkinRect Widened(const SkinRect& rect, int dx, int dy)
+QRect Widened(const SkinRect& rect, int dx, int dy)
 {
-    return { rect.left, rect.top, Saturated(qint64(rect.right) + dx), Saturated(qint64(rect.bottom) + dy) };
+    return RectOfEdges(rect.left, rect.top, qint64(rect.right) + dx, qint64(rect.bottom) + dy);
 }
 
-SkinRect Shifted(const SkinRect& rect, int dx)
+QRect Shifted(const SkinRect& rect, int dx)
 {
-    return { Saturated(qint64(rect.left) + dx), rect.top, Saturated(qint64(rect.right) + dx), rect.bottom };
+    return RectOfEdges(qint64(rect.left) + dx, rect.top, qint64(rect.right) + dx, rect.bottom);
 }
 
 } // namespace
@@ -38,9 +38,10 @@ TbsFrameGeometry CalcResizeGeometry(const TbsFormInfo& info, const QSize& pictur
     geometry.nLB = Moved(info.leftBottomPoint, 0, dy);
     geometry.nRB = Moved(info.rightBottomPoint, dx, dy);
     geometry.nClient = Widened(info.clientRect, dx, dy);
-    geometry.nCaption = info.captionRect.IsEmpty() ? info.captionRect : Widened(info.captionRect, dx, 0);
-    geometry.nButtons = info.buttonsRect;
-    if (!info.buttonsRect.IsEmpty() && info.buttonsRect.left > pictureSize.width() / 2)
+    const QRect caption = FrameRect(info.captionRect);
+    geometry.nCaption = caption.isEmpty() ? caption : Widened(info.captionRect, dx, 0);
+    geometry.nButtons = FrameRect(info.buttonsRect);
+    if (!geometry.nButtons.isEmpty() && info.buttonsRect.left > pictureSize.width() / 2)
         geometry.nButtons = Shifted(info.buttonsRect, dx);
     geometry.hLT = info.hitTestLeftTopPoint;
     geometry.hRT = Moved(info.hitTestRightTopPoint, dx, 0);
@@ -66,10 +67,7 @@ QMargins DefaultFrameMargins(int captionHeight)
     return QMargins(3, captionHeight + 3, 3, 3);
 }
 
-SkinRect ClientRectInside(const QSize& size, const QMargins& margins)
+QRect ClientRectInside(const QSize& size, const QMargins& margins)
 {
-    SkinRect client { margins.left(), margins.top(), size.width() - margins.right(), size.height() - margins.bottom() };
-    client.right = std::max(client.right, client.left);
-    client.bottom = std::max(client.bottom, client.top);
-    return client;
+    return QRect(QPoint(margins.left(), margins.top()), size.shrunkBy(margins).expandedTo(QSize(0, 0)));
 }

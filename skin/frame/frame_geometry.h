@@ -1,16 +1,17 @@
 #pragma once
 
-#include "skin/data/skin_rect.h"
-
 #include <QMargins>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 
 class TbsFormInfo;
 
 // Where the parts of a skin's frame land on a window of a given size. The
 // corner areas of the frame picture stay put or follow the right and bottom
-// edges; everything between them grows with the window.
+// edges; everything between them grows with the window. The rectangles are
+// taken from the skin's form definition here, once, as QRects (see
+// frame_rect.h).
 struct TbsFrameGeometry {
     int width { 0 };
     int height { 0 };
@@ -18,14 +19,14 @@ struct TbsFrameGeometry {
     QPoint nRT;
     QPoint nLB;
     QPoint nRB;
-    SkinRect nClient;
-    SkinRect nCaption;
-    SkinRect nButtons;
+    QRect nClient;
+    QRect nCaption;
+    QRect nButtons;
     QPoint hLT;
     QPoint hRT;
     QPoint hLB;
     QPoint hRB;
-    SkinRect nMask;
+    QRect nMask;
 };
 
 // The geometry of the frame of info (drawn on a picture of pictureSize) on a
@@ -40,6 +41,6 @@ QMargins SkinFrameMargins(const TbsFormInfo& info, const QSize& pictureSize);
 // captionHeight above the client area.
 QMargins DefaultFrameMargins(int captionHeight);
 
-// The client rectangle a window of size gets inside margins; right and bottom
-// never cross left and top.
-SkinRect ClientRectInside(const QSize& size, const QMargins& margins);
+// The client rectangle a window of size gets inside margins; it shrinks to
+// nothing rather than turn inside out.
+QRect ClientRectInside(const QSize& size, const QMargins& margins);

@@ -1,28 +1,35 @@
 #include "skin/frame/frame_hit_test.h"
 
-#include "skin/draw/composition_mode.h"
+#include "skin/frame/frame_rect.h"
 
 #include <algorithm>
 
 namespace {
 
-bool InAnyCaption(const QPoint& p, const std::vector<SkinRect>& captionRects)
+bool InAnyCaption(const QPoint& p, const std::vector<QRect>& captionRects)
 {
-    return std::any_of(captionRects.begin(), captionRects.end(),
-        [&](const SkinRect& rect) { return PointInRectExclusive(p, rect); });
+    return std::any_of(
+        captionRects.begin(), captionRects.end(), [&](const QRect& rect) { return RectHolds(rect, p); });
+}
+
+// p moved by dx, dy, stopped at the int limits: a skin's border width may be
+// anything.
+QPoint Probe(const QPoint& p, qint64 dx, qint64 dy)
+{
+    return { Saturated(p.x() + dx), Saturated(p.y() + dy) };
 }
 
 bool NearSkinEdge(const QPoint& p, const TbsFrameGeometry& g, int borderWidth,
     const std::function<bool(const QPoint&)>& inShape)
 {
-    const QPoint probes[] = { p + QPoint(-borderWidth, 0), p + QPoint(0, -borderWidth), p + QPoint(borderWidth, 0),
-        p + QPoint(0, borderWidth) };
+    const qint64 border = borderWidth;
+    const QPoint probes[] = { Probe(p, -border, 0), Probe(p, 0, -border), Probe(p, border, 0), Probe(p, 0, border) };
     if (!inShape) {
-        const SkinRect window { 0, 0, g.width, g.height };
-        return std::any_of(std::begin(probes), std::end(probes),
-            [&](const QPoint& probe) { return !PointInRectExclusive(probe, window); });
+        const QRect window = RectOfEdges(0, 0, g.width, g.height);
+        return std::any_of(
+            std::begin(probes), std::end(probes), [&](const QPoint& probe) { return !RectHolds(window, probe); });
     }
-    if (PointInRectExclusive(p, g.nMask))
+    if (RectHolds(g.nMask, p))
         return false;
     return std::any_of(std::begin(probes), std::end(probes), [&](const QPoint& probe) { return !inShape(probe); });
 }
@@ -39,13 +46,13 @@ int EdgeCode(const QPoint& p, const TbsFrameGeometry& g)
         return HTBOTTOMLEFT;
     if (x >= g.hRB.x() && y >= g.hRB.y())
         return HTBOTTOMRIGHT;
-    if (PointInRectExclusive(p, { g.hLT.x(), 0, g.hRT.x(), g.nClient.top }))
+    if (RectHolds(RectOfEdges(g.hLT.x(), 0, g.hRT.x(), g.nClient.top()), p))
         return HTTOP;
-    if (PointInRectExclusive(p, { g.hLB.x(), g.nClient.bottom, g.hRB.x(), g.height }))
+    if (RectHolds(RectOfEdges(g.hLB.x(), EndY(g.nClient), g.hRB.x(), g.height), p))
         return HTBOTTOM;
-    if (PointInRectExclusive(p, { 0, g.hLT.y(), g.nClient.left, g.hLB.y() }))
+    if (RectHolds(RectOfEdges(0, g.hLT.y(), g.nClient.left(), g.hLB.y()), p))
         return HTLEFT;
-    if (PointInRectExclusive(p, { g.nClient.right, g.hRT.y(), g.width, g.hRB.y() }))
+    if (RectHolds(RectOfEdges(EndX(g.nClient), g.hRT.y(), g.width, g.hRB.y()), p))
         return HTRIGHT;
     return HTNOWHERE;
 }
@@ -58,10 +65,10 @@ bool IsSizingHitCode(int code)
 }
 
 int SkinHitTest(const QPoint& p, const TbsFrameGeometry& g, int borderWidth, const TbsHitTestState& state,
-    const std::vector<SkinRect>& captionRects, const std::function<bool(const QPoint&)>& inShape)
+    const std::vector<QRect>& captionRects, const std::function<bool(const QPoint&)>& inShape)
 {
     if (!state.rolledUp && !state.minimized) {
-        const bool inClient = PointInRectExclusive(p, g.nClient);
+        const bool inClient = RectHolds(g.nClient, p);
         if (state.hasHotObject && !InAnyCaption(p, captionRects) && !inClient && !state.inSizeMove)
             return HTOBJECT;
         if (!state.maximized && state.canResize) {
@@ -79,7 +86,7 @@ int SkinHitTest(const QPoint& p, const TbsFrameGeometry& g, int borderWidth, con
     return InAnyCaption(p, captionRects) ? HTCAPTION : HTOBJECT;
 }
 
-int DefaultHitTest(const QPoint& p, int width, int height, int captionHeight, const SkinRect& captionRect,
+int DefaultHitTest(const QPoint& p, int width, int height, int captionHeight, const QRect& captionRect,
     const TbsHitTestState& state)
 {
     const int x = p.x();
@@ -108,9 +115,9 @@ int DefaultHitTest(const QPoint& p, int width, int height, int captionHeight, co
         if (bottom)
             return HTBOTTOM;
     }
-    if (PointInRectExclusive(p, captionRect))
+    if (RectHolds(captionRect, p))
         return HTCAPTION;
-    if (PointInRectExclusive(p, { 3, captionHeight + 3, width - 3, height - 3 }))
+    if (RectHolds(RectOfEdges(3, qint64(captionHeight) + 3, qint64(width) - 3, qint64(height) - 3), p))
         return HTCLIENT;
     return HTOBJECT;
 }

@@ -3,6 +3,7 @@
 #include "skin/frame/frame_geometry.h"
 
 #include <QPoint>
+#include <QRect>
 #include <functional>
 #include <vector>
 
@@ -38,9 +39,9 @@ struct TbsHitTestState {
 // objects; inShape tells whether a point belongs to the masked window shape
 // (empty without a mask picture).
 int SkinHitTest(const QPoint& p, const TbsFrameGeometry& geometry, int borderWidth, const TbsHitTestState& state,
-    const std::vector<SkinRect>& captionRects, const std::function<bool(const QPoint&)>& inShape);
+    const std::vector<QRect>& captionRects, const std::function<bool(const QPoint&)>& inShape);
 
 // The default frame's test on a window of width x height with a caption of
 // captionRect and a caption bar captionHeight high.
-int DefaultHitTest(const QPoint& p, int width, int height, int captionHeight, const SkinRect& captionRect,
+int DefaultHitTest(const QPoint& p, int width, int height, int captionHeight, const QRect& captionRect,
     const TbsHitTestState& state);

@@ -11,6 +11,7 @@
 #include "skin/draw/whole_pixel_scaling.h"
 #include "skin/frame/frame_hit_test.h"
 #include "skin/frame/frame_object.h"
+#include "skin/frame/frame_rect.h"
 #include "skin/frame/frame_shape.h"
 
 #include <QFontMetrics>
@@ -55,7 +56,7 @@ TbsFrameLayout DefaultLayout(const TbsFrameState& state, const std::vector<TbsFr
         layout.objects.push_back(object.place);
     const int width = state.size.width();
     const int buttonSize = TbsFrameLook::DefaultButtonSize(state.borderStyle);
-    SkinRect caption { 3, 3, width - 3, TbsFrameLook::DefaultCaptionHeight(state.borderStyle) };
+    QRect caption = RectOfEdges(3, 3, qint64(width) - 3, TbsFrameLook::DefaultCaptionHeight(state.borderStyle));
     const auto first = [&objects](TbsStdCommand command) {
         const auto found = std::find_if(objects.begin(), objects.end(), [command](const TbsFrameObjectSlot& object) {
             return object.visible && object.captionButton && object.command == command;
@@ -67,15 +68,15 @@ TbsFrameLayout DefaultLayout(const TbsFrameState& state, const std::vector<TbsFr
         const int index = first(command);
         if (index < 0)
             continue;
-        layout.objects[static_cast<std::size_t>(index)] = { x - buttonSize, 4, x, 4 + buttonSize };
+        layout.objects[static_cast<std::size_t>(index)] = QRect(x - buttonSize, 4, buttonSize, buttonSize);
         x -= buttonSize;
-        caption.right = x;
+        caption.setRight(x - 1);
     }
     if (const int index = first(cmSysMenu); index >= 0) {
         const QSize size = state.showIcon ? objects[static_cast<std::size_t>(index)].rowSize : QSize(buttonSize, buttonSize);
-        const SkinRect place { 3, 4, 3 + size.width(), 4 + size.height() };
+        const QRect place(QPoint(3, 4), size);
         layout.objects[static_cast<std::size_t>(index)] = place;
-        caption.left = place.right;
+        caption.setLeft(place.right() + 1);
     }
     layout.captions.push_back(caption);
     return layout;
@@ -128,7 +129,7 @@ int TbsFrameLook::HitTest(const QPoint& point, const TbsFrameState& state, const
 {
     const TbsHitTestState hit = HitTestState(state);
     if (!m_skinFrame) {
-        const SkinRect caption = layout.captions.empty() ? SkinRect {} : layout.captions.front();
+        const QRect caption = layout.captions.empty() ? QRect() : layout.captions.front();
         return DefaultHitTest(point, state.size.width(), state.size.height(), DefaultCaptionHeight(state.borderStyle),
             caption, hit);
     }
@@ -186,13 +187,13 @@ void TbsFrameLook::PaintSkinFrame(QPainter& painter, const TbsFrameState& state,
     for (const auto& object : objects) {
         if (!object->Visible)
             continue;
-        const bool inBottom = object->ObjectRect.bottom > geometry.nClient.top;
+        const bool inBottom = EndY(object->ObjectRect) > geometry.nClient.top();
         QImage& strip = inBottom ? strips.bottom : strips.top;
         if (strip.isNull())
             continue;
         QPainter stripPainter(&strip);
         if (inBottom)
-            stripPainter.translate(0, -geometry.nClient.bottom);
+            stripPainter.translate(0, -qreal(EndY(geometry.nClient)));
         object->Draw(stripPainter, true);
     }
 
@@ -231,7 +232,7 @@ void TbsFrameLook::PaintDefaultFrame(QPainter& painter, const TbsFrameState& sta
     const int height = state.size.height();
     const bool active = state.active;
     const int captionHeight = DefaultCaptionHeight(state.borderStyle);
-    const SkinRect caption = layout.captions.empty() ? SkinRect {} : layout.captions.front();
+    const QRect caption = layout.captions.empty() ? QRect() : layout.captions.front();
 
     QImage bar = ScaleByWholePixels(
         MakeSkinBitmap(std::max(0, width - 6), captionHeight, SkinColorToQColor(clBtnFace).rgb()),
@@ -242,20 +243,21 @@ void TbsFrameLook::PaintDefaultFrame(QPainter& painter, const TbsFrameState& sta
             // Filled rows rather than pen lines, which land off the pixel
             // grid on a face of a higher ratio.
             for (int i = 0; i < captionHeight - 5; ++i) {
-                const QRect row = QRect(QPoint(caption.left - 1, 2 + i), QPoint(caption.right - 7, 2 + i)).normalized();
+                const QRect row
+                    = QRect(QPoint(caption.left() - 1, 2 + i), QPoint(caption.right() - 6, 2 + i)).normalized();
                 barPainter.fillRect(row, SkinColorToQColor(i % 2 == 0 ? clBtnHighlight : clBtnShadow));
             }
         }
         const QFont& font = active ? captionText.activeFont : captionText.inactiveFont;
-        const QRect textArea(caption.left - 3, 0, caption.Width(), captionHeight);
+        const QRect textArea(caption.left() - 3, 0, caption.width(), captionHeight);
         if (captionText.paint) {
             captionText.paint(barPainter, textArea, active);
         } else if (!captionText.title.isEmpty()) {
             const QFontMetrics metrics(font);
-            const int available = caption.right - caption.left + 3;
+            const int available = caption.width() + 3;
             const QString text = TrimWithEllipsis(metrics, captionText.title, available);
             const int textWidth = metrics.horizontalAdvance(text);
-            const int x = caption.left - 3 + available / 2 - (textWidth + 5) / 2;
+            const int x = caption.left() - 3 + available / 2 - (textWidth + 5) / 2;
             const int y = captionHeight / 2 - metrics.height() / 2;
             const QRect textRect(x, y, textWidth, metrics.height());
             barPainter.fillRect(textRect.adjusted(-2, -2, 2, 2), SkinColorToQColor(clBtnFace));

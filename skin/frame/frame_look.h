@@ -39,10 +39,10 @@ struct TbsFrameLayout {
     // The skin frame's geometry; zero for the default frame.
     TbsFrameGeometry geometry;
     // The place of every object, in the order of the slots laid out.
-    std::vector<SkinRect> objects;
+    std::vector<QRect> objects;
     // The rectangles the window is dragged by: the skin's caption objects,
     // or the default frame's caption bar between its buttons.
-    std::vector<SkinRect> captions;
+    std::vector<QRect> captions;
 };
 
 // How the caption text of the default frame is drawn.

@@ -5,6 +5,7 @@
 #include "skin/draw/engine_bitmap.h"
 #include "skin/draw/whole_pixel_scaling.h"
 #include "skin/frame/frame_object_host.h"
+#include "skin/frame/frame_rect.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -16,16 +17,16 @@ TbsActiveSkinObject::TbsActiveSkinObject(TbsFrameObjectHost& host, const TbsData
         return;
     IDName = definition->IDName();
     Hint = definition->hint;
-    SkinRect = definition->skinRect;
-    ActiveSkinRect = definition->activeSkinRect;
-    InActiveSkinRect = definition->inactiveSkinRect;
+    SkinRect = FrameRect(definition->skinRect);
+    ActiveSkinRect = FrameRect(definition->activeSkinRect);
+    InActiveSkinRect = FrameRect(definition->inactiveSkinRect);
     SkinRectInAPicture = definition->skinRectInAPicture;
     MorphKind = definition->morphKind;
     m_activePictureIndex = definition->activePictureIndex;
     // Without an active picture there is no active face to show or morph to.
     if (!ActivePicture())
-        ActiveSkinRect = {};
-    Morphing = definition->morphing && !ActiveSkinRect.IsEmpty();
+        ActiveSkinRect = QRect();
+    Morphing = definition->morphing && !ActiveSkinRect.isEmpty();
     ObjectRect = SkinRect;
 }
 
@@ -55,31 +56,31 @@ bool TbsActiveSkinObject::MorphingPossible() const
     return Host.MorphingPossible(Morphing);
 }
 
-void TbsActiveSkinObject::DrawFace(QPainter& painter, const QImage* picture, const ::SkinRect& face) const
+void TbsActiveSkinObject::DrawFace(QPainter& painter, const QImage* picture, const QRect& face) const
 {
-    if (!picture || picture->isNull() || face.IsEmpty() || ObjectRect.IsEmpty())
+    if (!picture || picture->isNull() || face.isEmpty() || ObjectRect.isEmpty())
         return;
-    DrawPicturePiece(painter, ObjectRect.ToQRect(), *picture, face.ToQRect(), Host.ScaledPictures());
+    DrawPicturePiece(painter, ObjectRect, *picture, face, Host.ScaledPictures());
 }
 
-void TbsActiveSkinObject::DrawMorph(QPainter& painter, const QImage* fromPicture, const ::SkinRect& from,
-    const ::SkinRect& to) const
+void TbsActiveSkinObject::DrawMorph(QPainter& painter, const QImage* fromPicture, const QRect& from,
+    const QRect& to) const
 {
     const QImage* toPicture = ActivePicture();
-    if (!fromPicture || !toPicture || ObjectRect.IsEmpty())
+    if (!fromPicture || !toPicture || ObjectRect.isEmpty())
         return;
-    const QSize size = ObjectRect.ToQRect().size();
-    QImage current = StretchedPiece(*fromPicture, from.ToQRect(), size.width(), size.height());
-    const QImage target = StretchedPiece(*toPicture, to.ToQRect(), size.width(), size.height());
+    const QSize size = ObjectRect.size();
+    QImage current = StretchedPiece(*fromPicture, from, size.width(), size.height());
+    const QImage target = StretchedPiece(*toPicture, to, size.width(), size.height());
     Morph(current, target, MorphKf, MorphKind);
-    painter.drawImage(ObjectRect.ToQRect().topLeft(), current);
+    painter.drawImage(ObjectRect.topLeft(), current);
 }
 
 void TbsActiveSkinObject::Draw(QPainter& painter, bool wholeFrame)
 {
     if (!Host.Skinned())
         return;
-    if (Enabled && !Host.IsActive() && !InActiveSkinRect.IsEmpty()) {
+    if (Enabled && !Host.IsActive() && !InActiveSkinRect.isEmpty()) {
         DrawFace(painter, ActivePicture(), InActiveSkinRect);
         return;
     }
@@ -87,7 +88,7 @@ void TbsActiveSkinObject::Draw(QPainter& painter, bool wholeFrame)
         DrawMorph(painter, NormalPicture(), SkinRect, ActiveSkinRect);
         return;
     }
-    if (Active && !ActiveSkinRect.IsEmpty()) {
+    if (Active && !ActiveSkinRect.isEmpty()) {
         DrawFace(painter, ActivePicture(), ActiveSkinRect);
         return;
     }
@@ -135,7 +136,7 @@ void TbsActiveSkinObject::MouseEnter()
 {
     MouseIn = true;
     Active = true;
-    if (!ActiveSkinRect.IsEmpty())
+    if (!ActiveSkinRect.isEmpty())
         Redraw();
     Host.ObjectMouseEnter(IDName);
 }
@@ -144,29 +145,29 @@ void TbsActiveSkinObject::MouseLeave()
 {
     MouseIn = false;
     Active = false;
-    if (!ActiveSkinRect.IsEmpty())
+    if (!ActiveSkinRect.isEmpty())
         Redraw();
     Host.ObjectMouseLeave(IDName);
 }
 
 void TbsActiveSkinObject::MouseDown(int button, int x, int y)
 {
-    Host.ObjectMouseDown(IDName, x, y, ObjectRect.ToQRect(), button);
+    Host.ObjectMouseDown(IDName, x, y, ObjectRect, button);
 }
 
 void TbsActiveSkinObject::MouseUp(int button, int x, int y)
 {
     if (MouseIn)
-        Host.ObjectMouseUp(IDName, x, y, ObjectRect.ToQRect(), button);
+        Host.ObjectMouseUp(IDName, x, y, ObjectRect, button);
 }
 
 void TbsActiveSkinObject::MouseMove(int x, int y)
 {
-    Host.ObjectMouseMove(IDName, x, y, ObjectRect.ToQRect());
+    Host.ObjectMouseMove(IDName, x, y, ObjectRect);
 }
 
 void TbsUserObject::Draw(QPainter& painter, bool)
 {
     if (Host.Skinned())
-        Host.PaintUserObject(IDName, painter, ObjectRect.ToQRect());
+        Host.PaintUserObject(IDName, painter, ObjectRect);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "skin/data/frame_command.h"
-#include "skin/data/skin_rect.h"
 #include "skin/data/skin_values.h"
 #include "skin/frame/object_layout.h"
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 class QPainter;
@@ -13,10 +13,10 @@ class TbsDataSkinObject;
 class TbsFrameObjectHost;
 
 // One active area of a skinned frame (a caption button, the caption, an
-// animation, a user area), made from its frame object definition. It knows its
-// place for the current window size, its faces and how it answers the mouse;
-// the form controller owns it and routes the frame's mouse messages to it.
-// It sees the window only through its host.
+// animation, a user area), made from its frame object definition, whose faces
+// it takes as QRects. It knows its place for the current window size, its
+// faces and how it answers the mouse; the form controller owns it and routes
+// the frame's mouse messages to it. It sees the window only through its host.
 class TbsActiveSkinObject {
 public:
     TbsActiveSkinObject(TbsFrameObjectHost& host, const TbsDataSkinObject* definition);
@@ -48,7 +48,7 @@ public:
     // A standard caption button (close, maximize, ...).
     virtual bool IsCaptionButton() const { return false; }
     // Size the object takes in the button row.
-    virtual QSize RowSize() const { return SkinRect.ToQRect().size(); }
+    virtual QSize RowSize() const { return SkinRect.size(); }
 
     // The object as its layout sees it.
     TbsFrameObjectSlot Slot() const;
@@ -60,14 +60,14 @@ public:
     TbsFrameObjectHost& Host;
     QString IDName;
     QString Hint;
-    ::SkinRect SkinRect;
-    ::SkinRect ActiveSkinRect;
-    ::SkinRect InActiveSkinRect;
+    QRect SkinRect;
+    QRect ActiveSkinRect;
+    QRect InActiveSkinRect;
     bool SkinRectInAPicture { false };
     bool Morphing { false };
     ::MorphKind MorphKind { ::MorphKind::mkDefault };
     double MorphKf { 0 };
-    ::SkinRect ObjectRect;
+    QRect ObjectRect;
     bool Active { false };
     bool MouseIn { false };
     bool Enabled { true };
@@ -80,9 +80,9 @@ protected:
     // The picture the normal face comes from.
     const QImage* NormalPicture() const;
     // Copies face of picture into ObjectRect, stretched when the sizes differ.
-    void DrawFace(QPainter& painter, const QImage* picture, const ::SkinRect& face) const;
+    void DrawFace(QPainter& painter, const QImage* picture, const QRect& face) const;
     // The normal face morphed towards the active face at MorphKf.
-    void DrawMorph(QPainter& painter, const QImage* fromPicture, const ::SkinRect& from, const ::SkinRect& to) const;
+    void DrawMorph(QPainter& painter, const QImage* fromPicture, const QRect& from, const QRect& to) const;
     // Repaints the object, through the morph timer when it morphs.
     void Redraw();
     void Repaint();

@@ -3,6 +3,7 @@
 #include "skin/data/form_info.h"
 #include "skin/draw/mask_region.h"
 #include "skin/draw/engine_bitmap.h"
+#include "skin/frame/frame_rect.h"
 
 namespace {
 
@@ -11,11 +12,11 @@ bool PointInPicture(const QPoint& point, const QSize& size)
     return point.x() >= 0 && point.y() >= 0 && point.x() <= size.width() && point.y() <= size.height();
 }
 
-bool BlackAt(const QImage& strip, int x, int y)
+bool BlackAt(const QImage& strip, qint64 x, qint64 y)
 {
     if (strip.isNull() || x < 0 || y < 0 || x >= strip.width() || y >= strip.height())
         return false;
-    return (SkinRow(strip, y)[x] & 0xFFFFFF) == 0;
+    return (SkinRow(strip, int(y))[x] & 0xFFFFFF) == 0;
 }
 
 } // namespace
@@ -28,7 +29,7 @@ SkinPieceGeometry FramePiece(const TbsFormInfo& info, const QSize& pictureSize, 
     piece.rightTop = info.rightTopPoint;
     piece.leftBottom = info.leftBottomPoint;
     piece.rightBottom = info.rightBottomPoint;
-    piece.clientRect = clientArea.ToQRect();
+    piece.clientRect = FrameRect(clientArea);
     piece.leftStretch = info.leftStretch;
     piece.topStretch = info.topStretch;
     piece.rightStretch = info.rightStretch;
@@ -36,10 +37,9 @@ SkinPieceGeometry FramePiece(const TbsFormInfo& info, const QSize& pictureSize, 
     return piece;
 }
 
-SkinTargetGeometry FrameTarget(const TbsFrameGeometry& geometry, const SkinRect& clientArea)
+SkinTargetGeometry FrameTarget(const TbsFrameGeometry& geometry, const QRect& clientArea)
 {
-    return { geometry.width, geometry.height, geometry.nLT, geometry.nRT, geometry.nLB, geometry.nRB,
-        clientArea.ToQRect() };
+    return { geometry.width, geometry.height, geometry.nLT, geometry.nRT, geometry.nLB, geometry.nRB, clientArea };
 }
 
 bool FrameFitsPicture(const TbsFormInfo& info, const QSize& pictureSize, const SkinRect& clientArea)
@@ -78,23 +78,23 @@ std::optional<QRegion> TbsFrameShape::Region() const
 {
     if (!m_hasMask)
         return std::nullopt;
-    return RegionOfMaskBorders(m_strips, m_mask.ToQRect());
+    return RegionOfMaskBorders(m_strips, m_mask);
 }
 
 bool TbsFrameShape::PointInFrameShape(const QPoint& point) const
 {
     if (!m_hasMask)
         return true;
-    const int x = point.x();
-    const int y = point.y();
-    if (m_mask.left <= x && x < m_mask.right && m_mask.top <= y && y < m_mask.bottom)
+    if (RectHolds(m_mask, point))
         return true;
-    if (y < m_mask.top)
+    const qint64 x = point.x();
+    const qint64 y = point.y();
+    if (y < m_mask.top())
         return BlackAt(m_strips.top, x, y);
-    if (y < m_mask.bottom) {
-        if (x > m_mask.left)
-            return BlackAt(m_strips.right, x - m_mask.right, y - m_mask.top);
-        return BlackAt(m_strips.left, x, y - m_mask.top);
+    if (y < EndY(m_mask)) {
+        if (x > m_mask.left())
+            return BlackAt(m_strips.right, x - EndX(m_mask), y - m_mask.top());
+        return BlackAt(m_strips.left, x, y - m_mask.top());
     }
-    return BlackAt(m_strips.bottom, x, y - m_mask.bottom);
+    return BlackAt(m_strips.bottom, x, y - EndY(m_mask));
 }

@@ -13,7 +13,7 @@ class TbsFormInfo;
 // clientArea in the role of the client rectangle.
 SkinPieceGeometry FramePiece(const TbsFormInfo& info, const QSize& pictureSize, const SkinRect& clientArea);
 // The target of that piece on a window of the given geometry.
-SkinTargetGeometry FrameTarget(const TbsFrameGeometry& geometry, const SkinRect& clientArea);
+SkinTargetGeometry FrameTarget(const TbsFrameGeometry& geometry, const QRect& clientArea);
 
 // Whether rect lies inside a picture of pictureSize (edges included) and every
 // corner point of info does too: only then can pieces be cut from it without
@@ -40,6 +40,6 @@ public:
 
 private:
     bool m_hasMask { false };
-    SkinRect m_mask;
+    QRect m_mask;
     SkinBorderStrips m_strips;
 };

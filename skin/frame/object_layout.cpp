@@ -1,38 +1,37 @@
 #include "skin/frame/object_layout.h"
 
 #include "skin/data/form_info.h"
-#include "skin/draw/composition_mode.h"
-#include "skin/frame/saturated.h"
+#include "skin/frame/frame_rect.h"
 
 #include <algorithm>
 
 namespace {
 
 struct CornerAreas {
-    SkinRect leftTop;
-    SkinRect rightTop;
-    SkinRect leftBottom;
-    SkinRect rightBottom;
+    QRect leftTop;
+    QRect rightTop;
+    QRect leftBottom;
+    QRect rightBottom;
 };
 
 CornerAreas CornerAreasOf(const TbsFormInfo& info, const QSize& pictureSize)
 {
     const int pw = pictureSize.width();
     const int ph = pictureSize.height();
-    return { { 0, 0, info.leftTopPoint.x(), info.leftTopPoint.y() },
-        { info.rightTopPoint.x(), 0, pw, info.rightTopPoint.y() },
-        { 0, info.leftBottomPoint.y(), info.leftBottomPoint.x(), ph },
-        { info.rightBottomPoint.x(), info.rightBottomPoint.y(), pw, ph } };
+    return { RectOfEdges(0, 0, info.leftTopPoint.x(), info.leftTopPoint.y()),
+        RectOfEdges(info.rightTopPoint.x(), 0, pw, info.rightTopPoint.y()),
+        RectOfEdges(0, info.leftBottomPoint.y(), info.leftBottomPoint.x(), ph),
+        RectOfEdges(info.rightBottomPoint.x(), info.rightBottomPoint.y(), pw, ph) };
 }
 
 // The part of rect that lies in the window of geometry, as a window theme
 // keeps its caption buttons on the window: a caption rectangle that reaches
 // past the frame picture still grows with the window.
-SkinRect InsideWindow(const SkinRect& rect, const TbsFrameGeometry& geometry)
+QRect InsideWindow(const QRect& rect, const TbsFrameGeometry& geometry)
 {
-    const auto across = [&geometry](int x) { return std::clamp(x, 0, std::max(geometry.width, 0)); };
-    const auto down = [&geometry](int y) { return std::clamp(y, 0, std::max(geometry.height, 0)); };
-    return { across(rect.left), down(rect.top), across(rect.right), down(rect.bottom) };
+    const auto across = [&geometry](qint64 x) { return std::clamp<qint64>(x, 0, std::max(geometry.width, 0)); };
+    const auto down = [&geometry](qint64 y) { return std::clamp<qint64>(y, 0, std::max(geometry.height, 0)); };
+    return RectOfEdges(across(rect.left()), down(rect.top()), across(EndX(rect)), down(EndY(rect)));
 }
 
 // A button's top moved as little as it takes to keep it within a window
@@ -45,9 +44,9 @@ int TopInWindow(int top, int height, int windowHeight)
 // The row the caption buttons sit in and the direction they are laid.
 class ButtonRow {
 public:
-    ButtonRow(const SkinRect& row, bool leftToRight, int offset, int windowHeight)
-        : m_x(leftToRight ? row.left : row.right)
-        , m_top(row.top)
+    ButtonRow(const QRect& row, bool leftToRight, int offset, int windowHeight)
+        : m_x(leftToRight ? row.left() : EndX(row))
+        , m_top(row.top())
         , m_leftToRight(leftToRight)
         , m_offset(offset)
         , m_windowHeight(windowHeight)
@@ -55,13 +54,13 @@ public:
     }
 
     // A face written upside down or right to left takes no room.
-    SkinRect Place(const QSize& face)
+    QRect Place(const QSize& face)
     {
         const QSize size = face.expandedTo(QSize(0, 0));
         const qint64 left = m_leftToRight ? m_x : m_x - size.width();
         m_x = m_leftToRight ? left + size.width() + m_offset : left - m_offset;
         const int top = TopInWindow(m_top, size.height(), m_windowHeight);
-        return { Saturated(left), top, Saturated(left + size.width()), Saturated(qint64(top) + size.height()) };
+        return RectOfEdges(left, top, left + size.width(), qint64(top) + size.height());
     }
 
     qint64 X() const { return m_x; }
@@ -80,6 +79,16 @@ private:
     int m_offset;
     int m_windowHeight;
 };
+
+// rect with its left edge, or its exclusive right edge, at x.
+QRect WithLeft(const QRect& rect, qint64 x)
+{
+    return RectOfEdges(x, rect.top(), EndX(rect), EndY(rect));
+}
+QRect WithEndX(const QRect& rect, qint64 x)
+{
+    return RectOfEdges(rect.left(), rect.top(), x, EndY(rect));
+}
 
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
@@ -101,14 +110,14 @@ std::size_t FirstCaption(const std::vector<TbsFrameObjectSlot>& objects)
     return kNone;
 }
 
-void PlaceRow(const std::vector<TbsFrameObjectSlot>& objects, std::vector<SkinRect>& places, const TbsFormInfo& info,
+void PlaceRow(const std::vector<TbsFrameObjectSlot>& objects, std::vector<QRect>& places, const TbsFormInfo& info,
     const TbsFrameGeometry& geometry)
 {
-    const bool noButtonsRect = geometry.nButtons.IsEmpty();
-    if (noButtonsRect && geometry.nCaption.IsEmpty())
+    const bool noButtonsRect = geometry.nButtons.isEmpty();
+    if (noButtonsRect && geometry.nCaption.isEmpty())
         return;
-    const SkinRect captionArea = InsideWindow(geometry.nCaption, geometry);
-    const SkinRect row = noButtonsRect ? captionArea : InsideWindow(geometry.nButtons, geometry);
+    const QRect captionArea = InsideWindow(geometry.nCaption, geometry);
+    const QRect row = noButtonsRect ? captionArea : InsideWindow(geometry.nButtons, geometry);
     const int offset = info.buttonsOffset;
     ButtonRow buttons(row, info.buttonsInLeft, offset, geometry.height);
     for (TbsStdCommand command : { cmClose, cmMaximize, cmMinimize, cmRollUp, cmMinimizeToTray }) {
@@ -123,16 +132,16 @@ void PlaceRow(const std::vector<TbsFrameObjectSlot>& objects, std::vector<SkinRe
     const std::size_t systemMenu = FirstRowObject(objects, cmSysMenu);
     if (!info.buttonsInLeft) {
         if (noButtonsRect && caption != kNone)
-            places[caption].right = Saturated(buttons.X() + offset);
+            places[caption] = WithEndX(places[caption], buttons.X() + offset);
         if (systemMenu != kNone) {
-            buttons.Restart(captionArea.left, captionArea.top);
-            SkinRect rect = buttons.Place(objects[systemMenu].rowSize);
-            const int height = rect.Height();
-            rect.top = TopInWindow(captionArea.top + captionArea.Height() / 2 - height / 2, height, geometry.height);
-            rect.bottom = rect.top + height;
+            buttons.Restart(captionArea.left(), captionArea.top());
+            QRect rect = buttons.Place(objects[systemMenu].rowSize);
+            const int height = rect.height();
+            rect.moveTop(
+                TopInWindow(captionArea.top() + captionArea.height() / 2 - height / 2, height, geometry.height));
             places[systemMenu] = rect;
             if (caption != kNone)
-                places[caption].left = Saturated(buttons.X() - offset);
+                places[caption] = WithLeft(places[caption], buttons.X() - offset);
         }
         return;
     }
@@ -140,45 +149,54 @@ void PlaceRow(const std::vector<TbsFrameObjectSlot>& objects, std::vector<SkinRe
         if (systemMenu != kNone)
             places[systemMenu] = buttons.Place(objects[systemMenu].rowSize);
         if (caption != kNone)
-            places[caption].left = Saturated(buttons.X() + offset);
+            places[caption] = WithLeft(places[caption], buttons.X() + offset);
     }
 }
 
 } // namespace
 
-SkinRect AnchorToFrame(const SkinRect& rect, const TbsFormInfo& info, const QSize& pictureSize, int dx, int dy)
+QRect AnchorToFrame(const QRect& rect, const TbsFormInfo& info, const QSize& pictureSize, int dx, int dy)
 {
     const CornerAreas areas = CornerAreasOf(info, pictureSize);
-    const QPoint tl(rect.left, rect.top);
-    const QPoint br(rect.right, rect.bottom);
-    const auto in = [](const QPoint& p, const SkinRect& area) { return PointInRectExclusive(p, area); };
-    if (in(tl, areas.leftTop) && in(br, areas.leftTop))
+    const qint64 left = rect.left();
+    const qint64 top = rect.top();
+    const qint64 right = EndX(rect);
+    const qint64 bottom = EndY(rect);
+    // Where the corners of rect lie; its bottom-right corner is its
+    // exclusive one.
+    const auto in = [](qint64 x, qint64 y, const QRect& area) {
+        return area.left() <= x && x <= area.right() && area.top() <= y && y <= area.bottom();
+    };
+    const auto spans = [&](const QRect& topLeftArea, const QRect& bottomRightArea) {
+        return in(left, top, topLeftArea) && in(right, bottom, bottomRightArea);
+    };
+    if (spans(areas.leftTop, areas.leftTop))
         return rect;
-    if (in(tl, areas.rightTop) && in(br, areas.rightTop))
-        return rect.Translated(dx, 0);
-    if (in(tl, areas.leftBottom) && in(br, areas.leftBottom))
-        return rect.Translated(0, dy);
-    if (in(tl, areas.rightBottom) && in(br, areas.rightBottom))
-        return rect.Translated(dx, dy);
-    if (in(tl, areas.leftTop) && in(br, areas.rightBottom))
-        return { rect.left, rect.top, rect.right + dx, rect.bottom + dy };
-    if (in(tl, areas.leftTop) && in(br, areas.rightTop))
-        return { rect.left, rect.top, rect.right + dx, rect.bottom };
-    if (in(tl, areas.leftBottom) && in(br, areas.rightBottom))
-        return SkinRect { rect.left, rect.top, rect.right + dx, rect.bottom }.Translated(0, dy);
-    if (in(tl, areas.leftTop) && in(br, areas.leftBottom))
-        return { rect.left, rect.top, rect.right, rect.bottom + dy };
-    if (in(tl, areas.rightTop) && in(br, areas.rightBottom))
-        return { rect.left + dx, rect.top, rect.right + dx, rect.bottom + dy };
+    if (spans(areas.rightTop, areas.rightTop))
+        return MovedEdges(rect, dx, 0, dx, 0);
+    if (spans(areas.leftBottom, areas.leftBottom))
+        return MovedEdges(rect, 0, dy, 0, dy);
+    if (spans(areas.rightBottom, areas.rightBottom))
+        return MovedEdges(rect, dx, dy, dx, dy);
+    if (spans(areas.leftTop, areas.rightBottom))
+        return MovedEdges(rect, 0, 0, dx, dy);
+    if (spans(areas.leftTop, areas.rightTop))
+        return MovedEdges(rect, 0, 0, dx, 0);
+    if (spans(areas.leftBottom, areas.rightBottom))
+        return MovedEdges(rect, 0, dy, dx, dy);
+    if (spans(areas.leftTop, areas.leftBottom))
+        return MovedEdges(rect, 0, 0, 0, dy);
+    if (spans(areas.rightTop, areas.rightBottom))
+        return MovedEdges(rect, dx, 0, dx, dy);
     return rect;
 }
 
-std::vector<SkinRect> LayoutObjects(const std::vector<TbsFrameObjectSlot>& objects, const TbsFormInfo& info,
+std::vector<QRect> LayoutObjects(const std::vector<TbsFrameObjectSlot>& objects, const TbsFormInfo& info,
     const QSize& pictureSize, const TbsFrameGeometry& geometry)
 {
     const int dx = geometry.width - pictureSize.width();
     const int dy = geometry.height - pictureSize.height();
-    std::vector<SkinRect> places;
+    std::vector<QRect> places;
     places.reserve(objects.size());
     for (const TbsFrameObjectSlot& object : objects)
         places.push_back(object.inPicture ? object.place : AnchorToFrame(object.skinRect, info, pictureSize, dx, dy));

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "skin/data/frame_command.h"
-#include "skin/data/skin_rect.h"
 #include "skin/frame/frame_geometry.h"
 
+#include <QRect>
 #include <QSize>
 #include <vector>
 
@@ -12,10 +12,10 @@ class TbsFormInfo;
 // A frame object as its layout sees it.
 struct TbsFrameObjectSlot {
     // Where it is now; an object the layout does not place stays there.
-    SkinRect place;
+    QRect place;
     // Its face in the frame picture, which it follows unless drawn from a
     // picture of its own.
-    SkinRect skinRect;
+    QRect skinRect;
     bool inPicture { false };
     bool visible { true };
     // Caption buttons line up in the button row, in command order.
@@ -30,11 +30,11 @@ struct TbsFrameObjectSlot {
 
 // rect of the frame picture (of pictureSize) moved and grown with the corner
 // areas it lies in, for a window dx wider and dy higher than the picture.
-SkinRect AnchorToFrame(const SkinRect& rect, const TbsFormInfo& info, const QSize& pictureSize, int dx, int dy);
+QRect AnchorToFrame(const QRect& rect, const TbsFormInfo& info, const QSize& pictureSize, int dx, int dy);
 
 // The place of every object, in the order given, for the window of geometry:
 // objects drawn in the frame picture follow their corners; caption buttons
 // line up in the button row (or along the caption), and the caption gives way
 // to them.
-std::vector<SkinRect> LayoutObjects(const std::vector<TbsFrameObjectSlot>& objects, const TbsFormInfo& info,
+std::vector<QRect> LayoutObjects(const std::vector<TbsFrameObjectSlot>& objects, const TbsFormInfo& info,
     const QSize& pictureSize, const TbsFrameGeometry& geometry);

@@ -178,9 +178,9 @@ void TbsSkinForm::LayoutClientArea()
 {
     const QMargins margins = FrameMargins();
     m_appliedMargins = margins;
-    const SkinRect client = ClientRectInside(m_form->size(), margins);
-    m_clientArea->setGeometry(client.ToQRect());
-    m_clientArea->setVisible(!RolledUp() && client.Height() > 0);
+    const QRect client = ClientRectInside(m_form->size(), margins);
+    m_clientArea->setGeometry(client);
+    m_clientArea->setVisible(!RolledUp() && client.height() > 0);
 }
 
 // ApplySkin: objects, sizes, region and paint from the current skin.

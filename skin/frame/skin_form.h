@@ -465,7 +465,7 @@ private:
     TbsFrameGeometry m_geometry;
     TbsFrameShape m_shape;
     // What the window is dragged by, from the last layout.
-    std::vector<SkinRect> m_captionRects;
+    std::vector<QRect> m_captionRects;
     std::vector<std::unique_ptr<TbsActiveSkinObject>> m_objects;
     int m_hotObject { -1 };
     int m_oldHotObject { -1 };

@@ -11,6 +11,7 @@
 #include "skin/frame/frame_caption_object.h"
 #include "skin/frame/frame_object.h"
 #include "skin/frame/frame_look.h"
+#include "skin/frame/frame_rect.h"
 #include "skin/frame/skin_form_host.h"
 #include "skin/menus/skin_menu.h"
 
@@ -175,7 +176,7 @@ void TbsSkinForm::TrackHover(const QPoint& point, bool canBeHot)
     int found = -1;
     for (int i = 0; i < int(m_objects.size()); ++i) {
         const TbsActiveSkinObject& object = *m_objects[i];
-        if (object.Enabled && object.Visible && PointInRectExclusive(point, object.ObjectRect)) {
+        if (object.Enabled && object.Visible && RectHolds(object.ObjectRect, point)) {
             found = i;
             break;
         }
@@ -210,7 +211,7 @@ void TbsSkinForm::ShowObjectHintFor(int index, bool show)
         m_skinHint->HideHint();
         return;
     }
-    const QRect rect = object.ObjectRect.ToQRect();
+    const QRect& rect = object.ObjectRect;
     m_skinHint->ActivateHint(m_form->mapToGlobal(rect.bottomLeft() + QPoint(0, 2)), object.Hint);
 }
 
@@ -230,7 +231,7 @@ void TbsSkinForm::HoverTimerStep()
     }
     m_lastHoverCursor = cursor;
     const QPoint point = m_form->mapFromGlobal(cursor);
-    if (!PointInRectExclusive(point, SkinFrame() ? m_geometry.nClient : ClientRectInside(m_form->size(), FrameMargins())))
+    if (!RectHolds(SkinFrame() ? m_geometry.nClient : ClientRectInside(m_form->size(), FrameMargins()), point))
         TrackHover(point);
     else if (m_hotObject >= 0)
         TrackHover(QPoint(-1, -1));
@@ -317,7 +318,7 @@ void TbsSkinForm::RedrawObject(const TbsActiveSkinObject& object)
 {
     if (m_formBorderStyle == TFormBorderStyle::bsNone)
         return;
-    m_form->update(object.ObjectRect.ToQRect());
+    m_form->update(object.ObjectRect);
 }
 
 bool TbsSkinForm::MorphingPossible(bool morphing) const
@@ -385,7 +386,7 @@ void TbsSkinForm::ShowSystemMenuUnderObjects()
         bool hasCommand = false;
         if (CommandOf(*object, hasCommand) != cmSysMenu || !hasCommand || !object->Enabled || !object->Visible)
             continue;
-        const QRect rect = object->ObjectRect.ToQRect();
+        const QRect& rect = object->ObjectRect;
         ShowSystemMenuAt(QRect(m_form->mapToGlobal(rect.topLeft()), rect.size()));
         shown = true;
     }

@@ -27,11 +27,11 @@ TEST_F(StoredGeometry, FrameOfFourTwentySevenFourFourGivesTheMainWindowItsSize)
     EXPECT_EQ(g.nRT, QPoint(742, 30));
     EXPECT_EQ(g.nLB, QPoint(8, 549));
     EXPECT_EQ(g.nRB, QPoint(742, 549));
-    EXPECT_EQ(g.nClient, (SkinRect { 4, 27, 749, 555 }));
-    EXPECT_EQ(g.nCaption, (SkinRect { 3, 5, 750, 24 }));
-    EXPECT_EQ(g.nMask, (SkinRect { 4, 3, 750, 555 }));
+    EXPECT_EQ(g.nClient, (SkinRect { 4, 27, 749, 555 }.ToQRect()));
+    EXPECT_EQ(g.nCaption, (SkinRect { 3, 5, 750, 24 }.ToQRect()));
+    EXPECT_EQ(g.nMask, (SkinRect { 4, 3, 750, 555 }.ToQRect()));
     EXPECT_EQ(g.hRB, QPoint(744, 552));
-    EXPECT_TRUE(g.nButtons.IsEmpty());
+    EXPECT_TRUE(g.nButtons.isEmpty());
 }
 
 TEST_F(StoredGeometry, FourStripsOnlyAsLargeAsTheBorder)
@@ -50,7 +50,7 @@ TEST_F(StoredGeometry, FourStripsOnlyAsLargeAsTheBorder)
 TEST_F(StoredGeometry, HitCodesAtTheEdgesCornersCaptionAndClient)
 {
     const TbsFrameGeometry g = CalcResizeGeometry(info, picture, 753, 559);
-    const std::vector<SkinRect> captions { { 5, 4, 683, 24 } };
+    const std::vector<QRect> captions { SkinRect { 5, 4, 683, 24 }.ToQRect() };
     const TbsHitTestState normal;
     const auto hit = [&](int x, int y, const TbsHitTestState& state = TbsHitTestState {}) {
         return SkinHitTest({ x, y }, g, info.borderWidth, state, captions, {});
@@ -81,12 +81,37 @@ TEST_F(StoredGeometry, HitCodesAtTheEdgesCornersCaptionAndClient)
     EXPECT_EQ(hit(300, 300, rolledUp), HTOBJECT) << "no client while rolled up";
 }
 
+// Caption and client end one column and row before their exclusive edges; a
+// crafted skin's caption or client rectangle written upside down holds no
+// point at all.
+TEST_F(StoredGeometry, CaptionAndClientEndAtTheirExclusiveEdgesAndUpsideDownHoldNothing)
+{
+    const TbsFrameGeometry g = CalcResizeGeometry(info, picture, 753, 559);
+    const std::vector<QRect> captions { SkinRect { 5, 4, 683, 24 }.ToQRect() };
+    const auto hit = [&](int x, int y) { return SkinHitTest({ x, y }, g, info.borderWidth, {}, captions, {}); };
+    EXPECT_EQ(hit(682, 12), HTCAPTION);
+    EXPECT_EQ(hit(683, 12), HTOBJECT);
+    EXPECT_EQ(hit(300, 23), HTCAPTION);
+    EXPECT_EQ(hit(300, 24), HTOBJECT);
+    EXPECT_EQ(hit(4, 300), HTCLIENT) << "client 4, 27 to 749, 555";
+    EXPECT_EQ(hit(748, 554), HTCLIENT);
+    EXPECT_EQ(hit(749, 300), HTOBJECT);
+    EXPECT_EQ(hit(300, 555), HTOBJECT);
+
+    TbsFormInfo crafted = info;
+    crafted.clientRect = { 281, 206, 4, 27 };
+    const TbsFrameGeometry upsideDown = CalcResizeGeometry(crafted, picture, 285, 210);
+    const std::vector<QRect> backwards { SkinRect { 200, 24, 5, 4 }.ToQRect() };
+    EXPECT_EQ(SkinHitTest({ 100, 100 }, upsideDown, info.borderWidth, {}, backwards, {}), HTOBJECT);
+    EXPECT_EQ(SkinHitTest({ 100, 12 }, upsideDown, info.borderWidth, {}, backwards, {}), HTOBJECT);
+}
+
 TEST_F(StoredGeometry, WithAMaskTheBorderFollowsTheShape)
 {
     const TbsFrameGeometry g = CalcResizeGeometry(info, picture, 400, 300);
     // A shape without the window's two leftmost columns.
     const auto inShape = [](const QPoint& p) { return p.x() >= 2 && p.y() >= 0 && p.x() < 400 && p.y() < 300; };
-    const std::vector<SkinRect> captions { { 5, 4, 300, 24 } };
+    const std::vector<QRect> captions { SkinRect { 5, 4, 300, 24 }.ToQRect() };
     EXPECT_EQ(SkinHitTest({ 3, 150 }, g, 3, {}, captions, inShape), HTLEFT) << "a probe leaves the shape";
     EXPECT_EQ(SkinHitTest({ 3, 150 }, g, 3, {}, captions, {}), HTOBJECT) << "no probe leaves the window";
     EXPECT_EQ(SkinHitTest({ 200, 100 }, g, 3, {}, captions, inShape), HTCLIENT) << "inside the mask rectangle";
@@ -95,11 +120,11 @@ TEST_F(StoredGeometry, WithAMaskTheBorderFollowsTheShape)
 TEST(DefaultFrame, ThreePixelBorderAndNineteenPixelCaption)
 {
     EXPECT_EQ(DefaultFrameMargins(19), QMargins(3, 22, 3, 3));
-    EXPECT_EQ(ClientRectInside(QSize(200, 100), DefaultFrameMargins(19)), (SkinRect { 3, 22, 197, 97 }));
-    EXPECT_EQ(ClientRectInside(QSize(4, 10), DefaultFrameMargins(19)), (SkinRect { 3, 22, 3, 22 }))
+    EXPECT_EQ(ClientRectInside(QSize(200, 100), DefaultFrameMargins(19)), (SkinRect { 3, 22, 197, 97 }.ToQRect()));
+    EXPECT_EQ(ClientRectInside(QSize(4, 10), DefaultFrameMargins(19)), (SkinRect { 3, 22, 3, 22 }.ToQRect()))
         << "right and bottom never cross left and top";
 
-    const SkinRect caption { 3, 3, 146, 19 };
+    const QRect caption = SkinRect { 3, 3, 146, 19 }.ToQRect();
     const TbsHitTestState normal;
     EXPECT_EQ(DefaultHitTest({ 0, 0 }, 200, 100, 19, caption, normal), HTTOPLEFT);
     EXPECT_EQ(DefaultHitTest({ 199, 99 }, 200, 100, 19, caption, normal), HTBOTTOMRIGHT);
@@ -135,9 +160,10 @@ TEST_F(StoredGeometry, PointsAndEdgesAtTheIntLimitsStopThereAsTheWindowResizes)
     EXPECT_EQ(grown.nRT, QPoint(kMax, 30));
     EXPECT_EQ(grown.nRB, QPoint(kMax, kMax));
     EXPECT_EQ(grown.hLB, QPoint(8, kMax));
-    EXPECT_EQ(grown.nClient, (SkinRect { 4, 27, kMax, kMax }));
-    EXPECT_EQ(grown.nCaption, (SkinRect { 3, 5, kMax, 24 }));
-    EXPECT_EQ(grown.nButtons, (SkinRect { 200 + 753 - 285, 5, kMax, 24 }));
+    // Their last column and row inside are one before the exclusive edges.
+    EXPECT_EQ(grown.nClient, QRect(QPoint(4, 27), QPoint(kMax - 1, kMax - 1)));
+    EXPECT_EQ(grown.nCaption, QRect(QPoint(3, 5), QPoint(kMax - 1, 23)));
+    EXPECT_EQ(grown.nButtons, QRect(QPoint(200 + 753 - 285, 5), QPoint(kMax - 1, 23)));
 
     crafted.rightTopPoint = { kMin, 30 };
     const TbsFrameGeometry shrunk = CalcResizeGeometry(crafted, picture, 100, 100);

@@ -28,7 +28,7 @@ struct LightFrame {
     {
         const auto& button = dynamic_cast<const TbsDataSkinStdButton&>(Object(name));
         TbsFrameObjectSlot slot;
-        slot.place = slot.skinRect = button.skinRect;
+        slot.place = slot.skinRect = button.skinRect.ToQRect();
         slot.inPicture = slot.inButtonRow = button.skinRectInAPicture;
         slot.visible = visible;
         slot.command = button.command;
@@ -40,7 +40,7 @@ struct LightFrame {
     TbsFrameObjectSlot Caption() const
     {
         TbsFrameObjectSlot slot;
-        slot.place = slot.skinRect = Object("caption").skinRect;
+        slot.place = slot.skinRect = Object("caption").skinRect.ToQRect();
         slot.isCaption = true;
         return slot;
     }
@@ -90,20 +90,23 @@ TEST(FrameLook, TheLightSkinsMarginsButtonsCaptionAndHitCodesFollowItsNumbers)
     int right = info.captionRect.right + dx;
     for (std::size_t i = 0; i < 4; ++i) {
         const QSize size = objectSlots[i].rowSize;
-        EXPECT_EQ(layout.objects[i], (SkinRect { right - size.width(), top, right, top + size.height() })) << i;
+        const SkinRect place { right - size.width(), top, right, top + size.height() };
+        EXPECT_EQ(layout.objects[i], place.ToQRect()) << i;
         right -= size.width() + gap;
     }
-    EXPECT_EQ(layout.objects[0], (SkinRect { 364, 5, 394, 27 })) << "close, at the caption's right end";
+    EXPECT_EQ(layout.objects[0], (SkinRect { 364, 5, 394, 27 }.ToQRect())) << "close, at the caption's right end";
     EXPECT_EQ(layout.objects[5], objectSlots[5].place);
     const QSize menuSize = objectSlots[4].rowSize;
     const int menuTop = top + info.captionRect.Height() / 2 - menuSize.height() / 2;
-    EXPECT_EQ(layout.objects[4],
-        (SkinRect { info.captionRect.left, menuTop, info.captionRect.left + menuSize.width(), menuTop + menuSize.height() }));
+    const SkinRect menuPlace { info.captionRect.left, menuTop, info.captionRect.left + menuSize.width(),
+        menuTop + menuSize.height() };
+    EXPECT_EQ(layout.objects[4], menuPlace.ToQRect());
     // The caption follows both corner areas and gives way to the buttons.
-    const SkinRect caption { info.captionRect.left + menuSize.width(), objectSlots[6].skinRect.top, right + gap,
-        objectSlots[6].skinRect.bottom };
+    const SkinRect& captionFace = light.Object("caption").skinRect;
+    const QRect caption = SkinRect { info.captionRect.left + menuSize.width(), captionFace.top, right + gap,
+        captionFace.bottom }.ToQRect();
     EXPECT_EQ(layout.objects[6], caption);
-    EXPECT_EQ(layout.captions, std::vector<SkinRect> { caption });
+    EXPECT_EQ(layout.captions, std::vector<QRect> { caption });
 
     // The hit codes: corners and edges within the hit-test points, the
     // caption, a button, the client.
@@ -152,7 +155,7 @@ TEST(FrameLook, WithoutASkinThePlainFrameLinesUpItsButtonsAtTheRight)
     std::vector<TbsFrameObjectSlot> objectSlots;
     for (TbsStdCommand command : { cmMinimize, cmClose, cmSysMenu, cmMaximize, cmMinimizeToTray }) {
         TbsFrameObjectSlot slot;
-        slot.place = slot.skinRect = { 0, 0, 1, 1 };
+        slot.place = slot.skinRect = SkinRect { 0, 0, 1, 1 }.ToQRect();
         slot.inPicture = slot.inButtonRow = slot.captionButton = true;
         slot.command = command;
         slot.visible = command != cmMinimizeToTray;
@@ -160,12 +163,12 @@ TEST(FrameLook, WithoutASkinThePlainFrameLinesUpItsButtonsAtTheRight)
     }
     const TbsFrameLayout layout = look.Layout(state, objectSlots);
     // 17-pixel buttons from 3 pixels inside the right edge, 4 below the top.
-    EXPECT_EQ(layout.objects[1], (SkinRect { 280, 4, 297, 21 })) << "close";
-    EXPECT_EQ(layout.objects[3], (SkinRect { 263, 4, 280, 21 })) << "maximize";
-    EXPECT_EQ(layout.objects[0], (SkinRect { 246, 4, 263, 21 })) << "minimize";
-    EXPECT_EQ(layout.objects[2], (SkinRect { 3, 4, 20, 21 })) << "system menu";
-    EXPECT_EQ(layout.objects[4], (SkinRect { 0, 0, 1, 1 })) << "the hidden tray button stays";
-    EXPECT_EQ(layout.captions, std::vector<SkinRect> { (SkinRect { 20, 3, 246, 19 }) });
+    EXPECT_EQ(layout.objects[1], (SkinRect { 280, 4, 297, 21 }.ToQRect())) << "close";
+    EXPECT_EQ(layout.objects[3], (SkinRect { 263, 4, 280, 21 }.ToQRect())) << "maximize";
+    EXPECT_EQ(layout.objects[0], (SkinRect { 246, 4, 263, 21 }.ToQRect())) << "minimize";
+    EXPECT_EQ(layout.objects[2], (SkinRect { 3, 4, 20, 21 }.ToQRect())) << "system menu";
+    EXPECT_EQ(layout.objects[4], (SkinRect { 0, 0, 1, 1 }.ToQRect())) << "the hidden tray button stays";
+    EXPECT_EQ(layout.captions, (std::vector<QRect> { SkinRect { 20, 3, 246, 19 }.ToQRect() }));
 
     EXPECT_EQ(look.HitTest(QPoint(150, 10), state, layout, nullptr), HTCAPTION);
     EXPECT_EQ(look.HitTest(QPoint(0, 0), state, layout, nullptr), HTTOPLEFT);

@@ -56,7 +56,7 @@ struct MovingFrame {
     }
     QRgb PixelAt(const QString& name)
     {
-        return controller->RenderWindow().pixel(Object(name).ObjectRect.ToQRect().center()) & 0xFFFFFF;
+        return controller->RenderWindow().pixel(Object(name).ObjectRect.center()) & 0xFFFFFF;
     }
 };
 
@@ -66,7 +66,7 @@ TEST(FrameObjectTimers, AMorphingButtonBlendsInFifthsToItsHoverFaceAndBack)
 {
     MovingFrame frame;
     TbsActiveSkinObject& close = frame.Object(QStringLiteral("closebutton"));
-    QTest::mouseMove(&frame.form, close.ObjectRect.ToQRect().center());
+    QTest::mouseMove(&frame.form, close.ObjectRect.center());
     ASSERT_TRUE(close.Active);
 
     ASSERT_TRUE(QTest::qWaitFor([&close] { return close.MorphKf > 0 && close.MorphKf < 1; }, 3000));
@@ -88,7 +88,7 @@ TEST(FrameObjectTimers, AMorphingButtonBlendsInFifthsToItsHoverFaceAndBack)
 
     // Without skin effects the face switches at once.
     frame.skin->SetEnableSkinEffects(false);
-    QTest::mouseMove(&frame.form, close.ObjectRect.ToQRect().center());
+    QTest::mouseMove(&frame.form, close.ObjectRect.center());
     EXPECT_EQ(frame.PixelAt(QStringLiteral("closebutton")), kHoverFace);
 }
 
@@ -100,7 +100,7 @@ TEST(FrameObjectTimers, AnAnimatedButtonPlaysItsFramesOnceOnEnterAndBackOnLeave)
     EXPECT_EQ(spinner.Frame, 1);
     EXPECT_EQ(frame.PixelAt(QStringLiteral("spinner")), kNormalFace);
 
-    QTest::mouseMove(&frame.form, spinner.ObjectRect.ToQRect().center());
+    QTest::mouseMove(&frame.form, spinner.ObjectRect.center());
     ASSERT_TRUE(QTest::qWaitFor([&spinner] { return spinner.Frame == 2; }, 3000));
     EXPECT_EQ(frame.PixelAt(QStringLiteral("spinner")), kHoverFace);
     // Without cycling it stops on its last frame.

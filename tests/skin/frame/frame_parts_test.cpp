@@ -67,7 +67,7 @@ TEST(FrameParts, ACaptionButtonKeepsItsStateAndReportsItsCommandOnlyForAWholeCli
 {
     RecordingHost host;
     TbsSkinStdButtonObject maximize(host, QStringLiteral("maxbutton"), cmMaximize);
-    maximize.ObjectRect = { 10, 4, 27, 21 };
+    maximize.ObjectRect = SkinRect { 10, 4, 27, 21 }.ToQRect();
 
     maximize.MouseEnter();
     maximize.MouseDown(kLeft, 12, 8);
@@ -107,7 +107,7 @@ TEST(FrameParts, TheSystemMenuButtonOpensTheMenuBelowItselfAndStaysDown)
 {
     RecordingHost host;
     TbsSkinStdButtonObject systemMenu(host, QStringLiteral("sysmenubutton"), cmSysMenu);
-    systemMenu.ObjectRect = { 3, 4, 20, 21 };
+    systemMenu.ObjectRect = SkinRect { 3, 4, 20, 21 }.ToQRect();
     systemMenu.MouseEnter();
     systemMenu.MouseDown(kLeft, 5, 5);
     ASSERT_EQ(host.menuAnchors.size(), 1u);

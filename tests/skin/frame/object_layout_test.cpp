@@ -28,20 +28,23 @@ TEST(ObjectLayoutTest, AHugeButtonOffsetPushesTheNextButtonAwayWithoutWrapping)
     TbsFrameGeometry geometry;
     geometry.width = 800;
     geometry.height = 600;
-    geometry.nButtons = { 500, 4, 735, 24 };
+    geometry.nButtons = SkinRect { 500, 4, 735, 24 }.ToQRect();
     TbsFormInfo info;
     info.buttonsOffset = 2;
-    const std::vector<SkinRect> usual = LayoutObjects(objects, info, QSize(160, 120), geometry);
-    EXPECT_EQ(usual[0].ToQRect(), QRect(715, 4, 20, 16));
-    EXPECT_EQ(usual[1].ToQRect(), QRect(693, 4, 20, 16));
+    const std::vector<QRect> usual = LayoutObjects(objects, info, QSize(160, 120), geometry);
+    EXPECT_EQ(usual[0], QRect(715, 4, 20, 16));
+    EXPECT_EQ(usual[1], QRect(693, 4, 20, 16));
 
     info.buttonsOffset = INT_MAX - 10;
-    const std::vector<SkinRect> pushed = LayoutObjects(objects, info, QSize(160, 120), geometry);
-    EXPECT_EQ(pushed[0].ToQRect(), QRect(715, 4, 20, 16));
-    EXPECT_EQ(pushed[1].left, 715 - qint64(INT_MAX - 10) - 20);
-    EXPECT_EQ(pushed[2].left, INT_MIN);
+    const std::vector<QRect> pushed = LayoutObjects(objects, info, QSize(160, 120), geometry);
+    EXPECT_EQ(pushed[0], QRect(715, 4, 20, 16));
+    EXPECT_EQ(pushed[1].left(), 715 - qint64(INT_MAX - 10) - 20);
+    // The third would end past the int minimum: it ends there, with no
+    // column inside.
+    EXPECT_EQ(pushed[2].right(), INT_MIN);
+    EXPECT_TRUE(pushed[2].isEmpty());
     for (std::size_t i = 1; i < pushed.size(); ++i)
-        EXPECT_LE(pushed[i].right, pushed[i - 1].left) << i;
+        EXPECT_LT(pushed[i].right(), pushed[i - 1].left()) << i;
 }
 
 // A caption rectangle that reaches past the frame picture grows with the
@@ -59,23 +62,23 @@ TEST(ObjectLayoutTest, ACaptionPastTheFramePictureKeepsItsButtonsOnTheWindow)
     const QSize picture(150, 100);
     // 4 pixels of the caption lie right of the picture, so 4 of the window.
     const TbsFrameGeometry wide = CalcResizeGeometry(info, picture, 749, 528);
-    ASSERT_EQ(wide.nCaption.right, 753);
-    const std::vector<SkinRect> places = LayoutObjects(objects, info, picture, wide);
-    EXPECT_EQ(places[0].ToQRect(), QRect(749 - 21, 5, 21, 21));
-    EXPECT_EQ(places[1].ToQRect(), QRect(749 - 21 - 2 - 21, 5, 21, 21));
-    EXPECT_EQ(places[2].ToQRect(), QRect(749 - 3 * 21 - 2 * 2, 5, 21, 21));
+    ASSERT_EQ(wide.nCaption.right(), 753 - 1);
+    const std::vector<QRect> places = LayoutObjects(objects, info, picture, wide);
+    EXPECT_EQ(places[0], QRect(749 - 21, 5, 21, 21));
+    EXPECT_EQ(places[1], QRect(749 - 21 - 2 - 21, 5, 21, 21));
+    EXPECT_EQ(places[2], QRect(749 - 3 * 21 - 2 * 2, 5, 21, 21));
 
     // A face written right to left takes no room from the others.
     objects[1].rowSize = QSize(-2000, 21);
-    const std::vector<SkinRect> backwards = LayoutObjects(objects, info, picture, wide);
-    EXPECT_EQ(backwards[1].ToQRect(), QRect(749 - 21 - 2, 5, 0, 21));
-    EXPECT_EQ(backwards[2].ToQRect(), QRect(749 - 2 * 21 - 2 * 2, 5, 21, 21));
+    const std::vector<QRect> backwards = LayoutObjects(objects, info, picture, wide);
+    EXPECT_EQ(backwards[1], QRect(749 - 21 - 2, 5, 0, 21));
+    EXPECT_EQ(backwards[2], QRect(749 - 2 * 21 - 2 * 2, 5, 21, 21));
     objects[1].rowSize = QSize(21, 21);
 
     info.captionRect = { 4, 90, 154, 112 };
     const TbsFrameGeometry low = CalcResizeGeometry(info, picture, 300, 60);
-    for (const SkinRect& place : LayoutObjects(objects, info, picture, low)) {
-        EXPECT_EQ(place.top, 60 - 21);
-        EXPECT_LE(place.right, 300);
+    for (const QRect& place : LayoutObjects(objects, info, picture, low)) {
+        EXPECT_EQ(place.top(), 60 - 21);
+        EXPECT_LT(place.right(), 300);
     }
 }

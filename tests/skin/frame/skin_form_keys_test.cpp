@@ -67,7 +67,7 @@ TEST(SkinFormKeys, AltSpaceOpensTheSystemMenuAndAltOrF10CloseIt)
 
     QTest::keyClick(window.control, Qt::Key_Space, Qt::AltModifier);
     ASSERT_TRUE(window.Engine()->Visible());
-    const QRect button = window.SystemMenuButton().ObjectRect.ToQRect();
+    const QRect button = window.SystemMenuButton().ObjectRect;
     EXPECT_EQ(window.Engine()->Popups().front()->pos(), window.form.mapToGlobal(QPoint(button.left(), button.bottom() + 1)));
     EXPECT_FALSE(Has(window.control->keys, Qt::Key_Space));
 

@@ -63,7 +63,7 @@ struct FormWithMenuButton {
     TbsSkinMenu* Engine() { return TbsSkinMenu::Of(&form); }
     void Press()
     {
-        const QPoint centre = Button().ObjectRect.ToQRect().center();
+        const QPoint centre = Button().ObjectRect.center();
         QTest::mouseMove(&form, centre);
         QTest::mousePress(&form, Qt::LeftButton, {}, centre);
         QTest::mouseRelease(&form, Qt::LeftButton, {}, centre);
@@ -77,7 +77,7 @@ TEST(SkinFormObjectMenu, AFrameButtonsDropDownKeepsItDownUntilItClosesAndTheWind
     FormWithMenuButton window;
     QSignalSpy opened(window.controller, &TbsSkinForm::OnSkinMenuOpen);
     QSignalSpy closed(window.controller, &TbsSkinForm::OnSkinMenuClose);
-    const QRect button = window.Button().ObjectRect.ToQRect();
+    const QRect button = window.Button().ObjectRect;
 
     window.Press();
     ASSERT_TRUE(window.Engine()->Visible());
