@@ -58,8 +58,9 @@ QMargins SkinFrameMargins(const TbsFormInfo& info, const QSize& pictureSize)
     const SkinRect& client = info.clientRect;
     const int pw = pictureSize.width();
     const int ph = pictureSize.height();
-    return QMargins(std::clamp(client.left, 0, pw), std::clamp(client.top, 0, ph), std::clamp(pw - client.right, 0, pw),
-        std::clamp(ph - client.bottom, 0, ph));
+    const auto side = [](qint64 thickness, int limit) { return int(std::clamp<qint64>(thickness, 0, limit)); };
+    return QMargins(side(client.left, pw), side(client.top, ph), side(qint64(pw) - client.right, pw),
+        side(qint64(ph) - client.bottom, ph));
 }
 
 QMargins DefaultFrameMargins(int captionHeight)

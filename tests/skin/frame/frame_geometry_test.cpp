@@ -139,6 +139,9 @@ TEST(AbsurdFrame, MarginsStayWithinThePicture)
     info.clientRect = { -50, 400, 5000, 9000 };
     const QMargins margins = SkinFrameMargins(info, QSize(100, 80));
     EXPECT_EQ(margins, QMargins(0, 80, 0, 0));
+    // A right or bottom edge at the int minimum lies a whole picture away.
+    info.clientRect = { 0, 0, std::numeric_limits<int>::min(), std::numeric_limits<int>::min() };
+    EXPECT_EQ(SkinFrameMargins(info, QSize(100, 80)), QMargins(0, 0, 100, 80));
 }
 
 } // namespace
