@@ -110,10 +110,8 @@ void TbsSystemMenu::Show(const QRect& screenAnchor)
     }
     QWidget* form = m_host.Window();
     m_engine = TbsSkinMenu::Of(form);
-    const SkinRect anchor { screenAnchor.left(), screenAnchor.top(), screenAnchor.left() + screenAnchor.width(),
-        screenAnchor.top() + screenAnchor.height() };
     // Opening closes the menu shown before, so its rows go only after.
-    m_engine->PopupAt(form, m_host.MenuSkin(), false, shown, anchor);
+    m_engine->PopupAt(form, m_host.MenuSkin(), false, shown, screenAnchor);
     if (built)
         m_defaultMenu = std::move(built);
     if (!m_engine->Visible())
