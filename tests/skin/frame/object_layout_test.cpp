@@ -82,3 +82,20 @@ TEST(ObjectLayoutTest, ACaptionPastTheFramePictureKeepsItsButtonsOnTheWindow)
         EXPECT_LT(place.right(), 300);
     }
 }
+
+// A face in the right-hand corner area moves with the window's right edge. A
+// crafted skin may start that area, and the face, at the int minimum: on a
+// window narrower than the picture the face's left edge stops there instead of
+// wrapping round to the far right.
+TEST(ObjectLayoutTest, AFaceAtTheIntMinimumStaysThereAsTheWindowNarrows)
+{
+    TbsFormInfo info;
+    info.rightTopPoint = { INT_MIN, 30 };
+    TbsFrameObjectSlot face;
+    face.place = face.skinRect = QRect(QPoint(INT_MIN, 5), QPoint(99, 19));
+    TbsFrameGeometry geometry;
+    geometry.width = 60;
+    geometry.height = 100;
+    const std::vector<QRect> places = LayoutObjects({ face }, info, QSize(160, 120), geometry);
+    EXPECT_EQ(places[0], QRect(QPoint(INT_MIN, 5), QPoint(99 - 100, 19)));
+}
