@@ -2,14 +2,20 @@
 // into a skin data component; every control definition it holds is then
 // composed at a few sizes the way the controls and the skin tool compose
 // them. Whatever the skin's rectangles say, a face is never larger than its
-// request or its picture, and nothing costs more than that.
+// request or its picture, and nothing costs more than that. A few faces,
+// frame objects and a caption, picked by the input's hash, then go through
+// the steps that take them to the screen (render_draw_steps.h).
 #include "fuzz/fuzz_support.h"
+#include "fuzz/render_draw_steps.h"
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/compose_skin_face.h"
 #include "skin/draw/compose_skin_image.h"
 #include "skin/draw/composition_mode.h"
 #include "skin/draw/mask_region.h"
+
+#include <QGuiApplication>
+#include <QHashFunctions>
 
 #include <algorithm>
 #include <cstddef>
@@ -56,6 +62,12 @@ void ComposeDefinition(const TbsSkinData& skin, const TbsDataSkinCustomControl& 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     PutFlagsFirst(argc, argv, { kNoCorpusReload });
+    // Captions need fonts, and fonts an application; it lives as long as the
+    // process.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int applicationArgc = 1;
+    new QGuiApplication(applicationArgc, *argv);
     return 0;
 }
 
@@ -73,5 +85,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (const auto* custom = dynamic_cast<const TbsDataSkinCustomControl*>(definition.get()))
             ComposeDefinition(skin, *custom);
     }
+    DrawChosenSteps(skin, qHashBits(data, size, 0));
     return 0;
 }
