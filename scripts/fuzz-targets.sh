@@ -17,10 +17,10 @@ done
 # when it is stored as an archive; prints nothing when there is none.
 #   kept_corpus TARGET BUILD_DIR
 kept_corpus() {
-  if [ -f "fuzz/corpus/$1.tar.gz" ]; then
+  if [ -f "fuzz/corpus/$1.tar.xz" ]; then
     rm -rf "$2/kept/$1"
     mkdir -p "$2/kept/$1"
-    tar -xzf "fuzz/corpus/$1.tar.gz" -C "$2/kept/$1"
+    tar -xJf "fuzz/corpus/$1.tar.xz" -C "$2/kept/$1"
     echo "$2/kept/$1"
   elif [ -d "fuzz/corpus/$1" ]; then
     echo "fuzz/corpus/$1"

@@ -21,7 +21,7 @@ build=(
 test=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev llvm
-  xdotool xclip imagemagick x11-utils openbox time
+  xdotool xclip imagemagick x11-utils openbox time xz-utils
   desktop-file-utils appstream
   at-spi2-core dbus-daemon python3-pyatspi gir1.2-atspi-2.0
 )
