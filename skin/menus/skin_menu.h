@@ -1,6 +1,5 @@
 #pragma once
 
-#include "skin/data/skin_rect.h"
 #include "skin/menus/popup_look.h"
 
 #include <QFont>
@@ -41,12 +40,6 @@ public:
     // upward, above it. Any open menu closes first.
     void PopupAt(QObject* popupControl, TbsSkinData* skinData, bool upward, TbsMenuItem* parentItem,
         const QRect& anchor, int startIndex = 0);
-    // The same for a caller that holds the anchor's edges.
-    void PopupAt(QObject* popupControl, TbsSkinData* skinData, bool upward, TbsMenuItem* parentItem,
-        const SkinRect& anchor, int startIndex = 0)
-    {
-        PopupAt(popupControl, skinData, upward, parentItem, anchor.ToQRect(), startIndex);
-    }
     // Closes everything and tells the window too.
     void CloseMenus();
     // Closes the menu when it shows the children of parentItem: their owner
