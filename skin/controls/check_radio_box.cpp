@@ -276,11 +276,11 @@ void TbsSkinCheckRadioBox::DrawSkinFace(QImage& image, const TbsDataSkinCheckRad
     CreateSkinFace(image, active ? m_activeFace : m_face);
     // The image sits centred in its area, which follows the right edge when
     // the text lies to its left.
-    SkinRect area = definition.checkImageArea;
-    if (definition.textArea.right < area.right)
-        area = area.Translated(width() - Piece().skinRect.width(), 0);
-    const QPoint centre((area.left + area.right) / 2, (area.top + area.bottom) / 2);
-    const QPoint imageHalf(definition.checkImageRect.Width() / 2, definition.checkImageRect.Height() / 2);
+    QRect area = m_markArea;
+    if (m_textArea.right() < area.right())
+        area.translate(width() - Piece().skinRect.width(), 0);
+    const QPoint centre = area.topLeft() + QPoint(area.width() / 2, area.height() / 2);
+    const QPoint imageHalf(m_marks.normal.checked.width() / 2, m_marks.normal.checked.height() / 2);
     QPainter painter(&image);
     DrawGlyphFrame(painter, centre - imageHalf, CheckImage(), 1, 1);
     DrawSkinCaption(
@@ -399,6 +399,7 @@ bool TbsSkinCheckRadioBox::TakeDefinition(const TbsDataSkinControl* definition)
         m_face = kept->skinRect.ToQRect();
         m_activeFace = kept->activeSkinRect.IsEmpty() ? m_face : kept->activeSkinRect.ToQRect();
         m_textArea = kept->textArea.ToQRect();
+        m_markArea = kept->checkImageArea.ToQRect();
     }
     return kept != nullptr;
 }

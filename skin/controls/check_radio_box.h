@@ -112,9 +112,10 @@ private:
     KeptDefinition<TbsDataSkinCheckRadioControl> m_definition { *this };
     MarkPieces m_marks;
     // The normal and the active face in the picture (the normal one where
-    // the skin has no active face), and the caption's room on the face in
-    // skin coordinates, taken at the skin change.
+    // the skin has no active face), and the caption's and the mark's room on
+    // the face in skin coordinates, taken at the skin change.
     QRect m_face;
     QRect m_activeFace;
     QRect m_textArea;
+    QRect m_markArea;
 };
