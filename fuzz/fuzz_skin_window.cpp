@@ -24,11 +24,14 @@
 #include "skin/frame/frame_hit_test.h"
 #include "skin/frame/frame_object.h"
 #include "skin/frame/skin_form.h"
+#include "skin/frame/tray_icon.h"
 #include "skin/menus/skin_menu.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QHash>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QBackingStore>
 #include <QPlainTextEdit>
@@ -47,6 +50,10 @@
 namespace {
 
 constexpr QSize kLargest { 1600, 1000 };
+// Sizes up to this mostly give the window its minimum size, about half the
+// pixels of its natural one: the paint after a skin change is most of an
+// input's time.
+constexpr QSize kSmall { 500, 300 };
 
 TForm1* g_form = nullptr;
 TbsCompressedStoredSkin* g_stored = nullptr;
@@ -78,8 +85,9 @@ QSize NaturalSize()
     return QSize(TForm1::kClientWidth, TForm1::kClientHeight).grownBy(g_form->bsSkinForm1->FrameMargins());
 }
 
-// Half of the inputs get the skin's natural size, a quarter a size near it,
-// the rest any size up to kLargest (the window keeps to its minimum size).
+// A quarter of the inputs get the skin's natural size, an eighth a size near
+// it, an eighth any size up to kLargest, the rest a small size (the window
+// keeps to its minimum size).
 QSize SizeFor(const QByteArray& input)
 {
     std::size_t draw = qHash(input);
@@ -88,24 +96,25 @@ QSize SizeFor(const QByteArray& input)
         draw /= std::size_t(count);
         return value;
     };
-    switch (pick(4)) {
+    switch (pick(8)) {
     case 0:
     case 1: return NaturalSize();
     case 2: return NaturalSize() + QSize(pick(33) - 16, pick(33) - 16);
-    default: return QSize(1 + pick(kLargest.width()), 1 + pick(kLargest.height()));
+    case 3: return QSize(1 + pick(kLargest.width()), 1 + pick(kLargest.height()));
+    default: return QSize(1 + pick(kSmall.width()), 1 + pick(kSmall.height()));
     }
 }
 
 // What the frame goes through once the window is painted at its size: most
-// inputs nothing more; the others a state and back, its inactive look, the
-// mouse over, on or dragging its parts, or its system menu. Drawn from the
-// input apart from the size.
-enum class FrameStep { None, Maximize, RollUp, Inactive, Hover, Click, Drag, SystemMenu };
+// inputs nothing more; the others a state and back (the tray's too), losing
+// and taking back the focus, the mouse over, on or dragging its parts, or
+// its system menu by the keyboard. Drawn from the input apart from the size.
+enum class FrameStep { None, Maximize, Minimize, Tray, RollUp, Inactive, Hover, Click, Drag, Keyboard };
 
 FrameStep FrameStepFor(const QByteArray& input)
 {
-    constexpr FrameStep kSteps[] = { FrameStep::Maximize, FrameStep::RollUp, FrameStep::Inactive, FrameStep::Hover,
-        FrameStep::Click, FrameStep::Drag, FrameStep::SystemMenu };
+    constexpr FrameStep kSteps[] = { FrameStep::Maximize, FrameStep::Minimize, FrameStep::Tray, FrameStep::RollUp,
+        FrameStep::Inactive, FrameStep::Hover, FrameStep::Click, FrameStep::Drag, FrameStep::Keyboard };
     const std::size_t draw = qHash(input, 1);
     return draw % 2 == 0 ? FrameStep::None : kSteps[(draw / 2) % std::size(kSteps)];
 }
@@ -252,6 +261,76 @@ void SendMouse(QEvent::Type type, const QPoint& point, Qt::MouseButton button, Q
     QApplication::sendEvent(g_form, &event);
 }
 
+// The frame's morphs and animations step on timers of 25 ms; a step hands
+// them their ticks at once instead of waiting, as many rounds as a morph
+// takes from one face to the other (an animation of more frames is cut short).
+constexpr int kTimerRounds = 6;
+
+void TickFrameTimers()
+{
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    QObject* frame = g_form->bsSkinForm1;
+    for (int round = 0; round < kTimerRounds; ++round) {
+        const QList<QAbstractEventDispatcher::TimerInfo> timers = dispatcher->registeredTimers(frame);
+        if (timers.isEmpty())
+            return;
+        for (const QAbstractEventDispatcher::TimerInfo& timer : timers) {
+            QTimerEvent tick(timer.timerId);
+            QApplication::sendEvent(frame, &tick);
+        }
+        QApplication::processEvents();
+    }
+}
+
+void SendKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool release = true)
+{
+    QWidget* target = g_form->focusWidget() ? g_form->focusWidget() : g_form;
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(target, &press);
+    if (release) {
+        QKeyEvent up(QEvent::KeyRelease, key, modifiers);
+        QApplication::sendEvent(target, &up);
+    }
+    QApplication::processEvents();
+}
+
+void CloseMenus()
+{
+    TbsSkinMenu::Of(g_form)->CloseMenus();
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Alt+Space opens the system menu; the arrows walk it and into a submenu and
+// back, Escape closes it; Alt alone and F10, which would open the window
+// system's menu, close a menu the frame has open. No row is run: moving and
+// sizing by the keyboard wait for more keys.
+void WalkSystemMenuByKeyboard()
+{
+    SendKey(Qt::Key_Space, Qt::AltModifier);
+    for (const int key : { Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Escape })
+        SendKey(key);
+    SendKey(Qt::Key_Space, Qt::AltModifier);
+    SendKey(Qt::Key_Alt, Qt::AltModifier);
+    SendKey(Qt::Key_Space, Qt::AltModifier);
+    SendKey(Qt::Key_F10);
+    CloseMenus();
+}
+
+// The window loses the focus to no window and takes it back: the frame
+// draws its inactive look (with the skin's inactive effects) and its
+// captions animate between the two.
+void DeactivateAndBack(const QSize& size)
+{
+    QApplication::setActiveWindow(nullptr);
+    QApplication::processEvents();
+    TickFrameTimers();
+    Require(g_form->bsSkinForm1->RenderWindow(false).size() == size);
+    QApplication::setActiveWindow(g_form);
+    QApplication::processEvents();
+    TickFrameTimers();
+}
+
 // A crafted skin can hold dozens of frame objects; each one the mouse visits
 // costs a paint, so a step visits the first few.
 constexpr std::size_t kObjectsVisited = 6;
@@ -274,15 +353,18 @@ std::vector<QPoint> ObjectCentres(bool toClick)
 }
 
 // The mouse moved onto the middle of the first objects of the frame (each
-// lights up, may morph or show its hint), then out of the window.
+// lights up, morphs or animates to its end, may show its hint), then out of
+// the window.
 void HoverOverFrameObjects()
 {
     for (const QPoint& centre : ObjectCentres(false)) {
         SendMouse(QEvent::MouseMove, centre, Qt::NoButton, Qt::NoButton);
         QApplication::processEvents();
+        TickFrameTimers();
     }
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(g_form, &leave);
+    TickFrameTimers();
 }
 
 // Undoes whatever a click or a drag did to the window's state and size.
@@ -337,11 +419,14 @@ std::optional<QPoint> CaptionPoint()
     return std::nullopt;
 }
 
-// The window dragged by its caption, sized by its bottom-right corner and
-// its caption double-clicked (which maximizes or rolls it up); the frame is
-// whole after each, and the window is brought back.
+// The window dragged by its caption, sized by its bottom-right corner (its
+// edges drawn to the screen's as a magnetic window's) and its caption
+// double-clicked (which maximizes or rolls it up); the frame is whole after
+// each, and the window is brought back.
 void DragFrame(const QSize& size)
 {
+    TbsSkinForm& frame = *g_form->bsSkinForm1;
+    frame.SetMagnetic(true);
     std::vector<QPoint> starts { QPoint(size.width() - 2, size.height() - 2) };
     if (const std::optional<QPoint> caption = CaptionPoint())
         starts.push_back(*caption);
@@ -361,6 +446,7 @@ void DragFrame(const QSize& size)
         RequireFrameWhole();
         BringBack(size);
     }
+    frame.SetMagnetic(false);
 }
 
 // Takes the painted window through its frame step; the window comes back to
@@ -378,6 +464,23 @@ void RunFrameStep(FrameStep step)
         RequireFrameWhole();
         frame.SetSkinWindowState(TbsWindowState::wsNormal);
         break;
+    case FrameStep::Minimize:
+        frame.SetSkinWindowState(TbsWindowState::wsMinimized);
+        QApplication::processEvents();
+        frame.SetSkinWindowState(TbsWindowState::wsNormal);
+        BringBack(before);
+        break;
+    case FrameStep::Tray:
+        // Off the screen to the tray, the tray icon's menu opened and closed,
+        // and back.
+        frame.MinimizeToTray();
+        QApplication::processEvents();
+        frame.TrayIcon()->ShowPopupMenu(QPoint(5, 5));
+        QApplication::processEvents();
+        CloseMenus();
+        frame.RestoreFromTray();
+        BringBack(before);
+        break;
     case FrameStep::RollUp:
         frame.SetRolledUp(true);
         QApplication::processEvents();
@@ -385,7 +488,7 @@ void RunFrameStep(FrameStep step)
         frame.SetRolledUp(false);
         break;
     case FrameStep::Inactive:
-        Require(frame.RenderWindow(false).size() == before);
+        DeactivateAndBack(before);
         break;
     case FrameStep::Hover:
         HoverOverFrameObjects();
@@ -396,13 +499,8 @@ void RunFrameStep(FrameStep step)
     case FrameStep::Drag:
         DragFrame(before);
         break;
-    case FrameStep::SystemMenu:
-        // Alt+Space: the menu opens in the skin's look and is closed again.
-        frame.ShowSystemMenuUnderObjects();
-        QApplication::processEvents();
-        TbsSkinMenu::Of(g_form)->CloseMenus();
-        QApplication::processEvents();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    case FrameStep::Keyboard:
+        WalkSystemMenuByKeyboard();
         break;
     }
     QApplication::processEvents();
@@ -475,6 +573,11 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     g_form = new TForm1;
     g_stored = new TbsCompressedStoredSkin(g_form);
     g_form->installEventFilter(new KeepOpen(g_form));
+    // The main window has no tray icon of its own; with one the frame's tray
+    // commands and the icon's menu are reached. The offscreen desktop has no
+    // tray, so the window would only be minimized without the override.
+    TbsTrayIcon::SetAvailableOverride(true);
+    g_form->bsSkinForm1->SetTrayIcon(new TbsTrayIcon(g_form));
     g_form->show();
     QApplication::processEvents();
     return 0;
