@@ -227,7 +227,7 @@ void RequireCaptionButtonsInside()
 {
     const TbsFrameGeometry& geometry = g_form->bsSkinForm1->Geometry();
     const TbsSharedSkin& skin = g_form->bsSkinData1->Skin();
-    if (!skin || (geometry.nButtons.IsEmpty() && geometry.nCaption.IsEmpty()))
+    if (!skin || (geometry.nButtons.isEmpty() && geometry.nCaption.isEmpty()))
         return;
     const QSize window = g_form->size();
     std::set<TbsStdCommand> laid;
@@ -235,7 +235,7 @@ void RequireCaptionButtonsInside()
         const TbsStdCommand command = object->RowCommand();
         if (!object->Visible || !object->InButtonRow() || (command != cmDefault && !laid.insert(command).second))
             continue;
-        const QRect place = object->ObjectRect.ToQRect();
+        const QRect place = object->ObjectRect;
         const auto outside = [&] {
             return "caption button " + object->IDName.toStdString() + " of command " + std::to_string(int(command))
                 + " at " + Text(place) + " outside the window of " + Text(window);
@@ -342,10 +342,10 @@ std::vector<QPoint> ObjectCentres(bool toClick)
     std::vector<QPoint> centres;
     for (const auto& object : g_form->bsSkinForm1->Objects()) {
         const TbsStdCommand command = object->RowCommand();
-        if (!object->Visible || object->ObjectRect.IsEmpty()
+        if (!object->Visible || object->ObjectRect.isEmpty()
             || (toClick && (command == cmSysMenu || command == cmMinimizeToTray)))
             continue;
-        centres.push_back(object->ObjectRect.ToQRect().center());
+        centres.push_back(object->ObjectRect.center());
         if (centres.size() == kObjectsVisited)
             break;
     }
@@ -408,7 +408,7 @@ std::optional<QPoint> CaptionPoint()
     std::vector<QPoint> candidates;
     for (const auto& object : frame.Objects()) {
         if (object->Visible && object->IsCaption())
-            candidates.push_back(object->ObjectRect.ToQRect().center());
+            candidates.push_back(object->ObjectRect.center());
     }
     for (int x = 0; x < g_form->width(); x += 8)
         candidates.emplace_back(x, frame.FrameMargins().top() / 2);
