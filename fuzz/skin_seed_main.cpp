@@ -8,6 +8,7 @@
 #include <QTextStream>
 
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -15,17 +16,23 @@ namespace {
 constexpr qsizetype kSmallestShrunk = 4096;
 
 // Each built-in skin's package with its pictures stored small, as
-// NAME_skin_package in folder.
+// NAME_skin_package in folder, and the same with its frame effects on as
+// NAME_effects_skin_package.
 int WriteSeeds(const QString& folder, QTextStream& err)
 {
     for (const QString& name : BuiltInSkinNames()) {
         const QByteArray package = DecompressSkinPackage(BuiltInSkinCompressedData(name));
-        QFile seed(QDir(folder).filePath(name + QStringLiteral("_skin_package")));
-        if (!seed.open(QIODevice::WriteOnly) || seed.write(SmallSkinSeed(package, kSmallestShrunk)) < 0) {
-            err << "lumeno-fuzz-seeds: cannot write " << seed.fileName() << '\n';
-            return 1;
+        const QByteArray small = SmallSkinSeed(package, kSmallestShrunk);
+        const std::pair<QString, QByteArray> seeds[]
+            = { { name + QStringLiteral("_skin_package"), small }, { name + QStringLiteral("_effects_skin_package"), WithFrameEffects(small) } };
+        for (const auto& [fileName, bytes] : seeds) {
+            QFile seed(QDir(folder).filePath(fileName));
+            if (!seed.open(QIODevice::WriteOnly) || seed.write(bytes) < 0) {
+                err << "lumeno-fuzz-seeds: cannot write " << seed.fileName() << '\n';
+                return 1;
+            }
+            QTextStream(stdout) << seed.fileName() << ": " << seed.size() << " bytes (the skin's package: " << package.size() << ")\n";
         }
-        QTextStream(stdout) << seed.fileName() << ": " << seed.size() << " bytes (the skin's package: " << package.size() << ")\n";
     }
     return 0;
 }

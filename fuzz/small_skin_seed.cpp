@@ -4,6 +4,7 @@
 #include "skin/data/skin_package.h"
 
 #include <QHash>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <limits>
@@ -101,4 +102,41 @@ QByteArray SmallSkinSeed(const QByteArray& package, qsizetype smallestShrunk)
     QByteArray seed = WriteSkinPackage(pictures);
     StoreRunLength8Pictures(seed);
     return seed;
+}
+
+QByteArray WithFrameEffects(const QByteArray& package)
+{
+    constexpr const char* kMorphKinds[]
+        = { "mkdefault", "mkgradient", "mkleftgradient", "mkrightgradient", "mkleftslide", "mkrightslide", "mkpush" };
+    const qsizetype textStart = package.size() - ReadSkinPackage(package, BmpPixels::AsStored).definitionText.size();
+    // The text's bytes one for one as characters, whatever its code page.
+    QString text = QString::fromLatin1(package.mid(textStart));
+    QString withMorphs;
+    int morphs = 0;
+    qsizetype copied = 0;
+    QRegularExpressionMatchIterator off = QRegularExpression(QStringLiteral("^morphing=0(\\r?)$"),
+        QRegularExpression::MultilineOption).globalMatch(text);
+    while (off.hasNext()) {
+        const QRegularExpressionMatch match = off.next();
+        const QString lineEnd = match.captured(1) + QLatin1Char('\n');
+        withMorphs += text.mid(copied, match.capturedStart() - copied) + QStringLiteral("morphing=1") + lineEnd
+            + QStringLiteral("morphkind=") + QLatin1String(kMorphKinds[morphs++ % std::size(kMorphKinds)]);
+        copied = match.capturedEnd() - match.captured(1).size();
+    }
+    text = withMorphs + text.mid(copied);
+    text.replace(QStringLiteral("autorenderinginactiveimage=0"), QStringLiteral("autorenderinginactiveimage=1"));
+    const QRegularExpressionMatch objects
+        = QRegularExpression(QStringLiteral("\\[SKINOBJECTS\\](\\r?\\n)count=(\\d+)")).match(text);
+    if (objects.hasMatch()) {
+        const QString lineEnd = objects.captured(1);
+        const int count = objects.captured(2).toInt();
+        text.replace(objects.capturedStart(), objects.capturedLength(),
+            QStringLiteral("[SKINOBJECTS]%1count=%2%1%3=animation:animate").arg(lineEnd).arg(count + 1).arg(count));
+        if (!text.endsWith(QLatin1Char('\n')))
+            text += lineEnd;
+        text += QStringLiteral("[animation]%1activepictureindex=0%1skinrectinapicture=1%1skinrect=2,2,32,24%1"
+                               "countframes=3%1buttonstyle=1%1")
+                    .arg(lineEnd);
+    }
+    return package.left(textStart) + text.toLatin1();
 }

@@ -20,3 +20,11 @@ QImage WithPaletteOf256(const QImage& picture);
 // bits). The pictures below the size keep their form, so the seeds still
 // reach the decoding of the bit depths they held.
 QByteArray SmallSkinSeed(const QByteArray& package, qsizetype smallestShrunk);
+
+// The package with the frame's and the controls' morphs switched on (the
+// morph kinds taken in turn), its inactive look drawn by its inactive
+// effect, and one more frame object among the caption buttons: a button-style
+// animation of three frames cut from the first button's faces. The built-in
+// skins use none of these, so seeds made from them alone leave the morph and
+// animation steps and the pixel effects to chance.
+QByteArray WithFrameEffects(const QByteArray& package);

@@ -1,5 +1,9 @@
 #include "fuzz/small_skin_seed.h"
+#include "skin/data/compressed_stored_skin.h"
+#include "skin/data/data_skin_object.h"
+#include "skin/data/loaded_skin.h"
 #include "skin/data/skin_compression.h"
+#include "skin/data/skin_data.h"
 #include "skin/data/skin_package.h"
 #include "skins/built_in_skins.h"
 
@@ -94,4 +98,44 @@ TEST(SmallSkinSeed, APackageWithoutActivePicturesShrinksItsMainPicture)
     EXPECT_EQ(small.definitionText, package.definitionText);
     EXPECT_EQ(small.picture.format(), QImage::Format_Indexed8);
     EXPECT_EQ(small.picture.pixel(63, 63), qRgb(10, 20, 30));
+}
+
+// The effects seed is the small seed with its frame's morphs, its inactive
+// effect and an animation switched on: every object the skin left without a
+// morph morphs, the kinds taken in turn; the pictures stay byte for byte.
+TEST(SmallSkinSeed, TheEffectsSeedSwitchesOnMorphsTheInactiveEffectAndAnAnimation)
+{
+    for (const QString& name : BuiltInSkinNames()) {
+        const QByteArray seed = SmallSkinSeed(DecompressSkinPackage(BuiltInSkinCompressedData(name)), 4096);
+        const QByteArray effects = WithFrameEffects(seed);
+        const qsizetype pictures = seed.size() - ReadSkinPackage(seed).definitionText.size();
+        EXPECT_EQ(effects.left(pictures), seed.left(pictures));
+
+        TbsCompressedStoredSkin plainStored;
+        plainStored.SetCompressedData(CompressSkinPackage(seed));
+        TbsSkinData plain;
+        plain.SetCompressedStoredSkin(&plainStored);
+        TbsCompressedStoredSkin stored;
+        stored.SetCompressedData(CompressSkinPackage(effects));
+        TbsSkinData data;
+        data.SetCompressedStoredSkin(&stored);
+        const TbsLoadedSkin& skin = *data.Skin();
+        EXPECT_FALSE(plain.Skin()->formInfo.autoRenderingInactiveImage);
+        EXPECT_TRUE(skin.formInfo.autoRenderingInactiveImage) << name.toStdString();
+
+        const auto& before = plain.Skin()->objectDefinitions;
+        ASSERT_EQ(skin.objectDefinitions.size(), before.size() + 1) << name.toStdString();
+        QSet<int> kinds;
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            EXPECT_EQ(skin.objectDefinitions[i]->IDName(), before[i]->IDName());
+            EXPECT_TRUE(skin.objectDefinitions[i]->morphing || before[i]->TypeName() == QLatin1String("userobject"))
+                << before[i]->IDName().toStdString();
+            kinds.insert(int(skin.objectDefinitions[i]->morphKind));
+        }
+        EXPECT_GE(kinds.size(), 5);
+        const auto* animation = dynamic_cast<const TbsDataSkinAnimate*>(skin.objectDefinitions.back().get());
+        ASSERT_NE(animation, nullptr);
+        EXPECT_EQ(animation->countFrames, 3);
+        EXPECT_TRUE(animation->buttonStyle);
+    }
 }
