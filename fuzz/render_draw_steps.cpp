@@ -11,6 +11,7 @@
 #include "skin/draw/accelerator_text.h"
 #include "skin/draw/area_reduction.h"
 #include "skin/draw/compose_skin_face.h"
+#include "skin/draw/compose_skin_image.h"
 #include "skin/draw/engine_bitmap.h"
 #include "skin/draw/glyph_text_layout.h"
 #include "skin/draw/glyphs.h"
@@ -229,6 +230,17 @@ std::optional<QRgb> KeyColor(bool transparent, SkinColor color)
     return SkinColorToRgb(color) & 0x00FFFFFFu;
 }
 
+// What a skin names in one of its keys, or, in half the runs, what another
+// skin could name there: the kept corpus then reaches every kind without
+// waiting for a mutation of that one key.
+template <typename Kind> Kind NamedOrAnother(Kind named, int kinds, StepChoices& choices)
+{
+    return choices.Flag() ? named : static_cast<Kind>(choices.Below(kinds));
+}
+constexpr int kMorphKinds = static_cast<int>(MorphKind::mkPush) + 1;
+constexpr int kInactiveEffects = static_cast<int>(InactiveEffect::ieInvert) + 1;
+constexpr int kStretchTypes = static_cast<int>(StretchType::stVert) + 1;
+
 // An outline as the menus and hints draw theirs on an enlarged face: its
 // bands cover exactly the device pixels of the face's edge pixels.
 void OutlineAndCheck(QImage face, const QColor& color)
@@ -299,6 +311,74 @@ void ShapeAndCheck(QImage& scaled, const QImage& mask, const TbsDataSkinCustomCo
     });
 }
 
+// A rectangle of the skin mapped to the requested size as the controls map
+// their text areas and buttons: at the skin's own size it stays where it is,
+// and at any size it keeps its size or grows by the size's growth.
+void MapAndCheck(CompositionMode mode, const SkinPieceGeometry& piece, const QRect& rect, const QSize& requested)
+{
+    const QSize skinSize = piece.skinRect.size();
+    Require(MapSkinRect(mode, piece, rect, skinSize.width(), skinSize.height()) == rect,
+        [] { return "a skin rectangle mapped to the skin's own size moved"; });
+    const QRect mapped = MapSkinRect(mode, piece, rect, requested.width(), requested.height());
+    const qint64 dW = qint64(requested.width()) - skinSize.width();
+    const qint64 dH = qint64(requested.height()) - skinSize.height();
+    const bool widthKept = mapped.width() == rect.width() || mapped.width() == rect.width() + dW;
+    const bool heightKept = mapped.height() == rect.height() || mapped.height() == rect.height() + dH;
+    Require(widthKept && heightKept, [&] {
+        return "a " + SizeText(rect.size()) + " skin rectangle mapped from " + SizeText(skinSize) + " to "
+            + SizeText(requested) + " is " + SizeText(mapped.size());
+    });
+}
+
+// A panel or page control draws its four border strips around its own
+// client background; where they lie they show what the whole face shows.
+// (Strips are cut at the client rectangle's edges, the face's bands at the
+// corner points; a client rectangle reaching into the corners makes the two
+// cut the art differently, so only pieces whose client lies within the
+// corner points are compared.)
+void CheckBordersMatchFace(const QImage& picture, const SkinPieceGeometry& piece, const QSize& requested)
+{
+    const QRect& client = piece.clientRect;
+    const int right = client.left() + client.width();
+    const int bottom = client.top() + client.height();
+    if (client.left() < std::max(piece.leftTop.x(), piece.leftBottom.x())
+        || client.top() < std::max(piece.leftTop.y(), piece.rightTop.y())
+        || right > std::min(piece.rightTop.x(), piece.rightBottom.x())
+        || bottom > std::min(piece.leftBottom.y(), piece.rightBottom.y()))
+        return;
+    const SkinTargetGeometry target = CalcTargetGeometry(CompositionMode::Full, piece, requested.width(), requested.height());
+    QImage whole;
+    ComposeSkinImage(whole, picture, piece, target, true);
+    if (whole.isNull())
+        return;
+    const SkinBorderStrips strips = ComposeSkinBorders(picture, piece, target);
+    QImage bordered = whole.copy();
+    bordered.fill(kUntouched);
+    {
+        QPainter painter(&bordered);
+        DrawSkinBorders(painter, QRect(QPoint(), whole.size()), strips);
+    }
+    for (int y = 0; y < whole.height(); ++y) {
+        for (int x = 0; x < whole.width(); ++x) {
+            const QRgb border = SkinRow(bordered, y)[x];
+            Require(border == kUntouched || border == SkinRow(whole, y)[x], [&] {
+                return "border strip pixel " + std::to_string(x) + "," + std::to_string(y) + " of a "
+                    + SizeText(whole.size()) + " face is not the face's";
+            });
+        }
+    }
+}
+
+// An edit's frame when its height follows the font: every band stretched to
+// the requested size, exactly.
+void ComposeStretchedAndCheck(const QImage& picture, const SkinPieceGeometry& piece, const QSize& requested)
+{
+    QImage frame;
+    ComposeSkinImageStretched(frame, picture, piece.skinRect, piece.clientRect, requested.width(), requested.height(), true);
+    Require(frame.isNull() || frame.size() == requested,
+        [&] { return "a stretched frame asked at " + SizeText(requested) + " is " + SizeText(frame.size()); });
+}
+
 // The face of a button going from its normal face to its hot one.
 void MorphButtonFace(const QImage& picture, const TbsDataSkinButtonControl& button, const SkinPieceGeometry& piece,
     CompositionMode mode, const QImage& face, const QSize& requested, int ratio, StepChoices& choices)
@@ -310,7 +390,7 @@ void MorphButtonFace(const QImage& picture, const TbsDataSkinButtonControl& butt
     if (active.isNull())
         return;
     MorphAndCheck(ScaleByWholePixels(face, ratio), ScaleByWholePixels(active, ratio), choices.Below(1025) / 1024.0,
-        button.morphKind);
+        NamedOrAnother(button.morphKind, kMorphKinds, choices));
 }
 
 // The face of definition at the requested size, through the steps the
@@ -323,8 +403,14 @@ void DrawFaceSteps(const TbsSkinData& skin, const TbsDataSkinCustomControl& defi
     const QImage picture = PictureAt(skin, definition.pictureIndex);
     if (picture.isNull())
         return;
-    const SkinPieceGeometry piece = ClipToPicture(PieceGeometryOf(definition), picture.size());
+    SkinPieceGeometry piece = ClipToPicture(PieceGeometryOf(definition), picture.size());
+    piece.stretchType = NamedOrAnother(piece.stretchType, kStretchTypes, choices);
     const CompositionMode mode = CompositionModeOf(piece);
+    MapAndCheck(mode, piece, definition.clientRect.ToQRect(), requested);
+    if (mode == CompositionMode::Full && choices.Flag())
+        CheckBordersMatchFace(picture, piece, requested);
+    if (choices.Flag())
+        ComposeStretchedAndCheck(picture, piece, requested);
     const QImage face
         = ComposeSkinFace(picture, piece, mode, definition.skinRect.ToQRect(), requested.width(), requested.height());
     if (face.isNull() || qint64(face.width()) * face.height() > kMaxStepPixels)
@@ -336,7 +422,7 @@ void DrawFaceSteps(const TbsSkinData& skin, const TbsDataSkinCustomControl& defi
         [&] { return "a " + SizeText(face.size()) + " face enlarged by " + std::to_string(ratio) + " is " + SizeText(scaled.size()); });
 
     if (choices.Flag()) {
-        ApplyInactiveEffect(scaled, skin.FormInfo().inactiveEffect);
+        ApplyInactiveEffect(scaled, NamedOrAnother(skin.FormInfo().inactiveEffect, kInactiveEffects, choices));
         Require(LogicalSize(scaled) == face.size() && WholePixelRatio(scaled.devicePixelRatio()) == ratio,
             [] { return "the inactive effect changed a face's size or ratio"; });
     }
@@ -408,10 +494,11 @@ void DrawObject(const TbsSkinData& skin, const TbsDataSkinObject& object, Scaled
         return;
     const QImage from = StretchedPiece(normal, piece, size.width(), size.height());
     const QImage to = StretchedPiece(active, object.activeSkinRect.ToQRect(), size.width(), size.height());
-    QImage morphed = MorphAndCheck(from, to, choices.Below(1025) / 1024.0, object.morphKind);
+    QImage morphed = MorphAndCheck(
+        from, to, choices.Below(1025) / 1024.0, NamedOrAnother(object.morphKind, kMorphKinds, choices));
     // An inactive caption shows its morph through the window's inactive effect.
     if (skin.FormInfo().autoRenderingInactiveImage) {
-        ApplyInactiveEffect(morphed, skin.FormInfo().inactiveEffect);
+        ApplyInactiveEffect(morphed, NamedOrAnother(skin.FormInfo().inactiveEffect, kInactiveEffects, choices));
         Require(morphed.size() == size, [] { return "the inactive effect resized a frame object"; });
     }
 }
