@@ -336,14 +336,14 @@ void DeactivateAndBack(const QSize& size)
 constexpr std::size_t kObjectsVisited = 6;
 
 // The middles of the first shown objects of the frame; for clicks, without
-// those that open a menu or leave for the tray.
+// the one that leaves for the tray.
 std::vector<QPoint> ObjectCentres(bool toClick)
 {
     std::vector<QPoint> centres;
     for (const auto& object : g_form->bsSkinForm1->Objects()) {
         const TbsStdCommand command = object->RowCommand();
         if (!object->Visible || object->ObjectRect.isEmpty()
-            || (toClick && (command == cmSysMenu || command == cmMinimizeToTray)))
+            || (toClick && command == cmMinimizeToTray))
             continue;
         centres.push_back(object->ObjectRect.center());
         if (centres.size() == kObjectsVisited)
@@ -385,7 +385,8 @@ void BringBack(const QSize& size)
 }
 
 // A click on each of the first objects of the frame (the window eats its
-// close); after each the frame is whole, and the window is brought back.
+// close); after each the frame is whole, a menu the click opened (the
+// system menu's, a button's) is closed, and the window is brought back.
 void ClickFrameObjects(const QSize& size)
 {
     for (const QPoint& centre : ObjectCentres(true)) {
@@ -395,6 +396,7 @@ void ClickFrameObjects(const QSize& size)
         QApplication::processEvents();
         if (g_form->isVisible())
             RequireFrameWhole();
+        CloseMenus();
         BringBack(size);
     }
 }
