@@ -57,6 +57,10 @@ constexpr QSize kSmall { 500, 300 };
 
 TForm1* g_form = nullptr;
 TbsCompressedStoredSkin* g_stored = nullptr;
+// Where the window was first shown; a drag that moved it is undone, so that
+// every input finds the window at the same place on the screen (magnetic
+// edges and the screen's work area depend on it).
+QPoint g_home;
 
 // What the window holds once it has been skinned; every later input must
 // leave it the same, but for the page control's tab scroller, there while
@@ -367,7 +371,16 @@ void HoverOverFrameObjects()
     TickFrameTimers();
 }
 
-// Undoes whatever a click or a drag did to the window's state and size.
+// The window as the active one: the frame lights its objects up only then.
+// The platform activates a window shown again in its own time; made active
+// at once, every input finds it the same.
+void MakeActive()
+{
+    if (!g_form->isActiveWindow())
+        QApplication::setActiveWindow(g_form);
+}
+
+// Undoes whatever a click or a drag did to the window's state, size and place.
 void BringBack(const QSize& size)
 {
     TbsSkinForm& frame = *g_form->bsSkinForm1;
@@ -381,6 +394,8 @@ void BringBack(const QSize& size)
     if (g_form->isMinimized() || !g_form->isVisible())
         g_form->showNormal();
     g_form->resize(size);
+    g_form->move(g_home);
+    MakeActive();
     QApplication::processEvents();
 }
 
@@ -457,6 +472,7 @@ void RunFrameStep(FrameStep step)
 {
     TbsSkinForm& frame = *g_form->bsSkinForm1;
     const QSize before = g_form->size();
+    MakeActive();
     switch (step) {
     case FrameStep::None:
         return;
@@ -582,6 +598,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     g_form->bsSkinForm1->SetTrayIcon(new TbsTrayIcon(g_form));
     g_form->show();
     QApplication::processEvents();
+    g_home = g_form->pos();
+    MakeActive();
     return 0;
 }
 
