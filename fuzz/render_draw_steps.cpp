@@ -223,11 +223,49 @@ void KeyedCopyAndCheck(const QImage& face, const QPoint& position, const QImage&
     }
 }
 
-std::optional<QRgb> KeyColor(bool transparent, SkinColor color)
+// The key colour a definition names, or, in half the runs, the colour of the
+// source's bottom-left pixel, as a skin that marks its glyphs' background
+// would name it: the corpus then reaches the left-out pixels without a
+// mutation of the transparency keys.
+std::optional<QRgb> KeyColor(bool transparent, SkinColor color, const QImage& source, StepChoices& choices)
 {
+    if (choices.Flag())
+        return source.isNull() ? std::nullopt : std::optional<QRgb>(source.pixel(0, source.height() - 1) & 0x00FFFFFFu);
     if (!transparent)
         return std::nullopt;
     return SkinColorToRgb(color) & 0x00FFFFFFu;
+}
+
+// A piece of the picture drawn or tiled onto area of an enlarged face, as the
+// controls lay client pieces and buttons: each device pixel of area is the
+// piece's pixel under it (repeated from area's top-left), every other one is
+// the face's.
+void PieceOntoFaceAndCheck(const QImage& face, const QImage& picture, const QRect& piece, const QRect& area, bool tile)
+{
+    if (face.isNull() || piece.isEmpty() || area.isEmpty() || !picture.rect().contains(piece))
+        return;
+    QImage drawn = face;
+    if (tile)
+        TilePiece(drawn, area, picture, piece);
+    else
+        DrawPiece(drawn, QRect(area.topLeft(), piece.size()), picture, piece);
+    const QRect covered = tile ? area : QRect(area.topLeft(), piece.size());
+    const QImage source = ToSkinBitmap(picture);
+    const int ratio = WholePixelRatio(face.devicePixelRatio());
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QPoint logical(x / ratio, y / ratio);
+            const QPoint offset = logical - covered.topLeft();
+            const QRgb expected = covered.contains(logical)
+                ? SkinRow(source, piece.top() + offset.y() % piece.height())[piece.left() + offset.x() % piece.width()]
+                : SkinRow(face, y)[x];
+            Require(SkinRow(drawn, y)[x] == expected, [&] {
+                return std::string(tile ? "tiled" : "drawn") + " piece device pixel " + std::to_string(x) + ","
+                    + std::to_string(y) + " of a " + SizeText(LogicalSize(face)) + " face at ratio "
+                    + std::to_string(ratio) + " is not the piece's";
+            });
+        }
+    }
 }
 
 // What a skin names in one of its keys, or, in half the runs, what another
@@ -439,13 +477,20 @@ void DrawFaceSteps(const TbsSkinData& skin, const TbsDataSkinCustomControl& defi
     if (const auto* bar = dynamic_cast<const TbsDataSkinScrollBarControl*>(&definition)) {
         const QImage glyph = PieceOf(picture, bar->glyphRect.ToQRect());
         const QPoint centred((face.width() - glyph.width()) / 2, (face.height() - glyph.height()) / 2);
-        KeyedCopyAndCheck(scaled, centred, glyph, KeyColor(bar->glyphTransparent, bar->glyphTransparentColor));
-        KeyedCopyAndCheck(scaled, bar->trackArea.ToQRect().topLeft(), PieceOf(picture, bar->thumbRect.ToQRect()),
-            KeyColor(bar->thumbTransparent, bar->thumbTransparentColor));
+        KeyedCopyAndCheck(
+            scaled, centred, glyph, KeyColor(bar->glyphTransparent, bar->glyphTransparentColor, glyph, choices));
+        const QImage thumb = PieceOf(picture, bar->thumbRect.ToQRect());
+        KeyedCopyAndCheck(scaled, bar->trackArea.ToQRect().topLeft(), thumb,
+            KeyColor(bar->thumbTransparent, bar->thumbTransparentColor, thumb, choices));
     }
-    if (const auto* gauge = dynamic_cast<const TbsDataSkinGaugeControl*>(&definition))
-        KeyedCopyAndCheck(scaled, gauge->progressArea.ToQRect().topLeft(), PieceOf(picture, gauge->progressRect.ToQRect()),
-            KeyColor(gauge->progressTransparent, gauge->progressTransparentColor));
+    if (const auto* gauge = dynamic_cast<const TbsDataSkinGaugeControl*>(&definition)) {
+        const QImage bar = PieceOf(picture, gauge->progressRect.ToQRect());
+        KeyedCopyAndCheck(scaled, gauge->progressArea.ToQRect().topLeft(), bar,
+            KeyColor(gauge->progressTransparent, gauge->progressTransparentColor, bar, choices));
+    }
+    const QRect client = definition.clientRect.ToQRect();
+    PieceOntoFaceAndCheck(scaled, picture, client.translated(definition.skinRect.ToQRect().topLeft()),
+        MapSkinRect(mode, piece, client, requested.width(), requested.height()), choices.Flag());
     if (const auto* button = dynamic_cast<const TbsDataSkinButtonControl*>(&definition))
         MorphButtonFace(picture, *button, piece, mode, face, requested, ratio, choices);
     CheckFaceOnDevice(scaled, deviceRatio, QPoint(choices.Below(4), choices.Below(4)));
@@ -520,7 +565,7 @@ void DrawTab(const TbsSkinData& skin, const TbsDataSkinTabControl& tab, StepChoi
     const QImage button = PieceOf(picture, tab.closeButtonRect.ToQRect());
     const QImage face = choices.Flag() ? FlipVertically(upright) : left;
     const QPoint at(choices.Below(std::max(1, face.width())), choices.Below(std::max(1, face.height())));
-    KeyedCopyAndCheck(face, at, button, KeyColor(tab.buttonTransparent, tab.buttonTransparentColor));
+    KeyedCopyAndCheck(face, at, button, KeyColor(tab.buttonTransparent, tab.buttonTransparentColor, button, choices));
 }
 
 // A caption shortened to fit: the whole caption when it fits, else a start
