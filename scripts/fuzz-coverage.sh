@@ -25,11 +25,6 @@ export QT_QPA_PLATFORM=offscreen
 for name in "${names[@]}"; do
   inputs=("fuzz/seeds/$name")
   kept=$(kept_corpus "$name" build-coverage)
-  # A target that shares another's seeds (its seed folder is a link) and has
-  # no kept corpus of its own reads that target's.
-  if [ -z "$kept" ] && [ -L "fuzz/seeds/$name" ]; then
-    kept=$(kept_corpus "$(readlink "fuzz/seeds/$name")" build-coverage)
-  fi
   [ $seeds_only -eq 0 ] && [ -n "$kept" ] && inputs+=("$kept")
   # %m keeps one profile per binary; -runs=0 runs each input once and stops.
   LLVM_PROFILE_FILE="$profiles/$name-%m.profraw" "build-coverage/bin/$name" -runs=0 "${inputs[@]}" \

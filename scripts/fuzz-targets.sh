@@ -14,7 +14,9 @@ for name in "${names[@]}"; do
 done
 
 # Prints the folder of a target's kept corpus, unpacked under BUILD_DIR/kept
-# when it is stored as an archive; prints nothing when there is none.
+# when it is stored as an archive; prints nothing when there is none. A
+# target that shares another's seeds (its seed folder is a link) and has no
+# kept corpus of its own reads that target's.
 #   kept_corpus TARGET BUILD_DIR
 kept_corpus() {
   if [ -f "fuzz/corpus/$1.tar.xz" ]; then
@@ -24,5 +26,7 @@ kept_corpus() {
     echo "$2/kept/$1"
   elif [ -d "fuzz/corpus/$1" ]; then
     echo "fuzz/corpus/$1"
+  elif [ -L "fuzz/seeds/$1" ]; then
+    kept_corpus "$(readlink "fuzz/seeds/$1")" "$2"
   fi
 }
