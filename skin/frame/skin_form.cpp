@@ -358,6 +358,10 @@ void TbsSkinForm::WMActivate(bool active)
         return;
     m_ncActive = active;
     ResetObjectStates();
+    // An inactive window tracks no hover, so a hot object kept now would
+    // take a later press anywhere on the frame and, once active again, the
+    // mouse coming back over it would not be news.
+    m_hotObject = m_oldHotObject = -1;
     m_form->update();
     UpdateCaptionActive(true);
 }

@@ -217,6 +217,36 @@ TEST(SkinFormFrame, InactiveWindowShowsInactiveFacesAndNothingBecomesHot)
     EXPECT_EQ(framed.controller->HotObject(), -1);
 }
 
+TEST(SkinFormFrame, AButtonUnderTheMouseAsTheWindowWentInactiveTakesNoLaterPressAndLightsAndRunsOnceActiveAgain)
+{
+    FramedForm framed;
+    framed.ShowActive();
+    QCoreApplication::processEvents();
+    const QPoint close = framed.Centre(QStringLiteral("closebutton"));
+    const QPoint caption(300, 12);
+    QTest::mouseMove(&framed.form, caption);
+    QTest::mouseMove(&framed.form, close);
+    ASSERT_EQ(framed.PixelOf(QStringLiteral("closebutton")), kHoverFace);
+    {
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        EXPECT_EQ(framed.controller->HotObject(), -1);
+        QTest::mousePress(&framed.form, Qt::LeftButton, {}, caption);
+        QTest::mouseRelease(&framed.form, Qt::LeftButton, {}, caption);
+    }
+    QTest::mouseMove(&framed.form, caption);
+    framed.ShowActive();
+    QCoreApplication::processEvents();
+    QTest::mouseMove(&framed.form, close);
+    EXPECT_EQ(framed.PixelOf(QStringLiteral("closebutton")), kHoverFace);
+    QTest::mousePress(&framed.form, Qt::LeftButton, {}, close);
+    QTest::mouseRelease(&framed.form, Qt::LeftButton, {}, close);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(framed.form.isVisible()) << "a click on it closes the form";
+}
+
 TEST(SkinFormFrame, CaptionDoubleClickMaximizesToTheWorkAreaAndRestores)
 {
     FramedForm framed;
