@@ -7,9 +7,12 @@
 // from the next: a skin that fails to load leaves it as it was; a skin that
 // loads fits its frame and caption buttons in the window, every skin control
 // shown in its parent and every text box in its control; no widget or object
-// is left over.
+// is left over. A quarter of the inputs also show a secondary window on the
+// same skin, made and deleted within the input.
 #include "app/window/form1.h"
+#include "fuzz/frame_steps.h"
 #include "fuzz/fuzz_support.h"
+#include "fuzz/secondary_form_steps.h"
 #include "skin/controls/page_control.h"
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_custom_control.h"
@@ -18,21 +21,16 @@
 #include "skin/controls/skin_up_down.h"
 #include "skin/controls/tab_sheet.h"
 #include "skin/data/compressed_stored_skin.h"
-#include "skin/data/form_info.h"
-#include "skin/data/loaded_skin.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/frame_hit_test.h"
 #include "skin/frame/frame_object.h"
 #include "skin/frame/skin_form.h"
 #include "skin/frame/tray_icon.h"
-#include "skin/menus/skin_menu.h"
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QHash>
 #include <QLineEdit>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QBackingStore>
 #include <QPlainTextEdit>
 
@@ -123,40 +121,6 @@ FrameStep FrameStepFor(const QByteArray& input)
     return draw % 2 == 0 ? FrameStep::None : kSteps[(draw / 2) % std::size(kSteps)];
 }
 
-// How a broken check names what it found.
-std::string Text(const QRect& rect)
-{
-    return QStringLiteral("(%1,%2 %3x%4)").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height()).toStdString();
-}
-
-std::string Text(const QSize& size)
-{
-    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height()).toStdString();
-}
-
-std::string Text(const QObject* object)
-{
-    return std::string(object->metaObject()->className()) + " '" + object->objectName().toStdString() + "'";
-}
-
-// The frame's margins fit in the window.
-void RequireFrameInside()
-{
-    const QSize size = g_form->size();
-    const QMargins margins = g_form->bsSkinForm1->FrameMargins();
-    Require(margins.left() >= 0 && margins.top() >= 0 && margins.right() >= 0 && margins.bottom() >= 0
-            && margins.left() + margins.right() <= size.width() && margins.top() + margins.bottom() <= size.height(),
-        [&] {
-            return QStringLiteral("frame margins %1,%2,%3,%4 in a window of ")
-                       .arg(margins.left())
-                       .arg(margins.top())
-                       .arg(margins.right())
-                       .arg(margins.bottom())
-                       .toStdString()
-                + Text(size);
-        });
-}
-
 bool IsSkinControl(const QWidget* widget)
 {
     return qobject_cast<const TbsSkinControl*>(widget) || qobject_cast<const TbsSkinTabSheet*>(widget);
@@ -223,67 +187,19 @@ void RequireEditorsInside()
         RequireEditorInside(memo, memo->Editor());
 }
 
-// The caption buttons the frame lays in its row start on the window: right
-// to left from inside its right edge, or left to right from inside its left
-// edge (as does the system-menu button), within its height where it is high
-// enough for them. Only the first visible button of each command is laid.
-void RequireCaptionButtonsInside()
-{
-    const TbsFrameGeometry& geometry = g_form->bsSkinForm1->Geometry();
-    const TbsSharedSkin& skin = g_form->bsSkinData1->Skin();
-    if (!skin || (geometry.nButtons.isEmpty() && geometry.nCaption.isEmpty()))
-        return;
-    const QSize window = g_form->size();
-    std::set<TbsStdCommand> laid;
-    for (const auto& object : g_form->bsSkinForm1->Objects()) {
-        const TbsStdCommand command = object->RowCommand();
-        if (!object->Visible || !object->InButtonRow() || (command != cmDefault && !laid.insert(command).second))
-            continue;
-        const QRect place = object->ObjectRect;
-        const auto outside = [&] {
-            return "caption button " + object->IDName.toStdString() + " of command " + std::to_string(int(command))
-                + " at " + Text(place) + " outside the window of " + Text(window);
-        };
-        if (skin->formInfo.buttonsInLeft || command == cmSysMenu)
-            Require(place.left() >= 0, outside);
-        else
-            Require(place.right() < window.width(), outside);
-        if (place.height() <= window.height())
-            Require(place.top() >= 0 && place.bottom() < window.height(), outside);
-    }
-}
-
 void RequireFrameWhole()
 {
-    RequireFrameInside();
-    RequireCaptionButtonsInside();
+    RequireFrameWhole(*g_form->bsSkinForm1);
 }
 
 void SendMouse(QEvent::Type type, const QPoint& point, Qt::MouseButton button, Qt::MouseButtons held)
 {
-    QMouseEvent event(type, point, g_form->mapToGlobal(point), button, held, Qt::NoModifier);
-    QApplication::sendEvent(g_form, &event);
+    SendMouse(*g_form, type, point, button, held);
 }
-
-// The frame's morphs and animations step on timers of 25 ms; a step hands
-// them their ticks at once instead of waiting, as many rounds as a morph
-// takes from one face to the other (an animation of more frames is cut short).
-constexpr int kTimerRounds = 6;
 
 void TickFrameTimers()
 {
-    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
-    QObject* frame = g_form->bsSkinForm1;
-    for (int round = 0; round < kTimerRounds; ++round) {
-        const QList<QAbstractEventDispatcher::TimerInfo> timers = dispatcher->registeredTimers(frame);
-        if (timers.isEmpty())
-            return;
-        for (const QAbstractEventDispatcher::TimerInfo& timer : timers) {
-            QTimerEvent tick(timer.timerId);
-            QApplication::sendEvent(frame, &tick);
-        }
-        QApplication::processEvents();
-    }
+    TickFrameTimers(*g_form->bsSkinForm1);
 }
 
 void SendKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool release = true)
@@ -300,9 +216,7 @@ void SendKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool rel
 
 void CloseMenus()
 {
-    TbsSkinMenu::Of(g_form)->CloseMenus();
-    QApplication::processEvents();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    CloseMenus(*g_form);
 }
 
 // Alt+Space opens the system menu; the arrows walk it and into a submenu and
@@ -332,42 +246,6 @@ void DeactivateAndBack(const QSize& size)
     Require(g_form->bsSkinForm1->RenderWindow(false).size() == size);
     QApplication::setActiveWindow(g_form);
     QApplication::processEvents();
-    TickFrameTimers();
-}
-
-// A crafted skin can hold dozens of frame objects; each one the mouse visits
-// costs a paint, so a step visits the first few.
-constexpr std::size_t kObjectsVisited = 6;
-
-// The middles of the first shown objects of the frame; for clicks, without
-// the one that leaves for the tray.
-std::vector<QPoint> ObjectCentres(bool toClick)
-{
-    std::vector<QPoint> centres;
-    for (const auto& object : g_form->bsSkinForm1->Objects()) {
-        const TbsStdCommand command = object->RowCommand();
-        if (!object->Visible || object->ObjectRect.isEmpty()
-            || (toClick && command == cmMinimizeToTray))
-            continue;
-        centres.push_back(object->ObjectRect.center());
-        if (centres.size() == kObjectsVisited)
-            break;
-    }
-    return centres;
-}
-
-// The mouse moved onto the middle of the first objects of the frame (each
-// lights up, morphs or animates to its end, may show its hint), then out of
-// the window.
-void HoverOverFrameObjects()
-{
-    for (const QPoint& centre : ObjectCentres(false)) {
-        SendMouse(QEvent::MouseMove, centre, Qt::NoButton, Qt::NoButton);
-        QApplication::processEvents();
-        TickFrameTimers();
-    }
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(g_form, &leave);
     TickFrameTimers();
 }
 
@@ -404,7 +282,7 @@ void BringBack(const QSize& size)
 // system menu's, a button's) is closed, and the window is brought back.
 void ClickFrameObjects(const QSize& size)
 {
-    for (const QPoint& centre : ObjectCentres(true)) {
+    for (const QPoint& centre : ObjectCentres(*g_form->bsSkinForm1, true)) {
         SendMouse(QEvent::MouseMove, centre, Qt::NoButton, Qt::NoButton);
         SendMouse(QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);
         SendMouse(QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
@@ -509,7 +387,7 @@ void RunFrameStep(FrameStep step)
         DeactivateAndBack(before);
         break;
     case FrameStep::Hover:
-        HoverOverFrameObjects();
+        HoverOverFrameObjects(*g_form->bsSkinForm1);
         break;
     case FrameStep::Click:
         ClickFrameObjects(before);
@@ -628,6 +506,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RequireControlsInside();
     RequireEditorsInside();
     RunFrameStep(FrameStepFor(input));
+    if (const std::size_t draw = qHash(input, 2); draw % 4 == 0) {
+        RunSecondaryForm(*g_form->bsSkinData1, draw / 4);
+        MakeActive();
+    }
     RequireNothingLeftOver();
     return 0;
 }
