@@ -108,9 +108,13 @@ void TbsSkinForm::WMNCMouseMove(const QPoint& point, const QPoint& globalPoint, 
 void TbsSkinForm::WMNCButtonDown(const QPoint& point, const QPoint& globalPoint, Qt::MouseButton button)
 {
     ShowObjectHintFor(m_hotObject, false);
-    const int code = HitTest(point);
     TrackHover(point);
     ButtonDown(MouseButtonIndex(button), point);
+    // A press an object other than a caption took is the object's, even
+    // where the skin draws it over the caption or a border: the window
+    // neither moves nor sizes, and the release reaches the object.
+    const bool objectPressed = m_captureObject >= 0 && !m_objects[m_captureObject]->IsCaption();
+    const int code = objectPressed ? HTOBJECT : HitTest(point);
     if (code == HTCAPTION)
         m_captureObject = -1;
     if (button == Qt::LeftButton && (code == HTCAPTION || IsSizingHitCode(code))) {

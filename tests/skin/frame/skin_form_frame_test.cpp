@@ -247,6 +247,39 @@ TEST(SkinFormFrame, AButtonUnderTheMouseAsTheWindowWentInactiveTakesNoLaterPress
     EXPECT_FALSE(framed.form.isVisible()) << "a click on it closes the form";
 }
 
+TEST(SkinFormFrame, AButtonTheSkinDrawsOverTheCaptionTakesItsPressAndReleaseAndDoesNotMoveTheWindow)
+{
+    SkinPackage package = StoredGeometryPackage();
+    const QString text = StoredGeometryDefinition()
+                             .replace("count=7\n", "count=8\n")
+                             .replace("6=caption:caption\n", "6=pin:button\n7=caption:caption\n")
+        + QStringLiteral("[pin]\nskinrect=100,4,121,24\nactivepictureindex=0\nactiveskinrect=21,0,42,20\n"
+                         "downrect=42,0,63,20\n");
+    package.definitionText = QString(text).replace("\n", "\r\n").toLatin1();
+    FramedForm framed(package);
+    framed.ShowActive();
+    QCoreApplication::processEvents();
+    const QPoint pin = framed.Centre(QStringLiteral("pin"));
+    ASSERT_TRUE(framed.Object(QStringLiteral("caption")).ObjectRect.contains(pin));
+    QStringList released;
+    QObject::connect(framed.controller, &TbsSkinForm::OnMouseUpEvent,
+        [&](const QString& idName, int, int, const QRect&, int) { released << idName; });
+    const QPoint place = framed.form.pos();
+
+    QTest::mouseMove(&framed.form, QPoint(60, 12));
+    QTest::mouseMove(&framed.form, pin);
+    QTest::mousePress(&framed.form, Qt::LeftButton, {}, pin);
+    EXPECT_EQ(framed.PixelOf(QStringLiteral("pin")), kDownFace);
+    QTest::mouseMove(&framed.form, pin + QPoint(30, 0), 0);
+    QTest::mouseRelease(&framed.form, Qt::LeftButton, {}, pin + QPoint(30, 0));
+    EXPECT_EQ(framed.form.pos(), place) << "a drag from the button moves nothing";
+    QTest::mouseMove(&framed.form, pin);
+    QTest::mousePress(&framed.form, Qt::LeftButton, {}, pin);
+    QTest::mouseRelease(&framed.form, Qt::LeftButton, {}, pin);
+    EXPECT_EQ(released, QStringList({ QStringLiteral("pin") })) << "only the release over it";
+    EXPECT_EQ(framed.PixelOf(QStringLiteral("pin")), kHoverFace) << "up again, under the mouse";
+}
+
 TEST(SkinFormFrame, CaptionDoubleClickMaximizesToTheWorkAreaAndRestores)
 {
     FramedForm framed;
