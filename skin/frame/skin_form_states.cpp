@@ -18,7 +18,10 @@ int TbsSkinForm::GetMinWidth() const
     if (m_minWidth > pictureWidth && SkinWindowState() != TbsWindowState::wsMinimized)
         return m_minWidth;
     const int formMinWidth = m_skinData->FormInfo().formMinWidth;
-    return formMinWidth > 0 ? std::min(formMinWidth, 1 << 15) : pictureWidth;
+    const int skinMinWidth = formMinWidth > 0 ? std::min(formMinWidth, 1 << 15) : pictureWidth;
+    // Narrower than the frame's two sides, the window could not be drawn.
+    const QMargins frame = FrameMargins();
+    return std::max(skinMinWidth, frame.left() + frame.right());
 }
 
 int TbsSkinForm::GetMinHeight() const

@@ -280,6 +280,23 @@ TEST(SkinFormFrame, AButtonTheSkinDrawsOverTheCaptionTakesItsPressAndReleaseAndD
     EXPECT_EQ(framed.PixelOf(QStringLiteral("pin")), kHoverFace) << "up again, under the mouse";
 }
 
+TEST(SkinFormFrame, AWindowIsNeverNarrowerThanItsFramesTwoSidesWhateverTheSkinsMinimumWidth)
+{
+    SkinPackage package = StoredGeometryPackage();
+    package.definitionText
+        = StoredGeometryDefinition().replace("formminwidth=200", "formminwidth=1").replace("\n", "\r\n").toLatin1();
+    FramedForm framed(package);
+    // The client rectangle 4..281 of the 285 wide picture leaves four
+    // pixels on each side.
+    framed.form.resize(1, 300);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(framed.form.width(), 8);
+    framed.controller->SetSkinWindowState(TbsWindowState::wsMinimized);
+    QCoreApplication::processEvents();
+    framed.form.resize(1, framed.form.height());
+    EXPECT_EQ(framed.form.width(), 8) << "minimized";
+}
+
 TEST(SkinFormFrame, CaptionDoubleClickMaximizesToTheWorkAreaAndRestores)
 {
     FramedForm framed;
