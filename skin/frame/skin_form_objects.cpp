@@ -97,12 +97,12 @@ void TbsSkinForm::LayoutObjects()
     objectSlots.reserve(m_objects.size());
     for (const auto& object : m_objects)
         objectSlots.push_back(object->Slot());
-    const TbsFrameLook look = Look();
-    const TbsFrameLayout layout = look.Layout(FrameState(), objectSlots);
+    const TbsFrameLayout layout = Look().Layout(FrameState(), objectSlots);
     for (std::size_t i = 0; i < m_objects.size(); ++i)
         m_objects[i]->ObjectRect = layout.objects[i];
-    if (look.IsSkinFrame())
-        m_geometry = layout.geometry;
+    // The default frame has no skin geometry: none is kept from a skin
+    // drawn before it.
+    m_geometry = layout.geometry;
     m_captionRects = layout.captions;
 }
 

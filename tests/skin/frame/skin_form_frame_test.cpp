@@ -430,6 +430,15 @@ TEST(SkinFormFrame, SkinChangeWhileMaximizedKeepsTheWindowMaximized)
     EXPECT_EQ(framed.PixelOf(QStringLiteral("maxbutton")), kRestoreFace);
 }
 
+TEST(SkinFormFrame, TheDefaultFrameAfterASkinKeepsNoSkinGeometry)
+{
+    FramedForm framed;
+    ASSERT_FALSE(framed.controller->Geometry().nCaption.isEmpty());
+    framed.controller->SetSkinData(nullptr);
+    EXPECT_TRUE(framed.controller->Geometry().nCaption.isEmpty());
+    EXPECT_TRUE(framed.controller->Geometry().nClient.isEmpty());
+}
+
 TEST(SkinFormFrame, WithoutASkinTheDefaultFrameAndItsButtons)
 {
     QWidget form;
