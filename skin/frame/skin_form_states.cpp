@@ -12,16 +12,17 @@
 
 int TbsSkinForm::GetMinWidth() const
 {
+    // Narrower than the frame's two sides, the window could not be drawn.
+    const QMargins frame = FrameMargins();
+    const int sides = frame.left() + frame.right();
     if (!SkinFrame())
-        return m_minWidth > 0 ? m_minWidth : 120;
+        return std::max(m_minWidth > 0 ? m_minWidth : 120, sides);
     const int pictureWidth = m_skinData->Picture().width();
     if (m_minWidth > pictureWidth && SkinWindowState() != TbsWindowState::wsMinimized)
         return m_minWidth;
     const int formMinWidth = m_skinData->FormInfo().formMinWidth;
     const int skinMinWidth = formMinWidth > 0 ? std::min(formMinWidth, 1 << 15) : pictureWidth;
-    // Narrower than the frame's two sides, the window could not be drawn.
-    const QMargins frame = FrameMargins();
-    return std::max(skinMinWidth, frame.left() + frame.right());
+    return std::max(skinMinWidth, sides);
 }
 
 int TbsSkinForm::GetMinHeight() const

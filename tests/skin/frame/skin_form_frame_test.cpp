@@ -295,6 +295,14 @@ TEST(SkinFormFrame, AWindowIsNeverNarrowerThanItsFramesTwoSidesWhateverTheSkinsM
     QCoreApplication::processEvents();
     framed.form.resize(1, framed.form.height());
     EXPECT_EQ(framed.form.width(), 8) << "minimized";
+
+    // The default frame's sides are 3 pixels each, whatever width is asked.
+    framed.controller->SetSkinData(nullptr);
+    framed.controller->SetSkinWindowState(TbsWindowState::wsNormal);
+    framed.controller->SetMinWidth(3);
+    framed.form.resize(1, 300);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(framed.form.width(), 6) << "default frame";
 }
 
 TEST(SkinFormFrame, CaptionDoubleClickMaximizesToTheWorkAreaAndRestores)
