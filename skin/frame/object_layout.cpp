@@ -58,7 +58,10 @@ public:
     {
         const QSize size = face.expandedTo(QSize(0, 0));
         const qint64 left = m_leftToRight ? m_x : m_x - size.width();
-        m_x = m_leftToRight ? left + size.width() + m_offset : left - m_offset;
+        // A negative offset lays the next button over this one, by a whole
+        // button at most, so that no offset carries the row off the window.
+        const qint64 step = std::max<qint64>(qint64(size.width()) + m_offset, 0);
+        m_x = m_leftToRight ? left + step : left + size.width() - step;
         const int top = TopInWindow(m_top, size.height(), m_windowHeight);
         return RectOfEdges(left, top, left + size.width(), qint64(top) + size.height());
     }

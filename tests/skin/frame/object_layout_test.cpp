@@ -75,6 +75,16 @@ TEST(ObjectLayoutTest, ACaptionPastTheFramePictureKeepsItsButtonsOnTheWindow)
     EXPECT_EQ(backwards[2], QRect(749 - 2 * 21 - 2 * 2, 5, 21, 21));
     objects[1].rowSize = QSize(21, 21);
 
+    // A negative offset overlaps the buttons, at most by a whole button: a
+    // skin's -32768 stacked them on the first instead of past the window.
+    info.buttonsOffset = -5;
+    const std::vector<QRect> overlapping = LayoutObjects(objects, info, picture, wide);
+    EXPECT_EQ(overlapping[1], QRect(749 - 21 - 21 + 5, 5, 21, 21));
+    info.buttonsOffset = -32768;
+    for (const QRect& place : LayoutObjects(objects, info, picture, wide))
+        EXPECT_EQ(place, QRect(749 - 21, 5, 21, 21));
+    info.buttonsOffset = 2;
+
     info.captionRect = { 4, 90, 154, 112 };
     const TbsFrameGeometry low = CalcResizeGeometry(info, picture, 300, 60);
     for (const QRect& place : LayoutObjects(objects, info, picture, low)) {
